@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "pixel_buffer.h"
+
+// 16 opaque bytes of an index entry, carried through unchanged.
+struct TGPHBlock {
+    std::array<std::uint8_t, 16> Bytes{};
+};
+
+// One image's entry in the index file.
+struct TGPHDetails {
+    std::uint32_t Lead = 0;
+    std::uint16_t BlockCount = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    std::array<std::uint8_t, 32> Trailer{};
+};
+
+// One font file's header and table; only TableCount is interpreted.
+struct TGPFDetails {
+    std::int32_t TableCount = 0;
+    std::uint16_t HeaderWord = 0;
+    std::uint32_t HeaderIntA = 0;
+    std::uint32_t HeaderIntB = 0;
+    std::vector<std::uint32_t> Table;
+};
+
+inline constexpr int FontCount = 6;
+inline constexpr int FontSheetSide = 256;
+inline constexpr std::size_t FontSheetBytes = 65536;
+
+// A font sheet: 256 rows of 256 grey levels, top row first.
+using FontSheet = std::vector<std::uint8_t>;
+
+// The six font files, in font-number order.
+inline constexpr std::array<const char *, FontCount> FontNames = {
+    "badfont1000.gpf",          "New_Font1000.gpf",         "style_font1250.gpf",
+    "style_font_large1250.gpf", "style_font_low_blur1250.gpf", "texttest1250.gpf",
+};
+
+// Callbacks through which loading and writing back report their progress.
+struct LoadProgress {
+    std::function<void(int value)> progress;        // bar value, set before each item
+    std::function<void(int image)> imageLoaded;     // image n is in the catalogue
+    std::function<void(int font)> fontLoaded;       // font i is in the catalogue
+};
+
+// Everything the program knows of one game folder: the image index, every image's
+// pixels and the six font sheets. Slot 0 of the image arrays exists and is never used.
+class Catalogue {
+public:
+    std::string GP4Path;            // the game folder these data were read from
+    std::int32_t ImageCount = 0;    // image slots, slot 0 included
+    std::uint32_t IndexExtra = 0;
+    std::vector<TGPHDetails> ImageDetails;
+    std::vector<std::vector<TGPHBlock>> ImageBlocks;
+    std::vector<PixelBuffer> ImagePixels;
+    std::vector<std::int32_t> ImageSizes; // byte count of each image's pixel data
+    std::array<TGPFDetails, FontCount> FontDetails{};
+    std::vector<FontSheet> FontBitmaps;
+
+    // Reads the index of GP4Path and sizes the image arrays.
+    void Readsizes();
+    // Loads every image, then the six fonts, reporting progress; needs Readsizes first.
+    void ImportAll(const LoadProgress &report = {});
+    // Loads image n's file (1 .. ImageCount - 1).
+    void ImportGPI(int n);
+    // Loads font i's file (0 .. 5).
+    void ImportGPF(int i);
+
+    // True when n names an image slot that can hold a picture.
+    bool isImage(int n) const { return n >= 1 && n < ImageCount; }
+    // Number of whole pixels image n holds (never more than its buffer).
+    std::size_t loadedPixels(int n) const;
+    // Total bytes of pixel data and font sheets held.
+    std::uint64_t totalBytes() const;
+};
+
+// Reads the index, every image and every font of a game folder into a fresh catalogue.
+// Throws GameFileError; nothing is returned half-loaded.
+Catalogue loadGameFolder(const std::string &gp4Path, const LoadProgress &report = {});

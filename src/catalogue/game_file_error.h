@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The one error type of the game-data core: which file failed and why, in words a user can act on.
+class GameFileError : public std::runtime_error {
+public:
+    GameFileError(std::string path, std::string reason);
+
+    // The file the failure belongs to, as the program named it.
+    const std::string &path() const { return m_path; }
+    // The system's text for the failure ("file not found", "access denied", ...).
+    const std::string &reason() const { return m_reason; }
+
+private:
+    std::string m_path;
+    std::string m_reason;
+};
+
+// Standard texts for the failures users meet most.
+namespace FailureText {
+inline constexpr const char *NotFound = "file not found";
+inline constexpr const char *AccessDenied = "access denied";
+inline constexpr const char *BeyondEnd = "reading beyond the end of the file";
+inline constexpr const char *DiskFull = "disk full";
+}
