@@ -65,6 +65,8 @@ void clearAttributes(const std::string &path);
 bool isReadOnly(const std::string &path);
 // True for an existing regular file (not a folder).
 bool isFile(const std::string &path);
+// True for an existing folder.
+bool isFolder(const std::string &path);
 // Moves from over to, replacing to; reportAs names the file in an error.
 void renameReplacing(const std::string &from, const std::string &to, const std::string &reportAs);
 // Removes a file, ignoring failure (used to tidy temporary files).

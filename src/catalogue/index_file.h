@@ -17,8 +17,7 @@ inline constexpr std::size_t BlockSize = 16;
 inline constexpr std::size_t TrailerSize = 32;
 inline constexpr std::size_t EntryFixedSize = 46;
 
-// Fills ImageCount, IndexExtra, ImageDetails and ImageBlocks of into from the file's bytes, and
-// sizes ImagePixels. Counts are checked against the length before anything is allocated;
+// Fills ImageCount, IndexExtra, ImageDetails and ImageBlocks of into from the file's bytes. Counts are checked against the length before anything is allocated;
 // bytes after the last entry are ignored. path names the file in errors.
 void parse(const std::string &path, const std::uint8_t *data, std::size_t size, Catalogue &into);
 // The index file's bytes for the catalogue, in the layout parse reads.

@@ -1,0 +1,54 @@
+#include "font_file.h"
+
+#include <algorithm>
+
+#include "byte_order.h"
+
+namespace FontFile {
+
+void parse(const std::string &path, const std::uint8_t *data, std::size_t size, TGPFDetails &details, FontSheet &sheet)
+{
+    ByteReader in(path, data, size);
+    TGPFDetails read;
+    read.TableCount = in.i32();
+    read.HeaderWord = in.u16();
+    read.HeaderIntA = in.u32();
+    read.HeaderIntB = in.u32();
+    if (read.TableCount < 0)
+        throw GameFileError(path, "the font table count " + std::to_string(read.TableCount) + " is negative");
+    const std::size_t entries = std::size_t(read.TableCount);
+    // The table and the sheet must both be there before the table is allocated.
+    if (entries > in.remaining() / 4 || entries * 4 + FontSheetBytes > in.remaining())
+        in.need(entries * 4 + FontSheetBytes, "a table of " + std::to_string(read.TableCount) + " entries and a sheet need "
+                                                  + std::to_string(TableAt + entries * 4 + FontSheetBytes)
+                                                  + " bytes, the file has " + std::to_string(size));
+    read.Table.resize(entries);
+    for (std::uint32_t &value : read.Table)
+        value = in.u32();
+    FontSheet readSheet(FontSheetBytes);
+    in.bytes(readSheet.data(), FontSheetBytes);
+
+    details = std::move(read);
+    sheet = std::move(readSheet);
+}
+
+std::vector<std::uint8_t> encode(const TGPFDetails &details, const FontSheet &sheet)
+{
+    std::vector<std::uint8_t> bytes;
+    const std::size_t entries = details.TableCount > 0 ? std::size_t(details.TableCount) : 0;
+    bytes.reserve(TableAt + entries * 4 + FontSheetBytes);
+    ByteWriter out(bytes);
+    out.i32(details.TableCount);
+    out.u16(details.HeaderWord);
+    out.u32(details.HeaderIntA);
+    out.u32(details.HeaderIntB);
+    for (std::size_t e = 0; e < entries; ++e)
+        out.u32(e < details.Table.size() ? details.Table[e] : 0);
+    // A sheet is always 65536 bytes; a short one (never loaded) is padded rather than truncating the file.
+    const std::size_t have = std::min(sheet.size(), FontSheetBytes);
+    out.bytes(sheet.data(), have);
+    bytes.resize(bytes.size() + (FontSheetBytes - have), 0);
+    return bytes;
+}
+
+} // namespace FontFile
