@@ -1,0 +1,63 @@
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include <QGuiApplication>
+#include <QStringList>
+
+#include "catalogue.h"
+#include "game_paths.h"
+#include "sample_folder.h"
+#include "sample_font_painter.h"
+
+namespace {
+
+int usage()
+{
+    std::fputs("Usage: make-sample-gamefolder --small DIR | --large DIR\n"
+               "Makes a sample Grand Prix 4 game folder under DIR: gp4.exe (a placeholder), the image index,\n"
+               "the images and the six fonts. --small makes about 40 images, --large about 450 (about 300 MB).\n",
+               stderr);
+    return 2;
+}
+
+void report(const std::string &folder, SampleKind kind, const SampleFolder::Summary &made)
+{
+    std::printf("Made the %s sample game folder %s\n", kind == SampleKind::Small ? "small" : "large", folder.c_str());
+    std::printf("  %s (placeholder)\n", GamePaths::join(folder, "\\gp4.exe").c_str());
+    std::printf("  %s: %d image slots, %llu bytes\n", GamePaths::index(folder).c_str(), made.images + 1,
+                static_cast<unsigned long long>(made.indexBytes));
+    std::printf("  %s to %s: %d images, %llu bytes\n", GamePaths::image(folder, 1).c_str(),
+                GamePaths::image(folder, made.images).c_str(), made.images,
+                static_cast<unsigned long long>(made.imageBytes));
+    for (int i = 0; i < FontCount; ++i)
+        std::printf("  %s\n", GamePaths::font(folder, i).c_str());
+    std::printf("  %d fonts, %llu bytes\n", FontCount, static_cast<unsigned long long>(made.fontBytes));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The tool never shows a window; the offscreen platform gives it fonts without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = app.arguments();
+    if (args.size() != 3 || (args[1] != u"--small" && args[1] != u"--large") || args[2].isEmpty())
+        return usage();
+    const SampleKind kind = args[1] == u"--small" ? SampleKind::Small : SampleKind::Large;
+    const std::string folder = args[2].toStdString();
+
+    const QStringList missing = SampleFontPainter::missingFamilies();
+    if (!missing.isEmpty())
+        std::fprintf(stderr, "make-sample-gamefolder: warning: fonts not installed, substitutes used: %s\n",
+                     missing.join(QStringLiteral(", ")).toUtf8().constData());
+    try {
+        report(folder, kind, SampleFolder::write(folder, kind));
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "make-sample-gamefolder: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
