@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+#include "game_install_entry.h"
+
+// The game folder the program works on: found through the game's installation entry when
+// that names a folder holding gp4.exe, or chosen by the user through the game's executable.
+// The entry is the only lasting record of the folder.
+class GameFolder {
+public:
+    // What came of a file chosen in the game-executable dialog.
+    enum class Choice {
+        Cancelled,   // no file chosen: nothing written, nothing to show
+        Accepted,    // the folder holds the image index and is now recorded in the entry
+        Refused,     // no image index under the folder: show RefusedMessage
+        NotRecorded, // valid folder, but the entry can't be written: show notRecordedMessage()
+    };
+
+    static inline const QString ChooseFolderMessage = QStringLiteral("Please choose your GP4 folder");
+    static inline const QString RefusedMessage =
+        QStringLiteral("Sorry but this is not a valid GP4.exe file. Image folder can't be found");
+
+    // The game folder exactly as the entry holds it; set only when a lookup finds it.
+    QString GP4Path;
+    // The last lookup that could read the entry found gp4.exe in its folder.
+    bool PathFound = false;
+
+    // Works with the machine's real installation entry.
+    GameFolder();
+    // Works with the given entry (tests).
+    explicit GameFolder(GameInstallEntry entry);
+
+    // Reads the entry; accepts its folder when the folder holds gp4.exe. A missing entry
+    // changes nothing; a folder without gp4.exe clears PathFound and keeps GP4Path.
+    void GetPath();
+    // Everything up to and including the file name's last separator; empty when it has none.
+    static QString Path(const QString &fileName);
+    // Checks a file chosen in the game-executable dialog and records its folder, with a
+    // trailing separator, when the image index lies under it. Changes neither GP4Path nor
+    // PathFound: call GetPath afterwards.
+    Choice acceptChosenExecutable(const QString &chosenFile);
+    // The message for Choice::NotRecorded: where the entry lives and why it can't be written.
+    QString notRecordedMessage() const;
+    // The folder the game-executable dialog opens in: GP4Path when found, else the current one.
+    QString dialogStartFolder() const;
+    // The game-executable dialog's filter; on case-sensitive file systems it lists gp4.exe in
+    // any case. Use with QFileDialog::HideNameFilterDetails to show just "GP4.exe".
+    static QString executableFilter();
+    // True for the game executable's name in any case ("gp4.exe", "GP4.EXE", ...).
+    static bool isExecutableName(const QString &fileName);
+    // The installation entry this folder is read from and written to.
+    const GameInstallEntry &entry() const { return m_entry; }
+
+private:
+    GameInstallEntry m_entry;
+};

@@ -1,0 +1,125 @@
+#include "settings_store.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QVariant>
+
+#include <algorithm>
+
+SettingsStore::SettingsStore()
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenby's Tools"),
+                 QStringLiteral("Tessary"))
+{
+}
+
+SettingsStore::SettingsStore(const QString &iniFilePath) : m_settings(iniFilePath, QSettings::IniFormat)
+{
+}
+
+QString SettingsStore::readText(const QString &name, const QString &defaultText) const
+{
+    const QVariant value = m_settings.value(name);
+    if (!value.isValid())
+        return defaultText;
+    // An INI line holding an unquoted comma reads back as a list; it is still one text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    if (!value.canConvert<QString>())
+        return defaultText;
+    return value.toString();
+}
+
+int SettingsStore::readInteger(const QString &name, int defaultValue) const
+{
+    const QString text = readText(name, QString());
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? value : defaultValue;
+}
+
+void SettingsStore::writeText(const QString &name, const QString &text)
+{
+    m_settings.setValue(name, text);
+}
+
+void SettingsStore::writeInteger(const QString &name, int value)
+{
+    // Kept as text so that the store holds one kind of value only.
+    m_settings.setValue(name, QString::number(value));
+}
+
+bool SettingsStore::sync()
+{
+    m_settings.sync();
+    return m_settings.status() == QSettings::NoError;
+}
+
+QString SettingsStore::location() const
+{
+    return QDir::toNativeSeparators(m_settings.fileName());
+}
+
+SettingsStore::WindowMode SettingsStore::readWindowMode() const
+{
+    const QString text = readText(WindowState, QStringLiteral("Normal"));
+    if (text == QLatin1String("Normal"))
+        return WindowMode::Normal;
+    if (text == QLatin1String("Full"))
+        return WindowMode::Full;
+    return WindowMode::Leave;
+}
+
+void SettingsStore::writeWindowMode(WindowMode mode)
+{
+    switch (mode) {
+    case WindowMode::Normal:
+        writeText(WindowState, QStringLiteral("Normal"));
+        break;
+    case WindowMode::Full:
+        writeText(WindowState, QStringLiteral("Full"));
+        break;
+    case WindowMode::Leave:
+        break;
+    }
+}
+
+SettingsStore::WindowMode SettingsStore::modeOfWindow(Qt::WindowStates state)
+{
+    // A minimised window may also carry the maximised flag; minimised wins, so the earlier
+    // value stays.
+    if (state & Qt::WindowMinimized)
+        return WindowMode::Leave;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return WindowMode::Full;
+    return WindowMode::Normal;
+}
+
+int SettingsStore::readThumbSize() const
+{
+    return readInteger(ThumbSize, ThumbSizeDefault);
+}
+
+void SettingsStore::writeThumbSize(int size)
+{
+    writeInteger(ThumbSize, size);
+}
+
+int SettingsStore::clampThumbSize(int size)
+{
+    return std::clamp(size, ThumbSizeMinimum, ThumbSizeMaximum);
+}
+
+QString SettingsStore::readLoadTgaFile() const
+{
+    return readText(LoadTGAFile, QString());
+}
+
+QString SettingsStore::readSaveTgaPath() const
+{
+    return readText(SaveTGAPath, QString());
+}
+
+QString SettingsStore::readSaveAllTgaPath() const
+{
+    return readText(SaveAllTGAPath, QDir::toNativeSeparators(QDir::currentPath()));
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <Qt>
+
+// The per-user settings of Tessary: one store of named text values. On Windows it is the
+// registry key HKEY_CURRENT_USER\Software\Quenby's Tools\Tessary; elsewhere Qt's native
+// settings file for the same organisation and application. Integers are kept as decimal text.
+class SettingsStore {
+public:
+    // The value names, all of them.
+    static inline const QString WindowState = QStringLiteral("WindowState");
+    static inline const QString ThumbSize = QStringLiteral("ThumbSize");
+    static inline const QString LoadTGAFile = QStringLiteral("LoadTGAFile");
+    static inline const QString SaveTGAPath = QStringLiteral("SaveTGAPath");
+    static inline const QString SaveAllTGAPath = QStringLiteral("SaveAllTGAPath");
+
+    static constexpr int ThumbSizeDefault = 100;
+    static constexpr int ThumbSizeMinimum = 40;
+    static constexpr int ThumbSizeMaximum = 600;
+
+    // What "WindowState" asks of the main window; Leave is any text but "Normal" and "Full".
+    enum class WindowMode { Normal, Full, Leave };
+
+    // Opens the user's real store.
+    SettingsStore();
+    // Opens an INI file instead of the real store (tests).
+    explicit SettingsStore(const QString &iniFilePath);
+
+    // The stored text, or defaultText when the value is missing or can't be read as text.
+    QString readText(const QString &name, const QString &defaultText) const;
+    // The stored text as a decimal integer, or defaultValue when missing or not an integer.
+    int readInteger(const QString &name, int defaultValue) const;
+    // Creates or replaces a text value.
+    void writeText(const QString &name, const QString &text);
+    // Creates or replaces a value with the integer's decimal text.
+    void writeInteger(const QString &name, int value);
+    // Writes pending changes out; false when the store can't be written or read back.
+    bool sync();
+    // Where the store lives, for messages: a file name or a registry path.
+    QString location() const;
+
+    // "WindowState": "Normal" and "Full" exactly (case-sensitive), anything else Leave.
+    WindowMode readWindowMode() const;
+    // Stores the state of a closing main window: Normal or Full; Leave writes nothing.
+    void writeWindowMode(WindowMode mode);
+    // The mode to store for a window in the given state; a minimised window gives Leave.
+    static WindowMode modeOfWindow(Qt::WindowStates state);
+
+    // "ThumbSize" as stored (default 100), not yet held to the spin box's limits.
+    int readThumbSize() const;
+    // Stores the thumbnail size last applied to the images grid.
+    void writeThumbSize(int size);
+    // Holds a size to the spin box's limits 40 .. 600.
+    static int clampThumbSize(int size);
+
+    // "LoadTGAFile": the TGA file last chosen for import, default empty.
+    QString readLoadTgaFile() const;
+    // "SaveTGAPath": the folder of the last single export, default empty.
+    QString readSaveTgaPath() const;
+    // "SaveAllTGAPath": the folder last chosen for exporting all images; default the
+    // process's current directory at the moment of reading.
+    QString readSaveAllTgaPath() const;
+
+private:
+    mutable QSettings m_settings;
+};

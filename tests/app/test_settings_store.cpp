@@ -1,0 +1,341 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <climits>
+#include <memory>
+
+#include "app_test_support.h"
+#include "settings_store.h"
+
+using WindowMode = SettingsStore::WindowMode;
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void realStoreIsRedirected();
+
+    void textDefaults_data();
+    void textDefaults();
+    void saveAllTgaPathFollowsCurrentDirectory();
+
+    void textRoundTrip_data();
+    void textRoundTrip();
+
+    void readWindowMode_data();
+    void readWindowMode();
+    void writeWindowMode_data();
+    void writeWindowMode();
+    void modeOfWindow_data();
+    void modeOfWindow();
+
+    void readThumbSize_data();
+    void readThumbSize();
+    void clampThumbSize_data();
+    void clampThumbSize();
+    void integersAreStoredAsText_data();
+    void integersAreStoredAsText();
+
+    void unwritableStoreReportsFailure();
+
+private:
+    QString iniPath() const { return m_dir->filePath(QStringLiteral("settings.ini")); }
+    // Stores a raw text the way another program (or an older run) would have left it.
+    void storeRaw(const QString &name, const QString &text);
+
+    std::unique_ptr<RedirectedStores> m_stores;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestSettingsStore::initTestCase()
+{
+    m_stores = std::make_unique<RedirectedStores>();
+    QVERIFY(m_stores->isValid());
+}
+
+void TestSettingsStore::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestSettingsStore::storeRaw(const QString &name, const QString &text)
+{
+    QSettings raw(iniPath(), QSettings::IniFormat);
+    raw.setValue(name, text);
+    raw.sync();
+    QCOMPARE(raw.status(), QSettings::NoError);
+}
+
+void TestSettingsStore::realStoreIsRedirected()
+{
+    SettingsStore store;
+    const QString location = QDir::fromNativeSeparators(store.location());
+    QVERIFY2(location.startsWith(m_stores->root() + QStringLiteral("/user/")), qPrintable(location));
+    QVERIFY2(location.contains(QStringLiteral("Quenby's Tools")), qPrintable(location));
+    QVERIFY2(QFileInfo(location).completeBaseName() == QStringLiteral("Tessary"), qPrintable(location));
+
+    store.writeInteger(SettingsStore::ThumbSize, 140);
+    QVERIFY(store.sync());
+    QVERIFY(QFileInfo::exists(location));
+    QCOMPARE(SettingsStore().readThumbSize(), 140);
+}
+
+void TestSettingsStore::textDefaults_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("WindowState") << SettingsStore::WindowState << QString();
+    QTest::newRow("ThumbSize") << SettingsStore::ThumbSize << QString();
+    QTest::newRow("LoadTGAFile") << SettingsStore::LoadTGAFile << QString();
+    QTest::newRow("SaveTGAPath") << SettingsStore::SaveTGAPath << QString();
+    QTest::newRow("SaveAllTGAPath") << SettingsStore::SaveAllTGAPath << QString();
+}
+
+void TestSettingsStore::textDefaults()
+{
+    QFETCH(QString, name);
+    SettingsStore store(iniPath());
+
+    QCOMPARE(store.readText(name, QStringLiteral("fallback")), QStringLiteral("fallback"));
+    QCOMPARE(store.readInteger(name, -7), -7);
+    QCOMPARE(store.readWindowMode(), WindowMode::Normal);
+    QCOMPARE(store.readThumbSize(), 100);
+    QCOMPARE(store.readLoadTgaFile(), QString());
+    QCOMPARE(store.readSaveTgaPath(), QString());
+
+    // Reading never creates a value.
+    QVERIFY(store.sync());
+    QVERIFY(!QSettings(iniPath(), QSettings::IniFormat).contains(name));
+}
+
+void TestSettingsStore::saveAllTgaPathFollowsCurrentDirectory()
+{
+    const QString before = QDir::currentPath();
+    QTemporaryDir first;
+    QTemporaryDir second;
+    SettingsStore store(iniPath());
+
+    QVERIFY(QDir::setCurrent(first.path()));
+    const QString inFirst = store.readSaveAllTgaPath();
+    QVERIFY(QDir::setCurrent(second.path()));
+    const QString inSecond = store.readSaveAllTgaPath();
+    store.writeText(SettingsStore::SaveAllTGAPath, QStringLiteral("/exports/"));
+    const QString stored = store.readSaveAllTgaPath();
+    QVERIFY(QDir::setCurrent(before));
+
+    QCOMPARE(inFirst, QDir::toNativeSeparators(QDir(first.path()).canonicalPath()));
+    QCOMPARE(inSecond, QDir::toNativeSeparators(QDir(second.path()).canonicalPath()));
+    QCOMPARE(stored, QStringLiteral("/exports/"));
+}
+
+void TestSettingsStore::textRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("windows folder") << QStringLiteral("C:\\Games\\Grand Prix 4\\exports\\");
+    QTest::newRow("comma") << QStringLiteral("/home/ann/tga, old/12.tga");
+    QTest::newRow("quotes and equals") << QStringLiteral("a \"quoted\" = name;#not a comment");
+    QTest::newRow("leading and trailing spaces") << QStringLiteral("  padded  ");
+    QTest::newRow("non-ASCII") << QStringLiteral("/home/zoë/Überschrift €.tga");
+    QTest::newRow("at sign as QSettings uses it") << QStringLiteral("@Invalid()");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("digits stay text") << QStringLiteral("0042");
+}
+
+void TestSettingsStore::textRoundTrip()
+{
+    QFETCH(QString, text);
+    {
+        SettingsStore store(iniPath());
+        store.writeText(SettingsStore::LoadTGAFile, text);
+        QVERIFY(store.sync());
+    }
+    const SettingsStore reopened(iniPath());
+    QCOMPARE(reopened.readText(SettingsStore::LoadTGAFile, QStringLiteral("missing")), text);
+    QCOMPARE(reopened.readLoadTgaFile(), text);
+}
+
+void TestSettingsStore::readWindowMode_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<WindowMode>("expected");
+
+    QTest::newRow("Normal") << QStringLiteral("Normal") << WindowMode::Normal;
+    QTest::newRow("Full") << QStringLiteral("Full") << WindowMode::Full;
+    QTest::newRow("full in lower case") << QStringLiteral("full") << WindowMode::Leave;
+    QTest::newRow("FULL") << QStringLiteral("FULL") << WindowMode::Leave;
+    QTest::newRow("normal in lower case") << QStringLiteral("normal") << WindowMode::Leave;
+    QTest::newRow("padded") << QStringLiteral(" Full") << WindowMode::Leave;
+    QTest::newRow("empty text") << QString() << WindowMode::Leave;
+    QTest::newRow("other word") << QStringLiteral("Maximized") << WindowMode::Leave;
+}
+
+void TestSettingsStore::readWindowMode()
+{
+    QFETCH(QString, stored);
+    QFETCH(WindowMode, expected);
+    storeRaw(SettingsStore::WindowState, stored);
+
+    QCOMPARE(SettingsStore(iniPath()).readWindowMode(), expected);
+}
+
+void TestSettingsStore::writeWindowMode_data()
+{
+    QTest::addColumn<QString>("earlier");
+    QTest::addColumn<WindowMode>("mode");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("normal over full") << QStringLiteral("Full") << WindowMode::Normal << QStringLiteral("Normal");
+    QTest::newRow("full over normal") << QStringLiteral("Normal") << WindowMode::Full << QStringLiteral("Full");
+    QTest::newRow("full over lower case") << QStringLiteral("full") << WindowMode::Full << QStringLiteral("Full");
+    QTest::newRow("minimised keeps Full") << QStringLiteral("Full") << WindowMode::Leave << QStringLiteral("Full");
+    QTest::newRow("minimised keeps odd text") << QStringLiteral("full") << WindowMode::Leave << QStringLiteral("full");
+    QTest::newRow("minimised on first run") << QString() << WindowMode::Leave << QString();
+}
+
+void TestSettingsStore::writeWindowMode()
+{
+    QFETCH(QString, earlier);
+    QFETCH(WindowMode, mode);
+    QFETCH(QString, expected);
+    if (!earlier.isEmpty())
+        storeRaw(SettingsStore::WindowState, earlier);
+
+    {
+        SettingsStore store(iniPath());
+        store.writeWindowMode(mode);
+        QVERIFY(store.sync());
+    }
+    QSettings raw(iniPath(), QSettings::IniFormat);
+    QCOMPARE(raw.contains(SettingsStore::WindowState), !expected.isEmpty());
+    QCOMPARE(raw.value(SettingsStore::WindowState).toString(), expected);
+}
+
+void TestSettingsStore::modeOfWindow_data()
+{
+    QTest::addColumn<Qt::WindowStates>("state");
+    QTest::addColumn<WindowMode>("expected");
+
+    QTest::newRow("normal") << Qt::WindowStates(Qt::WindowNoState) << WindowMode::Normal;
+    QTest::newRow("active only") << Qt::WindowStates(Qt::WindowActive) << WindowMode::Normal;
+    QTest::newRow("maximised") << Qt::WindowStates(Qt::WindowMaximized) << WindowMode::Full;
+    QTest::newRow("minimised") << Qt::WindowStates(Qt::WindowMinimized) << WindowMode::Leave;
+    QTest::newRow("minimised from maximised") << (Qt::WindowMinimized | Qt::WindowMaximized) << WindowMode::Leave;
+}
+
+void TestSettingsStore::modeOfWindow()
+{
+    QFETCH(Qt::WindowStates, state);
+    QFETCH(WindowMode, expected);
+    QCOMPARE(SettingsStore::modeOfWindow(state), expected);
+}
+
+void TestSettingsStore::readThumbSize_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("read");
+    QTest::addColumn<int>("shown");
+
+    QTest::newRow("in range") << QStringLiteral("120") << 120 << 120;
+    QTest::newRow("lower limit") << QStringLiteral("40") << 40 << 40;
+    QTest::newRow("upper limit") << QStringLiteral("600") << 600 << 600;
+    QTest::newRow("20 below the limit") << QStringLiteral("20") << 20 << 40;
+    QTest::newRow("900 above the limit") << QStringLiteral("900") << 900 << 600;
+    QTest::newRow("negative") << QStringLiteral("-5") << -5 << 40;
+    QTest::newRow("plus sign") << QStringLiteral("+140") << 140 << 140;
+    QTest::newRow("not a number") << QStringLiteral("large") << 100 << 100;
+    QTest::newRow("number with text") << QStringLiteral("120px") << 100 << 100;
+    QTest::newRow("hexadecimal") << QStringLiteral("0x80") << 100 << 100;
+    QTest::newRow("decimal fraction") << QStringLiteral("120.5") << 100 << 100;
+    QTest::newRow("beyond int") << QStringLiteral("99999999999") << 100 << 100;
+    QTest::newRow("empty text") << QString() << 100 << 100;
+}
+
+void TestSettingsStore::readThumbSize()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, read);
+    QFETCH(int, shown);
+    storeRaw(SettingsStore::ThumbSize, stored);
+
+    const SettingsStore store(iniPath());
+    QCOMPARE(store.readThumbSize(), read);
+    QCOMPARE(store.readInteger(SettingsStore::ThumbSize, 100), read);
+    QCOMPARE(SettingsStore::clampThumbSize(store.readThumbSize()), shown);
+}
+
+void TestSettingsStore::clampThumbSize_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("20") << 20 << 40;
+    QTest::newRow("39") << 39 << 40;
+    QTest::newRow("40") << 40 << 40;
+    QTest::newRow("100") << 100 << 100;
+    QTest::newRow("600") << 600 << 600;
+    QTest::newRow("601") << 601 << 600;
+    QTest::newRow("900") << 900 << 600;
+    QTest::newRow("INT_MIN") << INT_MIN << 40;
+    QTest::newRow("INT_MAX") << INT_MAX << 600;
+}
+
+void TestSettingsStore::clampThumbSize()
+{
+    QFETCH(int, size);
+    QFETCH(int, expected);
+    QCOMPARE(SettingsStore::clampThumbSize(size), expected);
+}
+
+void TestSettingsStore::integersAreStoredAsText_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("thumb size") << 120 << QStringLiteral("ThumbSize=120");
+    QTest::newRow("lower limit") << 40 << QStringLiteral("ThumbSize=40");
+    QTest::newRow("negative") << -20 << QStringLiteral("ThumbSize=-20");
+    QTest::newRow("INT_MAX") << INT_MAX << QStringLiteral("ThumbSize=2147483647");
+}
+
+void TestSettingsStore::integersAreStoredAsText()
+{
+    QFETCH(int, value);
+    QFETCH(QString, line);
+    {
+        SettingsStore store(iniPath());
+        store.writeThumbSize(value);
+        QVERIFY(store.sync());
+    }
+    const QStringList lines = AppTestSupport::readAll(iniPath()).split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(line), qPrintable(AppTestSupport::readAll(iniPath())));
+
+    QSettings raw(iniPath(), QSettings::IniFormat);
+    QCOMPARE(raw.value(SettingsStore::ThumbSize).typeId(), QMetaType::QString);
+    QCOMPARE(SettingsStore(iniPath()).readThumbSize(), value);
+}
+
+void TestSettingsStore::unwritableStoreReportsFailure()
+{
+    // A folder can't be made below a file, whoever runs the test.
+    const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
+    QVERIFY(AppTestSupport::touch(blocker));
+    SettingsStore store(blocker + QStringLiteral("/settings.ini"));
+
+    store.writeThumbSize(200);
+    QVERIFY(!store.sync());
+    QVERIFY(QFileInfo(blocker).isFile());
+    QCOMPARE(QFileInfo(blocker).size(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "test_settings_store.moc"
