@@ -11,5 +11,6 @@ public:
     // The fixed text of the refusal.
     static constexpr const char *Message = "Sorry but Tessary can't read RLE encoded .tga files.";
 
+    // The refusal of the file at path.
     explicit TgaRleRefused(std::string path);
 };
