@@ -52,21 +52,14 @@ void Catalogue::ImportGPF(int i)
         throw GameFileError(path, std::string(FailureText::BeyondEnd) + " (the file has only " + std::to_string(file.length())
                                       + " bytes, a font header needs 14)");
     file.read(bytes.data(), bytes.size());
-    std::int32_t tableCount = 0;
-    for (int b = 3; b >= 0; --b)
-        tableCount = std::int32_t(std::uint32_t(tableCount) << 8 | bytes[std::size_t(b)]);
-    if (tableCount >= 0) {
-        const std::uint64_t needed = FontFile::TableAt + std::uint64_t(tableCount) * 4 + FontSheetBytes;
-        if (needed <= file.length()) {
-            bytes.resize(std::size_t(needed));
-            file.read(bytes.data() + FontFile::TableAt, bytes.size() - FontFile::TableAt);
-        }
-    }
+    bytes.resize(std::size_t(FontFile::bytesToRead(bytes.data(), file.length())));
+    if (bytes.size() > FontFile::TableAt)
+        file.read(bytes.data() + FontFile::TableAt, bytes.size() - FontFile::TableAt);
     file.close();
     // The parser reports a negative count or a short file; only a whole font replaces the old one.
     TGPFDetails details;
     FontSheet sheet;
-    FontFile::parse(path, bytes.data(), bytes.size(), details, sheet);
+    FontFile::parse(path, bytes.data(), bytes.size(), details, sheet, file.length());
     FontDetails[std::size_t(i)] = std::move(details);
     FontBitmaps[std::size_t(i)] = std::move(sheet);
 }

@@ -6,7 +6,8 @@
 
 namespace FontFile {
 
-void parse(const std::string &path, const std::uint8_t *data, std::size_t size, TGPFDetails &details, FontSheet &sheet)
+void parse(const std::string &path, const std::uint8_t *data, std::size_t size, TGPFDetails &details, FontSheet &sheet,
+           std::uint64_t fileLength)
 {
     ByteReader in(path, data, size);
     TGPFDetails read;
@@ -21,7 +22,7 @@ void parse(const std::string &path, const std::uint8_t *data, std::size_t size, 
     if (entries > in.remaining() / 4 || entries * 4 + FontSheetBytes > in.remaining())
         in.need(entries * 4 + FontSheetBytes, "a table of " + std::to_string(read.TableCount) + " entries and a sheet need "
                                                   + std::to_string(TableAt + entries * 4 + FontSheetBytes)
-                                                  + " bytes, the file has " + std::to_string(size));
+                                                  + " bytes, the file has " + std::to_string(std::max<std::uint64_t>(size, fileLength)));
     read.Table.resize(entries);
     for (std::uint32_t &value : read.Table)
         value = in.u32();
@@ -30,6 +31,16 @@ void parse(const std::string &path, const std::uint8_t *data, std::size_t size, 
 
     details = std::move(read);
     sheet = std::move(readSheet);
+}
+
+std::uint64_t bytesToRead(const std::uint8_t *header, std::uint64_t fileLength)
+{
+    ByteReader in("", header, TableAt);
+    const std::int32_t tableCount = in.i32();
+    if (tableCount < 0)
+        return TableAt;
+    const std::uint64_t needed = TableAt + std::uint64_t(tableCount) * 4 + FontSheetBytes;
+    return needed <= fileLength ? needed : TableAt;
 }
 
 std::vector<std::uint8_t> encode(const TGPFDetails &details, const FontSheet &sheet)
