@@ -2,3 +2,4 @@
 add_executable(tessary-cli cli/main.cpp cli/cli_commands.cpp cli/cli_commands.h)
 target_link_libraries(tessary-cli PRIVATE tessary_core)
 set_target_properties(tessary-cli PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+include(${PROJECT_SOURCE_DIR}/tests/tools/tools_tests.cmake)

@@ -19,22 +19,30 @@ QColor hue(int degrees, int saturation, int value, int alpha = 255)
     return QColor::fromHsv(((degrees % 360) + 360) % 360, saturation, value, alpha);
 }
 
-// Four kinds of background, so that both opaque pictures and all sorts of alpha occur.
+// Four kinds of background, so that opaque pictures, faded ones and clear corners all occur.
 void paintBackground(QPainter &p, int n, const QRectF &area)
 {
     const int h = n * 47;
     const int fadeKind = n % 4;
-    const int alphaFar = fadeKind == 0 ? 255 : fadeKind == 1 ? 40 : fadeKind == 2 ? 0 : 160;
-    QPointF from = area.topLeft(), to = area.topRight();
-    if (n % 3 == 1)
-        to = area.bottomLeft();
-    else if (n % 3 == 2)
-        to = area.bottomRight();
-    QLinearGradient gradient(from, to);
-    gradient.setColorAt(0, hue(h, 200, 235, fadeKind == 3 ? 160 : 255));
-    gradient.setColorAt(1, hue(h + 140, 230, 110, alphaFar));
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(area, gradient);
+    if (fadeKind == 2) {
+        // A vignette: opaque in the middle, fully transparent in the corners.
+        QRadialGradient vignette(area.center(), std::min(area.width(), area.height()) * 0.6);
+        vignette.setColorAt(0, hue(h, 200, 235));
+        vignette.setColorAt(0.7, hue(h + 140, 230, 110, 140));
+        vignette.setColorAt(1, hue(h + 140, 230, 110, 0));
+        p.fillRect(area, vignette);
+    } else {
+        QPointF from = area.topLeft(), to = area.topRight();
+        if (n % 3 == 1)
+            to = area.bottomLeft();
+        else if (n % 3 == 2)
+            to = area.bottomRight();
+        QLinearGradient gradient(from, to);
+        gradient.setColorAt(0, hue(h, 200, 235, fadeKind == 3 ? 160 : 255));
+        gradient.setColorAt(1, hue(h + 140, 230, 110, fadeKind == 1 ? 40 : 255));
+        p.fillRect(area, gradient);
+    }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
@@ -66,7 +74,9 @@ void paintShapes(QPainter &p, int n, const QRectF &area)
     p.setPen(QPen(hue(tint - 60, 255, 90), std::max(1.0, side / 120)));
     p.drawPolygon(triangle);
 
-    // An opaque frame marks the picture's true edges.
+    // An opaque frame marks the picture's true edges, except where the corners are meant to be clear.
+    if (n % 4 == 2)
+        return;
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255), 1));
     p.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));

@@ -1,0 +1,140 @@
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "catalogue.h"
+#include "core_raw_files.h"
+#include "game_paths.h"
+#include "write_back.h"
+
+namespace {
+
+constexpr int Runs = 5;
+constexpr double LoadTarget = 1.2;
+constexpr double WriteTarget = 1.5;
+
+double milliseconds(const std::function<void()> &work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+// The files loadGameFolder reads, in its order: the index, the images, the fonts.
+std::vector<std::string> gameFiles(const Catalogue &c)
+{
+    std::vector<std::string> paths{GamePaths::index(c.GP4Path)};
+    for (int n = 1; n < c.ImageCount; ++n)
+        paths.push_back(GamePaths::image(c.GP4Path, n));
+    for (int i = 0; i < FontCount; ++i)
+        paths.push_back(GamePaths::font(c.GP4Path, i));
+    return paths;
+}
+
+bool sameBytes(const std::vector<CoreRawFiles::Held> &a, const std::vector<CoreRawFiles::Held> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (a[k].size != b[k].size || std::memcmp(a[k].bytes.get(), b[k].bytes.get(), a[k].size) != 0)
+            return false;
+    return true;
+}
+
+// A scratch folder beside the game folder, so the raw writes go to the same file system.
+std::filesystem::path scratchBeside(const std::string &folder)
+{
+    std::filesystem::path game = std::filesystem::absolute(folder);
+    if (!game.has_filename())
+        game = game.parent_path();
+    std::string pattern = (game.parent_path() / ".bench_core-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error(game.parent_path().string() + ": cannot make a scratch folder: " + std::strerror(errno));
+    struct stat gameInfo {}, scratchInfo {};
+    if (::stat(game.c_str(), &gameInfo) == 0 && ::stat(pattern.c_str(), &scratchInfo) == 0
+        && gameInfo.st_dev != scratchInfo.st_dev)
+        std::printf("note: the scratch folder %s is on another file system\n", pattern.c_str());
+    return pattern;
+}
+
+void line(const char *what, double core, const char *baseline, double raw, double target)
+{
+    const double ratio = core / raw;
+    std::printf("%-30s %9.1f ms   %-26s %9.1f ms   ratio %.2f (target <= %.1f: %s)\n", what, core, baseline, raw,
+                ratio, target, ratio <= target ? "met" : "missed");
+}
+
+int run(const std::string &folder)
+{
+    // The first load warms the cache and gives the bytes for the write baselines.
+    const Catalogue loaded = loadGameFolder(folder);
+    const std::vector<std::string> paths = gameFiles(loaded);
+    const std::vector<CoreRawFiles::Held> before = CoreRawFiles::readAll(paths);
+    std::uint64_t bytes = 0;
+    for (const CoreRawFiles::Held &file : before)
+        bytes += file.size;
+
+    std::vector<double> load, rawRead, writeBack, rawWrite, rawWriteSynced;
+    for (int run = 0; run < Runs; ++run) {
+        std::vector<CoreRawFiles::Held> held;
+        rawRead.push_back(milliseconds([&] { held = CoreRawFiles::readAll(paths); }));
+        Catalogue c;
+        load.push_back(milliseconds([&] { c = loadGameFolder(folder); }));
+    }
+
+    const std::filesystem::path scratch = scratchBeside(folder);
+    try {
+        for (int run = 0; run < Runs; ++run) {
+            rawWrite.push_back(milliseconds([&] { CoreRawFiles::writeAll(scratch.string(), before, false); }));
+            rawWriteSynced.push_back(milliseconds([&] { CoreRawFiles::writeAll(scratch.string(), before, true); }));
+            writeBack.push_back(milliseconds([&] { applyAllChanges(loaded); }));
+        }
+    } catch (...) {
+        std::filesystem::remove_all(scratch);
+        throw;
+    }
+    std::filesystem::remove_all(scratch);
+
+    const bool unchanged = sameBytes(before, CoreRawFiles::readAll(paths));
+    std::printf("bench_core: %s: %zu files, %.1f MB, median of %d runs, warm cache\n", folder.c_str(), paths.size(),
+                double(bytes) / 1e6, Runs);
+    line("load (loadGameFolder)", median(load), "raw read", median(rawRead), LoadTarget);
+    line("write-back (applyAllChanges)", median(writeBack), "raw write", median(rawWrite), WriteTarget);
+    line("write-back (applyAllChanges)", median(writeBack), "raw write, fdatasync each", median(rawWriteSynced),
+         WriteTarget);
+    std::printf("game folder byte-identical after the write-backs: %s\n", unchanged ? "yes" : "NO");
+    return unchanged ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::fputs("Usage: bench_core FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", stderr);
+        return 2;
+    }
+    try {
+        return run(argv[1]);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "bench_core: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,68 @@
+#include "core_raw_files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void fail(const std::string &path, const char *what)
+{
+    throw std::runtime_error(path + ": " + what + ": " + std::strerror(errno));
+}
+
+} // namespace
+
+namespace CoreRawFiles {
+
+std::vector<Held> readAll(const std::vector<std::string> &paths)
+{
+    std::vector<Held> held(paths.size());
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        const int fd = ::open(paths[k].c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            fail(paths[k], "open");
+        struct stat info {};
+        if (::fstat(fd, &info) != 0)
+            fail(paths[k], "fstat");
+        held[k].size = std::size_t(info.st_size);
+        held[k].bytes.reset(new std::uint8_t[held[k].size]);
+        std::size_t done = 0;
+        while (done < held[k].size) {
+            const ssize_t got = ::read(fd, held[k].bytes.get() + done, held[k].size - done);
+            if (got <= 0)
+                fail(paths[k], "read");
+            done += std::size_t(got);
+        }
+        if (::close(fd) != 0)
+            fail(paths[k], "close");
+    }
+    return held;
+}
+
+void writeAll(const std::string &folder, const std::vector<Held> &held, bool sync)
+{
+    for (std::size_t k = 0; k < held.size(); ++k) {
+        const std::string path = folder + "/" + std::to_string(k);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd < 0)
+            fail(path, "open");
+        std::size_t done = 0;
+        while (done < held[k].size) {
+            const ssize_t put = ::write(fd, held[k].bytes.get() + done, held[k].size - done);
+            if (put <= 0)
+                fail(path, "write");
+            done += std::size_t(put);
+        }
+        if (sync && ::fdatasync(fd) != 0)
+            fail(path, "fdatasync");
+        if (::close(fd) != 0)
+            fail(path, "close");
+    }
+}
+
+} // namespace CoreRawFiles

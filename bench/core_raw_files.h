@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The baselines of the core benchmark: the same files read and written with nothing but
+// open, read or write, and close, so the core's own cost stands out.
+namespace CoreRawFiles {
+
+// One file's bytes, in a buffer left uninitialised before the read (as the core's are).
+struct Held {
+    std::unique_ptr<std::uint8_t[]> bytes;
+    std::size_t size = 0;
+};
+
+// Reads each file whole into a buffer of its own; throws std::runtime_error on any failure.
+std::vector<Held> readAll(const std::vector<std::string> &paths);
+// Writes held[k] to folder/k for every k, truncating what is there; with sync, each file is
+// flushed to the disk before it is closed, as the write-back does.
+void writeAll(const std::string &folder, const std::vector<Held> &held, bool sync);
+
+} // namespace CoreRawFiles
