@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "font_file.h"
 #include "game_paths.h"
@@ -88,8 +87,13 @@ Catalogue make(const std::string &root, int slots)
 
 std::vector<std::uint8_t> readFile(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return {};
+    std::vector<std::uint8_t> bytes(std::size_t(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char *>(bytes.data()), std::streamsize(bytes.size()));
+    return bytes;
 }
 
 std::vector<std::pair<std::string, std::vector<std::uint8_t>>> snapshot(const std::string &root)
