@@ -1,0 +1,1 @@
+tessary_add_fuzzer(fuzz_tga fuzz_tga.cpp)
