@@ -1,0 +1,35 @@
+#include <QApplication>
+
+#include <exception>
+#include <memory>
+
+#include "game_folder.h"
+#include "main_window.h"
+#include "preview_window.h"
+#include "qt_dialogs.h"
+#include "settings_store.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Quenby's Tools"));
+    QApplication::setApplicationName(QStringLiteral("Tessary"));
+    QApplication::setApplicationVersion(QStringLiteral("1.2"));
+
+    QtDialogs dialogs;
+    GameFolder folder;
+    TForm1 form(dialogs, folder, [] { return std::make_unique<SettingsStore>(); });
+    dialogs.setParent(&form);
+    TFormPreview preview;
+    form.setPreview(&preview);
+
+    try {
+        if (!form.Launch())
+            return 0;
+    } catch (const std::exception &error) {
+        // An error the start sequence can't recover from ends the program after saying so.
+        dialogs.message(QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Every modal dialog and message box of the program passes through here, so that a test can
+// answer them in place of a user.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box captioned "Tessary 1.2" with an OK button.
+    virtual void message(const QString &text) = 0;
+    // The game-executable dialog opened in startFolder with the given filter; empty when cancelled.
+    virtual QString chooseGameExecutable(const QString &startFolder, const QString &filter) = 0;
+    // The save dialog for a TGA file, opened in startFolder with presetName; empty when cancelled.
+    virtual QString saveTgaFile(const QString &startFolder, const QString &presetName) = 0;
+    // The open dialog for a TGA file with presetFile chosen; empty when cancelled.
+    virtual QString openTgaFile(const QString &presetFile) = 0;
+    // The folder picker for exporting all images, opened at startFolder; empty when cancelled.
+    virtual QString chooseFolder(const QString &startFolder) = 0;
+};

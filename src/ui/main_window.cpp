@@ -1,0 +1,148 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#include <new>
+
+#include "channel_toggle.h"
+#include "dialogs.h"
+#include "game_file_error.h"
+#include "grid_pages.h"
+#include "main_window_layout.h"
+#include "page_control.h"
+#include "picture_control.h"
+#include "picture_maker.h"
+#include "preview_window.h"
+#include "scroll_box.h"
+#include "size_spin_box.h"
+
+TForm1::TForm1(Dialogs &dialogs, GameFolder &folder, SettingsOpener openSettings, QWidget *parent)
+    : QWidget(parent), m_dialogs(dialogs), m_folder(folder), m_openSettings(std::move(openSettings))
+{
+    setObjectName(QStringLiteral("Form1"));
+    m_parts = MainWindowLayout::build(this);
+    m_grids = new GridPages(m_parts, m_catalogue, this);
+    wire();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::wire()
+{
+    connect(m_parts.LMDApplyAll, &QPushButton::clicked, this, &TForm1::LMDApplyAllClick);
+    connect(m_parts.LMDChangePath, &QPushButton::clicked, this, &TForm1::LMDChangePathClick);
+    connect(m_parts.LMDSaveAll, &QPushButton::clicked, this, &TForm1::SaveAlltga);
+    connect(m_parts.PanelChannels, &TChannelToggle::clicked, this, &TForm1::PanelChannelsClick);
+    connect(m_parts.SpinSize, &TSpinSize::textChanged, this, &TForm1::SpinEdit1Change);
+    connect(m_parts.PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+    connect(m_parts.ScrollBox1, &TScrollBox::resized, this, &TForm1::FormResize);
+    connect(m_parts.ScrollBox2, &TScrollBox::resized, this, &TForm1::FormResize);
+    connect(m_parts.Loadimagefromatgafile1, &QAction::triggered, this, &TForm1::LoadFromTga);
+    connect(m_parts.Savetoatgafile1, &QAction::triggered, this, &TForm1::SavetoTga);
+    connect(m_grids, &GridPages::cellPressed, this, &TForm1::ImageMouseDown);
+    connect(m_grids, &GridPages::thumbnailDoubleClicked, this, &TForm1::Showpreview);
+    connect(m_grids, &GridPages::contextMenuAsked, this, &TForm1::showPopup);
+}
+
+int TForm1::SelectedIndex() const
+{
+    return m_grids->SelectedIndex;
+}
+
+void TForm1::Display(int n)
+{
+    m_grids->Display(n);
+}
+
+void TForm1::Displaygpf(int n)
+{
+    m_grids->Displaygpf(n);
+}
+
+void TForm1::runCommand(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const std::exception &error) {
+        showError(error);
+    }
+}
+
+void TForm1::showError(const std::exception &error)
+{
+    if (dynamic_cast<const std::bad_alloc *>(&error)) {
+        m_dialogs.message(QStringLiteral("Not enough memory to finish the command."));
+        return;
+    }
+    m_dialogs.message(QString::fromLocal8Bit(error.what()));
+}
+
+void TForm1::SpinEdit1Change()
+{
+    m_grids->SpinEdit1Change();
+}
+
+void TForm1::FormResize()
+{
+    m_grids->FormResize();
+}
+
+void TForm1::PageControl1Change()
+{
+    m_grids->PageControl1Change();
+}
+
+void TForm1::PanelChannelsClick()
+{
+    m_grids->PanelChannelsClick();
+}
+
+void TForm1::ImageMouseDown(TPicture *control)
+{
+    m_grids->ShowSize(control);
+}
+
+void TForm1::showPopup(TPicture *, QPoint globalPos)
+{
+    m_parts.Popup1->popup(globalPos);
+}
+
+void TForm1::Showpreview()
+{
+    const int n = m_grids->SelectedIndex;
+    if (!m_preview || !m_catalogue.isImage(n) || std::size_t(n) >= m_catalogue.ImageDetails.size())
+        return;
+    const TGPHDetails &details = m_catalogue.ImageDetails[std::size_t(n)];
+    m_preview->showPicture(QStringLiteral("%1.gpi").arg(n), QSize(details.Width, details.Height),
+                           PictureMaker::natural(m_catalogue, n, m_grids->alphaView()));
+}
+
+void TForm1::LoadFromTga()
+{
+}
+
+void TForm1::SavetoTga()
+{
+}
+
+void TForm1::SaveAlltga()
+{
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    if (m_preview)
+        m_preview->hide();
+    event->accept();
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+#include <exception>
+#include <functional>
+#include <memory>
+
+#include "catalogue.h"
+#include "game_folder.h"
+#include "main_window_parts.h"
+#include "settings_store.h"
+
+class Dialogs;
+class GridPages;
+class QCloseEvent;
+class QResizeEvent;
+class TFormPreview;
+class TPicture;
+
+// The main window: wires its components to the grids, the game folder, the settings and
+// the game-data core. It holds the catalogue of the game folder it shows.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Opens the settings store; Launch calls it once.
+    using SettingsOpener = std::function<std::unique_ptr<SettingsStore>()>;
+
+    TForm1(Dialogs &dialogs, GameFolder &folder, SettingsOpener openSettings, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The preview window that double-clicks open.
+    void setPreview(TFormPreview *preview) { m_preview = preview; }
+    // The start sequence: finds (or asks for) the game folder, shows the window, restores the
+    // settings and loads everything. False when the user gave up choosing a folder.
+    bool Launch();
+
+    // The window's components.
+    const MainWindowParts &parts() const { return m_parts; }
+    // The thumbnail grids.
+    GridPages &grids() const { return *m_grids; }
+    // The catalogue of the game folder shown.
+    Catalogue &catalogue() { return m_catalogue; }
+    // The game folder.
+    GameFolder &gameFolder() const { return m_folder; }
+    // The settings store; null before Launch.
+    SettingsStore *settings() const { return m_settings.get(); }
+    // The number of the picture last selected.
+    int SelectedIndex() const;
+
+    // Places and draws image n's thumbnail from the catalogue.
+    void Display(int n);
+    // Places and draws font n's sheet from the catalogue.
+    void Displaygpf(int n);
+    // Runs a command, showing any error it raises in a message box; the program goes on.
+    void runCommand(const std::function<void()> &command);
+
+public slots:
+    // "Apply All Changes": writes every image, the index and the fonts back.
+    void LMDApplyAllClick();
+    // "Change GP4 Path": lets the user choose another game folder and loads it.
+    void LMDChangePathClick();
+    // The thumbnail size changed: re-lays the active page out.
+    void SpinEdit1Change();
+    // The window changed size: re-lays the active page out if its column count changed.
+    void FormResize();
+    // The page changed.
+    void PageControl1Change();
+    // The channel toggle was clicked.
+    void PanelChannelsClick();
+    // A mouse button went down on a picture: selects it.
+    void ImageMouseDown(TPicture *control);
+    // Opens the preview of the selected image.
+    void Showpreview();
+    // Context menu: replaces the selected picture with a TGA file.
+    void LoadFromTga();
+    // Context menu: saves the selected picture as a TGA file.
+    void SavetoTga();
+    // Saves all images as TGA files.
+    void SaveAlltga();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void wire();
+    void FormClose();
+    void showPopup(TPicture *control, QPoint globalPos);
+    void restoreSettings();
+    GameFolder::Choice ChangeGP4Path();
+    void loadFolder(const QString &folder);
+    void showError(const std::exception &error);
+
+    Dialogs &m_dialogs;
+    GameFolder &m_folder;
+    SettingsOpener m_openSettings;
+    std::unique_ptr<SettingsStore> m_settings;
+    Catalogue m_catalogue;
+    MainWindowParts m_parts;
+    GridPages *m_grids;
+    TFormPreview *m_preview = nullptr;
+};

@@ -1,0 +1,175 @@
+#include "main_window_layout.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPalette>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QString>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "channel_toggle.h"
+#include "filled_rect.h"
+#include "page_control.h"
+#include "scroll_box.h"
+#include "size_spin_box.h"
+
+namespace MainWindowLayout {
+
+namespace {
+
+template <typename Widget>
+Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const char *text, QRect geometry)
+{
+    auto *made = named(new QPushButton(QString::fromLatin1(text), parent), name);
+    made->setGeometry(geometry);
+    return made;
+}
+
+QLabel *label(QWidget *parent, const char *name, const char *text, QPoint at)
+{
+    auto *made = named(new QLabel(QString::fromLatin1(text), parent), name);
+    made->move(at);
+    made->adjustSize();
+    return made;
+}
+
+TScrollBox *scrollBox(QWidget *parent, const char *name)
+{
+    auto *box = named(new TScrollBox(parent), name);
+    QPalette colours = box->viewport()->palette();
+    colours.setColor(QPalette::Window, box->palette().color(QPalette::Light));
+    box->viewport()->setPalette(colours);
+    box->viewport()->setBackgroundRole(QPalette::Window);
+    // Replaced by the grids before anything is shown.
+    box->setRange(3400);
+    return box;
+}
+
+void buildTopPanel(QWidget *form, MainWindowParts &parts)
+{
+    parts.TopPanel = named(new QFrame(form), "TopPanel");
+    parts.TopPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    parts.TopPanel->setLineWidth(1);
+    parts.TopPanel->setFixedHeight(TopPanelHeight);
+    parts.LMDApplyAll = button(parts.TopPanel, "LMDApplyAll", "Apply All Changes", QRect(6, 4, 117, 20));
+    parts.ProgressBar1 = named(new QProgressBar(parts.TopPanel), "ProgressBar1");
+    parts.ProgressBar1->setGeometry(130, 5, 347, 18);
+    parts.ProgressBar1->setOrientation(Qt::Horizontal);
+    parts.ProgressBar1->setTextVisible(false);
+    parts.ProgressBar1->setRange(0, 100);
+    parts.ProgressBar1->setValue(0);
+    parts.LMDChangePath = button(parts.TopPanel, "LMDChangePath", "Change GP4 Path", QRect(484, 4, 97, 20));
+}
+
+void buildToolBar(MainWindowParts &parts)
+{
+    parts.Panel1 = named(new QFrame(parts.TabSheet1), "Panel1");
+    parts.Panel1->setFrameStyle(QFrame::NoFrame);
+    parts.Panel1->setFixedHeight(ToolBarHeight);
+    parts.LMDSaveAll = button(parts.Panel1, "LMDSaveAll", "Save all images to .tga", QRect(2, 2, 117, 20));
+    parts.LabelSize = label(parts.Panel1, "LabelSize", "Image Size :", QPoint(146, 6));
+    parts.LabelSize->setAlignment(Qt::AlignCenter);
+    // A wider desktop font grows the label to the left, so that it never covers the size.
+    parts.LabelSize->move(std::min(146, 204 - parts.LabelSize->width()), 6);
+    parts.SizeLabel = label(parts.Panel1, "SizeLabel", "-", QPoint(208, 6));
+    parts.SizeLabel->setAlignment(Qt::AlignCenter);
+    parts.PanelChannels = named(new TChannelToggle(parts.Panel1), "PanelChannels");
+    parts.PanelChannels->setGeometry(286, 2, 81, 20);
+    parts.LabelThumb = label(parts.Panel1, "LabelThumb", "Thumbnail Size:", QPoint(378, 6));
+    parts.SpinSize = named(new TSpinSize(parts.Panel1), "SpinSize");
+    parts.SpinSize->setGeometry(458, 1, 49, 22);
+}
+
+void buildPages(QWidget *form, MainWindowParts &parts)
+{
+    parts.PageControl1 = named(new TPageControl(form), "PageControl1");
+    parts.TabSheet1 = named(new QWidget, "TabSheet1");
+    parts.TabSheet2 = named(new QWidget, "TabSheet2");
+    buildToolBar(parts);
+
+    parts.ScrollBox1 = scrollBox(parts.TabSheet1, "ScrollBox1");
+    auto *images = new QVBoxLayout(parts.TabSheet1);
+    images->setContentsMargins(0, 0, 0, 0);
+    images->setSpacing(0);
+    images->addWidget(parts.Panel1);
+    images->addWidget(parts.ScrollBox1, 1);
+
+    parts.ScrollBox2 = scrollBox(parts.TabSheet2, "ScrollBox2");
+    auto *fonts = new QVBoxLayout(parts.TabSheet2);
+    fonts->setContentsMargins(0, 0, 0, 0);
+    fonts->setSpacing(0);
+    fonts->addWidget(parts.ScrollBox2, 1);
+
+    parts.PageControl1->addTab(parts.TabSheet1, QStringLiteral("Images Workshop"));
+    parts.PageControl1->addTab(parts.TabSheet2, QStringLiteral("Fonts Workshop"));
+    parts.PageControl1->setCurrentIndex(0);
+
+    // The focus frames are the first children of their pages, beneath every cell.
+    parts.Focusrect = named(new TFilledRect(QColor(216, 228, 248), QColor(166, 202, 240),
+                                            parts.ScrollBox1->content()),
+                            "Focusrect");
+    parts.Focusrect->setGeometry(2000, 2, 104, 121);
+    parts.Focus2 = named(new TFilledRect(QColor(224, 237, 224), QColor(192, 220, 192), parts.ScrollBox2->content()),
+                         "Focus2");
+    parts.Focus2->setGeometry(7, 2, 262, 277);
+}
+
+void buildPopup(QWidget *form, MainWindowParts &parts)
+{
+    parts.Popup1 = named(new QMenu(form), "Popup1");
+    parts.Loadimagefromatgafile1 = named(parts.Popup1->addAction(QStringLiteral("Load image from a .tga file")),
+                                         "Loadimagefromatgafile1");
+    parts.Savetoatgafile1 = named(parts.Popup1->addAction(QStringLiteral("Save image to a .tga file")),
+                                  "Savetoatgafile1");
+}
+
+} // namespace
+
+MainWindowParts build(QWidget *form)
+{
+    MainWindowParts parts;
+    form->setWindowTitle(QStringLiteral("Tessary"));
+    // The small sans-serif text the layout was designed for: 8 points, 13-pixel lines at 96 dpi.
+    QFont small = form->font();
+    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                       QStringLiteral("DejaVu Sans Condensed"), small.family()});
+    small.setPixelSize(SmallTextPixels);
+    form->setFont(small);
+    form->setBackgroundRole(QPalette::Button);
+    buildTopPanel(form, parts);
+    buildPages(form, parts);
+    buildPopup(form, parts);
+
+    auto *column = new QVBoxLayout(form);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(parts.TopPanel);
+    column->addWidget(parts.PageControl1, 1);
+
+    form->setMinimumWidth(MinimumClientWidth);
+    form->resize(InitialClientSize);
+    return parts;
+}
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+} // namespace MainWindowLayout

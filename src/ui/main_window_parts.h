@@ -1,0 +1,39 @@
+#pragma once
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QWidget;
+class TChannelToggle;
+class TFilledRect;
+class TPageControl;
+class TScrollBox;
+class TSpinSize;
+
+// The components of the main window, each named as its object name.
+struct MainWindowParts {
+    QFrame *TopPanel = nullptr;
+    QPushButton *LMDApplyAll = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QPushButton *LMDChangePath = nullptr;
+    TPageControl *PageControl1 = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QPushButton *LMDSaveAll = nullptr;
+    QLabel *LabelSize = nullptr;
+    QLabel *SizeLabel = nullptr;
+    TChannelToggle *PanelChannels = nullptr;
+    QLabel *LabelThumb = nullptr;
+    TSpinSize *SpinSize = nullptr;
+    TScrollBox *ScrollBox1 = nullptr;
+    TScrollBox *ScrollBox2 = nullptr;
+    TFilledRect *Focusrect = nullptr;
+    TFilledRect *Focus2 = nullptr;
+    QMenu *Popup1 = nullptr;
+    QAction *Loadimagefromatgafile1 = nullptr;
+    QAction *Savetoatgafile1 = nullptr;
+};

@@ -1,0 +1,56 @@
+#include "picture_control.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <utility>
+
+TPicture::TPicture(int number, QWidget *parent) : QWidget(parent), m_number(number)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void TPicture::setPicture(QImage picture)
+{
+    m_picture = std::move(picture);
+    update();
+}
+
+void TPicture::paintEvent(QPaintEvent *event)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPoint(0, 0), m_picture);
+}
+
+void TPicture::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(this);
+    event->accept();
+}
+
+void TPicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(this);
+    event->accept();
+}
+
+void TPicture::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The double-click stands in for the second press: select first, then report.
+    emit pressed(this);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked(this);
+    event->accept();
+}
+
+void TPicture::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit contextMenuAsked(this, event->globalPos());
+    event->accept();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+class QContextMenuEvent;
+class QMouseEvent;
+class QPaintEvent;
+
+// A picture control: shows its picture at natural size from its top-left corner and paints
+// nothing else, so whatever lies behind it shows through. Reports presses, double-clicks and
+// requests for the context menu.
+class TPicture : public QWidget {
+    Q_OBJECT
+public:
+    // number is the image or font number the control stands for.
+    TPicture(int number, QWidget *parent);
+
+    // The image or font number of the control.
+    int number() const { return m_number; }
+    // The picture shown; a null picture shows nothing.
+    const QImage &picture() const { return m_picture; }
+    // Replaces the picture and repaints.
+    void setPicture(QImage picture);
+
+signals:
+    // Any mouse button went down on the control.
+    void pressed(TPicture *control);
+    // The left button was double-clicked on the control.
+    void doubleClicked(TPicture *control);
+    // A click completed on the control (press and release inside it).
+    void clicked(TPicture *control);
+    // The context menu is asked for at globalPos.
+    void contextMenuAsked(TPicture *control, QPoint globalPos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    int m_number;
+    QImage m_picture;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "dialogs.h"
+
+class QWidget;
+
+// The dialogs a user sees: Qt's message box and file dialogs, modal over the main window.
+class QtDialogs : public Dialogs {
+public:
+    // Dialogs open over parent (may be null).
+    explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+
+    // The window the dialogs open over.
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    void message(const QString &text) override;
+    QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
+    QString saveTgaFile(const QString &startFolder, const QString &presetName) override;
+    QString openTgaFile(const QString &presetFile) override;
+    QString chooseFolder(const QString &startFolder) override;
+
+private:
+    QWidget *m_parent;
+};
