@@ -40,6 +40,8 @@ void convertImage(const std::string &path, const TgaLayout &layout, const std::u
     const std::size_t width = h.Width;
     const std::size_t height = h.Height;
     const std::size_t rowBytes = width * layout.BytesPerPixel;
+    if (width == 0 || height == 0)
+        return; // an empty picture has no buffer to fill
     const bool topFirst = h.topRowFirst();
     const bool mirrored = h.rightToLeft();
     std::array<MapColour, 256> colours{};
