@@ -53,8 +53,6 @@ private slots:
     void foldersWithoutImages();
     void clearsAttributesOnLoad();
     void progressFor200Slots();
-    void badFolderLeavesCatalogueUntouched_data();
-    void badFolderLeavesCatalogueUntouched();
     void failedIndexReadKeepsCatalogue();
 
 private:
@@ -164,73 +162,6 @@ void GameFolderLoadingTest::progressFor200Slots()
         expected.insert(expected.end(), {{'p', 199 + i}, {'f', i}});
     QCOMPARE(events.size(), expected.size());
     QVERIFY(events == expected);
-}
-
-void GameFolderLoadingTest::badFolderLeavesCatalogueUntouched_data()
-{
-    QTest::addColumn<QString>("damage");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing index") << "rm-index" << "Gp2001.gph" << "file not found";
-    QTest::newRow("missing image") << "rm-image" << "images/3.gpi" << "file not found";
-    QTest::newRow("image is a folder") << "dir-image" << "images/3.gpi" << "folder";
-    QTest::newRow("missing font") << "rm-font" << "fonts/style_font_low_blur1250.gpf" << "file not found";
-    QTest::newRow("negative image count") << "neg-count" << "Gp2001.gph" << "negative";
-    QTest::newRow("huge image count") << "huge-count" << "Gp2001.gph" << "image slots but holds only";
-    QTest::newRow("negative table count") << "neg-table" << "fonts/New_Font1000.gpf" << "negative";
-    QTest::newRow("table past the end") << "huge-table" << "fonts/New_Font1000.gpf" << "reading beyond the end of the file";
-    QTest::newRow("short sheet") << "short-font" << "fonts/texttest1250.gpf" << "reading beyond the end of the file";
-}
-
-void GameFolderLoadingTest::badFolderLeavesCatalogueUntouched()
-{
-    QFETCH(QString, damage);
-    QFETCH(QString, file);
-    QFETCH(QString, reason);
-    const std::string good = folder("good"), bad = folder(("bad-" + damage).toUtf8().constData());
-    make(good, 6);
-    make(bad, 7);
-    const std::string data = bad + "/MenuData/PC/GP2001/";
-    auto patch = [](const std::string &path, std::size_t at, std::vector<std::uint8_t> bytes) {
-        auto content = readFile(path);
-        std::copy(bytes.begin(), bytes.end(), content.begin() + std::ptrdiff_t(at));
-        writeFile(path, content);
-    };
-    if (damage == "rm-index")
-        fs::remove(data + "Gp2001.gph");
-    else if (damage == "rm-image")
-        fs::remove(data + "images/3.gpi");
-    else if (damage == "dir-image") {
-        fs::remove(data + "images/3.gpi");
-        fs::create_directory(data + "images/3.gpi");
-    } else if (damage == "rm-font")
-        fs::remove(data + "fonts/style_font_low_blur1250.gpf");
-    else if (damage == "neg-count")
-        patch(data + "Gp2001.gph", 0, {0xF6, 0xFF, 0xFF, 0xFF});
-    else if (damage == "huge-count")
-        patch(data + "Gp2001.gph", 0, {0x00, 0x00, 0x00, 0x40});
-    else if (damage == "neg-table")
-        patch(data + "fonts/New_Font1000.gpf", 0, {0xFF, 0xFF, 0xFF, 0xFF});
-    else if (damage == "huge-table")
-        patch(data + "fonts/New_Font1000.gpf", 0, {0x00, 0x00, 0x00, 0x10});
-    else if (damage == "short-font") {
-        auto content = readFile(data + "fonts/texttest1250.gpf");
-        content.resize(content.size() - 100);
-        writeFile(data + "fonts/texttest1250.gpf", content);
-    }
-
-    Catalogue live = loadGameFolder(good);
-    const Catalogue before = loadGameFolder(good);
-    try {
-        live = loadGameFolder(bad);
-        QFAIL("a damaged game folder loaded");
-    } catch (const GameFileError &error) {
-        QVERIFY2(QString::fromStdString(error.path()).endsWith(file), error.what());
-        QVERIFY2(QString::fromStdString(error.reason()).contains(reason), error.what());
-        QVERIFY(QString::fromUtf8(error.what()).startsWith(QString::fromStdString(error.path())));
-    }
-    QCOMPARE(live.GP4Path, good);
-    QVERIFY(samePictures(live, before));
 }
 
 void GameFolderLoadingTest::failedIndexReadKeepsCatalogue()
