@@ -11,9 +11,11 @@ TFixedTabBar::TFixedTabBar(int tabWidth, QWidget *parent) : QTabBar(parent), m_t
 
 QSize TFixedTabBar::tabSizeHint(int index) const
 {
-    // Wider only when the desktop's font needs more room for the tab's text.
-    const QSize natural = QTabBar::tabSizeHint(index);
-    return QSize(std::max(m_tabWidth, natural.width()), natural.height());
+    // Wider only when the desktop's font needs more room for a tab's text; all tabs alike.
+    int width = m_tabWidth;
+    for (int tab = 0; tab < count(); ++tab)
+        width = std::max(width, QTabBar::tabSizeHint(tab).width());
+    return QSize(width, QTabBar::tabSizeHint(index).height());
 }
 
 QSize TFixedTabBar::minimumTabSizeHint(int index) const

@@ -1,0 +1,347 @@
+#include <QAction>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+
+#include "channel_toggle.h"
+#include "filled_rect.h"
+#include "grid_pages.h"
+#include "main_window.h"
+#include "main_window_layout.h"
+#include "page_control.h"
+#include "scroll_box.h"
+#include "size_spin_box.h"
+#include "window_fixture.h"
+
+// The main window's components before any folder is loaded, and the rules of the spin box.
+class TestMainWindowLayout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void componentGeometry_data();
+    void componentGeometry();
+    void texts_data();
+    void texts();
+    void windowSizeAndMinimumWidth();
+    void wideningKeepsControlsInPlace();
+    void pagesAndTabs();
+    void scrollAreas();
+    void focusFrames();
+    void popupItems();
+    void channelToggleFlips();
+    void spinTyping_data();
+    void spinTyping();
+    void spinSteps_data();
+    void spinSteps();
+    void spinSetByProgram_data();
+    void spinSetByProgram();
+    void spinReportsEveryTextChange();
+    void spinBelowMinimumLaysNothingOut();
+
+private:
+    void typeInto(TSpinSize *spin, const QString &text);
+    std::unique_ptr<WindowFixture> m_fixture;
+};
+
+void TestMainWindowLayout::init()
+{
+    m_fixture = std::make_unique<WindowFixture>();
+    m_fixture->form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_fixture->form()));
+}
+
+void TestMainWindowLayout::cleanup()
+{
+    m_fixture.reset();
+}
+
+void TestMainWindowLayout::componentGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("LMDApplyAll") << "LMDApplyAll" << QRect(6, 4, 117, 20);
+    QTest::newRow("ProgressBar1") << "ProgressBar1" << QRect(130, 5, 347, 18);
+    QTest::newRow("LMDChangePath") << "LMDChangePath" << QRect(484, 4, 97, 20);
+    QTest::newRow("LMDSaveAll") << "LMDSaveAll" << QRect(2, 2, 117, 20);
+    QTest::newRow("PanelChannels") << "PanelChannels" << QRect(286, 2, 81, 20);
+    QTest::newRow("SpinSize") << "SpinSize" << QRect(458, 1, 49, 22);
+    QTest::newRow("TopPanel") << "TopPanel" << QRect(0, 0, 588, 29);
+    QTest::newRow("PageControl1") << "PageControl1" << QRect(0, 29, 588, 467);
+    QTest::newRow("Focus2") << "Focus2" << QRect(7, 2, 262, 277);
+}
+
+void TestMainWindowLayout::componentGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    auto *widget = m_fixture->form().findChild<QWidget *>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->geometry(), geometry);
+}
+
+void TestMainWindowLayout::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("LMDApplyAll") << "LMDApplyAll" << "Apply All Changes";
+    QTest::newRow("LMDChangePath") << "LMDChangePath" << "Change GP4 Path";
+    QTest::newRow("LMDSaveAll") << "LMDSaveAll" << "Save all images to .tga";
+    QTest::newRow("LabelSize") << "LabelSize" << "Image Size :";
+    QTest::newRow("SizeLabel") << "SizeLabel" << "-";
+    QTest::newRow("PanelChannels") << "PanelChannels" << "RGB Layers";
+    QTest::newRow("LabelThumb") << "LabelThumb" << "Thumbnail Size:";
+}
+
+void TestMainWindowLayout::texts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QWidget *widget = m_fixture->form().findChild<QWidget *>(name);
+    QVERIFY2(widget, qPrintable(name));
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        QCOMPARE(button->text(), text);
+    else
+        QCOMPARE(qobject_cast<QLabel *>(widget)->text(), text);
+}
+
+void TestMainWindowLayout::windowSizeAndMinimumWidth()
+{
+    TForm1 &form = m_fixture->form();
+    QCOMPARE(form.size(), MainWindowLayout::InitialClientSize);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tessary"));
+    QCOMPARE(form.minimumWidth(), MainWindowLayout::MinimumClientWidth);
+    form.resize(400, 300);
+    QCOMPARE(form.width(), MainWindowLayout::MinimumClientWidth);
+    QCOMPARE(form.height(), 300);
+}
+
+void TestMainWindowLayout::wideningKeepsControlsInPlace()
+{
+    TForm1 &form = m_fixture->form();
+    const MainWindowParts &parts = form.parts();
+    const QRect apply = parts.LMDApplyAll->geometry();
+    const QRect change = parts.LMDChangePath->geometry();
+    const QRect bar = parts.ProgressBar1->geometry();
+    const QRect spin = parts.SpinSize->geometry();
+    const int scrollWidth = parts.ScrollBox1->width();
+    form.resize(900, 600);
+    QCOMPARE(parts.TopPanel->width(), 900);
+    QCOMPARE(parts.PageControl1->width(), 900);
+    QCOMPARE(parts.Panel1->width(), parts.TabSheet1->width());
+    QCOMPARE(parts.ScrollBox1->width(), scrollWidth + 900 - 588);
+    QCOMPARE(parts.LMDApplyAll->geometry(), apply);
+    QCOMPARE(parts.LMDChangePath->geometry(), change);
+    QCOMPARE(parts.ProgressBar1->geometry(), bar);
+    QCOMPARE(parts.SpinSize->geometry(), spin);
+}
+
+void TestMainWindowLayout::pagesAndTabs()
+{
+    const MainWindowParts &parts = m_fixture->form().parts();
+    QCOMPARE(parts.PageControl1->count(), 2);
+    QCOMPARE(parts.PageControl1->tabText(0), QStringLiteral("Images Workshop"));
+    QCOMPARE(parts.PageControl1->tabText(1), QStringLiteral("Fonts Workshop"));
+    QCOMPARE(parts.PageControl1->currentIndex(), 0);
+    QVERIFY(parts.PageControl1->tabBar()->tabRect(0).width() >= TPageControl::TabWidth);
+    QCOMPARE(parts.PageControl1->tabBar()->tabRect(0).width(), parts.PageControl1->tabBar()->tabRect(1).width());
+    QCOMPARE(parts.Panel1->geometry(), QRect(0, 0, parts.TabSheet1->width(), 24));
+    QCOMPARE(parts.Panel1->parentWidget(), parts.TabSheet1);
+    // The fonts page has no tool bar: its scroll area starts at the top of the page.
+    parts.PageControl1->setCurrentIndex(1);
+    QCOMPARE(parts.TabSheet2->size(), parts.TabSheet1->size());
+    QCOMPARE(parts.ScrollBox2->geometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(parts.ScrollBox2->size(), parts.TabSheet2->size());
+}
+
+void TestMainWindowLayout::scrollAreas()
+{
+    const MainWindowParts &parts = m_fixture->form().parts();
+    QCOMPARE(parts.ScrollBox1->geometry().topLeft(), QPoint(0, 24));
+    QCOMPARE(parts.ScrollBox1->width(), parts.TabSheet1->width());
+    QCOMPARE(parts.ScrollBox1->height(), parts.TabSheet1->height() - 24);
+    QVERIFY(parts.ScrollBox1->width() >= 580 && parts.ScrollBox1->width() <= 588);
+    for (TScrollBox *box : {parts.ScrollBox1, parts.ScrollBox2}) {
+        parts.PageControl1->setCurrentWidget(box->parentWidget());
+        QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(box->content()->width(), box->viewport()->width());
+        box->setRange(5000);
+        QCOMPARE(box->content()->height(), 5000);
+        box->setPosition(100000);
+        QCOMPARE(box->position(), 5000 - box->viewport()->height());
+        QCOMPARE(box->content()->y(), -box->position());
+        box->setRange(10);
+        QCOMPARE(box->position(), 0);
+        QCOMPARE(box->viewport()->palette().color(QPalette::Window), box->palette().color(QPalette::Light));
+    }
+}
+
+void TestMainWindowLayout::focusFrames()
+{
+    const MainWindowParts &parts = m_fixture->form().parts();
+    QCOMPARE(parts.Focusrect->parentWidget(), parts.ScrollBox1->content());
+    QCOMPARE(parts.Focus2->parentWidget(), parts.ScrollBox2->content());
+    QCOMPARE(parts.ScrollBox1->content()->children().constFirst(), parts.Focusrect);
+    QCOMPARE(parts.ScrollBox2->content()->children().constFirst(), parts.Focus2);
+    QCOMPARE(parts.Focusrect->pos().x(), 2000);
+    QCOMPARE(parts.Focusrect->outline(), QColor(166, 202, 240));
+    QCOMPARE(parts.Focus2->fill(), QColor(224, 237, 224));
+    QCOMPARE(parts.Focus2->outline(), QColor(192, 220, 192));
+}
+
+void TestMainWindowLayout::popupItems()
+{
+    const MainWindowParts &parts = m_fixture->form().parts();
+    const QList<QAction *> items = parts.Popup1->actions();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items[0]->objectName(), QStringLiteral("Loadimagefromatgafile1"));
+    QCOMPARE(items[0]->text(), QStringLiteral("Load image from a .tga file"));
+    QCOMPARE(items[1]->objectName(), QStringLiteral("Savetoatgafile1"));
+    QCOMPARE(items[1]->text(), QStringLiteral("Save image to a .tga file"));
+}
+
+void TestMainWindowLayout::channelToggleFlips()
+{
+    TForm1 &form = m_fixture->form();
+    TChannelToggle *toggle = form.parts().PanelChannels;
+    QCOMPARE(toggle->tag(), 0);
+    QCOMPARE(toggle->frameShadow(), QFrame::Raised);
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    QCOMPARE(toggle->tag(), 1);
+    QCOMPARE(toggle->text(), QStringLiteral("Alpha Layer"));
+    QCOMPARE(toggle->frameShadow(), QFrame::Sunken);
+    QCOMPARE(toggle->palette().color(QPalette::Window), QColor(166, 202, 240));
+    QVERIFY(form.grids().alphaView());
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    QCOMPARE(toggle->tag(), 0);
+    QCOMPARE(toggle->text(), QStringLiteral("RGB Layers"));
+    QCOMPARE(toggle->frameShadow(), QFrame::Raised);
+    QCOMPARE(toggle->palette().color(QPalette::Window), toggle->palette().color(QPalette::Button));
+    QVERIFY(!form.grids().alphaView());
+}
+
+void TestMainWindowLayout::typeInto(TSpinSize *spin, const QString &text)
+{
+    spin->editor()->clear();
+    QTest::keyClicks(spin, text);
+}
+
+void TestMainWindowLayout::spinTyping_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("afterFocusLeaves");
+    QTest::newRow("in range") << "240" << "240" << "240";
+    QTest::newRow("above the maximum stands, then 600") << "700" << "700" << "600";
+    QTest::newRow("below the minimum stands, then 40") << "3" << "3" << "40";
+    QTest::newRow("letters are refused") << "1a2b0" << "120" << "120";
+    QTest::newRow("only letters") << "xyz" << "" << "";
+    QTest::newRow("a lone minus") << "-" << "-" << "-";
+    QTest::newRow("a negative number") << "-20" << "-20" << "40";
+    QTest::newRow("a plus sign") << "+80" << "+80" << "+80";
+}
+
+void TestMainWindowLayout::spinTyping()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, afterFocusLeaves);
+    TSpinSize *spin = m_fixture->form().parts().SpinSize;
+    typeInto(spin, typed);
+    QCOMPARE(spin->text(), shown);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(spin, &leave);
+    QCOMPARE(spin->text(), afterFocusLeaves);
+}
+
+void TestMainWindowLayout::spinSteps_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("after");
+    QTest::newRow("up from 100") << 100 << int(Qt::Key_Up) << 120;
+    QTest::newRow("down from 100") << 100 << int(Qt::Key_Down) << 80;
+    QTest::newRow("up at the maximum") << 600 << int(Qt::Key_Up) << 600;
+    QTest::newRow("down at the minimum") << 40 << int(Qt::Key_Down) << 40;
+    QTest::newRow("down from 50") << 50 << int(Qt::Key_Down) << 40;
+}
+
+void TestMainWindowLayout::spinSteps()
+{
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, after);
+    TSpinSize *spin = m_fixture->form().parts().SpinSize;
+    spin->editor()->setText(QString::number(start));
+    QTest::keyClick(spin, Qt::Key(key));
+    QCOMPARE(spin->value(), after);
+    spin->editor()->setText(QString::number(start));
+    spin->stepBy(key == Qt::Key_Up ? 1 : -1);
+    QCOMPARE(spin->value(), after);
+}
+
+void TestMainWindowLayout::spinSetByProgram_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("20 becomes 40") << 20 << "40";
+    QTest::newRow("900 becomes 600") << 900 << "600";
+    QTest::newRow("260 stays") << 260 << "260";
+}
+
+void TestMainWindowLayout::spinSetByProgram()
+{
+    QFETCH(int, value);
+    QFETCH(QString, text);
+    TSpinSize *spin = m_fixture->form().parts().SpinSize;
+    spin->setValue(value);
+    QCOMPARE(spin->text(), text);
+}
+
+void TestMainWindowLayout::spinReportsEveryTextChange()
+{
+    TSpinSize *spin = m_fixture->form().parts().SpinSize;
+    QSignalSpy changes(spin, &TSpinSize::textChanged);
+    QTest::keyClick(spin, Qt::Key_End);
+    QTest::keyClick(spin, Qt::Key_Backspace);
+    QTest::keyClick(spin, Qt::Key_Backspace);
+    QTest::keyClicks(spin, "40");
+    QCOMPARE(changes.count(), 4);
+    QCOMPARE(spin->text(), QStringLiteral("140"));
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(changes.count(), 5);
+    spin->setValue(160);
+    QCOMPARE(changes.count(), 5);
+    spin->setValue(300);
+    QCOMPARE(changes.count(), 6);
+    // Enter and letters beep and change nothing.
+    QTest::keyClick(spin, Qt::Key_Return);
+    QTest::keyClick(spin, Qt::Key_Q);
+    QCOMPARE(changes.count(), 6);
+    QCOMPARE(spin->text(), QStringLiteral("300"));
+}
+
+void TestMainWindowLayout::spinBelowMinimumLaysNothingOut()
+{
+    TForm1 &form = m_fixture->form();
+    TSpinSize *spin = form.parts().SpinSize;
+    spin->setValue(200);
+    QCOMPARE(form.grids().ThumbSize, 200);
+    typeInto(spin, "3");
+    QCOMPARE(form.grids().ThumbSize, 200);
+    spin->editor()->clear();
+    QCOMPARE(form.grids().ThumbSize, 200);
+    QTest::keyClicks(spin, "300");
+    QCOMPARE(form.grids().ThumbSize, 300);
+    QCOMPARE(form.parts().Focusrect->size(), QSize(306, 321));
+}
+
+QTEST_MAIN(TestMainWindowLayout)
+#include "test_main_window_layout.moc"

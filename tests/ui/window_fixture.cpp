@@ -1,0 +1,107 @@
+#include "window_fixture.h"
+
+#include <QSettings>
+
+#include "core_path.h"
+#include "game_folder_builder.h"
+#include "game_install_entry.h"
+#include "game_paths.h"
+#include "main_window.h"
+#include "preview_window.h"
+#include "settings_store.h"
+
+QString ScriptedDialogs::chooseGameExecutable(const QString &startFolder, const QString &)
+{
+    executableStartFolders << startFolder;
+    return executableAnswers.isEmpty() ? QString() : executableAnswers.takeFirst();
+}
+
+namespace UiTestSupport {
+
+Catalogue catalogue(int slotCount)
+{
+    return GameFolderBuilder::makeCatalogue(slotCount);
+}
+
+void setImage(Catalogue &c, int n, int w, int h, const std::function<std::uint32_t(int x, int y)> &pixel)
+{
+    const auto at = std::size_t(n);
+    c.ImageDetails[at].Width = w;
+    c.ImageDetails[at].Height = h;
+    c.ImagePixels[at].assign(std::size_t(w) * std::size_t(h), 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            c.ImagePixels[at][std::size_t(y) * std::size_t(w) + std::size_t(x)] = pixel(x, y);
+    c.ImageSizes[at] = w * h * 4;
+}
+
+void writeGameFolder(const QString &folder, const Catalogue &c)
+{
+    GameFolderBuilder::write(CorePath::fromQt(folder), c);
+}
+
+QString imageFile(const QString &folder, int n)
+{
+    return CorePath::toQt(GamePaths::image(CorePath::fromQt(folder), n));
+}
+
+} // namespace UiTestSupport
+
+WindowFixture::WindowFixture() = default;
+
+WindowFixture::~WindowFixture()
+{
+    m_form.reset();
+    m_preview.reset();
+}
+
+QString WindowFixture::path(const QString &name) const
+{
+    return m_dir.filePath(name);
+}
+
+void WindowFixture::recordGameFolder(const QString &folder)
+{
+    GameInstallEntry(entryFile()).writeDirectory(folder);
+}
+
+QString WindowFixture::recordedGameFolder() const
+{
+    return GameInstallEntry(entryFile()).readDirectory().value_or(QString());
+}
+
+void WindowFixture::storeSetting(const QString &name, const QString &value)
+{
+    SettingsStore(settingsFile()).writeText(name, value);
+}
+
+QString WindowFixture::storedSetting(const QString &name) const
+{
+    return SettingsStore(settingsFile()).readText(name, QString());
+}
+
+QString WindowFixture::makeGame(const QString &name, const Catalogue &c)
+{
+    const QString folder = path(name);
+    UiTestSupport::writeGameFolder(folder, c);
+    return folder;
+}
+
+TForm1 &WindowFixture::form()
+{
+    if (!m_form) {
+        m_folder = std::make_unique<GameFolder>(GameInstallEntry(entryFile()));
+        const QString settings = settingsFile();
+        m_form = std::make_unique<TForm1>(dialogs, *m_folder,
+                                          [settings] { return std::make_unique<SettingsStore>(settings); });
+        m_preview = std::make_unique<TFormPreview>();
+        m_form->setPreview(m_preview.get());
+    }
+    return *m_form;
+}
+
+TFormPreview &WindowFixture::preview()
+{
+    form();
+    return *m_preview;
+}

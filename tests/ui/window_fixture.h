@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "app_test_support.h"
+#include "catalogue.h"
+#include "dialogs.h"
+#include "game_folder.h"
+
+class TForm1;
+class TFormPreview;
+
+// Answers the program's dialogs from a script and records what they were asked.
+class ScriptedDialogs : public Dialogs {
+public:
+    // Every message shown, in order.
+    QStringList messages;
+    // Answers of the game-executable dialog, taken from the front; none left means Cancel.
+    QStringList executableAnswers;
+    // The folder each game-executable dialog opened in.
+    QStringList executableStartFolders;
+
+    void message(const QString &text) override { messages << text; }
+    QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
+    QString saveTgaFile(const QString &, const QString &) override { return QString(); }
+    QString openTgaFile(const QString &) override { return QString(); }
+    QString chooseFolder(const QString &) override { return QString(); }
+};
+
+namespace UiTestSupport {
+// A catalogue of slotCount image slotCount made by the shared test builder.
+Catalogue catalogue(int slotCount);
+// Replaces image n by a w by h picture whose pixel (x, y) is pixel(x, y).
+void setImage(Catalogue &c, int n, int w, int h, const std::function<std::uint32_t(int x, int y)> &pixel);
+// Writes the catalogue as a game folder (gp4.exe, index, images, fonts) into folder.
+void writeGameFolder(const QString &folder, const Catalogue &c);
+// The file of image n below a game folder.
+QString imageFile(const QString &folder, int n);
+}
+
+// A main window with a settings file, a game entry and game folders of its own, all in a
+// temporary folder; the machine's real stores are redirected there as well.
+class WindowFixture {
+public:
+    WindowFixture();
+    ~WindowFixture();
+
+    // A folder below the fixture's temporary folder (not created).
+    QString path(const QString &name) const;
+    // The settings store's INI file.
+    QString settingsFile() const { return path(QStringLiteral("settings.ini")); }
+    // The game installation entry's INI file.
+    QString entryFile() const { return path(QStringLiteral("entry.ini")); }
+    // Records folder as the game folder in the installation entry.
+    void recordGameFolder(const QString &folder);
+    // The folder the installation entry names now.
+    QString recordedGameFolder() const;
+    // Writes a settings value before the window starts.
+    void storeSetting(const QString &name, const QString &value);
+    // A settings value as stored; empty when missing.
+    QString storedSetting(const QString &name) const;
+    // Makes a game folder named name from c and returns its path.
+    QString makeGame(const QString &name, const Catalogue &c);
+
+    // The window, made on first use.
+    TForm1 &form();
+    // The preview window given to the form.
+    TFormPreview &preview();
+    // The scripted dialogs every window of the fixture uses.
+    ScriptedDialogs dialogs;
+
+private:
+    QTemporaryDir m_dir;
+    RedirectedStores m_stores;
+    std::unique_ptr<GameFolder> m_folder;
+    std::unique_ptr<TFormPreview> m_preview;
+    std::unique_ptr<TForm1> m_form;
+};
