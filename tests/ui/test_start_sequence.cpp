@@ -1,0 +1,370 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core_path.h"
+#include "file_ops.h"
+#include "game_paths.h"
+#include "grid_pages.h"
+#include "main_window.h"
+#include "picture_control.h"
+#include "picture_maker.h"
+#include "preview_window.h"
+#include "size_spin_box.h"
+#include "window_fixture.h"
+
+namespace {
+const QString Choose = GameFolder::ChooseFolderMessage;
+const QString Refused = GameFolder::RefusedMessage;
+
+QString executableIn(const QString &folder)
+{
+    return folder + QStringLiteral("/gp4.exe");
+}
+
+void touch(const QString &file)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile made(file);
+    QVERIFY(made.open(QIODevice::WriteOnly));
+}
+}
+
+// Start-up with scripted dialogs, the settings kept between runs, and "Change GP4 Path".
+class TestStartSequence : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void noFolderCancelled();
+    void noFolderThenChosen();
+    void refusedFolderAskedAgain();
+    void folderFound_data();
+    void folderFound();
+    void unreadableFolderAsksForAnother();
+    void failedLoadLeavesNoThumbnails();
+    void settingsAtStart_data();
+    void settingsAtStart();
+    void firstRunWritesSettingsAtClose();
+    void closingWhileMinimised();
+    void closingStoresTheAppliedSize();
+    void changePathCancelKeepsImports();
+    void changePathRefusedKeepsImports();
+    void changePathToLargerAndSmallerFolders();
+    void changePathFailureKeepsWhatWasShown();
+    void changePathToFolderWithoutExecutable();
+    void applyAllWritesImports();
+    void applyAllFailureIsShown();
+
+private:
+    TForm1 &form() { return m_fixture->form(); }
+    ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
+    QString makeGame(const QString &name, int slotCount);
+    // Launches on a fresh game folder and simulates an import into image 1.
+    void launchWithImport();
+    std::unique_ptr<WindowFixture> m_fixture;
+    static constexpr std::uint32_t Imported = 0xFF123456u;
+};
+
+void TestStartSequence::init()
+{
+    m_fixture = std::make_unique<WindowFixture>();
+}
+
+void TestStartSequence::cleanup()
+{
+    FileOps::injectFault(0, FileOps::FaultKind::NotFound);
+    m_fixture.reset();
+}
+
+QString TestStartSequence::makeGame(const QString &name, int slotCount)
+{
+    return m_fixture->makeGame(name, UiTestSupport::catalogue(slotCount));
+}
+
+void TestStartSequence::noFolderCancelled()
+{
+    QVERIFY(!form().Launch());
+    QCOMPARE(dialogs().messages, QStringList{Choose});
+    QCOMPARE(dialogs().executableStartFolders, QStringList{QDir::toNativeSeparators(QDir::currentPath())});
+    QVERIFY(form().isVisible());
+    QCOMPARE(form().windowTitle(), QStringLiteral("Tessary 1.2"));
+    QCOMPARE(form().catalogue().ImageCount, 0);
+}
+
+void TestStartSequence::noFolderThenChosen()
+{
+    const QString game = makeGame(QStringLiteral("game"), 6);
+    dialogs().executableAnswers << executableIn(game);
+    QVERIFY(form().Launch());
+    QCOMPARE(dialogs().messages, QStringList{Choose});
+    QCOMPARE(m_fixture->recordedGameFolder(), game + QLatin1Char('/'));
+    QCOMPARE(form().catalogue().GP4Path, (game + QLatin1Char('/')).toStdString());
+    QCOMPARE(form().catalogue().ImageCount, 6);
+    QVERIFY(form().grids().imageCell(5));
+}
+
+void TestStartSequence::refusedFolderAskedAgain()
+{
+    const QString other = m_fixture->path(QStringLiteral("other"));
+    touch(executableIn(other));
+    dialogs().executableAnswers << executableIn(other);
+    QVERIFY(!form().Launch());
+    QCOMPARE(dialogs().messages, (QStringList{Choose, Refused, Choose}));
+    QCOMPARE(dialogs().executableStartFolders.size(), 2);
+    QCOMPARE(m_fixture->recordedGameFolder(), QString());
+}
+
+void TestStartSequence::folderFound_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("recorded without a separator") << "";
+    QTest::newRow("recorded with a trailing separator") << "/";
+}
+
+void TestStartSequence::folderFound()
+{
+    QFETCH(QString, ending);
+    const QString recorded = makeGame(QStringLiteral("game"), 8) + ending;
+    m_fixture->recordGameFolder(recorded);
+    QVERIFY(form().Launch());
+    QVERIFY(dialogs().messages.isEmpty());
+    QCOMPARE(form().gameFolder().GP4Path, recorded);
+    QCOMPARE(form().catalogue().GP4Path, recorded.toStdString());
+    QCOMPARE(form().catalogue().ImageCount, 8);
+    QCOMPARE(form().grids().imageCell(7)->picture().size(), QSize(8, 9));
+}
+
+void TestStartSequence::unreadableFolderAsksForAnother()
+{
+    const QString broken = m_fixture->path(QStringLiteral("broken"));
+    touch(executableIn(broken));
+    m_fixture->recordGameFolder(broken);
+    const QString game = makeGame(QStringLiteral("game"), 4);
+    dialogs().executableAnswers << executableIn(game);
+    QVERIFY(form().Launch());
+    QCOMPARE(dialogs().messages.size(), 2);
+    QVERIFY2(dialogs().messages[0].contains(QStringLiteral("Gp2001.gph")), qPrintable(dialogs().messages[0]));
+    QVERIFY(dialogs().messages[0].startsWith(broken));
+    QCOMPARE(dialogs().messages[1], Choose);
+    QCOMPARE(form().catalogue().ImageCount, 4);
+}
+
+void TestStartSequence::failedLoadLeavesNoThumbnails()
+{
+    const QString game = makeGame(QStringLiteral("game"), 10);
+    QVERIFY(QFile::remove(CorePath::toQt(GamePaths::font(CorePath::fromQt(game), 5))));
+    m_fixture->recordGameFolder(game);
+    QVERIFY(!form().Launch());
+    QCOMPARE(dialogs().messages.size(), 2);
+    QVERIFY2(dialogs().messages[0].contains(QStringLiteral("texttest1250.gpf")), qPrintable(dialogs().messages[0]));
+    QCOMPARE(form().catalogue().ImageCount, 0);
+    // The images read before the failure were drawn, then taken away with the failed load.
+    auto *cell = form().findChild<TPicture *>(QStringLiteral("Image3"));
+    QVERIFY(cell);
+    QVERIFY(cell->isHidden());
+    QVERIFY(!form().grids().imageCell(3));
+    QVERIFY(form().grids().fontCell(0)->picture().isNull());
+    QCOMPARE(form().parts().ProgressBar1->value(), 0);
+}
+
+void TestStartSequence::settingsAtStart_data()
+{
+    QTest::addColumn<QString>("windowState");
+    QTest::addColumn<QString>("thumbSize");
+    QTest::addColumn<bool>("maximized");
+    QTest::addColumn<int>("applied");
+    QTest::addColumn<int>("spinChanges");
+    QTest::addColumn<QString>("storedAtClose");
+    QTest::newRow("missing values") << QString() << QString() << false << 100 << 0 << "Normal";
+    QTest::newRow("Normal, 160") << "Normal" << "160" << false << 160 << 1 << "Normal";
+    QTest::newRow("Full") << "Full" << "100" << true << 100 << 0 << "Full";
+    QTest::newRow("full in lower case, 20") << "full" << "20" << false << 40 << 1 << "Normal";
+    QTest::newRow("another text, 900") << "Maximized" << "900" << false << 600 << 1 << "Normal";
+    QTest::newRow("size not a number") << "Normal" << "abc" << false << 100 << 0 << "Normal";
+}
+
+void TestStartSequence::settingsAtStart()
+{
+    QFETCH(QString, windowState);
+    QFETCH(QString, thumbSize);
+    QFETCH(bool, maximized);
+    QFETCH(int, applied);
+    QFETCH(int, spinChanges);
+    QFETCH(QString, storedAtClose);
+    if (!windowState.isNull())
+        m_fixture->storeSetting(QStringLiteral("WindowState"), windowState);
+    if (!thumbSize.isNull())
+        m_fixture->storeSetting(QStringLiteral("ThumbSize"), thumbSize);
+    m_fixture->recordGameFolder(makeGame(QStringLiteral("game"), 5));
+    QSignalSpy changes(form().parts().SpinSize, &TSpinSize::textChanged);
+    QVERIFY(form().Launch());
+    QCOMPARE(form().isMaximized(), maximized);
+    QCOMPARE(form().parts().SpinSize->text(), QString::number(applied));
+    QCOMPARE(form().grids().ThumbSize, applied);
+    QCOMPARE(form().grids().imageCell(1)->size(), QSize(applied, applied));
+    QCOMPARE(changes.count(), spinChanges);
+    QVERIFY(form().close());
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("WindowState")), storedAtClose);
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("ThumbSize")), QString::number(applied));
+}
+
+void TestStartSequence::firstRunWritesSettingsAtClose()
+{
+    m_fixture->recordGameFolder(makeGame(QStringLiteral("game"), 3));
+    QVERIFY(form().Launch());
+    QVERIFY(!QFile::exists(m_fixture->settingsFile()));
+    QVERIFY(form().close());
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("WindowState")), QStringLiteral("Normal"));
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("ThumbSize")), QStringLiteral("100"));
+}
+
+void TestStartSequence::closingWhileMinimised()
+{
+    m_fixture->storeSetting(QStringLiteral("WindowState"), QStringLiteral("Full"));
+    m_fixture->recordGameFolder(makeGame(QStringLiteral("game"), 3));
+    QVERIFY(form().Launch());
+    form().parts().SpinSize->setValue(140);
+    form().setWindowState(Qt::WindowMinimized);
+    QVERIFY(form().close());
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("WindowState")), QStringLiteral("Full"));
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("ThumbSize")), QStringLiteral("140"));
+}
+
+void TestStartSequence::closingStoresTheAppliedSize()
+{
+    m_fixture->recordGameFolder(makeGame(QStringLiteral("game"), 3));
+    QVERIFY(form().Launch());
+    form().parts().SpinSize->setValue(220);
+    form().parts().SpinSize->editor()->setText(QStringLiteral("3"));
+    QVERIFY(form().close());
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("ThumbSize")), QStringLiteral("220"));
+}
+
+void TestStartSequence::launchWithImport()
+{
+    m_fixture->recordGameFolder(makeGame(QStringLiteral("game"), 6));
+    QVERIFY(form().Launch());
+    Catalogue &live = form().catalogue();
+    UiTestSupport::setImage(live, 1, 2, 2, [](int, int) { return Imported; });
+    form().Display(1);
+    QCOMPARE(form().grids().imageCell(1)->picture().pixel(0, 0), Imported);
+}
+
+void TestStartSequence::changePathCancelKeepsImports()
+{
+    launchWithImport();
+    form().LMDChangePathClick();
+    QVERIFY(dialogs().messages.isEmpty());
+    QCOMPARE(dialogs().executableStartFolders, QStringList{m_fixture->path(QStringLiteral("game"))});
+    QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
+    QCOMPARE(form().grids().imageCell(1)->picture().pixel(0, 0), Imported);
+}
+
+void TestStartSequence::changePathRefusedKeepsImports()
+{
+    launchWithImport();
+    const QString other = m_fixture->path(QStringLiteral("other"));
+    touch(executableIn(other));
+    dialogs().executableAnswers << executableIn(other);
+    form().LMDChangePathClick();
+    QCOMPARE(dialogs().messages, QStringList{Refused});
+    QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
+    QCOMPARE(m_fixture->recordedGameFolder(), m_fixture->path(QStringLiteral("game")));
+}
+
+void TestStartSequence::changePathToLargerAndSmallerFolders()
+{
+    m_fixture->recordGameFolder(makeGame(QStringLiteral("game"), 6));
+    QVERIFY(form().Launch());
+    const QString larger = makeGame(QStringLiteral("larger"), 41);
+    dialogs().executableAnswers << executableIn(larger);
+    form().LMDChangePathClick();
+    QVERIFY(dialogs().messages.isEmpty());
+    QCOMPARE(form().catalogue().ImageCount, 41);
+    QCOMPARE(form().catalogue().GP4Path, (larger + QLatin1Char('/')).toStdString());
+    for (int n = 1; n < 41; ++n) {
+        TPicture *cell = form().grids().imageCell(n);
+        QVERIFY(cell && cell->isVisible());
+        QCOMPARE(cell->picture().size(), QSize(n + 1, n + 2));
+    }
+
+    const QString smaller = makeGame(QStringLiteral("smaller"), 11);
+    dialogs().executableAnswers << executableIn(smaller);
+    form().LMDChangePathClick();
+    QCOMPARE(form().catalogue().ImageCount, 11);
+    QVERIFY(form().grids().imageCell(10));
+    QVERIFY(!form().grids().imageCell(11));
+    for (int n = 11; n < 41; ++n)
+        QVERIFY(form().findChild<TPicture *>(QStringLiteral("Image%1").arg(n))->isHidden());
+    QCOMPARE(form().SelectedIndex(), 1);
+    // A hidden cell's number selects nothing and reads nothing beyond the catalogue.
+    form().grids().ShowSize(form().findChild<TPicture *>(QStringLiteral("Image30")));
+    QCOMPARE(form().parts().SizeLabel->text(), QStringLiteral("-"));
+    form().Showpreview();
+    QVERIFY(!m_fixture->preview().isVisible());
+}
+
+void TestStartSequence::changePathFailureKeepsWhatWasShown()
+{
+    launchWithImport();
+    const QString damaged = makeGame(QStringLiteral("damaged"), 20);
+    QVERIFY(QFile::remove(UiTestSupport::imageFile(damaged, 12)));
+    dialogs().executableAnswers << executableIn(damaged);
+    form().LMDChangePathClick();
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY2(dialogs().messages[0].contains(QStringLiteral("12.gpi")), qPrintable(dialogs().messages[0]));
+    QCOMPARE(form().catalogue().ImageCount, 6);
+    QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
+    QCOMPARE(form().grids().imageCell(1)->picture().pixel(0, 0), Imported);
+    QCOMPARE(form().grids().imageCell(3)->picture(), PictureMaker::thumbnail(form().catalogue(), 3, 100, false));
+    QVERIFY(!form().grids().imageCell(6));
+    QVERIFY(form().findChild<TPicture *>(QStringLiteral("Image8"))->isHidden());
+    QCOMPARE(form().parts().ProgressBar1->value(), 0);
+}
+
+void TestStartSequence::changePathToFolderWithoutExecutable()
+{
+    launchWithImport();
+    const QString noExecutable = makeGame(QStringLiteral("noexe"), 9);
+    QVERIFY(QFile::remove(executableIn(noExecutable)));
+    dialogs().executableAnswers << QDir(noExecutable).filePath(QStringLiteral("readme.txt"));
+    form().LMDChangePathClick();
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY2(dialogs().messages[0].contains(QStringLiteral("gp4.exe: file not found")), qPrintable(dialogs().messages[0]));
+    QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
+    QCOMPARE(form().catalogue().ImageCount, 6);
+}
+
+void TestStartSequence::applyAllWritesImports()
+{
+    launchWithImport();
+    form().LMDApplyAllClick();
+    QVERIFY(dialogs().messages.isEmpty());
+    QFile image(UiTestSupport::imageFile(m_fixture->path(QStringLiteral("game")), 1));
+    QVERIFY(image.open(QIODevice::ReadOnly));
+    const QByteArray bytes = image.readAll();
+    QCOMPARE(bytes.size(), 16);
+    QCOMPARE(quint8(bytes[0]), quint8(0x56));
+    QCOMPARE(quint8(bytes[3]), quint8(0xFF));
+    QCOMPARE(form().parts().ProgressBar1->value(), 0);
+}
+
+void TestStartSequence::applyAllFailureIsShown()
+{
+    launchWithImport();
+    FileOps::injectFault(1, FileOps::FaultKind::DiskFull);
+    form().LMDApplyAllClick();
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY2(dialogs().messages[0].contains(QStringLiteral("disk full")), qPrintable(dialogs().messages[0]));
+    QVERIFY(form().isVisible());
+    QCOMPARE(form().parts().ProgressBar1->value(), 0);
+}
+
+QTEST_MAIN(TestStartSequence)
+#include "test_start_sequence.moc"
