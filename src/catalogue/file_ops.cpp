@@ -58,6 +58,8 @@ long long sysRead(int fd, void *b, std::size_t n) { return ::_read(fd, b, static
 long long sysWrite(int fd, const void *b, std::size_t n) { return ::_write(fd, b, static_cast<unsigned>(n)); }
 int sysClose(int fd) { return ::_close(fd); }
 int sysSync(int fd) { return ::_commit(fd); }
+int sysOpenForFlush(const std::string &p) { return ::_open(p.c_str(), _O_RDWR | _O_BINARY); }
+void startWriting(int) {}
 constexpr std::size_t MaxChunk = 1u << 30;
 #else
 int sysOpenRead(const std::string &p) { return ::open(p.c_str(), O_RDONLY | O_CLOEXEC); }
@@ -66,6 +68,15 @@ long long sysRead(int fd, void *b, std::size_t n) { return ::read(fd, b, n); }
 long long sysWrite(int fd, const void *b, std::size_t n) { return ::write(fd, b, n); }
 int sysClose(int fd) { return ::close(fd); }
 int sysSync(int fd) { return ::fdatasync(fd); }
+int sysOpenForFlush(const std::string &p) { return ::open(p.c_str(), O_RDONLY | O_CLOEXEC); }
+void startWriting(int fd)
+{
+#ifdef __linux__
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)fd;
+#endif
+}
 constexpr std::size_t MaxChunk = std::size_t(1) << 30;
 #endif
 
@@ -193,14 +204,16 @@ void OutputFile::write(const void *from, std::size_t count)
     }
 }
 
-void OutputFile::close()
+void OutputFile::close(Durability durability)
 {
     if (m_fd < 0)
         return;
     const int fd = std::exchange(m_fd, -1);
     countOperation(m_reportAs);
     // Flushing first makes a late "disk full" surface here, before the file is trusted.
-    if (sysSync(fd) != 0) {
+    if (durability == Durability::Started)
+        startWriting(fd);
+    if (durability == Durability::Flushed && sysSync(fd) != 0) {
         const int error = errno;
         sysClose(fd);
         if (error != EINVAL)
@@ -209,6 +222,20 @@ void OutputFile::close()
     }
     if (sysClose(fd) != 0)
         fail(m_reportAs, errno);
+}
+
+void flushToDisk(const std::string &path, const std::string &reportAs)
+{
+    countOperation(reportAs);
+    const int fd = sysOpenForFlush(path);
+    if (fd < 0)
+        fail(reportAs, errno);
+    if (sysSync(fd) != 0 && errno != EINVAL) {
+        const int error = errno;
+        sysClose(fd);
+        fail(reportAs, error);
+    }
+    sysClose(fd);
 }
 
 std::vector<std::uint8_t> readWhole(const std::string &path)

@@ -46,14 +46,22 @@ public:
     OutputFile &operator=(const OutputFile &) = delete;
 
     void write(const void *from, std::size_t count);
-    // Flushes to the disk and closes; a failure here means the file is not whole.
-    void close();
+    // Whether close() waits until the data is on the disk itself (Flushed), leaves it to the
+    // system (Cached), or starts the disk writing and returns at once (Started; flushToDisk
+    // later waits for it, so that many files reach the disk together instead of one by one).
+    enum class Durability { Flushed, Cached, Started };
+
+    // Closes the file (flushing it to the disk first when asked); a failure means it is not whole.
+    void close(Durability durability = Durability::Flushed);
 
 private:
     std::string m_path;
     std::string m_reportAs;
     int m_fd = -1;
 };
+
+// Waits until a file written earlier is on the disk itself; reportAs names it in an error.
+void flushToDisk(const std::string &path, const std::string &reportAs);
 
 // Reads a whole file into memory.
 std::vector<std::uint8_t> readWhole(const std::string &path);

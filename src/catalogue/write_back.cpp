@@ -27,7 +27,7 @@ void stage(std::vector<StagedFile> &staged, const std::string &target, const voi
     FileOps::OutputFile out(staged.back().staged, target);
     if (size > 0)
         out.write(data, size);
-    out.close();
+    out.close(FileOps::OutputFile::Durability::Started);
 }
 
 void WriteGPI(const Catalogue &c, int n, std::vector<StagedFile> &staged)
@@ -108,6 +108,9 @@ void applyAllChanges(const Catalogue &c, const std::function<void(int)> &progres
                 progress(c.ImageCount + i);
             WriteGPF(c, i, staged);
         }
+        // The disk has been writing all along; a file is trusted only once it is there.
+        for (const StagedFile &file : staged)
+            FileOps::flushToDisk(file.staged, file.target);
     } catch (...) {
         discard(staged, 0);
         throw;

@@ -22,7 +22,8 @@ void writeReplacing(const std::string &target, const std::function<void(FileOps:
         {
             FileOps::OutputFile out(temporary, target);
             writeBody(out);
-            out.close();
+            // Exports are the user's own copies; the game files alone wait for the disk.
+            out.close(FileOps::OutputFile::Durability::Cached);
         }
         FileOps::renameReplacing(temporary, target, target);
     } catch (...) {
