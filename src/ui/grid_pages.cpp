@@ -1,7 +1,6 @@
 #include "grid_pages.h"
 
 #include <QLabel>
-#include <QProgressBar>
 #include <QRect>
 
 #include <algorithm>
@@ -13,6 +12,7 @@
 #include "page_control.h"
 #include "picture_control.h"
 #include "picture_maker.h"
+#include "progress_steps.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
 
@@ -125,11 +125,16 @@ void GridPages::Display(int n)
         return;
     QLabel *caption = m_images[std::size_t(n)].caption;
     picture->resize(ThumbSize, ThumbSize);
-    MainWindowLayout::setLabelText(caption, QStringLiteral("%1.gpi").arg(n));
+    const QString text = QStringLiteral("%1.gpi").arg(n);
+    if (caption->text() != text)
+        MainWindowLayout::setLabelText(caption, text);
     picture->move(GridMetrics::imagePicturePos(n, ThumbColumns, ThumbSize));
     caption->move(GridMetrics::imageCaptionPos(n, ThumbColumns, ThumbSize));
+    // Sampled when the cell is first seen, from the catalogue shown then, at this size and view.
     // A cell without pixel data is emptied, so that it never shows a picture the catalogue doesn't hold.
-    picture->setPicture(PictureMaker::thumbnail(*m_source, n, ThumbSize, alphaView()));
+    picture->setPictureMaker([this, n, size = ThumbSize, alpha = alphaView()] {
+        return PictureMaker::thumbnail(*m_source, n, size, alpha);
+    });
 }
 
 void GridPages::Displaygpf(int n)
@@ -168,14 +173,16 @@ void GridPages::layOutImages()
     ThumbColumns = GridMetrics::thumbColumns(box->width(), ThumbSize);
     box->setRange(GridMetrics::imageScrollRange(imageCount(), ThumbColumns, ThumbSize));
 
-    QProgressBar *bar = m_parts.ProgressBar1;
-    bar->setRange(0, std::max(imageCount() - 1, 1));
-    for (int n = 1; n < imageCount(); ++n) {
-        bar->setValue(n);
-        Display(n);
+    {
+        // The cells are repainted once, when all of them stand in their new places.
+        ProgressSteps progress(m_parts.ProgressBar1, imageCount() - 1);
+        box->content()->setUpdatesEnabled(false);
+        for (int n = 1; n < imageCount(); ++n) {
+            progress.step(n);
+            Display(n);
+        }
+        box->content()->setUpdatesEnabled(true);
     }
-    bar->reset();
-    bar->setValue(0);
 
     m_parts.Focusrect->resize(GridMetrics::imageFocusSize(ThumbSize));
     box->setPosition(ImageScrollPos);
@@ -191,14 +198,13 @@ void GridPages::layOutFonts()
     FontColumns = GridMetrics::fontColumns(box->width());
     box->setRange(GridMetrics::fontScrollRange(FontColumns));
 
-    QProgressBar *bar = m_parts.ProgressBar1;
-    bar->setRange(0, FontCount - 1);
-    for (int n = 0; n < FontCount; ++n) {
-        bar->setValue(n);
-        Displaygpf(n);
+    {
+        ProgressSteps progress(m_parts.ProgressBar1, FontCount - 1);
+        for (int n = 0; n < FontCount; ++n) {
+            progress.step(n);
+            Displaygpf(n);
+        }
     }
-    bar->reset();
-    bar->setValue(0);
 
     box->setPosition(FontScrollPos);
     ShowSize(fontCell(SelectedIndex));

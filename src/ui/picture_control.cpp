@@ -12,19 +12,37 @@ TPicture::TPicture(int number, QWidget *parent) : QWidget(parent), m_number(numb
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
+const QImage &TPicture::picture() const
+{
+    if (m_maker) {
+        m_picture = m_maker();
+        m_maker = nullptr;
+    }
+    return m_picture;
+}
+
 void TPicture::setPicture(QImage picture)
 {
+    m_maker = nullptr;
     m_picture = std::move(picture);
+    update();
+}
+
+void TPicture::setPictureMaker(std::function<QImage()> maker)
+{
+    m_maker = std::move(maker);
+    m_picture = QImage();
     update();
 }
 
 void TPicture::paintEvent(QPaintEvent *event)
 {
-    if (m_picture.isNull())
+    const QImage &shown = picture();
+    if (shown.isNull())
         return;
     QPainter painter(this);
     painter.setClipRect(event->rect());
-    painter.drawImage(QPoint(0, 0), m_picture);
+    painter.drawImage(QPoint(0, 0), shown);
 }
 
 void TPicture::mousePressEvent(QMouseEvent *event)

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
+
 class QContextMenuEvent;
 class QMouseEvent;
 class QPaintEvent;
@@ -19,10 +21,15 @@ public:
 
     // The image or font number of the control.
     int number() const { return m_number; }
-    // The picture shown; a null picture shows nothing.
-    const QImage &picture() const { return m_picture; }
+    // The picture shown; a null picture shows nothing. A picture still to be made is made now.
+    const QImage &picture() const;
     // Replaces the picture and repaints.
     void setPicture(QImage picture);
+    // Replaces the picture by the one maker gives, made only when the control is first painted
+    // or asked for its picture, so that cells out of view cost nothing until they are seen.
+    void setPictureMaker(std::function<QImage()> maker);
+    // True while the picture is still to be made.
+    bool picturePending() const { return bool(m_maker); }
 
 signals:
     // Any mouse button went down on the control.
@@ -43,5 +50,6 @@ protected:
 
 private:
     int m_number;
-    QImage m_picture;
+    mutable QImage m_picture;
+    mutable std::function<QImage()> m_maker;
 };

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -50,6 +51,7 @@ private slots:
     void scaling_data();
     void scaling();
     void relayoutKeepsScrollOffset();
+    void cellsOutOfViewAreMadeWhenSeen();
     void resizeRelaysOnlyWhenColumnsChange();
     void alphaView();
     void fontSheetsIgnoreTheView();
@@ -178,6 +180,18 @@ void TestGrids::relayoutKeepsScrollOffset()
     QCOMPARE(grids().ImageScrollPos, before);
     form().parts().SpinSize->setValue(40);
     QCOMPARE(box->position(), std::max(0, std::min(before, box->range() - box->viewport()->height())));
+}
+
+void TestGrids::cellsOutOfViewAreMadeWhenSeen()
+{
+    QCoreApplication::processEvents();
+    TPicture *first = grids().imageCell(1);
+    TPicture *last = grids().imageCell(Slots - 1);
+    QVERIFY(!first->picturePending());
+    QVERIFY(last->picturePending());
+    form().parts().ScrollBox1->setPosition(form().parts().ScrollBox1->range());
+    QTRY_VERIFY(!last->picturePending());
+    QCOMPARE(last->picture().size(), QSize(Slots, Slots + 1));
 }
 
 void TestGrids::resizeRelaysOnlyWhenColumnsChange()

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+class QProgressBar;
+
+// Moves the progress bar through a loop that keeps events waiting. The value follows every
+// step, but the bar repaints at most about every 30 ms, so that a quick loop is not slowed by
+// hundreds of repaints nobody could see. The bar is emptied when the loop ends.
+class ProgressSteps {
+public:
+    // Empties the bar and gives it the range 0 .. maximum.
+    ProgressSteps(QProgressBar *bar, int maximum);
+    ~ProgressSteps();
+    ProgressSteps(const ProgressSteps &) = delete;
+    ProgressSteps &operator=(const ProgressSteps &) = delete;
+
+    // Sets the bar's value.
+    void step(int value);
+
+private:
+    QProgressBar *m_bar;
+    QElapsedTimer m_sincePaint;
+};
