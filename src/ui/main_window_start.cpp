@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QProgressBar>
 #include <QScreen>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "game_paths.h"
 #include "grid_pages.h"
 #include "main_window.h"
+#include "progress_steps.h"
 #include "size_spin_box.h"
 #include "program_texts.h"
 #include "write_back.h"
@@ -94,7 +94,6 @@ void TForm1::LMDChangePathClick()
 
 void TForm1::loadFolder(const QString &folder)
 {
-    QProgressBar *bar = m_parts.ProgressBar1;
     // The folder loads into a fresh catalogue; the window's own is replaced only when all of
     // it has been read, so a failure leaves what was shown before.
     Catalogue fresh;
@@ -104,10 +103,9 @@ void TForm1::loadFolder(const QString &folder)
         m_grids->CreateAll(fresh.ImageCount);
         m_grids->setSource(&fresh);
         m_grids->computeMetrics();
-        bar->setRange(0, std::max(fresh.ImageCount + 5, 1));
-        bar->setValue(0);
+        ProgressSteps progress(m_parts.ProgressBar1, fresh.ImageCount + 5);
         fresh.ImportAll(LoadProgress{
-            [bar](int value) { bar->setValue(value); },
+            [&progress](int value) { progress.step(value); },
             [this](int n) {
                 m_grids->Display(n);
                 m_grids->paintImageNow(n);
@@ -120,14 +118,10 @@ void TForm1::loadFolder(const QString &folder)
     } catch (...) {
         m_grids->setSource(nullptr);
         m_grids->redrawAll();
-        bar->reset();
-        bar->setValue(0);
         throw;
     }
     m_catalogue = std::move(fresh);
     m_grids->setSource(nullptr);
-    bar->reset();
-    bar->setValue(0);
     m_grids->ShowSize(m_grids->imageCell(1));
 }
 
@@ -136,14 +130,10 @@ void TForm1::LMDApplyAllClick()
     // Before any folder is loaded there is nothing to write, and no folder to write it to.
     if (m_catalogue.GP4Path.empty())
         return;
-    QProgressBar *bar = m_parts.ProgressBar1;
-    runCommand([this, bar] {
-        bar->setRange(0, std::max(m_catalogue.ImageCount + 5, 1));
-        bar->setValue(0);
-        applyAllChanges(m_catalogue, [bar](int value) { bar->setValue(value); });
+    runCommand([this] {
+        ProgressSteps progress(m_parts.ProgressBar1, m_catalogue.ImageCount + 5);
+        applyAllChanges(m_catalogue, [&progress](int value) { progress.step(value); });
     });
-    bar->reset();
-    bar->setValue(0);
 }
 
 void TForm1::FormClose()
