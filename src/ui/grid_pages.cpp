@@ -190,6 +190,26 @@ void GridPages::layOutImages()
         ShowSize(imageCell(SelectedIndex));
 }
 
+void GridPages::redisplayImage(int n)
+{
+    TScrollBox *box = m_parts.ScrollBox1;
+    ImageScrollPos = box->position();
+    box->setPosition(0);
+    box->setRange(GridMetrics::imageScrollRange(imageCount(), ThumbColumns, ThumbSize));
+    Display(n);
+    box->setPosition(ImageScrollPos);
+}
+
+void GridPages::redisplayFont(int n)
+{
+    TScrollBox *box = m_parts.ScrollBox2;
+    FontScrollPos = box->position();
+    box->setPosition(0);
+    box->setRange(GridMetrics::fontScrollRange(FontColumns));
+    Displaygpf(n);
+    box->setPosition(FontScrollPos);
+}
+
 void GridPages::layOutFonts()
 {
     TScrollBox *box = m_parts.ScrollBox2;

@@ -56,6 +56,10 @@ public:
     void PageControl1Change();
     // Flips the channel view and re-lays the active page out.
     void PanelChannelsClick();
+    // Redraws image n after its picture changed, keeping the images page's scroll position.
+    void redisplayImage(int n);
+    // Redraws font n after its sheet changed, keeping the fonts page's scroll position.
+    void redisplayFont(int n);
     // Re-lays both pages out from the catalogue shown (after a failed load).
     void redrawAll();
     // Selects a picture of either page: SelectedIndex, size label, focus frame.

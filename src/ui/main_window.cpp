@@ -121,18 +121,6 @@ void TForm1::Showpreview()
                            PictureMaker::natural(m_catalogue, n, m_grids->alphaView()));
 }
 
-void TForm1::LoadFromTga()
-{
-}
-
-void TForm1::SavetoTga()
-{
-}
-
-void TForm1::SaveAlltga()
-{
-}
-
 void TForm1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

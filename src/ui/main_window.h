@@ -53,6 +53,12 @@ public:
     void Display(int n);
     // Places and draws font n's sheet from the catalogue.
     void Displaygpf(int n);
+    // Writes picture n of the active page to name + ".tga".
+    void SaveTGA(int n, const QString &name);
+    // Lets the user choose a TGA file and puts its picture in place of image n.
+    void LoadTGA(int n);
+    // Lets the user choose a TGA file and puts its picture in place of font sheet n.
+    void LoadTGA2(int n);
     // Runs a command, showing any error it raises in a message box; the program goes on.
     void runCommand(const std::function<void()> &command);
 
@@ -90,6 +96,9 @@ private:
     void showPopup(TPicture *control, QPoint globalPos);
     void restoreSettings();
     GameFolder::Choice ChangeGP4Path();
+    bool onImagesPage() const;
+    bool hasPicture(int n) const;
+    QString chooseTgaToImport();
     void loadFolder(const QString &folder);
     void showError(const std::exception &error);
 

@@ -16,6 +16,24 @@ QString ScriptedDialogs::chooseGameExecutable(const QString &startFolder, const 
     return executableAnswers.isEmpty() ? QString() : executableAnswers.takeFirst();
 }
 
+QString ScriptedDialogs::saveTgaFile(const QString &startFolder, const QString &presetName)
+{
+    saveAsked << startFolder + QLatin1Char('|') + presetName;
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+QString ScriptedDialogs::openTgaFile(const QString &presetFile)
+{
+    openAsked << presetFile;
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+QString ScriptedDialogs::chooseFolder(const QString &startFolder)
+{
+    folderAsked << startFolder;
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+}
+
 namespace UiTestSupport {
 
 Catalogue catalogue(int slotCount)

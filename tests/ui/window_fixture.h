@@ -26,11 +26,21 @@ public:
     // The folder each game-executable dialog opened in.
     QStringList executableStartFolders;
 
+    // Answers of the TGA save dialog, open dialog and folder picker, taken from the front;
+    // none left means Cancel.
+    QStringList saveAnswers;
+    QStringList openAnswers;
+    QStringList folderAnswers;
+    // What each of those dialogs was given: "start folder|preset name", the preset file, the start folder.
+    QStringList saveAsked;
+    QStringList openAsked;
+    QStringList folderAsked;
+
     void message(const QString &text) override { messages << text; }
     QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
-    QString saveTgaFile(const QString &, const QString &) override { return QString(); }
-    QString openTgaFile(const QString &) override { return QString(); }
-    QString chooseFolder(const QString &) override { return QString(); }
+    QString saveTgaFile(const QString &startFolder, const QString &presetName) override;
+    QString openTgaFile(const QString &presetFile) override;
+    QString chooseFolder(const QString &startFolder) override;
 };
 
 namespace UiTestSupport {

@@ -1,0 +1,128 @@
+#include "main_window.h"
+
+#include <QDir>
+#include <QProgressBar>
+
+#include "core_path.h"
+#include "dialogs.h"
+#include "game_folder.h"
+#include "grid_pages.h"
+#include "page_control.h"
+#include "progress_steps.h"
+#include "tga_export.h"
+#include "tga_import.h"
+#include "tga_rle_refused.h"
+
+bool TForm1::onImagesPage() const
+{
+    return m_parts.PageControl1->currentIndex() == 0;
+}
+
+// True when n names a picture of the active page that the catalogue holds.
+bool TForm1::hasPicture(int n) const
+{
+    if (onImagesPage())
+        return m_catalogue.isImage(n) && std::size_t(n) < m_catalogue.ImageSizes.size();
+    return n >= 0 && n < FontCount && std::size_t(n) < m_catalogue.FontBitmaps.size()
+        && m_catalogue.FontBitmaps[std::size_t(n)].size() == FontSheetBytes;
+}
+
+void TForm1::SaveTGA(int n, const QString &name)
+{
+    if (!hasPicture(n))
+        return;
+    if (onImagesPage())
+        saveImageTga(m_catalogue, n, CorePath::fromQt(name));
+    else
+        saveFontTga(m_catalogue, n, CorePath::fromQt(name));
+}
+
+void TForm1::SavetoTga()
+{
+    const int n = SelectedIndex();
+    if (!m_settings || !hasPicture(n))
+        return;
+    runCommand([this, n] {
+        const QString preset = onImagesPage() ? QString::fromStdString(threeDigitName(n))
+                                              : QString::fromLatin1(FontNames[std::size_t(n)]);
+        const QString chosen = m_dialogs.saveTgaFile(m_settings->readSaveTgaPath(), preset);
+        if (chosen.isEmpty())
+            return;
+        m_settings->writeText(SettingsStore::SaveTGAPath, GameFolder::Path(chosen));
+        SaveTGA(n, chosen);
+    });
+}
+
+void TForm1::SaveAlltga()
+{
+    if (!m_settings)
+        return;
+    runCommand([this] {
+        const QString chosen = m_dialogs.chooseFolder(m_settings->readSaveAllTgaPath());
+        if (chosen.isEmpty())
+            return;
+        // The separator is always appended, as the stored folder has always ended in one.
+        const QString folder = chosen + QDir::separator();
+        m_settings->writeText(SettingsStore::SaveAllTGAPath, folder);
+        if (!onImagesPage())
+            return;
+        ProgressSteps progress(m_parts.ProgressBar1, m_catalogue.ImageCount - 1);
+        saveAllImagesTga(m_catalogue, CorePath::fromQt(folder), [&progress](int n) { progress.step(n); });
+    });
+}
+
+void TForm1::LoadFromTga()
+{
+    const int n = SelectedIndex();
+    if (onImagesPage()) {
+        if (n != 0)
+            LoadTGA(n);
+    } else {
+        LoadTGA2(n);
+    }
+}
+
+// The open dialog, preset with the file last chosen; the choice is stored before it is read.
+QString TForm1::chooseTgaToImport()
+{
+    const QString chosen = m_dialogs.openTgaFile(m_settings->readLoadTgaFile());
+    if (!chosen.isEmpty())
+        m_settings->writeText(SettingsStore::LoadTGAFile, chosen);
+    return chosen;
+}
+
+void TForm1::LoadTGA(int n)
+{
+    if (!m_settings || !m_catalogue.isImage(n))
+        return;
+    runCommand([this, n] {
+        const QString chosen = chooseTgaToImport();
+        if (chosen.isEmpty())
+            return;
+        try {
+            importImageTga(m_catalogue, n, CorePath::fromQt(chosen));
+        } catch (const TgaRleRefused &refusal) {
+            m_dialogs.message(QString::fromStdString(refusal.reason()));
+            return;
+        }
+        m_grids->redisplayImage(n);
+    });
+}
+
+void TForm1::LoadTGA2(int n)
+{
+    if (!m_settings || n < 0 || n >= FontCount || std::size_t(n) >= m_catalogue.FontBitmaps.size())
+        return;
+    runCommand([this, n] {
+        const QString chosen = chooseTgaToImport();
+        if (chosen.isEmpty())
+            return;
+        try {
+            importFontTga(m_catalogue, n, CorePath::fromQt(chosen));
+        } catch (const TgaRleRefused &refusal) {
+            m_dialogs.message(QString::fromStdString(refusal.reason()));
+            return;
+        }
+        m_grids->redisplayFont(n);
+    });
+}
