@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "bench_timing.h"
 #include "catalogue.h"
 #include "core_raw_files.h"
 #include "game_paths.h"
@@ -24,20 +25,6 @@ constexpr int LoadRuns = 15;
 constexpr int WriteRuns = 5;
 constexpr double LoadTarget = 1.2;
 constexpr double WriteTarget = 1.5;
-
-double milliseconds(const std::function<void()> &work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
 
 // The files loadGameFolder reads, in its order: the index, the images, the fonts.
 std::vector<std::string> gameFiles(const Catalogue &c)

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "bench_timing.h"
 #include "catalogue.h"
 #include "tga_export.h"
 
@@ -22,20 +23,6 @@ namespace {
 constexpr int Runs = 5;
 constexpr double Target = 1.3;
 constexpr std::size_t HeaderBytes = 18;
-
-double milliseconds(const std::function<void()> &work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
 
 [[noreturn]] void failed(const std::string &what)
 {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "core_path.h"
 #include "core_raw_files.h"
 #include "dialogs.h"
@@ -43,20 +44,6 @@ public:
     QString openTgaFile(const QString &) override { return QString(); }
     QString chooseFolder(const QString &) override { return QString(); }
 };
-
-double milliseconds(const std::function<void()> &work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
 
 // Peak resident memory of the process so far, in megabytes (VmHWM).
 double peakMegabytes()

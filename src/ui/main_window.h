@@ -98,7 +98,7 @@ private:
     GameFolder::Choice ChangeGP4Path();
     bool onImagesPage() const;
     bool hasPicture(int n) const;
-    QString chooseTgaToImport();
+    void importTga(const std::function<void(const std::string &file)> &import, const std::function<void()> &redraw);
     void loadFolder(const QString &folder);
     void showError(const std::exception &error);
 

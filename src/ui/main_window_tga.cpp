@@ -82,47 +82,37 @@ void TForm1::LoadFromTga()
     }
 }
 
-// The open dialog, preset with the file last chosen; the choice is stored before it is read.
-QString TForm1::chooseTgaToImport()
+// The open dialog, preset with the file last chosen, whose choice is stored before it is read;
+// then the import and the redraw. A run-length encoded file gets its own plain message.
+void TForm1::importTga(const std::function<void(const std::string &file)> &import, const std::function<void()> &redraw)
 {
-    const QString chosen = m_dialogs.openTgaFile(m_settings->readLoadTgaFile());
-    if (!chosen.isEmpty())
+    runCommand([&] {
+        const QString chosen = m_dialogs.openTgaFile(m_settings->readLoadTgaFile());
+        if (chosen.isEmpty())
+            return;
         m_settings->writeText(SettingsStore::LoadTGAFile, chosen);
-    return chosen;
+        try {
+            import(CorePath::fromQt(chosen));
+        } catch (const TgaRleRefused &refusal) {
+            m_dialogs.message(QString::fromStdString(refusal.reason()));
+            return;
+        }
+        redraw();
+    });
 }
 
 void TForm1::LoadTGA(int n)
 {
     if (!m_settings || !m_catalogue.isImage(n))
         return;
-    runCommand([this, n] {
-        const QString chosen = chooseTgaToImport();
-        if (chosen.isEmpty())
-            return;
-        try {
-            importImageTga(m_catalogue, n, CorePath::fromQt(chosen));
-        } catch (const TgaRleRefused &refusal) {
-            m_dialogs.message(QString::fromStdString(refusal.reason()));
-            return;
-        }
-        m_grids->redisplayImage(n);
-    });
+    importTga([this, n](const std::string &file) { importImageTga(m_catalogue, n, file); },
+              [this, n] { m_grids->redisplayImage(n); });
 }
 
 void TForm1::LoadTGA2(int n)
 {
     if (!m_settings || n < 0 || n >= FontCount || std::size_t(n) >= m_catalogue.FontBitmaps.size())
         return;
-    runCommand([this, n] {
-        const QString chosen = chooseTgaToImport();
-        if (chosen.isEmpty())
-            return;
-        try {
-            importFontTga(m_catalogue, n, CorePath::fromQt(chosen));
-        } catch (const TgaRleRefused &refusal) {
-            m_dialogs.message(QString::fromStdString(refusal.reason()));
-            return;
-        }
-        m_grids->redisplayFont(n);
-    });
+    importTga([this, n](const std::string &file) { importFontTga(m_catalogue, n, file); },
+              [this, n] { m_grids->redisplayFont(n); });
 }
