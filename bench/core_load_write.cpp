@@ -26,17 +26,6 @@ constexpr int WriteRuns = 5;
 constexpr double LoadTarget = 1.2;
 constexpr double WriteTarget = 1.5;
 
-// The files loadGameFolder reads, in its order: the index, the images, the fonts.
-std::vector<std::string> gameFiles(const Catalogue &c)
-{
-    std::vector<std::string> paths{GamePaths::index(c.GP4Path)};
-    for (int n = 1; n < c.ImageCount; ++n)
-        paths.push_back(GamePaths::image(c.GP4Path, n));
-    for (int i = 0; i < FontCount; ++i)
-        paths.push_back(GamePaths::font(c.GP4Path, i));
-    return paths;
-}
-
 bool sameBytes(const std::vector<CoreRawFiles::Held> &a, const std::vector<CoreRawFiles::Held> &b)
 {
     if (a.size() != b.size())
@@ -74,7 +63,7 @@ int run(const std::string &folder)
 {
     // The first load warms the cache and gives the bytes for the write baselines.
     const Catalogue loaded = loadGameFolder(folder);
-    const std::vector<std::string> paths = gameFiles(loaded);
+    const std::vector<std::string> paths = CoreRawFiles::gameFiles(loaded);
     const std::vector<CoreRawFiles::Held> before = CoreRawFiles::readAll(paths);
     std::uint64_t bytes = 0;
     for (const CoreRawFiles::Held &file : before)

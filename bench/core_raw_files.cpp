@@ -1,5 +1,8 @@
 #include "core_raw_files.h"
 
+#include "catalogue.h"
+#include "game_paths.h"
+
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -18,6 +21,17 @@ namespace {
 } // namespace
 
 namespace CoreRawFiles {
+
+std::vector<std::string> gameFiles(const Catalogue &c)
+{
+    std::vector<std::string> paths{GamePaths::index(c.GP4Path)};
+    for (int n = 1; n < c.ImageCount; ++n)
+        paths.push_back(GamePaths::image(c.GP4Path, n));
+    for (int i = 0; i < FontCount; ++i)
+        paths.push_back(GamePaths::font(c.GP4Path, i));
+    return paths;
+}
+
 
 std::vector<Held> readAll(const std::vector<std::string> &paths)
 {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class Catalogue;
+
 // The baselines of the core benchmark: the same files read and written with nothing but
 // open, read or write, and close, so the core's own cost stands out.
 namespace CoreRawFiles {
@@ -16,6 +18,8 @@ struct Held {
     std::size_t size = 0;
 };
 
+// The files loadGameFolder reads, in its order: the index, the images, the fonts.
+std::vector<std::string> gameFiles(const Catalogue &c);
 // Reads each file whole into a buffer of its own; throws std::runtime_error on any failure.
 std::vector<Held> readAll(const std::vector<std::string> &paths);
 // Writes held[k] to folder/k for every k, truncating what is there; with sync, each file is

@@ -56,16 +56,6 @@ double peakMegabytes()
     return 0;
 }
 
-std::vector<std::string> gameFiles(const Catalogue &c)
-{
-    std::vector<std::string> paths{GamePaths::index(c.GP4Path)};
-    for (int n = 1; n < c.ImageCount; ++n)
-        paths.push_back(GamePaths::image(c.GP4Path, n));
-    for (int i = 0; i < FontCount; ++i)
-        paths.push_back(GamePaths::font(c.GP4Path, i));
-    return paths;
-}
-
 // A main window on folder, with its settings and the game entry in a temporary folder.
 struct Window {
     Window(const QString &folder, const QTemporaryDir &temp)
@@ -137,7 +127,7 @@ int run(const QString &folder)
         }));
     }
 
-    const std::vector<std::string> paths = gameFiles(catalogue);
+    const std::vector<std::string> paths = CoreRawFiles::gameFiles(catalogue);
     const int images = catalogue.ImageCount - 1;
     std::vector<double> load{firstLoad}, rawRead;
     for (int run = 0; run < LoadRuns; ++run) {
