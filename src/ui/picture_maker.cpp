@@ -43,20 +43,10 @@ QImage sample(const std::uint32_t *pixels, std::size_t loaded, int w, int h, QSi
     return picture;
 }
 
-QImage thumbnail(const Catalogue &catalogue, int n, int box, bool alphaView)
-{
-    if (!catalogue.isImage(n) || std::size_t(n) >= catalogue.ImageDetails.size())
-        return QImage();
-    const std::size_t loaded = catalogue.loadedPixels(n);
-    if (loaded == 0)
-        return QImage();
-    const TGPHDetails &details = catalogue.ImageDetails[std::size_t(n)];
-    const QSize shown = GridMetrics::scaledSize(details.Width, details.Height, box);
-    return sample(catalogue.ImagePixels[std::size_t(n)].data(), loaded, details.Width, details.Height, shown,
-                  alphaView);
-}
-
-QImage natural(const Catalogue &catalogue, int n, bool alphaView)
+namespace {
+// Image n sampled at the size shownFor gives for its width and height; null without pixels.
+template <typename ShownFor>
+QImage ofImage(const Catalogue &catalogue, int n, bool alphaView, ShownFor shownFor)
 {
     if (!catalogue.isImage(n) || std::size_t(n) >= catalogue.ImageDetails.size())
         return QImage();
@@ -65,7 +55,18 @@ QImage natural(const Catalogue &catalogue, int n, bool alphaView)
         return QImage();
     const TGPHDetails &details = catalogue.ImageDetails[std::size_t(n)];
     return sample(catalogue.ImagePixels[std::size_t(n)].data(), loaded, details.Width, details.Height,
-                  QSize(details.Width, details.Height), alphaView);
+                  shownFor(details.Width, details.Height), alphaView);
+}
+}
+
+QImage thumbnail(const Catalogue &catalogue, int n, int box, bool alphaView)
+{
+    return ofImage(catalogue, n, alphaView, [box](int w, int h) { return GridMetrics::scaledSize(w, h, box); });
+}
+
+QImage natural(const Catalogue &catalogue, int n, bool alphaView)
+{
+    return ofImage(catalogue, n, alphaView, [](int w, int h) { return QSize(w, h); });
 }
 
 QImage fontSheet(const FontSheet &sheet)
