@@ -12,6 +12,8 @@ namespace FolderRecovery {
 
 namespace {
 
+constexpr std::uint64_t MaxJournalBytes = 16u << 20;
+
 // Removes the unfinished files of write-backs that never reached their journal, and keeps or
 // removes the originals of one that finished all but its tidying. Returns how many it found.
 int tidyScratchFiles(const std::string &gp4Path)
@@ -40,6 +42,9 @@ std::string settle(const std::string &gp4Path)
     const std::string journal = GamePaths::journal(gp4Path);
     std::string sentence;
     if (FileOps::exists(journal)) {
+        // A journal lists a few hundred names; anything far larger is not one.
+        if (FileOps::stampOf(journal).size > MaxJournalBytes)
+            WriteJournal::parse(journal, "");
         const std::vector<std::uint8_t> bytes = FileOps::readWhole(journal);
         const std::vector<JournalEntry> entries = WriteJournal::parse(journal, std::string(bytes.begin(), bytes.end()));
         try {
