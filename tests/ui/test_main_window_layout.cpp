@@ -118,9 +118,13 @@ void TestMainWindowLayout::windowSizeAndMinimumWidth()
     QCOMPARE(form.size(), MainWindowLayout::InitialClientSize);
     QCOMPARE(form.windowTitle(), QStringLiteral("Tessary"));
     QCOMPARE(form.minimumWidth(), MainWindowLayout::MinimumClientWidth);
-    form.resize(400, 300);
-    QCOMPARE(form.width(), MainWindowLayout::MinimumClientWidth);
-    QCOMPARE(form.height(), 300);
+    // No minimum height: the window goes down to its top bar and below.
+    for (int height : {300, 29, 10}) {
+        form.resize(400, height);
+        QCOMPARE(form.width(), MainWindowLayout::MinimumClientWidth);
+        QCOMPARE(form.height(), height);
+    }
+    QCOMPARE(form.minimumHeight(), 0);
 }
 
 void TestMainWindowLayout::wideningKeepsControlsInPlace()
