@@ -23,13 +23,18 @@ from PIL import ImageGrab
 TITLE = b"Tessary 1.2"
 
 
+# The fields every X event starts with.
+EVENT_HEAD = [
+    ("type", ctypes.c_int),
+    ("serial", ctypes.c_ulong),
+    ("send_event", ctypes.c_int),
+    ("display", ctypes.c_void_p),
+    ("window", ctypes.c_ulong),
+]
+
+
 class ClientMessage(ctypes.Structure):
-    _fields_ = [
-        ("type", ctypes.c_int),
-        ("serial", ctypes.c_ulong),
-        ("send_event", ctypes.c_int),
-        ("display", ctypes.c_void_p),
-        ("window", ctypes.c_ulong),
+    _fields_ = EVENT_HEAD + [
         ("message_type", ctypes.c_ulong),
         ("format", ctypes.c_int),
         ("data", ctypes.c_long * 5),
@@ -37,12 +42,7 @@ class ClientMessage(ctypes.Structure):
 
 
 class ButtonEvent(ctypes.Structure):
-    _fields_ = [
-        ("type", ctypes.c_int),
-        ("serial", ctypes.c_ulong),
-        ("send_event", ctypes.c_int),
-        ("display", ctypes.c_void_p),
-        ("window", ctypes.c_ulong),
+    _fields_ = EVENT_HEAD + [
         ("root", ctypes.c_ulong),
         ("subwindow", ctypes.c_ulong),
         ("time", ctypes.c_ulong),
