@@ -144,20 +144,26 @@ void TestGameFolder::shownInMessage_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
+    const auto row = [](const char *name, const char *text, const char *shown) {
+        QTest::newRow(name) << QDir::toNativeSeparators(QString::fromLatin1(text))
+                            << QDir::toNativeSeparators(QString::fromLatin1(shown));
+    };
 
-    QTest::newRow("folder with a trailing separator") << QDir::toNativeSeparators(QStringLiteral("/games/nogp4//gp4.exe: file not found"))
-                                                      << QDir::toNativeSeparators(QStringLiteral("/games/nogp4/gp4.exe: file not found"));
-    QTest::newRow("several names") << QDir::toNativeSeparators(QStringLiteral("/g//a.gpi: disk full; replaced: /g//b.gpi, /g//c.gpf"))
-                                   << QDir::toNativeSeparators(QStringLiteral("/g/a.gpi: disk full; replaced: /g/b.gpi, /g/c.gpf"));
-    QTest::newRow("one separator stays") << QStringLiteral("image 3 is 24/32 bits") << QStringLiteral("image 3 is 24/32 bits");
-    QTest::newRow("no separator") << QStringLiteral("Please choose your GP4 folder") << QStringLiteral("Please choose your GP4 folder");
+    row("folder with a trailing separator", "/games/nogp4//gp4.exe: file not found",
+        "/games/nogp4/gp4.exe: file not found");
+    row("several names", "/g//a.gpi: disk full; replaced: /g//b.gpi, /g//c.gpf",
+        "/g/a.gpi: disk full; replaced: /g/b.gpi, /g/c.gpf");
+    QTest::newRow("one separator stays") << QStringLiteral("24/32 bits") << QStringLiteral("24/32 bits");
+    QTest::newRow("no separator") << GameFolder::ChooseFolderMessage << GameFolder::ChooseFolderMessage;
 #ifdef Q_OS_WIN
-    QTest::newRow("drive root") << QStringLiteral("C:\\\\001.tga: access denied") << QStringLiteral("C:\\001.tga: access denied");
-    QTest::newRow("mixed separators") << QStringLiteral("C:/Games/GP4\\\\gp4.exe") << QStringLiteral("C:/Games/GP4\\gp4.exe");
+    QTest::newRow("drive root") << QStringLiteral("C:\\\\001.tga: access denied")
+                                << QStringLiteral("C:\\001.tga: access denied");
+    QTest::newRow("mixed separators") << QStringLiteral("C:/GP4\\\\gp4.exe") << QStringLiteral("C:/GP4\\gp4.exe");
     QTest::newRow("network names keep their start") << QStringLiteral("\\\\pc\\gp4\\\\gp4.exe, \\\\pc\\x")
                                                     << QStringLiteral("\\\\pc\\gp4\\gp4.exe, \\\\pc\\x");
 #else
-    QTest::newRow("root folder") << QStringLiteral("//001.tga: access denied") << QStringLiteral("/001.tga: access denied");
+    QTest::newRow("root folder") << QStringLiteral("//001.tga: access denied")
+                                 << QStringLiteral("/001.tga: access denied");
     QTest::newRow("backslash is part of a name") << QStringLiteral("/g/a\\\\b") << QStringLiteral("/g/a\\\\b");
 #endif
 }
