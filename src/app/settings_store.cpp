@@ -21,7 +21,8 @@ SettingsStore::SettingsStore(const QString &iniFilePath) : m_settings(iniFilePat
 bool SettingsStore::create()
 {
 #ifdef Q_OS_WIN
-    // The registry key is created as soon as Qt opens it for writing, which asking does.
+    // Qt creates the registry key when it first opens it for writing, as asking whether the
+    // store is writable does.
     if (m_settings.format() == QSettings::NativeFormat)
         return m_settings.isWritable();
 #endif
