@@ -33,8 +33,11 @@ bool TForm1::Launch()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         repaint();
         setWindowTitle(ProgramTexts::AppTitle);
-        if (!m_settings)
+        if (!m_settings) {
             m_settings = m_openSettings();
+            // A store that can't be made gives every value its default, as a missing value does.
+            m_settings->create();
+        }
         restoreSettings();
 
         if (m_folder.PathFound) {
