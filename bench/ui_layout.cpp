@@ -43,7 +43,8 @@ public:
     QString chooseGameExecutable(const QString &, const QString &) override { return QString(); }
     QString saveTgaFile(const QString &, const QString &) override { return QString(); }
     QString openTgaFile(const QString &) override { return QString(); }
-    QString chooseFolder(const QString &) override { return QString(); }
+    FolderChoice chooseFolder(const QString &) override { return {}; }
+    QString chooseImportFolder(const QString &) override { return QString(); }
 };
 
 // Peak resident memory of the process so far, in megabytes (VmHWM).

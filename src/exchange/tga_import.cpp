@@ -40,24 +40,29 @@ std::vector<std::uint8_t> readPictureBytes(const std::string &file, Planner plan
 
 } // namespace
 
+DecodedImage readImageTga(const std::string &file)
+{
+    const std::vector<std::uint8_t> bytes = readPictureBytes(file, planImageTga);
+    return decodeImageTga(file, bytes.data(), bytes.size());
+}
+
+FontSheet readFontTga(const std::string &file)
+{
+    const std::vector<std::uint8_t> bytes = readPictureBytes(file, planFontTga);
+    return decodeFontTga(file, bytes.data(), bytes.size());
+}
+
+PictureReader tgaReader()
+{
+    return {readImageTga, readFontTga};
+}
+
 bool importImageTga(Catalogue &catalogue, int n, const std::string &file)
 {
-    const auto slot = std::size_t(n);
-    if (!catalogue.isImage(n) || slot >= catalogue.ImageDetails.size() || slot >= catalogue.ImageSizes.size()
-        || slot >= catalogue.ImagePixels.size())
-        throw GameFileError(file, "there is no menu image number " + std::to_string(n) + " to replace");
-    DecodedImage image;
-    {
-        const std::vector<std::uint8_t> bytes = readPictureBytes(file, planImageTga);
-        image = decodeImageTga(file, bytes.data(), bytes.size());
-    }
-    return catalogue.replaceImage(n, image.Width, image.Height, image.ByteCount, std::move(image.Pixels));
+    return importImage(catalogue, n, file, tgaReader());
 }
 
 bool importFontTga(Catalogue &catalogue, int i, const std::string &file)
 {
-    if (i < 0 || i >= FontCount || std::size_t(i) >= catalogue.FontBitmaps.size())
-        throw GameFileError(file, "there is no font sheet number " + std::to_string(i) + " to replace");
-    const std::vector<std::uint8_t> bytes = readPictureBytes(file, planFontTga);
-    return catalogue.replaceFontSheet(i, decodeFontTga(file, bytes.data(), bytes.size()));
+    return importFont(catalogue, i, file, tgaReader());
 }
