@@ -67,4 +67,34 @@ inline Split split(const std::vector<std::string> &args)
     return parts;
 }
 
+// What a program that takes only operands (no options of its own) makes of its arguments.
+struct Operands {
+    std::optional<int> exitCode; // set when the program ends here: 0 after --help or --version, 2 for bad arguments
+    std::vector<std::string> values;
+};
+
+// Answers --help and --version; refuses any other option and a count of operands other than
+// count (usage and the reason on standard error, exit code 2).
+inline Operands takeOperands(const std::vector<std::string> &args, const char *program, const char *usage, std::size_t count)
+{
+    if (const std::optional<int> answered = answerStandard(args, program, usage))
+        return {answered, {}};
+    Split parts = split(args);
+    std::string problem;
+    if (!parts.options.empty())
+        problem = "unknown option " + parts.options.front() + " (a name starting with '-' goes after \"--\")";
+    else if (parts.operands.size() != count)
+        problem = "expected " + std::to_string(count) + " argument" + (count == 1 ? "" : "s") + ", got " + std::to_string(parts.operands.size());
+    else
+        for (const std::string &operand : parts.operands)
+            if (operand.empty())
+                problem = "an empty name was given";
+    if (!problem.empty()) {
+        std::fputs(usage, stderr);
+        std::fprintf(stderr, "%s: %s\n", program, problem.c_str());
+        return {2, {}};
+    }
+    return {std::nullopt, std::move(parts.operands)};
+}
+
 } // namespace ProgramOptions
