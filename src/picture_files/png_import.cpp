@@ -20,6 +20,14 @@ constexpr unsigned char Signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0
 // Qt refuses pictures above 256 MB by default; a menu image may take up to 2 GB.
 constexpr int AllocationLimitMb = 2048;
 
+std::string problemOf(const QImageReader &reader)
+{
+    // Qt says "Unknown error" for a damaged or short file; say what that means.
+    if (reader.error() == QImageReader::UnknownError || reader.error() == QImageReader::InvalidDataError)
+        return "the PNG data is damaged or cut short";
+    return reader.errorString().toStdString();
+}
+
 std::string sizeText(const QSize &size)
 {
     return std::to_string(size.width()) + " x " + std::to_string(size.height());
@@ -37,7 +45,7 @@ QImage decode(const std::string &path)
     QImageReader reader(&buffer, "png");
     const QSize size = reader.size();
     if (!size.isValid())
-        throw GameFileError(path, "the PNG header can't be read (" + reader.errorString().toStdString() + ")");
+        throw GameFileError(path, "the PNG header can't be read: " + problemOf(reader));
     const std::uint64_t byteCount = std::uint64_t(size.width()) * std::uint64_t(size.height()) * 4;
     if (byteCount > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
         throw GameFileError(path, "a " + sizeText(size) + " picture needs " + std::to_string(byteCount)
@@ -46,7 +54,7 @@ QImage decode(const std::string &path)
         QImageReader::setAllocationLimit(AllocationLimitMb);
     QImage image;
     if (!reader.read(&image) || image.size() != size)
-        throw GameFileError(path, "the PNG picture can't be decoded (" + reader.errorString().toStdString() + ")");
+        throw GameFileError(path, "the PNG picture can't be decoded: " + problemOf(reader));
     // 16-bit channels are rounded to 8 bits; a palette or grey levels become colours; nothing is premultiplied.
     image = image.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
