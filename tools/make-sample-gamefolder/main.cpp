@@ -44,6 +44,8 @@ void report(const std::string &folder, SampleKind kind, const SampleFolder::Summ
 
 int main(int argc, char *argv[])
 {
+    if (const auto answered = ProgramOptions::answerStandard(ProgramOptions::arguments(argc, argv), "make-sample-gamefolder", Usage))
+        return *answered;
     // The tool never shows a window; the offscreen platform gives it fonts without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -51,11 +53,11 @@ int main(int argc, char *argv[])
     std::vector<std::string> args;
     for (const QString &arg : app.arguments().mid(1))
         args.push_back(arg.toStdString());
-    if (const auto answered = ProgramOptions::answerStandard(args, "make-sample-gamefolder", Usage))
-        return *answered;
     const ProgramOptions::Split parts = ProgramOptions::split(args);
     if (parts.options.size() != 1 || (parts.options[0] != "--small" && parts.options[0] != "--large"))
         return usage(parts.options.empty() ? "--small or --large is needed" : "the options are --small or --large, not " + parts.options.back());
+    if (args.front() != parts.options[0])
+        return usage("--small or --large comes first");
     if (parts.operands.size() != 1 || parts.operands[0].empty())
         return usage("one folder is needed");
     const SampleKind kind = parts.options[0] == "--small" ? SampleKind::Small : SampleKind::Large;
