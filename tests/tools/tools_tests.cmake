@@ -5,7 +5,7 @@ add_library(tessary_tool_test_support STATIC
 target_include_directories(tessary_tool_test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/tools)
 target_link_libraries(tessary_tool_test_support PUBLIC Qt6::Core)
 
-foreach(test_name test_sample_maker test_cli test_cli_commands)
+foreach(test_name test_sample_maker test_cli test_cli_commands test_cli_round_trip)
     add_executable(${test_name} ${PROJECT_SOURCE_DIR}/tests/tools/${test_name}.cpp)
     target_link_libraries(${test_name} PRIVATE Qt6::Test tessary_tool_test_support tessary_core)
     target_compile_definitions(${test_name} PRIVATE
@@ -17,6 +17,8 @@ foreach(test_name test_sample_maker test_cli test_cli_commands)
 endforeach()
 target_link_libraries(test_sample_maker PRIVATE tessary_sample)
 target_link_libraries(test_cli_commands PRIVATE tessary_pictures)
+# The large sample's round trip takes a minute or two.
+set_tests_properties(test_cli_round_trip PROPERTIES TIMEOUT 900)
 target_compile_definitions(test_cli_commands PRIVATE STDERR_ON_TERMINAL="${PROJECT_SOURCE_DIR}/tests/tools/stderr_on_terminal.py")
 
 # --help and --version of every program of the project (the benchmarks are built on POSIX only).
