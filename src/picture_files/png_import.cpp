@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <limits>
+#include <new>
 #include <vector>
 
 #include "file_ops.h"
@@ -33,33 +34,65 @@ std::string sizeText(const QSize &size)
     return std::to_string(size.width()) + " x " + std::to_string(size.height());
 }
 
-// The decoded picture, refused when it is not a whole PNG a menu image can hold.
-QImage decode(const std::string &path)
+// Reads the PNG header; refuses a file that is no PNG, or a picture a menu image can't hold.
+struct OpenedPng {
+    std::vector<std::uint8_t> bytes;
+    QByteArray data;
+    QBuffer buffer;
+    QImageReader reader;
+    QSize size;
+};
+
+void open(const std::string &path, OpenedPng &png)
 {
-    const std::vector<std::uint8_t> bytes = FileOps::readWhole(path);
-    if (!hasPngSignature(bytes.data(), bytes.size()))
+    png.bytes = FileOps::readWhole(path);
+    if (!hasPngSignature(png.bytes.data(), png.bytes.size()))
         throw GameFileError(path, "is not a .png file: it does not start with the PNG signature");
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    const QSize size = reader.size();
-    if (!size.isValid())
-        throw GameFileError(path, "the PNG header can't be read: " + problemOf(reader));
-    const std::uint64_t byteCount = std::uint64_t(size.width()) * std::uint64_t(size.height()) * 4;
+    png.data = QByteArray::fromRawData(reinterpret_cast<const char *>(png.bytes.data()), qsizetype(png.bytes.size()));
+    png.buffer.setBuffer(&png.data);
+    png.buffer.open(QIODevice::ReadOnly);
+    png.reader.setDevice(&png.buffer);
+    png.reader.setFormat("png");
+    png.size = png.reader.size();
+    if (!png.size.isValid())
+        throw GameFileError(path, "the PNG header can't be read: " + problemOf(png.reader));
+    const std::uint64_t byteCount = std::uint64_t(png.size.width()) * std::uint64_t(png.size.height()) * 4;
     if (byteCount > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
-        throw GameFileError(path, "a " + sizeText(size) + " picture needs " + std::to_string(byteCount)
+        throw GameFileError(path, "a " + sizeText(png.size) + " picture needs " + std::to_string(byteCount)
                                       + " bytes, more than the 2147483647 a menu image can hold");
     if (QImageReader::allocationLimit() < AllocationLimitMb)
         QImageReader::setAllocationLimit(AllocationLimitMb);
+}
+
+// Decodes into image, which may already hold memory to decode into.
+void read(const std::string &path, OpenedPng &png, QImage &image)
+{
+    if (!png.reader.read(&image) || image.size() != png.size)
+        throw GameFileError(path, "the PNG picture can't be decoded: " + problemOf(png.reader));
+}
+
+// The decoded picture as 32-bit ARGB: 16-bit channels rounded to 8 bits, a palette or grey
+// levels made colours, nothing premultiplied.
+QImage decode(const std::string &path)
+{
+    OpenedPng png;
+    open(path, png);
     QImage image;
-    if (!reader.read(&image) || image.size() != size)
-        throw GameFileError(path, "the PNG picture can't be decoded: " + problemOf(reader));
-    // 16-bit channels are rounded to 8 bits; a palette or grey levels become colours; nothing is premultiplied.
+    read(path, png, image);
     image = image.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
-        throw GameFileError(path, "not enough memory to convert a " + sizeText(size) + " picture");
+        throw GameFileError(path, "not enough memory to convert a " + sizeText(png.size) + " picture");
     return image;
+}
+
+DecodedImage copyRows(const QImage &image, DecodedImage decoded)
+{
+    if (image.isNull())
+        throw std::bad_alloc(); // the only way a conversion of a decoded picture fails
+    const auto width = std::size_t(decoded.Width);
+    for (int y = 0; y < decoded.Height; ++y)
+        std::memcpy(decoded.Pixels.data() + std::size_t(y) * width, image.constScanLine(y), width * 4);
+    return decoded;
 }
 
 } // namespace
@@ -71,17 +104,30 @@ bool hasPngSignature(const unsigned char *bytes, std::size_t size)
 
 DecodedImage readImage(const std::string &path)
 {
-    const QImage image = decode(path);
+    OpenedPng png;
+    open(path, png);
     DecodedImage decoded;
-    decoded.Width = image.width();
-    decoded.Height = image.height();
+    decoded.Width = png.size.width();
+    decoded.Height = png.size.height();
     decoded.ByteCount = decoded.Width * decoded.Height * 4;
     const auto width = std::size_t(decoded.Width);
     decoded.Pixels.resize(width * std::size_t(decoded.Height));
-    // A 32-bit ARGB pixel in memory is blue, green, red, alpha: the game's own byte order.
-    for (int y = 0; y < decoded.Height; ++y)
-        std::memcpy(decoded.Pixels.data() + std::size_t(y) * width, image.constScanLine(y), width * 4);
-    return decoded;
+    auto *memory = reinterpret_cast<uchar *>(decoded.Pixels.data());
+
+    // A 32-bit ARGB pixel (RGB: alpha 255) in memory is blue, green, red, alpha: the game's own
+    // byte order. A PNG that Qt reads in one of these forms is decoded straight into the image.
+    const QImage::Format format = png.reader.imageFormat();
+    if (format == QImage::Format_ARGB32 || format == QImage::Format_RGB32) {
+        QImage inPlace(memory, decoded.Width, decoded.Height, qsizetype(width * 4), format);
+        read(path, png, inPlace);
+        if (inPlace.constBits() == memory)
+            return decoded;
+        // Qt chose memory of its own after all: the rows are copied over.
+        return copyRows(inPlace.convertToFormat(QImage::Format_ARGB32), std::move(decoded));
+    }
+    QImage image;
+    read(path, png, image);
+    return copyRows(image.convertToFormat(QImage::Format_ARGB32), std::move(decoded));
 }
 
 FontSheet readFont(const std::string &path)
