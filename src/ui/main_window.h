@@ -117,6 +117,7 @@ private:
     void importTga(const std::function<void(const std::string &file)> &import);
     void importFile(bool font, int n, const std::string &file);
     void importPictures(const FolderImportPlan &plan, const QString &source);
+    void changeSelected(bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int));
     bool applyChanges();
     bool settleUnappliedChanges(const QString &before);
     QStringList changedNames() const;

@@ -29,32 +29,26 @@ void TForm1::updateActions()
 
 void TForm1::RevertToGameFile()
 {
-    const int n = SelectedIndex();
-    if (!hasPicture(n) || m_catalogue.GP4Path.empty())
-        return;
-    runCommand([this, n] {
-        if (onImagesPage()) {
-            KeptOriginals::revertImage(m_catalogue, n);
-            m_grids->redisplayImage(n);
-        } else {
-            KeptOriginals::revertFont(m_catalogue, n);
-            m_grids->redisplayFont(n);
-        }
-        showChanges();
-    });
+    changeSelected(KeptOriginals::revertImage, KeptOriginals::revertFont);
 }
 
 void TForm1::RestoreOriginal()
 {
+    changeSelected(KeptOriginals::restoreImage, KeptOriginals::restoreFont);
+}
+
+// Runs a change of the selected picture of the active page, then redraws it and the marks.
+void TForm1::changeSelected(bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int))
+{
     const int n = SelectedIndex();
     if (!hasPicture(n) || m_catalogue.GP4Path.empty())
         return;
-    runCommand([this, n] {
+    runCommand([&] {
         if (onImagesPage()) {
-            KeptOriginals::restoreImage(m_catalogue, n);
+            changeImage(m_catalogue, n);
             m_grids->redisplayImage(n);
         } else {
-            KeptOriginals::restoreFont(m_catalogue, n);
+            changeFont(m_catalogue, n);
             m_grids->redisplayFont(n);
         }
         showChanges();

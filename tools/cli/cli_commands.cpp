@@ -56,14 +56,7 @@ int rewrite(const CliContext &context)
 {
     const std::string &folder = context.args.operands.front();
     Catalogue c = CliSteps::load(context, folder);
-    WriteBackOptions options;
-    options.scope = WriteBackOptions::Scope::Everything;
-    options.overwriteChangedOnDisk = context.args.force;
-    options.progress = [&context](int done, int total) { context.progress.show("Writing", done, total); };
-    const WriteBackReport report = applyAllChanges(c, options);
-    context.progress.finish();
-    if (!report.settled.empty())
-        context.out << report.settled << "\n";
+    CliSteps::write(context, c, WriteBackOptions::Scope::Everything);
     context.out << "Wrote back " << imagesOf(c) << " images, the index and " << FontCount << " fonts to " << folder << " ("
                 << c.totalBytes() << " bytes)\n";
     return Success;

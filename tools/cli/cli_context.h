@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "cli_arguments.h"
 #include "terminal_progress.h"
+#include "write_back.h"
 
 // What each command of tessary-cli works with: its arguments, its two streams and the progress bar.
 struct CliContext {
@@ -21,8 +22,10 @@ namespace CliSteps {
 // Loads a game folder with the progress bar; the sentence about an interrupted write-back that
 // was settled goes to out (to err when out carries JSON).
 Catalogue load(const CliContext &context, const std::string &folder);
-// "Apply All Changes" on what the command changed in the catalogue, with the progress bar;
-// prints which files were written and which another program's changes kept untouched.
+// "Apply All Changes" over scope, with the progress bar and --force; tells what settling an
+// earlier write-back did and which files another program's changes kept untouched.
+WriteBackReport write(const CliContext &context, Catalogue &catalogue, WriteBackOptions::Scope scope);
+// write() of what the command changed in the catalogue; prints which files were written.
 void apply(const CliContext &context, Catalogue &catalogue);
 
 } // namespace CliSteps

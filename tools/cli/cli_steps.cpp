@@ -22,20 +22,27 @@ Catalogue load(const CliContext &context, const std::string &folder)
     return c;
 }
 
-void apply(const CliContext &context, Catalogue &c)
+WriteBackReport write(const CliContext &context, Catalogue &c, WriteBackOptions::Scope scope)
 {
     WriteBackOptions options;
+    options.scope = scope;
     options.overwriteChangedOnDisk = context.args.force;
     options.progress = [&context](int done, int total) { context.progress.show("Writing", done, total); };
     const WriteBackReport report = applyAllChanges(c, options);
     context.progress.finish();
     if (!report.settled.empty())
         context.out << report.settled << "\n";
-    context.out << "Applied: wrote " << report.written.size() << (report.written.size() == 1 ? " file" : " files");
-    context.out << (report.written.empty() ? "" : ": " + shortList(report.written)) << "\n";
     if (!report.leftAlone.empty())
         context.err << "Another program changed these files since Tessary loaded them; they were left as they are: "
                     << shortList(report.leftAlone) << "\n";
+    return report;
+}
+
+void apply(const CliContext &context, Catalogue &c)
+{
+    const WriteBackReport report = write(context, c, WriteBackOptions::Scope::Changed);
+    context.out << "Applied: wrote " << report.written.size() << (report.written.size() == 1 ? " file" : " files")
+                << (report.written.empty() ? "" : ": " + shortList(report.written)) << "\n";
 }
 
 } // namespace CliSteps
