@@ -34,7 +34,7 @@ std::string sizeText(const QSize &size)
     return std::to_string(size.width()) + " x " + std::to_string(size.height());
 }
 
-// Reads the PNG header; refuses a file that is no PNG, or a picture a menu image can't hold.
+// A PNG file read into memory, with Qt's reader over it.
 struct OpenedPng {
     std::vector<std::uint8_t> bytes;
     QByteArray data;
@@ -43,6 +43,7 @@ struct OpenedPng {
     QSize size;
 };
 
+// Reads the PNG header; refuses a file that is no PNG, or a picture a menu image can't hold.
 void open(const std::string &path, OpenedPng &png)
 {
     png.bytes = FileOps::readWhole(path);

@@ -142,7 +142,9 @@ void TestChangeMarks::revertAndRestoreFromTheMenu()
     form().updateActions();
     QVERIFY(parts.Revertfile1->isEnabled() && parts.Restoreoriginal1->isEnabled());
     parts.Revertfile1->trigger();
-    QCOMPARE(form().grids().imageCaption(5)->text(), QStringLiteral("5.gpi"));
+    QLabel *caption = form().grids().imageCaption(5);
+    QCOMPARE(caption->text(), QStringLiteral("5.gpi"));
+    QCOMPARE(markPixels(parts.ScrollBox1->content()->grab(caption->geometry()).toImage()), 0);
     QVERIFY(!form().isWindowModified());
     QCOMPARE(form().grids().imageCell(5)->picture().pixel(0, 0) & 0xFFFFFF,
              form().catalogue().ImagePixels[5][0] & 0xFFFFFF);
