@@ -13,7 +13,6 @@ the machine's own are never touched. Needs python3-pil, libX11 and libXtst."""
 import argparse
 import ctypes
 import ctypes.util
-import importlib.util
 import os
 import subprocess
 import sys
@@ -23,10 +22,8 @@ import time
 from PIL import Image, ImageOps
 
 # The X11 helpers of the program's own Xvfb check: finding a window, asking it to close, grabbing.
-_HELPERS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "ui", "xvfb_screenshot.py")
-_spec = importlib.util.spec_from_file_location("xvfb_screenshot", _HELPERS)
-xvfb = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(xvfb)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "ui"))
+import xvfb_screenshot as xvfb  # noqa: E402
 
 TITLE = b"Tessary 1.2"
 MODIFIED_TITLE = b"Tessary 1.2*"
