@@ -52,6 +52,17 @@ bool isScratchOf(const std::string &name, const std::string &target, const std::
     return allOf(process, isDigit) && tag.size() == TagDigits && allOf(tag, isLowerHex);
 }
 
+// Keeps empty fields, a trailing one too, so that every tab of a line counts.
+std::vector<std::string> splitAtTabs(const std::string &line)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+        fields.push_back(line.substr(start, tab - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
 [[noreturn]] void damaged(const std::string &path, const std::string &what)
 {
     throw GameFileError(path, "the record of an interrupted write-back is damaged (" + what
@@ -82,16 +93,15 @@ std::vector<JournalEntry> parse(const std::string &path, const std::string &text
     std::vector<JournalEntry> entries;
     std::set<std::string> targets;
     while (std::getline(lines, line)) {
-        std::vector<std::string> fields;
-        std::istringstream split(line);
-        for (std::string field; std::getline(split, field, '\t');)
-            fields.push_back(field);
+        const std::vector<std::string> fields = splitAtTabs(line);
         if (fields.size() == 2 && fields[0] == "end") {
-            if (fields[1] != std::to_string(entries.size()) || std::getline(lines, line))
+            if (fields[1] != std::to_string(entries.size()) || std::getline(lines, line) || !text.ends_with('\n'))
                 damaged(path, "its end does not match its entries");
             return entries;
         }
-        if (fields.size() != 4 || !allOf(fields[3], isDigit) || fields[3].size() > 19)
+        // One spelling per size, as encode writes it, so that what is read writes back as read.
+        if (fields.size() != 4 || !allOf(fields[3], isDigit) || fields[3].size() > 19
+            || (fields[3].size() > 1 && fields[3][0] == '0') || fields[2].empty())
             damaged(path, "line " + std::to_string(entries.size() + 2) + " is not an entry");
         JournalEntry entry{fields[0], fields[1], fields[2] == "-" ? std::string() : fields[2], std::stoull(fields[3])};
         if (!isGameFile(entry.target) || !targets.insert(entry.target).second)

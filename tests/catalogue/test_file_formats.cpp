@@ -284,6 +284,10 @@ void FileFormatsTest::journalRefused_data()
     row("a staged name of another form", head + "images/3.gpi\timages/3.gpi.tessary-x-0123456789abcdef.new\t-\t1\nend\t1\n");
     row("an aside name that is a staged one", head + "images/3.gpi\timages/3.gpi" + Staged + "\timages/3.gpi" + Staged + "\t1\nend\t1\n");
     row("a size that is not a number", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t1e3\nend\t1\n");
+    row("a size with a leading zero", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t016\nend\t1\n");
+    row("an empty aside field", head + "images/3.gpi\timages/3.gpi" + Staged + "\t\t16\nend\t1\n");
+    row("a tab after the size", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t16\t\nend\t1\n");
+    row("an end without its line break", head + good + "end\t1");
     row("the same target twice", head + good + good + "end\t2\n");
 }
 

@@ -1,7 +1,5 @@
 #include "tool_runs.h"
 
-#include <filesystem>
-#include <system_error>
 
 #include <QDir>
 #include <QDirIterator>
@@ -45,9 +43,20 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
 
 bool copyTree(const QString &from, const QString &to)
 {
-    std::error_code error;
-    std::filesystem::copy(from.toStdString(), to.toStdString(), std::filesystem::copy_options::recursive, error);
-    return !error;
+    // Through Qt, so that names outside the system's code page are copied as they are on Windows.
+    const QDir source(from);
+    if (!QDir().mkpath(to))
+        return false;
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = QDir(to).filePath(source.relativeFilePath(path));
+        const bool copied = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(path, target);
+        if (!copied)
+            return false;
+    }
+    return true;
 }
 
 } // namespace ToolRuns
