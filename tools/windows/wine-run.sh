@@ -1,0 +1,38 @@
+#!/bin/sh
+# wine-run.sh PROGRAM.exe [ARGUMENT...]: runs a Windows program of the build under Wine; the
+# windows preset's CMAKE_CROSSCOMPILING_EMULATOR. The build puts the Qt and MinGW DLLs beside
+# the programs. The Wine prefix is the build's own (build-windows/wineprefix, or
+# TESSARY_WINEPREFIX), never the user's: the tests write to the registry.
+# Qt Test writes its plain log to the debugger channel under Wine, so a test program logs to
+# a file as well.
+set -u
+program=$1
+shift
+bindir=$(cd "$(dirname "$program")" && pwd)
+WINEPREFIX=${TESSARY_WINEPREFIX:-$(dirname "$bindir")/wineprefix}
+WINEDEBUG=-all
+WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+wine=${TESSARY_WINE:-/usr/lib/wine/wine64}
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    # Tests start in parallel; one of them makes the prefix.
+    flock "$WINEPREFIX/.made-by-wine-run" sh -c '[ -f "$WINEPREFIX/system.reg" ] || "$1" wineboot -i' sh "$wine" \
+        >/dev/null 2>&1
+fi
+
+# Wine's helper processes (wineserver, services) outlive the program and would hold on to
+# its output, making CTest wait for them: the program writes to a file, printed at its end.
+output=$(mktemp "${TMPDIR:-/tmp}/wine-run-XXXXXX")
+log=$output.log
+trap 'rm -f "$output" "$log"' EXIT
+if grep -q -a 'Qt6Test.dll' "$program"; then
+    "$wine" "$program" "$@" -o "Z:$log,txt" >"$output" 2>&1 </dev/null
+else
+    "$wine" "$program" "$@" >"$output" 2>&1 </dev/null
+fi
+code=$?
+cat "$output"
+[ -f "$log" ] && cat "$log"
+exit $code
