@@ -58,6 +58,8 @@ int TestEnsureSample::run(const QStringList &arguments, QString *output)
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_configHome);
     environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), m_home->filePath(QStringLiteral("system")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // A game installed in the machine's Wine would count as a known folder.
+    environment.remove(QStringLiteral("WINEPREFIX"));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);

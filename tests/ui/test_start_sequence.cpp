@@ -58,6 +58,7 @@ private slots:
     void changePathToLargerAndSmallerFolders();
     void changePathFailureKeepsWhatWasShown();
     void changePathToFolderWithoutExecutable();
+    void unwritableEntryKeepsTheChoiceInSettings();
     void applyAllWritesImports();
     void applyAllFailureIsShown();
 
@@ -339,6 +340,31 @@ void TestStartSequence::changePathToFolderWithoutExecutable()
     QVERIFY2(dialogs().messages[0].contains(QStringLiteral("gp4.exe: file not found")), qPrintable(dialogs().messages[0]));
     QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
     QCOMPARE(form().catalogue().ImageCount, 6);
+}
+
+void TestStartSequence::unwritableEntryKeepsTheChoiceInSettings()
+{
+    // As for a user without administrator rights: the game's entry can't be written.
+    QVERIFY(QDir().mkpath(m_fixture->entryFile()));
+    const QString game = makeGame(QStringLiteral("game"), 5);
+    dialogs().executableAnswers << executableIn(game);
+    QVERIFY(form().Launch());
+    QCOMPARE(dialogs().messages.size(), 2);
+    QCOMPARE(dialogs().messages[0], Choose);
+    const QString &recorded = dialogs().messages[1];
+    QVERIFY2(recorded.contains(QDir::toNativeSeparators(m_fixture->settingsFile()) + QStringLiteral(", value \"GameFolder\"")),
+             qPrintable(recorded));
+    QVERIFY2(recorded.contains(QDir::toNativeSeparators(m_fixture->entryFile())), qPrintable(recorded));
+    QCOMPARE(form().catalogue().ImageCount, 5);
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("GameFolder")), game + QLatin1Char('/'));
+
+    // "Change GP4 Path" sticks the same way.
+    const QString other = makeGame(QStringLiteral("other"), 7);
+    dialogs().executableAnswers << executableIn(other);
+    form().LMDChangePathClick();
+    QCOMPARE(dialogs().messages.size(), 3);
+    QCOMPARE(form().catalogue().ImageCount, 7);
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("GameFolder")), other + QLatin1Char('/'));
 }
 
 void TestStartSequence::applyAllWritesImports()

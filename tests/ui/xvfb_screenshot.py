@@ -164,6 +164,7 @@ def main():
         env["XDG_CONFIG_HOME"] = os.path.join(temp, "config")
         env["XDG_RUNTIME_DIR"] = os.path.join(temp, "runtime")
         env["QT_QPA_PLATFORM"] = "xcb"
+        env.pop("WINEPREFIX", None)  # a game in the machine's Wine would be found instead
         for folder in ("home", "config", "runtime"):
             os.makedirs(os.path.join(temp, folder), mode=0o700)
         game = os.path.join(temp, "game")
