@@ -62,7 +62,7 @@ void line(const char *what, double core, const char *baseline, double raw, doubl
 int run(const std::string &folder)
 {
     // The first load warms the cache and gives the bytes for the write baselines.
-    const Catalogue loaded = loadGameFolder(folder);
+    Catalogue loaded = loadGameFolder(folder);
     const std::vector<std::string> paths = CoreRawFiles::gameFiles(loaded);
     const std::vector<CoreRawFiles::Held> before = CoreRawFiles::readAll(paths);
     std::uint64_t bytes = 0;
@@ -82,7 +82,9 @@ int run(const std::string &folder)
         for (int run = 0; run < WriteRuns; ++run) {
             rawWrite.push_back(milliseconds([&] { CoreRawFiles::writeAll(scratch.string(), before, false); }));
             rawWriteSynced.push_back(milliseconds([&] { CoreRawFiles::writeAll(scratch.string(), before, true); }));
-            writeBack.push_back(milliseconds([&] { applyAllChanges(loaded); }));
+            writeBack.push_back(milliseconds([&] { WriteBackOptions all;
+                all.scope = WriteBackOptions::Scope::Everything;
+                applyAllChanges(loaded, all); }));
         }
     } catch (...) {
         std::filesystem::remove_all(scratch);

@@ -39,6 +39,7 @@ class SilentDialogs : public Dialogs {
 public:
     QStringList messages;
     void message(const QString &text) override { messages << text; }
+    int ask(const QString &, const QStringList &) override { return -1; }
     QString chooseGameExecutable(const QString &, const QString &) override { return QString(); }
     QString saveTgaFile(const QString &, const QString &) override { return QString(); }
     QString openTgaFile(const QString &) override { return QString(); }

@@ -7,12 +7,20 @@ namespace CorePath {
 
 std::string fromQt(const QString &fileName)
 {
+#ifdef Q_OS_WIN
+    return fileName.toUtf8().toStdString();
+#else
     return QFile::encodeName(fileName).toStdString();
+#endif
 }
 
 QString toQt(const std::string &fileName)
 {
+#ifdef Q_OS_WIN
+    return QString::fromStdString(fileName);
+#else
     return QFile::decodeName(QByteArray::fromStdString(fileName));
+#endif
 }
 
 } // namespace CorePath

@@ -5,7 +5,7 @@
 #include <string>
 
 // File names cross between Qt and the game-data core in the encoding the core's file calls
-// expect: the file system's own on POSIX, the ANSI code page on Windows.
+// expect: the file system's own on POSIX, UTF-8 on Windows (the core widens it for the system).
 namespace CorePath {
 // A Qt file name as the core names it.
 std::string fromQt(const QString &fileName);

@@ -72,6 +72,29 @@ QString GameFolder::Path(const QString &fileName)
     return fileName.left(end);
 }
 
+QString GameFolder::shownInMessage(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype end = at;
+        while (end < text.size() && isSeparator(text.at(end)))
+            ++end;
+        if (end == at) {
+            shown += text.at(at++);
+            continue;
+        }
+#ifdef Q_OS_WIN
+        const bool startsName = at == 0 || text.at(at - 1).isSpace();
+#else
+        const bool startsName = false;
+#endif
+        shown += startsName ? text.mid(at, end - at) : QString(text.at(at));
+        at = end;
+    }
+    return shown;
+}
+
 GameFolder::Choice GameFolder::acceptChosenExecutable(const QString &chosenFile)
 {
     if (chosenFile.isEmpty())

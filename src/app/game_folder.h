@@ -48,6 +48,10 @@ public:
     void GetPath();
     // Everything up to and including the file name's last separator; empty when it has none.
     static QString Path(const QString &fileName);
+    // A message's text as the user sees it: one separator wherever a folder recorded with a
+    // trailing separator meets the name joined to it. The files are still opened by the names
+    // as joined; a run of separators that begins a name on Windows (\\server\share) stays.
+    static QString shownInMessage(const QString &text);
     // Checks a file chosen in the game-executable dialog and records its folder, with a
     // trailing separator, when the image index lies under it: in the entry, or when that
     // can't be written in Tessary's own settings. Changes neither GP4Path nor PathFound: call

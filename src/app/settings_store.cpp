@@ -1,6 +1,8 @@
 #include "settings_store.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QVariant>
 
@@ -16,6 +18,24 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(const QString &iniFilePath) : m_settings(iniFilePath, QSettings::IniFormat)
 {
+}
+
+bool SettingsStore::create()
+{
+#ifdef Q_OS_WIN
+    // Qt creates the registry key when it first opens it for writing, as asking whether the
+    // store is writable does.
+    if (m_settings.format() == QSettings::NativeFormat)
+        return m_settings.isWritable();
+#endif
+    // A settings file would otherwise be made only when the first value is written.
+    const QFileInfo file(m_settings.fileName());
+    if (file.exists())
+        return file.isFile();
+    if (!QDir().mkpath(file.absolutePath()))
+        return false;
+    QFile made(file.filePath());
+    return made.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
 QString SettingsStore::readText(const QString &name, const QString &defaultText) const

@@ -30,6 +30,8 @@ public:
     // Opens an INI file instead of the real store (tests).
     explicit SettingsStore(const QString &iniFilePath);
 
+    // Creates the store, empty, when it doesn't exist yet; false when it can't be made.
+    bool create();
     // The stored text, or defaultText when the value is missing or can't be read as text.
     QString readText(const QString &name, const QString &defaultText) const;
     // The stored text as a decimal integer, or defaultValue when missing or not an integer.

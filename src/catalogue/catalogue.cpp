@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "file_ops.h"
+#include "folder_recovery.h"
 #include "font_file.h"
 #include "game_file_error.h"
 #include "game_paths.h"
@@ -12,7 +13,10 @@
 void Catalogue::Readsizes()
 {
     const std::string path = GamePaths::index(GP4Path);
-    const std::vector<std::uint8_t> bytes = FileOps::readWhole(path);
+    FileOps::InputFile file(path);
+    std::vector<std::uint8_t> bytes(std::size_t(file.length()));
+    file.read(bytes.data(), bytes.size());
+    file.close();
     Catalogue read;
     IndexFile::parse(path, bytes.data(), bytes.size(), read);
 
@@ -22,6 +26,12 @@ void Catalogue::Readsizes()
     ImageDetails = std::move(read.ImageDetails);
     ImageBlocks = std::move(read.ImageBlocks);
     ImagePixels.resize(std::size_t(ImageCount));
+    m_imageChanged.assign(std::size_t(ImageCount), 0);
+    m_sizesOnDisk.clear();
+    for (const TGPHDetails &details : ImageDetails)
+        m_sizesOnDisk.emplace_back(details.Width, details.Height);
+    m_stamps.clear();
+    m_stamps[GamePaths::relativeIndex()] = file.stamp();
 }
 
 void Catalogue::ImportGPI(int n)
@@ -39,6 +49,9 @@ void Catalogue::ImportGPI(int n)
     file.close();
     ImagePixels[std::size_t(n)] = std::move(pixels);
     ImageSizes[std::size_t(n)] = std::int32_t(length);
+    m_imageChanged.resize(std::size_t(std::max(ImageCount, 0)));
+    m_imageChanged[std::size_t(n)] = 0;
+    m_stamps[GamePaths::relativeImage(n)] = file.stamp();
 }
 
 void Catalogue::ImportGPF(int i)
@@ -62,6 +75,8 @@ void Catalogue::ImportGPF(int i)
     FontFile::parse(path, bytes.data(), bytes.size(), details, sheet, file.length());
     FontDetails[std::size_t(i)] = std::move(details);
     FontBitmaps[std::size_t(i)] = std::move(sheet);
+    m_fontChanged[std::size_t(i)] = false;
+    m_stamps[GamePaths::relativeFont(i)] = file.stamp();
 }
 
 void Catalogue::ImportAll(const LoadProgress &report)
@@ -101,8 +116,106 @@ std::uint64_t Catalogue::totalBytes() const
     return total;
 }
 
+bool Catalogue::replaceImage(int n, std::int32_t width, std::int32_t height, std::int32_t byteCount, PixelBuffer pixels)
+{
+    const auto slot = std::size_t(n);
+    if (!isImage(n) || slot >= ImageDetails.size() || slot >= ImageSizes.size() || slot >= ImagePixels.size())
+        return false;
+    TGPHDetails &details = ImageDetails[slot];
+    const bool same = details.Width == width && details.Height == height && ImageSizes[slot] == byteCount
+        && ImagePixels[slot].size() == pixels.size()
+        && std::equal(pixels.begin(), pixels.end(), ImagePixels[slot].begin());
+    if (same)
+        return false;
+    ImagePixels[slot] = std::move(pixels);
+    ImageSizes[slot] = byteCount;
+    details.Width = width;
+    details.Height = height;
+    markImageChanged(n);
+    return true;
+}
+
+bool Catalogue::replaceFontSheet(int i, FontSheet sheet)
+{
+    if (i < 0 || i >= FontCount || std::size_t(i) >= FontBitmaps.size() || FontBitmaps[std::size_t(i)] == sheet)
+        return false;
+    FontBitmaps[std::size_t(i)] = std::move(sheet);
+    markFontChanged(i);
+    return true;
+}
+
+void Catalogue::markImageChanged(int n)
+{
+    if (!isImage(n))
+        return;
+    m_imageChanged.resize(std::size_t(ImageCount));
+    m_imageChanged[std::size_t(n)] = 1;
+}
+
+void Catalogue::markFontChanged(int i)
+{
+    if (i >= 0 && i < FontCount)
+        m_fontChanged[std::size_t(i)] = true;
+}
+
+bool Catalogue::imageChanged(int n) const
+{
+    return n >= 0 && std::size_t(n) < m_imageChanged.size() && m_imageChanged[std::size_t(n)] != 0;
+}
+
+bool Catalogue::fontChanged(int i) const
+{
+    return i >= 0 && i < FontCount && m_fontChanged[std::size_t(i)];
+}
+
+bool Catalogue::indexChanged() const
+{
+    if (m_sizesOnDisk.size() != ImageDetails.size())
+        return true;
+    for (std::size_t n = 1; n < ImageDetails.size(); ++n)
+        if (m_sizesOnDisk[n] != std::make_pair(ImageDetails[n].Width, ImageDetails[n].Height))
+            return true;
+    return false;
+}
+
+bool Catalogue::hasChanges() const
+{
+    return indexChanged() || std::find(m_imageChanged.begin(), m_imageChanged.end(), 1) != m_imageChanged.end()
+        || std::find(m_fontChanged.begin(), m_fontChanged.end(), true) != m_fontChanged.end();
+}
+
+FileOps::FileStamp Catalogue::loadedStamp(const std::string &relative) const
+{
+    const auto found = m_stamps.find(relative);
+    return found == m_stamps.end() ? FileOps::FileStamp{} : found->second;
+}
+
+void Catalogue::markIndexWritten(const FileOps::FileStamp &stamp)
+{
+    m_stamps[GamePaths::relativeIndex()] = stamp;
+    m_sizesOnDisk.clear();
+    for (const TGPHDetails &details : ImageDetails)
+        m_sizesOnDisk.emplace_back(details.Width, details.Height);
+}
+
+void Catalogue::markImageWritten(int n, const FileOps::FileStamp &stamp)
+{
+    m_stamps[GamePaths::relativeImage(n)] = stamp;
+    if (std::size_t(n) < m_imageChanged.size())
+        m_imageChanged[std::size_t(n)] = 0;
+}
+
+void Catalogue::markFontWritten(int i, const FileOps::FileStamp &stamp)
+{
+    m_stamps[GamePaths::relativeFont(i)] = stamp;
+    m_fontChanged[std::size_t(i)] = false;
+}
+
 Catalogue loadGameFolder(const std::string &gp4Path, const LoadProgress &report)
 {
+    const FolderRecovery::Opened opened = FolderRecovery::openForReading(gp4Path);
+    if (!opened.settled.empty() && report.notice)
+        report.notice(opened.settled);
     Catalogue fresh;
     fresh.GP4Path = gp4Path;
     fresh.Readsizes();

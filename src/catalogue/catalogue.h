@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "file_ops.h"
 #include "pixel_buffer.h"
 
 // 16 opaque bytes of an index entry, carried through unchanged.
@@ -49,6 +51,7 @@ struct LoadProgress {
     std::function<void(int value)> progress;        // bar value, set before each item
     std::function<void(int image)> imageLoaded;     // image n is in the catalogue
     std::function<void(int font)> fontLoaded;       // font i is in the catalogue
+    std::function<void(const std::string &text)> notice; // one sentence for the user about the folder
 };
 
 // Everything the program knows of one game folder: the image index, every image's
@@ -80,6 +83,38 @@ public:
     std::size_t loadedPixels(int n) const;
     // Total bytes of pixel data and font sheets held.
     std::uint64_t totalBytes() const;
+
+    // Changes. Every change to a picture goes through these, so that "Apply All Changes" knows
+    // what to write. A replacement identical to what is held changes nothing and returns false.
+    // Replaces image n's pixels, byte count, width and height.
+    bool replaceImage(int n, std::int32_t width, std::int32_t height, std::int32_t byteCount, PixelBuffer pixels);
+    // Replaces font sheet i (65536 bytes).
+    bool replaceFontSheet(int i, FontSheet sheet);
+    // Marks a picture as changed after its members were changed directly.
+    void markImageChanged(int n);
+    void markFontChanged(int i);
+    // True when image n / font i holds a change not yet written to the game folder.
+    bool imageChanged(int n) const;
+    bool fontChanged(int i) const;
+    // True when an index entry's width or height differs from the index in the game folder.
+    bool indexChanged() const;
+    // True when anything waits to be written.
+    bool hasChanges() const;
+
+    // What each game file (named relative to the data folder, as GamePaths::relativeImage) was
+    // like when it was loaded or last written: a differing file was changed by another program.
+    FileOps::FileStamp loadedStamp(const std::string &relative) const;
+    // After a write-back: the game file now holds what the catalogue holds, and looks like stamp.
+    void markIndexWritten(const FileOps::FileStamp &stamp);
+    void markImageWritten(int n, const FileOps::FileStamp &stamp);
+    void markFontWritten(int i, const FileOps::FileStamp &stamp);
+
+private:
+    std::vector<char> m_imageChanged;
+    std::array<bool, FontCount> m_fontChanged{};
+    // Width and height of each entry as the game folder's index holds them.
+    std::vector<std::pair<std::int32_t, std::int32_t>> m_sizesOnDisk;
+    std::map<std::string, FileOps::FileStamp> m_stamps;
 };
 
 // Reads the index, every image and every font of a game folder into a fresh catalogue.

@@ -1,25 +1,14 @@
 #include "file_ops.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <random>
 #include <utility>
 
 #include "game_file_error.h"
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace FileOps {
+
+namespace PF = PlatformFiles;
 
 namespace {
 
@@ -34,6 +23,7 @@ const char *faultText(FaultKind kind)
     case FaultKind::AccessDenied: return FailureText::AccessDenied;
     case FaultKind::DiskFull: return FailureText::DiskFull;
     case FaultKind::ShortRead: return FailureText::BeyondEnd;
+    case FaultKind::Crash: break;
     }
     return "injected failure";
 }
@@ -42,8 +32,11 @@ const char *faultText(FaultKind kind)
 void countOperation(const std::string &reportAs)
 {
     ++g_count;
-    if (g_failAt != 0 && g_count == g_failAt)
-        throw GameFileError(reportAs, faultText(g_faultKind));
+    if (g_failAt == 0 || g_count != g_failAt)
+        return;
+    if (g_faultKind == FaultKind::Crash)
+        throw SimulatedCrash{};
+    throw GameFileError(reportAs, faultText(g_faultKind));
 }
 
 [[noreturn]] void fail(const std::string &reportAs, int errorNumber)
@@ -51,36 +44,29 @@ void countOperation(const std::string &reportAs)
     throw GameFileError(reportAs, describeError(errorNumber));
 }
 
-#ifdef _WIN32
-int sysOpenRead(const std::string &p) { return ::_open(p.c_str(), _O_RDONLY | _O_BINARY); }
-int sysCreate(const std::string &p) { return ::_open(p.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY, _S_IREAD | _S_IWRITE); }
-long long sysRead(int fd, void *b, std::size_t n) { return ::_read(fd, b, static_cast<unsigned>(n)); }
-long long sysWrite(int fd, const void *b, std::size_t n) { return ::_write(fd, b, static_cast<unsigned>(n)); }
-int sysClose(int fd) { return ::_close(fd); }
-int sysSync(int fd) { return ::_commit(fd); }
-int sysOpenForFlush(const std::string &p) { return ::_open(p.c_str(), _O_RDWR | _O_BINARY); }
-void startWriting(int) {}
-constexpr std::size_t MaxChunk = 1u << 30;
-#else
-int sysOpenRead(const std::string &p) { return ::open(p.c_str(), O_RDONLY | O_CLOEXEC); }
-int sysCreate(const std::string &p) { return ::open(p.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666); }
-long long sysRead(int fd, void *b, std::size_t n) { return ::read(fd, b, n); }
-long long sysWrite(int fd, const void *b, std::size_t n) { return ::write(fd, b, n); }
-int sysClose(int fd) { return ::close(fd); }
-int sysSync(int fd) { return ::fdatasync(fd); }
-int sysOpenForFlush(const std::string &p) { return ::open(p.c_str(), O_RDONLY | O_CLOEXEC); }
-void startWriting(int fd)
+void check(const std::string &reportAs, int errorNumber)
 {
-#ifdef __linux__
-    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-#else
-    (void)fd;
-#endif
+    if (errorNumber != 0)
+        fail(reportAs, errorNumber);
 }
-constexpr std::size_t MaxChunk = std::size_t(1) << 30;
-#endif
+
+FileStamp stampFrom(const PF::Info &info)
+{
+    return FileStamp{true, info.size, info.modified};
+}
 
 } // namespace
+
+std::string uniqueSiblingName(const std::string &target, const char *kind)
+{
+    // The process and 64 random bits.
+    static std::mt19937_64 random{std::random_device{}() ^ (std::uint64_t(PF::processId()) << 32)};
+    static const char digits[] = "0123456789abcdef";
+    std::string tag;
+    for (std::uint64_t bits = random(); tag.size() < 16; bits >>= 4)
+        tag += digits[bits & 15];
+    return target + ".tessary-" + std::to_string(PF::processId()) + "-" + tag + "." + kind;
+}
 
 void injectFault(long failAt, FaultKind kind)
 {
@@ -94,54 +80,30 @@ void resetCount() { g_count = 0; }
 
 std::string describeError(int errorNumber)
 {
-    switch (errorNumber) {
-    case ENOENT:
-    case ENOTDIR: return FailureText::NotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS: return FailureText::AccessDenied;
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return FailureText::DiskFull;
-    case EISDIR: return "is a folder, not a file";
-    default: break;
-    }
-    return "error code " + std::to_string(errorNumber) + " (" + std::strerror(errorNumber) + ")";
+    return PF::describe(errorNumber);
 }
 
 InputFile::InputFile(std::string path) : m_path(std::move(path))
 {
     countOperation(m_path);
-    m_fd = sysOpenRead(m_path);
-    if (m_fd < 0)
-        fail(m_path, errno);
-#ifdef _WIN32
-    struct _stat64 info {};
-    const int statResult = ::_fstat64(m_fd, &info);
-#else
-    struct stat info {};
-    const int statResult = ::fstat(m_fd, &info);
-#endif
-    if (statResult != 0) {
-        const int error = errno;
-        sysClose(m_fd);
-        m_fd = -1;
-        fail(m_path, error);
+    check(m_path, PF::open(m_path, PF::Open::Read, m_handle));
+    PF::Info info;
+    const int error = PF::infoOf(m_handle, info);
+    if (error != 0 || !info.regular) {
+        PF::close(std::exchange(m_handle, PF::NoHandle));
+        if (error != 0)
+            fail(m_path, error);
+        if (info.folder)
+            throw GameFileError(m_path, FailureText::IsFolder);
+        fail(m_path, PF::notRegularError());
     }
-    if ((info.st_mode & S_IFMT) == S_IFDIR) {
-        sysClose(m_fd);
-        m_fd = -1;
-        fail(m_path, EISDIR);
-    }
-    m_length = static_cast<std::uint64_t>(info.st_size);
+    m_stamp = stampFrom(info);
 }
 
 InputFile::~InputFile()
 {
-    if (m_fd >= 0)
-        sysClose(m_fd);
+    if (m_handle != PF::NoHandle)
+        PF::close(m_handle);
 }
 
 void InputFile::read(void *into, std::size_t count)
@@ -149,41 +111,65 @@ void InputFile::read(void *into, std::size_t count)
     countOperation(m_path);
     auto *cursor = static_cast<char *>(into);
     while (count > 0) {
-        const long long got = sysRead(m_fd, cursor, std::min(count, MaxChunk));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(m_path, errno);
-        }
+        std::size_t got = 0;
+        check(m_path, PF::read(m_handle, cursor, count, got));
         if (got == 0)
             throw GameFileError(m_path, FailureText::BeyondEnd);
         cursor += got;
-        count -= static_cast<std::size_t>(got);
+        count -= got;
     }
 }
 
 void InputFile::close()
 {
-    if (m_fd < 0)
+    if (m_handle == PF::NoHandle)
         return;
-    const int fd = std::exchange(m_fd, -1);
+    // Closed before anything is reported, so that no failure leaves the file open.
+    const int error = PF::close(std::exchange(m_handle, PF::NoHandle));
     countOperation(m_path);
-    if (sysClose(fd) != 0)
-        fail(m_path, errno);
+    check(m_path, error);
 }
 
-OutputFile::OutputFile(std::string path, std::string reportAs) : m_path(std::move(path)), m_reportAs(std::move(reportAs))
+OutputFile::OutputFile(std::string path, std::string reportAs, Creation creation)
+    : m_path(std::move(path)), m_reportAs(std::move(reportAs))
 {
     countOperation(m_reportAs);
-    m_fd = sysCreate(m_path);
-    if (m_fd < 0)
-        fail(m_reportAs, errno);
+    const int error = PF::open(m_path, creation == Creation::Exclusive ? PF::Open::CreateNew : PF::Open::CreateTruncate,
+                               m_handle);
+    if (error != 0) {
+        m_handle = PF::NoHandle;
+        fail(m_reportAs, error);
+    }
+}
+
+OutputFile OutputFile::beside(const std::string &target, const char *kind)
+{
+    // A name already taken (a file or a link someone planted) is passed over for another.
+    std::string name = uniqueSiblingName(target, kind);
+    for (int attempt = 0; attempt < 8 && exists(name); ++attempt)
+        name = uniqueSiblingName(target, kind);
+    return OutputFile(name, target, Creation::Exclusive);
+}
+
+OutputFile::OutputFile(OutputFile &&other) noexcept
+    : m_path(std::move(other.m_path)), m_reportAs(std::move(other.m_reportAs)),
+      m_handle(std::exchange(other.m_handle, PF::NoHandle))
+{
 }
 
 OutputFile::~OutputFile()
 {
-    if (m_fd >= 0)
-        sysClose(m_fd);
+    if (m_handle != PF::NoHandle)
+        PF::close(m_handle);
+}
+
+void OutputFile::copyPermissionsFrom(const std::string &model)
+{
+    PF::Info info;
+    if (PF::infoOf(model, info) != 0 || !info.regular)
+        return;
+    countOperation(m_reportAs);
+    check(m_reportAs, PF::copyPermissions(m_handle, info));
 }
 
 void OutputFile::write(const void *from, std::size_t count)
@@ -191,51 +177,46 @@ void OutputFile::write(const void *from, std::size_t count)
     countOperation(m_reportAs);
     const auto *cursor = static_cast<const char *>(from);
     while (count > 0) {
-        const long long put = sysWrite(m_fd, cursor, std::min(count, MaxChunk));
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(m_reportAs, errno);
-        }
+        std::size_t put = 0;
+        check(m_reportAs, PF::write(m_handle, cursor, count, put));
         if (put == 0)
-            fail(m_reportAs, ENOSPC);
+            fail(m_reportAs, PF::diskFullError());
         cursor += put;
-        count -= static_cast<std::size_t>(put);
+        count -= put;
     }
 }
 
 void OutputFile::close(Durability durability)
 {
-    if (m_fd < 0)
+    if (m_handle == PF::NoHandle)
         return;
-    const int fd = std::exchange(m_fd, -1);
-    countOperation(m_reportAs);
+    const PF::Handle handle = std::exchange(m_handle, PF::NoHandle);
     // Flushing first makes a late "disk full" surface here, before the file is trusted.
+    int error = 0;
     if (durability == Durability::Started)
-        startWriting(fd);
-    if (durability == Durability::Flushed && sysSync(fd) != 0) {
-        const int error = errno;
-        sysClose(fd);
-        if (error != EINVAL)
-            fail(m_reportAs, error);
-        return;
-    }
-    if (sysClose(fd) != 0)
-        fail(m_reportAs, errno);
+        PF::startWriting(handle);
+    if (durability == Durability::Flushed)
+        error = PF::flush(handle);
+    const int closeError = PF::close(handle);
+    // Closed before anything is reported, so that no failure leaves the file open.
+    countOperation(m_reportAs);
+    check(m_reportAs, error != 0 ? error : closeError);
 }
 
 void flushToDisk(const std::string &path, const std::string &reportAs)
 {
     countOperation(reportAs);
-    const int fd = sysOpenForFlush(path);
-    if (fd < 0)
-        fail(reportAs, errno);
-    if (sysSync(fd) != 0 && errno != EINVAL) {
-        const int error = errno;
-        sysClose(fd);
-        fail(reportAs, error);
-    }
-    sysClose(fd);
+    PF::Handle handle = PF::NoHandle;
+    check(reportAs, PF::open(path, PF::Open::FlushOnly, handle));
+    const int error = PF::flush(handle);
+    PF::close(handle);
+    check(reportAs, error);
+}
+
+void flushFolder(const std::string &folder)
+{
+    countOperation(folder);
+    check(folder, PF::flushFolder(folder));
 }
 
 std::vector<std::uint8_t> readWhole(const std::string &path)
@@ -247,6 +228,14 @@ std::vector<std::uint8_t> readWhole(const std::string &path)
     return bytes;
 }
 
+FileStamp stampOf(const std::string &path)
+{
+    PF::Info info;
+    if (PF::infoOf(path, info) != 0)
+        return FileStamp{};
+    return stampFrom(info);
+}
+
 void clearAttributes(const std::string &path)
 {
     try {
@@ -254,64 +243,74 @@ void clearAttributes(const std::string &path)
     } catch (const GameFileError &) {
         return; // a failed attribute change is ignored, injected or not
     }
-#ifdef _WIN32
-    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-#else
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0)
-        ::chmod(path.c_str(), (info.st_mode & 07777) | S_IWUSR);
-#endif
+    PF::clearAttributes(path);
 }
 
 bool isReadOnly(const std::string &path)
 {
-#ifdef _WIN32
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-#else
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
-#endif
+    PF::Info info;
+    return PF::infoOf(path, info) == 0 && info.readOnly;
 }
 
 bool isFile(const std::string &path)
 {
-#ifdef _WIN32
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-#else
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-#endif
+    PF::Info info;
+    return PF::infoOf(path, info) == 0 && info.regular;
 }
 
 bool isFolder(const std::string &path)
 {
-#ifdef _WIN32
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-#else
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-#endif
+    PF::Info info;
+    return PF::infoOf(path, info) == 0 && info.folder;
+}
+
+bool exists(const std::string &path)
+{
+    PF::Info info;
+    return PF::linkInfoOf(path, info) == 0;
 }
 
 void renameReplacing(const std::string &from, const std::string &to, const std::string &reportAs)
 {
     countOperation(reportAs);
-#ifdef _WIN32
-    if (!::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw GameFileError(reportAs, ::GetLastError() == ERROR_ACCESS_DENIED ? FailureText::AccessDenied
-                                                                              : "error code " + std::to_string(::GetLastError()));
-#else
-    if (std::rename(from.c_str(), to.c_str()) != 0)
-        fail(reportAs, errno);
-#endif
+    check(reportAs, PF::rename(from, to));
+}
+
+void removeFile(const std::string &path, const std::string &reportAs)
+{
+    countOperation(reportAs);
+    const int error = PF::remove(path);
+    if (error != 0 && !PF::isNotFound(error))
+        fail(reportAs, error);
 }
 
 void removeQuietly(const std::string &path)
 {
-    std::remove(path.c_str());
+    PF::remove(path);
+}
+
+void makeFolder(const std::string &path)
+{
+    PF::Info info;
+    if (PF::linkInfoOf(path, info) == 0) {
+        if (info.link)
+            throw GameFileError(path, FailureText::IsLink);
+        if (!info.folder)
+            throw GameFileError(path, "is a file, not a folder");
+        return;
+    }
+    countOperation(path);
+    const int error = PF::makeFolder(path);
+    if (error != 0 && !PF::isAlreadyThere(error))
+        fail(path, error);
+}
+
+std::vector<std::string> namesIn(const std::string &folder)
+{
+    std::vector<std::string> names;
+    if (PF::namesIn(folder, names) != 0)
+        names.clear();
+    return names;
 }
 
 } // namespace FileOps

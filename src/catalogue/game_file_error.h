@@ -24,4 +24,11 @@ inline constexpr const char *NotFound = "file not found";
 inline constexpr const char *AccessDenied = "access denied";
 inline constexpr const char *BeyondEnd = "reading beyond the end of the file";
 inline constexpr const char *DiskFull = "disk full";
+inline constexpr const char *ReadOnlyFileSystem = "the file system is read-only";
+inline constexpr const char *IsFolder = "is a folder, not a file";
+inline constexpr const char *NotRegular = "is not a regular file (a pipe or a device)";
+inline constexpr const char *IsLink = "is a symbolic link, which Tessary does not write through";
+inline constexpr const char *TooLong = "the path is too long";
+inline constexpr const char *InUse = "the file is in use by another program";
+inline constexpr const char *NothingChanged = "nothing was changed";
 }

@@ -13,7 +13,8 @@ constexpr char Separator = '\\';
 constexpr char Separator = '/';
 #endif
 
-const std::string GameData = "\\MenuData\\PC\\GP2001\\";
+const std::string GameData = "\\MenuData\\PC\\GP2001";
+const std::string OriginalsFolder = "tessary-originals";
 }
 
 std::string join(const std::string &gp4Path, const std::string &backslashSuffix)
@@ -24,19 +25,39 @@ std::string join(const std::string &gp4Path, const std::string &backslashSuffix)
     return gp4Path + suffix;
 }
 
-std::string index(const std::string &gp4Path)
+std::string dataFolder(const std::string &gp4Path)
 {
-    return join(gp4Path, GameData + "Gp2001.gph");
+    return join(gp4Path, GameData);
 }
 
-std::string image(const std::string &gp4Path, int n)
+std::string underData(const std::string &gp4Path, const std::string &relative)
 {
-    return join(gp4Path, GameData + "images\\" + std::to_string(n) + ".gpi");
+    std::string suffix = relative;
+    std::replace(suffix.begin(), suffix.end(), '/', '\\');
+    return join(gp4Path, GameData + "\\" + suffix);
 }
 
-std::string font(const std::string &gp4Path, int i)
+std::string relativeIndex() { return "Gp2001.gph"; }
+std::string relativeImage(int n) { return "images/" + std::to_string(n) + ".gpi"; }
+std::string relativeFont(int i) { return std::string("fonts/") + FontNames.at(static_cast<std::size_t>(i)); }
+
+std::string index(const std::string &gp4Path) { return underData(gp4Path, relativeIndex()); }
+std::string image(const std::string &gp4Path, int n) { return underData(gp4Path, relativeImage(n)); }
+std::string font(const std::string &gp4Path, int i) { return underData(gp4Path, relativeFont(i)); }
+
+std::string lockFile(const std::string &gp4Path) { return underData(gp4Path, "tessary.lock"); }
+std::string journal(const std::string &gp4Path) { return underData(gp4Path, "tessary-write-back.journal"); }
+std::string originals(const std::string &gp4Path) { return underData(gp4Path, OriginalsFolder); }
+
+std::string original(const std::string &gp4Path, const std::string &relative)
 {
-    return join(gp4Path, GameData + "fonts\\" + FontNames.at(static_cast<std::size_t>(i)));
+    return underData(gp4Path, OriginalsFolder + "/" + relative);
+}
+
+std::string folderOf(const std::string &relative)
+{
+    const std::size_t slash = relative.rfind('/');
+    return slash == std::string::npos ? std::string() : relative.substr(0, slash);
 }
 
 } // namespace GamePaths

@@ -10,4 +10,23 @@ std::string image(const std::string &gp4Path, int n);
 std::string font(const std::string &gp4Path, int i);
 // The game folder joined to a suffix written with backslashes ("\gp4.exe").
 std::string join(const std::string &gp4Path, const std::string &backslashSuffix);
+
+// The folder MenuData/PC/GP2001 that holds the index and the image and font folders.
+std::string dataFolder(const std::string &gp4Path);
+// A file below the data folder, named relative to it with '/' ("images/12.gpi").
+std::string underData(const std::string &gp4Path, const std::string &relative);
+// The game files' names relative to the data folder, as they are kept in Tessary's own records.
+std::string relativeIndex();
+std::string relativeImage(int n);
+std::string relativeFont(int i);
+
+// Tessary's own files in the data folder: the write-back lock, the record of a write-back
+// under way, and the folder that keeps the game's original files.
+std::string lockFile(const std::string &gp4Path);
+std::string journal(const std::string &gp4Path);
+std::string originals(const std::string &gp4Path);
+// Where the game's original of a game file (named relative to the data folder) is kept.
+std::string original(const std::string &gp4Path, const std::string &relative);
+// The folder a file named relative to the data folder lies in ("" for the data folder itself).
+std::string folderOf(const std::string &relative);
 }

@@ -4,56 +4,89 @@
 
 #include "catalogue.h"
 #include "file_ops.h"
+#include "folder_lock.h"
+#include "folder_recovery.h"
 #include "font_file.h"
-#include "game_file_error.h"
 #include "game_paths.h"
 #include "index_file.h"
+#include "staged_commit.h"
 
 namespace {
 
-// A finished file waiting beside the game file it replaces.
-struct StagedFile {
-    std::string target;
-    std::string staged;
+// One game file of the catalogue.
+struct GameFile {
+    enum class Kind { Image, Index, Font };
+    Kind kind;
+    int number; // image or font number; 0 for the index
+    std::string relative;
 };
 
-std::string stagingName(const std::string &target) { return target + ".tessary-new"; }
-
-// Writes bytes to a file beside target; the staged name is recorded before it exists so that
-// a failure part-way can still remove it.
-void stage(std::vector<StagedFile> &staged, const std::string &target, const void *data, std::size_t size)
+// Every game file, in the order of writing: the images, the index, the fonts.
+std::vector<GameFile> gameFiles(const Catalogue &c)
 {
-    staged.push_back({target, stagingName(target)});
-    FileOps::OutputFile out(staged.back().staged, target);
-    if (size > 0)
-        out.write(data, size);
+    std::vector<GameFile> files;
+    for (int n = 1; n < c.ImageCount; ++n)
+        files.push_back({GameFile::Kind::Image, n, GamePaths::relativeImage(n)});
+    files.push_back({GameFile::Kind::Index, 0, GamePaths::relativeIndex()});
+    for (int i = 0; i < FontCount; ++i)
+        files.push_back({GameFile::Kind::Font, i, GamePaths::relativeFont(i)});
+    return files;
+}
+
+bool holdsChange(const Catalogue &c, const GameFile &file, WriteBackOptions::Scope scope)
+{
+    if (scope == WriteBackOptions::Scope::Everything)
+        return true;
+    switch (file.kind) {
+    case GameFile::Kind::Image: return c.imageChanged(file.number);
+    case GameFile::Kind::Index: return c.indexChanged();
+    case GameFile::Kind::Font: return c.fontChanged(file.number);
+    }
+    return false;
+}
+
+bool changedSinceLoading(const Catalogue &c, const GameFile &file)
+{
+    return FileOps::stampOf(GamePaths::underData(c.GP4Path, file.relative)) != c.loadedStamp(file.relative);
+}
+
+std::vector<std::uint8_t> encoded(const Catalogue &c, const GameFile &file)
+{
+    if (file.kind == GameFile::Kind::Index)
+        return IndexFile::encode(c);
+    return FontFile::encode(c.FontDetails[std::size_t(file.number)], c.FontBitmaps[std::size_t(file.number)]);
+}
+
+// Writes one game file's new bytes beside it, with the original's permissions, and starts it on
+// its way to the disk.
+StagedCommit::StagedFile stage(const Catalogue &c, const GameFile &file, std::vector<std::string> &scratch)
+{
+    const std::string target = GamePaths::underData(c.GP4Path, file.relative);
+    if (file.kind == GameFile::Kind::Index)
+        FileOps::clearAttributes(target); // the index is rewritten whatever its attributes
+    FileOps::OutputFile out = FileOps::OutputFile::beside(target, "new");
+    scratch.push_back(out.path());
+    out.copyPermissionsFrom(target);
+    std::uint64_t size = 0;
+    if (file.kind == GameFile::Kind::Image) {
+        size = std::uint64_t(std::max(c.ImageSizes[std::size_t(file.number)], 0));
+        if (size > 0)
+            out.write(c.ImagePixels[std::size_t(file.number)].data(), std::size_t(size));
+    } else {
+        const std::vector<std::uint8_t> bytes = encoded(c, file);
+        out.write(bytes.data(), bytes.size());
+        size = bytes.size();
+    }
     out.close(FileOps::OutputFile::Durability::Started);
+    return {file.relative, file.relative + out.path().substr(target.size()), size};
 }
 
-void WriteGPI(const Catalogue &c, int n, std::vector<StagedFile> &staged)
-{
-    const auto size = std::size_t(std::max(c.ImageSizes[std::size_t(n)], 0));
-    stage(staged, GamePaths::image(c.GP4Path, n), c.ImagePixels[std::size_t(n)].data(), size);
-}
-
-void Writesizes(const Catalogue &c, std::vector<StagedFile> &staged)
-{
-    const std::vector<std::uint8_t> bytes = IndexFile::encode(c);
-    stage(staged, GamePaths::index(c.GP4Path), bytes.data(), bytes.size());
-}
-
-void WriteGPF(const Catalogue &c, int i, std::vector<StagedFile> &staged)
-{
-    const std::vector<std::uint8_t> bytes = FontFile::encode(c.FontDetails[std::size_t(i)], c.FontBitmaps[std::size_t(i)]);
-    stage(staged, GamePaths::font(c.GP4Path, i), bytes.data(), bytes.size());
-}
-
-// A game file that can't be replaced is reported before any file is touched.
-void checkReplaceable(const std::string &target)
+// A game file that can't be replaced is reported before any file is written.
+void checkReplaceable(const std::string &target, GameFile::Kind kind)
 {
     if (FileOps::isFolder(target))
-        throw GameFileError(target, "is a folder, not a file");
-    if (FileOps::isReadOnly(target))
+        throw GameFileError(target, FailureText::IsFolder);
+    if (kind != GameFile::Kind::Index && FileOps::isReadOnly(target))
         throw GameFileError(target, FailureText::AccessDenied);
 }
 
@@ -69,67 +102,98 @@ void checkComplete(const Catalogue &c)
     }
 }
 
-void discard(const std::vector<StagedFile> &staged, std::size_t from)
+GameFileError nothingChanged(const GameFileError &error)
 {
-    for (std::size_t k = from; k < staged.size(); ++k)
-        FileOps::removeQuietly(staged[k].staged);
+    return GameFileError(error.path(), error.reason() + "; " + FailureText::NothingChanged);
 }
 
-std::string listOf(const std::vector<std::string> &paths)
+FileOps::FileStamp stampNow(const Catalogue &c, const GameFile &file)
 {
-    std::string text;
-    for (const std::string &path : paths)
-        text += (text.empty() ? "" : ", ") + path;
-    return text;
+    return FileOps::stampOf(GamePaths::underData(c.GP4Path, file.relative));
 }
 
 } // namespace
 
-void applyAllChanges(const Catalogue &c, const std::function<void(int)> &progress)
+ChangedOnDisk::ChangedOnDisk(std::string folder, std::vector<std::string> files)
+    : GameFileError(std::move(folder), "another program changed " + std::string(files.size() == 1 ? "this file" : "these files")
+                                           + " since Tessary loaded them: " + shortList(files) + "; "
+                                           + FailureText::NothingChanged),
+      m_files(std::move(files))
+{
+}
+
+std::vector<std::string> changedOnDisk(const Catalogue &c, WriteBackOptions::Scope scope)
+{
+    std::vector<std::string> changed;
+    for (const GameFile &file : gameFiles(c))
+        if (holdsChange(c, file, scope) && changedSinceLoading(c, file))
+            changed.push_back(GamePaths::underData(c.GP4Path, file.relative));
+    return changed;
+}
+
+WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
 {
     checkComplete(c);
-    for (int n = 1; n < c.ImageCount; ++n)
-        checkReplaceable(GamePaths::image(c.GP4Path, n));
-    for (int i = 0; i < FontCount; ++i)
-        checkReplaceable(GamePaths::font(c.GP4Path, i));
-    if (FileOps::isFolder(GamePaths::index(c.GP4Path)))
-        throw GameFileError(GamePaths::index(c.GP4Path), "is a folder, not a file");
+    WriteBackReport report;
+    FolderLock lock(c.GP4Path, FolderLock::Mode::Write);
+    report.settled = FolderRecovery::settle(c.GP4Path);
 
-    std::vector<StagedFile> staged;
+    std::vector<GameFile> toWrite;
+    std::vector<std::string> conflicts;
+    for (const GameFile &file : gameFiles(c)) {
+        const bool ours = holdsChange(c, file, options.scope);
+        if (ours)
+            toWrite.push_back(file);
+        if (changedSinceLoading(c, file))
+            (ours ? conflicts : report.leftAlone).push_back(GamePaths::underData(c.GP4Path, file.relative));
+    }
+    if (!conflicts.empty() && !options.overwriteChangedOnDisk)
+        throw ChangedOnDisk(c.GP4Path, conflicts);
+
+    std::vector<std::string> scratch;
+    std::vector<StagedCommit::StagedFile> staged;
     try {
-        for (int n = 1; n < c.ImageCount; ++n) {
-            if (progress)
-                progress(n);
-            WriteGPI(c, n, staged);
-        }
-        Writesizes(c, staged);
-        for (int i = 0; i < FontCount; ++i) {
-            if (progress)
-                progress(c.ImageCount + i);
-            WriteGPF(c, i, staged);
+        for (const GameFile &file : toWrite)
+            checkReplaceable(GamePaths::underData(c.GP4Path, file.relative), file.kind);
+        for (const GameFile &file : toWrite) {
+            if (options.progress)
+                options.progress(int(staged.size()), int(toWrite.size()));
+            staged.push_back(stage(c, file, scratch));
         }
         // The disk has been writing all along; a file is trusted only once it is there.
-        for (const StagedFile &file : staged)
-            FileOps::flushToDisk(file.staged, file.target);
-    } catch (...) {
-        discard(staged, 0);
+        for (std::size_t k = 0; k < staged.size(); ++k)
+            FileOps::flushToDisk(scratch[k], GamePaths::underData(c.GP4Path, staged[k].target));
+    } catch (const GameFileError &error) {
+        for (const std::string &file : scratch)
+            FileOps::removeQuietly(file);
+        throw nothingChanged(error);
+    } catch (const std::exception &) {
+        for (const std::string &file : scratch)
+            FileOps::removeQuietly(file);
         throw;
     }
 
-    // Every file is whole on disk; now each replaces its original in the same order.
-    const std::string indexPath = GamePaths::index(c.GP4Path);
-    std::vector<std::string> replaced;
-    for (std::size_t k = 0; k < staged.size(); ++k) {
-        try {
-            if (staged[k].target == indexPath)
-                FileOps::clearAttributes(indexPath);
-            FileOps::renameReplacing(staged[k].staged, staged[k].target, staged[k].target);
-        } catch (const GameFileError &error) {
-            discard(staged, k);
-            if (replaced.empty())
-                throw;
-            throw GameFileError(error.path(), error.reason() + "; these files were already replaced: " + listOf(replaced));
+    StagedCommit::commit(c.GP4Path, staged);
+    for (const GameFile &file : toWrite) {
+        report.written.push_back(GamePaths::underData(c.GP4Path, file.relative));
+        switch (file.kind) {
+        case GameFile::Kind::Image: c.markImageWritten(file.number, stampNow(c, file)); break;
+        case GameFile::Kind::Index: c.markIndexWritten(stampNow(c, file)); break;
+        case GameFile::Kind::Font: c.markFontWritten(file.number, stampNow(c, file)); break;
         }
-        replaced.push_back(staged[k].target);
     }
+    if (options.progress)
+        options.progress(int(toWrite.size()), int(toWrite.size()));
+    return report;
+}
+
+std::string shortList(const std::vector<std::string> &names, std::size_t limit)
+{
+    std::string text;
+    const std::size_t shown = names.size() > limit ? limit : names.size();
+    for (std::size_t k = 0; k < shown; ++k)
+        text += (k == 0 ? "" : ", ") + names[k];
+    if (names.size() > shown)
+        text += " \u2026 and " + std::to_string(names.size() - shown) + " more";
+    return text;
 }

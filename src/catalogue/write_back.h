@@ -1,11 +1,55 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
+
+#include "game_file_error.h"
 
 class Catalogue;
 
-// Writes every image, the index and the six fonts of the catalogue back into its game folder
-// ("Apply All Changes"). Each file is first written whole beside its original and only then
-// moved over it, so a failure before the moves leaves every game file as it was. progress gets
-// n for image n and ImageCount + i for font i. Throws GameFileError.
-void applyAllChanges(const Catalogue &catalogue, const std::function<void(int)> &progress = {});
+// How "Apply All Changes" runs.
+struct WriteBackOptions {
+    enum class Scope {
+        Changed,    // the images and fonts replaced since loading, and the index when an entry changed
+        Everything, // every image, the index and the six fonts
+    };
+    Scope scope = Scope::Changed;
+    // Overwrite a game file that another program changed since it was loaded (after asking).
+    bool overwriteChangedOnDisk = false;
+    // Called before each file is written: files written so far, files to write.
+    std::function<void(int done, int total)> progress;
+};
+
+// What a write-back did.
+struct WriteBackReport {
+    std::vector<std::string> written;   // game files replaced
+    std::vector<std::string> leftAlone; // changed by another program since loading, with no change of ours: untouched
+    std::string settled;                // what settling an earlier, interrupted write-back did ("" for nothing)
+};
+
+// A write-back refused because game files it would replace were changed by another program
+// since they were loaded. Nothing was changed.
+class ChangedOnDisk : public GameFileError {
+public:
+    ChangedOnDisk(std::string folder, std::vector<std::string> files);
+    const std::vector<std::string> &files() const { return m_files; }
+
+private:
+    std::vector<std::string> m_files;
+};
+
+// The game files that would be written and that another program changed since loading.
+std::vector<std::string> changedOnDisk(const Catalogue &catalogue, WriteBackOptions::Scope scope = WriteBackOptions::Scope::Changed);
+
+// Writes the catalogue back into its game folder ("Apply All Changes"). Only one program
+// writes a folder at a time. Each file is written whole beside its original and flushed; then
+// a journal records the moves and every file is moved into place, so that the folder holds all
+// of the new files or none, even after a crash. Files another program changed are never
+// overwritten unless options say so (ChangedOnDisk is thrown). Afterwards the catalogue
+// records the written files as unchanged. Throws GameFileError, whose text says what became of
+// the folder.
+WriteBackReport applyAllChanges(Catalogue &catalogue, const WriteBackOptions &options = {});
+
+// A list of names for a message: at most limit of them, then "… and N more".
+std::string shortList(const std::vector<std::string> &names, std::size_t limit = 10);

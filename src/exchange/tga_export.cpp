@@ -11,23 +11,19 @@
 namespace {
 
 constexpr std::int32_t LargestTgaSide = 65535;
-constexpr const char *TemporarySuffix = ".tessary-part";
 
 // Writes target through a temporary file beside it, so that a failure never leaves a partial
 // file under the chosen name (an older file of that name then stays as it was).
 void writeReplacing(const std::string &target, const std::function<void(FileOps::OutputFile &)> &writeBody)
 {
-    const std::string temporary = target + TemporarySuffix;
+    FileOps::OutputFile out = FileOps::OutputFile::beside(target, "part");
     try {
-        {
-            FileOps::OutputFile out(temporary, target);
-            writeBody(out);
-            // Exports are the user's own copies; the game files alone wait for the disk.
-            out.close(FileOps::OutputFile::Durability::Cached);
-        }
-        FileOps::renameReplacing(temporary, target, target);
+        writeBody(out);
+        // Exports are the user's own copies; the game files alone wait for the disk.
+        out.close(FileOps::OutputFile::Durability::Cached);
+        FileOps::renameReplacing(out.path(), target, target);
     } catch (...) {
-        FileOps::removeQuietly(temporary);
+        FileOps::removeQuietly(out.path());
         throw;
     }
 }

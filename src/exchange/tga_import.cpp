@@ -40,7 +40,7 @@ std::vector<std::uint8_t> readPictureBytes(const std::string &file, Planner plan
 
 } // namespace
 
-void importImageTga(Catalogue &catalogue, int n, const std::string &file)
+bool importImageTga(Catalogue &catalogue, int n, const std::string &file)
 {
     const auto slot = std::size_t(n);
     if (!catalogue.isImage(n) || slot >= catalogue.ImageDetails.size() || slot >= catalogue.ImageSizes.size()
@@ -51,16 +51,13 @@ void importImageTga(Catalogue &catalogue, int n, const std::string &file)
         const std::vector<std::uint8_t> bytes = readPictureBytes(file, planImageTga);
         image = decodeImageTga(file, bytes.data(), bytes.size());
     }
-    catalogue.ImagePixels[slot] = std::move(image.Pixels);
-    catalogue.ImageSizes[slot] = image.ByteCount;
-    catalogue.ImageDetails[slot].Width = image.Width;
-    catalogue.ImageDetails[slot].Height = image.Height;
+    return catalogue.replaceImage(n, image.Width, image.Height, image.ByteCount, std::move(image.Pixels));
 }
 
-void importFontTga(Catalogue &catalogue, int i, const std::string &file)
+bool importFontTga(Catalogue &catalogue, int i, const std::string &file)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= catalogue.FontBitmaps.size())
         throw GameFileError(file, "there is no font sheet number " + std::to_string(i) + " to replace");
     const std::vector<std::uint8_t> bytes = readPictureBytes(file, planFontTga);
-    catalogue.FontBitmaps[std::size_t(i)] = decodeFontTga(file, bytes.data(), bytes.size());
+    return catalogue.replaceFontSheet(i, decodeFontTga(file, bytes.data(), bytes.size()));
 }

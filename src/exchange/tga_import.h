@@ -7,9 +7,10 @@
 // Replaces menu image n (1 .. ImageCount - 1) with the picture of a .tga file: its pixels, its
 // byte count (width x height x 4) and the index entry's Width and Height. The picture changes
 // only when the whole file was read; otherwise TgaRleRefused or GameFileError is thrown and
-// the image keeps its pixels, byte count, width and height.
-void importImageTga(Catalogue &catalogue, int n, const std::string &file);
+// the image keeps its pixels, byte count, width and height. False when the file held the very
+// picture the image already had (nothing changed).
+bool importImageTga(Catalogue &catalogue, int n, const std::string &file);
 
 // Replaces font sheet i (0 .. 5) with the 256 x 256 grey-scale picture of a .tga file; the
 // font's header and table stay. Throws as importImageTga does, leaving the sheet unchanged.
-void importFontTga(Catalogue &catalogue, int i, const std::string &file);
+bool importFontTga(Catalogue &catalogue, int i, const std::string &file);

@@ -8,6 +8,9 @@ TChannelToggle::TChannelToggle(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
+    // Fills with its own Window colour; without an explicit role it would take the window's
+    // button-face role and never show the alpha view's light blue.
+    setBackgroundRole(QPalette::Window);
     setLineWidth(1);
     setTag(0);
 }

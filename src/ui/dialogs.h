@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every modal dialog and message box of the program passes through here, so that a test can
 // answer them in place of a user.
@@ -10,6 +11,9 @@ public:
 
     // A message box captioned "Tessary 1.2" with an OK button.
     virtual void message(const QString &text) = 0;
+    // A question captioned "Tessary 1.2" with the given buttons, the first one the default and
+    // the last one what Escape presses; the index of the button pressed, or -1 for none.
+    virtual int ask(const QString &text, const QStringList &buttons) = 0;
     // The game-executable dialog opened in startFolder with the given filter; empty when cancelled.
     virtual QString chooseGameExecutable(const QString &startFolder, const QString &filter) = 0;
     // The save dialog for a TGA file, opened in startFolder with presetName; empty when cancelled.

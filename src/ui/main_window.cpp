@@ -78,7 +78,7 @@ void TForm1::showError(const std::exception &error)
         m_dialogs.message(QStringLiteral("Not enough memory to finish the command."));
         return;
     }
-    m_dialogs.message(QString::fromLocal8Bit(error.what()));
+    m_dialogs.message(GameFolder::shownInMessage(QString::fromStdString(error.what())));
 }
 
 void TForm1::SpinEdit1Change()

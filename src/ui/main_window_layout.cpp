@@ -160,6 +160,8 @@ MainWindowParts build(QWidget *form)
     column->setSpacing(0);
     column->addWidget(parts.TopPanel);
     column->addWidget(parts.PageControl1, 1);
+    // The window's only limit is its width; the layout would add a height its pages don't need.
+    column->setSizeConstraint(QLayout::SetNoConstraint);
 
     form->setMinimumWidth(MinimumClientWidth);
     form->resize(InitialClientSize);

@@ -4,9 +4,11 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 
 #include "core_path.h"
 #include "dialogs.h"
+#include "folder_recovery.h"
 #include "game_file_error.h"
 #include "game_paths.h"
 #include "grid_pages.h"
@@ -31,8 +33,11 @@ bool TForm1::Launch()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         repaint();
         setWindowTitle(ProgramTexts::AppTitle);
-        if (!m_settings)
+        if (!m_settings) {
             m_settings = m_openSettings();
+            // A store that can't be made gives every value its default, as a missing value does.
+            m_settings->create();
+        }
         restoreSettings();
 
         if (m_folder.PathFound) {
@@ -101,6 +106,8 @@ void TForm1::loadFolder(const QString &folder)
     // it has been read, so a failure leaves what was shown before.
     Catalogue fresh;
     fresh.GP4Path = CorePath::fromQt(folder);
+    // No write-back may move files while they are read; one cut short is settled first.
+    std::optional<FolderRecovery::Opened> opened(FolderRecovery::openForReading(fresh.GP4Path));
     try {
         fresh.Readsizes();
         m_grids->CreateAll(fresh.ImageCount);
@@ -117,6 +124,7 @@ void TForm1::loadFolder(const QString &folder)
                 m_grids->Displaygpf(i);
                 m_grids->paintFontNow(i);
             },
+            {},
         });
     } catch (...) {
         m_grids->setSource(nullptr);
@@ -126,6 +134,10 @@ void TForm1::loadFolder(const QString &folder)
     m_catalogue = std::move(fresh);
     m_grids->setSource(nullptr);
     m_grids->ShowSize(m_grids->imageCell(1));
+    const std::string settled = opened->settled;
+    opened.reset();
+    if (!settled.empty())
+        m_dialogs.message(QString::fromStdString(settled));
 }
 
 void TForm1::LMDApplyAllClick()
@@ -134,8 +146,33 @@ void TForm1::LMDApplyAllClick()
     if (m_catalogue.GP4Path.empty())
         return;
     runCommand([this] {
-        ProgressSteps progress(m_parts.ProgressBar1, m_catalogue.ImageCount + 5);
-        applyAllChanges(m_catalogue, [&progress](int value) { progress.step(value); });
+        WriteBackOptions options;
+        const std::vector<std::string> theirs = changedOnDisk(m_catalogue);
+        if (!theirs.empty()) {
+            const QString question = QStringLiteral("Another program changed these files since Tessary loaded them:\n%1\n\n"
+                                                     "Replace them with your changes?")
+                                         .arg(QString::fromStdString(shortList(theirs)));
+            if (m_dialogs.ask(question, {QStringLiteral("Replace"), QStringLiteral("Cancel")}) != 0)
+                return;
+            options.overwriteChangedOnDisk = true;
+        }
+        std::optional<ProgressSteps> progress;
+        options.progress = [this, &progress](int done, int total) {
+            if (!progress)
+                progress.emplace(m_parts.ProgressBar1, total);
+            progress->step(done);
+        };
+        const WriteBackReport report = applyAllChanges(m_catalogue, options);
+        progress.reset();
+        QStringList notes;
+        if (!report.settled.empty())
+            notes << QString::fromStdString(report.settled);
+        if (!report.leftAlone.empty())
+            notes << QStringLiteral("Another program changed these files since Tessary loaded them; they were left as they "
+                                    "are:\n%1")
+                         .arg(QString::fromStdString(shortList(report.leftAlone)));
+        if (!notes.isEmpty())
+            m_dialogs.message(notes.join(QStringLiteral("\n\n")));
     });
 }
 

@@ -67,7 +67,13 @@ void TForm1::SaveAlltga()
         if (!onImagesPage())
             return;
         ProgressSteps progress(m_parts.ProgressBar1, m_catalogue.ImageCount - 1);
-        saveAllImagesTga(m_catalogue, CorePath::fromQt(folder), [&progress](int n) { progress.step(n); });
+        try {
+            saveAllImagesTga(m_catalogue, CorePath::fromQt(folder), [&progress](int n) { progress.step(n); });
+        } catch (...) {
+            // The bar shows which image failed.
+            progress.keepLastStep();
+            throw;
+        }
     });
 }
 

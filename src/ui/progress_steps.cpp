@@ -20,8 +20,10 @@ ProgressSteps::ProgressSteps(QProgressBar *bar, int maximum) : m_bar(bar)
 ProgressSteps::~ProgressSteps()
 {
     m_bar->setUpdatesEnabled(true);
-    m_bar->reset();
-    m_bar->setValue(0);
+    if (!m_keep) {
+        m_bar->reset();
+        m_bar->setValue(0);
+    }
     m_bar->repaint();
 }
 

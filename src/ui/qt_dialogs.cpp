@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "program_texts.h"
 
@@ -10,6 +11,20 @@ void QtDialogs::message(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, ProgramTexts::AppTitle, text, QMessageBox::Ok, m_parent);
     box.exec();
+}
+
+int QtDialogs::ask(const QString &text, const QStringList &buttons)
+{
+    QMessageBox box(QMessageBox::Question, ProgramTexts::AppTitle, text, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton *> added;
+    for (const QString &caption : buttons)
+        added << box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    if (!added.isEmpty()) {
+        box.setDefaultButton(static_cast<QPushButton *>(added.constFirst()));
+        box.setEscapeButton(added.constLast());
+    }
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
 }
 
 QString QtDialogs::chooseGameExecutable(const QString &startFolder, const QString &filter)

@@ -14,6 +14,7 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
 
     void message(const QString &text) override;
+    int ask(const QString &text, const QStringList &buttons) override;
     QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
     QString saveTgaFile(const QString &startFolder, const QString &presetName) override;
     QString openTgaFile(const QString &presetFile) override;

@@ -38,6 +38,8 @@ private slots:
 
     void path_data();
     void path();
+    void shownInMessage_data();
+    void shownInMessage();
 
     void getPath_data();
     void getPath();
@@ -151,6 +153,41 @@ void TestGameFolder::path()
     QFETCH(QString, fileName);
     QFETCH(QString, expected);
     QCOMPARE(GameFolder::Path(fileName), expected);
+}
+
+void TestGameFolder::shownInMessage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char *name, const char *text, const char *shown) {
+        QTest::newRow(name) << QDir::toNativeSeparators(QString::fromLatin1(text))
+                            << QDir::toNativeSeparators(QString::fromLatin1(shown));
+    };
+
+    row("folder with a trailing separator", "/games/nogp4//gp4.exe: file not found",
+        "/games/nogp4/gp4.exe: file not found");
+    row("several names", "/g//a.gpi: disk full; replaced: /g//b.gpi, /g//c.gpf",
+        "/g/a.gpi: disk full; replaced: /g/b.gpi, /g/c.gpf");
+    QTest::newRow("one separator stays") << QStringLiteral("24/32 bits") << QStringLiteral("24/32 bits");
+    QTest::newRow("no separator") << GameFolder::ChooseFolderMessage << GameFolder::ChooseFolderMessage;
+#ifdef Q_OS_WIN
+    QTest::newRow("drive root") << QStringLiteral("C:\\\\001.tga: access denied")
+                                << QStringLiteral("C:\\001.tga: access denied");
+    QTest::newRow("mixed separators") << QStringLiteral("C:/GP4\\\\gp4.exe") << QStringLiteral("C:/GP4\\gp4.exe");
+    QTest::newRow("network names keep their start") << QStringLiteral("\\\\pc\\gp4\\\\gp4.exe, \\\\pc\\x")
+                                                    << QStringLiteral("\\\\pc\\gp4\\gp4.exe, \\\\pc\\x");
+#else
+    QTest::newRow("root folder") << QStringLiteral("//001.tga: access denied")
+                                 << QStringLiteral("/001.tga: access denied");
+    QTest::newRow("backslash is part of a name") << QStringLiteral("/g/a\\\\b") << QStringLiteral("/g/a\\\\b");
+#endif
+}
+
+void TestGameFolder::shownInMessage()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(GameFolder::shownInMessage(text), shown);
 }
 
 void TestGameFolder::getPath_data()

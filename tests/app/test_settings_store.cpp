@@ -45,6 +45,8 @@ private slots:
     void integersAreStoredAsText();
 
     void unwritableStoreReportsFailure();
+    void createMakesTheStore_data();
+    void createMakesTheStore();
 
 private:
     QString iniPath() const { return m_dir->filePath(QStringLiteral("settings.ini")); }
@@ -340,6 +342,41 @@ void TestSettingsStore::unwritableStoreReportsFailure()
     QVERIFY(!store.sync());
     QVERIFY(QFileInfo(blocker).isFile());
     QCOMPARE(QFileInfo(blocker).size(), 0);
+}
+
+void TestSettingsStore::createMakesTheStore_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("made");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("first run") << "settings.ini" << QString() << true << "";
+    QTest::newRow("first run, folder missing") << "new/folder/settings.ini" << QString() << true << "";
+    QTest::newRow("existing store kept") << "settings.ini" << "[General]\nThumbSize=140\n" << true
+                                         << "[General]\nThumbSize=140\n";
+    // A folder can't be made below a file, whoever runs the test.
+    QTest::newRow("below a file") << "blocker/settings.ini" << QString() << false << QString();
+}
+
+void TestSettingsStore::createMakesTheStore()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, before);
+    QFETCH(bool, made);
+    QFETCH(QString, after);
+    const QString path = m_dir->filePath(file);
+    QVERIFY(AppTestSupport::touch(m_dir->filePath(QStringLiteral("blocker"))));
+    if (!before.isNull()) {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write(before.toUtf8());
+    }
+    SettingsStore store(path);
+    QCOMPARE(store.create(), made);
+    QCOMPARE(QFileInfo(path).isFile(), made);
+    QCOMPARE(AppTestSupport::readAll(path), after);
+    if (made)
+        QCOMPARE(store.readThumbSize(), before.isNull() ? 100 : 140);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -7,6 +7,7 @@
 #include "font_file.h"
 #include "game_file_error.h"
 #include "index_file.h"
+#include "write_journal.h"
 
 namespace {
 
@@ -72,6 +73,11 @@ private slots:
     void fontSheetPlacement();
     void malformedFont_data();
     void malformedFont();
+    void journalRoundTrip();
+    void journalRefused_data();
+    void journalRefused();
+    void scratchNames_data();
+    void scratchNames();
 };
 
 void FileFormatsTest::indexRoundTrip_data()
@@ -243,6 +249,77 @@ void FileFormatsTest::malformedFont()
     }
     QCOMPARE(details.TableCount, 77); // nothing replaced by a failed read
     QCOMPARE(sheet.front(), std::uint8_t(9));
+}
+
+namespace {
+const std::string Staged = ".tessary-4711-0123456789abcdef.new";
+const std::string Aside = ".tessary-4711-fedcba9876543210.old";
+}
+
+void FileFormatsTest::journalRoundTrip()
+{
+    const std::vector<JournalEntry> entries{
+        {"images/12.gpi", "images/12.gpi" + Staged, "images/12.gpi" + Aside, 8192},
+        {"Gp2001.gph", "Gp2001.gph" + Staged, "", 0},
+        {"fonts/style_font_low_blur1250.gpf", "fonts/style_font_low_blur1250.gpf" + Staged, "", 66574},
+    };
+    QVERIFY(WriteJournal::parse("j", WriteJournal::encode(entries)) == entries);
+    QVERIFY(WriteJournal::parse("j", WriteJournal::encode({})).empty());
+}
+
+void FileFormatsTest::journalRefused_data()
+{
+    QTest::addColumn<QString>("text");
+    const std::string head = "Tessary write-back journal 1\n";
+    const std::string good = "images/3.gpi\timages/3.gpi" + Staged + "\t-\t16\n";
+    const auto row = [](const char *name, const std::string &text) { QTest::newRow(name) << QString::fromStdString(text); };
+    row("empty", "");
+    row("another heading", "Tessary write-back journal 2\n" + good + "end\t1\n");
+    row("cut before its end", head + good);
+    row("count at the end differs", head + good + "end\t2\n");
+    row("lines after the end", head + good + "end\t1\nimages/4.gpi\n");
+    row("a file outside the game data", head + "../../etc/passwd\t../../etc/passwd" + Staged + "\t-\t1\nend\t1\n");
+    row("an image number with a leading zero", head + "images/03.gpi\timages/03.gpi" + Staged + "\t-\t1\nend\t1\n");
+    row("a staged file not beside its target", head + "images/3.gpi\timages/4.gpi" + Staged + "\t-\t1\nend\t1\n");
+    row("a staged name of another form", head + "images/3.gpi\timages/3.gpi.tessary-x-0123456789abcdef.new\t-\t1\nend\t1\n");
+    row("an aside name that is a staged one", head + "images/3.gpi\timages/3.gpi" + Staged + "\timages/3.gpi" + Staged + "\t1\nend\t1\n");
+    row("a size that is not a number", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t1e3\nend\t1\n");
+    row("the same target twice", head + good + good + "end\t2\n");
+}
+
+void FileFormatsTest::journalRefused()
+{
+    QFETCH(QString, text);
+    try {
+        WriteJournal::parse("/game/MenuData/PC/GP2001/tessary-write-back.journal", text.toStdString());
+        QFAIL("a damaged journal was taken");
+    } catch (const GameFileError &error) {
+        QVERIFY(error.path().ends_with("tessary-write-back.journal"));
+        QVERIFY2(QString::fromStdString(error.reason()).contains("damaged"), error.what());
+    }
+}
+
+void FileFormatsTest::scratchNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("target");
+    using WriteJournal::Scratch;
+    QTest::newRow("staged image") << QString::fromStdString("12.gpi" + Staged) << int(Scratch::Staged) << "12.gpi";
+    QTest::newRow("original aside") << QString::fromStdString("Gp2001.gph" + Aside) << int(Scratch::Aside) << "Gp2001.gph";
+    QTest::newRow("staged by an older Tessary") << "7.gpi.tessary-new" << int(Scratch::Staged) << "7.gpi";
+    QTest::newRow("a game file") << "12.gpi" << int(Scratch::None) << "12.gpi";
+    QTest::newRow("a user's file") << "12.gpi.tessary-backup" << int(Scratch::None) << "12.gpi.tessary-backup";
+    QTest::newRow("short random part") << "12.gpi.tessary-1-abc.new" << int(Scratch::None) << "12.gpi.tessary-1-abc.new";
+}
+
+void FileFormatsTest::scratchNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    QFETCH(QString, target);
+    QCOMPARE(int(WriteJournal::scratchKind(name.toStdString())), kind);
+    QCOMPARE(QString::fromStdString(WriteJournal::scratchTarget(name.toStdString())), target);
 }
 
 QTEST_GUILESS_MAIN(FileFormatsTest)

@@ -99,9 +99,12 @@ std::vector<std::uint8_t> readFile(const std::string &path)
 std::vector<std::pair<std::string, std::vector<std::uint8_t>>> snapshot(const std::string &root)
 {
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
-    for (const auto &entry : fs::recursive_directory_iterator(root))
-        if (entry.is_regular_file())
-            files.emplace_back(fs::relative(entry.path(), root).string(), readFile(entry.path().string()));
+    for (const auto &entry : fs::recursive_directory_iterator(root)) {
+        const std::string relative = fs::relative(entry.path(), root).generic_string();
+        const bool tessarysOwn = entry.path().filename() == "tessary.lock" || relative.find("tessary-originals") != std::string::npos;
+        if (entry.is_regular_file() && !tessarysOwn)
+            files.emplace_back(relative, readFile(entry.path().string()));
+    }
     std::sort(files.begin(), files.end());
     return files;
 }

@@ -20,7 +20,8 @@ Catalogue make(const std::string &root, int slots);
 // Reads a whole file, or an empty vector when it can't be read.
 std::vector<std::uint8_t> readFile(const std::string &path);
 void writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes);
-// Every file below root with its bytes, sorted by relative path.
+// Every file below root with its bytes, sorted by relative path ('/' separators); Tessary's own
+// lock file and kept originals are left out.
 std::vector<std::pair<std::string, std::vector<std::uint8_t>>> snapshot(const std::string &root);
 
 } // namespace GameFolderBuilder

@@ -34,6 +34,9 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
+        // Tessary's own lock file and kept originals are not game files.
+        if (it.fileName() == QLatin1String("tessary.lock") || path.contains(QLatin1String("tessary-originals")))
+            continue;
         QFile file(path);
         files.insert(root.relativeFilePath(path), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)"));
     }

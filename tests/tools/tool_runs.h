@@ -17,7 +17,8 @@ namespace ToolRuns {
 
 // Runs program with args to its end (at most two minutes).
 ToolRun run(const QString &program, const QStringList &args);
-// Every file below folder, by path relative to it, with its bytes.
+// Every file below folder, by path relative to it, with its bytes; Tessary's own lock file and
+// kept originals are left out.
 QMap<QString, QByteArray> snapshot(const QString &folder);
 // Copies the tree at from into the (existing, empty) folder to; false on any failure.
 bool copyTree(const QString &from, const QString &to);

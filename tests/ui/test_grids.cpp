@@ -59,6 +59,7 @@ private slots:
     void selection_data();
     void selection();
     void selectingAFontSheet();
+    void fontFrameStaysOnSheet0UntilClicked();
     void pageChangeEmptiesSizeLabel();
     void relayoutFollowsSelection();
     void preview();
@@ -274,6 +275,24 @@ void TestGrids::selectingAFontSheet()
     QCOMPARE(form().parts().SizeLabel->text(), QStringLiteral("256*256"));
     QCOMPARE(form().parts().Focus2->pos(), QPoint(7, 288));
     QCOMPARE(form().parts().Focus2->size(), QSize(262, 277));
+}
+
+void TestGrids::fontFrameStaysOnSheet0UntilClicked()
+{
+    // Loading selected image 1 while the fonts page was hidden; showing that page moves nothing.
+    QCOMPARE(form().SelectedIndex(), 1);
+    const qint64 drawn = grids().fontCell(1)->picture().cacheKey();
+    form().parts().PageControl1->setCurrentIndex(1);
+    QCOMPARE(grids().FontColumns, (form().parts().ScrollBox2->width() - 26) / 266);
+    QCOMPARE(grids().fontCell(1)->picture().cacheKey(), drawn);
+    QCOMPARE(form().parts().Focus2->pos(), QPoint(7, 2));
+    // As seen: the frame's fill beside sheet 0, the page's white beside sheet 1.
+    const QImage shot = form().grab().toImage();
+    const auto beside = [&](int n) {
+        return shot.pixelColor(grids().fontCell(n)->mapTo(&form(), QPoint(-2, 100)));
+    };
+    QCOMPARE(beside(0), QColor(224, 237, 224));
+    QCOMPARE(beside(1), form().parts().ScrollBox2->viewport()->palette().color(QPalette::Window));
 }
 
 void TestGrids::pageChangeEmptiesSizeLabel()

@@ -118,9 +118,13 @@ void TestMainWindowLayout::windowSizeAndMinimumWidth()
     QCOMPARE(form.size(), MainWindowLayout::InitialClientSize);
     QCOMPARE(form.windowTitle(), QStringLiteral("Tessary"));
     QCOMPARE(form.minimumWidth(), MainWindowLayout::MinimumClientWidth);
-    form.resize(400, 300);
-    QCOMPARE(form.width(), MainWindowLayout::MinimumClientWidth);
-    QCOMPARE(form.height(), 300);
+    // No minimum height: the window goes down to its top bar and below.
+    for (int height : {300, 29, 10}) {
+        form.resize(400, height);
+        QCOMPARE(form.width(), MainWindowLayout::MinimumClientWidth);
+        QCOMPARE(form.height(), height);
+    }
+    QCOMPARE(form.minimumHeight(), 0);
 }
 
 void TestMainWindowLayout::wideningKeepsControlsInPlace()
@@ -207,6 +211,21 @@ void TestMainWindowLayout::popupItems()
     QCOMPARE(items[1]->text(), QStringLiteral("Save image to a .tga file"));
 }
 
+// The channel toggle as the window shows it: the fill inside its edge, left of its caption, and
+// whether its edge is lowered (darker on the left than on the right).
+struct ToggleSeen {
+    QColor fill;
+    bool lowered;
+};
+
+ToggleSeen toggleSeen(QWidget &form)
+{
+    const QWidget *toggle = form.findChild<QWidget *>(QStringLiteral("PanelChannels"));
+    const QImage shot = form.grab().toImage();
+    const auto at = [&](int x) { return shot.pixelColor(toggle->mapTo(&form, QPoint(x, toggle->height() / 2))); };
+    return {at(4), at(0).lightness() < at(toggle->width() - 1).lightness()};
+}
+
 void TestMainWindowLayout::channelToggleFlips()
 {
     TForm1 &form = m_fixture->form();
@@ -218,12 +237,16 @@ void TestMainWindowLayout::channelToggleFlips()
     QCOMPARE(toggle->text(), QStringLiteral("Alpha Layer"));
     QCOMPARE(toggle->frameShadow(), QFrame::Sunken);
     QCOMPARE(toggle->palette().color(QPalette::Window), QColor(166, 202, 240));
+    QCOMPARE(toggleSeen(form).fill, QColor(166, 202, 240));
+    QVERIFY(toggleSeen(form).lowered);
     QVERIFY(form.grids().alphaView());
     QTest::mouseClick(toggle, Qt::LeftButton);
     QCOMPARE(toggle->tag(), 0);
     QCOMPARE(toggle->text(), QStringLiteral("RGB Layers"));
     QCOMPARE(toggle->frameShadow(), QFrame::Raised);
     QCOMPARE(toggle->palette().color(QPalette::Window), toggle->palette().color(QPalette::Button));
+    QCOMPARE(toggleSeen(form).fill, toggle->palette().color(QPalette::Button));
+    QVERIFY(!toggleSeen(form).lowered);
     QVERIFY(!form.grids().alphaView());
 }
 

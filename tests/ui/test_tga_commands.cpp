@@ -62,6 +62,7 @@ private slots:
     void saveCancelledChangesNothing();
     void saveAllWritesEveryImage();
     void saveAllCancelledStoresNothing();
+    void saveAllStopsAtTheFailedImage();
     void importImageReplacesPictureAndKeepsScroll();
     void importFontSheet();
     void importRefusals_data();
@@ -172,6 +173,23 @@ void TestTgaCommands::saveAllCancelledStoresNothing()
     form().SaveAlltga();
     QCOMPARE(dialogs().folderAsked.size(), 1);
     QCOMPARE(m_fixture->storedSetting(SettingsStore::SaveAllTGAPath), QString());
+}
+
+void TestTgaCommands::saveAllStopsAtTheFailedImage()
+{
+    // A folder in the place of 004.tga: image 4 can't be written.
+    const QString folder = m_fixture->path(QStringLiteral("all"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/004.tga")));
+    dialogs().folderAnswers << folder;
+    form().SaveAlltga();
+
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY2(dialogs().messages[0].contains(QStringLiteral("004.tga")), qPrintable(dialogs().messages[0]));
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+             (QStringList{QStringLiteral("001.tga"), QStringLiteral("002.tga"), QStringLiteral("003.tga")}));
+    // The bar stays at the failed image's step.
+    QCOMPARE(form().parts().ProgressBar1->maximum(), 11);
+    QCOMPARE(form().parts().ProgressBar1->value(), 4);
 }
 
 void TestTgaCommands::importImageReplacesPictureAndKeepsScroll()

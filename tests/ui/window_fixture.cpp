@@ -52,6 +52,7 @@ void setImage(Catalogue &c, int n, int w, int h, const std::function<std::uint32
         for (int x = 0; x < w; ++x)
             c.ImagePixels[at][std::size_t(y) * std::size_t(w) + std::size_t(x)] = pixel(x, y);
     c.ImageSizes[at] = w * h * 4;
+    c.markImageChanged(n);
 }
 
 void writeGameFolder(const QString &folder, const Catalogue &c)

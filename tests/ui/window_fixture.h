@@ -36,7 +36,17 @@ public:
     QStringList openAsked;
     QStringList folderAsked;
 
+    // Answers of questions (index of the button), taken from the front; none left means -1.
+    QList<int> askAnswers;
+    // Each question asked: its text, then its buttons joined by "|".
+    QStringList asked;
+
     void message(const QString &text) override { messages << text; }
+    int ask(const QString &text, const QStringList &buttons) override
+    {
+        asked << text + QLatin1Char('\n') + buttons.join(QLatin1Char('|'));
+        return askAnswers.isEmpty() ? -1 : askAnswers.takeFirst();
+    }
     QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
     QString saveTgaFile(const QString &startFolder, const QString &presetName) override;
     QString openTgaFile(const QString &presetFile) override;

@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Starts the real tessary program on an X display (run under xvfb-run) with a sample game
-folder, waits until its thumbnails are drawn, saves a screenshot, closes the main window the
-way its title bar's close button does (a WM_DELETE_WINDOW message) and checks that the
-program ended normally and wrote "WindowState" and "ThumbSize" to its settings.
+folder, waits until its thumbnails are drawn, saves a screenshot, clicks the channel toggle and
+checks on a second screenshot that it shows the alpha view's light blue with a lowered edge,
+closes the main window the way its title bar's close button does (a WM_DELETE_WINDOW message)
+and checks that the program ended normally and wrote "WindowState" and "ThumbSize" to its
+settings.
 
 The settings and the game's installation entry live in a temporary HOME / XDG_CONFIG_HOME,
 so the machine's own are never touched. Needs python3-pil for the screenshot and libX11."""
@@ -21,21 +23,41 @@ from PIL import ImageGrab
 TITLE = b"Tessary 1.2"
 
 
+# The fields every X event starts with.
+EVENT_HEAD = [
+    ("type", ctypes.c_int),
+    ("serial", ctypes.c_ulong),
+    ("send_event", ctypes.c_int),
+    ("display", ctypes.c_void_p),
+    ("window", ctypes.c_ulong),
+]
+
+
 class ClientMessage(ctypes.Structure):
-    _fields_ = [
-        ("type", ctypes.c_int),
-        ("serial", ctypes.c_ulong),
-        ("send_event", ctypes.c_int),
-        ("display", ctypes.c_void_p),
-        ("window", ctypes.c_ulong),
+    _fields_ = EVENT_HEAD + [
         ("message_type", ctypes.c_ulong),
         ("format", ctypes.c_int),
         ("data", ctypes.c_long * 5),
     ]
 
 
+class ButtonEvent(ctypes.Structure):
+    _fields_ = EVENT_HEAD + [
+        ("root", ctypes.c_ulong),
+        ("subwindow", ctypes.c_ulong),
+        ("time", ctypes.c_ulong),
+        ("x", ctypes.c_int),
+        ("y", ctypes.c_int),
+        ("x_root", ctypes.c_int),
+        ("y_root", ctypes.c_int),
+        ("state", ctypes.c_uint),
+        ("button", ctypes.c_uint),
+        ("same_screen", ctypes.c_int),
+    ]
+
+
 class XEvent(ctypes.Union):
-    _fields_ = [("client", ClientMessage), ("pad", ctypes.c_long * 24)]
+    _fields_ = [("client", ClientMessage), ("button", ButtonEvent), ("pad", ctypes.c_long * 24)]
 
 
 class Display:
@@ -58,6 +80,9 @@ class Display:
                                               ctypes.POINTER(ctypes.c_void_p)]
         self.x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
                                       ctypes.POINTER(XEvent)]
+        self.x.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int,
+                                                 ctypes.c_int, ctypes.POINTER(ctypes.c_int),
+                                                 ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong)]
         self.x.XFlush.argtypes = [ctypes.c_void_p]
         self.x.XFree.argtypes = [ctypes.c_void_p]
         self.x.XCloseDisplay.argtypes = [ctypes.c_void_p]
@@ -110,6 +135,30 @@ class Display:
         self.x.XSendEvent(self.display, window, False, 0, ctypes.byref(event))
         self.x.XFlush(self.display)
 
+    def origin(self, window):
+        """The window's top-left corner on the screen."""
+        x, y, child = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
+        root = self.x.XDefaultRootWindow(self.display)
+        self.x.XTranslateCoordinates(self.display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y),
+                                     ctypes.byref(child))
+        return x.value, y.value
+
+    def click(self, window, x, y):
+        """Presses and releases the left button at (x, y) of the window."""
+        origin = self.origin(window)
+        for kind, state in ((4, 0), (5, 1 << 8)):  # ButtonPress; ButtonRelease with Button1 held
+            event = XEvent()
+            event.button.type = kind
+            event.button.window = window
+            event.button.root = self.x.XDefaultRootWindow(self.display)
+            event.button.x, event.button.y = x, y
+            event.button.x_root, event.button.y_root = origin[0] + x, origin[1] + y
+            event.button.state = state
+            event.button.button = 1
+            event.button.same_screen = 1
+            self.x.XSendEvent(self.display, window, True, 0, ctypes.byref(event))
+        self.x.XFlush(self.display)
+
     def close(self):
         self.x.XCloseDisplay(self.display)
 
@@ -126,7 +175,7 @@ def wait_for(condition, seconds, what):
         if result:
             return result
         time.sleep(0.2)
-    fail("timed out waiting for " + what)
+    fail("timed out waiting for " + (what() if callable(what) else what))
 
 
 def grab():
@@ -136,6 +185,45 @@ def grab():
 def drawn_colours(image):
     colours = image.convert("RGB").getcolors(maxcolors=1 << 20)
     return len(colours) if colours else 1 << 20
+
+
+# The channel toggle in its tool bar: left edge and size. The tool bar starts where the page
+# does, a few pixels right of the window's edge, inside the tab control's frame.
+TOGGLE_X, TOGGLE_WIDTH, TOGGLE_HEIGHT = 286, 81, 20
+ALPHA_FILL = (166, 202, 240)
+
+
+def find_toggle(shot, origin):
+    """The toggle's top-left corner on the screen: where the top and left lines of its edge meet,
+    one colour along the toggle's width and height, beside pixels of another colour."""
+    for x in range(origin[0] + TOGGLE_X, origin[0] + TOGGLE_X + 8):
+        for y in range(origin[1], min(origin[1] + 200, shot.height - TOGGLE_HEIGHT)):
+            corner = shot.getpixel((x, y))
+            left = all(shot.getpixel((x, y + i)) == corner != shot.getpixel((x - 1, y + i))
+                       for i in range(TOGGLE_HEIGHT - 1))
+            if left and all(shot.getpixel((x + i, y)) == corner for i in range(TOGGLE_WIDTH - 1)):
+                return x, y
+    fail("the channel toggle was not found on the screenshot")
+
+
+def lightness(colour):
+    return sum(colour[:3])
+
+
+def check_toggle(shot, corner, alpha):
+    """The toggle's fill left of its caption, and its edge: raised (lighter on the left than on
+    the right) in the colour view, lowered (darker on the left) in the alpha view."""
+    x, y = corner[0], corner[1] + TOGGLE_HEIGHT // 2
+    fill = shot.getpixel((x + 4, y))[:3]
+    lowered = lightness(shot.getpixel((x, y))) < lightness(shot.getpixel((x + TOGGLE_WIDTH - 1, y)))
+    if alpha and fill != ALPHA_FILL:
+        return "the alpha view's toggle is filled with %s, expected %s" % (fill, ALPHA_FILL)
+    if not alpha and fill == ALPHA_FILL:
+        return "the colour view's toggle is filled with the alpha view's light blue"
+    if lowered != alpha:
+        return "the toggle's edge is %s in the %s view" % ("lowered" if lowered else "raised",
+                                                          "alpha" if alpha else "colour")
+    return None
 
 
 def read_settings(config_home):
@@ -189,6 +277,26 @@ def main():
             os.makedirs(os.path.dirname(os.path.abspath(args.screenshot)), exist_ok=True)
             shot.save(args.screenshot)
             print("xvfb_screenshot: saved " + args.screenshot)
+
+            origin = display.origin(window)
+            corner = find_toggle(shot, origin)
+            problem = check_toggle(shot, corner, alpha=False)
+            if problem:
+                fail(problem)
+            display.click(window, corner[0] - origin[0] + TOGGLE_WIDTH // 2, corner[1] - origin[1] + TOGGLE_HEIGHT // 2)
+
+            seen = ["nothing"]
+
+            def alpha_shown():
+                after = grab()
+                seen[0] = check_toggle(after, corner, alpha=True)
+                return after if seen[0] is None else None
+
+            alpha_shot = wait_for(alpha_shown, 10,
+                                  lambda: "the channel toggle to show the alpha view: " + seen[0])
+            alpha_file = os.path.splitext(args.screenshot)[0] + "-alpha.png"
+            alpha_shot.save(alpha_file)
+            print("xvfb_screenshot: the toggle shows the alpha view; saved " + alpha_file)
 
             display.ask_to_close(window)
             try:

@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
             return 0;
     } catch (const std::exception &error) {
         // An error the start sequence can't recover from ends the program after saying so.
-        dialogs.message(QString::fromLocal8Bit(error.what()));
+        dialogs.message(GameFolder::shownInMessage(QString::fromStdString(error.what())));
         return 1;
     }
     return QApplication::exec();

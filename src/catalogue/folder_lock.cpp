@@ -1,0 +1,122 @@
+#include "folder_lock.h"
+
+#include <chrono>
+#include <thread>
+#include <utility>
+
+#include "game_file_error.h"
+#include "game_paths.h"
+
+namespace PF = PlatformFiles;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Readers hold the lock for the length of a load, a fraction of a second; a write-back of a
+// large folder takes a few seconds.
+constexpr std::chrono::milliseconds ReadersWait = 5s;
+constexpr std::chrono::milliseconds WriterWait = 10s;
+constexpr std::chrono::milliseconds Poll = 20ms;
+
+// Tries kind until it is granted or the time is up; another error ends the wait at once.
+int lockWithin(PF::Handle handle, PF::LockKind kind, std::chrono::milliseconds wait)
+{
+    const auto until = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        const int error = PF::lock(handle, kind);
+        if (error == 0 || !PF::isLockBusy(error) || std::chrono::steady_clock::now() >= until)
+            return error;
+        std::this_thread::sleep_for(Poll);
+    }
+}
+
+} // namespace
+
+FolderLock::FolderLock(const std::string &gp4Path, Mode mode) : m_folder(GamePaths::dataFolder(gp4Path))
+{
+    const std::string lockFile = GamePaths::lockFile(gp4Path);
+    const int openError = PF::open(lockFile, PF::Open::LockFile, m_handle);
+    if (openError != 0) {
+        m_handle = PF::NoHandle;
+        if (mode == Mode::Read)
+            return;
+        throw GameFileError(lockFile, PF::describe(openError) + "; " + FailureText::NothingChanged);
+    }
+    int error = 0;
+    if (mode == Mode::Write) {
+        error = PF::lock(m_handle, PF::LockKind::Exclusive);
+        if (PF::isLockBusy(error)) {
+            // Held by readers only, a shared lock is still granted: wait for them. Held by a
+            // writer, it is not: refuse at once.
+            if (PF::lock(m_handle, PF::LockKind::Shared) != 0) {
+                PF::close(std::exchange(m_handle, PF::NoHandle));
+                throw GameFileError(m_folder, WriterBusy);
+            }
+            PF::lock(m_handle, PF::LockKind::Unlock);
+            error = lockWithin(m_handle, PF::LockKind::Exclusive, ReadersWait);
+            if (PF::isLockBusy(error)) {
+                PF::close(std::exchange(m_handle, PF::NoHandle));
+                throw GameFileError(m_folder, std::string(ReadersBusy) + "; " + FailureText::NothingChanged);
+            }
+        }
+        m_exclusive = error == 0;
+    } else {
+        error = PF::lock(m_handle, PF::LockKind::Exclusive);
+        m_exclusive = error == 0;
+        if (PF::isLockBusy(error))
+            error = takeShared();
+    }
+    if (error != 0) {
+        PF::close(std::exchange(m_handle, PF::NoHandle));
+        // A file system without locks can still be read; it is never written unlocked.
+        if (mode == Mode::Read)
+            return;
+        throw GameFileError(lockFile, PF::describe(error) + "; " + FailureText::NothingChanged);
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (m_handle != PF::NoHandle)
+        PF::close(m_handle);
+}
+
+FolderLock::FolderLock(FolderLock &&other) noexcept
+    : m_folder(std::move(other.m_folder)), m_handle(std::exchange(other.m_handle, PF::NoHandle)),
+      m_exclusive(std::exchange(other.m_exclusive, false))
+{
+}
+
+int FolderLock::takeShared()
+{
+    const int error = lockWithin(m_handle, PF::LockKind::Shared, WriterWait);
+    if (PF::isLockBusy(error)) {
+        PF::close(std::exchange(m_handle, PF::NoHandle));
+        throw GameFileError(m_folder, ReaderBusy);
+    }
+    return error;
+}
+
+bool FolderLock::waitExclusive()
+{
+    if (m_handle == PF::NoHandle || m_exclusive)
+        return m_exclusive;
+    // A lock is never turned from shared into exclusive in place: Windows can't, and two
+    // readers doing it at once would wait on each other.
+    PF::lock(m_handle, PF::LockKind::Unlock);
+    m_exclusive = lockWithin(m_handle, PF::LockKind::Exclusive, ReadersWait) == 0;
+    if (!m_exclusive)
+        takeShared();
+    return m_exclusive;
+}
+
+void FolderLock::share()
+{
+    if (m_handle == PF::NoHandle || !m_exclusive)
+        return;
+    // Windows keeps an exclusive lock beside a shared one on the same bytes; release it first.
+    PF::lock(m_handle, PF::LockKind::Unlock);
+    m_exclusive = false;
+    takeShared();
+}

@@ -1,0 +1,252 @@
+#include "platform_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "game_file_error.h"
+
+namespace PlatformFiles {
+
+namespace {
+
+constexpr std::size_t MaxChunk = std::size_t(1) << 30;
+
+int fd(Handle handle) { return static_cast<int>(handle); }
+
+void fill(const struct stat &st, Info &info)
+{
+    info.regular = S_ISREG(st.st_mode);
+    info.folder = S_ISDIR(st.st_mode);
+    info.link = S_ISLNK(st.st_mode);
+    info.readOnly = (st.st_mode & S_IWUSR) == 0;
+    info.size = static_cast<std::uint64_t>(st.st_size);
+    info.modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    info.mode = st.st_mode & 07777;
+    info.owner = st.st_uid;
+    info.group = st.st_gid;
+}
+
+int lastError() { return errno; }
+
+} // namespace
+
+int open(const std::string &path, Open how, Handle &handle)
+{
+    int flags = O_CLOEXEC;
+    switch (how) {
+    case Open::Read: flags |= O_RDONLY | O_NONBLOCK; break;
+    case Open::CreateTruncate: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
+    case Open::CreateNew: flags |= O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW; break;
+    case Open::FlushOnly: flags |= O_RDONLY | O_NONBLOCK; break;
+    case Open::LockFile: flags |= O_RDWR | O_CREAT | O_NOFOLLOW; break;
+    }
+    int result;
+    do
+        result = ::open(path.c_str(), flags, 0666);
+    while (result < 0 && errno == EINTR);
+    if (result < 0) {
+        // A lock file in a folder the process may only read is still good for a shared lock.
+        if (how == Open::LockFile && (errno == EACCES || errno == EROFS)) {
+            result = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+            if (result >= 0) {
+                handle = result;
+                return 0;
+            }
+        }
+        return lastError();
+    }
+    if (how == Open::Read || how == Open::FlushOnly) {
+        // Opened without blocking so that a pipe can't hold the program; a regular file reads
+        // the same either way, but the flag is taken off again to keep reads plain.
+        const int old = ::fcntl(result, F_GETFL);
+        if (old != -1)
+            ::fcntl(result, F_SETFL, old & ~O_NONBLOCK);
+    }
+    handle = result;
+    return 0;
+}
+
+int read(Handle handle, void *into, std::size_t count, std::size_t &got)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd(handle), into, count < MaxChunk ? count : MaxChunk);
+        if (n >= 0) {
+            got = static_cast<std::size_t>(n);
+            return 0;
+        }
+        if (errno != EINTR)
+            return lastError();
+    }
+}
+
+int write(Handle handle, const void *from, std::size_t count, std::size_t &put)
+{
+    for (;;) {
+        const ssize_t n = ::write(fd(handle), from, count < MaxChunk ? count : MaxChunk);
+        if (n >= 0) {
+            put = static_cast<std::size_t>(n);
+            return 0;
+        }
+        if (errno != EINTR)
+            return lastError();
+    }
+}
+
+int flush(Handle handle)
+{
+    if (::fdatasync(fd(handle)) == 0)
+        return 0;
+    // A file system that can't flush (EINVAL) has nothing more to wait for.
+    return errno == EINVAL ? 0 : lastError();
+}
+
+void startWriting(Handle handle)
+{
+#ifdef __linux__
+    ::sync_file_range(fd(handle), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)handle;
+#endif
+}
+
+int close(Handle handle)
+{
+    return ::close(fd(handle)) == 0 ? 0 : lastError();
+}
+
+int infoOf(Handle handle, Info &info)
+{
+    struct stat st {};
+    if (::fstat(fd(handle), &st) != 0)
+        return lastError();
+    fill(st, info);
+    return 0;
+}
+
+int infoOf(const std::string &path, Info &info)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return lastError();
+    fill(st, info);
+    return 0;
+}
+
+int linkInfoOf(const std::string &path, Info &info)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return lastError();
+    fill(st, info);
+    return 0;
+}
+
+int copyPermissions(Handle handle, const Info &model)
+{
+    // The owner and group first: changing them may clear the set-id bits that fchmod then sets.
+    // Only a privileged process may give a file away, so a refusal here is expected.
+    if (::fchown(fd(handle), model.owner, model.group) != 0 && errno != EPERM)
+        return lastError();
+    return ::fchmod(fd(handle), model.mode) == 0 ? 0 : lastError();
+}
+
+int rename(const std::string &from, const std::string &to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError();
+}
+
+int remove(const std::string &path)
+{
+    return ::unlink(path.c_str()) == 0 ? 0 : lastError();
+}
+
+int makeFolder(const std::string &path)
+{
+    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : lastError();
+}
+
+int flushFolder(const std::string &folder)
+{
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return lastError();
+    int result = ::fsync(dir) == 0 || errno == EINVAL ? 0 : lastError();
+    ::close(dir);
+    return result;
+}
+
+int clearAttributes(const std::string &path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return lastError();
+    if ((st.st_mode & S_IWUSR) != 0)
+        return 0;
+    return ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0 ? 0 : lastError();
+}
+
+int namesIn(const std::string &folder, std::vector<std::string> &names)
+{
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return lastError();
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    return 0;
+}
+
+int lock(Handle handle, LockKind kind)
+{
+    const int operation = kind == LockKind::Unlock ? LOCK_UN : (kind == LockKind::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
+    for (;;) {
+        if (::flock(fd(handle), operation) == 0)
+            return 0;
+        if (errno != EINTR)
+            return lastError();
+    }
+}
+
+bool isNotFound(int error) { return error == ENOENT || error == ENOTDIR; }
+bool isAlreadyThere(int error) { return error == EEXIST; }
+bool isLockBusy(int error) { return error == EWOULDBLOCK || error == EAGAIN; }
+int notRegularError() { return ENODEV; }
+int diskFullError() { return ENOSPC; }
+int processId() { return static_cast<int>(::getpid()); }
+
+std::string describe(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return FailureText::NotFound;
+    case EACCES:
+    case EPERM: return FailureText::AccessDenied;
+    case EROFS: return FailureText::ReadOnlyFileSystem;
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return FailureText::DiskFull;
+    case EISDIR: return FailureText::IsFolder;
+    case ENODEV:
+    case ENXIO: return FailureText::NotRegular;
+    case ELOOP: return FailureText::IsLink;
+    case ENAMETOOLONG: return FailureText::TooLong;
+    case EBUSY:
+    case ETXTBSY: return FailureText::InUse;
+    default: break;
+    }
+    return "error code " + std::to_string(error) + " (" + std::strerror(error) + ")";
+}
+
+} // namespace PlatformFiles

@@ -1,0 +1,130 @@
+#include "write_journal.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <sstream>
+
+#include "catalogue.h"
+#include "game_file_error.h"
+#include "game_paths.h"
+
+namespace {
+
+const std::string Heading = "Tessary write-back journal 1";
+const std::string Marker = ".tessary-";
+const std::string LegacyStaged = ".tessary-new";
+constexpr std::size_t TagDigits = 16;
+
+bool allOf(const std::string &text, int (*test)(int))
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [test](char c) { return test(static_cast<unsigned char>(c)) != 0; });
+}
+
+int isDigit(int c) { return std::isdigit(c); }
+int isLowerHex(int c) { return std::isdigit(c) || (c >= 'a' && c <= 'f'); }
+
+bool isGameFile(const std::string &relative)
+{
+    if (relative == GamePaths::relativeIndex())
+        return true;
+    for (int i = 0; i < FontCount; ++i)
+        if (relative == GamePaths::relativeFont(i))
+            return true;
+    const std::string prefix = "images/", suffix = ".gpi";
+    if (!relative.starts_with(prefix) || !relative.ends_with(suffix))
+        return false;
+    const std::string number = relative.substr(prefix.size(), relative.size() - prefix.size() - suffix.size());
+    return number.size() <= 9 && allOf(number, isDigit) && number[0] != '0';
+}
+
+// "<target>.tessary-<process>-<16 hex digits>.<kind>"
+bool isScratchOf(const std::string &name, const std::string &target, const std::string &kind)
+{
+    if (!name.starts_with(target + Marker) || !name.ends_with("." + kind))
+        return false;
+    const std::string middle = name.substr(target.size() + Marker.size(),
+                                           name.size() - target.size() - Marker.size() - kind.size() - 1);
+    const std::size_t dash = middle.find('-');
+    if (dash == std::string::npos)
+        return false;
+    const std::string process = middle.substr(0, dash), tag = middle.substr(dash + 1);
+    return allOf(process, isDigit) && tag.size() == TagDigits && allOf(tag, isLowerHex);
+}
+
+[[noreturn]] void damaged(const std::string &path, const std::string &what)
+{
+    throw GameFileError(path, "the record of an interrupted write-back is damaged (" + what
+                                  + "); Tessary leaves the folder as it is. Move this file away to use the folder again");
+}
+
+} // namespace
+
+namespace WriteJournal {
+
+std::string encode(const std::vector<JournalEntry> &entries)
+{
+    std::ostringstream text;
+    text << Heading << "\n";
+    for (const JournalEntry &entry : entries)
+        text << entry.target << '\t' << entry.staged << '\t' << (entry.aside.empty() ? "-" : entry.aside) << '\t'
+             << entry.stagedSize << '\n';
+    text << "end\t" << entries.size() << "\n";
+    return text.str();
+}
+
+std::vector<JournalEntry> parse(const std::string &path, const std::string &text)
+{
+    std::istringstream lines(text);
+    std::string line;
+    if (!std::getline(lines, line) || line != Heading)
+        damaged(path, "it does not begin as Tessary writes it");
+    std::vector<JournalEntry> entries;
+    std::set<std::string> targets;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> fields;
+        std::istringstream split(line);
+        for (std::string field; std::getline(split, field, '\t');)
+            fields.push_back(field);
+        if (fields.size() == 2 && fields[0] == "end") {
+            if (fields[1] != std::to_string(entries.size()) || std::getline(lines, line))
+                damaged(path, "its end does not match its entries");
+            return entries;
+        }
+        if (fields.size() != 4 || !allOf(fields[3], isDigit) || fields[3].size() > 19)
+            damaged(path, "line " + std::to_string(entries.size() + 2) + " is not an entry");
+        JournalEntry entry{fields[0], fields[1], fields[2] == "-" ? std::string() : fields[2], std::stoull(fields[3])};
+        if (!isGameFile(entry.target) || !targets.insert(entry.target).second)
+            damaged(path, "it names " + entry.target + ", which is not a game file");
+        if (!isScratchOf(entry.staged, entry.target, "new") || (!entry.aside.empty() && !isScratchOf(entry.aside, entry.target, "old")))
+            damaged(path, "it names files that Tessary does not write beside " + entry.target);
+        entries.push_back(std::move(entry));
+    }
+    damaged(path, "it ends before its last line");
+}
+
+Scratch scratchKind(const std::string &file)
+{
+    if (file.ends_with(LegacyStaged))
+        return Scratch::Staged;
+    const std::size_t at = file.rfind(Marker);
+    if (at == std::string::npos || at == 0)
+        return Scratch::None;
+    const std::string target = file.substr(0, at);
+    if (isScratchOf(file, target, "new"))
+        return Scratch::Staged;
+    if (isScratchOf(file, target, "old"))
+        return Scratch::Aside;
+    return Scratch::None;
+}
+
+std::string scratchTarget(const std::string &file)
+{
+    if (file.ends_with(LegacyStaged))
+        return file.substr(0, file.size() - LegacyStaged.size());
+    if (scratchKind(file) == Scratch::None)
+        return file;
+    return file.substr(0, file.rfind(Marker));
+}
+
+} // namespace WriteJournal

@@ -1,0 +1,155 @@
+#!/usr/bin/env python3
+"""Kills "Apply All Changes" at random moments and checks that the next opening of the game
+folder leaves it all-old or all-new.
+
+The large sample game folder is flipped (every image, the index and every font changed) by
+flip_game_folder, which is killed with SIGKILL at a random moment of its write-back; then
+`tessary-cli check` opens the folder, which settles whatever the write-back left. Every game file
+must then hold exactly the bytes of the folder before that write-back, or exactly those after
+it, and no file of the write-back may be left. A second series runs two write-backs at once and
+kills one of them."""
+import argparse
+import hashlib
+import os
+import random
+import signal
+import subprocess
+import sys
+import time
+
+SCRATCH_MARKS = (".tessary-", "tessary-write-back.journal")
+
+
+def game_files(folder):
+    data = os.path.join(folder, "MenuData", "PC", "GP2001")
+    names = ["Gp2001.gph"]
+    for sub in ("images", "fonts"):
+        names += [sub + "/" + n for n in sorted(os.listdir(os.path.join(data, sub)))
+                  if n.endswith((".gpi", ".gpf"))]
+    return data, names
+
+
+def digests(folder):
+    data, names = game_files(folder)
+    result = {}
+    for name in names:
+        with open(os.path.join(data, name), "rb") as f:
+            result[name] = hashlib.sha1(f.read()).hexdigest()
+    return result
+
+
+def leftovers(folder):
+    data, _ = game_files(folder)
+    found = []
+    for root, _, files in os.walk(data):
+        if "tessary-originals" in root:
+            continue
+        found += [os.path.join(root, f) for f in files if any(m in f for m in SCRATCH_MARKS)]
+    return found
+
+
+def run_check(cli, folder):
+    done = subprocess.run([cli, "check", folder], capture_output=True, text=True, timeout=300)
+    if done.returncode != 0:
+        sys.exit("tessary-cli check failed after a kill:\n" + done.stdout + done.stderr)
+    return done.stdout
+
+
+def settle_and_judge(args, states, current, outcomes):
+    out = run_check(args.cli, args.folder)
+    now = digests(args.folder)
+    other = "new" if current == "old" else "old"
+    if now == states[current]:
+        outcome = "unchanged"
+    elif now == states[other]:
+        outcome = "applied"
+        current = other
+    else:
+        torn = [n for n in now if now[n] not in (states["old"][n], states["new"][n])]
+        mixed = [n for n in now if n not in torn and now[n] != states[current][n]]
+        sys.exit("the folder is mixed after a kill: %d files torn (%s), %d files from the other state"
+                 % (len(torn), ", ".join(torn[:5]), len(mixed)))
+    left = leftovers(args.folder)
+    if left:
+        sys.exit("files of the write-back were left: " + ", ".join(left[:5]))
+    if "cut short" in out:
+        outcome += ", settled"
+    outcomes[outcome] = outcomes.get(outcome, 0) + 1
+    return current
+
+
+def kill_at(process, delay):
+    time.sleep(delay)
+    if process.poll() is None:
+        process.send_signal(signal.SIGKILL)
+    process.wait()
+
+
+def kill_while_moving(process, journal, extra):
+    """Kills the write-back a moment after its journal appears, while it moves files into place."""
+    while process.poll() is None and not os.path.exists(journal):
+        time.sleep(0.0005)
+    kill_at(process, extra)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--flip", required=True)
+    parser.add_argument("--cli", required=True)
+    parser.add_argument("--maker", required=True)
+    parser.add_argument("--work", required=True)
+    parser.add_argument("--kills", type=int, default=30)
+    parser.add_argument("--concurrent", type=int, default=10)
+    parser.add_argument("--seed", type=int, default=int(time.time()))
+    args = parser.parse_args()
+    random.seed(args.seed)
+    args.folder = os.path.join(args.work, "game")
+    if not os.path.isfile(os.path.join(args.folder, "gp4.exe")):
+        subprocess.run([args.maker, "--large", args.folder], check=True, stdout=subprocess.DEVNULL)
+    run_check(args.cli, args.folder)
+
+    # The two states, and how long a whole write-back takes.
+    states = {"old": digests(args.folder)}
+    started = time.monotonic()
+    subprocess.run([args.flip, args.folder], check=True, stdout=subprocess.DEVNULL)
+    duration = time.monotonic() - started
+    states["new"] = digests(args.folder)
+    subprocess.run([args.flip, args.folder], check=True, stdout=subprocess.DEVNULL)
+    if digests(args.folder) != states["old"]:
+        sys.exit("flipping twice did not give the folder back")
+    print("seed %d; %d game files; a whole write-back takes %.2f s" % (args.seed, len(states["old"]), duration))
+
+    journal = os.path.join(game_files(args.folder)[0], "tessary-write-back.journal")
+    current, outcomes = "old", {}
+    for k in range(args.kills):
+        # A third of the kills fall anywhere; the others while the files are moved into place,
+        # which takes a few milliseconds of the whole.
+        flip = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if k % 3 == 0:
+            kill_at(flip, random.uniform(0, 1.05 * duration))
+        else:
+            kill_while_moving(flip, journal, random.uniform(0, 0.02))
+        current = settle_and_judge(args, states, current, outcomes)
+    print("single write-back killed %d times: %s" % (args.kills, outcomes))
+
+    outcomes, refused = {}, 0
+    for k in range(args.concurrent):
+        first = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        time.sleep(random.uniform(0, 0.3 * duration))
+        second = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        victim, survivor = (first, second) if k % 2 == 0 else (second, first)
+        kill_at(victim, random.uniform(0, duration))
+        _, err = survivor.communicate(timeout=600)
+        if survivor.returncode != 0:
+            if "another program" not in err:
+                sys.exit("the surviving write-back failed for another reason: " + err)
+            refused += 1
+        # The survivor may have finished a write-back of its own after the kill: judge against
+        # both states, whichever it left.
+        current = settle_and_judge(args, states, current, outcomes)
+    print("two write-backs at once, one killed, %d times: %s; the survivor was refused %d times"
+          % (args.concurrent, outcomes, refused))
+
+
+if __name__ == "__main__":
+    main()
