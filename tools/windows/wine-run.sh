@@ -14,6 +14,14 @@ WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 wine=${TESSARY_WINE:-/usr/lib/wine/wine64}
+# Qt's offscreen platform takes its fonts from a folder rather than from Windows: the host's.
+if [ -z "${QT_QPA_FONTDIR-}" ] && [ -d /usr/share/fonts/truetype/dejavu ]; then
+    export QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu'
+fi
+# Wine hides the host's QT_ variables from Windows programs and hands them WINEQT_ ones instead.
+for name in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    export "WINE$name=$(printenv "$name")"
+done
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
