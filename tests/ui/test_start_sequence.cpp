@@ -105,8 +105,8 @@ void TestStartSequence::noFolderThenChosen()
     dialogs().executableAnswers << executableIn(game);
     QVERIFY(form().Launch());
     QCOMPARE(dialogs().messages, QStringList{Choose});
-    QCOMPARE(m_fixture->recordedGameFolder(), game + QLatin1Char('/'));
-    QCOMPARE(form().catalogue().GP4Path, (game + QLatin1Char('/')).toStdString());
+    QCOMPARE(m_fixture->recordedGameFolder(), QDir::toNativeSeparators(game + QLatin1Char('/')));
+    QCOMPARE(form().catalogue().GP4Path, QDir::toNativeSeparators(game + QLatin1Char('/')).toStdString());
     QCOMPARE(form().catalogue().ImageCount, 6);
     QVERIFY(form().grids().imageCell(5));
 }
@@ -152,12 +152,12 @@ void TestStartSequence::unreadableFolderAsksForAnother()
     QFETCH(QString, ending);
     const QString broken = m_fixture->path(QStringLiteral("broken"));
     touch(executableIn(broken));
-    m_fixture->recordGameFolder(broken + ending);
+    m_fixture->recordGameFolder(QDir::toNativeSeparators(broken + ending));
     const QString game = makeGame(QStringLiteral("game"), 4);
     dialogs().executableAnswers << executableIn(game);
     QVERIFY(form().Launch());
     QCOMPARE(dialogs().messages.size(), 2);
-    QVERIFY2(dialogs().messages[0].startsWith(broken + QStringLiteral("/MenuData/PC/GP2001/Gp2001.gph: ")),
+    QVERIFY2(dialogs().messages[0].startsWith(QDir::toNativeSeparators(broken + QStringLiteral("/MenuData/PC/GP2001/Gp2001.gph: "))),
              qPrintable(dialogs().messages[0]));
     QCOMPARE(dialogs().messages[1], Choose);
     QCOMPARE(form().catalogue().ImageCount, 4);
@@ -297,7 +297,7 @@ void TestStartSequence::changePathToLargerAndSmallerFolders()
     form().LMDChangePathClick();
     QVERIFY(dialogs().messages.isEmpty());
     QCOMPARE(form().catalogue().ImageCount, 41);
-    QCOMPARE(form().catalogue().GP4Path, (larger + QLatin1Char('/')).toStdString());
+    QCOMPARE(form().catalogue().GP4Path, QDir::toNativeSeparators(larger + QLatin1Char('/')).toStdString());
     for (int n = 1; n < 41; ++n) {
         TPicture *cell = form().grids().imageCell(n);
         QVERIFY(cell && cell->isVisible());
@@ -347,7 +347,7 @@ void TestStartSequence::changePathToFolderWithoutExecutable()
     form().LMDChangePathClick();
     QCOMPARE(dialogs().messages.size(), 1);
     // The folder was recorded with a trailing separator; the message shows one.
-    QCOMPARE(dialogs().messages[0], noExecutable + QStringLiteral("/gp4.exe: file not found"));
+    QCOMPARE(dialogs().messages[0], QDir::toNativeSeparators(noExecutable + QStringLiteral("/gp4.exe")) + QStringLiteral(": file not found"));
     QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
     QCOMPARE(form().catalogue().ImageCount, 6);
 }
@@ -366,7 +366,7 @@ void TestStartSequence::unwritableEntryKeepsTheChoiceInSettings()
              qPrintable(recorded));
     QVERIFY2(recorded.contains(QDir::toNativeSeparators(m_fixture->entryFile())), qPrintable(recorded));
     QCOMPARE(form().catalogue().ImageCount, 5);
-    QCOMPARE(m_fixture->storedSetting(QStringLiteral("GameFolder")), game + QLatin1Char('/'));
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("GameFolder")), QDir::toNativeSeparators(game + QLatin1Char('/')));
 
     // "Change GP4 Path" sticks the same way.
     const QString other = makeGame(QStringLiteral("other"), 7);
@@ -374,7 +374,7 @@ void TestStartSequence::unwritableEntryKeepsTheChoiceInSettings()
     form().LMDChangePathClick();
     QCOMPARE(dialogs().messages.size(), 3);
     QCOMPARE(form().catalogue().ImageCount, 7);
-    QCOMPARE(m_fixture->storedSetting(QStringLiteral("GameFolder")), other + QLatin1Char('/'));
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("GameFolder")), QDir::toNativeSeparators(other + QLatin1Char('/')));
 }
 
 void TestStartSequence::applyAllWritesImports()
