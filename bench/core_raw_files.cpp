@@ -4,6 +4,7 @@
 #include "game_paths.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 
@@ -21,6 +22,24 @@ namespace {
 } // namespace
 
 namespace CoreRawFiles {
+
+void writeOne(const std::string &path, const Held &file, bool sync)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        fail(path, "open");
+    std::size_t done = 0;
+    while (done < file.size) {
+        const ssize_t put = ::write(fd, file.bytes.get() + done, file.size - done);
+        if (put <= 0)
+            fail(path, "write");
+        done += std::size_t(put);
+    }
+    if (sync && ::fdatasync(fd) != 0)
+        fail(path, "fdatasync");
+    if (::close(fd) != 0)
+        fail(path, "close");
+}
 
 std::vector<std::string> gameFiles(const Catalogue &c)
 {
@@ -60,23 +79,22 @@ std::vector<Held> readAll(const std::vector<std::string> &paths)
 
 void writeAll(const std::string &folder, const std::vector<Held> &held, bool sync)
 {
+    for (std::size_t k = 0; k < held.size(); ++k)
+        writeOne(folder + "/" + std::to_string(k), held[k], sync);
+}
+
+void rewriteDurably(const std::string &folder, const std::vector<Held> &held)
+{
     for (std::size_t k = 0; k < held.size(); ++k) {
         const std::string path = folder + "/" + std::to_string(k);
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd < 0)
-            fail(path, "open");
-        std::size_t done = 0;
-        while (done < held[k].size) {
-            const ssize_t put = ::write(fd, held[k].bytes.get() + done, held[k].size - done);
-            if (put <= 0)
-                fail(path, "write");
-            done += std::size_t(put);
-        }
-        if (sync && ::fdatasync(fd) != 0)
-            fail(path, "fdatasync");
-        if (::close(fd) != 0)
-            fail(path, "close");
+        writeOne(path + ".new", held[k], true);
+        if (std::rename((path + ".new").c_str(), path.c_str()) != 0)
+            fail(path, "rename");
     }
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0 || ::fsync(dir) != 0)
+        fail(folder, "fsync of the folder");
+    ::close(dir);
 }
 
 } // namespace CoreRawFiles

@@ -22,8 +22,12 @@ struct Held {
 std::vector<std::string> gameFiles(const Catalogue &c);
 // Reads each file whole into a buffer of its own; throws std::runtime_error on any failure.
 std::vector<Held> readAll(const std::vector<std::string> &paths);
-// Writes held[k] to folder/k for every k, truncating what is there; with sync, each file is
-// flushed to the disk before it is closed, as the write-back does.
+// Writes one file, truncating what is there; with sync it is flushed to the disk before it is closed.
+void writeOne(const std::string &path, const Held &file, bool sync);
+// Writes held[k] to folder/k for every k, truncating what is there.
 void writeAll(const std::string &folder, const std::vector<Held> &held, bool sync);
+// The plainest safe rewrite of the same bytes: each file written beside folder/k, flushed and
+// renamed over it, then the folder flushed.
+void rewriteDurably(const std::string &folder, const std::vector<Held> &held);
 
 } // namespace CoreRawFiles

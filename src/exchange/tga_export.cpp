@@ -16,6 +16,9 @@ constexpr std::int32_t LargestTgaSide = 65535;
 // file under the chosen name (an older file of that name then stays as it was).
 void writeReplacing(const std::string &target, const std::function<void(FileOps::OutputFile &)> &writeBody)
 {
+    // Only a regular file is replaced: a folder, a pipe or a device under that name is reported.
+    if (FileOps::exists(target) && !FileOps::isFile(target))
+        throw GameFileError(target, FileOps::isFolder(target) ? FailureText::IsFolder : FailureText::NotRegular);
     FileOps::OutputFile out = FileOps::OutputFile::beside(target, "part");
     try {
         writeBody(out);

@@ -5,17 +5,54 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "program_texts.h"
+
+namespace {
+
+// The width a message box gives its text before it wraps a line (about what Qt allows).
+constexpr int TextWidth = 420;
+
+// A box never grows taller than the screen: a text that would make it so is cut to what fits,
+// and shown whole, in a scrolling field, under the box's "Show Details..." button.
+void fitToScreen(QMessageBox &box, const QString &text)
+{
+    const QScreen *screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() / 2 : 300;
+    const QFontMetrics metrics(box.font());
+    const int linesThatFit = std::max(3, room / metrics.lineSpacing());
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList shown;
+    int used = 0;
+    for (const QString &line : lines) {
+        used += 1 + metrics.horizontalAdvance(line) / TextWidth;
+        if (used > linesThatFit) {
+            box.setText(shown.join(QLatin1Char('\n')) + QStringLiteral("\n\u2026"));
+            box.setDetailedText(text);
+            return;
+        }
+        shown << line;
+    }
+}
+
+} // namespace
 
 void QtDialogs::message(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, ProgramTexts::AppTitle, text, QMessageBox::Ok, m_parent);
+    fitToScreen(box, text);
     box.exec();
 }
 
 int QtDialogs::ask(const QString &text, const QStringList &buttons)
 {
     QMessageBox box(QMessageBox::Question, ProgramTexts::AppTitle, text, QMessageBox::NoButton, m_parent);
+    fitToScreen(box, text);
     QList<QAbstractButton *> added;
     for (const QString &caption : buttons)
         added << box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);

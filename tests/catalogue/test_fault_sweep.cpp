@@ -57,6 +57,15 @@ Catalogue changedCatalogue(const std::string &root)
     return c;
 }
 
+// What the files named in expected hold now.
+std::map<std::string, std::vector<std::uint8_t>> filesNow(const std::map<std::string, std::vector<std::uint8_t>> &expected)
+{
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto &entry : expected)
+        files[entry.first] = readFile(entry.first);
+    return files;
+}
+
 // True when the game folder holds exactly the old files or exactly the new ones.
 bool allOldOrAllNew(const std::map<std::string, std::vector<std::uint8_t>> &oldFiles,
                     const std::map<std::string, std::vector<std::uint8_t>> &newFiles, QString &state)
@@ -156,9 +165,7 @@ void FaultSweepTest::writeBack()
     const std::string root = freshFolder();
     Catalogue c = changedCatalogue(root);
     const auto newFiles = expectedFiles(c);
-    std::map<std::string, std::vector<std::uint8_t>> oldFiles;
-    for (const auto &[path, bytes] : newFiles)
-        oldFiles[path] = readFile(path);
+    const auto oldFiles = filesNow(newFiles);
 
     FaultOff off;
     FileOps::injectFault(failAt, kind);
@@ -203,9 +210,7 @@ void FaultSweepTest::crashAtEveryStep()
     const std::string root = freshFolder();
     Catalogue c = changedCatalogue(root);
     const auto newFiles = expectedFiles(c);
-    std::map<std::string, std::vector<std::uint8_t>> oldFiles;
-    for (const auto &[path, bytes] : newFiles)
-        oldFiles[path] = readFile(path);
+    const auto oldFiles = filesNow(newFiles);
 
     {
         FaultOff off;

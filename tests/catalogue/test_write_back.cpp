@@ -79,7 +79,8 @@ private slots:
     void linksAreNeverWrittenThrough();
     void failureBeforeMovingChangesNothing_data();
     void failureBeforeMovingChangesNothing();
-    void fullDiskChangesNothing();
+    void fullOrReadOnlyDiskChangesNothing_data();
+    void fullOrReadOnlyDiskChangesNothing();
     void readOnlyIndexIsOverwritten();
     void progressStepsOverWrittenFiles();
     void refusesIncompleteCatalogue();
@@ -294,6 +295,7 @@ void WriteBackTest::linksAreNeverWrittenThrough_data()
     QTest::newRow("the journal") << "tessary-write-back.journal";
     QTest::newRow("the originals folder") << "tessary-originals";
     QTest::newRow("a kept original") << "tessary-originals/images/2.gpi";
+    QTest::newRow("a name taken for a new file") << "images/2.gpi.tessary-1-0123456789abcdef.new";
 }
 
 void WriteBackTest::linksAreNeverWrittenThrough()
@@ -317,6 +319,12 @@ void WriteBackTest::linksAreNeverWrittenThrough()
     else
         fs::create_symlink(link == "images/2.gpi" ? GamePaths::image(root, 3) : victim, at);
 
+    if (link.endsWith(".new")) {
+        // Names of new files are random; whatever name is picked, a link there is refused.
+        QVERIFY_THROWS_EXCEPTION(GameFileError, FileOps::OutputFile(at, at, FileOps::OutputFile::Creation::Exclusive));
+        QVERIFY(readFile(victim) == precious);
+        return;
+    }
     try {
         Catalogue c = loadGameFolder(root);
         c.replaceImage(2, 1, 1, 4, PixelBuffer(1, 0xABCDEF01u));
@@ -378,10 +386,20 @@ void WriteBackTest::failureBeforeMovingChangesNothing()
     QCOMPARE(scratchFilesLeft(root), 0);
 }
 
-void WriteBackTest::fullDiskChangesNothing()
+void WriteBackTest::fullOrReadOnlyDiskChangesNothing_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("disk full") << false << "disk full";
+    QTest::newRow("read-only file system") << true << "the file system is read-only";
+}
+
+void WriteBackTest::fullOrReadOnlyDiskChangesNothing()
 {
 #ifdef __linux__
-    const std::string mountPoint = folder("small-disk");
+    QFETCH(bool, readOnly);
+    QFETCH(QString, reason);
+    const std::string mountPoint = folder(readOnly ? "read-only-disk" : "small-disk");
     fs::create_directories(mountPoint);
     if (::mount("tessary-test", mountPoint.c_str(), "tmpfs", 0, "size=640k") != 0)
         QSKIP("mounting a small tmpfs needs root");
@@ -395,13 +413,15 @@ void WriteBackTest::fullDiskChangesNothing()
     Catalogue c = loadGameFolder(root);
     for (int i = 0; i < FontCount; ++i)
         c.replaceFontSheet(i, FontSheet(FontSheetBytes, std::uint8_t(i)));
+    if (readOnly)
+        QCOMPARE(::mount("tessary-test", mountPoint.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=640k"), 0);
     const auto before = snapshot(root);
     try {
         applyAllChanges(c);
-        QFAIL("a write-back to a full disk reported success");
+        QFAIL("a write-back to a full or read-only disk reported success");
     } catch (const GameFileError &error) {
-        QVERIFY2(QString::fromStdString(error.reason()).contains("disk full"), error.what());
-        QVERIFY2(QString::fromStdString(error.path()).contains(".gpf"), error.what());
+        QVERIFY2(QString::fromStdString(error.reason()).contains(reason), error.what());
+        QVERIFY2(QString::fromUtf8(error.what()).endsWith("nothing was changed"), error.what());
     }
     QVERIFY(snapshot(root) == before);
     QCOMPARE(scratchFilesLeft(root), 0);

@@ -3,12 +3,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 #include "channel_toggle.h"
 #include "filled_rect.h"
@@ -17,6 +20,7 @@
 #include "main_window_layout.h"
 #include "page_control.h"
 #include "push_button.h"
+#include "qt_dialogs.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
 #include "window_fixture.h"
@@ -49,6 +53,8 @@ private slots:
     void spinSetByProgram();
     void spinReportsEveryTextChange();
     void spinBelowMinimumLaysNothingOut();
+    void messageBoxesFitTheScreen_data();
+    void messageBoxesFitTheScreen();
 
 private:
     void typeInto(TSpinSize *spin, const QString &text);
@@ -418,6 +424,41 @@ void TestMainWindowLayout::spinBelowMinimumLaysNothingOut()
     QTest::keyClicks(spin, "300");
     QCOMPARE(form.grids().ThumbSize, 300);
     QCOMPARE(form.parts().Focusrect->size(), QSize(306, 321));
+}
+
+void TestMainWindowLayout::messageBoxesFitTheScreen_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("cut");
+    const QString path = QStringLiteral("/home/someone/Games/Grand Prix 4/MenuData/PC/GP2001/images/123.gpi");
+    QStringList many;
+    for (int k = 0; k < 400; ++k)
+        many << path;
+    QTest::newRow("one line") << QStringLiteral("disk full") << false;
+    QTest::newRow("ten long names") << many.mid(0, 10).join(QStringLiteral(", ")) << false;
+    QTest::newRow("400 lines") << many.join(QLatin1Char('\n')) << true;
+    QTest::newRow("one line of 400 names") << many.join(QStringLiteral(", ")) << true;
+}
+
+void TestMainWindowLayout::messageBoxesFitTheScreen()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, cut);
+    QtDialogs dialogs(&m_fixture->form());
+    QRect shown;
+    bool details = false;
+    QTimer::singleShot(100, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shown = box->frameGeometry();
+        details = !box->detailedText().isEmpty();
+        box->done(0);
+    });
+    dialogs.message(text);
+    QVERIFY(shown.isValid());
+    QVERIFY2(shown.height() <= m_fixture->form().screen()->availableGeometry().height(), qPrintable(QString::number(shown.height())));
+    QCOMPARE(details, cut);
 }
 
 QTEST_MAIN(TestMainWindowLayout)

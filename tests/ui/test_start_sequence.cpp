@@ -8,6 +8,7 @@
 
 #include "core_path.h"
 #include "file_ops.h"
+#include "write_journal.h"
 #include "game_paths.h"
 #include "grid_pages.h"
 #include "main_window.h"
@@ -62,6 +63,10 @@ private slots:
     void unwritableEntryKeepsTheChoiceInSettings();
     void applyAllWritesImports();
     void applyAllFailureIsShown();
+    void applyAllAsksBeforeReplacingTheirChanges_data();
+    void applyAllAsksBeforeReplacingTheirChanges();
+    void applyAllNamesFilesLeftAlone();
+    void startSettlesACutShortWriteBack();
 
 private:
     TForm1 &form() { return m_fixture->form(); }
@@ -400,6 +405,78 @@ void TestStartSequence::applyAllFailureIsShown()
     QVERIFY2(dialogs().messages[0].contains(QStringLiteral("disk full")), qPrintable(dialogs().messages[0]));
     QVERIFY(form().isVisible());
     QCOMPARE(form().parts().ProgressBar1->value(), 0);
+}
+
+void TestStartSequence::applyAllAsksBeforeReplacingTheirChanges_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("Replace") << 0 << true;
+    QTest::newRow("Cancel") << 1 << false;
+    QTest::newRow("box closed") << -1 << false;
+}
+
+void TestStartSequence::applyAllAsksBeforeReplacingTheirChanges()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    launchWithImport();
+    const QString image = UiTestSupport::imageFile(m_fixture->path(QStringLiteral("game")), 1);
+    const QByteArray theirs("their own picture");
+    QFile file(image);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size());
+    file.close();
+    if (answer >= 0)
+        dialogs().askAnswers << answer;
+    form().LMDApplyAllClick();
+    QCOMPARE(dialogs().asked.size(), 1);
+    QVERIFY2(dialogs().asked[0].contains(QDir::toNativeSeparators(image)) && dialogs().asked[0].endsWith("Replace|Cancel"),
+             qPrintable(dialogs().asked[0]));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().size(), replaced ? 16 : theirs.size());
+    QCOMPARE(form().catalogue().imageChanged(1), !replaced);
+    QVERIFY(dialogs().messages.isEmpty());
+}
+
+void TestStartSequence::applyAllNamesFilesLeftAlone()
+{
+    launchWithImport();
+    const QString other = UiTestSupport::imageFile(m_fixture->path(QStringLiteral("game")), 4);
+    QFile file(other);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("x", 1) == 1);
+    file.close();
+    form().LMDApplyAllClick();
+    QVERIFY(dialogs().asked.isEmpty());
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY2(dialogs().messages[0].contains("left as they are") && dialogs().messages[0].contains(QDir::toNativeSeparators(other)),
+             qPrintable(dialogs().messages[0]));
+    QCOMPARE(QFileInfo(other).size(), 1);
+    QVERIFY(!form().catalogue().hasChanges());
+}
+
+void TestStartSequence::startSettlesACutShortWriteBack()
+{
+    const QString game = makeGame(QStringLiteral("game"), 6);
+    m_fixture->recordGameFolder(game);
+    // What a write-back leaves when it dies between moving image 2's original aside and moving
+    // the new file into place.
+    const std::string root = CorePath::fromQt(game);
+    const std::string staged = "images/2.gpi.tessary-7-0123456789abcdef.new", aside = "images/2.gpi.tessary-7-fedcba9876543210.old";
+    QFile newFile(QString::fromStdString(GamePaths::underData(root, staged)));
+    QVERIFY(newFile.open(QIODevice::WriteOnly) && newFile.write("\x01\x02\x03\x04", 4) == 4);
+    newFile.close();
+    QVERIFY(QFile::rename(QString::fromStdString(GamePaths::image(root, 2)), QString::fromStdString(GamePaths::underData(root, aside))));
+    QFile journal(QString::fromStdString(GamePaths::journal(root)));
+    QVERIFY(journal.open(QIODevice::WriteOnly));
+    journal.write(QByteArray::fromStdString(WriteJournal::encode({{"images/2.gpi", staged, aside, 4}})));
+    journal.close();
+
+    QVERIFY(form().Launch());
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY2(dialogs().messages[0].contains("cut short") && dialogs().messages[0].contains("finished"), qPrintable(dialogs().messages[0]));
+    QVERIFY(!journal.exists());
+    QCOMPARE(form().catalogue().ImageSizes[2], 4);
+    QCOMPARE(form().catalogue().ImagePixels[2][0], 0x04030201u);
 }
 
 QTEST_MAIN(TestStartSequence)

@@ -3,6 +3,11 @@
 #include <QProgressBar>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "catalogue.h"
 #include "game_folder_builder.h"
 #include "grid_pages.h"
@@ -68,6 +73,8 @@ private slots:
     void importRefusals_data();
     void importRefusals();
     void importNeedsASelectedImage();
+    void pipesAndDevicesAreRefusedAtOnce_data();
+    void pipesAndDevicesAreRefusedAtOnce();
     void exportThenImportChangesNothing();
 
 private:
@@ -314,6 +321,46 @@ void TestTgaCommands::exportThenImportChangesNothing()
         QCOMPARE(after.ImageDetails[std::size_t(n)].Height, before.ImageDetails[std::size_t(n)].Height);
         QVERIFY(after.ImagePixels[std::size_t(n)] == before.ImagePixels[std::size_t(n)]);
     }
+}
+
+void TestTgaCommands::pipesAndDevicesAreRefusedAtOnce_data()
+{
+    QTest::addColumn<bool>("import");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("import from a named pipe") << true << "pipe";
+    QTest::newRow("import from a device") << true << "device";
+    QTest::newRow("export onto a named pipe") << false << "pipe";
+}
+
+void TestTgaCommands::pipesAndDevicesAreRefusedAtOnce()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(bool, import);
+    QFETCH(QString, kind);
+    const QString file = kind == "pipe" ? m_fixture->path(QStringLiteral("pipe.tga")) : QStringLiteral("/dev/zero");
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    const Catalogue before = form().catalogue();
+    select(0, 3);
+    // An open that waits for a writer would hang here; the alarm then ends the test as failed.
+    ::alarm(20);
+    if (import) {
+        dialogs().openAnswers << file;
+        form().LoadFromTga();
+    } else {
+        dialogs().saveAnswers << file.chopped(4);
+        form().SavetoTga();
+    }
+    ::alarm(0);
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY2(dialogs().messages[0].startsWith(file) && dialogs().messages[0].contains("is not a regular file"),
+             qPrintable(dialogs().messages[0]));
+    QVERIFY(form().catalogue().ImagePixels[3] == before.ImagePixels[3]);
+    struct stat info {};
+    QVERIFY(::stat(QFile::encodeName(file).constData(), &info) == 0 && !S_ISREG(info.st_mode));
+#else
+    QSKIP("named pipes and devices as files are POSIX's");
+#endif
 }
 
 QTEST_MAIN(TestTgaCommands)
