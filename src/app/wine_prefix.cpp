@@ -37,7 +37,8 @@ std::optional<QString> entryInAnyCase(const QString &folder, const QString &name
 {
     if (QFileInfo::exists(folder + QLatin1Char('/') + name))
         return name;
-    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &candidate : names) {
         if (candidate.compare(name, Qt::CaseInsensitive) == 0)
             return candidate;

@@ -108,7 +108,8 @@ int TestEnsureSample::run(const QStringList &arguments, QString *output)
 void TestEnsureSample::record(const QString &key, const QString &value)
 {
 #ifdef Q_OS_WIN
-    QSettings raw(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Infogrames\\Grand Prix 4"), QSettings::Registry32Format);
+    QSettings raw(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Infogrames\\Grand Prix 4"),
+                  QSettings::Registry32Format);
 #else
     QSettings raw(entryFile(), QSettings::IniFormat);
 #endif

@@ -402,7 +402,8 @@ void TestGameFolder::sourcesInOrder()
         QVERIFY(AppTestSupport::touch(prefix + QStringLiteral("/drive_c/Wine Game/GP4.EXE")));
     }
 
-    GameFolder folder(GameInstallEntry(iniPath()), ChosenFolderRecord(recordFile()), WinePrefixSearch(home(), QString()));
+    GameFolder folder(GameInstallEntry(iniPath()), ChosenFolderRecord(recordFile()),
+                      WinePrefixSearch(home(), QString()));
     folder.GetPath();
     const QString found = QDir::fromNativeSeparators(folder.GP4Path);
     QCOMPARE(folder.PathFound, expected != Source::None);

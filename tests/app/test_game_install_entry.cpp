@@ -95,11 +95,10 @@ void TestGameInstallEntry::entryOfThe32BitGameIsFound()
     const QString game = QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("Grand Prix 4")));
     QVERIFY(AppTestSupport::touch(game + QStringLiteral("/GP4.EXE")));
     // As the game's 32-bit installer leaves it, written by Windows' own reg.exe.
+    const QString key = QStringLiteral("HKLM\\Software\\Wow6432Node\\Infogrames\\Grand Prix 4\\1.00\\Install Dir");
     QProcess reg;
-    reg.start(QStringLiteral("reg"), {QStringLiteral("add"),
-                                      QStringLiteral("HKLM\\Software\\Wow6432Node\\Infogrames\\Grand Prix 4\\1.00\\Install Dir"),
-                                      QStringLiteral("/v"), QStringLiteral("Directory"), QStringLiteral("/d"), game,
-                                      QStringLiteral("/f")});
+    reg.start(QStringLiteral("reg"), {QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("Directory"),
+                                      QStringLiteral("/d"), game, QStringLiteral("/f")});
     QVERIFY(reg.waitForFinished(60000));
     QCOMPARE(reg.exitCode(), 0);
 

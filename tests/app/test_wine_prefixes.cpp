@@ -99,7 +99,8 @@ void TestWinePrefixes::registryText_data()
         << OptionalText(QStringLiteral("C:\\Spiele\\GP4 \u0141\u00f3d\u017a \u0414\\"));
     QTest::newRow("escaped quote and octal") << key + QStringLiteral("\"Directory\"=\"a\\\"b\\101\"")
                                              << OptionalText("a\"bA");
-    QTest::newRow("other values first") << key + QStringLiteral("\"Version\"=\"1.0\"\n@=\"x\"\n\"Directory\"=\"D:\\\\\"")
+    QTest::newRow("other values first")
+        << key + QStringLiteral("\"Version\"=\"1.0\"\n@=\"x\"\n\"Directory\"=\"D:\\\\\"")
                                         << OptionalText("D:\\");
     QTest::newRow("a number, not text") << key + QStringLiteral("\"Directory\"=dword:00000001") << OptionalText();
     QTest::newRow("binary, not text") << key + QStringLiteral("\"Directory\"=hex:43,00,3a,00") << OptionalText();
@@ -109,7 +110,8 @@ void TestWinePrefixes::registryText_data()
     QTest::newRow("in a key below") << QStringLiteral("[Software\\\\Wow6432Node\\\\Infogrames\\\\Grand Prix "
                                                       "4\\\\1.00\\\\Install Dir\\\\Old] 1\n\"Directory\"=\"C:\\\\\"")
                                     << OptionalText();
-    QTest::newRow("in the next key") << key + QStringLiteral("\"Version\"=\"1\"\n[Software\\\\Other] 1\n\"Directory\"=\"C:\\\\\"")
+    QTest::newRow("in the next key")
+        << key + QStringLiteral("\"Version\"=\"1\"\n[Software\\\\Other] 1\n\"Directory\"=\"C:\\\\\"")
                                      << OptionalText();
     QTest::newRow("similar value name") << key + QStringLiteral("\"Directory2\"=\"C:\\\\\"") << OptionalText();
     QTest::newRow("empty file") << QString() << OptionalText();
@@ -174,7 +176,8 @@ void TestWinePrefixes::gameFolder()
     QFETCH(QString, executable);
     QFETCH(bool, links);
     QFETCH(QString, expected);
-    const QString windowsRoot = QStringLiteral("Z:") + QString(root()).replace(QLatin1Char('/'), QStringLiteral("\\\\"));
+    const QString windowsRoot =
+        QStringLiteral("Z:") + QString(root()).replace(QLatin1Char('/'), QStringLiteral("\\\\"));
     registry.replaceInStrings(QStringLiteral("%Z%"), windowsRoot);
     const QString prefix = root() + QStringLiteral("/prefix");
     makePrefix(prefix, registry, links);
@@ -188,7 +191,8 @@ void TestWinePrefixes::gameFolder()
     }
     QVERIFY(found);
     // The folder is named through the links; it is the game's folder all the same.
-    QCOMPARE(QFileInfo(*found).canonicalFilePath(), QFileInfo(root() + QLatin1Char('/') + expected).canonicalFilePath());
+    QCOMPARE(QFileInfo(*found).canonicalFilePath(),
+             QFileInfo(root() + QLatin1Char('/') + expected).canonicalFilePath());
 }
 
 void TestWinePrefixes::prefixesInOrder_data()
@@ -239,7 +243,8 @@ void TestWinePrefixes::firstPrefixWithTheGameWins()
     const WinePrefixSearch search(home, QString());
     QCOMPARE(search.prefixes().size(), 2);
     // ~/.wine names the game first, but its folder holds no gp4.exe.
-    QCOMPARE(search.findGameFolder(), OptionalText(QDir(home).canonicalPath() + QStringLiteral("/Games/gp4/drive_c/GP4")));
+    QCOMPARE(search.findGameFolder(),
+             OptionalText(QDir(home).canonicalPath() + QStringLiteral("/Games/gp4/drive_c/GP4")));
 
     QVERIFY(AppTestSupport::touch(home + QStringLiteral("/.wine/drive_c/GP4/gp4.exe")));
     QCOMPARE(search.findGameFolder(), OptionalText(QDir(home).canonicalPath() + QStringLiteral("/.wine/drive_c/GP4")));

@@ -168,7 +168,8 @@ void TestMainWindowLayout::buttonTextsShowWhole()
     QVERIFY(!wanted.isEmpty() && !seen.isEmpty());
     const int wantedWidth = wanted.constLast() - wanted.constFirst() + 1;
     const int seenWidth = seen.constLast() - seen.constFirst() + 1;
-    QVERIFY2(seenWidth >= wantedWidth - 1, qPrintable(QStringLiteral("%1 of %2 pixels").arg(seenWidth).arg(wantedWidth)));
+    QVERIFY2(seenWidth >= wantedWidth - 1,
+             qPrintable(QStringLiteral("%1 of %2 pixels").arg(seenWidth).arg(wantedWidth)));
     QVERIFY(seen.constFirst() > room.left() && seen.constLast() < room.right());
 }
 
