@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "bench_timing.h"
+#include "program_options.h"
 #include "catalogue.h"
 #include "tga_export.h"
 
@@ -147,12 +148,12 @@ int run(const std::string &folder)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fputs("Usage: bench_save_all_tga FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", stderr);
-        return 2;
-    }
+    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(ProgramOptions::arguments(argc, argv), "bench_save_all_tga",
+                                                                          "Usage: bench_save_all_tga FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", 1);
+    if (folder.exitCode)
+        return *folder.exitCode;
     try {
-        return run(argv[1]);
+        return run(folder.values.front());
     } catch (const std::exception &error) {
         std::fprintf(stderr, "bench_save_all_tga: %s\n", error.what());
         return 1;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench_timing.h"
+#include "program_options.h"
 #include "core_path.h"
 #include "core_raw_files.h"
 #include "dialogs.h"
@@ -43,7 +44,8 @@ public:
     QString chooseGameExecutable(const QString &, const QString &) override { return QString(); }
     QString saveTgaFile(const QString &, const QString &) override { return QString(); }
     QString openTgaFile(const QString &) override { return QString(); }
-    QString chooseFolder(const QString &) override { return QString(); }
+    FolderChoice chooseFolder(const QString &) override { return {}; }
+    QString chooseImportFolder(const QString &) override { return QString(); }
 };
 
 // Peak resident memory of the process so far, in megabytes (VmHWM).
@@ -166,16 +168,16 @@ int run(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fputs("Usage: bench_ui_layout FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n",
-                   stderr);
-        return 2;
-    }
+    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(
+        ProgramOptions::arguments(argc, argv), "bench_ui_layout",
+        "Usage: bench_ui_layout FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", 1);
+    if (folder.exitCode)
+        return *folder.exitCode;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     QApplication application(argc, argv);
     try {
-        return run(CorePath::toQt(argv[1]));
+        return run(CorePath::toQt(folder.values.front()));
     } catch (const std::exception &error) {
         std::fprintf(stderr, "bench_ui_layout: %s\n", error.what());
         return 1;

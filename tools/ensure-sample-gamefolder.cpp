@@ -16,8 +16,14 @@
 #include "core_path.h"
 #include "game_folder.h"
 #include "game_install_entry.h"
+#include "program_options.h"
 
 namespace {
+
+constexpr const char *Usage = "Usage: ensure-sample-gamefolder SAMPLE_DIR\n"
+                              "When no game folder is recorded in the game's installation entry, makes the small sample game\n"
+                              "folder in SAMPLE_DIR and records it; does nothing when a folder is known.\n"
+                              "A SAMPLE_DIR starting with '-' goes after \"--\".\n";
 
 QTextStream &out()
 {
@@ -63,11 +69,13 @@ bool makeSample(const QString &maker, const QString &folder)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.size() != 2 || arguments.at(1).isEmpty()) {
-        err() << "usage: ensure-sample-gamefolder SAMPLE_DIR" << Qt::endl;
-        return 2;
-    }
+    // Qt hands out the arguments as the system gave them (wide on Windows).
+    std::vector<std::string> args;
+    for (const QString &arg : app.arguments().mid(1))
+        args.push_back(arg.toStdString());
+    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(args, "ensure-sample-gamefolder", Usage, 1);
+    if (folder.exitCode)
+        return *folder.exitCode;
 
     GameFolder gameFolder;
     gameFolder.GetPath();
@@ -76,7 +84,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    const QString sample = QDir::toNativeSeparators(QDir::cleanPath(QDir(arguments.at(1)).absolutePath()));
+    const QString sample = QDir::toNativeSeparators(QDir::cleanPath(QDir(QString::fromStdString(folder.values.front())).absolutePath()));
     const std::optional<QString> previous = gameFolder.entry().readDirectory();
     if (previous && !previous->isEmpty())
         out() << "The recorded game folder " << *previous << " holds no gp4.exe" << Qt::endl;

@@ -10,4 +10,4 @@ target_include_directories(tessary_sample PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/mak
 target_link_libraries(tessary_sample PUBLIC Qt6::Gui tessary_core)
 
 add_executable(make-sample-gamefolder make-sample-gamefolder/main.cpp)
-target_link_libraries(make-sample-gamefolder PRIVATE tessary_sample)
+target_link_libraries(make-sample-gamefolder PRIVATE tessary_sample tessary_options)

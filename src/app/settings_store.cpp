@@ -155,3 +155,8 @@ QString SettingsStore::readSaveAllTgaPath() const
 {
     return readText(SaveAllTGAPath, QDir::toNativeSeparators(QDir::currentPath()));
 }
+
+QString SettingsStore::readLoadAllTgaPath() const
+{
+    return readText(LoadAllTGAPath, readSaveAllTgaPath());
+}

@@ -15,6 +15,7 @@ public:
     static inline const QString LoadTGAFile = QStringLiteral("LoadTGAFile");
     static inline const QString SaveTGAPath = QStringLiteral("SaveTGAPath");
     static inline const QString SaveAllTGAPath = QStringLiteral("SaveAllTGAPath");
+    static inline const QString LoadAllTGAPath = QStringLiteral("LoadAllTGAPath");
     // The game folder chosen by a user who can't change the game's installation entry.
     static inline const QString GameFolder = QStringLiteral("GameFolder");
 
@@ -70,6 +71,9 @@ public:
     // "SaveAllTGAPath": the folder last chosen for exporting all images; default the
     // process's current directory at the moment of reading.
     QString readSaveAllTgaPath() const;
+    // "LoadAllTGAPath": the folder last chosen for loading all pictures of a folder; default
+    // the folder the pictures were last all saved to.
+    QString readLoadAllTgaPath() const;
 
 private:
     mutable QSettings m_settings;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "file_ops.h"
@@ -108,6 +109,15 @@ public:
     void markIndexWritten(const FileOps::FileStamp &stamp);
     void markImageWritten(int n, const FileOps::FileStamp &stamp);
     void markFontWritten(int i, const FileOps::FileStamp &stamp);
+
+    // Reverting (catalogue_revert.cpp): drops an unapplied change by reading the game folder's
+    // file again. Image n gets its file and the width and height its index entry had when it
+    // was loaded or last written; its change mark goes. Throws GameFileError, leaving it as it was.
+    void revertImage(int n);
+    // Reads font i's file again; its change mark goes.
+    void revertFont(int i);
+    // The width and height image n's entry has in the game folder's index (as loaded or last written).
+    std::pair<std::int32_t, std::int32_t> sizeOnDisk(int n) const;
 
 private:
     std::vector<char> m_imageChanged;

@@ -5,31 +5,13 @@
 #include <cstddef>
 #include <vector>
 
+#include "export_file.h"
 #include "file_ops.h"
 #include "game_file_error.h"
 
 namespace {
 
 constexpr std::int32_t LargestTgaSide = 65535;
-
-// Writes target through a temporary file beside it, so that a failure never leaves a partial
-// file under the chosen name (an older file of that name then stays as it was).
-void writeReplacing(const std::string &target, const std::function<void(FileOps::OutputFile &)> &writeBody)
-{
-    // Only a regular file is replaced: a folder, a pipe or a device under that name is reported.
-    if (FileOps::exists(target) && !FileOps::isFile(target))
-        throw GameFileError(target, FileOps::isFolder(target) ? FailureText::IsFolder : FailureText::NotRegular);
-    FileOps::OutputFile out = FileOps::OutputFile::beside(target, "part");
-    try {
-        writeBody(out);
-        // Exports are the user's own copies; the game files alone wait for the disk.
-        out.close(FileOps::OutputFile::Durability::Cached);
-        FileOps::renameReplacing(out.path(), target, target);
-    } catch (...) {
-        FileOps::removeQuietly(out.path());
-        throw;
-    }
-}
 
 void writeZeros(FileOps::OutputFile &out, std::size_t count)
 {
@@ -100,7 +82,7 @@ void saveImageTga(const Catalogue &catalogue, int n, const std::string &name)
     const PixelBuffer &pixels = catalogue.ImagePixels[slot];
     // The buffer may end short of the byte count by a partial pixel; the count is what is written.
     const std::size_t held = std::min(std::size_t(byteCount), pixels.size() * 4);
-    writeReplacing(target, [&](FileOps::OutputFile &out) {
+    writeExportFile(target, [&](FileOps::OutputFile &out) {
         out.write(header.data(), header.size());
         if (held > 0)
             out.write(pixels.data(), held);
@@ -118,7 +100,7 @@ void saveFontTga(const Catalogue &catalogue, int i, const std::string &name)
         throw GameFileError(target, "font sheet " + std::to_string(i) + " holds " + std::to_string(sheet.size())
                                         + " bytes instead of 65536");
     const TgaHeaderBytes header = fontTgaHeader();
-    writeReplacing(target, [&](FileOps::OutputFile &out) {
+    writeExportFile(target, [&](FileOps::OutputFile &out) {
         out.write(header.data(), header.size());
         out.write(sheet.data(), sheet.size());
     });

@@ -14,23 +14,31 @@ namespace {
 using Planner = TgaLayout (*)(const std::string &, const TgaHeader &);
 
 // Reads the header first, so that a refused type or a file too short for its header's size is
-// reported before the pixels are read or memory is taken for them; then reads only the bytes
-// the picture needs.
-std::vector<std::uint8_t> readPictureBytes(const std::string &file, Planner plan)
+// reported before the pixels are read or memory is taken for them.
+TgaLayout readLayout(FileOps::InputFile &in, const std::string &file, Planner plan, TgaHeaderBytes &head)
 {
-    FileOps::InputFile in(file);
     const std::uint64_t length = in.length();
-    TgaHeaderBytes head{};
     const std::size_t headLength = std::size_t(std::min<std::uint64_t>(length, TgaHeaderSize));
     in.read(head.data(), headLength);
     const TgaLayout layout = plan(file, TgaHeader::parse(file, head.data(), headLength));
     requireWholeTga(file, layout, length);
+    return layout;
+}
 
+[[noreturn]] void noMemory(const std::string &file, const TgaLayout &layout)
+{
+    throw GameFileError(file, "not enough memory to read a " + layout.Header.sizeText() + " picture");
+}
+
+// The whole file up to the end of its picture (the header already read into head).
+std::vector<std::uint8_t> readPictureBytes(FileOps::InputFile &in, const std::string &file, const TgaLayout &layout,
+                                           const TgaHeaderBytes &head)
+{
     std::vector<std::uint8_t> bytes;
     try {
         bytes.resize(std::size_t(layout.end()));
     } catch (const std::bad_alloc &) {
-        throw GameFileError(file, "not enough memory to read a " + layout.Header.sizeText() + " picture");
+        noMemory(file, layout);
     }
     std::copy(head.begin(), head.end(), bytes.begin());
     in.read(bytes.data() + TgaHeaderSize, bytes.size() - TgaHeaderSize);
@@ -38,26 +46,61 @@ std::vector<std::uint8_t> readPictureBytes(const std::string &file, Planner plan
     return bytes;
 }
 
+// 32-bit pixels, top row first, left to right: the file holds the picture as the catalogue does.
+bool storedAsHeld(const TgaLayout &layout)
+{
+    return layout.Kind == TgaPixelKind::Bgra32 && layout.Header.topRowFirst() && !layout.Header.rightToLeft();
+}
+
 } // namespace
+
+DecodedImage readImageTga(const std::string &file)
+{
+    FileOps::InputFile in(file);
+    TgaHeaderBytes head{};
+    const TgaLayout layout = readLayout(in, file, planImageTga, head);
+    if (!storedAsHeld(layout)) {
+        const std::vector<std::uint8_t> bytes = readPictureBytes(in, file, layout, head);
+        return decodeImageTga(file, bytes.data(), bytes.size());
+    }
+    // Straight into the picture's pixels, past the identification field and any colour map.
+    DecodedImage image;
+    image.Width = layout.Header.Width;
+    image.Height = layout.Header.Height;
+    image.ByteCount = std::int32_t(layout.PixelBytes);
+    std::vector<std::uint8_t> before(std::size_t(layout.PixelOffset - TgaHeaderSize));
+    try {
+        image.Pixels.resize(std::size_t(layout.PixelBytes / 4));
+    } catch (const std::bad_alloc &) {
+        noMemory(file, layout);
+    }
+    if (!before.empty())
+        in.read(before.data(), before.size());
+    in.read(image.Pixels.data(), std::size_t(layout.PixelBytes));
+    in.close();
+    return image;
+}
+
+FontSheet readFontTga(const std::string &file)
+{
+    FileOps::InputFile in(file);
+    TgaHeaderBytes head{};
+    const TgaLayout layout = readLayout(in, file, planFontTga, head);
+    const std::vector<std::uint8_t> bytes = readPictureBytes(in, file, layout, head);
+    return decodeFontTga(file, bytes.data(), bytes.size());
+}
+
+PictureReader tgaReader()
+{
+    return {readImageTga, readFontTga};
+}
 
 bool importImageTga(Catalogue &catalogue, int n, const std::string &file)
 {
-    const auto slot = std::size_t(n);
-    if (!catalogue.isImage(n) || slot >= catalogue.ImageDetails.size() || slot >= catalogue.ImageSizes.size()
-        || slot >= catalogue.ImagePixels.size())
-        throw GameFileError(file, "there is no menu image number " + std::to_string(n) + " to replace");
-    DecodedImage image;
-    {
-        const std::vector<std::uint8_t> bytes = readPictureBytes(file, planImageTga);
-        image = decodeImageTga(file, bytes.data(), bytes.size());
-    }
-    return catalogue.replaceImage(n, image.Width, image.Height, image.ByteCount, std::move(image.Pixels));
+    return importImage(catalogue, n, file, tgaReader());
 }
 
 bool importFontTga(Catalogue &catalogue, int i, const std::string &file)
 {
-    if (i < 0 || i >= FontCount || std::size_t(i) >= catalogue.FontBitmaps.size())
-        throw GameFileError(file, "there is no font sheet number " + std::to_string(i) + " to replace");
-    const std::vector<std::uint8_t> bytes = readPictureBytes(file, planFontTga);
-    return catalogue.replaceFontSheet(i, decodeFontTga(file, bytes.data(), bytes.size()));
+    return importFont(catalogue, i, file, tgaReader());
 }

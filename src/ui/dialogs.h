@@ -3,6 +3,12 @@
 #include <QString>
 #include <QStringList>
 
+// A folder chosen for exporting all images, and the format chosen with it.
+struct FolderChoice {
+    QString folder; // empty when cancelled
+    bool png = false;
+};
+
 // Every modal dialog and message box of the program passes through here, so that a test can
 // answer them in place of a user.
 class Dialogs {
@@ -16,10 +22,14 @@ public:
     virtual int ask(const QString &text, const QStringList &buttons) = 0;
     // The game-executable dialog opened in startFolder with the given filter; empty when cancelled.
     virtual QString chooseGameExecutable(const QString &startFolder, const QString &filter) = 0;
-    // The save dialog for a TGA file, opened in startFolder with presetName; empty when cancelled.
+    // The save dialog for a TGA file, opened in startFolder with presetName, offering .tga (the
+    // default) and .png; a name chosen with the .png filter ends in ".png". Empty when cancelled.
     virtual QString saveTgaFile(const QString &startFolder, const QString &presetName) = 0;
-    // The open dialog for a TGA file with presetFile chosen; empty when cancelled.
+    // The open dialog for a TGA file with presetFile chosen, offering .tga and .png; empty when cancelled.
     virtual QString openTgaFile(const QString &presetFile) = 0;
-    // The folder picker for exporting all images, opened at startFolder; empty when cancelled.
-    virtual QString chooseFolder(const QString &startFolder) = 0;
+    // The folder picker for exporting all images, opened at startFolder, offering .tga (the
+    // default) and .png.
+    virtual FolderChoice chooseFolder(const QString &startFolder) = 0;
+    // The folder picker for loading all pictures of a folder, opened at startFolder; empty when cancelled.
+    virtual QString chooseImportFolder(const QString &startFolder) = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "change_marks.h"
 #include "channel_toggle.h"
 #include "filled_rect.h"
 #include "grid_metrics.h"
@@ -125,9 +126,8 @@ void GridPages::Display(int n)
         return;
     QLabel *caption = m_images[std::size_t(n)].caption;
     picture->resize(ThumbSize, ThumbSize);
-    const QString text = QStringLiteral("%1.gpi").arg(n);
-    if (caption->text() != text)
-        MainWindowLayout::setLabelText(caption, text);
+    if (ChangeMarks::show(caption, QStringLiteral("%1.gpi").arg(n), m_source->imageChanged(n)))
+        caption->adjustSize();
     picture->move(GridMetrics::imagePicturePos(n, ThumbColumns, ThumbSize));
     caption->move(GridMetrics::imageCaptionPos(n, ThumbColumns, ThumbSize));
     // Sampled when the cell is first seen, from the catalogue shown then, at this size and view.
@@ -144,7 +144,7 @@ void GridPages::Displaygpf(int n)
         return;
     QLabel *caption = m_fonts[std::size_t(n)].caption;
     picture->resize(GridMetrics::FontSide, GridMetrics::FontSide);
-    caption->setText(QString::fromLatin1(FontNames[std::size_t(n)]));
+    ChangeMarks::show(caption, QString::fromLatin1(FontNames[std::size_t(n)]), m_source->fontChanged(n));
     caption->adjustSize();
     caption->resize(GridMetrics::FontSide, caption->height());
     picture->move(GridMetrics::fontPicturePos(n, FontColumns));

@@ -62,6 +62,9 @@ public:
     void redisplayFont(int n);
     // Re-lays both pages out from the catalogue shown (after a failed load).
     void redrawAll();
+    // Gives every caption of both pages the change mark its picture's state asks for
+    // (grid_change_marks.cpp).
+    void showChangeMarks();
     // Selects a picture of either page: SelectedIndex, size label, focus frame.
     void ShowSize(TPicture *control);
 

@@ -6,11 +6,21 @@
 #include "game_folder.h"
 #include "main_window.h"
 #include "preview_window.h"
+#include "program_options.h"
 #include "qt_dialogs.h"
 #include "settings_store.h"
 
+namespace {
+constexpr const char *Usage = "Usage: tessary [--help] [--version]\n"
+                              "Starts Tessary, which edits the menu images and font sheets of Grand Prix 4. The game\n"
+                              "folder is the one the game's installation entry names; Tessary asks for it when none is known.\n"
+                              "Qt's own options (such as -platform or -style) are handed to Qt.\n";
+}
+
 int main(int argc, char *argv[])
 {
+    if (const auto answered = ProgramOptions::answerStandard(ProgramOptions::arguments(argc, argv), "Tessary", Usage))
+        return *answered;
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quenby's Tools"));
     QApplication::setApplicationName(QStringLiteral("Tessary"));

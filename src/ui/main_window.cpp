@@ -10,6 +10,7 @@
 
 #include "channel_toggle.h"
 #include "dialogs.h"
+#include "drop_target.h"
 #include "game_file_error.h"
 #include "grid_pages.h"
 #include "main_window_layout.h"
@@ -44,6 +45,11 @@ void TForm1::wire()
     connect(m_parts.ScrollBox2, &TScrollBox::resized, this, &TForm1::FormResize);
     connect(m_parts.Loadimagefromatgafile1, &QAction::triggered, this, &TForm1::LoadFromTga);
     connect(m_parts.Savetoatgafile1, &QAction::triggered, this, &TForm1::SavetoTga);
+    connect(m_parts.Loadallfromfolder1, &QAction::triggered, this, &TForm1::LoadAllFromFolder);
+    connect(m_parts.Revertfile1, &QAction::triggered, this, &TForm1::RevertToGameFile);
+    connect(m_parts.Restoreoriginal1, &QAction::triggered, this, &TForm1::RestoreOriginal);
+    for (TScrollBox *page : {m_parts.ScrollBox1, m_parts.ScrollBox2})
+        connect(new PageDropTarget(page), &PageDropTarget::filesDropped, this, &TForm1::importDropped);
     connect(m_grids, &GridPages::cellPressed, this, &TForm1::ImageMouseDown);
     connect(m_grids, &GridPages::thumbnailDoubleClicked, this, &TForm1::Showpreview);
     connect(m_grids, &GridPages::contextMenuAsked, this, &TForm1::showPopup);
@@ -109,6 +115,7 @@ void TForm1::ImageMouseDown(TPicture *control)
 
 void TForm1::showPopup(TPicture *, QPoint globalPos)
 {
+    updateActions();
     m_parts.Popup1->popup(globalPos);
 }
 
@@ -130,6 +137,11 @@ void TForm1::resizeEvent(QResizeEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // Unapplied work is never dropped without asking.
+    if (!settleUnappliedChanges(QStringLiteral("closing Tessary"))) {
+        event->ignore();
+        return;
+    }
     FormClose();
     if (m_preview)
         m_preview->hide();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QStringList>
 #include <QWidget>
 
 #include <exception>
@@ -14,6 +15,7 @@
 
 class Dialogs;
 class GridPages;
+struct FolderImportPlan;
 class QCloseEvent;
 class QResizeEvent;
 class TFormPreview;
@@ -53,7 +55,8 @@ public:
     void Display(int n);
     // Places and draws font n's sheet from the catalogue.
     void Displaygpf(int n);
-    // Writes picture n of the active page to name + ".tga".
+    // Writes picture n of the active page to name + ".tga", or as a .png file to name itself
+    // when it ends in ".png".
     void SaveTGA(int n, const QString &name);
     // Lets the user choose a TGA file and puts its picture in place of image n.
     void LoadTGA(int n);
@@ -61,6 +64,13 @@ public:
     void LoadTGA2(int n);
     // Runs a command, showing any error it raises in a message box; the program goes on.
     void runCommand(const std::function<void()> &command);
+    // Imports dropped files and folders: one file dropped on a picture replaces that picture;
+    // anything else is matched by name, as a folder import is.
+    void importDropped(const QStringList &paths, TPicture *onto);
+    // Shows what waits to be applied: the captions' change marks and the title's marker.
+    void showChanges();
+    // Sets the state of every command of the context menu for the picture selected.
+    void updateActions();
 
 public slots:
     // "Apply All Changes": writes every image, the index and the fonts back.
@@ -85,6 +95,12 @@ public slots:
     void SavetoTga();
     // Saves all images as TGA files.
     void SaveAlltga();
+    // Context menu: replaces every picture of the active page that a file of a chosen folder names.
+    void LoadAllFromFolder();
+    // Context menu: drops the selected picture's change, reading the game folder's file again.
+    void RevertToGameFile();
+    // Context menu: puts the game's original of the selected picture in place, as a change to apply.
+    void RestoreOriginal();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -98,7 +114,13 @@ private:
     GameFolder::Choice ChangeGP4Path();
     bool onImagesPage() const;
     bool hasPicture(int n) const;
-    void importTga(const std::function<void(const std::string &file)> &import, const std::function<void()> &redraw);
+    void importTga(const std::function<void(const std::string &file)> &import);
+    void importFile(bool font, int n, const std::string &file);
+    void importPictures(const FolderImportPlan &plan, const QString &source);
+    void changeSelected(bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int));
+    bool applyChanges();
+    bool settleUnappliedChanges(const QString &before);
+    QStringList changedNames() const;
     void loadFolder(const QString &folder);
     void showError(const std::exception &error);
 

@@ -17,6 +17,7 @@
 #include "channel_toggle.h"
 #include "filled_rect.h"
 #include "page_control.h"
+#include "program_texts.h"
 #include "push_button.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
@@ -135,6 +136,11 @@ void buildPopup(QWidget *form, MainWindowParts &parts)
                                          "Loadimagefromatgafile1");
     parts.Savetoatgafile1 = named(parts.Popup1->addAction(QStringLiteral("Save image to a .tga file")),
                                   "Savetoatgafile1");
+    parts.Popup1->addSeparator();
+    parts.Loadallfromfolder1 = named(parts.Popup1->addAction(ProgramTexts::LoadAllImages), "Loadallfromfolder1");
+    parts.Popup1->addSeparator();
+    parts.Revertfile1 = named(parts.Popup1->addAction(ProgramTexts::RevertItem), "Revertfile1");
+    parts.Restoreoriginal1 = named(parts.Popup1->addAction(ProgramTexts::RestoreItem), "Restoreoriginal1");
 }
 
 } // namespace

@@ -36,4 +36,7 @@ struct MainWindowParts {
     QMenu *Popup1 = nullptr;
     QAction *Loadimagefromatgafile1 = nullptr;
     QAction *Savetoatgafile1 = nullptr;
+    QAction *Loadallfromfolder1 = nullptr;
+    QAction *Revertfile1 = nullptr;
+    QAction *Restoreoriginal1 = nullptr;
 };

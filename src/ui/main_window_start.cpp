@@ -32,7 +32,8 @@ bool TForm1::Launch()
         // Lets the window reach the screen before the data loads; user input keeps waiting.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         repaint();
-        setWindowTitle(ProgramTexts::AppTitle);
+        // The placeholder shows the usual marker while changes wait to be applied.
+        setWindowTitle(ProgramTexts::AppTitle + QStringLiteral("[*]"));
         if (!m_settings) {
             m_settings = m_openSettings();
             // A store that can't be made gives every value its default, as a missing value does.
@@ -85,6 +86,8 @@ GameFolder::Choice TForm1::ChangeGP4Path()
 
 void TForm1::LMDChangePathClick()
 {
+    if (!settleUnappliedChanges(QStringLiteral("changing the game folder")))
+        return;
     runCommand([this] {
         // A cancelled or refused choice reloads nothing, so imports not yet applied stay.
         const GameFolder::Choice choice = ChangeGP4Path();
@@ -133,6 +136,7 @@ void TForm1::loadFolder(const QString &folder)
     }
     m_catalogue = std::move(fresh);
     m_grids->setSource(nullptr);
+    showChanges();
     m_grids->ShowSize(m_grids->imageCell(1));
     const std::string settled = opened->settled;
     opened.reset();
@@ -142,10 +146,17 @@ void TForm1::loadFolder(const QString &folder)
 
 void TForm1::LMDApplyAllClick()
 {
+    applyChanges();
+}
+
+// "Apply All Changes"; false when it failed or the user cancelled it.
+bool TForm1::applyChanges()
+{
     // Before any folder is loaded there is nothing to write, and no folder to write it to.
     if (m_catalogue.GP4Path.empty())
-        return;
-    runCommand([this] {
+        return true;
+    bool applied = false;
+    runCommand([this, &applied] {
         WriteBackOptions options;
         const std::vector<std::string> theirs = changedOnDisk(m_catalogue);
         if (!theirs.empty()) {
@@ -164,6 +175,8 @@ void TForm1::LMDApplyAllClick()
         };
         const WriteBackReport report = applyAllChanges(m_catalogue, options);
         progress.reset();
+        applied = true;
+        showChanges();
         QStringList notes;
         if (!report.settled.empty())
             notes << QString::fromStdString(report.settled);
@@ -174,6 +187,7 @@ void TForm1::LMDApplyAllClick()
         if (!notes.isEmpty())
             m_dialogs.message(notes.join(QStringLiteral("\n\n")));
     });
+    return applied;
 }
 
 void TForm1::FormClose()

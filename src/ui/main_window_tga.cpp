@@ -8,9 +8,9 @@
 #include "game_folder.h"
 #include "grid_pages.h"
 #include "page_control.h"
+#include "picture_files.h"
 #include "progress_steps.h"
 #include "tga_export.h"
-#include "tga_import.h"
 #include "tga_rle_refused.h"
 
 bool TForm1::onImagesPage() const
@@ -31,10 +31,14 @@ void TForm1::SaveTGA(int n, const QString &name)
 {
     if (!hasPicture(n))
         return;
+    // Only a name chosen as .png ends in ".png"; every other name gets ".tga" appended.
+    const bool png = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const std::string target = CorePath::fromQt(png ? name : name + QLatin1String(".tga"));
+    const PictureFiles::Format format = png ? PictureFiles::Format::Png : PictureFiles::Format::Tga;
     if (onImagesPage())
-        saveImageTga(m_catalogue, n, CorePath::fromQt(name));
+        PictureFiles::saveImage(m_catalogue, n, target, format);
     else
-        saveFontTga(m_catalogue, n, CorePath::fromQt(name));
+        PictureFiles::saveFont(m_catalogue, n, target, format);
 }
 
 void TForm1::SavetoTga()
@@ -58,17 +62,19 @@ void TForm1::SaveAlltga()
     if (!m_settings)
         return;
     runCommand([this] {
-        const QString chosen = m_dialogs.chooseFolder(m_settings->readSaveAllTgaPath());
-        if (chosen.isEmpty())
+        const FolderChoice chosen = m_dialogs.chooseFolder(m_settings->readSaveAllTgaPath());
+        if (chosen.folder.isEmpty())
             return;
         // The separator is always appended, as the stored folder has always ended in one.
-        const QString folder = chosen + QDir::separator();
+        const QString folder = chosen.folder + QDir::separator();
         m_settings->writeText(SettingsStore::SaveAllTGAPath, folder);
         if (!onImagesPage())
             return;
         ProgressSteps progress(m_parts.ProgressBar1, m_catalogue.ImageCount - 1);
         try {
-            saveAllImagesTga(m_catalogue, CorePath::fromQt(folder), [&progress](int n) { progress.step(n); });
+            PictureFiles::exportImages(m_catalogue, CorePath::fromQt(folder), PictureFiles::allImages(m_catalogue),
+                                       chosen.png ? PictureFiles::Format::Png : PictureFiles::Format::Tga,
+                                       [&progress](int n) { progress.step(n); });
         } catch (...) {
             // The bar shows which image failed.
             progress.keepLastStep();
@@ -89,36 +95,48 @@ void TForm1::LoadFromTga()
 }
 
 // The open dialog, preset with the file last chosen, whose choice is stored before it is read;
-// then the import and the redraw. A run-length encoded file gets its own plain message.
-void TForm1::importTga(const std::function<void(const std::string &file)> &import, const std::function<void()> &redraw)
+// then the import.
+void TForm1::importTga(const std::function<void(const std::string &file)> &import)
 {
     runCommand([&] {
         const QString chosen = m_dialogs.openTgaFile(m_settings->readLoadTgaFile());
         if (chosen.isEmpty())
             return;
         m_settings->writeText(SettingsStore::LoadTGAFile, chosen);
-        try {
-            import(CorePath::fromQt(chosen));
-        } catch (const TgaRleRefused &refusal) {
-            m_dialogs.message(QString::fromStdString(refusal.reason()));
-            return;
-        }
-        redraw();
+        import(CorePath::fromQt(chosen));
     });
+}
+
+// One file, .tga or .png, into image or font sheet n, then the redraw. A run-length encoded
+// file gets its own plain message.
+void TForm1::importFile(bool font, int n, const std::string &file)
+{
+    try {
+        if (font)
+            importFont(m_catalogue, n, file, PictureFiles::reader());
+        else
+            importImage(m_catalogue, n, file, PictureFiles::reader());
+    } catch (const TgaRleRefused &refusal) {
+        m_dialogs.message(QString::fromStdString(refusal.reason()));
+        return;
+    }
+    if (font)
+        m_grids->redisplayFont(n);
+    else
+        m_grids->redisplayImage(n);
+    showChanges();
 }
 
 void TForm1::LoadTGA(int n)
 {
     if (!m_settings || !m_catalogue.isImage(n))
         return;
-    importTga([this, n](const std::string &file) { importImageTga(m_catalogue, n, file); },
-              [this, n] { m_grids->redisplayImage(n); });
+    importTga([this, n](const std::string &file) { importFile(false, n, file); });
 }
 
 void TForm1::LoadTGA2(int n)
 {
     if (!m_settings || n < 0 || n >= FontCount || std::size_t(n) >= m_catalogue.FontBitmaps.size())
         return;
-    importTga([this, n](const std::string &file) { importFontTga(m_catalogue, n, file); },
-              [this, n] { m_grids->redisplayFont(n); });
+    importTga([this, n](const std::string &file) { importFile(true, n, file); });
 }

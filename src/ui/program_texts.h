@@ -6,9 +6,21 @@
 namespace ProgramTexts {
 // The application title: the main window's caption and every message box's caption.
 inline const QString AppTitle = QStringLiteral("Tessary 1.2");
-// The filter of the TGA file dialogs.
+// The filters of the TGA file dialogs: .tga first and chosen by default, then .png.
 inline const QString TgaFilter = QStringLiteral("*.tga (*.tga)");
+inline const QString PngFilter = QStringLiteral("*.png (*.png)");
 // The folder picker's title and prompt.
 inline const QString FolderTitle = QStringLiteral("Please select a folder");
 inline const QString FolderPrompt = QStringLiteral("Please choose a folder where all .tga files will be saved.");
+// The folder picker of "Load all ... from a folder".
+inline const QString ImportFolderPrompt = QStringLiteral("Please choose the folder that holds the pictures to load.");
+// The context menu's folder import, revert and restore items.
+inline const QString LoadAllImages = QStringLiteral("Load all images from a folder\u2026");
+inline const QString LoadAllFonts = QStringLiteral("Load all font sheets from a folder\u2026");
+inline const QString RevertItem = QStringLiteral("Revert to the game folder's file");
+inline const QString RestoreItem = QStringLiteral("Restore the game's original");
+// The question asked before unapplied changes would be lost, and its answers.
+inline const QString ApplyAnswer = QStringLiteral("Apply");
+inline const QString DiscardAnswer = QStringLiteral("Discard");
+inline const QString CancelAnswer = QStringLiteral("Cancel");
 }

@@ -2,14 +2,13 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
-
-#include <algorithm>
-
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 #include "program_texts.h"
 
@@ -38,6 +37,11 @@ void fitToScreen(QMessageBox &box, const QString &text)
         }
         shown << line;
     }
+}
+
+QString pictureFilters()
+{
+    return ProgramTexts::TgaFilter + QLatin1String(";;") + ProgramTexts::PngFilter;
 }
 
 } // namespace
@@ -80,21 +84,40 @@ QString QtDialogs::chooseGameExecutable(const QString &startFolder, const QStrin
 QString QtDialogs::saveTgaFile(const QString &startFolder, const QString &presetName)
 {
     const QString start = startFolder.isEmpty() ? presetName : QDir(startFolder).filePath(presetName);
-    return QDir::toNativeSeparators(QFileDialog::getSaveFileName(m_parent, QString(), start, ProgramTexts::TgaFilter));
+    QString chosenFilter;
+    QString chosen = QFileDialog::getSaveFileName(m_parent, QString(), start, pictureFilters(), &chosenFilter);
+    // The .png filter writes a .png file under the name typed, its extension added when missing.
+    if (!chosen.isEmpty() && chosenFilter == ProgramTexts::PngFilter && !chosen.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        chosen += QLatin1String(".png");
+    return QDir::toNativeSeparators(chosen);
 }
 
 QString QtDialogs::openTgaFile(const QString &presetFile)
 {
-    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, QString(), presetFile, ProgramTexts::TgaFilter));
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, QString(), presetFile, pictureFilters()));
 }
 
-QString QtDialogs::chooseFolder(const QString &startFolder)
+FolderChoice QtDialogs::chooseFolder(const QString &startFolder)
 {
     QFileDialog dialog(m_parent, ProgramTexts::FolderTitle, startFolder);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({ProgramTexts::TgaFilter, ProgramTexts::PngFilter});
     dialog.setLabelText(QFileDialog::FileName, ProgramTexts::FolderPrompt);
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Save as:"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {QDir::toNativeSeparators(dialog.selectedFiles().constFirst()), dialog.selectedNameFilter() == ProgramTexts::PngFilter};
+}
+
+QString QtDialogs::chooseImportFolder(const QString &startFolder)
+{
+    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::FileName, ProgramTexts::ImportFolderPrompt);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());

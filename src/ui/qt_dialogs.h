@@ -18,7 +18,8 @@ public:
     QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
     QString saveTgaFile(const QString &startFolder, const QString &presetName) override;
     QString openTgaFile(const QString &presetFile) override;
-    QString chooseFolder(const QString &startFolder) override;
+    FolderChoice chooseFolder(const QString &startFolder) override;
+    QString chooseImportFolder(const QString &startFolder) override;
 
 private:
     QWidget *m_parent;

@@ -190,6 +190,7 @@ void TestEnsureSample::badArguments_data()
     QTest::newRow("none") << QStringList();
     QTest::newRow("two folders") << QStringList{QStringLiteral("a"), QStringLiteral("b")};
     QTest::newRow("empty folder name") << QStringList{QString()};
+    QTest::newRow("option for a folder") << QStringList{QStringLiteral("--sample")};
 }
 
 void TestEnsureSample::badArguments()
@@ -197,7 +198,7 @@ void TestEnsureSample::badArguments()
     QFETCH(QStringList, arguments);
     QString output;
     QCOMPARE(run(arguments, &output), 2);
-    QVERIFY2(output.contains(QStringLiteral("usage: ensure-sample-gamefolder SAMPLE_DIR")), qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("Usage: ensure-sample-gamefolder SAMPLE_DIR")), qPrintable(output));
     QCOMPARE(entry().readDirectory(), OptionalText());
 }
 

@@ -1,4 +1,4 @@
-"""Opens .tga files exported by Tessary with Pillow, an independent TGA reader, and checks that
+"""Opens .tga and .png files exported by Tessary with Pillow, an independent reader, and checks that
 they hold the same size and the same pixels as the pictures they were exported from, alpha kept.
 
 Usage: check_exports_with_pillow.py WRITER
@@ -29,8 +29,9 @@ def check(folder: Path, line: str) -> list:
     size = (int(width), int(height))
     problems = []
     with Image.open(folder / name) as image:
-        if image.format != "TGA":
-            problems.append(f"{name}: Pillow reads it as {image.format}, not TGA")
+        expected_format = Path(name).suffix[1:].upper()
+        if image.format != expected_format:
+            problems.append(f"{name}: Pillow reads it as {image.format}, not {expected_format}")
         if image.size != size:
             problems.append(f"{name}: Pillow sees {image.size}, exported {size}")
         if image.mode != mode:

@@ -1,4 +1,4 @@
-// Writes pictures exported by the program, and the bytes they were exported from, for the
+// Writes pictures exported by the program (.tga and .png), and the bytes they were exported from, for the
 // Pillow check (check_exports_with_pillow.py) to compare.
 #include <cstdio>
 #include <exception>
@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue.h"
+#include "picture_files.h"
 #include "tga_export.h"
 #include "tga_fixtures.h"
 
@@ -23,15 +24,19 @@ int main(int argc, char **argv)
         for (int n = 1; n < c.ImageCount; ++n) {
             const std::string name = "image_" + threeDigitName(n);
             saveImageTga(c, n, folder + name);
+            PictureFiles::saveImage(c, n, folder + name + ".png", PictureFiles::Format::Png);
             writeFile(folder + name + ".bgra", bytesOf(c.ImagePixels[std::size_t(n)], std::size_t(c.ImageSizes[std::size_t(n)])));
-            manifest << name << ".tga RGBA " << c.ImageDetails[std::size_t(n)].Width << ' ' << c.ImageDetails[std::size_t(n)].Height
-                     << ' ' << name << ".bgra\n";
+            for (const char *extension : {".tga", ".png"})
+                manifest << name << extension << " RGBA " << c.ImageDetails[std::size_t(n)].Width << ' '
+                         << c.ImageDetails[std::size_t(n)].Height << ' ' << name << ".bgra\n";
         }
         for (int i : {0, 5}) {
             const std::string name = FontNames[std::size_t(i)];
             saveFontTga(c, i, folder + name);
+            PictureFiles::saveFont(c, i, folder + name + ".png", PictureFiles::Format::Png);
             writeFile(folder + name + ".grey", c.FontBitmaps[std::size_t(i)]);
-            manifest << name << ".tga L 256 256 " << name << ".grey\n";
+            for (const char *extension : {".tga", ".png"})
+                manifest << name << extension << " L 256 256 " << name << ".grey\n";
         }
     } catch (const std::exception &error) {
         std::fprintf(stderr, "%s\n", error.what());

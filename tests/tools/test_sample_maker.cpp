@@ -121,6 +121,7 @@ private slots:
         QTest::newRow("folder first") << QStringList{"x", "--large"};
         QTest::newRow("two folders") << QStringList{"--small", "x", "y"};
         QTest::newRow("empty folder name") << QStringList{"--small", ""};
+        QTest::newRow("option for a folder") << QStringList{"--small", "--x"};
     }
 
     void badArguments()

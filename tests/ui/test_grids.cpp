@@ -113,7 +113,8 @@ void TestGrids::cellsAfterLoading()
     QCOMPARE(form().parts().SizeLabel->text(), QStringLiteral("64*32"));
     QCOMPARE(form().parts().SizeLabel->x(), 208);
     QCOMPARE(form().parts().ProgressBar1->value(), 0);
-    QCOMPARE(form().windowTitle(), QStringLiteral("Tessary 1.2"));
+    QCOMPARE(form().windowTitle(), QStringLiteral("Tessary 1.2[*]"));
+    QVERIFY(!form().isWindowModified());
 }
 
 void TestGrids::imagePositions()

@@ -265,11 +265,17 @@ void TestMainWindowLayout::popupItems()
 {
     const MainWindowParts &parts = m_fixture->form().parts();
     const QList<QAction *> items = parts.Popup1->actions();
-    QCOMPARE(items.size(), 2);
+    // The two TGA items first, then the folder import, then revert and restore.
+    QCOMPARE(items.size(), 7);
     QCOMPARE(items[0]->objectName(), QStringLiteral("Loadimagefromatgafile1"));
     QCOMPARE(items[0]->text(), QStringLiteral("Load image from a .tga file"));
     QCOMPARE(items[1]->objectName(), QStringLiteral("Savetoatgafile1"));
     QCOMPARE(items[1]->text(), QStringLiteral("Save image to a .tga file"));
+    QVERIFY(items[2]->isSeparator());
+    QCOMPARE(items[3]->text(), QStringLiteral("Load all images from a folder\u2026"));
+    QVERIFY(items[4]->isSeparator());
+    QCOMPARE(items[5]->text(), QStringLiteral("Revert to the game folder's file"));
+    QCOMPARE(items[6]->text(), QStringLiteral("Restore the game's original"));
 }
 
 // The channel toggle as the window shows it: the fill inside its edge, left of its caption, and

@@ -100,7 +100,8 @@ void TestStartSequence::noFolderCancelled()
     QCOMPARE(dialogs().messages, QStringList{Choose});
     QCOMPARE(dialogs().executableStartFolders, QStringList{QDir::toNativeSeparators(QDir::currentPath())});
     QVERIFY(form().isVisible());
-    QCOMPARE(form().windowTitle(), QStringLiteral("Tessary 1.2"));
+    QCOMPARE(form().windowTitle(), QStringLiteral("Tessary 1.2[*]"));
+    QVERIFY(!form().isWindowModified());
     QCOMPARE(form().catalogue().ImageCount, 0);
 }
 
@@ -269,12 +270,15 @@ void TestStartSequence::launchWithImport()
     UiTestSupport::setImage(live, 1, 2, 2, [](int, int) { return Imported; });
     form().Display(1);
     QCOMPARE(form().grids().imageCell(1)->picture().pixel(0, 0), Imported);
+    // Changing the folder first asks about the unapplied import: "Discard" lets it go ahead.
+    dialogs().askAnswers << 1;
 }
 
 void TestStartSequence::changePathCancelKeepsImports()
 {
     launchWithImport();
     form().LMDChangePathClick();
+    QCOMPARE(dialogs().asked.size(), 1);
     QVERIFY(dialogs().messages.isEmpty());
     QCOMPARE(dialogs().executableStartFolders, QStringList{m_fixture->path(QStringLiteral("game"))});
     QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
@@ -428,6 +432,7 @@ void TestStartSequence::applyAllAsksBeforeReplacingTheirChanges()
     QFile file(image);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(theirs) == theirs.size());
     file.close();
+    dialogs().askAnswers.clear();
     if (answer >= 0)
         dialogs().askAnswers << answer;
     form().LMDApplyAllClick();

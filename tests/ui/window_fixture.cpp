@@ -29,10 +29,19 @@ QString ScriptedDialogs::openTgaFile(const QString &presetFile)
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
 }
 
-QString ScriptedDialogs::chooseFolder(const QString &startFolder)
+FolderChoice ScriptedDialogs::chooseFolder(const QString &startFolder)
 {
     folderAsked << startFolder;
-    return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+    FolderChoice choice;
+    choice.folder = folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+    choice.png = !folderPngAnswers.isEmpty() && folderPngAnswers.takeFirst();
+    return choice;
+}
+
+QString ScriptedDialogs::chooseImportFolder(const QString &startFolder)
+{
+    importFolderAsked << startFolder;
+    return importFolderAnswers.isEmpty() ? QString() : importFolderAnswers.takeFirst();
 }
 
 namespace UiTestSupport {

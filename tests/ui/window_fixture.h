@@ -31,6 +31,12 @@ public:
     QStringList saveAnswers;
     QStringList openAnswers;
     QStringList folderAnswers;
+    // Whether each folder answer chose the .png format, taken from the front; none left means .tga.
+    QList<bool> folderPngAnswers;
+    // Answers of the import folder picker, taken from the front; none left means Cancel.
+    QStringList importFolderAnswers;
+    // The start folder of each import folder picker.
+    QStringList importFolderAsked;
     // What each of those dialogs was given: "start folder|preset name", the preset file, the start folder.
     QStringList saveAsked;
     QStringList openAsked;
@@ -50,7 +56,8 @@ public:
     QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
     QString saveTgaFile(const QString &startFolder, const QString &presetName) override;
     QString openTgaFile(const QString &presetFile) override;
-    QString chooseFolder(const QString &startFolder) override;
+    FolderChoice chooseFolder(const QString &startFolder) override;
+    QString chooseImportFolder(const QString &startFolder) override;
 };
 
 namespace UiTestSupport {

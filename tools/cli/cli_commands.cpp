@@ -3,71 +3,96 @@
 #include <exception>
 
 #include "catalogue.h"
+#include "cli_context.h"
 #include "write_back.h"
+
+namespace CliCommands {
+
+const char *const Usage =
+    "Usage: tessary-cli COMMAND GAME_FOLDER [ARGUMENTS] [OPTIONS]\n"
+    "Reads and changes the menu images and font sheets of a Grand Prix 4 game folder.\n"
+    "\n"
+    "Commands:\n"
+    "  check GAME_FOLDER           load the index, every image and the fonts; print their counts\n"
+    "  list GAME_FOLDER [--json]   one line per image and font: size, bytes, and whether it\n"
+    "                              differs from the game's original that Tessary keeps\n"
+    "  export GAME_FOLDER OUTDIR [--format tga|png] [--images N,M-K] [--fonts]\n"
+    "                              write pictures as the window does: 001.tga ... (or .png), and\n"
+    "                              the font sheets as New_Font1000.gpf.tga ...; all images unless\n"
+    "                              --images or --fonts choose\n"
+    "  import GAME_FOLDER INDIR [--dry-run] [--force]\n"
+    "                              replace every picture a file of INDIR names (001.tga, 1.png,\n"
+    "                              New_Font1000.gpf.png, ...), then apply; nothing is applied\n"
+    "                              when a file is refused; --dry-run only tells what would happen\n"
+    "  restore GAME_FOLDER --all | N... [--force]\n"
+    "                              put back the game's originals (images by number, fonts by\n"
+    "                              file name), then apply\n"
+    "  rewrite GAME_FOLDER [--force]\n"
+    "                              write every file back through the same safe commit\n"
+    "\n"
+    "Options:\n"
+    "  --force    overwrite game files another program changed since they were loaded\n"
+    "  --help     print this help;  --version  print the version\n"
+    "  --         end of options: what follows is a folder name, even if it starts with '-'\n"
+    "\n"
+    "Exit codes: 0 success, 1 an error (nothing was changed), 2 a command line it can't run.\n";
 
 namespace {
 
-constexpr const char *Usage = "Usage: tessary-cli check FOLDER\n"
-                              "       tessary-cli rewrite [--force] FOLDER\n"
-                              "  check    loads the game folder (index, images, fonts) and prints its counts\n"
-                              "  rewrite  loads the game folder and writes every file back through the same safe\n"
-                              "           commit as \"Apply All Changes\"\n"
-                              "  --force  overwrite game files that another program changed since they were loaded\n";
-
 int imagesOf(const Catalogue &c) { return c.ImageCount > 1 ? c.ImageCount - 1 : 0; }
 
-LoadProgress noticesTo(std::ostream &out)
+int check(const CliContext &context)
 {
-    LoadProgress report;
-    report.notice = [&out](const std::string &text) { out << text << "\n"; };
-    return report;
+    const std::string &folder = context.args.operands.front();
+    const Catalogue c = CliSteps::load(context, folder);
+    context.out << "Game folder: " << folder << "\n"
+                << "Images: " << imagesOf(c) << "\n"
+                << "Fonts: " << FontCount << "\n"
+                << "Total bytes: " << c.totalBytes() << "\n";
+    return Success;
 }
 
-int check(const std::string &folder, std::ostream &out)
+int rewrite(const CliContext &context)
 {
-    const Catalogue c = loadGameFolder(folder, noticesTo(out));
-    out << "Game folder: " << folder << "\n"
-        << "Images: " << imagesOf(c) << "\n"
-        << "Fonts: " << FontCount << "\n"
-        << "Total bytes: " << c.totalBytes() << "\n";
-    return CliCommands::Success;
-}
-
-int rewrite(const std::string &folder, bool force, std::ostream &out)
-{
-    Catalogue c = loadGameFolder(folder, noticesTo(out));
-    WriteBackOptions options;
-    options.scope = WriteBackOptions::Scope::Everything;
-    options.overwriteChangedOnDisk = force;
-    const WriteBackReport report = applyAllChanges(c, options);
-    if (!report.settled.empty())
-        out << report.settled << "\n";
-    out << "Wrote back " << imagesOf(c) << " images, the index and " << FontCount << " fonts to " << folder << " ("
-        << c.totalBytes() << " bytes)\n";
-    return CliCommands::Success;
+    const std::string &folder = context.args.operands.front();
+    Catalogue c = CliSteps::load(context, folder);
+    CliSteps::write(context, c, WriteBackOptions::Scope::Everything);
+    context.out << "Wrote back " << imagesOf(c) << " images, the index and " << FontCount << " fonts to " << folder << " ("
+                << c.totalBytes() << " bytes)\n";
+    return Success;
 }
 
 } // namespace
 
-namespace CliCommands {
-
-int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, bool progressShown)
 {
-    if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
-        out << Usage;
-        return Success;
-    }
-    std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
-    const bool force = std::erase(rest, std::string("--force")) > 0;
-    const std::string command = args.empty() ? std::string() : args[0];
-    const bool known = command == "check" || (command == "rewrite");
-    if (!known || rest.size() != 1 || rest[0].empty() || rest[0].starts_with("-") || (force && command != "rewrite")) {
-        err << Usage;
+    CliArguments parsed;
+    try {
+        parsed = parseCliArguments(args);
+    } catch (const UsageError &error) {
+        err << Usage << "\ntessary-cli: " << error.what() << "\n";
         return BadArguments;
     }
+    TerminalProgress progress(err, progressShown);
+    const CliContext context{parsed, out, err, progress};
     try {
-        return command == "check" ? check(rest[0], out) : rewrite(rest[0], force, out);
+        if (parsed.command == "check")
+            return check(context);
+        if (parsed.command == "rewrite")
+            return rewrite(context);
+        if (parsed.command == "list")
+            return list(context);
+        if (parsed.command == "export")
+            return exportPictures(context);
+        if (parsed.command == "import")
+            return importPictures(context);
+        return restore(context);
+    } catch (const UsageError &error) {
+        progress.finish();
+        err << Usage << "\ntessary-cli: " << error.what() << "\n";
+        return BadArguments;
     } catch (const std::exception &error) {
+        progress.finish();
         err << error.what() << "\n";
         return Failure;
     }

@@ -1,23 +1,28 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include <QGuiApplication>
 #include <QStringList>
 
 #include "catalogue.h"
 #include "game_paths.h"
+#include "program_options.h"
 #include "sample_folder.h"
 #include "sample_font_painter.h"
 
 namespace {
 
-int usage()
+constexpr const char *Usage = "Usage: make-sample-gamefolder --small DIR | --large DIR\n"
+                              "Makes a sample Grand Prix 4 game folder under DIR: gp4.exe (a placeholder), the image index,\n"
+                              "the images and the six fonts. --small makes about 40 images, --large about 450 (about 300 MB).\n"
+                              "A DIR starting with '-' goes after \"--\".\n";
+
+int usage(const std::string &problem)
 {
-    std::fputs("Usage: make-sample-gamefolder --small DIR | --large DIR\n"
-               "Makes a sample Grand Prix 4 game folder under DIR: gp4.exe (a placeholder), the image index,\n"
-               "the images and the six fonts. --small makes about 40 images, --large about 450 (about 300 MB).\n",
-               stderr);
+    std::fputs(Usage, stderr);
+    std::fprintf(stderr, "make-sample-gamefolder: %s\n", problem.c_str());
     return 2;
 }
 
@@ -39,15 +44,24 @@ void report(const std::string &folder, SampleKind kind, const SampleFolder::Summ
 
 int main(int argc, char *argv[])
 {
+    if (const auto answered = ProgramOptions::answerStandard(ProgramOptions::arguments(argc, argv), "make-sample-gamefolder", Usage))
+        return *answered;
     // The tool never shows a window; the offscreen platform gives it fonts without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-
-    const QStringList args = app.arguments();
-    if (args.size() != 3 || (args[1] != u"--small" && args[1] != u"--large") || args[2].isEmpty())
-        return usage();
-    const SampleKind kind = args[1] == u"--small" ? SampleKind::Small : SampleKind::Large;
-    const std::string folder = args[2].toStdString();
+    // Qt hands out the arguments as the system gave them (wide on Windows); the core takes UTF-8.
+    std::vector<std::string> args;
+    for (const QString &arg : app.arguments().mid(1))
+        args.push_back(arg.toStdString());
+    const ProgramOptions::Split parts = ProgramOptions::split(args);
+    if (parts.options.size() != 1 || (parts.options[0] != "--small" && parts.options[0] != "--large"))
+        return usage(parts.options.empty() ? "--small or --large is needed" : "the options are --small or --large, not " + parts.options.back());
+    if (args.front() != parts.options[0])
+        return usage("--small or --large comes first");
+    if (parts.operands.size() != 1 || parts.operands[0].empty())
+        return usage("one folder is needed");
+    const SampleKind kind = parts.options[0] == "--small" ? SampleKind::Small : SampleKind::Large;
+    const std::string folder = parts.operands[0];
 
     const QStringList missing = SampleFontPainter::missingFamilies();
     if (!missing.isEmpty())

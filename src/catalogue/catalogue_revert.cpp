@@ -1,0 +1,29 @@
+#include "catalogue.h"
+
+#include <tuple>
+
+#include "game_file_error.h"
+#include "game_paths.h"
+
+void Catalogue::revertImage(int n)
+{
+    if (!isImage(n) || std::size_t(n) >= ImageDetails.size() || std::size_t(n) >= m_sizesOnDisk.size())
+        throw GameFileError(GamePaths::image(GP4Path, n), "there is no menu image number " + std::to_string(n));
+    // The file is read whole before anything changes; only then does the entry follow it.
+    ImportGPI(n);
+    std::tie(ImageDetails[std::size_t(n)].Width, ImageDetails[std::size_t(n)].Height) = m_sizesOnDisk[std::size_t(n)];
+}
+
+void Catalogue::revertFont(int i)
+{
+    if (i < 0 || i >= FontCount || std::size_t(i) >= FontBitmaps.size())
+        throw GameFileError(GP4Path, "there is no font number " + std::to_string(i));
+    ImportGPF(i);
+}
+
+std::pair<std::int32_t, std::int32_t> Catalogue::sizeOnDisk(int n) const
+{
+    if (n < 0 || std::size_t(n) >= m_sizesOnDisk.size())
+        return {0, 0};
+    return m_sizesOnDisk[std::size_t(n)];
+}

@@ -1,0 +1,69 @@
+#include <QFileInfo>
+
+#include "core_path.h"
+#include "dialogs.h"
+#include "folder_import.h"
+#include "grid_pages.h"
+#include "main_window.h"
+#include "picture_control.h"
+#include "picture_files.h"
+#include "progress_steps.h"
+
+void TForm1::LoadAllFromFolder()
+{
+    if (!m_settings || m_catalogue.GP4Path.empty())
+        return;
+    runCommand([this] {
+        const QString chosen = m_dialogs.chooseImportFolder(m_settings->readLoadAllTgaPath());
+        if (chosen.isEmpty())
+            return;
+        m_settings->writeText(SettingsStore::LoadAllTGAPath, chosen);
+        const std::string folder = CorePath::fromQt(chosen);
+        const PictureKinds kinds = onImagesPage() ? PictureKinds::Images : PictureKinds::Fonts;
+        importPictures(planFolderImport(picturesFolderFiles(folder), m_catalogue, kinds), chosen);
+    });
+}
+
+void TForm1::importDropped(const QStringList &paths, TPicture *onto)
+{
+    if (m_catalogue.GP4Path.empty() || paths.isEmpty())
+        return;
+    runCommand([&] {
+        // One file on a picture goes into that picture, whatever its name.
+        if (onto && paths.size() == 1 && QFileInfo(paths.constFirst()).isFile()) {
+            m_grids->ShowSize(onto);
+            importFile(!onImagesPage(), onto->number(), CorePath::fromQt(paths.constFirst()));
+            return;
+        }
+        std::vector<std::string> files;
+        for (const QString &path : paths) {
+            const std::string corePath = CorePath::fromQt(path);
+            if (QFileInfo(path).isDir()) {
+                const std::vector<std::string> inFolder = picturesFolderFiles(corePath);
+                files.insert(files.end(), inFolder.begin(), inFolder.end());
+            } else {
+                files.push_back(corePath);
+            }
+        }
+        const PictureKinds kinds = onImagesPage() ? PictureKinds::Images : PictureKinds::Fonts;
+        const bool oneFolder = paths.size() == 1 && QFileInfo(paths.constFirst()).isDir();
+        importPictures(planFolderImport(files, m_catalogue, kinds), oneFolder ? paths.constFirst() : QString());
+    });
+}
+
+// Every file is decoded before any picture changes; then the pictures that decoded replace
+// theirs, are redrawn, and one summary says what happened to each file.
+void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
+{
+    FolderImportSummary summary;
+    {
+        ProgressSteps progress(m_parts.ProgressBar1, int(plan.matches.size()));
+        summary = runFolderImport(m_catalogue, plan, PictureFiles::reader(), [&progress](int done, int) { progress.step(done); });
+    }
+    for (int n : summary.images)
+        m_grids->redisplayImage(n);
+    for (int i : summary.fonts)
+        m_grids->redisplayFont(i);
+    showChanges();
+    m_dialogs.message(QString::fromStdString(summary.text(CorePath::fromQt(source))));
+}

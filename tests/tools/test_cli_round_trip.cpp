@@ -1,0 +1,89 @@
+#include <QtTest>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "tool_runs.h"
+
+namespace {
+
+const QString Cli = QStringLiteral(TESSARY_CLI_PATH);
+const QString Maker = QStringLiteral(SAMPLE_MAKER_PATH);
+
+// Every game file below folder with a hash of its bytes; Tessary's own lock and kept originals aside.
+QMap<QString, QByteArray> hashes(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (it.fileName() == QLatin1String("tessary.lock") || path.contains(QLatin1String("tessary-originals")))
+            continue;
+        QFile file(path);
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        files.insert(QDir(folder).relativeFilePath(path), file.open(QIODevice::ReadOnly) && hash.addData(&file) ? hash.result() : "?");
+    }
+    return files;
+}
+
+// Inverts the colours of PNG files with Pillow, keeping their alpha, as an image editor would.
+const char *const Invert = "import sys\n"
+                           "from PIL import Image, ImageOps\n"
+                           "for path in sys.argv[1:]:\n"
+                           "    r, g, b, a = Image.open(path).convert('RGBA').split()\n"
+                           "    Image.merge('RGBA', [ImageOps.invert(c) for c in (r, g, b)] + [a]).save(path)\n";
+
+} // namespace
+
+// A whole mod from the command line on the large sample: export to .png, forty files edited
+// with Pillow, import, list, and restore --all back to the game as shipped.
+class CliRoundTripTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modRoundTrip()
+    {
+        QTemporaryDir work;
+        const QString game = work.filePath("game"), pictures = work.filePath("pictures");
+        const ToolRun made = ToolRuns::run(Maker, {"--large", game});
+        QVERIFY2(made.exitCode == 0, made.err.constData());
+        const QMap<QString, QByteArray> shipped = hashes(game);
+
+        const ToolRun exported = ToolRuns::run(Cli, {"export", game, pictures, "--format", "png"});
+        QVERIFY2(exported.exitCode == 0, exported.err.constData());
+        QCOMPARE(QDir(pictures).entryList(QDir::Files).size(), 450);
+
+        QStringList edited = {"-c", Invert};
+        QList<int> numbers;
+        for (int k = 0; k < 40; ++k) {
+            numbers << 3 + 11 * k;
+            edited << QStringLiteral("%1/%2.png").arg(pictures).arg(numbers.last(), 3, 10, QLatin1Char('0'));
+        }
+        const ToolRun pillow = ToolRuns::run(QStringLiteral("/usr/bin/python3"), edited);
+        QVERIFY2(pillow.exitCode == 0, pillow.err.constData());
+
+        const ToolRun imported = ToolRuns::run(Cli, {"import", game, pictures});
+        QVERIFY2(imported.exitCode == 0, imported.err.constData());
+        QVERIFY2(imported.out.startsWith("Imported 40 pictures from "), imported.out.constData());
+        QVERIFY(imported.out.contains("410 files were the same as the picture already there"));
+
+        const ToolRun listed = ToolRuns::run(Cli, {"list", game});
+        QCOMPARE(listed.exitCode, 0);
+        QList<int> changed;
+        for (const QByteArray &line : listed.out.split('\n'))
+            if (line.endsWith(", changed"))
+                changed << (line.startsWith("image ") ? line.mid(6, line.indexOf(':') - 6).toInt() : -1);
+        QCOMPARE(changed, numbers);
+
+        const ToolRun restored = ToolRuns::run(Cli, {"restore", game, "--all"});
+        QVERIFY2(restored.exitCode == 0, restored.err.constData());
+        QVERIFY(hashes(game) == shipped);
+        QVERIFY(!ToolRuns::run(Cli, {"list", game}).out.contains("changed"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliRoundTripTest)
+#include "test_cli_round_trip.moc"

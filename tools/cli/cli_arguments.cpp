@@ -1,0 +1,128 @@
+#include "cli_arguments.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+
+#include "program_options.h"
+
+namespace {
+
+// What each command takes: its options, and how many operands (folders first).
+struct CommandShape {
+    std::set<std::string> options;
+    std::size_t minOperands;
+    std::size_t maxOperands;
+};
+
+const std::map<std::string, CommandShape> &shapes()
+{
+    static const std::map<std::string, CommandShape> table = {
+        {"check", {{}, 1, 1}},
+        {"rewrite", {{"--force"}, 1, 1}},
+        {"list", {{"--json"}, 1, 1}},
+        {"export", {{"--format", "--fonts", "--images"}, 2, 2}},
+        {"import", {{"--dry-run", "--force"}, 2, 2}},
+        {"restore", {{"--all", "--force"}, 1, std::size_t(-1)}},
+    };
+    return table;
+}
+
+int number(const std::string &text, const std::string &list)
+{
+    if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
+        throw UsageError("\"" + list + "\" is not a list of image numbers such as 1,5,7-12");
+    return std::stoi(text);
+}
+
+void setOption(CliArguments &parsed, const std::string &name, const std::string &value)
+{
+    if (name == "--json")
+        parsed.json = true;
+    else if (name == "--dry-run")
+        parsed.dryRun = true;
+    else if (name == "--force")
+        parsed.force = true;
+    else if (name == "--all")
+        parsed.all = true;
+    else if (name == "--fonts")
+        parsed.fonts = true;
+    else if (name == "--format") {
+        if (value != "tga" && value != "png")
+            throw UsageError("--format takes tga or png, not \"" + value + "\"");
+        parsed.png = value == "png";
+    } else if (name == "--images") {
+        parsed.images = parseImageList(value);
+        parsed.imagesGiven = true;
+    }
+}
+
+} // namespace
+
+std::vector<int> parseImageList(const std::string &list)
+{
+    std::set<int> numbers;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string part = list.substr(start, comma - start);
+        const std::size_t dash = part.find('-');
+        const int first = number(part.substr(0, dash), list);
+        const int last = dash == std::string::npos ? first : number(part.substr(dash + 1), list);
+        if (first < 1 || last < first)
+            throw UsageError("\"" + part + "\" in \"" + list + "\" is not an image number or a rising range of them");
+        for (int n = first; n <= last; ++n)
+            numbers.insert(n);
+        start = comma + 1;
+    }
+    return {numbers.begin(), numbers.end()};
+}
+
+CliArguments parseCliArguments(const std::vector<std::string> &args)
+{
+    CliArguments parsed;
+    if (args.empty() || ProgramOptions::looksLikeOption(args.front()))
+        throw UsageError("no command given");
+    parsed.command = args.front();
+    const auto shape = shapes().find(parsed.command);
+    if (shape == shapes().end())
+        throw UsageError("\"" + parsed.command + "\" is not a command");
+
+    bool optionsEnded = false;
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const std::string &arg = args[k];
+        if (optionsEnded || !ProgramOptions::looksLikeOption(arg)) {
+            if (arg == "--" && !optionsEnded) {
+                optionsEnded = true;
+                continue;
+            }
+            if (arg.empty())
+                throw UsageError("an empty folder name was given");
+            parsed.operands.push_back(arg);
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (!shape->second.options.count(name))
+            throw UsageError(parsed.command + " takes no option " + name);
+        const bool takesValue = name == "--format" || name == "--images";
+        std::string value;
+        if (equals != std::string::npos) {
+            if (!takesValue)
+                throw UsageError(name + " takes no value");
+            value = arg.substr(equals + 1);
+        } else if (takesValue) {
+            if (k + 1 >= args.size())
+                throw UsageError(name + " needs a value");
+            value = args[++k];
+        }
+        setOption(parsed, name, value);
+    }
+    const std::size_t count = parsed.operands.size();
+    if (count < shape->second.minOperands || count > shape->second.maxOperands)
+        throw UsageError(parsed.command + (shape->second.minOperands == 2 ? " needs a game folder and a folder of pictures" : " needs one game folder"));
+    if (parsed.command == "restore" && parsed.all == (count > 1))
+        throw UsageError("restore needs --all or the pictures to restore, not both");
+    return parsed;
+}

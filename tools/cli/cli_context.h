@@ -1,0 +1,39 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "catalogue.h"
+#include "cli_arguments.h"
+#include "terminal_progress.h"
+#include "write_back.h"
+
+// What each command of tessary-cli works with: its arguments, its two streams and the progress bar.
+struct CliContext {
+    const CliArguments &args;
+    std::ostream &out;
+    std::ostream &err;
+    TerminalProgress &progress;
+};
+
+// The steps the commands share.
+namespace CliSteps {
+
+// Loads a game folder with the progress bar; the sentence about an interrupted write-back that
+// was settled goes to out (to err when out carries JSON).
+Catalogue load(const CliContext &context, const std::string &folder);
+// "Apply All Changes" over scope, with the progress bar and --force; tells what settling an
+// earlier write-back did and which files another program's changes kept untouched.
+WriteBackReport write(const CliContext &context, Catalogue &catalogue, WriteBackOptions::Scope scope);
+// write() of what the command changed in the catalogue; prints which files were written.
+void apply(const CliContext &context, Catalogue &catalogue);
+
+} // namespace CliSteps
+
+// The commands; each returns the program's exit code and throws what it can't handle itself.
+namespace CliCommands {
+int list(const CliContext &context);
+int exportPictures(const CliContext &context);
+int importPictures(const CliContext &context);
+int restore(const CliContext &context);
+} // namespace CliCommands

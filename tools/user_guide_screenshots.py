@@ -1,0 +1,225 @@
+#!/usr/bin/python3
+"""Takes the screenshots of docs/USER-GUIDE.md from the real program: run under xvfb-run, it
+makes the small sample game folder, exports its images to .png with tessary-cli, edits three of
+them with Pillow, starts tessary and walks through the mod round trip with the mouse and the
+keyboard, saving one picture of each step into the output folder.
+
+    xvfb-run -a -s "-screen 0 1024x768x24" tools/user_guide_screenshots.py \\
+        --bin build/bin --out docs/images
+
+The settings and the game's installation entry live in a temporary HOME / XDG_CONFIG_HOME, so
+the machine's own are never touched. Needs python3-pil, libX11 and libXtst."""
+
+import argparse
+import ctypes
+import ctypes.util
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+from PIL import Image, ImageOps
+
+# The X11 helpers of the program's own Xvfb check: finding a window, asking it to close, grabbing.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "ui"))
+import xvfb_screenshot as xvfb  # noqa: E402
+
+TITLE = b"Tessary 1.2"
+MODIFIED_TITLE = b"Tessary 1.2*"
+EDITED = (2, 5, 9)  # the images the "image editor" changes
+
+
+class Session(xvfb.Display):
+    """The X display, with XTest input: pointer moves, clicks and keys as a user makes them."""
+
+    def __init__(self):
+        super().__init__()
+        self.xtst = ctypes.cdll.LoadLibrary(ctypes.util.find_library("Xtst") or "libXtst.so.6")
+        for name, args in (("XTestFakeMotionEvent", [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]),
+                           ("XTestFakeButtonEvent", [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]),
+                           ("XTestFakeKeyEvent", [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong])):
+            getattr(self.xtst, name).argtypes = args
+        self.x.XStringToKeysym.restype = ctypes.c_ulong
+        self.x.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        self.x.XKeysymToKeycode.restype = ctypes.c_ubyte
+        self.x.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.x.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                                 ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int),
+                                                 ctypes.POINTER(ctypes.c_ulong)]
+        self.x.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong)] + \
+            [ctypes.POINTER(ctypes.c_int)] * 2 + [ctypes.POINTER(ctypes.c_uint)] * 4
+        self.x.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+
+    def geometry(self, window):
+        """(x, y, width, height) of a window on the screen."""
+        root = self.x.XDefaultRootWindow(self.display)
+        x, y, child = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
+        self.x.XTranslateCoordinates(self.display, window, root, 0, 0, ctypes.byref(x), ctypes.byref(y), ctypes.byref(child))
+        rootret, gx, gy = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int()
+        w, h, border, depth = ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint()
+        self.x.XGetGeometry(self.display, window, ctypes.byref(rootret), ctypes.byref(gx), ctypes.byref(gy), ctypes.byref(w),
+                            ctypes.byref(h), ctypes.byref(border), ctypes.byref(depth))
+        return x.value, y.value, w.value, h.value
+
+    def move(self, x, y):
+        self.xtst.XTestFakeMotionEvent(self.display, -1, int(x), int(y), 0)
+        self.x.XFlush(self.display)
+        time.sleep(0.2)
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        self.xtst.XTestFakeButtonEvent(self.display, button, True, 0)
+        self.xtst.XTestFakeButtonEvent(self.display, button, False, 0)
+        self.x.XFlush(self.display)
+        time.sleep(0.5)
+
+    def key(self, name):
+        code = self.x.XKeysymToKeycode(self.display, self.x.XStringToKeysym(name.encode()))
+        self.xtst.XTestFakeKeyEvent(self.display, code, True, 0)
+        self.xtst.XTestFakeKeyEvent(self.display, code, False, 0)
+        self.x.XFlush(self.display)
+        time.sleep(0.3)
+
+    def focus(self, window):
+        """Points at a window and gives it the keyboard, as clicking its title would."""
+        x, y, w, h = self.geometry(window)
+        self.move(x + w // 2, y + 8)
+        self.x.XSetInputFocus(self.display, window, 2, 0)  # RevertToParent, CurrentTime
+        self.x.XFlush(self.display)
+        time.sleep(0.3)
+
+
+def settled_shot(seconds=15):
+    """A screenshot once two grabs in a row show the same picture."""
+    previous = [None]
+
+    def same():
+        shot = xvfb.grab()
+        equal = previous[0] is not None and shot.tobytes() == previous[0].tobytes()
+        previous[0] = shot
+        return shot if equal else None
+
+    time.sleep(0.3)
+    return xvfb.wait_for(same, seconds, "the screen to settle")
+
+
+def save(shot, box, path):
+    shot.crop(box).save(path)
+    print("user_guide_screenshots: saved " + path)
+
+
+def union(*boxes):
+    return (min(b[0] for b in boxes), min(b[1] for b in boxes), max(b[2] for b in boxes), max(b[3] for b in boxes))
+
+
+def box_of(session, window, margin=0):
+    x, y, w, h = session.geometry(window)
+    return (max(x - margin, 0), max(y - margin, 0), x + w + margin, y + h + margin)
+
+
+def make_mod(cli, game, mod):
+    """The pictures a modder brings back: every image exported as .png, three of them edited."""
+    exported = subprocess.run([cli, "export", game, mod, "--format", "png"], capture_output=True, text=True)
+    if exported.returncode != 0:
+        xvfb.fail("tessary-cli export failed:\n" + exported.stdout + exported.stderr)
+    for n in EDITED:
+        path = os.path.join(mod, "%03d.png" % n)
+        r, g, b, a = Image.open(path).convert("RGBA").split()
+        Image.merge("RGBA", [ImageOps.invert(c) for c in (r, g, b)] + [a]).save(path)
+
+
+def write_settings(config_home, values):
+    folder = os.path.join(config_home, "Quenby's Tools")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "Tessary.conf"), "w", encoding="utf-8") as settings:
+        settings.write("[General]\n" + "".join("%s=%s\n" % item for item in values.items()))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--bin", required=True, help="the folder holding tessary, tessary-cli and ensure-sample-gamefolder")
+    parser.add_argument("--out", required=True, help="where to save the screenshots (PNG)")
+    args = parser.parse_args()
+    os.makedirs(args.out, exist_ok=True)
+    program = lambda name: os.path.join(args.bin, name)
+
+    with tempfile.TemporaryDirectory(prefix="tessary-guide-") as temp:
+        env = dict(os.environ, HOME=os.path.join(temp, "home"), XDG_CONFIG_HOME=os.path.join(temp, "config"),
+                   XDG_RUNTIME_DIR=os.path.join(temp, "runtime"), QT_QPA_PLATFORM="xcb")
+        for folder in ("home", "config", "runtime"):
+            os.makedirs(os.path.join(temp, folder), mode=0o700)
+        game, mod, exports = (os.path.join(temp, name) for name in ("game", "my-mod", "exports"))
+        made = subprocess.run([program("ensure-sample-gamefolder"), game], env=env, capture_output=True, text=True)
+        if made.returncode != 0:
+            xvfb.fail("ensure-sample-gamefolder failed:\n" + made.stdout + made.stderr)
+        make_mod(program("tessary-cli"), game, mod)
+        os.makedirs(exports)
+        write_settings(env["XDG_CONFIG_HOME"], {"SaveAllTGAPath": exports + "/", "LoadAllTGAPath": mod})
+
+        session = Session()
+        tessary = subprocess.Popen([program("tessary")], env=env)
+        try:
+            window = xvfb.wait_for(lambda: tessary.poll() is None and session.find(TITLE), 30, "the main window")
+            wx, wy, ww, wh = session.geometry(window)
+            main_box = box_of(session, window)
+            save(settled_shot(), main_box, os.path.join(args.out, "main-window.png"))
+
+            # Step 1: "Save all images to .tga" offers .png as well.
+            session.click(wx + 60, wy + 64)
+            picker = xvfb.wait_for(lambda: session.find(b"Please select a folder"), 10, "the folder picker")
+            session.focus(picker)
+            px, py, pw, ph = session.geometry(picker)
+            session.click(px + pw - 180, py + ph - 24)  # opens the "Save as:" list
+            save(settled_shot(), union(box_of(session, picker), (px, py, px + pw, py + ph + 40)),
+                 os.path.join(args.out, "save-all-picker.png"))
+            session.key("Escape")
+            session.key("Escape")
+
+            # Step 3: the context menu of a thumbnail, then "Load all images from a folder...".
+            session.click(wx + 140, wy + 120, button=3)
+            shot = settled_shot()
+            save(shot, union(main_box, (wx + 130, wy + 110, wx + 400, wy + 290)), os.path.join(args.out, "context-menu.png"))
+            for _ in range(3):
+                session.key("Down")
+            session.key("Return")
+            picker = xvfb.wait_for(lambda: session.find(b"Please select a folder"), 10, "the folder picker")
+            session.focus(picker)
+            session.key("Return")
+            summary = xvfb.wait_for(lambda: session.find(TITLE) not in (None, window) and session.find(TITLE), 20,
+                                    "the summary")
+            save(settled_shot(), box_of(session, summary), os.path.join(args.out, "load-folder-summary.png"))
+            session.focus(summary)
+            session.key("Return")
+
+            # Step 4: the marks of the pictures waiting to be applied, and the title's marker.
+            xvfb.wait_for(lambda: session.find(MODIFIED_TITLE), 10, "the modified marker in the title")
+            session.move(wx + ww - 20, wy + wh - 20)
+            save(settled_shot(), main_box, os.path.join(args.out, "change-marks.png"))
+
+            # Step 6: closing with changes not yet applied asks first; Apply writes them and closes.
+            session.ask_to_close(session.find(MODIFIED_TITLE))
+            question = xvfb.wait_for(lambda: session.find(TITLE), 10, "the question")
+            save(settled_shot(), box_of(session, question), os.path.join(args.out, "close-question.png"))
+            session.focus(question)
+            session.key("Return")
+            try:
+                code = tessary.wait(timeout=20)
+            except subprocess.TimeoutExpired:
+                xvfb.fail("the program did not end after Apply")
+        finally:
+            if tessary.poll() is None:
+                tessary.kill()
+                tessary.wait()
+            session.close()
+        if code != 0:
+            xvfb.fail("the program ended with exit code %d" % code)
+        listed = subprocess.run([program("tessary-cli"), "list", game], capture_output=True, text=True).stdout
+        changed = [line for line in listed.splitlines() if line.endswith(", changed")]
+        if len(changed) != len(EDITED):
+            xvfb.fail("after Apply, tessary-cli list shows %d changed images, not %d" % (len(changed), len(EDITED)))
+        print("user_guide_screenshots: Apply wrote the %d edited images" % len(EDITED))
+
+
+if __name__ == "__main__":
+    main()
