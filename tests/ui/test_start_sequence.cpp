@@ -264,7 +264,8 @@ void TestStartSequence::closingStoresTheAppliedSize()
 
 void TestStartSequence::launchWithImport()
 {
-    m_fixture->recordGameFolder(makeGame(QStringLiteral("game"), 6));
+    // Recorded as the game's installer records it, in the system's spelling.
+    m_fixture->recordGameFolder(QDir::toNativeSeparators(makeGame(QStringLiteral("game"), 6)));
     QVERIFY(form().Launch());
     Catalogue &live = form().catalogue();
     UiTestSupport::setImage(live, 1, 2, 2, [](int, int) { return Imported; });
@@ -280,7 +281,8 @@ void TestStartSequence::changePathCancelKeepsImports()
     form().LMDChangePathClick();
     QCOMPARE(dialogs().asked.size(), 1);
     QVERIFY(dialogs().messages.isEmpty());
-    QCOMPARE(dialogs().executableStartFolders, QStringList{m_fixture->path(QStringLiteral("game"))});
+    const QString game = QDir::toNativeSeparators(m_fixture->path(QStringLiteral("game")));
+    QCOMPARE(dialogs().executableStartFolders, QStringList{game});
     QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
     QCOMPARE(form().grids().imageCell(1)->picture().pixel(0, 0), Imported);
 }
@@ -294,7 +296,7 @@ void TestStartSequence::changePathRefusedKeepsImports()
     form().LMDChangePathClick();
     QCOMPARE(dialogs().messages, QStringList{Refused});
     QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
-    QCOMPARE(m_fixture->recordedGameFolder(), m_fixture->path(QStringLiteral("game")));
+    QCOMPARE(m_fixture->recordedGameFolder(), QDir::toNativeSeparators(m_fixture->path(QStringLiteral("game"))));
 }
 
 void TestStartSequence::changePathToLargerAndSmallerFolders()
