@@ -1,14 +1,13 @@
 #include "game_folder.h"
 
 #include <QDir>
-#include <QStringList>
 
-#include <string>
 #include <utility>
 
 #include "catalogue/file_ops.h"
 #include "catalogue/game_paths.h"
 #include "core_path.h"
+#include "game_executable.h"
 
 namespace {
 
@@ -19,45 +18,50 @@ bool isSeparator(QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/
 bool isSeparator(QChar c) { return c == QLatin1Char('/'); }
 #endif
 
-const QString ExecutableName = QStringLiteral("gp4.exe");
-
-// True when gp4.exe lies in the folder as the entry names it, the name joined as the game's
-// own "\gp4.exe" so that a trailing separator doubles harmlessly.
-bool holdsExecutable(const QString &folder)
+QString reasonOrDefault(const QString &reason)
 {
-    const std::string exact = GamePaths::join(CorePath::fromQt(folder), "\\gp4.exe");
-    if (FileOps::isFile(exact))
-        return true;
-#ifdef Q_OS_WIN
-    return false;
-#else
-    // A game folder copied from Windows may carry GP4.EXE or Gp4.exe; Windows would find it,
-    // and the executable dialog lists it, so a chosen folder must be found again here.
-    const QString exactName = CorePath::toQt(exact);
-    const QString parent = exactName.left(exactName.lastIndexOf(QLatin1Char('/')) + 1);
-    const QStringList names = QDir(parent).entryList({ExecutableName}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names) {
-        if (GameFolder::isExecutableName(name) && FileOps::isFile(CorePath::fromQt(parent + name)))
-            return true;
-    }
-    return false;
-#endif
+    return reason.isEmpty() ? QStringLiteral("the value could not be recorded") : reason;
 }
 
 } // namespace
 
-GameFolder::GameFolder() = default;
+GameFolder::GameFolder()
+    : m_record(ChosenFolderRecord())
+#ifndef Q_OS_WIN
+    , m_winePrefixes(WinePrefixSearch())
+#endif
+{
+}
 
-GameFolder::GameFolder(GameInstallEntry entry) : m_entry(std::move(entry)) {}
+GameFolder::GameFolder(GameInstallEntry entry, std::optional<ChosenFolderRecord> record,
+                       std::optional<WinePrefixSearch> winePrefixes)
+    : m_entry(std::move(entry)), m_record(std::move(record)), m_winePrefixes(std::move(winePrefixes))
+{
+}
 
 void GameFolder::GetPath()
 {
+    // The user's own choice, kept here only because the entry could not take it, comes first.
+    if (m_record) {
+        const std::optional<QString> chosen = m_record->read();
+        if (chosen && GameExecutable::liesIn(*chosen)) {
+            PathFound = true;
+            GP4Path = *chosen;
+            return;
+        }
+    }
     const std::optional<QString> folder = m_entry.readDirectory();
-    if (!folder)
-        return;
-    PathFound = holdsExecutable(*folder);
-    if (PathFound)
-        GP4Path = *folder;
+    if (folder) {
+        PathFound = GameExecutable::liesIn(*folder);
+        if (PathFound)
+            GP4Path = *folder;
+    }
+    if (m_winePrefixes && (!folder || folder->isEmpty())) {
+        if (const std::optional<QString> installed = m_winePrefixes->findGameFolder()) {
+            PathFound = true;
+            GP4Path = *installed;
+        }
+    }
 }
 
 QString GameFolder::Path(const QString &fileName)
@@ -102,15 +106,40 @@ GameFolder::Choice GameFolder::acceptChosenExecutable(const QString &chosenFile)
         return Choice::Refused;
     if (!FileOps::isFile(GamePaths::index(CorePath::fromQt(folder))))
         return Choice::Refused;
-    return m_entry.writeDirectory(folder) ? Choice::Accepted : Choice::NotRecorded;
+    if (m_entry.writeDirectory(folder)) {
+        // The entry holds the choice now; an older one kept in the settings would hide it.
+        if (m_record)
+            m_record->forget();
+        return Choice::Accepted;
+    }
+    if (m_record && m_record->write(folder))
+        return Choice::RecordedInSettings;
+    return Choice::NotRecorded;
+}
+
+QString GameFolder::recordedInSettingsMessage() const
+{
+    return QStringLiteral("The game folder is recorded in Tessary's settings (%1), as %2 can't be changed (%3).")
+        .arg(m_record ? m_record->location() : QString(), m_entry.location(), reasonOrDefault(m_entry.lastError()));
 }
 
 QString GameFolder::notRecordedMessage() const
 {
-    QString reason = m_entry.lastError();
-    if (reason.isEmpty())
-        reason = QStringLiteral("the value could not be recorded");
-    return m_entry.location() + QStringLiteral(": the game folder can't be recorded (") + reason + QLatin1Char(')');
+    QString message = m_entry.location() + QStringLiteral(": the game folder can't be recorded (") +
+                      reasonOrDefault(m_entry.lastError()) + QLatin1Char(')');
+    if (m_record)
+        message += QStringLiteral("; ") + m_record->location() + QStringLiteral(": neither (") +
+                   reasonOrDefault(m_record->lastError()) + QLatin1Char(')');
+    return message;
+}
+
+QString GameFolder::recordedFolder() const
+{
+    if (m_record) {
+        if (const std::optional<QString> chosen = m_record->read())
+            return *chosen;
+    }
+    return m_entry.readDirectory().value_or(QString());
 }
 
 QString GameFolder::dialogStartFolder() const
@@ -129,5 +158,5 @@ QString GameFolder::executableFilter()
 
 bool GameFolder::isExecutableName(const QString &fileName)
 {
-    return fileName.compare(ExecutableName, Qt::CaseInsensitive) == 0;
+    return GameExecutable::isName(fileName);
 }

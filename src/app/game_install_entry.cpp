@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#include "settings_status.h"
+
 namespace {
 
 const QString InstallGroup = QStringLiteral("1.00");
@@ -16,19 +18,6 @@ const QString DirectoryKey = QStringLiteral("1.00/Install Dir/Directory");
 #ifdef Q_OS_WIN
 const QString GameRegistryRoot = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Infogrames\\Grand Prix 4");
 #endif
-
-QString describeStatus(QSettings::Status status)
-{
-    switch (status) {
-    case QSettings::AccessError:
-        return QStringLiteral("access denied");
-    case QSettings::FormatError:
-        return QStringLiteral("the file is not a valid settings file");
-    case QSettings::NoError:
-        break;
-    }
-    return QString();
-}
 
 } // namespace
 
@@ -79,7 +68,7 @@ bool GameInstallEntry::writeDirectory(const QString &folder)
         settings->sync();
     }
     if (settings->status() != QSettings::NoError) {
-        m_lastError = describeStatus(settings->status());
+        m_lastError = SettingsStatus::describe(settings->status());
         return false;
     }
     // QSettings may report success for a file it could not replace; read the value back.

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "settings_status.h"
+
 SettingsStore::SettingsStore()
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenby's Tools"),
                  QStringLiteral("Tessary"))
@@ -68,10 +70,20 @@ void SettingsStore::writeInteger(const QString &name, int value)
     m_settings.setValue(name, QString::number(value));
 }
 
+void SettingsStore::remove(const QString &name)
+{
+    m_settings.remove(name);
+}
+
 bool SettingsStore::sync()
 {
     m_settings.sync();
     return m_settings.status() == QSettings::NoError;
+}
+
+QString SettingsStore::lastError() const
+{
+    return SettingsStatus::describe(m_settings.status());
 }
 
 QString SettingsStore::location() const

@@ -16,6 +16,8 @@ public:
     static inline const QString SaveTGAPath = QStringLiteral("SaveTGAPath");
     static inline const QString SaveAllTGAPath = QStringLiteral("SaveAllTGAPath");
     static inline const QString LoadAllTGAPath = QStringLiteral("LoadAllTGAPath");
+    // The game folder chosen by a user who can't change the game's installation entry.
+    static inline const QString GameFolder = QStringLiteral("GameFolder");
 
     static constexpr int ThumbSizeDefault = 100;
     static constexpr int ThumbSizeMinimum = 40;
@@ -39,8 +41,12 @@ public:
     void writeText(const QString &name, const QString &text);
     // Creates or replaces a value with the integer's decimal text.
     void writeInteger(const QString &name, int value);
+    // Removes a value; a missing one is no error.
+    void remove(const QString &name);
     // Writes pending changes out; false when the store can't be written or read back.
     bool sync();
+    // Why the last sync failed, in words a user can act on; empty when it succeeded.
+    QString lastError() const;
     // Where the store lives, for messages: a file name or a registry path.
     QString location() const;
 

@@ -18,6 +18,7 @@
 #include "picture_control.h"
 #include "picture_maker.h"
 #include "preview_window.h"
+#include "push_button.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
 

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QPalette>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QString>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -19,6 +18,7 @@
 #include "filled_rect.h"
 #include "page_control.h"
 #include "program_texts.h"
+#include "push_button.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
 
@@ -33,9 +33,9 @@ Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const char *text, QRect geometry)
+TPushButton *button(QWidget *parent, const char *name, const char *text, QRect geometry)
 {
-    auto *made = named(new QPushButton(QString::fromLatin1(text), parent), name);
+    auto *made = named(new TPushButton(QString::fromLatin1(text), parent), name);
     made->setGeometry(geometry);
     return made;
 }

@@ -5,25 +5,25 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QProgressBar;
-class QPushButton;
 class QWidget;
 class TChannelToggle;
 class TFilledRect;
 class TPageControl;
+class TPushButton;
 class TScrollBox;
 class TSpinSize;
 
 // The components of the main window, each named as its object name.
 struct MainWindowParts {
     QFrame *TopPanel = nullptr;
-    QPushButton *LMDApplyAll = nullptr;
+    TPushButton *LMDApplyAll = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *LMDChangePath = nullptr;
+    TPushButton *LMDChangePath = nullptr;
     TPageControl *PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr;
     QWidget *TabSheet2 = nullptr;
     QFrame *Panel1 = nullptr;
-    QPushButton *LMDSaveAll = nullptr;
+    TPushButton *LMDSaveAll = nullptr;
     QLabel *LabelSize = nullptr;
     QLabel *SizeLabel = nullptr;
     TChannelToggle *PanelChannels = nullptr;

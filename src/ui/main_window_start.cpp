@@ -77,6 +77,8 @@ GameFolder::Choice TForm1::ChangeGP4Path()
     const GameFolder::Choice choice = m_folder.acceptChosenExecutable(chosen);
     if (choice == GameFolder::Choice::Refused)
         m_dialogs.message(GameFolder::RefusedMessage);
+    else if (choice == GameFolder::Choice::RecordedInSettings)
+        m_dialogs.message(m_folder.recordedInSettingsMessage());
     else if (choice == GameFolder::Choice::NotRecorded)
         m_dialogs.message(m_folder.notRecordedMessage());
     return choice;
@@ -88,11 +90,12 @@ void TForm1::LMDChangePathClick()
         return;
     runCommand([this] {
         // A cancelled or refused choice reloads nothing, so imports not yet applied stay.
-        if (ChangeGP4Path() != GameFolder::Choice::Accepted)
+        const GameFolder::Choice choice = ChangeGP4Path();
+        if (choice != GameFolder::Choice::Accepted && choice != GameFolder::Choice::RecordedInSettings)
             return;
         m_folder.GetPath();
         if (!m_folder.PathFound) {
-            const QString recorded = m_folder.entry().readDirectory().value_or(QString());
+            const QString recorded = m_folder.recordedFolder();
             const std::string executable = GamePaths::join(CorePath::fromQt(recorded), "\\gp4.exe");
             throw GameFileError(executable, FailureText::NotFound);
         }

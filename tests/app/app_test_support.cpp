@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 RedirectedStores::RedirectedStores()
 {
     for (const QSettings::Format format : {QSettings::IniFormat, QSettings::NativeFormat}) {
@@ -36,9 +40,20 @@ QString indexFile(const QString &gameFolder)
 QString readAll(const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
     return QString::fromUtf8(file.readAll());
+}
+
+bool runsUnderWine()
+{
+#ifdef Q_OS_WIN
+    // Wine's ntdll names its version; Windows' has no such function.
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
 }
 
 } // namespace AppTestSupport

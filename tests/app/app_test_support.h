@@ -26,6 +26,9 @@ bool touch(const QString &fileName);
 bool makeFolder(const QString &folder);
 // The game's image index below a game folder, in the host's spelling.
 QString indexFile(const QString &gameFolder);
-// The whole text of a file; empty when it can't be read.
+// The whole text of a file, lines ending in "\n"; empty when it can't be read.
 QString readAll(const QString &fileName);
+// True under Wine, where the tests have a Wine prefix, and so a registry, of their own; on
+// Windows itself the registry is the user's.
+bool runsUnderWine();
 }

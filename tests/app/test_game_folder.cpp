@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
@@ -10,16 +11,23 @@
 
 #include "app_test_support.h"
 #include "catalogue/file_ops.h"
+#include "chosen_folder_record.h"
 #include "catalogue/game_paths.h"
 #include "core_path.h"
 #include "game_folder.h"
 #include "game_install_entry.h"
+#include "wine_prefix_search.h"
 
 using Choice = GameFolder::Choice;
 using OptionalText = std::optional<QString>;
 
 // What a test game folder holds.
 enum class Layout { Nothing, Executable, UpperCaseExecutable, ExecutableIsFolder, BackupOnly, Missing };
+// How a source of the game folder names one: not at all, by an empty text (the entry's key
+// without "Directory"), a folder without gp4.exe, a game folder.
+enum class Names { Nothing, EmptyText, FolderWithoutGame, Game };
+// Where a lookup found the game folder.
+enum class Source { None, Entry, Record, WinePrefix };
 
 class TestGameFolder : public QObject {
     Q_OBJECT
@@ -43,6 +51,11 @@ private slots:
     void acceptedFolderIsFoundAgain_data();
     void acceptedFolderIsFoundAgain();
 
+    void sourcesInOrder_data();
+    void sourcesInOrder();
+    void choiceKeptInSettings_data();
+    void choiceKeptInSettings();
+
     void dialogStartFolder_data();
     void dialogStartFolder();
 
@@ -52,6 +65,8 @@ private slots:
 private:
     QString iniPath() const { return m_dir->filePath(QStringLiteral("entry/Grand Prix 4.ini")); }
     QString gameFolder() const { return m_dir->filePath(QStringLiteral("game")); }
+    QString recordFile() const { return m_dir->filePath(QStringLiteral("settings/Tessary.ini")); }
+    QString home() const { return m_dir->filePath(QStringLiteral("home")); }
     void setDirectory(const OptionalText &directory);
     void lay(Layout layout);
 
@@ -331,6 +346,132 @@ void TestGameFolder::acceptedFolderIsFoundAgain()
         const std::string index = GamePaths::index(CorePath::fromQt(folder.GP4Path));
         QVERIFY(FileOps::isFile(index));
     }
+}
+
+void TestGameFolder::sourcesInOrder_data()
+{
+    QTest::addColumn<Names>("entry");
+    QTest::addColumn<Names>("record");
+    QTest::addColumn<bool>("gameInWine");
+    QTest::addColumn<Source>("expected");
+
+    QTest::newRow("entry") << Names::Game << Names::Nothing << false << Source::Entry;
+    QTest::newRow("record before the entry") << Names::Game << Names::Game << false << Source::Record;
+    QTest::newRow("record without gp4.exe is passed over") << Names::Game << Names::FolderWithoutGame << false
+                                                           << Source::Entry;
+    QTest::newRow("record without an entry") << Names::Nothing << Names::Game << false << Source::Record;
+    QTest::newRow("no entry: Wine prefix") << Names::Nothing << Names::Nothing << true << Source::WinePrefix;
+    QTest::newRow("entry without Directory: Wine prefix") << Names::EmptyText << Names::Nothing << true
+                                                          << Source::WinePrefix;
+    QTest::newRow("entry naming a folder: no Wine prefix") << Names::FolderWithoutGame << Names::Nothing << true
+                                                           << Source::None;
+    QTest::newRow("entry before a Wine prefix") << Names::Game << Names::Nothing << true << Source::Entry;
+    QTest::newRow("record before a Wine prefix") << Names::Nothing << Names::Game << true << Source::Record;
+    QTest::newRow("nothing anywhere") << Names::Nothing << Names::Nothing << false << Source::None;
+}
+
+void TestGameFolder::sourcesInOrder()
+{
+    QFETCH(Names, entry);
+    QFETCH(Names, record);
+    QFETCH(bool, gameInWine);
+    QFETCH(Source, expected);
+    // Each source names a game folder of its own; a folder without gp4.exe holds only a file.
+    auto named = [this](Names names, const QString &name) -> OptionalText {
+        if (names == Names::Nothing)
+            return std::nullopt;
+        if (names == Names::EmptyText)
+            return QString();
+        const QString folder = m_dir->filePath(name);
+        const bool made = AppTestSupport::touch(folder + (names == Names::Game ? QStringLiteral("/gp4.exe")
+                                                                               : QStringLiteral("/readme.txt")));
+        return made ? OptionalText(QDir::toNativeSeparators(folder)) : OptionalText(QStringLiteral("?"));
+    };
+    setDirectory(named(entry, QStringLiteral("entry-game")));
+    if (const OptionalText folder = named(record, QStringLiteral("record-game")))
+        QVERIFY(ChosenFolderRecord(recordFile()).write(*folder));
+    // A prefix of a 64-bit Wine without its drive links: C: is drive_c.
+    const QString prefix = home() + QStringLiteral("/.wine");
+    QVERIFY(AppTestSupport::touch(prefix + QStringLiteral("/system.reg")));
+    if (gameInWine) {
+        QFile registry(prefix + QStringLiteral("/system.reg"));
+        QVERIFY(registry.open(QIODevice::WriteOnly));
+        registry.write("WINE REGISTRY Version 2\n\n"
+                       "[Software\\\\Wow6432Node\\\\Infogrames\\\\Grand Prix 4\\\\1.00\\\\Install Dir] 1700000000\n"
+                       "\"Directory\"=\"C:\\\\Wine Game\"\n");
+        QVERIFY(AppTestSupport::touch(prefix + QStringLiteral("/drive_c/Wine Game/GP4.EXE")));
+    }
+
+    GameFolder folder(GameInstallEntry(iniPath()), ChosenFolderRecord(recordFile()),
+                      WinePrefixSearch(home(), QString()));
+    folder.GetPath();
+    const QString found = QDir::fromNativeSeparators(folder.GP4Path);
+    QCOMPARE(folder.PathFound, expected != Source::None);
+    switch (expected) {
+    case Source::None:
+        QCOMPARE(found, QString());
+        break;
+    case Source::Entry:
+        QCOMPARE(found, m_dir->filePath(QStringLiteral("entry-game")));
+        break;
+    case Source::Record:
+        QCOMPARE(found, m_dir->filePath(QStringLiteral("record-game")));
+        break;
+    case Source::WinePrefix:
+        QCOMPARE(found, QDir(prefix).canonicalPath() + QStringLiteral("/drive_c/Wine Game"));
+        break;
+    }
+}
+
+void TestGameFolder::choiceKeptInSettings_data()
+{
+    QTest::addColumn<bool>("entryWritable");
+    QTest::addColumn<bool>("recordWritable");
+    QTest::addColumn<Choice>("expected");
+
+    QTest::newRow("entry takes it") << true << true << Choice::Accepted;
+    QTest::newRow("settings take it") << false << true << Choice::RecordedInSettings;
+    QTest::newRow("neither takes it") << false << false << Choice::NotRecorded;
+}
+
+void TestGameFolder::choiceKeptInSettings()
+{
+    QFETCH(bool, entryWritable);
+    QFETCH(bool, recordWritable);
+    QFETCH(Choice, expected);
+    const QString game = gameFolder();
+    QVERIFY(AppTestSupport::touch(AppTestSupport::indexFile(game)));
+    QVERIFY(AppTestSupport::touch(game + QStringLiteral("/gp4.exe")));
+    // A folder can't be made below a file, whoever runs the test.
+    const QString blocker = m_dir->filePath(QStringLiteral("blocker"));
+    QVERIFY(AppTestSupport::touch(blocker));
+    const QString entryFile = entryWritable ? iniPath() : blocker + QStringLiteral("/entry.ini");
+    const QString settingsFile = recordWritable ? recordFile() : blocker + QStringLiteral("/settings.ini");
+    // An earlier choice kept in the settings.
+    if (recordWritable)
+        QVERIFY(ChosenFolderRecord(settingsFile).write(QStringLiteral("/earlier/")));
+
+    GameFolder folder{GameInstallEntry(entryFile), ChosenFolderRecord(settingsFile)};
+    const QString chosen = QDir::toNativeSeparators(game + QLatin1Char('/'));
+    QCOMPARE(folder.acceptChosenExecutable(chosen + QStringLiteral("gp4.exe")), expected);
+    QCOMPARE(GameInstallEntry(entryFile).readDirectory(), entryWritable ? OptionalText(chosen) : OptionalText());
+    // Once the entry holds the choice, the earlier one is forgotten.
+    const OptionalText kept = expected == Choice::RecordedInSettings ? OptionalText(chosen) : OptionalText();
+    QCOMPARE(ChosenFolderRecord(settingsFile).read(), kept);
+    QCOMPARE(folder.recordedFolder(), expected == Choice::NotRecorded ? QString() : chosen);
+
+    const QString entryPlace = QDir::toNativeSeparators(entryFile);
+    const QString recordPlace = QDir::toNativeSeparators(settingsFile) + QStringLiteral(", value \"GameFolder\"");
+    if (expected == Choice::RecordedInSettings) {
+        const QString message = folder.recordedInSettingsMessage();
+        QVERIFY2(message.contains(recordPlace) && message.contains(entryPlace), qPrintable(message));
+    } else if (expected == Choice::NotRecorded) {
+        const QString message = folder.notRecordedMessage();
+        QVERIFY2(message.startsWith(entryPlace + QStringLiteral(": ")) && message.contains(recordPlace),
+                 qPrintable(message));
+    }
+    folder.GetPath();
+    QCOMPARE(folder.PathFound, expected != Choice::NotRecorded);
 }
 
 void TestGameFolder::dialogStartFolder_data()

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,6 +9,7 @@
 #include <optional>
 
 #include "app_test_support.h"
+#include "game_folder.h"
 #include "game_install_entry.h"
 
 using OptionalText = std::optional<QString>;
@@ -20,6 +22,7 @@ private slots:
     void init();
 
     void realEntryIsRedirected();
+    void entryOfThe32BitGameIsFound();
 
     void readDirectory_data();
     void readDirectory();
@@ -30,6 +33,7 @@ private slots:
     void refusedWriteChangesNothing();
 
 private:
+    void forgetRealEntry();
     QString iniPath() const { return m_dir->filePath(QStringLiteral("Grand Prix 4.ini")); }
 
     std::unique_ptr<RedirectedStores> m_stores;
@@ -50,6 +54,14 @@ void TestGameInstallEntry::init()
 
 void TestGameInstallEntry::realEntryIsRedirected()
 {
+#ifdef Q_OS_WIN
+    // The registry can't be redirected: under Wine the tests' own prefix holds the real key.
+    if (!AppTestSupport::runsUnderWine())
+        QSKIP("on Windows the entry is the machine's own registry key; it is checked under Wine");
+    forgetRealEntry();
+    QCOMPARE(GameInstallEntry().location(),
+             QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Infogrames\\Grand Prix 4\\1.00\\Install Dir"));
+#endif
     GameInstallEntry entry;
     QCOMPARE(entry.readDirectory(), OptionalText());
 
@@ -60,6 +72,42 @@ void TestGameInstallEntry::realEntryIsRedirected()
     QCOMPARE(QDir::fromNativeSeparators(entry.location()), expectedFile);
     QSettings written(expectedFile, QSettings::IniFormat);
     QCOMPARE(written.value(QStringLiteral("1.00/Install Dir/Directory")).toString(), QStringLiteral("/games/gp4/"));
+#endif
+}
+
+void TestGameInstallEntry::forgetRealEntry()
+{
+#ifdef Q_OS_WIN
+    QSettings games(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Infogrames"), QSettings::Registry32Format);
+    games.remove(QStringLiteral("Grand Prix 4"));
+    games.sync();
+#endif
+}
+
+void TestGameInstallEntry::entryOfThe32BitGameIsFound()
+{
+#ifndef Q_OS_WIN
+    QSKIP("the game's own registry entry exists on Windows only");
+#else
+    if (!AppTestSupport::runsUnderWine())
+        QSKIP("writes the machine's own registry; it is checked under Wine");
+    forgetRealEntry();
+    const QString game = QDir::toNativeSeparators(m_dir->filePath(QStringLiteral("Grand Prix 4")));
+    QVERIFY(AppTestSupport::touch(game + QStringLiteral("/GP4.EXE")));
+    // As the game's 32-bit installer leaves it, written by Windows' own reg.exe.
+    const QString key = QStringLiteral("HKLM\\Software\\Wow6432Node\\Infogrames\\Grand Prix 4\\1.00\\Install Dir");
+    QProcess reg;
+    reg.start(QStringLiteral("reg"), {QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("Directory"),
+                                      QStringLiteral("/d"), game, QStringLiteral("/f")});
+    QVERIFY(reg.waitForFinished(60000));
+    QCOMPARE(reg.exitCode(), 0);
+
+    QCOMPARE(GameInstallEntry().readDirectory(), OptionalText(game));
+    GameFolder folder;
+    folder.GetPath();
+    QVERIFY(folder.PathFound);
+    QCOMPARE(folder.GP4Path, game);
+    forgetRealEntry();
 #endif
 }
 

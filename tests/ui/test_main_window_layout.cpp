@@ -4,13 +4,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QScreen>
-#include <QTimer>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 #include "channel_toggle.h"
 #include "filled_rect.h"
@@ -18,6 +19,7 @@
 #include "main_window.h"
 #include "main_window_layout.h"
 #include "page_control.h"
+#include "push_button.h"
 #include "qt_dialogs.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
@@ -34,6 +36,8 @@ private slots:
     void componentGeometry();
     void texts_data();
     void texts();
+    void buttonTextsShowWhole_data();
+    void buttonTextsShowWhole();
     void windowSizeAndMinimumWidth();
     void wideningKeepsControlsInPlace();
     void pagesAndTabs();
@@ -116,6 +120,57 @@ void TestMainWindowLayout::texts()
         QCOMPARE(button->text(), text);
     else
         QCOMPARE(qobject_cast<QLabel *>(widget)->text(), text);
+}
+
+void TestMainWindowLayout::buttonTextsShowWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("LMDApplyAll") << "LMDApplyAll";
+    QTest::newRow("LMDChangePath") << "LMDChangePath";
+    QTest::newRow("LMDSaveAll") << "LMDSaveAll";
+}
+
+void TestMainWindowLayout::buttonTextsShowWhole()
+{
+    QFETCH(QString, name);
+    auto *button = m_fixture->form().findChild<TPushButton *>(name);
+    QVERIFY2(button, qPrintable(name));
+    const QRect room = button->textRect();
+    const QFont shown = button->textFont();
+    const int advance = QFontMetrics(shown).horizontalAdvance(button->text());
+    QVERIFY2(advance <= room.width(), qPrintable(QStringLiteral("%1 pixels of text in %2 (%3)")
+                                                     .arg(advance).arg(room.width()).arg(shown.toString())));
+
+    // As seen: the button shows the text's ink as wide as the text drawn alone in the same font,
+    // and not up to an edge of the room, where the text would be cut.
+    auto inkedColumns = [](const QImage &image, const QRect &area) {
+        QList<int> columns;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                if (qGray(image.pixel(x, y)) < 96) {
+                    columns << x;
+                    break;
+                }
+            }
+        }
+        return columns;
+    };
+    QImage alone(advance + 8, button->height(), QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    {
+        QPainter painter(&alone);
+        painter.setFont(shown);
+        painter.setPen(Qt::black);
+        painter.drawText(alone.rect(), Qt::AlignCenter, button->text());
+    }
+    const QList<int> wanted = inkedColumns(alone, alone.rect());
+    const QList<int> seen = inkedColumns(button->grab().toImage(), room);
+    QVERIFY(!wanted.isEmpty() && !seen.isEmpty());
+    const int wantedWidth = wanted.constLast() - wanted.constFirst() + 1;
+    const int seenWidth = seen.constLast() - seen.constFirst() + 1;
+    QVERIFY2(seenWidth >= wantedWidth - 1,
+             qPrintable(QStringLiteral("%1 of %2 pixels").arg(seenWidth).arg(wantedWidth)));
+    QVERIFY(seen.constFirst() > room.left() && seen.constLast() < room.right());
 }
 
 void TestMainWindowLayout::windowSizeAndMinimumWidth()

@@ -60,6 +60,7 @@ private slots:
     void changePathToLargerAndSmallerFolders();
     void changePathFailureKeepsWhatWasShown();
     void changePathToFolderWithoutExecutable();
+    void unwritableEntryKeepsTheChoiceInSettings();
     void applyAllWritesImports();
     void applyAllFailureIsShown();
     void applyAllAsksBeforeReplacingTheirChanges_data();
@@ -110,8 +111,8 @@ void TestStartSequence::noFolderThenChosen()
     dialogs().executableAnswers << executableIn(game);
     QVERIFY(form().Launch());
     QCOMPARE(dialogs().messages, QStringList{Choose});
-    QCOMPARE(m_fixture->recordedGameFolder(), game + QLatin1Char('/'));
-    QCOMPARE(form().catalogue().GP4Path, (game + QLatin1Char('/')).toStdString());
+    QCOMPARE(m_fixture->recordedGameFolder(), QDir::toNativeSeparators(game + QLatin1Char('/')));
+    QCOMPARE(form().catalogue().GP4Path, QDir::toNativeSeparators(game + QLatin1Char('/')).toStdString());
     QCOMPARE(form().catalogue().ImageCount, 6);
     QVERIFY(form().grids().imageCell(5));
 }
@@ -157,13 +158,13 @@ void TestStartSequence::unreadableFolderAsksForAnother()
     QFETCH(QString, ending);
     const QString broken = m_fixture->path(QStringLiteral("broken"));
     touch(executableIn(broken));
-    m_fixture->recordGameFolder(broken + ending);
+    m_fixture->recordGameFolder(QDir::toNativeSeparators(broken + ending));
     const QString game = makeGame(QStringLiteral("game"), 4);
     dialogs().executableAnswers << executableIn(game);
     QVERIFY(form().Launch());
     QCOMPARE(dialogs().messages.size(), 2);
-    QVERIFY2(dialogs().messages[0].startsWith(broken + QStringLiteral("/MenuData/PC/GP2001/Gp2001.gph: ")),
-             qPrintable(dialogs().messages[0]));
+    const QString index = QDir::toNativeSeparators(broken + QStringLiteral("/MenuData/PC/GP2001/Gp2001.gph"));
+    QVERIFY2(dialogs().messages[0].startsWith(index + QStringLiteral(": ")), qPrintable(dialogs().messages[0]));
     QCOMPARE(dialogs().messages[1], Choose);
     QCOMPARE(form().catalogue().ImageCount, 4);
 }
@@ -263,7 +264,8 @@ void TestStartSequence::closingStoresTheAppliedSize()
 
 void TestStartSequence::launchWithImport()
 {
-    m_fixture->recordGameFolder(makeGame(QStringLiteral("game"), 6));
+    // Recorded as the game's installer records it, in the system's spelling.
+    m_fixture->recordGameFolder(QDir::toNativeSeparators(makeGame(QStringLiteral("game"), 6)));
     QVERIFY(form().Launch());
     Catalogue &live = form().catalogue();
     UiTestSupport::setImage(live, 1, 2, 2, [](int, int) { return Imported; });
@@ -279,7 +281,8 @@ void TestStartSequence::changePathCancelKeepsImports()
     form().LMDChangePathClick();
     QCOMPARE(dialogs().asked.size(), 1);
     QVERIFY(dialogs().messages.isEmpty());
-    QCOMPARE(dialogs().executableStartFolders, QStringList{m_fixture->path(QStringLiteral("game"))});
+    const QString game = QDir::toNativeSeparators(m_fixture->path(QStringLiteral("game")));
+    QCOMPARE(dialogs().executableStartFolders, QStringList{game});
     QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
     QCOMPARE(form().grids().imageCell(1)->picture().pixel(0, 0), Imported);
 }
@@ -293,7 +296,7 @@ void TestStartSequence::changePathRefusedKeepsImports()
     form().LMDChangePathClick();
     QCOMPARE(dialogs().messages, QStringList{Refused});
     QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
-    QCOMPARE(m_fixture->recordedGameFolder(), m_fixture->path(QStringLiteral("game")));
+    QCOMPARE(m_fixture->recordedGameFolder(), QDir::toNativeSeparators(m_fixture->path(QStringLiteral("game"))));
 }
 
 void TestStartSequence::changePathToLargerAndSmallerFolders()
@@ -305,7 +308,7 @@ void TestStartSequence::changePathToLargerAndSmallerFolders()
     form().LMDChangePathClick();
     QVERIFY(dialogs().messages.isEmpty());
     QCOMPARE(form().catalogue().ImageCount, 41);
-    QCOMPARE(form().catalogue().GP4Path, (larger + QLatin1Char('/')).toStdString());
+    QCOMPARE(form().catalogue().GP4Path, QDir::toNativeSeparators(larger + QLatin1Char('/')).toStdString());
     for (int n = 1; n < 41; ++n) {
         TPicture *cell = form().grids().imageCell(n);
         QVERIFY(cell && cell->isVisible());
@@ -355,9 +358,36 @@ void TestStartSequence::changePathToFolderWithoutExecutable()
     form().LMDChangePathClick();
     QCOMPARE(dialogs().messages.size(), 1);
     // The folder was recorded with a trailing separator; the message shows one.
-    QCOMPARE(dialogs().messages[0], noExecutable + QStringLiteral("/gp4.exe: file not found"));
+    QCOMPARE(dialogs().messages[0],
+             QDir::toNativeSeparators(noExecutable + QStringLiteral("/gp4.exe")) + QStringLiteral(": file not found"));
     QCOMPARE(form().catalogue().ImagePixels[1][0], Imported);
     QCOMPARE(form().catalogue().ImageCount, 6);
+}
+
+void TestStartSequence::unwritableEntryKeepsTheChoiceInSettings()
+{
+    // As for a user without administrator rights: the game's entry can't be written.
+    QVERIFY(QDir().mkpath(m_fixture->entryFile()));
+    const QString game = makeGame(QStringLiteral("game"), 5);
+    dialogs().executableAnswers << executableIn(game);
+    QVERIFY(form().Launch());
+    QCOMPARE(dialogs().messages.size(), 2);
+    QCOMPARE(dialogs().messages[0], Choose);
+    const QString &recorded = dialogs().messages[1];
+    const QString settings = QDir::toNativeSeparators(m_fixture->settingsFile());
+    QVERIFY2(recorded.contains(settings + QStringLiteral(", value \"GameFolder\"")), qPrintable(recorded));
+    QVERIFY2(recorded.contains(QDir::toNativeSeparators(m_fixture->entryFile())), qPrintable(recorded));
+    QCOMPARE(form().catalogue().ImageCount, 5);
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("GameFolder")), QDir::toNativeSeparators(game + QLatin1Char('/')));
+
+    // "Change GP4 Path" sticks the same way.
+    const QString other = makeGame(QStringLiteral("other"), 7);
+    dialogs().executableAnswers << executableIn(other);
+    form().LMDChangePathClick();
+    QCOMPARE(dialogs().messages.size(), 3);
+    QCOMPARE(form().catalogue().ImageCount, 7);
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("GameFolder")),
+             QDir::toNativeSeparators(other + QLatin1Char('/')));
 }
 
 void TestStartSequence::applyAllWritesImports()

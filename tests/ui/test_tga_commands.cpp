@@ -157,11 +157,13 @@ void TestTgaCommands::saveAllWritesEveryImage()
 {
     const QString folder = m_fixture->path(QStringLiteral("all"));
     QVERIFY(QDir().mkpath(folder));
-    dialogs().folderAnswers << folder;
+    // The folder picker answers in the system's spelling.
+    dialogs().folderAnswers << QDir::toNativeSeparators(folder);
     form().SaveAlltga();
 
-    QCOMPARE(dialogs().folderAsked, QStringList{QDir::currentPath()});
-    QCOMPARE(m_fixture->storedSetting(SettingsStore::SaveAllTGAPath), folder + QLatin1Char('/'));
+    QCOMPARE(dialogs().folderAsked, QStringList{QDir::toNativeSeparators(QDir::currentPath())});
+    const QString stored = QDir::toNativeSeparators(folder + QLatin1Char('/'));
+    QCOMPARE(m_fixture->storedSetting(SettingsStore::SaveAllTGAPath), stored);
     const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
     QStringList expected;
     for (int n = 1; n <= 11; ++n)
@@ -172,7 +174,7 @@ void TestTgaCommands::saveAllWritesEveryImage()
 
     // The next run opens where the last one saved.
     form().SaveAlltga();
-    QCOMPARE(dialogs().folderAsked.last(), folder + QLatin1Char('/'));
+    QCOMPARE(dialogs().folderAsked.last(), stored);
 }
 
 void TestTgaCommands::saveAllCancelledStoresNothing()

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include "chosen_folder_record.h"
 #include "core_path.h"
 #include "game_folder_builder.h"
 #include "game_install_entry.h"
@@ -118,7 +119,7 @@ QString WindowFixture::makeGame(const QString &name, const Catalogue &c)
 TForm1 &WindowFixture::form()
 {
     if (!m_form) {
-        m_folder = std::make_unique<GameFolder>(GameInstallEntry(entryFile()));
+        m_folder = std::make_unique<GameFolder>(GameInstallEntry(entryFile()), ChosenFolderRecord(settingsFile()));
         const QString settings = settingsFile();
         m_form = std::make_unique<TForm1>(dialogs, *m_folder,
                                           [settings] { return std::make_unique<SettingsStore>(settings); });

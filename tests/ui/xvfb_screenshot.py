@@ -7,7 +7,9 @@ and checks that the program ended normally and wrote "WindowState" and "ThumbSiz
 settings.
 
 The settings and the game's installation entry live in a temporary HOME / XDG_CONFIG_HOME,
-so the machine's own are never touched. Needs python3-pil for the screenshot and libX11."""
+so the machine's own are never touched. With --wine-run the programs are Windows ones, run
+through that wrapper in its own Wine prefix, and the settings are read from Wine's registry.
+Needs python3-pil for the screenshot and libX11."""
 
 import argparse
 import ctypes
@@ -194,14 +196,20 @@ ALPHA_FILL = (166, 202, 240)
 
 
 def find_toggle(shot, origin):
-    """The toggle's top-left corner on the screen: where the top and left lines of its edge meet,
-    one colour along the toggle's width and height, beside pixels of another colour."""
+    """The toggle's top-left corner on the screen: a rectangle of the toggle's size whose top and
+    left lines have one colour and whose bottom and right lines have another (its raised edge);
+    the page around it may have either."""
+    width, height = TOGGLE_WIDTH, TOGGLE_HEIGHT
+
+    def line(x, y, dx, dy, length, colour):
+        return all(shot.getpixel((x + i * dx, y + i * dy)) == colour for i in range(length))
+
     for x in range(origin[0] + TOGGLE_X, origin[0] + TOGGLE_X + 8):
-        for y in range(origin[1], min(origin[1] + 200, shot.height - TOGGLE_HEIGHT)):
-            corner = shot.getpixel((x, y))
-            left = all(shot.getpixel((x, y + i)) == corner != shot.getpixel((x - 1, y + i))
-                       for i in range(TOGGLE_HEIGHT - 1))
-            if left and all(shot.getpixel((x + i, y)) == corner for i in range(TOGGLE_WIDTH - 1)):
+        for y in range(origin[1], min(origin[1] + 200, shot.height - height)):
+            light = shot.getpixel((x, y))
+            dark = shot.getpixel((x + width - 1, y + height - 1))
+            if light != dark and line(x, y, 0, 1, height - 1, light) and line(x, y, 1, 0, width - 1, light) and \
+                    line(x + width - 1, y + 1, 0, 1, height - 1, dark) and line(x + 1, y + height - 1, 1, 0, width - 1, dark):
                 return x, y
     fail("the channel toggle was not found on the screenshot")
 
@@ -226,41 +234,76 @@ def check_toggle(shot, corner, alpha):
     return None
 
 
-def read_settings(config_home):
-    path = os.path.join(config_home, "Quenby's Tools", "Tessary.conf")
-    if not os.path.isfile(path):
-        fail("no settings file was written at " + path)
-    values = {}
-    with open(path, encoding="utf-8") as settings:
-        for line in settings:
-            if "=" in line and not line.startswith("["):
-                key, value = line.rstrip("\n").split("=", 1)
-                values[key.strip()] = value.strip()
-    return values
+SETTINGS_KEY = r"HKCU\Software\Quenby's Tools\Tessary"
+
+
+class Programs:
+    """Runs the programs natively, or as Windows programs through a Wine wrapper, and reads the
+    settings they leave: Qt's settings file on Linux, the registry key under Wine."""
+
+    def __init__(self, wine_run, temp):
+        self.wine_run = wine_run
+        self.env = dict(os.environ)
+        self.env.pop("WINEPREFIX", None)  # a game in the machine's Wine would be found instead
+        if not wine_run:
+            self.env["HOME"] = os.path.join(temp, "home")
+            self.env["XDG_CONFIG_HOME"] = os.path.join(temp, "config")
+            self.env["XDG_RUNTIME_DIR"] = os.path.join(temp, "runtime")
+            self.env["QT_QPA_PLATFORM"] = "xcb"
+            for folder in ("home", "config", "runtime"):
+                os.makedirs(os.path.join(temp, folder), mode=0o700)
+
+    def command(self, program, *arguments):
+        return ([self.wine_run] if self.wine_run else []) + [program, *arguments]
+
+    def folder(self, path):
+        """A folder as the programs name it: under Wine, Linux's root is drive Z:."""
+        return "Z:" + path.replace("/", "\\") if self.wine_run else path
+
+    def forget_settings(self):
+        if self.wine_run:
+            subprocess.run(self.command("reg", "delete", SETTINGS_KEY, "/f"), env=self.env, capture_output=True)
+
+    def settings(self):
+        if self.wine_run:
+            query = subprocess.run(self.command("reg", "query", SETTINGS_KEY), env=self.env, capture_output=True,
+                                   text=True, errors="replace")
+            # Lines of the form "    WindowState    REG_SZ    Normal".
+            return {parts[0]: parts[2] if len(parts) > 2 else "" for parts in
+                    (line.split(None, 2) for line in query.stdout.splitlines()) if len(parts) > 1 and
+                    parts[1].startswith("REG_")}
+        path = os.path.join(self.env["XDG_CONFIG_HOME"], "Quenby's Tools", "Tessary.conf")
+        if not os.path.isfile(path):
+            fail("no settings file was written at " + path)
+        values = {}
+        with open(path, encoding="utf-8") as settings:
+            for line in settings:
+                if "=" in line and not line.startswith("["):
+                    key, value = line.rstrip("\n").split("=", 1)
+                    values[key.strip()] = value.strip()
+        return values
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--program", required=True, help="the tessary executable")
-    parser.add_argument("--ensure-sample", required=True, help="the ensure-sample-gamefolder executable")
+    parser.add_argument("--ensure-sample",
+                        help="the ensure-sample-gamefolder executable; without it a game folder is recorded already")
+    parser.add_argument("--wine-run", help="runs Windows programs under Wine (tools/windows/wine-run.sh)")
     parser.add_argument("--screenshot", required=True, help="where to save the screenshot (PNG)")
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory(prefix="tessary-xvfb-") as temp:
-        env = dict(os.environ)
-        env["HOME"] = os.path.join(temp, "home")
-        env["XDG_CONFIG_HOME"] = os.path.join(temp, "config")
-        env["XDG_RUNTIME_DIR"] = os.path.join(temp, "runtime")
-        env["QT_QPA_PLATFORM"] = "xcb"
-        for folder in ("home", "config", "runtime"):
-            os.makedirs(os.path.join(temp, folder), mode=0o700)
-        game = os.path.join(temp, "game")
-        made = subprocess.run([args.ensure_sample, game], env=env, capture_output=True, text=True)
-        if made.returncode != 0:
-            fail("ensure-sample-gamefolder failed:\n" + made.stdout + made.stderr)
+        programs = Programs(args.wine_run, temp)
+        programs.forget_settings()
+        if args.ensure_sample:
+            made = subprocess.run(programs.command(args.ensure_sample, programs.folder(os.path.join(temp, "game"))),
+                                  env=programs.env, capture_output=True, text=True, errors="replace")
+            if made.returncode != 0:
+                fail("ensure-sample-gamefolder failed:\n" + made.stdout + made.stderr)
 
         display = Display()
-        program = subprocess.Popen([args.program], env=env)
+        program = subprocess.Popen(programs.command(args.program), env=programs.env)
         try:
             window = wait_for(lambda: program.poll() is None and display.find(TITLE), 30, "the main window")
             # Loaded: the thumbnails are on the screen and two grabs in a row show the same.
@@ -310,7 +353,7 @@ def main():
 
         if code != 0:
             fail("the program ended with exit code %d" % code)
-        values = read_settings(env["XDG_CONFIG_HOME"])
+        values = programs.settings()
         if values.get("WindowState") != "Normal":
             fail("WindowState is %r, expected 'Normal'" % values.get("WindowState"))
         if values.get("ThumbSize") != "100":
