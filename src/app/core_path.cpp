@@ -1,6 +1,7 @@
 #include "core_path.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 
 namespace CorePath {
@@ -8,7 +9,8 @@ namespace CorePath {
 std::string fromQt(const QString &fileName)
 {
 #ifdef Q_OS_WIN
-    return fileName.toUtf8().toStdString();
+    // One separator throughout, so that a message names a file in one spelling.
+    return QDir::toNativeSeparators(fileName).toUtf8().toStdString();
 #else
     return QFile::encodeName(fileName).toStdString();
 #endif

@@ -7,7 +7,7 @@
 // File names cross between Qt and the game-data core in the encoding the core's file calls
 // expect: the file system's own on POSIX, UTF-8 on Windows (the core widens it for the system).
 namespace CorePath {
-// A Qt file name as the core names it.
+// A Qt file name as the core names it (on Windows with the system's separators).
 std::string fromQt(const QString &fileName);
 // A core file name as Qt names it.
 QString toQt(const std::string &fileName);

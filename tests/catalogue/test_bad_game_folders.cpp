@@ -112,7 +112,7 @@ void BadGameFoldersTest::damagedFolder()
 
     const std::string root = m_dir.path().toStdString() + "/case" + std::to_string(++m_case);
     fs::copy(m_template, root, fs::copy_options::recursive);
-    const std::string target = root + "/MenuData/PC/GP2001/" + file.toStdString();
+    const std::string target = GamePaths::underData(root, file.toStdString());
     switch (damage) {
     case Damage::Truncate:
         fs::resize_file(target, std::uintmax_t(offset));

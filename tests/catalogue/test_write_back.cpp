@@ -47,7 +47,8 @@ std::set<std::string> touchedFiles(const std::string &root)
     std::set<std::string> touched;
     const std::string data = GamePaths::dataFolder(root);
     for (const auto &entry : fs::recursive_directory_iterator(data))
-        if (entry.is_regular_file() && fs::last_write_time(entry.path()) != LongAgo
+        // An hour's margin: Windows keeps file times more coarsely than the clock gives them.
+        if (entry.is_regular_file() && fs::last_write_time(entry.path()) > LongAgo + std::chrono::hours(1)
             && entry.path().filename() != "tessary.lock" && entry.path().string().find("tessary-originals") == std::string::npos)
             touched.insert(fs::relative(entry.path(), data).generic_string());
     return touched;
@@ -378,7 +379,7 @@ void WriteBackTest::failureBeforeMovingChangesNothing()
         applyAllChanges(c, options);
         QFAIL("the write-back reported success");
     } catch (const GameFileError &error) {
-        QVERIFY2(QString::fromStdString(error.path()).endsWith(file), error.what());
+        QVERIFY2(QString::fromStdString(error.path()).endsWith(QString::fromStdString(GamePaths::underData("", file.toStdString()))), error.what());
         QVERIFY2(QString::fromStdString(error.reason()).contains(reason), error.what());
         QVERIFY2(QString::fromUtf8(error.what()).endsWith("nothing was changed"), error.what());
     }

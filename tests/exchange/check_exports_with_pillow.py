@@ -1,8 +1,9 @@
 """Opens .tga and .png files exported by Tessary with Pillow, an independent reader, and checks that
 they hold the same size and the same pixels as the pictures they were exported from, alpha kept.
 
-Usage: check_exports_with_pillow.py WRITER
-WRITER is the helper program that writes the exports and a manifest into a folder.
+Usage: check_exports_with_pillow.py [RUNNER...] WRITER
+WRITER is the helper program that writes the exports and a manifest into a folder; RUNNER is what
+starts it when it is built for another system (Wine for a Windows build).
 """
 import subprocess
 import sys
@@ -57,12 +58,12 @@ def check(folder: Path, line: str) -> list:
 
 
 def main() -> int:
-    if len(sys.argv) != 2:
+    if len(sys.argv) < 2:
         print(__doc__, file=sys.stderr)
         return 2
     with tempfile.TemporaryDirectory() as temp:
         folder = Path(temp)
-        subprocess.run([sys.argv[1], str(folder)], check=True)
+        subprocess.run([*sys.argv[1:], str(folder)], check=True)
         lines = (folder / "exports.txt").read_text().splitlines()
         if not lines:
             print("the writer exported nothing", file=sys.stderr)

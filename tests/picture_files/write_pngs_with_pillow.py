@@ -49,6 +49,7 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     folder = Path(sys.argv[1])
+    folder.mkdir(parents=True, exist_ok=True)
     coords = [(x, y) for y in range(H) for x in range(W)]
     pictures = {}
 

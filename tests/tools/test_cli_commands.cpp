@@ -106,7 +106,7 @@ private slots:
         QJsonParseError problem;
         const QJsonObject listed = QJsonDocument::fromJson(json.out, &problem).object();
         QCOMPARE(problem.error, QJsonParseError::NoError);
-        QCOMPARE(listed["folder"].toString(), m_sample);
+        QCOMPARE(listed["folder"].toString(), QDir::toNativeSeparators(m_sample));
         const QJsonArray images = listed["images"].toArray();
         QCOMPARE(images.size(), 40);
         QCOMPARE(images[3].toObject()["width"].toInt(), 37);
@@ -228,6 +228,9 @@ private slots:
 
     void progressBarOnlyOnATerminal()
     {
+#ifdef Q_OS_WIN
+        QSKIP("the terminal is made with Python's pty on the Linux host, which a Windows program under Wine cannot start");
+#endif
         const QString out = newFolder();
         const ToolRun piped = ToolRuns::run(Cli, {"export", m_sample, out});
         QCOMPARE(piped.exitCode, 0);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include "tool_runs.h"
@@ -62,8 +63,17 @@ private slots:
             numbers << 3 + 11 * k;
             edited << QStringLiteral("%1/%2.png").arg(pictures).arg(numbers.last(), 3, 10, QLatin1Char('0'));
         }
+#ifdef Q_OS_WIN
+        // A Windows program under Wine cannot start the host's Python: Qt's writer edits instead.
+        for (const QString &file : edited.mid(2)) {
+            QImage picture(file);
+            picture.invertPixels(QImage::InvertRgb);
+            QVERIFY(picture.save(file));
+        }
+#else
         const ToolRun pillow = ToolRuns::run(QStringLiteral("/usr/bin/python3"), edited);
         QVERIFY2(pillow.exitCode == 0, pillow.err.constData());
+#endif
 
         const ToolRun imported = ToolRuns::run(Cli, {"import", game, pictures});
         QVERIFY2(imported.exitCode == 0, imported.err.constData());

@@ -27,8 +27,9 @@ private:
         if (!process.waitForFinished(60000))
             return outcome;
         outcome.exitCode = process.exitCode();
-        outcome.out = process.readAllStandardOutput();
-        outcome.err = process.readAllStandardError();
+        // Windows' console streams end their lines with CR LF.
+        outcome.out = process.readAllStandardOutput().replace("\r\n", "\n");
+        outcome.err = process.readAllStandardError().replace("\r\n", "\n");
         outcome.left = QDir(cwd.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         return outcome;
     }
@@ -46,10 +47,12 @@ private:
         row("tessary-cli", TESSARY_CLI_PATH, {"check", "--not-a-folder"});
         row("make-sample-gamefolder", SAMPLE_MAKER_PATH, {"--small", "--not-a-folder"});
         row("ensure-sample-gamefolder", ENSURE_SAMPLE_PATH, {"--not-a-folder"});
+#ifdef BENCH_CORE_PATH
         row("bench_core", BENCH_CORE_PATH, {"--not-a-folder"});
         row("bench_save_all_tga", BENCH_SAVE_ALL_PATH, {"--not-a-folder"});
         row("bench_ui_layout", BENCH_UI_LAYOUT_PATH, {"--not-a-folder"});
         row("bench_picture_exchange", BENCH_PICTURE_EXCHANGE_PATH, {"--not-a-folder"});
+#endif
     }
 
 private slots:

@@ -1,6 +1,5 @@
 #include "tool_runs.h"
 
-
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -20,8 +19,9 @@ ToolRun run(const QString &program, const QStringList &args)
         return result;
     }
     result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
+    // Windows' console streams end their lines with CR LF; the tests read lines.
+    result.out = process.readAllStandardOutput().replace("\r\n", "\n");
+    result.err = process.readAllStandardError().replace("\r\n", "\n");
     return result;
 }
 

@@ -17,22 +17,24 @@ foreach(test_name test_sample_maker test_cli test_cli_commands test_cli_round_tr
 endforeach()
 target_link_libraries(test_sample_maker PRIVATE tessary_sample)
 target_link_libraries(test_cli_commands PRIVATE tessary_pictures)
+target_link_libraries(test_cli_round_trip PRIVATE Qt6::Gui)
 # The large sample's round trip takes a minute or two.
 set_tests_properties(test_cli_round_trip PROPERTIES TIMEOUT 900)
 target_compile_definitions(test_cli_commands PRIVATE STDERR_ON_TERMINAL="${PROJECT_SOURCE_DIR}/tests/tools/stderr_on_terminal.py")
 
-# --help and --version of every program of the project (the benchmarks are built on POSIX only).
-if(UNIX)
+# --help and --version of every program of the project; the benchmarks are built on POSIX only.
 add_executable(test_program_options ${PROJECT_SOURCE_DIR}/tests/tools/test_program_options.cpp)
 target_link_libraries(test_program_options PRIVATE Qt6::Test)
-set(tessary_programs tessary tessary-cli make-sample-gamefolder ensure-sample-gamefolder bench_core bench_save_all_tga
-    bench_ui_layout bench_picture_exchange)
+set(tessary_programs tessary tessary-cli make-sample-gamefolder ensure-sample-gamefolder)
 target_compile_definitions(test_program_options PRIVATE
     TESSARY_PATH="$<TARGET_FILE:tessary>" TESSARY_CLI_PATH="$<TARGET_FILE:tessary-cli>"
-    SAMPLE_MAKER_PATH="$<TARGET_FILE:make-sample-gamefolder>" ENSURE_SAMPLE_PATH="$<TARGET_FILE:ensure-sample-gamefolder>"
-    BENCH_CORE_PATH="$<TARGET_FILE:bench_core>" BENCH_SAVE_ALL_PATH="$<TARGET_FILE:bench_save_all_tga>"
-    BENCH_UI_LAYOUT_PATH="$<TARGET_FILE:bench_ui_layout>" BENCH_PICTURE_EXCHANGE_PATH="$<TARGET_FILE:bench_picture_exchange>")
+    SAMPLE_MAKER_PATH="$<TARGET_FILE:make-sample-gamefolder>" ENSURE_SAMPLE_PATH="$<TARGET_FILE:ensure-sample-gamefolder>")
+if(TARGET bench_core)
+    list(APPEND tessary_programs bench_core bench_save_all_tga bench_ui_layout bench_picture_exchange)
+    target_compile_definitions(test_program_options PRIVATE
+        BENCH_CORE_PATH="$<TARGET_FILE:bench_core>" BENCH_SAVE_ALL_PATH="$<TARGET_FILE:bench_save_all_tga>"
+        BENCH_UI_LAYOUT_PATH="$<TARGET_FILE:bench_ui_layout>" BENCH_PICTURE_EXCHANGE_PATH="$<TARGET_FILE:bench_picture_exchange>")
+endif()
 add_dependencies(test_program_options ${tessary_programs})
 add_test(NAME test_program_options COMMAND test_program_options)
 set_tests_properties(test_program_options PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-endif()

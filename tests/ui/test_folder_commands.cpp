@@ -116,7 +116,7 @@ void TestFolderCommands::contextMenuLoadsAFolder()
     QCOMPARE(m_fixture->storedSetting(SettingsStore::LoadAllTGAPath), mod);
     QCOMPARE(dialogs().messages.size(), 1);
     const QStringList summary = dialogs().messages.first().split(QLatin1Char('\n'));
-    QCOMPARE(summary.value(0), QStringLiteral("Imported 2 pictures from %1.").arg(mod));
+    QCOMPARE(summary.value(0), QStringLiteral("Imported 2 pictures from %1.").arg(QDir::toNativeSeparators(mod)));
     QCOMPARE(summary.value(1), QStringLiteral("1 file was the same as the picture already there: 003.png"));
     QCOMPARE(summary.value(2), QStringLiteral("1 file was refused:"));
     QVERIFY(summary.value(3).startsWith(QStringLiteral("004.tga: ")));
