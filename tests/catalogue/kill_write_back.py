@@ -99,7 +99,7 @@ def main():
     parser.add_argument("--maker", required=True)
     parser.add_argument("--work", required=True)
     parser.add_argument("--kills", type=int, default=30)
-    parser.add_argument("--concurrent", type=int, default=10)
+    parser.add_argument("--concurrent", type=int, default=30)
     parser.add_argument("--seed", type=int, default=int(time.time()))
     args = parser.parse_args()
     random.seed(args.seed)
