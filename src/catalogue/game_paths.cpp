@@ -25,6 +25,13 @@ std::string join(const std::string &gp4Path, const std::string &backslashSuffix)
     return gp4Path + suffix;
 }
 
+std::string inFolder(const std::string &folder, const std::string &name)
+{
+    if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
+        return folder + name;
+    return folder + Separator + name;
+}
+
 std::string dataFolder(const std::string &gp4Path)
 {
     return join(gp4Path, GameData);

@@ -11,6 +11,9 @@ std::string font(const std::string &gp4Path, int i);
 // The game folder joined to a suffix written with backslashes ("\gp4.exe").
 std::string join(const std::string &gp4Path, const std::string &backslashSuffix);
 
+// A file in a folder, with one separator between them whether or not the folder ends in one.
+std::string inFolder(const std::string &folder, const std::string &name);
+
 // The folder MenuData/PC/GP2001 that holds the index and the image and font folders.
 std::string dataFolder(const std::string &gp4Path);
 // A file below the data folder, named relative to it with '/' ("images/12.gpi").

@@ -6,23 +6,11 @@
 
 #include "file_ops.h"
 #include "game_file_error.h"
+#include "game_paths.h"
 #include "picture_names.h"
 #include "write_back.h"
 
 namespace {
-
-#ifdef _WIN32
-constexpr char Separator = '\\';
-#else
-constexpr char Separator = '/';
-#endif
-
-std::string joined(const std::string &folder, const std::string &name)
-{
-    if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
-        return folder + name;
-    return folder + Separator + name;
-}
 
 // A file's picture: decoded, or refused with the reason.
 using Decoded = std::variant<DecodedImage, FontSheet, std::string>;
@@ -63,8 +51,8 @@ std::vector<std::string> picturesFolderFiles(const std::string &folder)
     std::sort(names.begin(), names.end());
     std::vector<std::string> files;
     for (const std::string &name : names)
-        if (!name.starts_with(".") && FileOps::isFile(joined(folder, name)))
-            files.push_back(joined(folder, name));
+        if (!name.starts_with(".") && FileOps::isFile(GamePaths::inFolder(folder, name)))
+            files.push_back(GamePaths::inFolder(folder, name));
     return files;
 }
 

@@ -100,9 +100,10 @@ def main():
     parser.add_argument("--work", required=True)
     parser.add_argument("--kills", type=int, default=30)
     parser.add_argument("--concurrent", type=int, default=30)
-    parser.add_argument("--seed", type=int, default=int(time.time()))
+    parser.add_argument("--random-start", type=int, default=int(time.time()),
+                        help="starting value of the random kill moments, to repeat a run")
     args = parser.parse_args()
-    random.seed(args.seed)
+    moments = random.Random(args.random_start)
     args.folder = os.path.join(args.work, "game")
     if not os.path.isfile(os.path.join(args.folder, "gp4.exe")):
         subprocess.run([args.maker, "--large", args.folder], check=True, stdout=subprocess.DEVNULL)
@@ -117,7 +118,7 @@ def main():
     subprocess.run([args.flip, args.folder], check=True, stdout=subprocess.DEVNULL)
     if digests(args.folder) != states["old"]:
         sys.exit("flipping twice did not give the folder back")
-    print("seed %d; %d game files; a whole write-back takes %.2f s" % (args.seed, len(states["old"]), duration))
+    print("random start %d; %d game files; a whole write-back takes %.2f s" % (args.random_start, len(states["old"]), duration))
 
     journal = os.path.join(game_files(args.folder)[0], "tessary-write-back.journal")
     current, outcomes = "old", {}
@@ -126,19 +127,19 @@ def main():
         # which takes a few milliseconds of the whole.
         flip = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if k % 3 == 0:
-            kill_at(flip, random.uniform(0, 1.05 * duration))
+            kill_at(flip, moments.uniform(0, 1.05 * duration))
         else:
-            kill_while_moving(flip, journal, random.uniform(0, 0.02))
+            kill_while_moving(flip, journal, moments.uniform(0, 0.02))
         current = settle_and_judge(args, states, current, outcomes)
     print("single write-back killed %d times: %s" % (args.kills, outcomes))
 
     outcomes, refused = {}, 0
     for k in range(args.concurrent):
         first = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        time.sleep(random.uniform(0, 0.3 * duration))
+        time.sleep(moments.uniform(0, 0.3 * duration))
         second = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         victim, survivor = (first, second) if k % 2 == 0 else (second, first)
-        kill_at(victim, random.uniform(0, duration))
+        kill_at(victim, moments.uniform(0, duration))
         _, err = survivor.communicate(timeout=600)
         if survivor.returncode != 0:
             if "another program" not in err:
