@@ -37,7 +37,8 @@ void Catalogue::Readsizes()
 void Catalogue::ImportGPI(int n)
 {
     const std::string path = GamePaths::image(GP4Path, n);
-    FileOps::clearAttributes(path);
+    if (m_loadPurpose == LoadPurpose::Editing)
+        FileOps::clearAttributes(path);
     FileOps::InputFile file(path);
     const std::uint64_t length = file.length();
     if (length > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
@@ -57,7 +58,8 @@ void Catalogue::ImportGPI(int n)
 void Catalogue::ImportGPF(int i)
 {
     const std::string path = GamePaths::font(GP4Path, i);
-    FileOps::clearAttributes(path);
+    if (m_loadPurpose == LoadPurpose::Editing)
+        FileOps::clearAttributes(path);
     FileOps::InputFile file(path);
     // Read the header first so that the table's size is checked against the file before it is read.
     std::vector<std::uint8_t> bytes(FontFile::TableAt);
@@ -211,12 +213,13 @@ void Catalogue::markFontWritten(int i, const FileOps::FileStamp &stamp)
     m_fontChanged[std::size_t(i)] = false;
 }
 
-Catalogue loadGameFolder(const std::string &gp4Path, const LoadProgress &report)
+Catalogue loadGameFolder(const std::string &gp4Path, const LoadProgress &report, LoadPurpose purpose)
 {
     const FolderRecovery::Opened opened = FolderRecovery::openForReading(gp4Path);
     if (!opened.settled.empty() && report.notice)
         report.notice(opened.settled);
     Catalogue fresh;
+    fresh.setLoadPurpose(purpose);
     fresh.GP4Path = gp4Path;
     fresh.Readsizes();
     fresh.ImportAll(report);

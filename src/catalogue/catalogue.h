@@ -55,6 +55,11 @@ struct LoadProgress {
     std::function<void(const std::string &text)> notice; // one sentence for the user about the folder
 };
 
+// Why a game folder is loaded. Loading for editing clears the read-only attributes of the image
+// and font files, as the game-file rules ask, so that a later write-back can replace them;
+// loading only to read (listing, checking, exporting) leaves every file as it is.
+enum class LoadPurpose { Editing, Reading };
+
 // Everything the program knows of one game folder: the image index, every image's
 // pixels and the six font sheets. Slot 0 of the image arrays exists and is never used.
 class Catalogue {
@@ -69,6 +74,8 @@ public:
     std::array<TGPFDetails, FontCount> FontDetails{};
     std::vector<FontSheet> FontBitmaps;
 
+    // Loading for reading only leaves the files' attributes alone (see LoadPurpose).
+    void setLoadPurpose(LoadPurpose purpose) { m_loadPurpose = purpose; }
     // Reads the index of GP4Path and sizes the image arrays.
     void Readsizes();
     // Loads every image, then the six fonts, reporting progress; needs Readsizes first.
@@ -120,6 +127,7 @@ public:
     std::pair<std::int32_t, std::int32_t> sizeOnDisk(int n) const;
 
 private:
+    LoadPurpose m_loadPurpose = LoadPurpose::Editing;
     std::vector<char> m_imageChanged;
     std::array<bool, FontCount> m_fontChanged{};
     // Width and height of each entry as the game folder's index holds them.
@@ -129,4 +137,4 @@ private:
 
 // Reads the index, every image and every font of a game folder into a fresh catalogue.
 // Throws GameFileError; nothing is returned half-loaded.
-Catalogue loadGameFolder(const std::string &gp4Path, const LoadProgress &report = {});
+Catalogue loadGameFolder(const std::string &gp4Path, const LoadProgress &report = {}, LoadPurpose purpose = LoadPurpose::Editing);

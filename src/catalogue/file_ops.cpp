@@ -52,7 +52,7 @@ void check(const std::string &reportAs, int errorNumber)
 
 FileStamp stampFrom(const PF::Info &info)
 {
-    return FileStamp{true, info.size, info.modified};
+    return FileStamp{true, info.size, info.modified, info.changed, info.device, info.fileId};
 }
 
 } // namespace
@@ -83,10 +83,10 @@ std::string describeError(int errorNumber)
     return PF::describe(errorNumber);
 }
 
-InputFile::InputFile(std::string path) : m_path(std::move(path))
+InputFile::InputFile(std::string path, Links links) : m_path(std::move(path))
 {
     countOperation(m_path);
-    check(m_path, PF::open(m_path, PF::Open::Read, m_handle));
+    check(m_path, PF::open(m_path, links == Links::Follow ? PF::Open::Read : PF::Open::ReadNoFollow, m_handle));
     PF::Info info;
     const int error = PF::infoOf(m_handle, info);
     if (error != 0 || !info.regular) {
@@ -219,9 +219,9 @@ void flushFolder(const std::string &folder)
     check(folder, PF::flushFolder(folder));
 }
 
-std::vector<std::uint8_t> readWhole(const std::string &path)
+std::vector<std::uint8_t> readWhole(const std::string &path, InputFile::Links links)
 {
-    InputFile file(path);
+    InputFile file(path, links);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.length()));
     file.read(bytes.data(), bytes.size());
     file.close();
@@ -231,7 +231,7 @@ std::vector<std::uint8_t> readWhole(const std::string &path)
 FileStamp stampOf(const std::string &path)
 {
     PF::Info info;
-    if (PF::infoOf(path, info) != 0)
+    if (PF::identityOf(path, info) != 0)
         return FileStamp{};
     return stampFrom(info);
 }
@@ -244,6 +244,18 @@ void clearAttributes(const std::string &path)
         return; // a failed attribute change is ignored, injected or not
     }
     PF::clearAttributes(path);
+}
+
+bool isPlainFile(const std::string &path)
+{
+    PF::Info info;
+    return PF::linkInfoOf(path, info) == 0 && info.regular && !info.link;
+}
+
+bool isLink(const std::string &path)
+{
+    PF::Info info;
+    return PF::linkInfoOf(path, info) == 0 && info.link;
 }
 
 bool isReadOnly(const std::string &path)
@@ -274,6 +286,12 @@ void renameReplacing(const std::string &from, const std::string &to, const std::
 {
     countOperation(reportAs);
     check(reportAs, PF::rename(from, to));
+}
+
+void moveNoReplace(const std::string &from, const std::string &to, const std::string &reportAs)
+{
+    countOperation(reportAs);
+    check(reportAs, PF::moveNoReplace(from, to));
 }
 
 void removeFile(const std::string &path, const std::string &reportAs)

@@ -29,11 +29,16 @@ void injectFault(long failAt, FaultKind kind);
 long operationCount();
 void resetCount();
 
-// What a file looked like at one moment: enough to tell that another program changed it.
+// What a file looked like at one moment: enough to tell that another program changed it, even
+// when it kept the size and set the modification time back (the change time and the file's
+// identity move all the same, where the system keeps them).
 struct FileStamp {
     bool exists = false;
     std::uint64_t size = 0;
     std::int64_t modified = 0;
+    std::int64_t changed = 0;
+    std::uint64_t device = 0;
+    std::uint64_t fileId = 0;
     bool operator==(const FileStamp &) const = default;
 };
 
@@ -41,7 +46,11 @@ struct FileStamp {
 // pipe, a device) is refused at once, without waiting on it.
 class InputFile {
 public:
-    explicit InputFile(std::string path);
+    enum class Links {
+        Follow, // a symbolic link is read through
+        Refuse, // a symbolic link is refused ("is a symbolic link")
+    };
+    explicit InputFile(std::string path, Links links = Links::Follow);
     ~InputFile();
     InputFile(const InputFile &) = delete;
     InputFile &operator=(const InputFile &) = delete;
@@ -106,13 +115,18 @@ void flushToDisk(const std::string &path, const std::string &reportAs);
 void flushFolder(const std::string &folder);
 
 // Reads a whole file into memory.
-std::vector<std::uint8_t> readWhole(const std::string &path);
+std::vector<std::uint8_t> readWhole(const std::string &path, InputFile::Links links = InputFile::Links::Follow);
 
-// The file's size and modification time now; exists is false when there is no such file.
+// The file's stamp now; exists is false when there is no such file.
 FileStamp stampOf(const std::string &path);
 // Clears the read-only, hidden and system attributes (on POSIX: gives the owner write
-// permission). Failure is ignored, as the game-file rules ask.
+// permission). A symbolic link is left alone, and so is what it points to. Failure is ignored,
+// as the game-file rules ask.
 void clearAttributes(const std::string &path);
+// True for an existing regular file that is not a symbolic link.
+bool isPlainFile(const std::string &path);
+// True when path itself is a symbolic link (or, on Windows, another reparse point).
+bool isLink(const std::string &path);
 // True when the file exists and is marked read-only (no write bit for its owner on POSIX).
 bool isReadOnly(const std::string &path);
 // True for an existing regular file (not a folder).
@@ -123,6 +137,8 @@ bool isFolder(const std::string &path);
 bool exists(const std::string &path);
 // Moves from over to, replacing to; reportAs names the file in an error.
 void renameReplacing(const std::string &from, const std::string &to, const std::string &reportAs);
+// Moves from to to, which must not exist yet; reportAs names the file in an error.
+void moveNoReplace(const std::string &from, const std::string &to, const std::string &reportAs);
 // Removes a file; reportAs names it in an error.
 void removeFile(const std::string &path, const std::string &reportAs);
 // Removes a file, ignoring failure (used to tidy temporary files).

@@ -6,33 +6,66 @@
 #include "game_file_error.h"
 #include "game_paths.h"
 #include "staged_commit.h"
+#include "write_back.h"
 #include "write_journal.h"
 
 namespace FolderRecovery {
 
 namespace {
 
-constexpr std::uint64_t MaxJournalBytes = 16u << 20;
+struct Tidied {
+    int removed = 0;
+    int kept = 0;
+    std::vector<std::string> leftAside;
+};
 
 // Removes the unfinished files of write-backs that never reached their journal, and keeps or
-// removes the originals of one that finished all but its tidying. Returns how many it found.
-int tidyScratchFiles(const std::string &gp4Path)
+// removes the originals of one that finished all but its tidying. Only Tessary's exact names
+// beside a game file count, and an image or font folder that is a link to somewhere else is
+// left alone: nothing outside the data folder goes on the strength of a name.
+Tidied tidyScratchFiles(const std::string &gp4Path)
 {
-    int found = 0;
-    for (const char *folder : {"", "images", "fonts"}) {
-        const std::string prefix = *folder ? std::string(folder) + "/" : std::string();
-        for (const std::string &name : FileOps::namesIn(*folder ? GamePaths::underData(gp4Path, folder) : GamePaths::dataFolder(gp4Path))) {
-            const WriteJournal::Scratch kind = WriteJournal::scratchKind(name);
-            if (kind == WriteJournal::Scratch::None)
+    Tidied tidied;
+    for (const std::string folder : {"", "images", "fonts", "tessary-originals", "tessary-originals/images", "tessary-originals/fonts"}) {
+        if (!folder.empty() && (FileOps::isLink(GamePaths::underData(gp4Path, folder))
+                                || (folder.find('/') != std::string::npos && FileOps::isLink(GamePaths::originals(gp4Path)))))
+            continue;
+        const std::string prefix = folder.empty() ? std::string() : folder + "/";
+        for (const std::string &name : FileOps::namesIn(folder.empty() ? GamePaths::dataFolder(gp4Path) : GamePaths::underData(gp4Path, folder))) {
+            const std::string relative = prefix + name;
+            // Tessary writes only plain files; a link or a folder by such a name is someone else's.
+            const WriteJournal::Scratch kind = WriteJournal::scratchKind(relative);
+            if (kind == WriteJournal::Scratch::None || !FileOps::isPlainFile(GamePaths::underData(gp4Path, relative)))
                 continue;
-            ++found;
-            if (kind == WriteJournal::Scratch::Staged)
-                FileOps::removeQuietly(GamePaths::underData(gp4Path, prefix + name));
-            else
-                StagedCommit::disposeOriginal(gp4Path, prefix + name, prefix + WriteJournal::scratchTarget(name));
+            switch (kind) {
+            case WriteJournal::Scratch::None: break;
+            case WriteJournal::Scratch::Staged:
+                FileOps::removeQuietly(GamePaths::underData(gp4Path, relative));
+                ++tidied.removed;
+                break;
+            case WriteJournal::Scratch::Aside:
+                const std::string why = StagedCommit::keepOriginal(gp4Path, relative, WriteJournal::scratchTarget(relative));
+                if (why.empty())
+                    ++tidied.kept;
+                else
+                    tidied.leftAside.push_back(why);
+                break;
+            }
         }
     }
-    return found;
+    return tidied;
+}
+
+std::string sentenceFor(const std::string &gp4Path, const StagedCommit::Settled &settled)
+{
+    const std::string head = "A write-back to " + gp4Path + " was cut short; ";
+    if (settled.finished)
+        return head + "Tessary has finished it, so all " + std::to_string(settled.files) + " files it was replacing now hold the changes.";
+    if (settled.keptNew.empty())
+        return head + "Tessary has put the earlier files back, so the folder is as it was before it.";
+    return head + "Tessary has put the earlier files back, but " + std::to_string(settled.keptNew.size())
+           + (settled.keptNew.size() == 1 ? " file that did not exist before it keeps" : " files that did not exist before it keep")
+           + " the new content: " + shortList(settled.keptNew) + ".";
 }
 
 } // namespace
@@ -41,30 +74,30 @@ std::string settle(const std::string &gp4Path)
 {
     const std::string journal = GamePaths::journal(gp4Path);
     std::string sentence;
+    std::vector<std::string> leftAside;
     if (FileOps::exists(journal)) {
-        // A journal lists a few hundred names; anything far larger is not one.
-        if (FileOps::stampOf(journal).size > MaxJournalBytes)
-            WriteJournal::parse(journal, "");
-        const std::vector<std::uint8_t> bytes = FileOps::readWhole(journal);
-        const std::vector<JournalEntry> entries = WriteJournal::parse(journal, std::string(bytes.begin(), bytes.end()));
+        const std::vector<JournalEntry> entries = WriteJournal::read(journal);
         try {
-            if (StagedCommit::canFinish(gp4Path, entries)) {
-                StagedCommit::finish(gp4Path, entries);
-                sentence = "A write-back to " + gp4Path + " was cut short; Tessary has finished it, so all "
-                           + std::to_string(entries.size()) + " files it was replacing now hold the changes.";
-            } else {
-                StagedCommit::undo(gp4Path, entries);
-                sentence = "A write-back to " + gp4Path
-                           + " was cut short; Tessary has put the earlier files back, so the folder is as it was before it.";
-            }
+            const StagedCommit::Settled settled = StagedCommit::settle(gp4Path, entries);
+            sentence = sentenceFor(gp4Path, settled);
+            leftAside = settled.kept.leftAside;
+        } catch (const DamagedRecord &) {
+            throw;
         } catch (const GameFileError &error) {
             throw GameFileError(error.path(), error.reason() + "; a write-back to this game folder was cut short, and Tessary can't finish or undo it");
         }
     }
-    const int tidied = tidyScratchFiles(gp4Path);
-    if (sentence.empty() && tidied > 0)
-        sentence = "Tessary removed " + std::to_string(tidied) + " unfinished file" + (tidied == 1 ? "" : "s")
+    const Tidied tidied = tidyScratchFiles(gp4Path);
+    if (sentence.empty() && tidied.removed + tidied.kept > 0) {
+        const auto count = [](int n, const char *what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); };
+        sentence = "Tessary " + (tidied.removed > 0 ? "removed " + count(tidied.removed, "unfinished file") : std::string())
+                   + (tidied.removed > 0 && tidied.kept > 0 ? " and " : "")
+                   + (tidied.kept > 0 ? "kept " + count(tidied.kept, "original") + " in tessary-originals" : std::string())
                    + " that an earlier write-back to " + gp4Path + " left behind; the game files were not touched.";
+    }
+    leftAside.insert(leftAside.end(), tidied.leftAside.begin(), tidied.leftAside.end());
+    for (const std::string &why : leftAside)
+        sentence += (sentence.empty() ? "" : " ") + why;
     return sentence;
 }
 

@@ -41,9 +41,23 @@ void requireFont(const Catalogue &c, int i)
         throw GameFileError(c.GP4Path, "there is no font number " + std::to_string(i));
 }
 
+// True when anything has the name of relative's kept original, or of a folder on the way to it.
 bool kept(const std::string &gp4Path, const std::string &relative)
 {
-    return FileOps::isFile(GamePaths::original(gp4Path, relative));
+    const std::string folder = GamePaths::folderOf(relative);
+    return FileOps::exists(GamePaths::original(gp4Path, relative)) || FileOps::isLink(GamePaths::originals(gp4Path))
+        || (!folder.empty() && FileOps::isLink(GamePaths::original(gp4Path, folder)));
+}
+
+// The kept original of relative, read whole. Kept originals lie in Tessary's own folder of a game
+// folder that may have been crafted: a link there, on the file or on a folder, is refused.
+std::vector<std::uint8_t> readKept(const std::string &gp4Path, const std::string &relative)
+{
+    const std::string folder = GamePaths::folderOf(relative);
+    for (const std::string &on : {GamePaths::originals(gp4Path), folder.empty() ? std::string() : GamePaths::original(gp4Path, folder)})
+        if (!on.empty() && FileOps::isLink(on))
+            throw GameFileError(on, FailureText::IsLink);
+    return FileOps::readWhole(GamePaths::original(gp4Path, relative), FileOps::InputFile::Links::Refuse);
 }
 
 // Image n's width and height in the game's original index: the kept one when the index was
@@ -51,9 +65,9 @@ bool kept(const std::string &gp4Path, const std::string &relative)
 Size originalSize(const Catalogue &c, int n)
 {
     const std::string index = GamePaths::original(c.GP4Path, GamePaths::relativeIndex());
-    if (!FileOps::isFile(index))
+    if (!kept(c.GP4Path, GamePaths::relativeIndex()))
         return c.sizeOnDisk(n);
-    const std::vector<std::uint8_t> bytes = FileOps::readWhole(index);
+    const std::vector<std::uint8_t> bytes = readKept(c.GP4Path, GamePaths::relativeIndex());
     Catalogue original;
     IndexFile::parse(index, bytes.data(), bytes.size(), original);
     if (n >= original.ImageCount || std::size_t(n) >= original.ImageDetails.size())
@@ -61,15 +75,32 @@ Size originalSize(const Catalogue &c, int n)
     return {original.ImageDetails[std::size_t(n)].Width, original.ImageDetails[std::size_t(n)].Height};
 }
 
-OriginalImage readImageFile(const std::string &path, Size size)
+OriginalImage imageFrom(const std::string &path, const std::vector<std::uint8_t> &bytes, Size size)
 {
-    const std::vector<std::uint8_t> bytes = FileOps::readWhole(path);
     if (bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
         throw GameFileError(path, "the image file holds " + std::to_string(bytes.size()) + " bytes, more than an image can hold");
     OriginalImage image{size, std::int32_t(bytes.size()), PixelBuffer(pixelElementsFor(bytes.size()), 0)};
     if (!bytes.empty())
         std::memcpy(image.pixels.data(), bytes.data(), bytes.size());
     return image;
+}
+
+// Image n as the game shipped it: its kept original, or the game folder's file when none is kept.
+OriginalImage readOriginalImage(const Catalogue &c, int n)
+{
+    const Size size = originalSize(c, n);
+    const std::string relative = GamePaths::relativeImage(n);
+    if (!kept(c.GP4Path, relative))
+        return imageFrom(GamePaths::image(c.GP4Path, n), FileOps::readWhole(GamePaths::image(c.GP4Path, n)), size);
+    // A kept original was written by the game's installer with exactly the size its entry gives.
+    const std::string path = GamePaths::original(c.GP4Path, relative);
+    const std::vector<std::uint8_t> bytes = readKept(c.GP4Path, relative);
+    const std::uint64_t expected = std::uint64_t(std::max(size.first, 0)) * std::uint64_t(std::max(size.second, 0)) * 4;
+    if (bytes.size() != expected)
+        throw GameFileError(path, "the kept original holds " + std::to_string(bytes.size()) + " bytes, but the game's index gives image "
+                                      + std::to_string(n) + " " + std::to_string(size.first) + " \u00d7 " + std::to_string(size.second)
+                                      + " pixels (" + std::to_string(expected) + " bytes); Tessary does not restore it");
+    return imageFrom(path, bytes, size);
 }
 
 bool holds(const Catalogue &c, int n, const OriginalImage &image)
@@ -86,9 +117,8 @@ bool sameBytes(const std::vector<std::uint8_t> &bytes, const OriginalImage &imag
         && (bytes.empty() || std::memcmp(bytes.data(), image.pixels.data(), bytes.size()) == 0);
 }
 
-FontSheet readSheet(const std::string &path)
+FontSheet sheetFrom(const std::string &path, const std::vector<std::uint8_t> &bytes)
 {
-    const std::vector<std::uint8_t> bytes = FileOps::readWhole(path);
     TGPFDetails details;
     FontSheet sheet;
     FontFile::parse(path, bytes.data(), bytes.size(), details, sheet);
@@ -111,9 +141,7 @@ bool imageDiffers(const Catalogue &c, int n)
     const Size size = originalSize(c, n);
     if (!holdsImage(c.GP4Path, n) && !c.imageChanged(n))
         return Size{c.ImageDetails[std::size_t(n)].Width, c.ImageDetails[std::size_t(n)].Height} != size;
-    const std::string file = holdsImage(c.GP4Path, n) ? GamePaths::original(c.GP4Path, GamePaths::relativeImage(n))
-                                                      : GamePaths::image(c.GP4Path, n);
-    return !holds(c, n, readImageFile(file, size));
+    return !holds(c, n, readOriginalImage(c, n));
 }
 
 bool fontDiffers(const Catalogue &c, int i)
@@ -122,9 +150,11 @@ bool fontDiffers(const Catalogue &c, int i)
     const FolderLock lock(c.GP4Path, FolderLock::Mode::Read);
     if (!holdsFont(c.GP4Path, i) && !c.fontChanged(i))
         return false;
-    const std::string file = holdsFont(c.GP4Path, i) ? GamePaths::original(c.GP4Path, GamePaths::relativeFont(i))
-                                                     : GamePaths::font(c.GP4Path, i);
-    return readSheet(file) != c.FontBitmaps[std::size_t(i)];
+    const std::string relative = GamePaths::relativeFont(i);
+    const FontSheet original = holdsFont(c.GP4Path, i)
+        ? sheetFrom(GamePaths::original(c.GP4Path, relative), readKept(c.GP4Path, relative))
+        : sheetFrom(GamePaths::font(c.GP4Path, i), FileOps::readWhole(GamePaths::font(c.GP4Path, i)));
+    return original != c.FontBitmaps[std::size_t(i)];
 }
 
 bool revertImage(Catalogue &c, int n)
@@ -154,8 +184,7 @@ bool restoreImage(Catalogue &c, int n)
         const FolderLock lock(c.GP4Path, FolderLock::Mode::Read);
         const bool keptImage = holdsImage(c.GP4Path, n);
         const std::string gameFile = GamePaths::image(c.GP4Path, n);
-        original = readImageFile(keptImage ? GamePaths::original(c.GP4Path, GamePaths::relativeImage(n)) : gameFile,
-                                 originalSize(c, n));
+        original = readOriginalImage(c, n);
         gameFileIsOriginal = original.size == c.sizeOnDisk(n) && (!keptImage || sameBytes(FileOps::readWhole(gameFile), original));
     }
     // Where the game folder holds the original, restoring is reverting: the change mark goes too.
@@ -167,12 +196,17 @@ bool restoreImage(Catalogue &c, int n)
 bool restoreFont(Catalogue &c, int i)
 {
     requireFont(c, i);
-    const std::string keptFile = GamePaths::original(c.GP4Path, GamePaths::relativeFont(i));
+    const std::string relative = GamePaths::relativeFont(i);
     std::optional<FontSheet> sheet;
     {
         const FolderLock lock(c.GP4Path, FolderLock::Mode::Read);
-        if (holdsFont(c.GP4Path, i) && FileOps::readWhole(keptFile) != FileOps::readWhole(GamePaths::font(c.GP4Path, i)))
-            sheet = readSheet(keptFile);
+        if (holdsFont(c.GP4Path, i)) {
+            // Checked as a font file even when it matches the game folder's: a damaged one is named.
+            const std::vector<std::uint8_t> keptBytes = readKept(c.GP4Path, relative);
+            const FontSheet keptSheet = sheetFrom(GamePaths::original(c.GP4Path, relative), keptBytes);
+            if (keptBytes != FileOps::readWhole(GamePaths::font(c.GP4Path, i)))
+                sheet = keptSheet;
+        }
     }
     if (!sheet)
         return revertFont(c, i);

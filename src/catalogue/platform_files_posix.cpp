@@ -28,6 +28,9 @@ void fill(const struct stat &st, Info &info)
     info.readOnly = (st.st_mode & S_IWUSR) == 0;
     info.size = static_cast<std::uint64_t>(st.st_size);
     info.modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    info.changed = std::int64_t(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    info.device = static_cast<std::uint64_t>(st.st_dev);
+    info.fileId = static_cast<std::uint64_t>(st.st_ino);
     info.mode = st.st_mode & 07777;
     info.owner = st.st_uid;
     info.group = st.st_gid;
@@ -42,6 +45,7 @@ int open(const std::string &path, Open how, Handle &handle)
     int flags = O_CLOEXEC;
     switch (how) {
     case Open::Read: flags |= O_RDONLY | O_NONBLOCK; break;
+    case Open::ReadNoFollow: flags |= O_RDONLY | O_NONBLOCK | O_NOFOLLOW; break;
     case Open::CreateTruncate: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
     case Open::CreateNew: flags |= O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW; break;
     case Open::FlushOnly: flags |= O_RDONLY | O_NONBLOCK; break;
@@ -53,16 +57,18 @@ int open(const std::string &path, Open how, Handle &handle)
     while (result < 0 && errno == EINTR);
     if (result < 0) {
         // A lock file in a folder the process may only read is still good for a shared lock.
-        if (how == Open::LockFile && (errno == EACCES || errno == EROFS)) {
+        // When that fails too, the first refusal is the one that explains it.
+        const int refusal = lastError();
+        if (how == Open::LockFile && (refusal == EACCES || refusal == EROFS)) {
             result = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
             if (result >= 0) {
                 handle = result;
                 return 0;
             }
         }
-        return lastError();
+        return refusal;
     }
-    if (how == Open::Read || how == Open::FlushOnly) {
+    if (how == Open::Read || how == Open::ReadNoFollow || how == Open::FlushOnly) {
         // Opened without blocking so that a pipe can't hold the program; a regular file reads
         // the same either way, but the flag is taken off again to keep reads plain.
         const int old = ::fcntl(result, F_GETFL);
@@ -139,6 +145,11 @@ int infoOf(const std::string &path, Info &info)
     return 0;
 }
 
+int identityOf(const std::string &path, Info &info)
+{
+    return infoOf(path, info);
+}
+
 int linkInfoOf(const std::string &path, Info &info)
 {
     struct stat st {};
@@ -160,6 +171,21 @@ int copyPermissions(Handle handle, const Info &model)
 int rename(const std::string &from, const std::string &to)
 {
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError();
+}
+
+int moveNoReplace(const std::string &from, const std::string &to)
+{
+#ifdef __linux__
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return lastError();
+#endif
+    // A file system without that move: a second name, which can't replace anything, then the first goes.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return lastError();
+    ::unlink(from.c_str());
+    return 0;
 }
 
 int remove(const std::string &path)
@@ -184,12 +210,29 @@ int flushFolder(const std::string &folder)
 
 int clearAttributes(const std::string &path)
 {
+    // lstat and a mode change that refuses links: a link's target may lie anywhere.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
+    if (::lstat(path.c_str(), &st) != 0)
         return lastError();
+    if (S_ISLNK(st.st_mode))
+        return ELOOP;
     if ((st.st_mode & S_IWUSR) != 0)
         return 0;
-    return ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0 ? 0 : lastError();
+    if (::fchmodat(AT_FDCWD, path.c_str(), (st.st_mode & 07777) | S_IWUSR, AT_SYMLINK_NOFOLLOW) == 0)
+        return 0;
+    // Linux can't change a mode without following links (ENOTSUP); the lstat above vouched for
+    // the name, and an open without following links pins it to that file.
+    if (errno != ENOTSUP && errno != EOPNOTSUPP)
+        return lastError();
+    const int file = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0)
+        return lastError();
+    struct stat opened {};
+    int result = ::fstat(file, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_ino == st.st_ino
+        ? (::fchmod(file, (opened.st_mode & 07777) | S_IWUSR) == 0 ? 0 : lastError())
+        : ENODEV;
+    ::close(file);
+    return result;
 }
 
 int namesIn(const std::string &folder, std::vector<std::string> &names)

@@ -38,6 +38,16 @@ void fill(DWORD attributes, std::uint64_t size, const FILETIME &written, Info &i
     info.modified = ticks(written);
 }
 
+// Change time and identity from an open handle; a system without them leaves them 0.
+void fillIdentity(HANDLE file, const BY_HANDLE_FILE_INFORMATION &data, Info &info)
+{
+    info.device = data.dwVolumeSerialNumber;
+    info.fileId = (std::uint64_t(data.nFileIndexHigh) << 32) | data.nFileIndexLow;
+    FILE_BASIC_INFO basic{};
+    if (::GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic))
+        info.changed = basic.ChangeTime.QuadPart;
+}
+
 int attributeInfo(const std::string &path, Info &info)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -67,6 +77,7 @@ int open(const std::string &path, Open how, Handle &handle)
     DWORD flags = FILE_ATTRIBUTE_NORMAL;
     switch (how) {
     case Open::Read: break;
+    case Open::ReadNoFollow: flags |= FILE_FLAG_OPEN_REPARSE_POINT; break;
     case Open::CreateTruncate: access = GENERIC_WRITE; disposition = CREATE_ALWAYS; break;
     case Open::CreateNew: access = GENERIC_WRITE; disposition = CREATE_NEW; break;
     case Open::FlushOnly: access = GENERIC_READ | GENERIC_WRITE; break;
@@ -82,7 +93,7 @@ int open(const std::string &path, Open how, Handle &handle)
         file = ::CreateFileW(name.c_str(), GENERIC_READ, ShareAll, nullptr, OPEN_EXISTING, flags, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return explain(path, lastError());
-    if (how == Open::LockFile) {
+    if (how == Open::LockFile || how == Open::ReadNoFollow) {
         BY_HANDLE_FILE_INFORMATION data{};
         if (::GetFileInformationByHandle(file, &data) && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
             ::CloseHandle(file);
@@ -139,12 +150,32 @@ int infoOf(Handle handle, Info &info)
     if (!::GetFileInformationByHandle(native(handle), &data))
         return lastError();
     fill(data.dwFileAttributes, (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow, data.ftLastWriteTime, info);
+    fillIdentity(native(handle), data, info);
     return 0;
 }
 
 int infoOf(const std::string &path, Info &info)
 {
     return attributeInfo(path, info);
+}
+
+int identityOf(const std::string &path, Info &info)
+{
+    // Opened for no access at all, which neither blocks nor disturbs another program's use.
+    HANDLE file = ::CreateFileW(WindowsPath::wide(path).c_str(), 0, ShareAll, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return lastError();
+    BY_HANDLE_FILE_INFORMATION data{};
+    int error = 0;
+    if (::GetFileInformationByHandle(file, &data)) {
+        fill(data.dwFileAttributes, (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow, data.ftLastWriteTime, info);
+        fillIdentity(file, data, info);
+    } else {
+        error = lastError();
+    }
+    ::CloseHandle(file);
+    return error;
 }
 
 int linkInfoOf(const std::string &path, Info &info)
@@ -162,6 +193,12 @@ int rename(const std::string &from, const std::string &to)
 {
     const BOOL moved = ::MoveFileExW(WindowsPath::wide(from).c_str(), WindowsPath::wide(to).c_str(),
                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return moved ? 0 : explain(to, lastError());
+}
+
+int moveNoReplace(const std::string &from, const std::string &to)
+{
+    const BOOL moved = ::MoveFileExW(WindowsPath::wide(from).c_str(), WindowsPath::wide(to).c_str(), MOVEFILE_WRITE_THROUGH);
     return moved ? 0 : explain(to, lastError());
 }
 
@@ -183,7 +220,14 @@ int flushFolder(const std::string &)
 
 int clearAttributes(const std::string &path)
 {
-    return ::SetFileAttributesW(WindowsPath::wide(path).c_str(), FILE_ATTRIBUTE_NORMAL) ? 0 : lastError();
+    // A link (or junction) is a reparse point; what it points to may lie anywhere.
+    const std::wstring name = WindowsPath::wide(path);
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return lastError();
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+        return ERROR_CANT_ACCESS_FILE;
+    return ::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL) ? 0 : lastError();
 }
 
 int namesIn(const std::string &folder, std::vector<std::string> &names)

@@ -10,13 +10,20 @@ namespace StagedCommit {
 
 namespace {
 
+namespace PF = PlatformFiles;
+
+std::string at(const std::string &gp4Path, const std::string &relative)
+{
+    return GamePaths::underData(gp4Path, relative);
+}
+
 // Every folder the entries touch, the data folder (which holds the journal) included.
 std::set<std::string> foldersOf(const std::string &gp4Path, const std::vector<JournalEntry> &entries)
 {
     std::set<std::string> folders{GamePaths::dataFolder(gp4Path)};
     for (const JournalEntry &entry : entries) {
         const std::string folder = GamePaths::folderOf(entry.target);
-        folders.insert(folder.empty() ? GamePaths::dataFolder(gp4Path) : GamePaths::underData(gp4Path, folder));
+        folders.insert(folder.empty() ? GamePaths::dataFolder(gp4Path) : at(gp4Path, folder));
     }
     return folders;
 }
@@ -49,36 +56,159 @@ void removeJournal(const std::string &gp4Path)
     FileOps::flushFolder(GamePaths::dataFolder(gp4Path));
 }
 
-std::string at(const std::string &gp4Path, const std::string &relative)
+Kept keepOriginals(const std::string &gp4Path, const std::vector<JournalEntry> &entries)
 {
-    return GamePaths::underData(gp4Path, relative);
-}
-
-void disposeOriginals(const std::string &gp4Path, const std::vector<JournalEntry> &entries)
-{
-    for (const JournalEntry &entry : entries)
-        if (!entry.aside.empty())
-            disposeOriginal(gp4Path, entry.aside, entry.target);
-}
-
-// The moves of undo, without the tidying: throws at the first move that fails.
-void putOriginalsBack(const std::string &gp4Path, const std::vector<JournalEntry> &entries)
-{
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-        const std::string target = at(gp4Path, entry->target);
-        if (!entry->aside.empty() && FileOps::exists(at(gp4Path, entry->aside)))
-            FileOps::renameReplacing(at(gp4Path, entry->aside), target, target);
-        else if (entry->aside.empty() && !FileOps::exists(at(gp4Path, entry->staged)) && FileOps::exists(target))
-            FileOps::removeFile(target, target); // there was no file before this write-back
+    Kept kept;
+    for (const JournalEntry &entry : entries) {
+        if (entry.aside.empty())
+            continue;
+        const std::string why = keepOriginal(gp4Path, entry.aside, entry.target);
+        if (!why.empty())
+            kept.leftAside.push_back(why);
     }
+    return kept;
+}
+
+// A plain file (never a link) is at path; info tells its size.
+bool fileAt(const std::string &path, PF::Info &info)
+{
+    return PF::linkInfoOf(path, info) == 0 && info.regular && !info.link;
+}
+
+bool anythingAt(const std::string &path)
+{
+    return FileOps::exists(path);
+}
+
+// Where one entry's moves stand, read from the disk.
+enum class Stage {
+    NotBegun,   // the game file (if any) in place, the new file beside it
+    MovedAside, // the original aside, the new file not yet in place
+    InPlace,    // the new file in place (its original, if any, aside)
+    Undone,     // the original back in place, the new file gone
+};
+
+struct Judged {
+    Stage stage;
+    bool wholeNewFile = false; // the new file is there with the size the journal gives it
+};
+
+// The stage of entry, or "" and a refusal when the files on disk can't have come from its moves.
+Judged judge(const std::string &gp4Path, const JournalEntry &entry, std::string &mismatch)
+{
+    PF::Info info;
+    const std::string target = at(gp4Path, entry.target), staged = at(gp4Path, entry.staged);
+    const bool game = fileAt(target, info);
+    if (!game && anythingAt(target)) {
+        mismatch = entry.target + " is not a plain file";
+        return {Stage::NotBegun};
+    }
+    const bool fresh = fileAt(staged, info);
+    const bool whole = fresh && info.size == entry.stagedSize;
+    if (!fresh && anythingAt(staged)) {
+        mismatch = entry.staged + " is not a plain file";
+        return {Stage::NotBegun};
+    }
+    if (entry.aside.empty()) {
+        if (!game && fresh)
+            return {Stage::NotBegun, whole};
+        if (game && !fresh)
+            return {Stage::InPlace};
+        mismatch = game ? entry.target + " exists, though the record says it did not before the write-back"
+                        : entry.target + " and its new file are both missing";
+        return {Stage::NotBegun};
+    }
+    const bool aside = fileAt(at(gp4Path, entry.aside), info);
+    if (!aside && anythingAt(at(gp4Path, entry.aside))) {
+        mismatch = entry.aside + " is not a plain file";
+        return {Stage::NotBegun};
+    }
+    if (game && !aside && fresh)
+        return {Stage::NotBegun, whole};
+    if (!game && aside)
+        return {Stage::MovedAside, whole}; // without its new file it can only go back
+    if (game && aside && !fresh)
+        return {Stage::InPlace};
+    if (game && !aside && !fresh)
+        return {Stage::Undone};
+    mismatch = game ? entry.target + ", its original and its new file are all there at once"
+                    : entry.target + " and the original the record moved aside are both missing";
+    return {Stage::NotBegun};
+}
+
+// Puts back the originals of the first moved entries of a commit under way in this process,
+// which knows that every file it placed is its own: a file that had no original is removed.
+void rollBack(const std::string &gp4Path, const std::vector<JournalEntry> &entries, std::size_t movedAside, std::size_t placed)
+{
+    for (std::size_t k = movedAside; k-- > 0;) {
+        const JournalEntry &entry = entries[k];
+        const std::string target = at(gp4Path, entry.target);
+        if (k < placed && entry.aside.empty())
+            FileOps::removeFile(target, target);
+        else if (!entry.aside.empty())
+            FileOps::renameReplacing(at(gp4Path, entry.aside), target, target);
+    }
+    for (const JournalEntry &entry : entries)
+        FileOps::removeQuietly(at(gp4Path, entry.staged));
+    flushFolders(foldersOf(gp4Path, entries));
+    removeJournal(gp4Path);
+}
+
+// Makes folder (relative to the data folder) a real folder for kept originals, and checks that
+// it takes a new file on the same drive as the game files of gameFolder.
+void prepareOriginalsFolder(const std::string &gp4Path, const std::string &folder, const std::string &gameFolder)
+{
+    const std::string path = folder.empty() ? GamePaths::originals(gp4Path) : GamePaths::original(gp4Path, folder);
+    try {
+        FileOps::makeFolder(path);
+        // A file of a name Tessary tidies away, should it die before removing it.
+        FileOps::OutputFile probe = FileOps::OutputFile::beside(GamePaths::inFolder(path, "tessary-check"), "new");
+        const std::string probePath = probe.path();
+        try {
+            probe.close(FileOps::OutputFile::Durability::Cached);
+        } catch (const GameFileError &) {
+            FileOps::removeQuietly(probePath);
+            throw;
+        }
+        FileOps::removeQuietly(probePath);
+    } catch (const GameFileError &error) {
+        throw GameFileError(path, error.reason() + "; Tessary keeps the game's original files there");
+    }
+    PF::Info kept, game;
+    if (PF::identityOf(path, kept) == 0 && PF::identityOf(gameFolder, game) == 0 && kept.device != game.device)
+        throw GameFileError(path, "lies on another drive than the game files, so Tessary can't keep the game's original files there");
 }
 
 } // namespace
 
-void commit(const std::string &gp4Path, const std::vector<StagedFile> &files)
+void checkKeeping(const std::string &gp4Path, const std::vector<std::string> &targets)
+{
+    std::set<std::string> folders;
+    for (const std::string &target : targets) {
+        const std::string kept = GamePaths::original(gp4Path, target);
+        PF::Info info;
+        const int error = PF::linkInfoOf(kept, info);
+        if (error == 0 && info.regular && !info.link)
+            continue; // kept already
+        if (error == 0)
+            throw GameFileError(kept, std::string(info.link ? FailureText::IsLink : "is not a plain file")
+                                          + "; Tessary keeps the game's original of " + target + " there");
+        if (!PF::isNotFound(error))
+            throw GameFileError(kept, PF::describe(error));
+        folders.insert(GamePaths::folderOf(target));
+    }
+    if (folders.empty())
+        return;
+    prepareOriginalsFolder(gp4Path, "", GamePaths::dataFolder(gp4Path));
+    for (const std::string &folder : folders)
+        if (!folder.empty())
+            prepareOriginalsFolder(gp4Path, folder, at(gp4Path, folder));
+}
+
+Kept commit(const std::string &gp4Path, const std::vector<StagedFile> &files)
 {
     if (files.empty())
-        return;
+        return {};
     std::vector<JournalEntry> entries;
     for (const StagedFile &file : files) {
         std::string aside;
@@ -98,26 +228,27 @@ void commit(const std::string &gp4Path, const std::vector<StagedFile> &files)
         throw GameFileError(error.path(), error.reason() + "; " + FailureText::NothingChanged);
     }
 
-    std::size_t moved = 0;
+    std::size_t movedAside = 0, placed = 0;
     try {
         for (const JournalEntry &entry : entries) {
             const std::string target = at(gp4Path, entry.target);
             if (!entry.aside.empty())
                 FileOps::renameReplacing(target, at(gp4Path, entry.aside), target);
+            ++movedAside;
             FileOps::renameReplacing(at(gp4Path, entry.staged), target, target);
-            ++moved;
+            ++placed;
         }
         flushFolders(foldersOf(gp4Path, entries));
     } catch (const GameFileError &error) {
         try {
-            undo(gp4Path, entries);
+            rollBack(gp4Path, entries, movedAside, placed);
         } catch (const GameFileError &undoError) {
             throw GameFileError(error.path(), error.reason() + "; putting the earlier files back failed too (" + undoError.what()
                                                   + "); Tessary finishes the write-back the next time it opens this game folder");
         }
         throw GameFileError(error.path(), error.reason() + "; "
-                                              + (moved > 0 ? "the files already replaced were put back, so nothing was changed"
-                                                           : FailureText::NothingChanged));
+                                              + (placed > 0 ? "the files already replaced were put back, so nothing was changed"
+                                                            : FailureText::NothingChanged));
     }
     // Every file is in place and on the disk; from here on the write-back has happened.
     try {
@@ -125,70 +256,90 @@ void commit(const std::string &gp4Path, const std::vector<StagedFile> &files)
     } catch (const GameFileError &) {
         // A journal left behind only makes the next opening finish what is already finished.
     }
-    disposeOriginals(gp4Path, entries);
+    return keepOriginals(gp4Path, entries);
 }
 
-bool canFinish(const std::string &gp4Path, const std::vector<JournalEntry> &entries)
+Settled settle(const std::string &gp4Path, const std::vector<JournalEntry> &entries)
 {
+    const std::string journal = GamePaths::journal(gp4Path);
+    std::vector<Judged> stages;
+    bool canFinish = true;
     for (const JournalEntry &entry : entries) {
-        const FileOps::FileStamp staged = FileOps::stampOf(at(gp4Path, entry.staged));
-        const bool whole = staged.exists && staged.size == entry.stagedSize && FileOps::isFile(at(gp4Path, entry.staged));
-        // In place, the new file's original waits aside until the journal is gone.
-        const bool placed = !staged.exists && FileOps::exists(at(gp4Path, entry.target))
-            && (entry.aside.empty() || FileOps::exists(at(gp4Path, entry.aside)));
-        if (!whole && !placed)
-            return false;
+        std::string mismatch;
+        stages.push_back(judge(gp4Path, entry, mismatch));
+        if (!mismatch.empty())
+            WriteJournal::refuse(journal, "it does not match the files on disk: " + quotedForMessage(mismatch));
+        const Stage stage = stages.back().stage;
+        canFinish = canFinish && stage != Stage::Undone
+            && ((stage != Stage::NotBegun && stage != Stage::MovedAside) || stages.back().wholeNewFile);
     }
-    return true;
-}
 
-void finish(const std::string &gp4Path, const std::vector<JournalEntry> &entries)
-{
-    for (const JournalEntry &entry : entries) {
-        const std::string target = at(gp4Path, entry.target), staged = at(gp4Path, entry.staged);
-        if (!FileOps::exists(staged))
-            continue; // already in place
-        if (!entry.aside.empty() && !FileOps::exists(at(gp4Path, entry.aside)) && FileOps::exists(target))
-            FileOps::renameReplacing(target, at(gp4Path, entry.aside), target);
-        FileOps::renameReplacing(staged, target, target);
+    Settled settled;
+    settled.files = entries.size();
+    settled.finished = canFinish;
+    if (canFinish) {
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            const JournalEntry &entry = entries[k];
+            const std::string target = at(gp4Path, entry.target);
+            if (stages[k].stage == Stage::NotBegun && !entry.aside.empty())
+                FileOps::renameReplacing(target, at(gp4Path, entry.aside), target);
+            if (stages[k].stage == Stage::NotBegun || stages[k].stage == Stage::MovedAside)
+                FileOps::renameReplacing(at(gp4Path, entry.staged), target, target);
+        }
+        flushFolders(foldersOf(gp4Path, entries));
+        removeJournal(gp4Path);
+        settled.kept = keepOriginals(gp4Path, entries);
+        return settled;
     }
-    flushFolders(foldersOf(gp4Path, entries));
-    removeJournal(gp4Path);
-    disposeOriginals(gp4Path, entries);
-}
-
-void undo(const std::string &gp4Path, const std::vector<JournalEntry> &entries)
-{
-    putOriginalsBack(gp4Path, entries);
+    for (std::size_t k = entries.size(); k-- > 0;) {
+        const JournalEntry &entry = entries[k];
+        const std::string target = at(gp4Path, entry.target);
+        const Stage stage = stages[k].stage;
+        if ((stage == Stage::MovedAside || stage == Stage::InPlace) && !entry.aside.empty())
+            FileOps::renameReplacing(at(gp4Path, entry.aside), target, target);
+        else if (stage == Stage::InPlace)
+            settled.keptNew.push_back(target); // no earlier file to put back, and this one may be all the user has
+    }
     // Only once every original is back may the new files go: until then they finish the job.
-    for (const JournalEntry &entry : entries)
-        FileOps::removeQuietly(at(gp4Path, entry.staged));
+    for (std::size_t k = 0; k < entries.size(); ++k)
+        if (stages[k].stage == Stage::NotBegun || stages[k].stage == Stage::MovedAside)
+            FileOps::removeQuietly(at(gp4Path, entries[k].staged)); // else the next opening tidies it
     flushFolders(foldersOf(gp4Path, entries));
     removeJournal(gp4Path);
+    return settled;
 }
 
-void disposeOriginal(const std::string &gp4Path, const std::string &aside, const std::string &target)
+std::string keepOriginal(const std::string &gp4Path, const std::string &aside, const std::string &target)
 {
     const std::string from = at(gp4Path, aside);
     const std::string kept = GamePaths::original(gp4Path, target);
-    try {
-        if (!FileOps::exists(kept)) {
-            FileOps::makeFolder(GamePaths::originals(gp4Path));
-            const std::string folder = GamePaths::folderOf(target);
-            if (!folder.empty())
-                FileOps::makeFolder(GamePaths::original(gp4Path, folder));
-            FileOps::renameReplacing(from, kept, kept);
-            return;
+    const auto leftAside = [&](const std::string &why) {
+        return "The game's original of " + target + " could not be kept in tessary-originals (" + why + "); it stays beside it as "
+               + from + ", and Tessary tries again the next time it opens this game folder.";
+    };
+    PF::Info info;
+    const int error = PF::linkInfoOf(kept, info);
+    if (error == 0 && info.regular && !info.link) {
+        // The game's original is kept already; this is a later version, replaced in its turn.
+        try {
+            FileOps::removeFile(from, from);
+        } catch (const GameFileError &) {
+            // Left where it is; the next opening of the folder tidies it.
         }
-    } catch (const GameFileError &) {
-        // No place to keep it (the originals folder is not a real folder): it goes like the others.
+        return {};
     }
+    if (error == 0)
+        return leftAside(kept + " " + (info.link ? FailureText::IsLink : "is not a plain file"));
     try {
-        FileOps::clearAttributes(from);
-        FileOps::removeFile(from, from);
-    } catch (const GameFileError &) {
-        // Left where it is; the next opening of the folder tidies it.
+        FileOps::makeFolder(GamePaths::originals(gp4Path));
+        const std::string folder = GamePaths::folderOf(target);
+        if (!folder.empty())
+            FileOps::makeFolder(GamePaths::original(gp4Path, folder));
+        FileOps::moveNoReplace(from, kept, kept);
+    } catch (const GameFileError &failure) {
+        return leftAside(failure.what());
     }
+    return {};
 }
 
 } // namespace StagedCommit

@@ -1,6 +1,7 @@
 #include "write_back.h"
 
 #include <algorithm>
+#include <map>
 
 #include "catalogue.h"
 #include "file_ops.h"
@@ -45,9 +46,13 @@ bool holdsChange(const Catalogue &c, const GameFile &file, WriteBackOptions::Sco
     return false;
 }
 
-bool changedSinceLoading(const Catalogue &c, const GameFile &file)
+// What each game file must still look like for the write-back to go on: as it was loaded or
+// last written, or as the write-back itself left it.
+using Expected = std::map<std::string, FileOps::FileStamp>;
+
+bool changedSince(const Catalogue &c, const GameFile &file, const Expected &expected)
 {
-    return FileOps::stampOf(GamePaths::underData(c.GP4Path, file.relative)) != c.loadedStamp(file.relative);
+    return FileOps::stampOf(GamePaths::underData(c.GP4Path, file.relative)) != expected.at(file.relative);
 }
 
 std::vector<std::uint8_t> encoded(const Catalogue &c, const GameFile &file)
@@ -62,8 +67,6 @@ std::vector<std::uint8_t> encoded(const Catalogue &c, const GameFile &file)
 StagedCommit::StagedFile stage(const Catalogue &c, const GameFile &file, std::vector<std::string> &scratch)
 {
     const std::string target = GamePaths::underData(c.GP4Path, file.relative);
-    if (file.kind == GameFile::Kind::Index)
-        FileOps::clearAttributes(target); // the index is rewritten whatever its attributes
     FileOps::OutputFile out = FileOps::OutputFile::beside(target, "new");
     scratch.push_back(out.path());
     out.copyPermissionsFrom(target);
@@ -84,6 +87,8 @@ StagedCommit::StagedFile stage(const Catalogue &c, const GameFile &file, std::ve
 // A game file that can't be replaced is reported before any file is written.
 void checkReplaceable(const std::string &target, GameFile::Kind kind)
 {
+    if (FileOps::isLink(target))
+        throw GameFileError(target, std::string(FailureText::IsLink) + "; Tessary replaces only plain game files");
     if (FileOps::isFolder(target))
         throw GameFileError(target, FailureText::IsFolder);
     if (kind != GameFile::Kind::Index && FileOps::isReadOnly(target))
@@ -126,7 +131,7 @@ std::vector<std::string> changedOnDisk(const Catalogue &c, WriteBackOptions::Sco
 {
     std::vector<std::string> changed;
     for (const GameFile &file : gameFiles(c))
-        if (holdsChange(c, file, scope) && changedSinceLoading(c, file))
+        if (holdsChange(c, file, scope) && FileOps::stampOf(GamePaths::underData(c.GP4Path, file.relative)) != c.loadedStamp(file.relative))
             changed.push_back(GamePaths::underData(c.GP4Path, file.relative));
     return changed;
 }
@@ -138,23 +143,51 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
     FolderLock lock(c.GP4Path, FolderLock::Mode::Write);
     report.settled = FolderRecovery::settle(c.GP4Path);
 
+    const std::vector<GameFile> files = gameFiles(c);
+    Expected expected;
     std::vector<GameFile> toWrite;
-    std::vector<std::string> conflicts;
-    for (const GameFile &file : gameFiles(c)) {
-        const bool ours = holdsChange(c, file, options.scope);
-        if (ours)
+    for (const GameFile &file : files) {
+        expected[file.relative] = c.loadedStamp(file.relative);
+        if (holdsChange(c, file, options.scope))
             toWrite.push_back(file);
-        if (changedSinceLoading(c, file))
-            (ours ? conflicts : report.leftAlone).push_back(GamePaths::underData(c.GP4Path, file.relative));
     }
-    if (!conflicts.empty() && !options.overwriteChangedOnDisk)
-        throw ChangedOnDisk(c.GP4Path, conflicts);
+    // Checked before the new files are written, and again just before they are moved into place:
+    // writing them takes a while, and another program may change a file meanwhile.
+    const auto checkChanges = [&] {
+        std::vector<std::string> conflicts;
+        for (const GameFile &file : files) {
+            const std::string path = GamePaths::underData(c.GP4Path, file.relative);
+            if (!changedSince(c, file, expected))
+                continue;
+            if (holdsChange(c, file, options.scope))
+                conflicts.push_back(path);
+            else if (std::find(report.leftAlone.begin(), report.leftAlone.end(), path) == report.leftAlone.end())
+                report.leftAlone.push_back(path);
+        }
+        if (!conflicts.empty() && !options.overwriteChangedOnDisk)
+            throw ChangedOnDisk(c.GP4Path, conflicts);
+    };
+    checkChanges();
 
     std::vector<std::string> scratch;
     std::vector<StagedCommit::StagedFile> staged;
     try {
-        for (const GameFile &file : toWrite)
+        std::vector<std::string> targets;
+        for (const GameFile &file : toWrite) {
             checkReplaceable(GamePaths::underData(c.GP4Path, file.relative), file.kind);
+            targets.push_back(file.relative);
+        }
+        StagedCommit::checkKeeping(c.GP4Path, targets);
+        for (const GameFile &file : toWrite) {
+            if (file.kind != GameFile::Kind::Index)
+                continue;
+            // The index is rewritten whatever its attributes; clearing them is the write-back's own change.
+            const std::string index = GamePaths::underData(c.GP4Path, file.relative);
+            const bool asExpected = !changedSince(c, file, expected);
+            FileOps::clearAttributes(index);
+            if (asExpected)
+                expected[file.relative] = FileOps::stampOf(index);
+        }
         for (const GameFile &file : toWrite) {
             if (options.progress)
                 options.progress(int(staged.size()), int(toWrite.size()));
@@ -163,6 +196,11 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
         // The disk has been writing all along; a file is trusted only once it is there.
         for (std::size_t k = 0; k < staged.size(); ++k)
             FileOps::flushToDisk(scratch[k], GamePaths::underData(c.GP4Path, staged[k].target));
+        checkChanges();
+    } catch (const ChangedOnDisk &) {
+        for (const std::string &file : scratch)
+            FileOps::removeQuietly(file);
+        throw;
     } catch (const GameFileError &error) {
         for (const std::string &file : scratch)
             FileOps::removeQuietly(file);
@@ -173,7 +211,7 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
         throw;
     }
 
-    StagedCommit::commit(c.GP4Path, staged);
+    report.originalsLeftAside = StagedCommit::commit(c.GP4Path, staged).leftAside;
     for (const GameFile &file : toWrite) {
         report.written.push_back(GamePaths::underData(c.GP4Path, file.relative));
         switch (file.kind) {

@@ -26,6 +26,9 @@ struct WriteBackReport {
     std::vector<std::string> written;   // game files replaced
     std::vector<std::string> leftAlone; // changed by another program since loading, with no change of ours: untouched
     std::string settled;                // what settling an earlier, interrupted write-back did ("" for nothing)
+    // One sentence for each game's original that could not be kept in tessary-originals; it
+    // stays beside its game file instead.
+    std::vector<std::string> originalsLeftAside;
 };
 
 // A write-back refused because game files it would replace were changed by another program
@@ -45,10 +48,11 @@ std::vector<std::string> changedOnDisk(const Catalogue &catalogue, WriteBackOpti
 // Writes the catalogue back into its game folder ("Apply All Changes"). Only one program
 // writes a folder at a time. Each file is written whole beside its original and flushed; then
 // a journal records the moves and every file is moved into place, so that the folder holds all
-// of the new files or none, even after a crash. Files another program changed are never
-// overwritten unless options say so (ChangedOnDisk is thrown). Afterwards the catalogue
-// records the written files as unchanged. Throws GameFileError, whose text says what became of
-// the folder.
+// of the new files or none, even after a crash. Files another program changed, before or while
+// the new files were written, are never overwritten unless options say so (ChangedOnDisk is
+// thrown). A game file that is a link, or an original that can't be kept in tessary-originals,
+// is refused before anything changes. Afterwards the catalogue records the written files as
+// unchanged. Throws GameFileError, whose text says what became of the folder.
 WriteBackReport applyAllChanges(Catalogue &catalogue, const WriteBackOptions &options = {});
 
 // A list of names for a message: at most limit of them, then "… and N more".

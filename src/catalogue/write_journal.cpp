@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "catalogue.h"
+#include "file_ops.h"
 #include "game_file_error.h"
 #include "game_paths.h"
 
@@ -13,8 +14,12 @@ namespace {
 
 const std::string Heading = "Tessary write-back journal 1";
 const std::string Marker = ".tessary-";
-const std::string LegacyStaged = ".tessary-new";
+const std::string JournalName = "tessary-write-back.journal";
+const std::string OriginalsFolder = "tessary-originals";
+const std::string KeepingCheck = "tessary-check";
 constexpr std::size_t TagDigits = 16;
+// A record lists a few hundred names; anything far larger is not one.
+constexpr std::uint64_t MaxJournalBytes = 16u << 20;
 
 bool allOf(const std::string &text, int (*test)(int))
 {
@@ -23,20 +28,6 @@ bool allOf(const std::string &text, int (*test)(int))
 
 int isDigit(int c) { return std::isdigit(c); }
 int isLowerHex(int c) { return std::isdigit(c) || (c >= 'a' && c <= 'f'); }
-
-bool isGameFile(const std::string &relative)
-{
-    if (relative == GamePaths::relativeIndex())
-        return true;
-    for (int i = 0; i < FontCount; ++i)
-        if (relative == GamePaths::relativeFont(i))
-            return true;
-    const std::string prefix = "images/", suffix = ".gpi";
-    if (!relative.starts_with(prefix) || !relative.ends_with(suffix))
-        return false;
-    const std::string number = relative.substr(prefix.size(), relative.size() - prefix.size() - suffix.size());
-    return number.size() <= 9 && allOf(number, isDigit) && number[0] != '0';
-}
 
 // "<target>.tessary-<process>-<16 hex digits>.<kind>"
 bool isScratchOf(const std::string &name, const std::string &target, const std::string &kind)
@@ -65,13 +56,53 @@ std::vector<std::string> splitAtTabs(const std::string &line)
 
 [[noreturn]] void damaged(const std::string &path, const std::string &what)
 {
-    throw GameFileError(path, "the record of an interrupted write-back is damaged (" + what
-                                  + "); Tessary leaves the folder as it is. Move this file away to use the folder again");
+    WriteJournal::refuse(path, what);
+}
+
+// A name from the record, fit to quote.
+std::string quoted(const std::string &name)
+{
+    return quotedForMessage(name);
 }
 
 } // namespace
 
 namespace WriteJournal {
+
+bool isGameFile(const std::string &relative)
+{
+    if (relative == GamePaths::relativeIndex())
+        return true;
+    for (int i = 0; i < FontCount; ++i)
+        if (relative == GamePaths::relativeFont(i))
+            return true;
+    const std::string prefix = "images/", suffix = ".gpi";
+    if (!relative.starts_with(prefix) || !relative.ends_with(suffix))
+        return false;
+    const std::string number = relative.substr(prefix.size(), relative.size() - prefix.size() - suffix.size());
+    return number.size() <= 9 && allOf(number, isDigit) && number[0] != '0';
+}
+
+bool isKeepingCheck(const std::string &relative)
+{
+    return relative == OriginalsFolder + "/" + KeepingCheck || relative == OriginalsFolder + "/images/" + KeepingCheck
+        || relative == OriginalsFolder + "/fonts/" + KeepingCheck;
+}
+
+void refuse(const std::string &path, const std::string &what)
+{
+    throw DamagedRecord(path, "the record of an interrupted write-back is damaged (" + what
+                                  + "); Tessary leaves the folder as it is. Move this file away to use the folder again");
+}
+
+std::vector<JournalEntry> read(const std::string &path)
+{
+    const std::uint64_t size = FileOps::stampOf(path).size;
+    if (size > MaxJournalBytes)
+        refuse(path, "it holds " + std::to_string(size) + " bytes, far more than any record Tessary writes");
+    const std::vector<std::uint8_t> bytes = FileOps::readWhole(path, FileOps::InputFile::Links::Refuse);
+    return parse(path, std::string(bytes.begin(), bytes.end()));
+}
 
 std::string encode(const std::vector<JournalEntry> &entries)
 {
@@ -104,37 +135,38 @@ std::vector<JournalEntry> parse(const std::string &path, const std::string &text
             || (fields[3].size() > 1 && fields[3][0] == '0') || fields[2].empty())
             damaged(path, "line " + std::to_string(entries.size() + 2) + " is not an entry");
         JournalEntry entry{fields[0], fields[1], fields[2] == "-" ? std::string() : fields[2], std::stoull(fields[3])};
-        if (!isGameFile(entry.target) || !targets.insert(entry.target).second)
-            damaged(path, "it names " + entry.target + ", which is not a game file");
+        if (!isGameFile(entry.target))
+            damaged(path, "it names " + quoted(entry.target) + ", which is not a game file");
+        if (!targets.insert(entry.target).second)
+            damaged(path, "it names " + quoted(entry.target) + " twice");
         if (!isScratchOf(entry.staged, entry.target, "new") || (!entry.aside.empty() && !isScratchOf(entry.aside, entry.target, "old")))
-            damaged(path, "it names files that Tessary does not write beside " + entry.target);
+            damaged(path, "it names files that Tessary does not write beside " + quoted(entry.target));
         entries.push_back(std::move(entry));
     }
     damaged(path, "it ends before its last line");
 }
 
-Scratch scratchKind(const std::string &file)
+Scratch scratchKind(const std::string &relative)
 {
-    if (file.ends_with(LegacyStaged))
-        return Scratch::Staged;
-    const std::size_t at = file.rfind(Marker);
+    const std::size_t at = relative.rfind(Marker);
     if (at == std::string::npos || at == 0)
         return Scratch::None;
-    const std::string target = file.substr(0, at);
-    if (isScratchOf(file, target, "new"))
+    const std::string target = relative.substr(0, at);
+    if (!isGameFile(target) && target != JournalName && !isKeepingCheck(target))
+        return Scratch::None;
+    if (isScratchOf(relative, target, "new"))
         return Scratch::Staged;
-    if (isScratchOf(file, target, "old"))
+    // Only a game file's original is ever moved aside.
+    if (isGameFile(target) && isScratchOf(relative, target, "old"))
         return Scratch::Aside;
     return Scratch::None;
 }
 
-std::string scratchTarget(const std::string &file)
+std::string scratchTarget(const std::string &relative)
 {
-    if (file.ends_with(LegacyStaged))
-        return file.substr(0, file.size() - LegacyStaged.size());
-    if (scratchKind(file) == Scratch::None)
-        return file;
-    return file.substr(0, file.rfind(Marker));
+    if (scratchKind(relative) == Scratch::None)
+        return relative;
+    return relative.substr(0, relative.rfind(Marker));
 }
 
 } // namespace WriteJournal

@@ -180,6 +180,8 @@ bool TForm1::applyChanges()
         QStringList notes;
         if (!report.settled.empty())
             notes << QString::fromStdString(report.settled);
+        for (const std::string &sentence : report.originalsLeftAside)
+            notes << QString::fromStdString(sentence);
         if (!report.leftAlone.empty())
             notes << QStringLiteral("Another program changed these files since Tessary loaded them; they were left as they "
                                     "are:\n%1")

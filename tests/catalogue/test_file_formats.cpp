@@ -269,37 +269,47 @@ void FileFormatsTest::journalRoundTrip()
 
 void FileFormatsTest::journalRefused_data()
 {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("reason");
     const std::string head = "Tessary write-back journal 1\n";
     const std::string good = "images/3.gpi\timages/3.gpi" + Staged + "\t-\t16\n";
-    const auto row = [](const char *name, const std::string &text) { QTest::newRow(name) << QString::fromStdString(text); };
-    row("empty", "");
-    row("another heading", "Tessary write-back journal 2\n" + good + "end\t1\n");
-    row("cut before its end", head + good);
-    row("count at the end differs", head + good + "end\t2\n");
-    row("lines after the end", head + good + "end\t1\nimages/4.gpi\n");
-    row("a file outside the game data", head + "../../etc/passwd\t../../etc/passwd" + Staged + "\t-\t1\nend\t1\n");
-    row("an image number with a leading zero", head + "images/03.gpi\timages/03.gpi" + Staged + "\t-\t1\nend\t1\n");
-    row("a staged file not beside its target", head + "images/3.gpi\timages/4.gpi" + Staged + "\t-\t1\nend\t1\n");
-    row("a staged name of another form", head + "images/3.gpi\timages/3.gpi.tessary-x-0123456789abcdef.new\t-\t1\nend\t1\n");
-    row("an aside name that is a staged one", head + "images/3.gpi\timages/3.gpi" + Staged + "\timages/3.gpi" + Staged + "\t1\nend\t1\n");
-    row("a size that is not a number", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t1e3\nend\t1\n");
-    row("a size with a leading zero", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t016\nend\t1\n");
-    row("an empty aside field", head + "images/3.gpi\timages/3.gpi" + Staged + "\t\t16\nend\t1\n");
-    row("a tab after the size", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t16\t\nend\t1\n");
-    row("an end without its line break", head + good + "end\t1");
-    row("the same target twice", head + good + good + "end\t2\n");
+    const auto row = [](const char *name, const std::string &text, const char *reason) {
+        QTest::newRow(name) << QByteArray::fromStdString(text) << reason;
+    };
+    const std::string notEntry = "is not an entry";
+    row("empty", "", "does not begin");
+    row("another heading", "Tessary write-back journal 2\n" + good + "end\t1\n", "does not begin");
+    row("cut before its end", head + good, "ends before");
+    row("count at the end differs", head + good + "end\t2\n", "end does not match");
+    row("lines after the end", head + good + "end\t1\nimages/4.gpi\n", "end does not match");
+    row("a file outside the game data", head + "../../etc/passwd\t../../etc/passwd" + Staged + "\t-\t1\nend\t1\n", "not a game file");
+    row("an image number with a leading zero", head + "images/03.gpi\timages/03.gpi" + Staged + "\t-\t1\nend\t1\n", "not a game file");
+    row("a staged file not beside its target", head + "images/3.gpi\timages/4.gpi" + Staged + "\t-\t1\nend\t1\n", "does not write beside");
+    row("a staged name of another form", head + "images/3.gpi\timages/3.gpi.tessary-x-0123456789abcdef.new\t-\t1\nend\t1\n", "does not write beside");
+    row("an aside name that is a staged one", head + "images/3.gpi\timages/3.gpi" + Staged + "\timages/3.gpi" + Staged + "\t1\nend\t1\n", "does not write beside");
+    row("a size that is not a number", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t1e3\nend\t1\n", "line 2 is not an entry");
+    row("a size with a leading zero", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t016\nend\t1\n", "line 2 is not an entry");
+    row("an empty aside field", head + "images/3.gpi\timages/3.gpi" + Staged + "\t\t16\nend\t1\n", "line 2 is not an entry");
+    row("a tab after the size", head + "images/3.gpi\timages/3.gpi" + Staged + "\t-\t16\t\nend\t1\n", "line 2 is not an entry");
+    row("an end without its line break", head + good + "end\t1", "end does not match");
+    row("the same target twice", head + good + good + "end\t2\n", "names images/3.gpi twice");
+    // Names from the record are quoted whole only when short and printable.
+    row("a NUL in a name", head + "images/3" + '\0' + "x.gpi\tx\t-\t1\nend\t1\n", "names images/3\\x00x.gpi, which");
+    row("a name of ten megabytes", head + std::string(10 << 20, 'a') + "\tx\t-\t1\nend\t1\n", "aaa\u2026aaa");
 }
 
 void FileFormatsTest::journalRefused()
 {
-    QFETCH(QString, text);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, reason);
     try {
         WriteJournal::parse("/game/MenuData/PC/GP2001/tessary-write-back.journal", text.toStdString());
         QFAIL("a damaged journal was taken");
     } catch (const GameFileError &error) {
         QVERIFY(error.path().ends_with("tessary-write-back.journal"));
-        QVERIFY2(QString::fromStdString(error.reason()).contains("damaged"), error.what());
+        const QString message = QString::fromUtf8(error.what());
+        QVERIFY2(message.contains("damaged") && message.contains(reason), error.what());
+        QVERIFY2(message.size() < 600 && !message.contains(QChar(0)), error.what());
     }
 }
 
@@ -309,12 +319,20 @@ void FileFormatsTest::scratchNames_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("target");
     using WriteJournal::Scratch;
-    QTest::newRow("staged image") << QString::fromStdString("12.gpi" + Staged) << int(Scratch::Staged) << "12.gpi";
-    QTest::newRow("original aside") << QString::fromStdString("Gp2001.gph" + Aside) << int(Scratch::Aside) << "Gp2001.gph";
-    QTest::newRow("staged by an older Tessary") << "7.gpi.tessary-new" << int(Scratch::Staged) << "7.gpi";
-    QTest::newRow("a game file") << "12.gpi" << int(Scratch::None) << "12.gpi";
-    QTest::newRow("a user's file") << "12.gpi.tessary-backup" << int(Scratch::None) << "12.gpi.tessary-backup";
-    QTest::newRow("short random part") << "12.gpi.tessary-1-abc.new" << int(Scratch::None) << "12.gpi.tessary-1-abc.new";
+    const auto row = [](const char *title, const std::string &name, Scratch kind, const std::string &target) {
+        QTest::newRow(title) << QString::fromStdString(name) << int(kind) << QString::fromStdString(target);
+    };
+    row("staged image", "images/12.gpi" + Staged, Scratch::Staged, "images/12.gpi");
+    row("original aside", "Gp2001.gph" + Aside, Scratch::Aside, "Gp2001.gph");
+    row("staged font", "fonts/texttest1250.gpf" + Staged, Scratch::Staged, "fonts/texttest1250.gpf");
+    row("staged journal", "tessary-write-back.journal" + Staged, Scratch::Staged, "tessary-write-back.journal");
+    row("the journal aside", "tessary-write-back.journal" + Aside, Scratch::None, "tessary-write-back.journal" + Aside);
+    row("a game file", "images/12.gpi", Scratch::None, "images/12.gpi");
+    row("staged by an older Tessary", "images/7.gpi.tessary-new", Scratch::None, "images/7.gpi.tessary-new");
+    row("a user's file", "images/12.gpi.tessary-backup", Scratch::None, "images/12.gpi.tessary-backup");
+    row("beside a user's file", "images/report" + Aside, Scratch::None, "images/report" + Aside);
+    row("an image in the fonts folder", "fonts/12.gpi" + Staged, Scratch::None, "fonts/12.gpi" + Staged);
+    row("short random part", "images/12.gpi.tessary-1-abc.new", Scratch::None, "images/12.gpi.tessary-1-abc.new");
 }
 
 void FileFormatsTest::scratchNames()

@@ -153,6 +153,32 @@ private slots:
         QVERIFY(ToolRuns::snapshot(m_sample) == m_sampleFiles);
     }
 
+    // Commands that never write leave even the attributes of read-only game files as they are.
+    void readingCommandsLeaveFilesAlone_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("check") << QStringList{"check"};
+        QTest::newRow("list") << QStringList{"list"};
+        QTest::newRow("export") << QStringList{"export", "--fonts"};
+    }
+
+    void readingCommandsLeaveFilesAlone()
+    {
+        QFETCH(QStringList, command);
+        const QString game = copyOfSample();
+        const QString data = game + "/MenuData/PC/GP2001/";
+        const QStringList readOnly{data + "images/7.gpi", data + "fonts/texttest1250.gpf"};
+        for (const QString &file : readOnly)
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup));
+        QStringList arguments{command.first(), game};
+        if (command.first() == "export")
+            arguments << newFolder() << command.mid(1);
+        const ToolRun run = ToolRuns::run(Cli, arguments);
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        for (const QString &file : readOnly)
+            QVERIFY2(!(QFile::permissions(file) & QFile::WriteOwner), qPrintable(file));
+    }
+
     void importAppliesAndRestoreUndoes()
     {
         const QString game = copyOfSample();

@@ -44,7 +44,7 @@ int imagesOf(const Catalogue &c) { return c.ImageCount > 1 ? c.ImageCount - 1 : 
 int check(const CliContext &context)
 {
     const std::string &folder = context.args.operands.front();
-    const Catalogue c = CliSteps::load(context, folder);
+    const Catalogue c = CliSteps::load(context, folder, LoadPurpose::Reading);
     context.out << "Game folder: " << folder << "\n"
                 << "Images: " << imagesOf(c) << "\n"
                 << "Fonts: " << FontCount << "\n"
@@ -55,7 +55,7 @@ int check(const CliContext &context)
 int rewrite(const CliContext &context)
 {
     const std::string &folder = context.args.operands.front();
-    Catalogue c = CliSteps::load(context, folder);
+    Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing);
     CliSteps::write(context, c, WriteBackOptions::Scope::Everything);
     context.out << "Wrote back " << imagesOf(c) << " images, the index and " << FontCount << " fonts to " << folder << " ("
                 << c.totalBytes() << " bytes)\n";

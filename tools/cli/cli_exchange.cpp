@@ -23,7 +23,7 @@ int CliCommands::exportPictures(const CliContext &context)
     const CliArguments &args = context.args;
     const std::string &folder = args.operands[0];
     const std::string &outdir = args.operands[1];
-    const Catalogue c = CliSteps::load(context, folder);
+    const Catalogue c = CliSteps::load(context, folder, LoadPurpose::Reading);
     const std::vector<int> images = args.imagesGiven ? args.images : args.fonts ? std::vector<int>{} : PictureFiles::allImages(c);
     for (int n : images)
         if (!c.isImage(n))
@@ -49,7 +49,7 @@ int CliCommands::importPictures(const CliContext &context)
     const CliArguments &args = context.args;
     const std::string &folder = args.operands[0];
     const std::string &indir = args.operands[1];
-    Catalogue c = CliSteps::load(context, folder);
+    Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing);
     const FolderImportPlan plan = planFolderImport(picturesFolderFiles(indir), c, PictureKinds::Both);
     const FolderImportSummary summary = runFolderImport(
         c, plan, PictureFiles::reader(), [&context](int done, int total) { context.progress.show("Reading", done, total); },

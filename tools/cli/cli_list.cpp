@@ -31,7 +31,7 @@ const char *state(bool changed) { return changed ? "changed" : "original"; }
 int CliCommands::list(const CliContext &context)
 {
     const std::string &folder = context.args.operands.front();
-    const Catalogue c = CliSteps::load(context, folder);
+    const Catalogue c = CliSteps::load(context, folder, LoadPurpose::Reading);
     std::ostream &out = context.out;
     const bool json = context.args.json;
     if (json)

@@ -49,7 +49,7 @@ int CliCommands::restore(const CliContext &context)
             throw UsageError("\"" + picture + "\" is neither an image number nor a font file name");
     }
 
-    Catalogue c = CliSteps::load(context, folder);
+    Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing);
     for (int n : images)
         if (!c.isImage(n))
             throw GameFileError(folder, "there is no image " + std::to_string(n) + " (the game folder has images 1 to "

@@ -5,13 +5,14 @@
 
 namespace CliSteps {
 
-Catalogue load(const CliContext &context, const std::string &folder)
+Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose purpose)
 {
     // The steps of loadGameFolder, so that the bar knows its length once the index is read.
     const FolderRecovery::Opened opened = FolderRecovery::openForReading(folder);
     if (!opened.settled.empty())
         (context.args.json ? context.err : context.out) << opened.settled << "\n";
     Catalogue c;
+    c.setLoadPurpose(purpose);
     c.GP4Path = folder;
     c.Readsizes();
     const int steps = c.ImageCount + FontCount - 1;
@@ -32,6 +33,8 @@ WriteBackReport write(const CliContext &context, Catalogue &c, WriteBackOptions:
     context.progress.finish();
     if (!report.settled.empty())
         context.out << report.settled << "\n";
+    for (const std::string &sentence : report.originalsLeftAside)
+        context.err << sentence << "\n";
     if (!report.leftAlone.empty())
         context.err << "Another program changed these files since Tessary loaded them; they were left as they are: "
                     << shortList(report.leftAlone) << "\n";
