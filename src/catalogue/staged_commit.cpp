@@ -69,71 +69,67 @@ Kept keepOriginals(const std::string &gp4Path, const std::vector<JournalEntry> &
     return kept;
 }
 
-// A plain file (never a link) is at path; info tells its size.
-bool fileAt(const std::string &path, PF::Info &info)
-{
-    return PF::linkInfoOf(path, info) == 0 && info.regular && !info.link;
-}
+// What stands at a name: nothing, a plain file (never a link) of some size, or something else.
+struct Found {
+    bool plain = false;
+    bool other = false;
+    std::uint64_t size = 0;
+};
 
-bool anythingAt(const std::string &path)
+Found lookAt(const std::string &path)
 {
-    return FileOps::exists(path);
+    PF::Info info;
+    if (PF::linkInfoOf(path, info) != 0)
+        return {};
+    if (info.regular && !info.link)
+        return {true, false, info.size};
+    return {false, true, 0};
 }
 
 // Where one entry's moves stand, read from the disk.
 enum class Stage {
     NotBegun,   // the game file (if any) in place, the new file beside it
-    MovedAside, // the original aside, the new file not yet in place
+    MovedAside, // the original aside, the new file (if still there) not yet in place
     InPlace,    // the new file in place (its original, if any, aside)
     Undone,     // the original back in place, the new file gone
 };
 
 struct Judged {
-    Stage stage;
+    Stage stage = Stage::NotBegun;
     bool wholeNewFile = false; // the new file is there with the size the journal gives it
 };
 
-// The stage of entry, or "" and a refusal when the files on disk can't have come from its moves.
+// The stage of entry; when the files on disk can't have come from its moves, mismatch says why.
 Judged judge(const std::string &gp4Path, const JournalEntry &entry, std::string &mismatch)
 {
-    PF::Info info;
-    const std::string target = at(gp4Path, entry.target), staged = at(gp4Path, entry.staged);
-    const bool game = fileAt(target, info);
-    if (!game && anythingAt(target)) {
-        mismatch = entry.target + " is not a plain file";
-        return {Stage::NotBegun};
-    }
-    const bool fresh = fileAt(staged, info);
-    const bool whole = fresh && info.size == entry.stagedSize;
-    if (!fresh && anythingAt(staged)) {
-        mismatch = entry.staged + " is not a plain file";
-        return {Stage::NotBegun};
-    }
+    const Found game = lookAt(at(gp4Path, entry.target)), fresh = lookAt(at(gp4Path, entry.staged));
+    const Found aside = entry.aside.empty() ? Found{} : lookAt(at(gp4Path, entry.aside));
+    for (const auto &[name, found] : {std::pair{&entry.target, game}, {&entry.staged, fresh}, {&entry.aside, aside}})
+        if (found.other) {
+            mismatch = *name + " is not a plain file";
+            return {};
+        }
+    const bool whole = fresh.plain && fresh.size == entry.stagedSize;
     if (entry.aside.empty()) {
-        if (!game && fresh)
+        if (!game.plain && fresh.plain)
             return {Stage::NotBegun, whole};
-        if (game && !fresh)
+        if (game.plain && !fresh.plain)
             return {Stage::InPlace};
-        mismatch = game ? entry.target + " exists, though the record says it did not before the write-back"
-                        : entry.target + " and its new file are both missing";
-        return {Stage::NotBegun};
+        mismatch = game.plain ? entry.target + " exists, though the record says it did not before the write-back"
+                              : entry.target + " and its new file are both missing";
+        return {};
     }
-    const bool aside = fileAt(at(gp4Path, entry.aside), info);
-    if (!aside && anythingAt(at(gp4Path, entry.aside))) {
-        mismatch = entry.aside + " is not a plain file";
-        return {Stage::NotBegun};
-    }
-    if (game && !aside && fresh)
+    if (game.plain && !aside.plain && fresh.plain)
         return {Stage::NotBegun, whole};
-    if (!game && aside)
+    if (!game.plain && aside.plain)
         return {Stage::MovedAside, whole}; // without its new file it can only go back
-    if (game && aside && !fresh)
+    if (game.plain && aside.plain && !fresh.plain)
         return {Stage::InPlace};
-    if (game && !aside && !fresh)
+    if (game.plain && !aside.plain && !fresh.plain)
         return {Stage::Undone};
-    mismatch = game ? entry.target + ", its original and its new file are all there at once"
-                    : entry.target + " and the original the record moved aside are both missing";
-    return {Stage::NotBegun};
+    mismatch = game.plain ? entry.target + ", its original and its new file are all there at once"
+                          : entry.target + " and the original the record moved aside are both missing";
+    return {};
 }
 
 // Puts back the originals of the first moved entries of a commit under way in this process,
@@ -320,7 +316,7 @@ std::string keepOriginal(const std::string &gp4Path, const std::string &aside, c
     PF::Info info;
     const int error = PF::linkInfoOf(kept, info);
     if (error == 0 && info.regular && !info.link) {
-        // The game's original is kept already; this is a later version, replaced in its turn.
+        // The game's original is kept already; this one is a later version, replaced in its turn.
         try {
             FileOps::removeFile(from, from);
         } catch (const GameFileError &) {
