@@ -11,3 +11,12 @@ if(UNIX)
     add_executable(bench_picture_exchange bench_timing.h exchange_pictures.cpp)
     target_link_libraries(bench_picture_exchange PRIVATE tessary_pictures tessary_options)
 endif()
+
+# bench_cli_import FOLDER: tessary-cli import of 5 and of every picture against loading the
+# whole folder, time and peak memory.
+if(UNIX AND TARGET tessary-cli)
+    add_executable(bench_cli_import bench_timing.h cli_import.cpp)
+    target_link_libraries(bench_cli_import PRIVATE tessary_options)
+    set_target_properties(bench_cli_import PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    add_dependencies(bench_cli_import tessary-cli)
+endif()

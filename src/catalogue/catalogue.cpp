@@ -27,6 +27,7 @@ void Catalogue::Readsizes()
     ImageBlocks = std::move(read.ImageBlocks);
     ImagePixels.resize(std::size_t(ImageCount));
     m_imageChanged.assign(std::size_t(ImageCount), 0);
+    m_imageLoaded.assign(std::size_t(ImageCount), 0);
     m_sizesOnDisk.clear();
     for (const TGPHDetails &details : ImageDetails)
         m_sizesOnDisk.emplace_back(details.Width, details.Height);
@@ -52,6 +53,8 @@ void Catalogue::ImportGPI(int n)
     ImageSizes[std::size_t(n)] = std::int32_t(length);
     m_imageChanged.resize(std::size_t(std::max(ImageCount, 0)));
     m_imageChanged[std::size_t(n)] = 0;
+    m_imageLoaded.resize(std::size_t(std::max(ImageCount, 0)));
+    m_imageLoaded[std::size_t(n)] = 1;
     m_stamps[GamePaths::relativeImage(n)] = file.stamp();
 }
 
@@ -92,6 +95,26 @@ void Catalogue::ImportAll(const LoadProgress &report)
         if (report.imageLoaded)
             report.imageLoaded(n);
     }
+    ImportFonts(report);
+}
+
+void Catalogue::loadImages(const std::vector<int> &numbers)
+{
+    ImageSizes.resize(std::size_t(ImageCount));
+    for (int n : numbers)
+        if (isImage(n) && !imageLoaded(n))
+            ImportGPI(n);
+}
+
+bool Catalogue::imageLoaded(int n) const
+{
+    return n >= 0 && std::size_t(n) < m_imageLoaded.size() && m_imageLoaded[std::size_t(n)] != 0;
+}
+
+void Catalogue::ImportFonts(const LoadProgress &report)
+{
+    ImageSizes.resize(std::size_t(ImageCount));
+    FontBitmaps.resize(FontCount);
     for (int i = 0; i < FontCount; ++i) {
         if (report.progress)
             report.progress(ImageCount - 1 + i);

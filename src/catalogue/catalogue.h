@@ -80,6 +80,13 @@ public:
     void Readsizes();
     // Loads every image, then the six fonts, reporting progress; needs Readsizes first.
     void ImportAll(const LoadProgress &report = {});
+    // Loads the six fonts and none of the images, which loadImages brings in when they are
+    // needed: a command that changes a few pictures then reads only those. Needs Readsizes first.
+    void ImportFonts(const LoadProgress &report = {});
+    // Loads the images among numbers that are not loaded yet.
+    void loadImages(const std::vector<int> &numbers);
+    // True when image n's file has been read (always, after ImportAll).
+    bool imageLoaded(int n) const;
     // Loads image n's file (1 .. ImageCount - 1).
     void ImportGPI(int n);
     // Loads font i's file (0 .. 5).
@@ -129,6 +136,7 @@ public:
 private:
     LoadPurpose m_loadPurpose = LoadPurpose::Editing;
     std::vector<char> m_imageChanged;
+    std::vector<char> m_imageLoaded;
     std::array<bool, FontCount> m_fontChanged{};
     // Width and height of each entry as the game folder's index holds them.
     std::vector<std::pair<std::int32_t, std::int32_t>> m_sizesOnDisk;

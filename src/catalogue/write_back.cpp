@@ -95,11 +95,14 @@ void checkReplaceable(const std::string &target, GameFile::Kind kind)
         throw GameFileError(target, FailureText::AccessDenied);
 }
 
-void checkComplete(const Catalogue &c)
+void checkComplete(const Catalogue &c, WriteBackOptions::Scope scope)
 {
     const auto slots = std::size_t(std::max(c.ImageCount, 0));
-    if (c.ImageDetails.size() != slots || c.ImageBlocks.size() != slots || c.ImagePixels.size() != slots
-        || c.ImageSizes.size() != slots || c.FontBitmaps.size() != FontCount)
+    bool complete = c.ImageDetails.size() == slots && c.ImageBlocks.size() == slots && c.ImagePixels.size() == slots
+        && c.ImageSizes.size() == slots && c.FontBitmaps.size() == FontCount;
+    for (std::size_t n = 1; n < slots && complete && scope == WriteBackOptions::Scope::Everything; ++n)
+        complete = c.imageLoaded(int(n));
+    if (!complete)
         throw GameFileError(c.GP4Path, "the game folder is not loaded completely; nothing was written");
     for (std::size_t n = 1; n < slots; ++n) {
         if (c.ImageSizes[n] < 0 || pixelElementsFor(std::size_t(c.ImageSizes[n])) > c.ImagePixels[n].size())
@@ -138,7 +141,7 @@ std::vector<std::string> changedOnDisk(const Catalogue &c, WriteBackOptions::Sco
 
 WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
 {
-    checkComplete(c);
+    checkComplete(c, options.scope);
     WriteBackReport report;
     FolderLock lock(c.GP4Path, FolderLock::Mode::Write);
     report.settled = FolderRecovery::settle(c.GP4Path);
@@ -147,7 +150,10 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
     Expected expected;
     std::vector<GameFile> toWrite;
     for (const GameFile &file : files) {
-        expected[file.relative] = c.loadedStamp(file.relative);
+        // Of an image never read (a command that changes a few pictures reads only those), only
+        // a change while the new files are written can be seen.
+        const bool neverRead = file.kind == GameFile::Kind::Image && !c.imageLoaded(file.number);
+        expected[file.relative] = neverRead ? FileOps::stampOf(GamePaths::underData(c.GP4Path, file.relative)) : c.loadedStamp(file.relative);
         if (holdsChange(c, file, options.scope))
             toWrite.push_back(file);
     }

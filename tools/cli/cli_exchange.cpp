@@ -49,8 +49,13 @@ int CliCommands::importPictures(const CliContext &context)
     const CliArguments &args = context.args;
     const std::string &folder = args.operands[0];
     const std::string &indir = args.operands[1];
-    Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing);
+    Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing, CliSteps::Images::OnDemand);
     const FolderImportPlan plan = planFolderImport(picturesFolderFiles(indir), c, PictureKinds::Both);
+    std::vector<int> matched;
+    for (const FolderImportPlan::Match &match : plan.matches)
+        if (!match.font)
+            matched.push_back(match.number);
+    c.loadImages(matched); // to tell an identical picture, and nothing more
     const FolderImportSummary summary = runFolderImport(
         c, plan, PictureFiles::reader(), [&context](int done, int total) { context.progress.show("Reading", done, total); },
         args.dryRun);

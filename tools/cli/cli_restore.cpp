@@ -49,7 +49,7 @@ int CliCommands::restore(const CliContext &context)
             throw UsageError("\"" + picture + "\" is neither an image number nor a font file name");
     }
 
-    Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing);
+    Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing, CliSteps::Images::OnDemand);
     for (int n : images)
         if (!c.isImage(n))
             throw GameFileError(folder, "there is no image " + std::to_string(n) + " (the game folder has images 1 to "
@@ -62,6 +62,7 @@ int CliCommands::restore(const CliContext &context)
             if (KeptOriginals::holdsFont(folder, i))
                 fonts.push_back(i);
     }
+    c.loadImages(images);
     std::vector<std::string> restored;
     for (int n : images)
         if (KeptOriginals::restoreImage(c, n))

@@ -5,7 +5,7 @@
 
 namespace CliSteps {
 
-Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose purpose)
+Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose purpose, Images images)
 {
     // The steps of loadGameFolder, so that the bar knows its length once the index is read.
     const FolderRecovery::Opened opened = FolderRecovery::openForReading(folder);
@@ -18,7 +18,10 @@ Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose
     const int steps = c.ImageCount + FontCount - 1;
     LoadProgress report;
     report.progress = [&context, steps](int value) { context.progress.show("Loading", value, steps); };
-    c.ImportAll(report);
+    if (images == Images::All)
+        c.ImportAll(report);
+    else
+        c.ImportFonts();
     context.progress.finish();
     return c;
 }
