@@ -73,10 +73,13 @@ void exportImages(const Catalogue &c, const std::string &folder, const std::vect
     }
 }
 
-void exportFonts(const Catalogue &c, const std::string &folder, Format format)
+void exportFonts(const Catalogue &c, const std::string &folder, Format format, const std::function<void(int)> &progress)
 {
-    for (int i = 0; i < FontCount; ++i)
+    for (int i = 0; i < FontCount; ++i) {
+        if (progress)
+            progress(i);
         saveFont(c, i, folder + FontNames[std::size_t(i)] + PictureNames::extensionOf(format), format);
+    }
 }
 
 std::vector<int> allImages(const Catalogue &c)
