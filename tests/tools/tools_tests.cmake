@@ -38,3 +38,11 @@ endif()
 add_dependencies(test_program_options ${tessary_programs})
 add_test(NAME test_program_options COMMAND test_program_options)
 set_tests_properties(test_program_options PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Text outside ASCII on a Windows console (Wine's, on a pseudo-terminal) and through a pipe.
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+    add_test(NAME cli_console_text_under_wine
+             COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tests/tools/console_text_under_wine.py
+                     ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:make-sample-gamefolder> $<TARGET_FILE:tessary-cli>)
+    set_tests_properties(cli_console_text_under_wine PROPERTIES TIMEOUT 600)
+endif()
