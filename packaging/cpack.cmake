@@ -28,10 +28,13 @@ FunctionEnd]])
     set(CPACK_NSIS_PACKAGE_NAME "Tessary ${PROJECT_VERSION}")
     set(CPACK_NSIS_DISPLAY_NAME "Tessary ${PROJECT_VERSION}")
     set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\tessary.exe")
-    # The installer's own icon, and the program's icon at the top of its pages.
+    # The installer's own icon, and the program's icon at the top of its pages and beside the
+    # first and the last.
     set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/tessary.ico)
     set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/tessary.ico)
     set(CPACK_PACKAGE_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer-header.bmp)
+    set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer-welcome.bmp)
+    set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer-welcome.bmp)
     # Settings' Apps list: where it lives and how large it is; NoModify and NoRepair as the
     # DWORDs Windows reads (the template writes them as text).
     set(uninstall_key [[Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessary]])

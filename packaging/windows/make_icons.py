@@ -2,8 +2,8 @@
 
 Usage: make_icons.py [OUTPUT_FOLDER]   (default: the folder of this script)
 Writes tessary.ico (16 to 256 pixels: 32-bit pictures with alpha, the 256-pixel one PNG
-compressed, as Windows keeps them) and installer-header.bmp (150 x 57, the picture at the top of
-the installer's pages). Needs rsvg-convert (librsvg2-bin) and Pillow (python3-pil). Both files
+compressed, as Windows keeps them), installer-header.bmp (150 x 57, the picture at the top of
+the installer's pages) and installer-welcome.bmp (164 x 314, beside its first and last page). Needs rsvg-convert (librsvg2-bin) and Pillow (python3-pil). Both files
 are kept in the repository, so that a build needs neither; run this after changing the SVG.
 """
 import io
@@ -64,12 +64,25 @@ def header_picture():
     return picture
 
 
+def welcome_picture():
+    """164 x 314, the icon's dark board colours, the icon large near its top."""
+    picture = Image.new("RGB", (164, 314))
+    for y in range(314):
+        t = y / 313
+        colour = tuple(round(a + (b - a) * t) for a, b in zip((0x45, 0x5A, 0x64), (0x26, 0x32, 0x38)))
+        picture.paste(colour, (0, y, 164, y + 1))
+    icon = render(128)
+    picture.paste(icon, ((164 - 128) // 2, 40), icon)
+    return picture
+
+
 def main():
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else HERE
     out.mkdir(parents=True, exist_ok=True)
     (out / "tessary.ico").write_bytes(ico([render(size) for size in SIZES]))
     header_picture().save(out / "installer-header.bmp")
-    print(f"wrote {out / 'tessary.ico'} ({', '.join(map(str, SIZES))} px) and {out / 'installer-header.bmp'}")
+    welcome_picture().save(out / "installer-welcome.bmp")
+    print(f"wrote {out / 'tessary.ico'} ({', '.join(map(str, SIZES))} px), installer-header.bmp and installer-welcome.bmp")
     return 0
 
 
