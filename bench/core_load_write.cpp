@@ -119,7 +119,7 @@ int run(const std::string &folder)
 int main(int argc, char *argv[])
 {
     const ProgramOptions::Operands folder = ProgramOptions::takeOperands(ProgramOptions::arguments(argc, argv), "bench_core",
-                                                                          "Usage: bench_core FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", 1);
+                                                                          "Usage: bench_core FOLDER\nFOLDER: a game folder, e.g. one made by make-sample-gamefolder --large\n", 1);
     if (folder.exitCode)
         return *folder.exitCode;
     try {

@@ -9,7 +9,7 @@ endif()
 # and exporting all to .png against Qt's own PNG writer.
 if(UNIX)
     add_executable(bench_picture_exchange bench_timing.h exchange_pictures.cpp)
-    target_link_libraries(bench_picture_exchange PRIVATE tessary_pictures tessary_options)
+    target_link_libraries(bench_picture_exchange PRIVATE tessary_pictures tessary_options Qt6::Gui)
 endif()
 
 # bench_cli_import FOLDER: tessary-cli import of 5 and of every picture against loading the

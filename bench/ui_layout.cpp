@@ -170,7 +170,7 @@ int main(int argc, char *argv[])
 {
     const ProgramOptions::Operands folder = ProgramOptions::takeOperands(
         ProgramOptions::arguments(argc, argv), "bench_ui_layout",
-        "Usage: bench_ui_layout FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", 1);
+        "Usage: bench_ui_layout FOLDER\nFOLDER: a game folder, e.g. one made by make-sample-gamefolder --large\n", 1);
     if (folder.exitCode)
         return *folder.exitCode;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

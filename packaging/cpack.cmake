@@ -4,20 +4,46 @@ set(CPACK_PACKAGE_NAME Tessary)
 set(CPACK_PACKAGE_VENDOR "Quenby's Tools")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Edits the menu artwork of the racing game Grand Prix 4")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tessary)
+# One entry for every version, so that installing a new one replaces the old.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Tessary)
+set(CPACK_RESOURCE_FILE_LICENSE ${TESSARY_LICENSE_FILE})
 # The Start-menu entry: bin/tessary.exe as "Tessary".
 set(CPACK_PACKAGE_EXECUTABLES tessary Tessary)
 set(CPACK_STRIP_FILES ON)
+# Values reach the packagers as written here (no second round of CMake escapes).
+set(CPACK_VERBATIM_VARIABLES ON)
 
 if(WIN32)
     set(CPACK_GENERATOR NSIS ZIP)
     set(CPACK_SYSTEM_NAME win64)
     # A 64-bit installer for a 64-bit program: it runs where the program runs, Wine's wine64
-    # included, and writes to the 64-bit Program Files and registry.
-    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    # included, and writes to the 64-bit Program Files and registry. The Start-menu folder is
+    # "Tessary", whatever the version. An uninstall leaves no empty key of the vendor's behind.
+    set(CPACK_NSIS_DEFINES [[Target amd64-unicode
+  !define MUI_STARTMENUPAGE_DEFAULTFOLDER "Tessary"
+Function un.onUninstSuccess
+  DeleteRegKey /ifempty SHCTX "Software\Quenby's Tools"
+FunctionEnd]])
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_NSIS_PACKAGE_NAME "Tessary ${PROJECT_VERSION}")
     set(CPACK_NSIS_DISPLAY_NAME "Tessary ${PROJECT_VERSION}")
-    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\tessary.exe")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\tessary.exe")
+    # The installer's own icon, and the program's icon at the top of its pages and beside the
+    # first and the last.
+    set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/tessary.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/tessary.ico)
+    set(CPACK_PACKAGE_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer-header.bmp)
+    set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer-welcome.bmp)
+    set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer-welcome.bmp)
+    # Settings' Apps list: where it lives and how large it is; NoModify and NoRepair as the
+    # DWORDs Windows reads (the template writes them as text).
+    set(uninstall_key [[Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessary]])
+    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
+  WriteRegStr SHCTX \"${uninstall_key}\" \"InstallLocation\" \"$INSTDIR\"
+  WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoModify\" 1
+  WriteRegDWORD SHCTX \"${uninstall_key}\" \"NoRepair\" 1
+  SectionGetSize 0 $0
+  WriteRegDWORD SHCTX \"${uninstall_key}\" \"EstimatedSize\" $0")
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_NSIS_MUI_FINISHPAGE_RUN tessary.exe)
 else()

@@ -1,5 +1,5 @@
 # tessary-cli: the game folder's checks, listing, exports, imports, restores and write-back from a
-# script. Qt only for the arguments and the .png files.
+# script. Qt only for the wide arguments on Windows.
 add_executable(tessary-cli
     cli/cli_arguments.cpp cli/cli_arguments.h
     cli/cli_commands.cpp cli/cli_commands.h
@@ -8,6 +8,7 @@ add_executable(tessary-cli
     cli/cli_list.cpp
     cli/cli_restore.cpp
     cli/cli_steps.cpp
+    cli/console_text.cpp cli/console_text.h
     cli/main.cpp
     cli/terminal_progress.cpp cli/terminal_progress.h
 )

@@ -21,8 +21,9 @@
 namespace {
 
 constexpr const char *Usage = "Usage: ensure-sample-gamefolder SAMPLE_DIR\n"
-                              "When no game folder is recorded in the game's installation entry, makes the small sample game\n"
-                              "folder in SAMPLE_DIR and records it; does nothing when a folder is known.\n"
+                              "When no game folder is recorded in the game's installation entry, makes the\n"
+                              "small sample game folder in SAMPLE_DIR and records it; does nothing when a\n"
+                              "folder is known.\n"
                               "A SAMPLE_DIR starting with '-' goes after \"--\".\n";
 
 QTextStream &out()

@@ -8,6 +8,7 @@
 #include "catalogue/game_paths.h"
 #include "core_path.h"
 #include "game_executable.h"
+#include "start_folder.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ QString GameFolder::recordedFolder() const
 
 QString GameFolder::dialogStartFolder() const
 {
-    return PathFound ? GP4Path : QDir::toNativeSeparators(QDir::currentPath());
+    return PathFound ? GP4Path : StartFolder::standard();
 }
 
 QString GameFolder::executableFilter()

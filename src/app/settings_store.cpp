@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "settings_status.h"
+#include "start_folder.h"
 
 SettingsStore::SettingsStore()
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quenby's Tools"),
@@ -153,7 +154,7 @@ QString SettingsStore::readSaveTgaPath() const
 
 QString SettingsStore::readSaveAllTgaPath() const
 {
-    return readText(SaveAllTGAPath, QDir::toNativeSeparators(QDir::currentPath()));
+    return readText(SaveAllTGAPath, StartFolder::standard());
 }
 
 QString SettingsStore::readLoadAllTgaPath() const

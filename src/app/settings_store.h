@@ -68,8 +68,8 @@ public:
     QString readLoadTgaFile() const;
     // "SaveTGAPath": the folder of the last single export, default empty.
     QString readSaveTgaPath() const;
-    // "SaveAllTGAPath": the folder last chosen for exporting all images; default the
-    // process's current directory at the moment of reading.
+    // "SaveAllTGAPath": the folder last chosen for exporting all images; default the user's
+    // Pictures or Documents folder (StartFolder::standard).
     QString readSaveAllTgaPath() const;
     // "LoadAllTGAPath": the folder last chosen for loading all pictures of a folder; default
     // the folder the pictures were last all saved to.

@@ -19,14 +19,17 @@ constexpr std::chrono::milliseconds ReadersWait = 5s;
 constexpr std::chrono::milliseconds WriterWait = 10s;
 constexpr std::chrono::milliseconds Poll = 20ms;
 
-// Tries kind until it is granted or the time is up; another error ends the wait at once.
-int lockWithin(PF::Handle handle, PF::LockKind kind, std::chrono::milliseconds wait)
+// Tries kind until it is granted or the time is up; another error ends the wait at once. A wait
+// is told to FolderLock::waitNotice with the sentence waiting.
+int lockWithin(PF::Handle handle, PF::LockKind kind, std::chrono::milliseconds wait, const char *waiting)
 {
     const auto until = std::chrono::steady_clock::now() + wait;
-    for (;;) {
+    for (bool told = false;; told = true) {
         const int error = PF::lock(handle, kind);
         if (error == 0 || !PF::isLockBusy(error) || std::chrono::steady_clock::now() >= until)
             return error;
+        if (!told && FolderLock::waitNotice)
+            FolderLock::waitNotice(waiting);
         std::this_thread::sleep_for(Poll);
     }
 }
@@ -54,7 +57,7 @@ FolderLock::FolderLock(const std::string &gp4Path, Mode mode) : m_folder(GamePat
                 throw GameFileError(m_folder, WriterBusy);
             }
             PF::lock(m_handle, PF::LockKind::Unlock);
-            error = lockWithin(m_handle, PF::LockKind::Exclusive, ReadersWait);
+            error = lockWithin(m_handle, PF::LockKind::Exclusive, ReadersWait, WaitingForReaders);
             if (PF::isLockBusy(error)) {
                 PF::close(std::exchange(m_handle, PF::NoHandle));
                 throw GameFileError(m_folder, std::string(ReadersBusy) + "; " + FailureText::NothingChanged);
@@ -90,7 +93,7 @@ FolderLock::FolderLock(FolderLock &&other) noexcept
 
 int FolderLock::takeShared()
 {
-    const int error = lockWithin(m_handle, PF::LockKind::Shared, WriterWait);
+    const int error = lockWithin(m_handle, PF::LockKind::Shared, WriterWait, WaitingForWriter);
     if (PF::isLockBusy(error)) {
         PF::close(std::exchange(m_handle, PF::NoHandle));
         throw GameFileError(m_folder, ReaderBusy);
@@ -105,7 +108,7 @@ bool FolderLock::waitExclusive()
     // A lock is never turned from shared into exclusive in place: Windows can't, and two
     // readers doing it at once would wait on each other.
     PF::lock(m_handle, PF::LockKind::Unlock);
-    m_exclusive = lockWithin(m_handle, PF::LockKind::Exclusive, ReadersWait) == 0;
+    m_exclusive = lockWithin(m_handle, PF::LockKind::Exclusive, ReadersWait, WaitingForReaders) == 0;
     if (!m_exclusive)
         takeShared();
     return m_exclusive;

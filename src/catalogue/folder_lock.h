@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform_files.h"
@@ -40,6 +41,12 @@ public:
     static constexpr const char *WriterBusy = "another program is writing this game folder; nothing was changed";
     static constexpr const char *ReaderBusy = "another program is writing this game folder; try again when it has finished";
     static constexpr const char *ReadersBusy = "another program is reading this game folder; try again in a moment";
+
+    // Told, once per lock taken, when taking it has to wait for another program: the command
+    // line says so on standard error. Nothing is told when it is empty (the default).
+    static inline std::function<void(const std::string &sentence)> waitNotice;
+    static constexpr const char *WaitingForWriter = "waiting for another program that is writing this game folder\u2026";
+    static constexpr const char *WaitingForReaders = "waiting for another program that is reading this game folder\u2026";
 
 private:
     int takeShared();

@@ -4,8 +4,8 @@
 
 #include "file_ops.h"
 #include "game_file_error.h"
+#include "png_decode.h"
 #include "png_export.h"
-#include "png_import.h"
 #include "tga_export.h"
 #include "tga_import.h"
 
@@ -27,11 +27,11 @@ bool isPng(const std::string &path)
         return true;
     try {
         FileOps::InputFile file(path);
-        std::array<unsigned char, 8> start{};
+        std::array<std::uint8_t, 8> start{};
         if (file.length() < start.size())
             return false;
         file.read(start.data(), start.size());
-        return PngImport::hasPngSignature(start.data(), start.size());
+        return hasPngSignature(start.data(), start.size());
     } catch (const GameFileError &) {
         return false; // the reader that follows names the file and what is wrong with it
     }
@@ -40,15 +40,15 @@ bool isPng(const std::string &path)
 PictureReader reader()
 {
     return {
-        [](const std::string &path) { return isPng(path) ? PngImport::readImage(path) : readImageTga(path); },
-        [](const std::string &path) { return isPng(path) ? PngImport::readFont(path) : readFontTga(path); },
+        [](const std::string &path) { return isPng(path) ? readImagePng(path) : readImageTga(path); },
+        [](const std::string &path) { return isPng(path) ? readFontPng(path) : readFontTga(path); },
     };
 }
 
 void saveImage(const Catalogue &c, int n, const std::string &target, Format format)
 {
     if (format == Format::Png)
-        PngExport::saveImage(c, n, target);
+        saveImagePng(c, n, target);
     else
         saveImageTga(c, n, withoutTgaExtension(target));
 }
@@ -56,7 +56,7 @@ void saveImage(const Catalogue &c, int n, const std::string &target, Format form
 void saveFont(const Catalogue &c, int i, const std::string &target, Format format)
 {
     if (format == Format::Png)
-        PngExport::saveFont(c, i, target);
+        saveFontPng(c, i, target);
     else
         saveFontTga(c, i, withoutTgaExtension(target));
 }
@@ -73,10 +73,13 @@ void exportImages(const Catalogue &c, const std::string &folder, const std::vect
     }
 }
 
-void exportFonts(const Catalogue &c, const std::string &folder, Format format)
+void exportFonts(const Catalogue &c, const std::string &folder, Format format, const std::function<void(int)> &progress)
 {
-    for (int i = 0; i < FontCount; ++i)
+    for (int i = 0; i < FontCount; ++i) {
+        if (progress)
+            progress(i);
         saveFont(c, i, folder + FontNames[std::size_t(i)] + PictureNames::extensionOf(format), format);
+    }
 }
 
 std::vector<int> allImages(const Catalogue &c)

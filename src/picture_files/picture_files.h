@@ -28,8 +28,10 @@ void saveFont(const Catalogue &catalogue, int i, const std::string &target, Form
 void exportImages(const Catalogue &catalogue, const std::string &folder, const std::vector<int> &numbers, Format format,
                   const std::function<void(int)> &progress = {});
 // Writes the six font sheets into folder under their font file names with the format's
-// extension ("New_Font1000.gpf.tga"), as the single export proposes them.
-void exportFonts(const Catalogue &catalogue, const std::string &folder, Format format);
+// extension ("New_Font1000.gpf.tga"), as the single export proposes them, calling progress(i)
+// before sheet i. The first failure ends the run and is thrown.
+void exportFonts(const Catalogue &catalogue, const std::string &folder, Format format,
+                 const std::function<void(int)> &progress = {});
 
 // Every image number of the catalogue, 1 .. ImageCount - 1.
 std::vector<int> allImages(const Catalogue &catalogue);

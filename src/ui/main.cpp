@@ -12,8 +12,9 @@
 
 namespace {
 constexpr const char *Usage = "Usage: tessary [--help] [--version]\n"
-                              "Starts Tessary, which edits the menu images and font sheets of Grand Prix 4. The game\n"
-                              "folder is the one the game's installation entry names; Tessary asks for it when none is known.\n"
+                              "Starts Tessary, which edits the menu images and font sheets of Grand Prix 4.\n"
+                              "The game folder is the one the game's installation entry names; Tessary asks\n"
+                              "for it when none is known.\n"
                               "Qt's own options (such as -platform or -style) are handed to Qt.\n";
 }
 

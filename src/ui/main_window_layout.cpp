@@ -150,8 +150,11 @@ MainWindowParts build(QWidget *form)
     MainWindowParts parts;
     form->setWindowTitle(QStringLiteral("Tessary"));
     // The small sans-serif text the layout was designed for: 8 points, 13-pixel lines at 96 dpi.
+    // Outline fonts only: "MS Sans Serif" is a bitmap font (sserife.fon, on Windows and in Wine),
+    // whose one-pixel-wide glyphs ("I", ":") Qt's GDI font engine leaves out at this size, and so
+    // are Wine's Tahoma's small sizes; "Microsoft Sans Serif" is the outline version.
     QFont small = form->font();
-    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+    small.setFamilies({QStringLiteral("Microsoft Sans Serif"),
                        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                        QStringLiteral("DejaVu Sans Condensed"), small.family()});
     small.setPixelSize(SmallTextPixels);

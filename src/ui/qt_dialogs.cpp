@@ -2,42 +2,12 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
 
-#include <algorithm>
-
+#include "message_dialog.h"
 #include "program_texts.h"
+#include "start_folder.h"
 
 namespace {
-
-// The width a message box gives its text before it wraps a line (about what Qt allows).
-constexpr int TextWidth = 420;
-
-// A box never grows taller than the screen: a text that would make it so is cut to what fits,
-// and shown whole, in a scrolling field, under the box's "Show Details..." button.
-void fitToScreen(QMessageBox &box, const QString &text)
-{
-    const QScreen *screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
-    const int room = screen ? screen->availableGeometry().height() / 2 : 300;
-    const QFontMetrics metrics(box.font());
-    const int linesThatFit = std::max(3, room / metrics.lineSpacing());
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    QStringList shown;
-    int used = 0;
-    for (const QString &line : lines) {
-        used += 1 + metrics.horizontalAdvance(line) / TextWidth;
-        if (used > linesThatFit) {
-            box.setText(shown.join(QLatin1Char('\n')) + QStringLiteral("\n\u2026"));
-            box.setDetailedText(text);
-            return;
-        }
-        shown << line;
-    }
-}
 
 QString pictureFilters()
 {
@@ -48,24 +18,15 @@ QString pictureFilters()
 
 void QtDialogs::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ProgramTexts::AppTitle, text, QMessageBox::Ok, m_parent);
-    fitToScreen(box, text);
+    MessageDialog box(text, false, {QStringLiteral("OK")}, m_parent);
     box.exec();
 }
 
 int QtDialogs::ask(const QString &text, const QStringList &buttons)
 {
-    QMessageBox box(QMessageBox::Question, ProgramTexts::AppTitle, text, QMessageBox::NoButton, m_parent);
-    fitToScreen(box, text);
-    QList<QAbstractButton *> added;
-    for (const QString &caption : buttons)
-        added << box.addButton(caption, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
-    if (!added.isEmpty()) {
-        box.setDefaultButton(static_cast<QPushButton *>(added.constFirst()));
-        box.setEscapeButton(added.constLast());
-    }
+    MessageDialog box(text, true, buttons, m_parent);
     box.exec();
-    return int(added.indexOf(box.clickedButton()));
+    return box.chosen();
 }
 
 QString QtDialogs::chooseGameExecutable(const QString &startFolder, const QString &filter)
@@ -75,7 +36,7 @@ QString QtDialogs::chooseGameExecutable(const QString &startFolder, const QStrin
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilter(filter);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setDirectory(startFolder);
+    dialog.setDirectory(StartFolder::orStandard(startFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
@@ -83,7 +44,7 @@ QString QtDialogs::chooseGameExecutable(const QString &startFolder, const QStrin
 
 QString QtDialogs::saveTgaFile(const QString &startFolder, const QString &presetName)
 {
-    const QString start = startFolder.isEmpty() ? presetName : QDir(startFolder).filePath(presetName);
+    const QString start = QDir(StartFolder::orStandard(startFolder)).filePath(presetName);
     QString chosenFilter;
     QString chosen = QFileDialog::getSaveFileName(m_parent, QString(), start, pictureFilters(), &chosenFilter);
     // The .png filter writes a .png file under the name typed, its extension added when missing.
@@ -94,12 +55,13 @@ QString QtDialogs::saveTgaFile(const QString &startFolder, const QString &preset
 
 QString QtDialogs::openTgaFile(const QString &presetFile)
 {
-    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, QString(), presetFile, pictureFilters()));
+    const QString start = StartFolder::orStandard(presetFile);
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, QString(), start, pictureFilters()));
 }
 
 FolderChoice QtDialogs::chooseFolder(const QString &startFolder)
 {
-    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle, startFolder);
+    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle, StartFolder::orStandard(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -113,7 +75,7 @@ FolderChoice QtDialogs::chooseFolder(const QString &startFolder)
 
 QString QtDialogs::chooseImportFolder(const QString &startFolder)
 {
-    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle, startFolder);
+    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle, StartFolder::orStandard(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

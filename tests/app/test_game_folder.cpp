@@ -16,6 +16,7 @@
 #include "core_path.h"
 #include "game_folder.h"
 #include "game_install_entry.h"
+#include "start_folder.h"
 #include "wine_prefix_search.h"
 
 using Choice = GameFolder::Choice;
@@ -493,8 +494,7 @@ void TestGameFolder::dialogStartFolder()
     const QString start = folder.dialogStartFolder();
     QVERIFY(QDir::setCurrent(before));
 
-    QCOMPARE(start, found ? QStringLiteral("/games/gp4/")
-                          : QDir::toNativeSeparators(QDir(m_dir->path()).canonicalPath()));
+    QCOMPARE(start, found ? QStringLiteral("/games/gp4/") : StartFolder::standard());
 }
 
 void TestGameFolder::executableFilter_data()

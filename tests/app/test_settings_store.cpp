@@ -10,6 +10,7 @@
 
 #include "app_test_support.h"
 #include "settings_store.h"
+#include "start_folder.h"
 
 using WindowMode = SettingsStore::WindowMode;
 
@@ -25,7 +26,8 @@ private slots:
     void textDefaults_data();
     void textDefaults();
     void firstRunDefaults();
-    void saveAllTgaPathFollowsCurrentDirectory();
+    void dialogsStartOutsideTheWorkingFolder_data();
+    void dialogsStartOutsideTheWorkingFolder();
 
     void textRoundTrip_data();
     void textRoundTrip();
@@ -137,24 +139,42 @@ void TestSettingsStore::firstRunDefaults()
     QCOMPARE(store.readSaveTgaPath(), QString());
 }
 
-void TestSettingsStore::saveAllTgaPathFollowsCurrentDirectory()
+// The dialogs open in the folder last used, else in the user's Pictures or Documents folder;
+// never in the process's working folder (the program's own when started from the Start menu).
+void TestSettingsStore::dialogsStartOutsideTheWorkingFolder_data()
 {
-    const QString before = QDir::currentPath();
-    QTemporaryDir first;
-    QTemporaryDir second;
-    SettingsStore store(iniPath());
+    QTest::addColumn<QString>("remembered"); // relative to a scratch folder; "" for none
+    QTest::addColumn<QString>("expected");   // the same, or "standard"
+    QTest::newRow("nothing remembered") << QString() << "standard";
+    QTest::newRow("a folder") << "exports" << "exports";
+    QTest::newRow("a file") << "exports/001.tga" << "exports/001.tga";
+    QTest::newRow("a file that is gone") << "exports/gone.tga" << "exports";
+    QTest::newRow("a folder that is gone") << "gone/001.tga" << "standard";
+}
 
-    QVERIFY(QDir::setCurrent(first.path()));
-    const QString inFirst = store.readSaveAllTgaPath();
-    QVERIFY(QDir::setCurrent(second.path()));
-    const QString inSecond = store.readSaveAllTgaPath();
-    store.writeText(SettingsStore::SaveAllTGAPath, QStringLiteral("/exports/"));
-    const QString stored = store.readSaveAllTgaPath();
+void TestSettingsStore::dialogsStartOutsideTheWorkingFolder()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, expected);
+    QTemporaryDir scratch;
+    QVERIFY(QDir(scratch.path()).mkpath(QStringLiteral("exports")));
+    QFile file(scratch.filePath(QStringLiteral("exports/001.tga")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const auto inScratch = [&](const QString &name) { return QDir::toNativeSeparators(scratch.filePath(name)); };
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(scratch.path()));
+    const QString start = StartFolder::orStandard(remembered.isEmpty() ? QString() : inScratch(remembered));
+    const QString saveAll = SettingsStore(iniPath()).readSaveAllTgaPath();
     QVERIFY(QDir::setCurrent(before));
 
-    QCOMPARE(inFirst, QDir::toNativeSeparators(QDir(first.path()).canonicalPath()));
-    QCOMPARE(inSecond, QDir::toNativeSeparators(QDir(second.path()).canonicalPath()));
-    QCOMPARE(stored, QStringLiteral("/exports/"));
+    QCOMPARE(start, expected == QLatin1String("standard") ? StartFolder::standard() : inScratch(expected));
+    QCOMPARE(saveAll, StartFolder::standard());
+    const QString standard = QDir::fromNativeSeparators(StartFolder::standard());
+    QVERIFY(QFileInfo(standard).isDir() && QDir(standard) != QDir(scratch.path()));
+    QVERIFY2(standard.endsWith(QLatin1String("/Pictures")) || standard.endsWith(QLatin1String("/Documents"))
+                 || QDir(standard) == QDir::home(),
+             qPrintable(standard));
 }
 
 void TestSettingsStore::textRoundTrip_data()

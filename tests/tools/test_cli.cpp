@@ -3,9 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include "catalogue.h"
+#include "folder_lock.h"
 #include "tool_runs.h"
 
 namespace {
@@ -197,6 +202,101 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY(run.err.startsWith("Usage: tessary-cli"));
+    }
+
+    // "--" ends the options, so that folders named like options reach the commands.
+    void dashNamedFolders_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("check") << QStringList{"check", "--", "-odd"} << "Images: 40\n";
+        QTest::newRow("an option before --") << QStringList{"list", "--json", "--", "-odd"} << "\"folder\": \"-odd\"";
+        QTest::newRow("export into a dash-named folder") << QStringList{"export", "--images=1", "--", "-odd", "-out"}
+                                                         << "Exported 1 image to -out as .tga files";
+    }
+
+    void dashNamedFolders()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, printed);
+        QTemporaryDir work;
+        QVERIFY(!copyOfSample(work, QStringLiteral("-odd")).isEmpty());
+        const ToolRun run = ToolRuns::run(Cli, args, work.path());
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QVERIFY2(run.out.contains(printed.toUtf8()), run.out.constData());
+    }
+
+    // On Linux a name is bytes: one that is not UTF-8 reaches the files as it was given.
+    void namesThatAreNotUtf8_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QByteArray>("printed");
+        // $game is the sample under a name ending in the bytes FF FE, $pics a folder in it whose
+        // name ends in FE; $cli is the program.
+        QTest::newRow("game folder") << "\"$cli\" check \"$game\"" << QByteArray("Images: 40\n");
+        QTest::newRow("picture folder") << "\"$cli\" export --images 2-3 \"$game\" \"$pics\" && test -f \"$pics/003.tga\""
+                                           " && \"$cli\" import \"$game\" \"$pics\""
+                                        << QByteArray("2 files were the same as the picture already there: 002.tga, 003.tga");
+    }
+
+    void namesThatAreNotUtf8()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("names on Windows are UTF-16, which every name the system gives is");
+#endif
+        QFETCH(QString, script);
+        QFETCH(QByteArray, printed);
+        QTemporaryDir work;
+        // QProcess hands on only names that are UTF-8; the shell's printf makes the others.
+        const QString setUp = QStringLiteral("game=$(printf '%s/game-\\377\\376' \"$1\"); pics=$(printf '%s/pics-\\376' \"$game\");"
+                                             " cli=$3; cp -R \"$2\" \"$game\" && ");
+        // QTemporaryDir can't remove names that are not UTF-8 either: the shell does.
+        const QString tidyUp = QStringLiteral("; code=$?; rm -rf \"$game\"; exit $code");
+        const ToolRun run = ToolRuns::run(QStringLiteral("/bin/sh"), {"-c", setUp + script + tidyUp, "sh", work.path(), m_sample, Cli});
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QVERIFY2(run.out.contains(printed), run.out.constData());
+        QVERIFY2(run.out.contains(QFile::encodeName(work.path()) + "/game-\xFF\xFE"), run.out.constData());
+    }
+
+    // A command that finds the folder's lock held by a writer says that it waits, and gives up
+    // after a while when the writer does not finish.
+    void lockHeldByAnotherProgram_data()
+    {
+        QTest::addColumn<bool>("released");
+        QTest::newRow("released while waiting") << true;
+        QTest::newRow("held throughout") << false;
+    }
+
+    void lockHeldByAnotherProgram()
+    {
+        QFETCH(bool, released);
+        QTemporaryDir work;
+        const QString game = copyOfSample(work);
+        std::optional<FolderLock> writer;
+        writer.emplace(QDir::toNativeSeparators(game).toStdString(), FolderLock::Mode::Write);
+        QProcess cli;
+        cli.setReadChannel(QProcess::StandardError);
+        QElapsedTimer waited;
+        waited.start();
+        cli.start(Cli, {"check", game});
+        QByteArray err;
+        const QByteArray waiting = "waiting for another program that is writing this game folder\u2026\n";
+        while (!err.contains(waiting) && cli.state() != QProcess::NotRunning && waited.elapsed() < 8000)
+            if (cli.waitForReadyRead(200))
+                err += cli.readAllStandardError().replace("\r\n", "\n");
+        QVERIFY2(err.contains(waiting), err.constData());
+        if (released)
+            writer.reset();
+        QVERIFY(cli.waitForFinished(30000));
+        err += cli.readAllStandardError().replace("\r\n", "\n");
+        if (released) {
+            QCOMPARE(cli.exitCode(), 0);
+            QVERIFY(cli.readAllStandardOutput().contains("Images: 40"));
+        } else {
+            QCOMPARE(cli.exitCode(), 1);
+            QVERIFY2(err.contains("another program is writing this game folder; try again when it has finished"), err.constData());
+            QVERIFY2(waited.elapsed() >= 9000, "gave up before its time");
+        }
     }
 
     void helpGoesToStandardOutput()

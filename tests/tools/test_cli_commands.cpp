@@ -232,6 +232,9 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         QTest::newRow("image beyond the folder") << QStringList{"export", "GAME", "OUT", "--images", "41"} << 1 << "there is no image 41";
+        // Refused before a number of the range is held (not after 4 GB of them).
+        QTest::newRow("huge range") << QStringList{"export", "GAME", "OUT", "--images", "2,1-999999999"} << 1
+                                    << "there are no images 41 to 999999999 (the game folder has images 1 to 40)";
         QTest::newRow("restore beyond the folder") << QStringList{"restore", "GAME", "99"} << 1 << "there is no image 99";
         QTest::newRow("missing picture folder") << QStringList{"import", "GAME", "nowhere"} << 1 << "folder not found";
         QTest::newRow("falling range") << QStringList{"export", "GAME", "OUT", "--images", "5-3"} << 2 << "rising range";
@@ -256,6 +259,39 @@ private slots:
         QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
         QVERIFY(!QFileInfo::exists(out));
         QVERIFY(ToolRuns::snapshot(m_sample) == m_sampleFiles);
+    }
+
+    // An export that fails part of the way names the files it had written; they stay.
+    void exportFailingPartWay()
+    {
+        const QString out = newFolder();
+        QVERIFY(QDir(out).mkdir(QStringLiteral("003.png")));
+        const ToolRun run = ToolRuns::run(Cli, {"export", m_sample, out, "--format", "png"});
+        QCOMPARE(run.exitCode, 1);
+        const QString message = QString::fromUtf8(run.err);
+        QVERIFY2(message.contains(QStringLiteral("003.png: is a folder")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("2 files were exported to %1 before the error and left there: 001.png, 002.png")
+                                      .arg(QDir::toNativeSeparators(out))),
+                 qPrintable(message));
+        QCOMPARE(filesIn(out), (QStringList{"001.png", "002.png"}));
+    }
+
+    // Output that can't be written is an error, not a success.
+    void fullStandardOutput()
+    {
+#ifdef Q_OS_WIN
+        const QString full = QStringLiteral("Z:/dev/full"); // Wine's way to the host's device
+        if (QFile device(full); !device.open(QIODevice::WriteOnly))
+            QSKIP("no device that is always full (Z:\\dev\\full is Wine's way to the host's)");
+#else
+        const QString full = QStringLiteral("/dev/full");
+#endif
+        QProcess process;
+        process.setStandardOutputFile(full);
+        process.start(Cli, {"list", m_sample});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY2(process.readAllStandardError().contains("tessary-cli: standard output can't be written"), "no message");
     }
 
     void progressBarOnlyOnATerminal()

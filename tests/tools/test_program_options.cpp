@@ -65,6 +65,8 @@ private slots:
         QCOMPARE(help.exitCode, 0);
         QVERIFY2(help.out.startsWith("Usage: " + name.toLower().toUtf8()), help.out.constData());
         QVERIFY(help.err.isEmpty());
+        for (const QByteArray &line : help.out.split('\n'))
+            QVERIFY2(QString::fromUtf8(line).size() <= 80, line.constData());
         QCOMPARE(run(program, {"-h"}).out, help.out);
 
         const Outcome version = run(program, {"--version"});

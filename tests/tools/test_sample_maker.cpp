@@ -38,7 +38,8 @@ private slots:
     {
         QVERIFY(m_work.isValid());
         m_first = m_work.filePath("first");
-        m_second = m_work.filePath("second");
+        // Made below a folder that is not there yet, under a name outside any code page.
+        m_second = m_work.filePath(QStringLiteral("Spiele/GP4 \u0141\u00f3d\u017a \u0414"));
         for (const QString &folder : {m_first, m_second}) {
             const ToolRun made = ToolRuns::run(Maker, {"--small", folder});
             QVERIFY2(made.exitCode == 0, made.err.constData());

@@ -7,9 +7,11 @@
 
 namespace ToolRuns {
 
-ToolRun run(const QString &program, const QStringList &args)
+ToolRun run(const QString &program, const QStringList &args, const QString &workingFolder)
 {
     QProcess process;
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
     process.start(program, args);
     ToolRun result;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {

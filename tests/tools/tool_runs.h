@@ -15,8 +15,8 @@ struct ToolRun {
 // Helpers shared by the tests of the helper programs.
 namespace ToolRuns {
 
-// Runs program with args to its end (at most two minutes).
-ToolRun run(const QString &program, const QStringList &args);
+// Runs program with args to its end (at most two minutes), in workingFolder when one is given.
+ToolRun run(const QString &program, const QStringList &args, const QString &workingFolder = QString());
 // Every file below folder, by path relative to it, with its bytes; Tessary's own lock file and
 // kept originals are left out.
 QMap<QString, QByteArray> snapshot(const QString &folder);

@@ -38,3 +38,17 @@ endif()
 add_dependencies(test_program_options ${tessary_programs})
 add_test(NAME test_program_options COMMAND test_program_options)
 set_tests_properties(test_program_options PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Text outside ASCII reaches a Windows console (Wine's, made for a pseudo-terminal) and a pipe as
+# it is: the error naming a folder "GP4 Łódź" (the first run makes the Wine prefix).
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+    set(folder "Z:\\nowhere\\GP4 Łódź")
+    add_test(NAME cli_text_on_a_console_under_wine
+             COMMAND /bin/sh -c "\"$1\" \"$2\" --version >/dev/null && exec /usr/bin/python3 \"$3\" /usr/lib/wine/wine64 \"$2\" check \"$4\""
+                     sh ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:tessary-cli>
+                     ${PROJECT_SOURCE_DIR}/tests/tools/stderr_on_terminal.py ${folder})
+    add_test(NAME cli_text_through_a_pipe_under_wine COMMAND tessary-cli check ${folder})
+    set_tests_properties(cli_text_on_a_console_under_wine cli_text_through_a_pipe_under_wine PROPERTIES
+        ENVIRONMENT "LANG=C.UTF-8;WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all"
+        PASS_REGULAR_EXPRESSION "GP4 Łódź.MenuData")
+endif()

@@ -1,15 +1,17 @@
 #include <QAction>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTextEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -20,7 +22,7 @@
 #include "main_window_layout.h"
 #include "page_control.h"
 #include "push_button.h"
-#include "qt_dialogs.h"
+#include "message_dialog.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
 #include "window_fixture.h"
@@ -436,36 +438,59 @@ void TestMainWindowLayout::spinBelowMinimumLaysNothingOut()
 void TestMainWindowLayout::messageBoxesFitTheScreen_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("cut");
+    QTest::addColumn<bool>("scrolls");
     const QString path = QStringLiteral("/home/someone/Games/Grand Prix 4/MenuData/PC/GP2001/images/123.gpi");
     QStringList many;
     for (int k = 0; k < 400; ++k)
         many << path;
+    // A game folder of 240 characters with no space to wrap at, as Windows writes it.
+    QString folder = QStringLiteral("C:\\");
+    for (int k = 0; folder.size() < 240; ++k)
+        folder += QStringLiteral("LongFolderName%1\\").arg(k);
+    folder.truncate(240);
     QTest::newRow("one line") << QStringLiteral("disk full") << false;
     QTest::newRow("ten long names") << many.mid(0, 10).join(QStringLiteral(", ")) << false;
+    QTest::newRow("a 240-character game folder")
+        << folder + QStringLiteral("\\MenuData\\PC\\GP2001\\images\\12.gpi: the file is in use by another program") << false;
     QTest::newRow("400 lines") << many.join(QLatin1Char('\n')) << true;
     QTest::newRow("one line of 400 names") << many.join(QStringLiteral(", ")) << true;
 }
 
+// As the user sees it: the box within the screen, every line within the box (the end of the
+// text, the file's name and the reason, drawn inside it unless the text scrolls), and the
+// whole text selectable and copied as it was given.
 void TestMainWindowLayout::messageBoxesFitTheScreen()
 {
     QFETCH(QString, text);
-    QFETCH(bool, cut);
-    QtDialogs dialogs(&m_fixture->form());
-    QRect shown;
-    bool details = false;
-    QTimer::singleShot(100, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shown = box->frameGeometry();
-        details = !box->detailedText().isEmpty();
-        box->done(0);
-    });
-    dialogs.message(text);
-    QVERIFY(shown.isValid());
-    QVERIFY2(shown.height() <= m_fixture->form().screen()->availableGeometry().height(), qPrintable(QString::number(shown.height())));
-    QCOMPARE(details, cut);
+    QFETCH(bool, scrolls);
+    MessageDialog box(text, false, {QStringLiteral("OK")}, &m_fixture->form());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QRect screen = m_fixture->form().screen()->availableGeometry();
+    QVERIFY2(box.frameGeometry().width() <= screen.width(), qPrintable(QString::number(box.frameGeometry().width())));
+    QVERIFY2(box.frameGeometry().height() <= screen.height(), qPrintable(QString::number(box.frameGeometry().height())));
+    QTextEdit *field = box.textField();
+    QCOMPARE(field->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(field->verticalScrollBar()->isVisible(), scrolls);
+    if (!scrolls) {
+        QTextCursor end(field->document());
+        end.movePosition(QTextCursor::End);
+        const QRect caret = field->cursorRect(end);
+        QVERIFY2(field->viewport()->rect().contains(caret), "the end of the text lies outside the box");
+        // Ink where the last characters are drawn.
+        const int back = std::min(caret.x(), field->fontMetrics().horizontalAdvance(text.right(6)));
+        const QRect last(field->viewport()->mapTo(&box, caret.topLeft() - QPoint(back, 0)), QSize(back, caret.height()));
+        const QImage shot = box.grab().toImage();
+        int ink = 0;
+        for (int y = last.top(); y <= last.bottom(); ++y)
+            for (int x = last.left(); x <= last.right(); ++x)
+                ink += qGray(shot.pixel(x, y)) < 128;
+        QVERIFY2(ink > 20, qPrintable(QStringLiteral("%1 dark pixels at the end of the text").arg(ink)));
+    }
+    field->selectAll();
+    QTest::keySequence(&box, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    box.done(0);
 }
 
 QTEST_MAIN(TestMainWindowLayout)

@@ -16,6 +16,7 @@
 #include "picture_maker.h"
 #include "preview_window.h"
 #include "size_spin_box.h"
+#include "start_folder.h"
 #include "window_fixture.h"
 
 namespace {
@@ -98,7 +99,7 @@ void TestStartSequence::noFolderCancelled()
 {
     QVERIFY(!form().Launch());
     QCOMPARE(dialogs().messages, QStringList{Choose});
-    QCOMPARE(dialogs().executableStartFolders, QStringList{QDir::toNativeSeparators(QDir::currentPath())});
+    QCOMPARE(dialogs().executableStartFolders, QStringList{StartFolder::standard()});
     QVERIFY(form().isVisible());
     QCOMPARE(form().windowTitle(), QStringLiteral("Tessary 1.2[*]"));
     QVERIFY(!form().isWindowModified());

@@ -18,6 +18,7 @@
 #include "scroll_box.h"
 #include "settings_store.h"
 #include "size_spin_box.h"
+#include "start_folder.h"
 #include "tga_export.h"
 #include "window_fixture.h"
 
@@ -161,7 +162,7 @@ void TestTgaCommands::saveAllWritesEveryImage()
     dialogs().folderAnswers << QDir::toNativeSeparators(folder);
     form().SaveAlltga();
 
-    QCOMPARE(dialogs().folderAsked, QStringList{QDir::toNativeSeparators(QDir::currentPath())});
+    QCOMPARE(dialogs().folderAsked, QStringList{StartFolder::standard()});
     const QString stored = QDir::toNativeSeparators(folder + QLatin1Char('/'));
     QCOMPARE(m_fixture->storedSetting(SettingsStore::SaveAllTGAPath), stored);
     const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "game_file_error.h"
 #include "program_options.h"
 
 namespace {
@@ -60,9 +61,9 @@ void setOption(CliArguments &parsed, const std::string &name, const std::string 
 
 } // namespace
 
-std::vector<int> parseImageList(const std::string &list)
+std::vector<ImageRange> parseImageList(const std::string &list)
 {
-    std::set<int> numbers;
+    std::vector<ImageRange> ranges;
     std::size_t start = 0;
     while (start <= list.size()) {
         const std::size_t comma = std::min(list.find(',', start), list.size());
@@ -72,10 +73,29 @@ std::vector<int> parseImageList(const std::string &list)
         const int last = dash == std::string::npos ? first : number(part.substr(dash + 1), list);
         if (first < 1 || last < first)
             throw UsageError("\"" + part + "\" in \"" + list + "\" is not an image number or a rising range of them");
-        for (int n = first; n <= last; ++n)
-            numbers.insert(n);
+        ranges.push_back({first, last});
         start = comma + 1;
     }
+    return ranges;
+}
+
+std::vector<int> expandImageList(const std::vector<ImageRange> &ranges, int imageCount, const std::string &folder)
+{
+    // Checked first, so that "1-999999999" is refused before a number of it is held.
+    const int last = std::max(imageCount - 1, 0);
+    for (const ImageRange &range : ranges) {
+        if (range.last <= last)
+            continue;
+        const int missing = std::max(range.first, last + 1);
+        const std::string which = missing == range.last ? "is no image " + std::to_string(missing)
+                                                        : "are no images " + std::to_string(missing) + " to " + std::to_string(range.last);
+        const std::string held = last > 0 ? "images 1 to " + std::to_string(last) : "no images";
+        throw GameFileError(folder, "there " + which + " (the game folder has " + held + "); nothing was exported");
+    }
+    std::set<int> numbers;
+    for (const ImageRange &range : ranges)
+        for (int n = range.first; n <= range.last; ++n)
+            numbers.insert(n);
     return {numbers.begin(), numbers.end()};
 }
 
@@ -92,11 +112,11 @@ CliArguments parseCliArguments(const std::vector<std::string> &args)
     bool optionsEnded = false;
     for (std::size_t k = 1; k < args.size(); ++k) {
         const std::string &arg = args[k];
+        if (arg == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
         if (optionsEnded || !ProgramOptions::looksLikeOption(arg)) {
-            if (arg == "--" && !optionsEnded) {
-                optionsEnded = true;
-                continue;
-            }
             if (arg.empty())
                 throw UsageError("an empty folder name was given");
             parsed.operands.push_back(arg);

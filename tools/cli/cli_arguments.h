@@ -4,6 +4,12 @@
 #include <string>
 #include <vector>
 
+// first .. last of --images; a single number is a range of one.
+struct ImageRange {
+    int first = 0;
+    int last = 0;
+};
+
 // The command line of tessary-cli, checked against what its command takes.
 struct CliArguments {
     std::string command;
@@ -15,7 +21,7 @@ struct CliArguments {
     bool fonts = false;
     bool png = false;                  // --format png
     bool imagesGiven = false;
-    std::vector<int> images;           // --images, sorted, each once
+    std::vector<ImageRange> images;    // --images, as given
 };
 
 // A command line the program can't run; what() says why.
@@ -29,5 +35,8 @@ public:
 // option the command does not take, or the wrong number of folders.
 CliArguments parseCliArguments(const std::vector<std::string> &args);
 
-// The numbers of a list such as "1,5,7-12", sorted, each once. Throws UsageError.
-std::vector<int> parseImageList(const std::string &list);
+// The ranges of a list such as "1,5,7-12", each rising. Throws UsageError.
+std::vector<ImageRange> parseImageList(const std::string &list);
+// The numbers of ranges, sorted, each once. Throws GameFileError naming folder when a range
+// reaches beyond imageCount images, before anything is expanded.
+std::vector<int> expandImageList(const std::vector<ImageRange> &ranges, int imageCount, const std::string &folder);

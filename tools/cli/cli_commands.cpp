@@ -1,9 +1,11 @@
 #include "cli_commands.h"
 
 #include <exception>
+#include <ostream>
 
 #include "catalogue.h"
 #include "cli_context.h"
+#include "folder_lock.h"
 #include "write_back.h"
 
 namespace CliCommands {
@@ -13,29 +15,40 @@ const char *const Usage =
     "Reads and changes the menu images and font sheets of a Grand Prix 4 game folder.\n"
     "\n"
     "Commands:\n"
-    "  check GAME_FOLDER           load the index, every image and the fonts; print their counts\n"
-    "  list GAME_FOLDER [--json]   one line per image and font: size, bytes, and whether it\n"
-    "                              differs from the game's original that Tessary keeps\n"
+    "  check GAME_FOLDER\n"
+    "      load the index, every image and the fonts; print their counts\n"
+    "  list GAME_FOLDER [--json]\n"
+    "      one line per image and font: size, bytes, and whether it differs from\n"
+    "      the game's original that Tessary keeps\n"
     "  export GAME_FOLDER OUTDIR [--format tga|png] [--images N,M-K] [--fonts]\n"
-    "                              write pictures as the window does: 001.tga ... (or .png), and\n"
-    "                              the font sheets as New_Font1000.gpf.tga ...; all images unless\n"
-    "                              --images or --fonts choose\n"
+    "      write pictures as the window does: 001.tga ... (or .png), and the font\n"
+    "      sheets as New_Font1000.gpf.tga ...; all images unless --images or\n"
+    "      --fonts choose\n"
     "  import GAME_FOLDER INDIR [--dry-run] [--force]\n"
-    "                              replace every picture a file of INDIR names (001.tga, 1.png,\n"
-    "                              New_Font1000.gpf.png, ...), then apply; nothing is applied\n"
-    "                              when a file is refused; --dry-run only tells what would happen\n"
+    "      replace every picture a file of INDIR names (001.tga, 1.png,\n"
+    "      New_Font1000.gpf.png, ...), then apply; nothing is applied when a file\n"
+    "      is refused; --dry-run only tells what would happen\n"
     "  restore GAME_FOLDER --all | N... [--force]\n"
-    "                              put back the game's originals (images by number, fonts by\n"
-    "                              file name), then apply\n"
+    "      put back the game's originals (images by number, fonts by file name),\n"
+    "      then apply\n"
     "  rewrite GAME_FOLDER [--force]\n"
-    "                              write every file back through the same safe commit\n"
+    "      write every file back through the same safe commit\n"
     "\n"
     "Options:\n"
-    "  --force    overwrite game files another program changed since they were loaded\n"
+    "  --force    overwrite game files another program changed since they were\n"
+    "             loaded\n"
     "  --help     print this help;  --version  print the version\n"
-    "  --         end of options: what follows is a folder name, even if it starts with '-'\n"
+    "  --         end of options: what follows is a folder name, even if it starts\n"
+    "             with '-'\n"
     "\n"
-    "Exit codes: 0 success, 1 an error (nothing was changed), 2 a command line it can't run.\n";
+    "While another program writes the game folder, a command waits for it up to\n"
+    "10 seconds, saying so on standard error.\n"
+    "\n"
+    "Exit codes:\n"
+    "  0  success\n"
+    "  1  an error; the game folder is left as it was (an export names the files\n"
+    "     it had written before the error, which stay in OUTDIR)\n"
+    "  2  a command line it can't run\n";
 
 namespace {
 
@@ -75,6 +88,13 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     }
     TerminalProgress progress(err, progressShown);
     const CliContext context{parsed, out, err, progress};
+    FolderLock::waitNotice = [&progress, &err](const std::string &sentence) {
+        progress.finish();
+        err << sentence << std::endl;
+    };
+    struct NoticeEnds {
+        ~NoticeEnds() { FolderLock::waitNotice = nullptr; }
+    } noticeEnds;
     try {
         if (parsed.command == "check")
             return check(context);

@@ -1,11 +1,13 @@
-#include <QDir>
+#include <stdexcept>
 
 #include "cli_commands.h"
 #include "cli_context.h"
-#include "core_path.h"
+#include "export_file.h"
 #include "folder_import.h"
 #include "game_file_error.h"
 #include "picture_files.h"
+#include "tga_export.h"
+#include "write_back.h"
 
 namespace {
 
@@ -13,7 +15,20 @@ std::string withSeparator(const std::string &folder)
 {
     if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
         return folder;
-    return folder + QDir::separator().toLatin1();
+#ifdef _WIN32
+    return folder + '\\';
+#else
+    return folder + '/';
+#endif
+}
+
+// What an export that failed part of the way had written, for the end of its error message.
+std::string writtenBefore(const std::vector<std::string> &written, const std::string &outdir)
+{
+    if (written.empty())
+        return "Nothing was exported.";
+    return std::to_string(written.size()) + (written.size() == 1 ? " file was" : " files were") + " exported to " + outdir
+        + " before the error and left there: " + shortList(written);
 }
 
 } // namespace
@@ -24,19 +39,31 @@ int CliCommands::exportPictures(const CliContext &context)
     const std::string &folder = args.operands[0];
     const std::string &outdir = args.operands[1];
     const Catalogue c = CliSteps::load(context, folder, LoadPurpose::Reading);
-    const std::vector<int> images = args.imagesGiven ? args.images : args.fonts ? std::vector<int>{} : PictureFiles::allImages(c);
-    for (int n : images)
-        if (!c.isImage(n))
-            throw GameFileError(folder, "there is no image " + std::to_string(n) + " (the game folder has images 1 to "
-                                            + std::to_string(c.ImageCount - 1) + "); nothing was exported");
-    if (!QDir().mkpath(CorePath::toQt(outdir)))
-        throw GameFileError(outdir, "the folder can't be made; nothing was exported");
+    const std::vector<int> images = args.imagesGiven ? expandImageList(args.images, c.ImageCount, folder)
+                                    : args.fonts ? std::vector<int>{}
+                                                 : PictureFiles::allImages(c);
     const PictureFiles::Format format = args.png ? PictureFiles::Format::Png : PictureFiles::Format::Tga;
-    const int total = int(images.size());
-    PictureFiles::exportImages(c, withSeparator(outdir), images, format,
-                               [&context, total](int done) { context.progress.show("Exporting", done, total); });
-    if (args.fonts)
-        PictureFiles::exportFonts(c, withSeparator(outdir), format);
+    const std::string extension = PictureNames::extensionOf(format);
+    // Files already written stay when a later one fails; the message names them.
+    std::vector<std::string> written;
+    try {
+        makeFolderPath(outdir);
+        const int total = int(images.size());
+        PictureFiles::exportImages(c, withSeparator(outdir), images, format, [&](int done) {
+            if (done > 1)
+                written.push_back(threeDigitName(images[std::size_t(done - 2)]) + extension);
+            context.progress.show("Exporting", done, total);
+        });
+        if (!images.empty())
+            written.push_back(threeDigitName(images.back()) + extension);
+        if (args.fonts)
+            PictureFiles::exportFonts(c, withSeparator(outdir), format, [&](int i) {
+                if (i > 0)
+                    written.push_back(FontNames[std::size_t(i - 1)] + extension);
+            });
+    } catch (const std::exception &error) {
+        throw std::runtime_error(std::string(error.what()) + "\n" + writtenBefore(written, outdir));
+    }
     context.progress.finish();
     context.out << "Exported " << images.size() << (images.size() == 1 ? " image" : " images")
                 << (args.fonts ? " and 6 font sheets" : "") << " to " << outdir << " as " << PictureNames::extensionOf(format)

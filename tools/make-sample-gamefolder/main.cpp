@@ -15,8 +15,9 @@
 namespace {
 
 constexpr const char *Usage = "Usage: make-sample-gamefolder --small DIR | --large DIR\n"
-                              "Makes a sample Grand Prix 4 game folder under DIR: gp4.exe (a placeholder), the image index,\n"
-                              "the images and the six fonts. --small makes about 40 images, --large about 450 (about 300 MB).\n"
+                              "Makes a sample Grand Prix 4 game folder under DIR: gp4.exe (a placeholder),\n"
+                              "the image index, the images and the six fonts. --small makes about 40 images,\n"
+                              "--large about 450 (about 300 MB).\n"
                               "A DIR starting with '-' goes after \"--\".\n";
 
 int usage(const std::string &problem)
@@ -49,10 +50,15 @@ int main(int argc, char *argv[])
     // The tool never shows a window; the offscreen platform gives it fonts without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    // Qt hands out the arguments as the system gave them (wide on Windows); the core takes UTF-8.
+    // The core takes names as the system gives them on POSIX (bytes), as UTF-8 on Windows, where
+    // Qt hands out the wide arguments.
+#ifdef _WIN32
     std::vector<std::string> args;
     for (const QString &arg : app.arguments().mid(1))
         args.push_back(arg.toStdString());
+#else
+    const std::vector<std::string> args = ProgramOptions::arguments(argc, argv);
+#endif
     const ProgramOptions::Split parts = ProgramOptions::split(args);
     if (parts.options.size() != 1 || (parts.options[0] != "--small" && parts.options[0] != "--large"))
         return usage(parts.options.empty() ? "--small or --large is needed" : "the options are --small or --large, not " + parts.options.back());

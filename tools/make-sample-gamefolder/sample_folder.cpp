@@ -1,10 +1,9 @@
 #include "sample_folder.h"
 
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
+#include "export_file.h"
 #include "file_ops.h"
 #include "font_file.h"
 #include "game_file_error.h"
@@ -22,20 +21,11 @@ void writeFile(const std::string &path, const void *data, std::size_t size)
     out.close();
 }
 
-void makeFolder(const std::string &filePath)
-{
-    const std::filesystem::path folder = std::filesystem::path(filePath).parent_path();
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        throw GameFileError(folder.string(), error.message());
-}
-
+// Through the core's file calls, which take UTF-8 names whole on Windows too.
 void refuseRealGame(const std::string &exePath)
 {
     if (!FileOps::isFile(exePath)) {
-        std::error_code error;
-        if (std::filesystem::exists(exePath, error))
+        if (FileOps::exists(exePath))
             throw GameFileError(exePath, "is not a file; refusing to make a sample game folder here");
         return;
     }
@@ -53,9 +43,9 @@ Summary write(const std::string &folder, SampleKind kind)
 {
     const std::string exePath = GamePaths::join(folder, "\\gp4.exe");
     refuseRealGame(exePath);
-    makeFolder(exePath);
-    makeFolder(GamePaths::image(folder, 1));
-    makeFolder(GamePaths::font(folder, 0));
+    makeFolderPath(folder);
+    makeFolderPath(GamePaths::underData(folder, "images"));
+    makeFolderPath(GamePaths::underData(folder, "fonts"));
 
     writeFile(exePath, PlaceholderText, std::strlen(PlaceholderText));
 

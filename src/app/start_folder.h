@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Where a file dialog opens when it has no folder of its own to open in: never the process's
+// working folder, which is the program's own folder when it is started from the Start menu.
+namespace StartFolder {
+// The user's Pictures folder, else Documents, else the home folder (the first that exists),
+// with the system's separators.
+QString standard();
+// remembered when it names an existing folder or file (a file then stays chosen), the folder
+// of a remembered file that is gone, otherwise standard().
+QString orStandard(const QString &remembered);
+}
