@@ -10,6 +10,7 @@ add_executable(tessary-cli
     cli/cli_steps.cpp
     cli/console_text.cpp cli/console_text.h
     cli/main.cpp
+    cli/stop_signals.cpp cli/stop_signals.h
     cli/terminal_progress.cpp cli/terminal_progress.h
 )
 target_link_libraries(tessary-cli PRIVATE tessary_pictures tessary_app tessary_options tessary_core)

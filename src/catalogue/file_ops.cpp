@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "game_file_error.h"
+#include "interruption.h"
 
 namespace FileOps {
 
@@ -31,6 +32,7 @@ const char *faultText(FaultKind kind)
 // Counts one operation and raises the planned failure when its turn has come.
 void countOperation(const std::string &reportAs)
 {
+    Interruption::checkpoint();
     ++g_count;
     if (g_failAt == 0 || g_count != g_failAt)
         return;

@@ -6,6 +6,7 @@
 
 #include "game_file_error.h"
 #include "game_paths.h"
+#include "interruption.h"
 
 namespace PF = PlatformFiles;
 
@@ -26,7 +27,7 @@ int lockWithin(PF::Handle handle, PF::LockKind kind, std::chrono::milliseconds w
     const auto until = std::chrono::steady_clock::now() + wait;
     for (bool told = false;; told = true) {
         const int error = PF::lock(handle, kind);
-        if (error == 0 || !PF::isLockBusy(error) || std::chrono::steady_clock::now() >= until)
+        if (error == 0 || !PF::isLockBusy(error) || std::chrono::steady_clock::now() >= until || Interruption::requested())
             return error;
         if (!told && FolderLock::waitNotice)
             FolderLock::waitNotice(waiting);

@@ -5,6 +5,7 @@
 #include "file_ops.h"
 #include "game_file_error.h"
 #include "game_paths.h"
+#include "interruption.h"
 #include "staged_commit.h"
 #include "write_back.h"
 #include "write_journal.h"
@@ -72,6 +73,7 @@ std::string sentenceFor(const std::string &gp4Path, const StagedCommit::Settled 
 
 std::string settle(const std::string &gp4Path)
 {
+    const Interruption::Shield asOne;
     const std::string journal = GamePaths::journal(gp4Path);
     std::string sentence;
     std::vector<std::string> leftAside;

@@ -5,6 +5,7 @@
 #include "file_ops.h"
 #include "game_file_error.h"
 #include "game_paths.h"
+#include "interruption.h"
 
 namespace StagedCommit {
 
@@ -205,6 +206,7 @@ Kept commit(const std::string &gp4Path, const std::vector<StagedFile> &files)
 {
     if (files.empty())
         return {};
+    const Interruption::Shield asOne;
     std::vector<JournalEntry> entries;
     for (const StagedFile &file : files) {
         std::string aside;

@@ -7,7 +7,9 @@ flip_game_folder, which is killed with SIGKILL at a random moment of its write-b
 `tessary-cli check` opens the folder, which settles whatever the write-back left. Every game file
 must then hold exactly the bytes of the folder before that write-back, or exactly those after
 it, and no file of the write-back may be left. A second series runs two write-backs at once and
-kills one of them."""
+kills one of them. Two more series stop `tessary-cli import` and `tessary-cli export` with
+SIGINT (Ctrl-C) at random moments: each must end by itself, removing its unfinished files, and
+leave the game folder all-old or all-imported, and only whole exported files."""
 import argparse
 import hashlib
 import os
@@ -100,6 +102,7 @@ def main():
     parser.add_argument("--work", required=True)
     parser.add_argument("--kills", type=int, default=30)
     parser.add_argument("--concurrent", type=int, default=30)
+    parser.add_argument("--interrupts", type=int, default=10)
     parser.add_argument("--random-start", type=int, default=int(time.time()),
                         help="starting value of the random kill moments, to repeat a run")
     args = parser.parse_args()
@@ -150,6 +153,89 @@ def main():
         current = settle_and_judge(args, states, current, outcomes)
     print("two write-backs at once, one killed, %d times: %s; the survivor was refused %d times"
           % (args.concurrent, outcomes, refused))
+
+    if current != "old":
+        subprocess.run([args.flip, args.folder], check=True, stdout=subprocess.DEVNULL)
+    interrupted_imports(args, moments, states)
+    interrupted_exports(args, moments)
+
+
+def interrupt_at(process, delay):
+    time.sleep(delay)
+    if process.poll() is None:
+        process.send_signal(signal.SIGINT)
+    _, err = process.communicate(timeout=600)
+    if process.returncode not in (0, 130):
+        sys.exit("an interrupted command failed (exit %d): %s" % (process.returncode, err))
+    return process.returncode
+
+
+def timed(command):
+    started = time.monotonic()
+    done = subprocess.run(command, capture_output=True, text=True)
+    if done.returncode != 0:
+        sys.exit(" ".join(command) + " failed:\n" + done.stdout + done.stderr)
+    return time.monotonic() - started
+
+
+def interrupted_imports(args, moments, states):
+    """Ctrl-C during imports of every picture: no unfinished file may stay, without any check run."""
+    pictures = os.path.join(args.work, "pictures")
+    subprocess.run(["rm", "-rf", pictures], check=True)
+    timed([args.cli, "export", args.folder, pictures])
+    flip = bytes(range(256))[::-1]
+    for name in os.listdir(pictures):
+        path = os.path.join(pictures, name)
+        with open(path, "rb") as f:
+            data = f.read()
+        with open(path, "wb") as f:
+            f.write(data[:18] + data[18:].translate(flip))
+    duration = timed([args.cli, "import", args.folder, pictures])
+    states["imported"] = digests(args.folder)
+    timed([args.cli, "restore", "--all", args.folder])
+    if digests(args.folder) != states["old"]:
+        sys.exit("restore --all did not give the folder back")
+    outcomes = {}
+    for _ in range(args.interrupts):
+        run = subprocess.Popen([args.cli, "import", args.folder, pictures], stdout=subprocess.DEVNULL,
+                               stderr=subprocess.PIPE, text=True)
+        code = interrupt_at(run, moments.uniform(0, 1.1 * duration))
+        left = leftovers(args.folder)
+        if left:
+            sys.exit("an interrupted import left files behind: " + ", ".join(left[:5]))
+        now = digests(args.folder)
+        outcome = "old" if now == states["old"] else "imported" if now == states["imported"] else None
+        if outcome is None:
+            sys.exit("an interrupted import left the folder mixed")
+        key = "%s, exit %d" % (outcome, code)
+        outcomes[key] = outcomes.get(key, 0) + 1
+        if outcome == "imported":
+            timed([args.cli, "restore", "--all", args.folder])
+    print("import interrupted %d times: %s" % (args.interrupts, outcomes))
+
+
+def interrupted_exports(args, moments):
+    """Ctrl-C during exports: every file left in the output folder is whole, and no part file stays."""
+    reference = os.path.join(args.work, "reference")
+    subprocess.run(["rm", "-rf", reference], check=True)
+    duration = timed([args.cli, "export", args.folder, reference])
+    outcomes = {}
+    for k in range(args.interrupts):
+        out = os.path.join(args.work, "export%d" % k)
+        subprocess.run(["rm", "-rf", out], check=True)
+        run = subprocess.Popen([args.cli, "export", args.folder, out], stdout=subprocess.DEVNULL,
+                               stderr=subprocess.PIPE, text=True)
+        code = interrupt_at(run, moments.uniform(0, 1.1 * duration))
+        names = os.listdir(out) if os.path.isdir(out) else []
+        if any(".tessary-" in name for name in names):
+            sys.exit("an interrupted export left a part file in " + out)
+        for name in names:
+            with open(os.path.join(out, name), "rb") as f, open(os.path.join(reference, name), "rb") as g:
+                if f.read() != g.read():
+                    sys.exit("an interrupted export left a torn file: " + name)
+        outcomes["exit %d" % code] = outcomes.get("exit %d" % code, 0) + 1
+        subprocess.run(["rm", "-rf", out], check=True)
+    print("export interrupted %d times: %s" % (args.interrupts, outcomes))
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "cli_context.h"
 #include "folder_lock.h"
+#include "interruption.h"
 #include "write_back.h"
 
 namespace CliCommands {
@@ -48,7 +49,9 @@ const char *const Usage =
     "  0  success\n"
     "  1  an error; the game folder is left as it was (an export names the files\n"
     "     it had written before the error, which stay in OUTDIR)\n"
-    "  2  a command line it can't run\n";
+    "  2  a command line it can't run\n"
+    "  130  interrupted (Ctrl-C): the command's unfinished files are removed, and a\n"
+    "     write-back already moving files into place finishes first\n";
 
 namespace {
 
@@ -111,10 +114,16 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         progress.finish();
         err << Usage << "\ntessary-cli: " << error.what() << "\n";
         return BadArguments;
+    } catch (const Interruption::Interrupted &stopped) {
+        // Stopped before a write-back moved anything: its unfinished files went as it unwound.
+        progress.finish();
+        err << "tessary-cli: " << stopped.what() << (stopped.text == Interruption::Interrupted().text ? "; nothing was changed" : "")
+            << "\n";
+        return Interrupted;
     } catch (const std::exception &error) {
         progress.finish();
         err << error.what() << "\n";
-        return Failure;
+        return Interruption::requested() ? Interrupted : Failure; // a wait for the lock given up
     }
 }
 

@@ -7,7 +7,7 @@
 // The commands of tessary-cli, for scripted checks and mod pipelines.
 namespace CliCommands {
 
-enum ExitCode { Success = 0, Failure = 1, BadArguments = 2 };
+enum ExitCode { Success = 0, Failure = 1, BadArguments = 2, Interrupted = 130 };
 
 // How to use the program, as --help prints it.
 extern const char *const Usage;

@@ -5,6 +5,7 @@
 #include "export_file.h"
 #include "folder_import.h"
 #include "game_file_error.h"
+#include "interruption.h"
 #include "picture_files.h"
 #include "tga_export.h"
 #include "write_back.h"
@@ -23,12 +24,12 @@ std::string withSeparator(const std::string &folder)
 }
 
 // What an export that failed part of the way had written, for the end of its error message.
-std::string writtenBefore(const std::vector<std::string> &written, const std::string &outdir)
+std::string writtenBefore(const std::vector<std::string> &written, const std::string &outdir, const char *before = "the error")
 {
     if (written.empty())
         return "Nothing was exported.";
     return std::to_string(written.size()) + (written.size() == 1 ? " file was" : " files were") + " exported to " + outdir
-        + " before the error and left there: " + shortList(written);
+        + " before " + before + " and left there: " + shortList(written);
 }
 
 } // namespace
@@ -62,6 +63,8 @@ int CliCommands::exportPictures(const CliContext &context)
                     written.push_back(FontNames[std::size_t(i - 1)] + extension);
             });
     } catch (const std::exception &error) {
+        if (Interruption::requested())
+            throw Interruption::Interrupted(writtenBefore(written, outdir, "that"));
         throw std::runtime_error(std::string(error.what()) + "\n" + writtenBefore(written, outdir));
     }
     context.progress.finish();

@@ -15,6 +15,7 @@
 #include "cli_commands.h"
 #include "console_text.h"
 #include "program_options.h"
+#include "stop_signals.h"
 #include "terminal_progress.h"
 
 namespace {
@@ -50,6 +51,7 @@ int checkedOutput(int code)
 int main(int argc, char *argv[])
 {
     ConsoleText::useUtf8();
+    StopSignals::install();
     const std::vector<std::string> args = coreArguments(argc, argv);
     if (const auto answered = ProgramOptions::answerStandard(args, "tessary-cli", CliCommands::Usage))
         return checkedOutput(*answered);
