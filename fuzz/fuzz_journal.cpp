@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     for (const JournalEntry &entry : entries) {
         if (entry.target.find("..") != std::string::npos || entry.target.front() == '/'
-            || WriteJournal::scratchKind(entry.staged.substr(entry.staged.rfind('/') + 1)) != WriteJournal::Scratch::Staged)
+            || WriteJournal::scratchKind(entry.staged) != WriteJournal::Scratch::Staged
+            || (!entry.aside.empty() && WriteJournal::scratchKind(entry.aside) != WriteJournal::Scratch::Aside))
             std::abort();
     }
     if (WriteJournal::encode(entries) != text)
