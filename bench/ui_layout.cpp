@@ -46,6 +46,7 @@ public:
     QString openTgaFile(const QString &) override { return QString(); }
     FolderChoice chooseFolder(const QString &) override { return {}; }
     QString chooseImportFolder(const QString &) override { return QString(); }
+    QString chooseProgram(const QString &) override { return QString(); }
 };
 
 // Peak resident memory of the process so far, in megabytes (VmHWM).

@@ -42,6 +42,9 @@ public:
     QStringList openAsked;
     QStringList folderAsked;
 
+    // Answers of the image editor's program dialog, taken from the front; none left means Cancel.
+    QStringList programAnswers;
+
     // Answers of questions (index of the button), taken from the front; none left means -1.
     QList<int> askAnswers;
     // Each question asked: its text, then its buttons joined by "|".
@@ -58,6 +61,7 @@ public:
     QString openTgaFile(const QString &presetFile) override;
     FolderChoice chooseFolder(const QString &startFolder) override;
     QString chooseImportFolder(const QString &startFolder) override;
+    QString chooseProgram(const QString &) override { return programAnswers.isEmpty() ? QString() : programAnswers.takeFirst(); }
 };
 
 namespace UiTestSupport {
