@@ -57,7 +57,7 @@ FolderListing listPicturesFolder(const std::string &folder)
         else if (FileOps::isFolder(path))
             listing.skipped.emplace_back(name, "a folder");
         else if (FileOps::exists(path))
-            listing.skipped.emplace_back(name, "not a regular file (a pipe, a device or a broken link)");
+            listing.skipped.emplace_back(name, "not a regular file");
     }
     return listing;
 }
@@ -192,7 +192,7 @@ std::string FolderImportSummary::text(const std::string &source) const
         std::vector<std::string> named;
         for (const auto &[name, what] : skipped)
             named.push_back(name + " (" + what + ")");
-        text += "\n" + count(skipped.size(), "entry was", "entries were") + " skipped, as no picture files: " + shortList(named);
+        text += "\n" + count(skipped.size(), "entry was", "entries were") + " skipped, as they are no files: " + shortList(named);
     }
     return text;
 }

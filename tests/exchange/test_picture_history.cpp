@@ -1,0 +1,189 @@
+#include <QtTest>
+
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "picture_history.h"
+#include "picture_step.h"
+#include "tga_fixtures.h"
+
+using namespace TgaFixtures;
+
+namespace {
+
+// Everything of the catalogue's pictures that undo and redo must bring back, byte for byte.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    int byteCount = 0;
+    Bytes bytes;
+    bool changed = false;
+    bool operator==(const Picture &) const = default;
+};
+
+std::vector<Picture> pictures(const Catalogue &c)
+{
+    std::vector<Picture> all;
+    for (int n = 1; n < c.ImageCount; ++n) {
+        const auto at = std::size_t(n);
+        all.push_back({c.ImageDetails[at].Width, c.ImageDetails[at].Height, c.ImageSizes[at],
+                       bytesOf(c.ImagePixels[at], std::size_t(c.ImageSizes[at])), c.imageChanged(n)});
+    }
+    for (int i = 0; i < FontCount; ++i)
+        all.push_back({256, 256, int(FontSheetBytes), c.FontBitmaps[std::size_t(i)], c.fontChanged(i)});
+    return all;
+}
+
+DecodedImage picture(int width, int height, int variant)
+{
+    return {width, height, width * height * 4, bufferOf(patternBgra(width, height, variant))};
+}
+
+Catalogue threeImages()
+{
+    Catalogue c = makeCatalogue({{5, 5}, {5, 5}, {4, 2}});
+    c.markImageChanged(2); // a change not yet applied, whose mark must come back too
+    return c;
+}
+
+} // namespace
+
+// The undo history of picture changes: byte-exact undo and redo with change marks, marks after
+// a write-back, and the bound on the pictures it keeps.
+class PictureHistoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void undoAndRedoEachChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("image, same size") << "same size" << "import of 1.gpi";
+        QTest::newRow("image, another size") << "another size" << "import of 3.gpi";
+        QTest::newRow("font sheet") << "font" << "import of New_Font1000.gpf";
+        QTest::newRow("kept, then changed by other means") << "kept" << "revert of 2.gpi";
+        QTest::newRow("many pictures in one step") << "many" << "import of 4 pictures";
+    }
+    void undoAndRedoEachChange()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, name);
+        Catalogue c = threeImages();
+        const std::vector<Picture> before = pictures(c);
+        PictureStep step(name.toStdString());
+        if (change == "same size" || change == "many")
+            QVERIFY(step.replaceImage(c, 1, picture(5, 5, 9)));
+        if (change == "another size" || change == "many")
+            QVERIFY(step.replaceImage(c, 3, picture(7, 3, 8)));
+        if (change == "font" || change == "many")
+            QVERIFY(step.replaceFontSheet(c, 1, patternSheet(7)));
+        if (change == "many")
+            QVERIFY(step.replaceImage(c, 2, picture(5, 5, 6)));
+        if (change == "kept") {
+            // As a revert does: the picture is kept, then changed, and its mark goes.
+            step.keepImage(c, 2);
+            step.keepImage(c, 1);
+            std::int32_t width = 5, height = 5, byteCount = 100;
+            PixelBuffer pixels = bufferOf(patternBgra(5, 5, 3));
+            c.swapImage(2, width, height, byteCount, pixels, false);
+            step.dropUnchanged(c); // image 1 did not change
+            QCOMPARE(step.images(), std::vector<int>{2});
+        }
+        const std::vector<Picture> after = pictures(c);
+        QVERIFY(after != before);
+
+        PictureHistory history;
+        QVERIFY(history.record(std::move(step)));
+        QCOMPARE(QString::fromStdString(history.undoName()), name);
+        QVERIFY(history.undo(c));
+        QVERIFY(pictures(c) == before);
+        QCOMPARE(QString::fromStdString(history.redoName()), name);
+        QVERIFY(history.redo(c));
+        QVERIFY(pictures(c) == after);
+        QVERIFY(history.undo(c));
+        QVERIFY(pictures(c) == before);
+        QVERIFY(!history.undo(c));
+    }
+
+    // After "Apply All Changes" the steps stay; undoing makes a change to apply again, and
+    // redoing to what the game folder holds clears the mark.
+    void marksAfterApply()
+    {
+        Catalogue c = threeImages();
+        const std::vector<Picture> loaded = pictures(c);
+        PictureHistory history;
+        PictureStep step("import of 1.gpi");
+        QVERIFY(step.replaceImage(c, 1, picture(5, 5, 9)));
+        QVERIFY(history.record(std::move(step)));
+        QVERIFY(c.imageChanged(1));
+        c.markImageWritten(1, {}); // as the write-back records it
+        history.noteApplied(c);
+
+        QVERIFY(history.undo(c));
+        QVERIFY(c.imageChanged(1));
+        QVERIFY(bytesOf(c.ImagePixels[1], 100) == loaded[0].bytes);
+        QVERIFY(history.redo(c));
+        QVERIFY(!c.imageChanged(1));
+        QVERIFY(bytesOf(c.ImagePixels[1], 100) == patternBgra(5, 5, 9));
+    }
+
+    // Each step here keeps one 5 x 5 picture: 100 bytes.
+    void bound_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("all fit") << 300 << 3;
+        QTest::newRow("the oldest go") << 250 << 2;
+        QTest::newRow("a step larger than the bound") << 50 << 0;
+    }
+    void bound()
+    {
+        QFETCH(int, limit);
+        QFETCH(int, kept);
+        Catalogue c = threeImages();
+        const Bytes loaded = bytesOf(c.ImagePixels[1], 100);
+        PictureHistory history(static_cast<std::uint64_t>(limit));
+        bool last = false;
+        for (int k = 0; k < 3; ++k) {
+            PictureStep step("step " + std::to_string(k));
+            QVERIFY(step.replaceImage(c, 1, picture(5, 5, 20 + k)));
+            last = history.record(std::move(step));
+        }
+        QCOMPARE(last, kept > 0);
+        QCOMPARE(int(history.size()), kept);
+        QVERIFY(history.bytes() <= std::uint64_t(limit));
+        QCOMPARE(history.bytes(), std::uint64_t(100 * kept));
+        QCOMPARE(history.undoName(), std::string(kept ? "step 2" : ""));
+        // What is kept still undoes exactly, back to the oldest step held.
+        for (int k = 0; k < kept; ++k)
+            QVERIFY(history.undo(c));
+        if (kept)
+            QVERIFY(bytesOf(c.ImagePixels[1], 100) == (kept == 3 ? loaded : patternBgra(5, 5, 20 + 2 - kept)));
+    }
+
+    void aNewStepEndsRedo()
+    {
+        Catalogue c = threeImages();
+        PictureHistory history;
+        for (int variant : {30, 31}) {
+            PictureStep step("step");
+            QVERIFY(step.replaceImage(c, 1, picture(5, 5, variant)));
+            history.record(std::move(step));
+        }
+        QVERIFY(history.undo(c));
+        QVERIFY(history.canRedo());
+        PictureStep unchanged("nothing");
+        QVERIFY(!unchanged.replaceImage(c, 1, picture(5, 5, 30)));
+        QVERIFY(!history.record(std::move(unchanged)));
+        QVERIFY(history.canRedo());
+        PictureStep other("other");
+        QVERIFY(other.replaceFontSheet(c, 0, patternSheet(40)));
+        QVERIFY(history.record(std::move(other)));
+        QVERIFY(!history.canRedo());
+        QCOMPARE(history.size(), std::size_t(2));
+    }
+};
+
+QTEST_APPLESS_MAIN(PictureHistoryTest)
+#include "test_picture_history.moc"
