@@ -141,9 +141,9 @@ WindowWork::Slices::~Slices()
 void WindowWork::Slices::step(int value)
 {
     m_work.m_progress.done = value;
-    if (!slicesYield || (m_yielded && m_sinceYield.elapsed() < SliceMs))
+    // The first two steps yield, so that the window shows the work begun and its first result.
+    if (!slicesYield || (++m_steps > 2 && m_sinceYield.elapsed() < SliceMs))
         return;
-    m_yielded = true;
     m_work.showProgress();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     m_sinceYield.restart();

@@ -30,8 +30,8 @@ public:
         }
     };
 
-    // Work on the window thread, in slices: each step sets the bar and, about every 15 ms (and
-    // at the first step), lets the event loop run. The window is busy while it lives.
+    // Work on the window thread, in slices: each step sets the bar and, at the first two steps
+    // and then about every 15 ms, lets the event loop run. The window is busy while it lives.
     class Slices {
     public:
         Slices(WindowWork &work, int maximum);
@@ -43,7 +43,7 @@ public:
     private:
         WindowWork &m_work;
         QElapsedTimer m_sinceYield;
-        bool m_yielded = false;
+        int m_steps = 0;
     };
 
     explicit WindowWork(QProgressBar *bar, QObject *parent = nullptr);

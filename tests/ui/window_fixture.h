@@ -98,6 +98,11 @@ public:
     QString storedSetting(const QString &name) const;
     // Makes a game folder named name from c and returns its path.
     QString makeGame(const QString &name, const Catalogue &c);
+    // Selects picture n of a page (0 images, 1 font sheets), as a press on it does.
+    void select(int page, int n);
+    // Writes image n (or font sheet n) of the window's catalogue, its colours inverted, to a .png
+    // file of the temporary folder, and returns the file.
+    QString invertedFile(int n, bool font = false);
 
     // The window, made on first use.
     TForm1 &form();
