@@ -38,7 +38,7 @@ bool GridPages::alphaView() const
 
 int GridPages::imageCount() const
 {
-    return std::max(m_source->ImageCount, 0);
+    return m_lent ? m_lentImageCount : std::max(m_source->ImageCount, 0);
 }
 
 bool GridPages::onImagesPage() const
@@ -50,6 +50,8 @@ void GridPages::setCatalogueLent(bool lent)
 {
     if (m_lent == lent)
         return;
+    // A re-layout meanwhile needs the number of images, which the write-back doesn't change.
+    m_lentImageCount = imageCount();
     m_lent = lent;
     if (lent)
         return;

@@ -131,6 +131,7 @@ private:
     std::array<Cell, FontCount> m_fonts{};
     int m_shownImageSlots = 0;
     bool m_lent = false;
+    int m_lentImageCount = 0;
     // Digits typed on a page, and when the last one was.
     QString m_typed;
     QElapsedTimer m_sinceTyped;
