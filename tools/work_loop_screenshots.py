@@ -99,7 +99,8 @@ def main():
                 time.sleep(0.15)
             guide.save(guide.settled_shot(), main_box, out("loaded.png"))
 
-            # A thumbnail's tooltip.
+            # A thumbnail's tooltip: Qt shows tooltips in the active window.
+            session.focus(window)
             session.move(wx + 60, wy + 110)
             session.move(wx + 62, wy + 112)
             time.sleep(1.5)

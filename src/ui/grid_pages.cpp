@@ -152,8 +152,6 @@ void GridPages::Display(int n)
         return;
     QLabel *caption = m_images[std::size_t(n)].caption;
     picture->resize(ThumbSize, ThumbSize);
-    if (m_lent && caption->text().isEmpty())
-        caption->setText(QStringLiteral("%1.gpi").arg(n));
     if (!m_lent && ChangeMarks::show(caption, QStringLiteral("%1.gpi").arg(n), m_source->imageChanged(n)))
         caption->adjustSize();
     picture->move(GridMetrics::imagePicturePos(n, ThumbColumns, ThumbSize));

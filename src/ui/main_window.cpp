@@ -5,9 +5,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
-
 #include <QTimer>
 
+#include <algorithm>
 #include <new>
 
 #include "channel_toggle.h"
@@ -150,6 +150,27 @@ void TForm1::showPopup(TPicture *, QPoint globalPos)
     m_parts.Popup1->popup(globalPos);
 }
 
+namespace {
+
+// Reads image n of the game folder, or the game's original, for the preview when first shown.
+PreviewLoader gameFolderPictures(std::string folder, int n, bool alpha)
+{
+    return [folder = std::move(folder), n, alpha](PreviewSource source) {
+        PreviewPicture picture;
+        try {
+            const DecodedImage image = source == PreviewSource::Original ? GameFolderPictures::originalImage(folder, n)
+                                                                         : GameFolderPictures::gameFolderImage(folder, n);
+            const std::size_t loaded = std::min(image.Pixels.size(), std::size_t(std::max(image.ByteCount, 0)) / 4);
+            picture = PictureMaker::preview(image.Pixels.data(), loaded, image.Width, image.Height, alpha);
+        } catch (const std::exception &error) {
+            picture.problem = GameFolder::shownInMessage(QString::fromStdString(error.what()));
+        }
+        return picture;
+    };
+}
+
+} // namespace
+
 void TForm1::Showpreview()
 {
     // While a write-back has the catalogue, the grids read none of it, and neither does the preview.
@@ -158,21 +179,8 @@ void TForm1::Showpreview()
     if (!m_preview || m_grids->catalogueLent() || !shown.isImage(n) || std::size_t(n) >= shown.ImageDetails.size())
         return;
     const bool alpha = m_grids->alphaView();
-    PreviewLoader loader;
-    if (!shown.GP4Path.empty())
-        loader = [folder = shown.GP4Path, n, alpha](PreviewSource source) {
-            PreviewPicture picture;
-            try {
-                const DecodedImage image = source == PreviewSource::Original ? GameFolderPictures::originalImage(folder, n)
-                                                                             : GameFolderPictures::gameFolderImage(folder, n);
-                picture = PictureMaker::preview(image.Pixels.data(), std::min(image.Pixels.size(), std::size_t(image.ByteCount) / 4),
-                                                image.Width, image.Height, alpha);
-            } catch (const std::exception &error) {
-                picture.problem = GameFolder::shownInMessage(QString::fromStdString(error.what()));
-            }
-            return picture;
-        };
-    m_preview->showPicture(QStringLiteral("%1.gpi").arg(n), PictureMaker::preview(shown, n, alpha), std::move(loader));
+    m_preview->showPicture(QStringLiteral("%1.gpi").arg(n), PictureMaker::preview(shown, n, alpha),
+                           shown.GP4Path.empty() ? PreviewLoader() : gameFolderPictures(shown.GP4Path, n, alpha));
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)

@@ -66,11 +66,6 @@ QImage thumbnail(const Catalogue &catalogue, int n, int box, bool alphaView)
     return ofImage(catalogue, n, alphaView, [box](int w, int h) { return GridMetrics::scaledSize(w, h, box); });
 }
 
-QImage natural(const Catalogue &catalogue, int n, bool alphaView)
-{
-    return ofImage(catalogue, n, alphaView, [](int w, int h) { return QSize(w, h); });
-}
-
 PreviewPicture preview(const std::uint32_t *pixels, std::size_t loaded, int w, int h, bool alphaView)
 {
     PreviewPicture picture;
