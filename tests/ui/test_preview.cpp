@@ -158,9 +158,7 @@ void TestPreview::comparison()
     QFETCH(bool, inverted);
     // Tessary's picture is image 6 with its colours inverted; the game folder's file is that too
     // once applied, when the game's original is kept.
-    m_fixture->dialogs.openAnswers << m_fixture->invertedFile(6);
-    m_fixture->select(0, 6);
-    form().LoadFromTga();
+    m_fixture->importInto(0, 6, m_fixture->invertedFile(6));
     if (applied)
         form().LMDApplyAllClick();
     if (alpha)

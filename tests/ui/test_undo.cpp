@@ -57,7 +57,6 @@ private slots:
 private:
     TForm1 &form() { return m_fixture->form(); }
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
-    void importInto(int page, int n, const QString &file);
     std::unique_ptr<WindowFixture> m_fixture;
 };
 
@@ -74,13 +73,6 @@ void TestUndo::init()
 void TestUndo::cleanup()
 {
     m_fixture.reset();
-}
-
-void TestUndo::importInto(int page, int n, const QString &file)
-{
-    m_fixture->select(page, n);
-    dialogs().openAnswers << file;
-    form().LoadFromTga();
 }
 
 void TestUndo::undoAndRedoEachChange_data()
@@ -101,14 +93,14 @@ void TestUndo::undoAndRedoEachChange()
     QFETCH(QString, name);
     // A revert undoes an import; a restore brings back the original after one was applied.
     if (change == "revert" || change == "restore")
-        importInto(0, 5, m_fixture->invertedFile(5));
+        m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
     if (change == "restore")
         form().LMDApplyAllClick();
     const std::vector<Picture> before = pictures(form().catalogue());
     if (change == "import") {
-        importInto(0, 5, m_fixture->invertedFile(5));
+        m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
     } else if (change == "font") {
-        importInto(1, 2, m_fixture->invertedFile(2, true));
+        m_fixture->importInto(1, 2, m_fixture->invertedFile(2, true));
     } else if (change == "folder") {
         const QString folder = m_fixture->path(QStringLiteral("mod"));
         QDir().mkpath(folder);
@@ -141,7 +133,7 @@ void TestUndo::undoAndRedoEachChange()
 
 void TestUndo::undoAfterApplyingMakesAChange()
 {
-    importInto(0, 4, m_fixture->invertedFile(4));
+    m_fixture->importInto(0, 4, m_fixture->invertedFile(4));
     form().LMDApplyAllClick();
     QVERIFY(!form().catalogue().imageChanged(4) && !form().isWindowModified());
     form().Undo();
@@ -155,7 +147,7 @@ void TestUndo::undoAfterApplyingMakesAChange()
 void TestUndo::sizeLabelFollowsTheSelectedPicture()
 {
     // Image 9 is 10 x 11; image 6, 7 x 8, takes its picture and size.
-    importInto(0, 6, m_fixture->invertedFile(9));
+    m_fixture->importInto(0, 6, m_fixture->invertedFile(9));
     QCOMPARE(form().parts().SizeLabel->text(), QStringLiteral("10*11"));
     form().Undo();
     QCOMPARE(form().parts().SizeLabel->text(), QStringLiteral("7*8"));

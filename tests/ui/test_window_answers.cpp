@@ -94,7 +94,6 @@ private:
     TForm1 &form() { return m_fixture->form(); }
     ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
     void launch();
-    void importInto(int n);
     std::unique_ptr<WindowFixture> m_fixture;
     QString m_game;
 };
@@ -118,13 +117,6 @@ void TestWindowAnswers::launch()
     QVERIFY(QTest::qWaitForWindowExposed(&form()));
 }
 
-void TestWindowAnswers::importInto(int n)
-{
-    m_fixture->select(0, n);
-    dialogs().openAnswers << m_fixture->invertedFile(n);
-    form().LoadFromTga();
-}
-
 void TestWindowAnswers::loadingLetsTheWindowAnswer()
 {
     WhileBusy busy(form());
@@ -138,7 +130,7 @@ void TestWindowAnswers::loadingLetsTheWindowAnswer()
 void TestWindowAnswers::applyingLetsTheWindowAnswer()
 {
     launch();
-    importInto(5);
+    m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
     WhileBusy busy(form());
     WindowWork::setWorkerStartHook([&busy] { waitForTheWindow(busy); });
     form().LMDApplyAllClick();
@@ -152,7 +144,7 @@ void TestWindowAnswers::applyingLetsTheWindowAnswer()
 void TestWindowAnswers::closingWaitsForTheWork()
 {
     launch();
-    importInto(5);
+    m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
     const QByteArray imported(reinterpret_cast<const char *>(form().catalogue().ImagePixels[5].data()), form().catalogue().ImageSizes[5]);
     // The user closes the window while the changes are written.
     WindowWork::setWorkerStartHook([this] {
@@ -247,7 +239,7 @@ void TestWindowAnswers::tooltips()
     QFETCH(QString, state);
     launch();
     if (imported)
-        importInto(5);
+        m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
     if (applied)
         form().LMDApplyAllClick();
     TPicture *cell = form().grids().imageCell(5);
@@ -266,7 +258,7 @@ void TestWindowAnswers::messagesNameFilesWithOneSeparator()
     dialogs().executableAnswers << QDir(other).filePath(QStringLiteral("gp4.exe"));
     form().LMDChangePathClick();
     QVERIFY(m_fixture->recordedGameFolder().endsWith(QDir::separator()));
-    importInto(5);
+    m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
     // Another program changes the file meanwhile: the question names it.
     QFile changed(UiTestSupport::imageFile(other, 5));
     QVERIFY(changed.open(QIODevice::Append));

@@ -141,6 +141,13 @@ QString WindowFixture::invertedFile(int n, bool font)
     return file;
 }
 
+void WindowFixture::importInto(int page, int n, const QString &file)
+{
+    select(page, n);
+    dialogs.openAnswers << file;
+    form().LoadFromTga();
+}
+
 TForm1 &WindowFixture::form()
 {
     if (!m_form) {

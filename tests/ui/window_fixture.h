@@ -103,6 +103,8 @@ public:
     // Writes image n (or font sheet n) of the window's catalogue, its colours inverted, to a .png
     // file of the temporary folder, and returns the file.
     QString invertedFile(int n, bool font = false);
+    // Loads file into picture n of a page through the context menu's open dialog.
+    void importInto(int page, int n, const QString &file);
 
     // The window, made on first use.
     TForm1 &form();
