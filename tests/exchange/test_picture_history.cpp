@@ -5,35 +5,13 @@
 
 #include "catalogue.h"
 #include "picture_history.h"
+#include "picture_states.h"
 #include "picture_step.h"
 #include "tga_fixtures.h"
 
 using namespace TgaFixtures;
 
 namespace {
-
-// Everything of the catalogue's pictures that undo and redo must bring back, byte for byte.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    int byteCount = 0;
-    Bytes bytes;
-    bool changed = false;
-    bool operator==(const Picture &) const = default;
-};
-
-std::vector<Picture> pictures(const Catalogue &c)
-{
-    std::vector<Picture> all;
-    for (int n = 1; n < c.ImageCount; ++n) {
-        const auto at = std::size_t(n);
-        all.push_back({c.ImageDetails[at].Width, c.ImageDetails[at].Height, c.ImageSizes[at],
-                       bytesOf(c.ImagePixels[at], std::size_t(c.ImageSizes[at])), c.imageChanged(n)});
-    }
-    for (int i = 0; i < FontCount; ++i)
-        all.push_back({256, 256, int(FontSheetBytes), c.FontBitmaps[std::size_t(i)], c.fontChanged(i)});
-    return all;
-}
 
 DecodedImage picture(int width, int height, int variant)
 {
@@ -67,7 +45,7 @@ private slots:
     {
         QFETCH(QString, change);
         Catalogue c = threeImages();
-        const std::vector<Picture> before = pictures(c);
+        const std::vector<PictureState> before = pictureStates(c);
         PictureStep step("import");
         if (change != "font")
             QVERIFY(step.replaceImage(c, 3, picture(7, 3, 8)));
@@ -75,19 +53,19 @@ private slots:
             QVERIFY(step.replaceFontSheet(c, 1, patternSheet(7)));
         if (change == "many")
             QVERIFY(step.replaceImage(c, 2, picture(5, 5, 6)));
-        const std::vector<Picture> after = pictures(c);
+        const std::vector<PictureState> after = pictureStates(c);
         QVERIFY(after != before);
 
         PictureHistory history;
         QVERIFY(history.record(std::move(step)));
         QCOMPARE(history.undoName(), std::string("import"));
         QVERIFY(history.undo(c));
-        QVERIFY(pictures(c) == before);
+        QVERIFY(pictureStates(c) == before);
         QCOMPARE(history.redoName(), std::string("import"));
         QVERIFY(history.redo(c));
-        QVERIFY(pictures(c) == after);
+        QVERIFY(pictureStates(c) == after);
         QVERIFY(history.undo(c));
-        QVERIFY(pictures(c) == before);
+        QVERIFY(pictureStates(c) == before);
         QVERIFY(!history.undo(c));
     }
 

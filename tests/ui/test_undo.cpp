@@ -8,37 +8,10 @@
 #include "grid_pages.h"
 #include "main_window.h"
 #include "main_window_parts.h"
+#include "picture_states.h"
 #include "settings_store.h"
 #include "window_fixture.h"
 #include "window_work.h"
-
-namespace {
-
-// What undo and redo bring back of one picture, byte for byte, with its change mark.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    int byteCount = 0;
-    QByteArray bytes;
-    bool changed = false;
-    bool operator==(const Picture &) const = default;
-};
-
-std::vector<Picture> pictures(const Catalogue &c)
-{
-    std::vector<Picture> all;
-    for (int n = 1; n < c.ImageCount; ++n) {
-        const auto at = std::size_t(n);
-        all.push_back({c.ImageDetails[at].Width, c.ImageDetails[at].Height, c.ImageSizes[at],
-                       QByteArray(reinterpret_cast<const char *>(c.ImagePixels[at].data()), c.ImageSizes[at]), c.imageChanged(n)});
-    }
-    for (int i = 0; i < FontCount; ++i)
-        all.push_back({256, 256, 65536, QByteArray(reinterpret_cast<const char *>(c.FontBitmaps[std::size_t(i)].data()), 65536),
-                       c.fontChanged(i)});
-    return all;
-}
-
-} // namespace
 
 // Undo and redo of every change the window makes to pictures, and the image editor's saves
 // read back as such changes.
@@ -96,7 +69,7 @@ void TestUndo::undoAndRedoEachChange()
         m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
     if (change == "restore")
         form().LMDApplyAllClick();
-    const std::vector<Picture> before = pictures(form().catalogue());
+    const std::vector<PictureState> before = pictureStates(form().catalogue());
     if (change == "import") {
         m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
     } else if (change == "font") {
@@ -114,20 +87,20 @@ void TestUndo::undoAndRedoEachChange()
         m_fixture->select(0, 5);
         (change == "revert" ? form().parts().Revertfile1 : form().parts().Restoreoriginal1)->trigger();
     }
-    const std::vector<Picture> after = pictures(form().catalogue());
+    const std::vector<PictureState> after = pictureStates(form().catalogue());
     QVERIFY(after != before);
     const MainWindowParts &parts = form().parts();
     QCOMPARE(parts.Undo1->text(), QStringLiteral("Undo ") + name);
 
     QTest::keyClick(&form(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(pictures(form().catalogue()) == before);
+    QVERIFY(pictureStates(form().catalogue()) == before);
     QCOMPARE(form().isWindowModified(), form().catalogue().hasChanges());
     QCOMPARE(parts.Redo1->text(), QStringLiteral("Redo ") + name);
     QTest::keyClick(&form(), Qt::Key_Y, Qt::ControlModifier);
-    QVERIFY(pictures(form().catalogue()) == after);
+    QVERIFY(pictureStates(form().catalogue()) == after);
     parts.Undo1->trigger();
     QTest::keyClick(&form(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QVERIFY(pictures(form().catalogue()) == after);
+    QVERIFY(pictureStates(form().catalogue()) == after);
     QCOMPARE(form().work().shownText(), QStringLiteral("Redone: ") + name);
 }
 
@@ -157,7 +130,7 @@ void TestUndo::sizeLabelFollowsTheSelectedPicture()
 
 void TestUndo::imageEditorSavesAreReadBackWhole()
 {
-    const std::vector<Picture> loaded = pictures(form().catalogue());
+    const std::vector<PictureState> loaded = pictureStates(form().catalogue());
     m_fixture->select(0, 6);
     form().EditInImageEditor();
     const QString file = form().editor().fileOf(false, 6);
@@ -165,20 +138,19 @@ void TestUndo::imageEditorSavesAreReadBackWhole()
     // The editor's first save is cut off: looked at, it changes nothing.
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(file + QStringLiteral(".half")), 10000);
     QTest::qWait(ExternalEditor::SettleMs + 2 * ExternalEditor::RetryMs);
-    QVERIFY(pictures(form().catalogue()) == loaded);
+    QVERIFY(pictureStates(form().catalogue()) == loaded);
     QVERIFY(!form().parts().Undo1->isEnabled());
     // The whole file comes back as one change of image 6, exactly.
     QTRY_VERIFY_WITH_TIMEOUT(form().catalogue().imageChanged(6), 10000);
     const Catalogue &c = form().catalogue();
-    const auto &original = loaded[5].bytes;
-    const QByteArray now(reinterpret_cast<const char *>(c.ImagePixels[6].data()), c.ImageSizes[6]);
-    QCOMPARE(now.size(), original.size());
-    for (qsizetype k = 0; k < now.size(); ++k)
-        QCOMPARE(quint8(now[k]), quint8(k % 4 == 3 ? original[k] : ~original[k]));
+    std::vector<std::uint8_t> inverted = loaded[5].bytes;
+    for (std::size_t k = 0; k < inverted.size(); ++k)
+        inverted[k] = k % 4 == 3 ? inverted[k] : std::uint8_t(~inverted[k]);
+    QVERIFY(pictureStates(c)[5].bytes == inverted);
     QCOMPARE(form().parts().Undo1->text(), QStringLiteral("Undo edit of 6.gpi in the image editor"));
     QCOMPARE(form().work().shownText(), QStringLiteral("6.gpi read back from the image editor"));
     form().Undo();
-    QVERIFY(pictures(form().catalogue()) == loaded);
+    QVERIFY(pictureStates(form().catalogue()) == loaded);
     // The temporary files go with the program.
     const QString folder = QFileInfo(file).absolutePath();
     m_fixture.reset();

@@ -169,11 +169,7 @@ void TestWindowAnswers::successIsNeverSilent()
     dialogs().folderAnswers << all;
     form().SaveAlltga();
     QCOMPARE(form().work().shownText(), QStringLiteral("11 images saved"));
-    QFile::remove(all + QStringLiteral("/002.tga"));
-    QFile::copy(m_fixture->invertedFile(2), all + QStringLiteral("/002.png"));
-    dialogs().importFolderAnswers << all;
-    form().LoadAllFromFolder();
-    QCOMPARE(form().work().shownText(), QStringLiteral("1 picture imported"));
+    m_fixture->importInto(0, 2, m_fixture->invertedFile(2));
     form().LMDApplyAllClick();
     QCOMPARE(form().work().shownText(), QStringLiteral("1 file written to the game folder"));
     QTRY_COMPARE_WITH_TIMEOUT(form().work().shownText(), QString(), WindowWork::DoneTextMs + 2000);
