@@ -129,8 +129,7 @@ void importAsBefore(TForm1 &form, const QString &folder)
         ProgressSteps progress(form.parts().ProgressBar1, int(plan.matches.size()));
         summary = runFolderImport(form.catalogue(), plan, PictureFiles::reader(), [&progress](int done, int) { progress.step(done); });
     }
-    for (int n : summary.images)
-        form.grids().redisplayImage(n);
+    form.grids().redisplay(summary.images, summary.fonts);
     form.showChanges();
     if (summary.imported.empty())
         throw std::runtime_error("the import replaced no picture");

@@ -208,26 +208,6 @@ void GridPages::layOutImages()
         ShowSize(imageCell(SelectedIndex));
 }
 
-void GridPages::redisplayImage(int n)
-{
-    TScrollBox *box = m_parts.ScrollBox1;
-    ImageScrollPos = box->position();
-    box->setPosition(0);
-    box->setRange(GridMetrics::imageScrollRange(imageCount(), ThumbColumns, ThumbSize));
-    Display(n);
-    box->setPosition(ImageScrollPos);
-}
-
-void GridPages::redisplayFont(int n)
-{
-    TScrollBox *box = m_parts.ScrollBox2;
-    FontScrollPos = box->position();
-    box->setPosition(0);
-    box->setRange(GridMetrics::fontScrollRange(FontColumns));
-    Displaygpf(n);
-    box->setPosition(FontScrollPos);
-}
-
 void GridPages::redisplay(const std::vector<int> &images, const std::vector<int> &fonts)
 {
     for (TScrollBox *box : {m_parts.ScrollBox1, m_parts.ScrollBox2}) {

@@ -62,10 +62,6 @@ public:
     void PageControl1Change();
     // Flips the channel view and re-lays the active page out.
     void PanelChannelsClick();
-    // Redraws image n after its picture changed, keeping the images page's scroll position.
-    void redisplayImage(int n);
-    // Redraws font n after its sheet changed, keeping the fonts page's scroll position.
-    void redisplayFont(int n);
     // Redraws the given images and font sheets, keeping both pages' scroll positions.
     void redisplay(const std::vector<int> &images, const std::vector<int> &fonts);
     // Selects the selected picture of the active page again, so that the size label follows a

@@ -84,6 +84,9 @@ public:
     void showChanges();
     // Sets the state of every command of the context menu for the picture selected.
     void updateActions();
+    // Takes a change of pictures made through step (a folder import, a mod's installation) into
+    // the undo history as one step, and redraws its pictures, the marks and the commands.
+    void recordChange(PictureStep step);
 
 public slots:
     // "Apply All Changes": writes every image, the index and the fonts back.
@@ -140,7 +143,6 @@ private:
     void importPictures(const FolderImportPlan &plan, const QString &source);
     void changeSelected(const char *what, bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int));
     QString pictureName(bool font, int n) const;
-    void record(PictureStep step);
     void takeStep(const std::optional<PictureHistory::Taken> &taken, const QString &done);
     bool readBackEdit(ExternalEditor::Saved &saved);
     void workChanged(bool busy);

@@ -52,13 +52,14 @@ QString TForm1::pictureName(bool font, int n) const
     return font ? QString::fromLatin1(FontNames[std::size_t(n)]) : QStringLiteral("%1.gpi").arg(n);
 }
 
-void TForm1::record(PictureStep step)
+void TForm1::recordChange(PictureStep step)
 {
+    m_grids->redisplay(step.images(), step.fonts());
     const QString name = QString::fromStdString(step.name());
     const bool changed = !step.empty();
     if (!m_history.record(std::move(step)) && changed)
         m_work->showDone(QStringLiteral("The %1 can't be undone: it is larger than the undo history holds").arg(name));
-    updateActions();
+    showChanges();
 }
 
 void TForm1::RevertToGameFile()
@@ -71,8 +72,7 @@ void TForm1::RestoreOriginal()
     changeSelected("restore of the original of ", KeptOriginals::restoreImage, KeptOriginals::restoreFont);
 }
 
-// Runs a change of the selected picture of the active page as one undoable step, then redraws
-// it and the marks.
+// Runs a change of the selected picture of the active page as one undoable step.
 void TForm1::changeSelected(const char *what, bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int))
 {
     const int n = SelectedIndex();
@@ -84,15 +84,12 @@ void TForm1::changeSelected(const char *what, bool (*changeImage)(Catalogue &, i
         if (images) {
             step.keepImage(m_catalogue, n);
             changeImage(m_catalogue, n);
-            m_grids->redisplayImage(n);
         } else {
             step.keepFont(m_catalogue, n);
             changeFont(m_catalogue, n);
-            m_grids->redisplayFont(n);
         }
         step.dropUnchanged(m_catalogue);
-        record(std::move(step));
-        showChanges();
+        recordChange(std::move(step));
     });
 }
 

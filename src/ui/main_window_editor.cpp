@@ -54,10 +54,7 @@ bool TForm1::readBackEdit(ExternalEditor::Saved &saved)
         step.replaceImage(m_catalogue, saved.number, std::move(saved.image));
     if (step.empty())
         return true;
-    m_grids->redisplay(saved.font ? std::vector<int>{} : std::vector<int>{saved.number},
-                       saved.font ? std::vector<int>{saved.number} : std::vector<int>{});
-    record(std::move(step));
-    showChanges();
+    recordChange(std::move(step));
     m_work->showDone(QStringLiteral("%1 read back from the image editor").arg(name));
     return true;
 }

@@ -70,9 +70,7 @@ void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
     } else {
         step.setName("import of " + std::to_string(count) + " pictures");
     }
-    m_grids->redisplay(summary.images, summary.fonts);
-    record(std::move(step));
-    showChanges();
+    recordChange(std::move(step));
     m_work->showDone(count == 0   ? QStringLiteral("No picture imported")
                      : count == 1 ? QStringLiteral("1 picture imported")
                                   : QStringLiteral("%1 pictures imported").arg(count));

@@ -125,12 +125,7 @@ void TForm1::importFile(bool font, int n, const std::string &file)
         m_dialogs.message(QString::fromStdString(refusal.reason()));
         return;
     }
-    if (font)
-        m_grids->redisplayFont(n);
-    else
-        m_grids->redisplayImage(n);
-    record(std::move(step));
-    showChanges();
+    recordChange(std::move(step));
 }
 
 void TForm1::LoadTGA(int n)
