@@ -81,6 +81,8 @@ bool TForm1::isBusy() const
 void TForm1::workChanged(bool busy)
 {
     updateActions();
+    if (m_preview)
+        m_preview->setReadingAllowed(!busy);
     if (busy || !m_closeWhenDone)
         return;
     m_closeWhenDone = false;

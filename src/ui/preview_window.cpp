@@ -110,8 +110,7 @@ void TFormPreview::showPicture(const QString &caption, PreviewPicture picture, P
     m_pictures[slot(PreviewSource::Tessary)] = std::move(picture);
     m_read[slot(PreviewSource::Tessary)] = true;
     m_loader = std::move(loader);
-    m_folderButton->setEnabled(bool(m_loader));
-    m_originalButton->setEnabled(bool(m_loader));
+    setReadingAllowed(m_readingAllowed);
     m_canvas->setZoom(1.0);
     m_source = PreviewSource::Tessary;
     showCurrent();
@@ -158,9 +157,18 @@ void TFormPreview::zoomToFit()
     setZoom(PreviewZoom::fit(m_canvas->pictureSize(), room() - QSize(0, LineHeight)));
 }
 
+void TFormPreview::setReadingAllowed(bool allowed)
+{
+    m_readingAllowed = allowed;
+    const bool canRead = allowed && m_loader;
+    m_folderButton->setEnabled(canRead || m_read[slot(PreviewSource::GameFolder)]);
+    m_originalButton->setEnabled(canRead || m_read[slot(PreviewSource::Original)]);
+}
+
 void TFormPreview::showSource(PreviewSource source)
 {
-    if (source == m_source)
+    // The game folder is not read while the main window writes it.
+    if (source == m_source || (!m_readingAllowed && !m_read[slot(source)]))
         return;
     m_source = source;
     showCurrent();

@@ -44,6 +44,8 @@ public:
     // Shows the picture of source, reading it when first shown.
     void showSource(PreviewSource source);
     PreviewSource source() const { return m_source; }
+    // While the main window works on the game folder, pictures not read yet wait.
+    void setReadingAllowed(bool allowed);
 
     // Height of the read-out line, and the narrowest the window gets so that it can be read.
     static constexpr int LineHeight = 24;
@@ -79,6 +81,7 @@ private:
     PreviewLoader m_loader;
     PreviewSource m_source = PreviewSource::Tessary;
     QPoint m_hovered{-1, -1};
+    bool m_readingAllowed = true;
     bool m_shownBefore = false;
     QPoint m_lastPosition;
 };

@@ -36,7 +36,8 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (!m_form.isBusy())
                 return;
-            ++shots;
+            if (shots++ == 0 && onceBusy)
+                onceBusy();
             commandsEnabled = commandsEnabled || m_form.parts().LMDApplyAll->isEnabled() || m_form.parts().LMDSaveAll->isEnabled()
                 || m_form.parts().LMDChangePath->isEnabled() || m_form.parts().Undo1->isEnabled();
             m_form.parts().ScrollBox1->content()->update();
@@ -46,6 +47,7 @@ public:
     }
     std::atomic<int> shots{0};
     int paints = 0;
+    std::function<void()> onceBusy;
     bool commandsEnabled = false;
 
 protected:
@@ -131,9 +133,19 @@ void TestWindowAnswers::applyingLetsTheWindowAnswer()
 {
     launch();
     m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
+    form().Showpreview();
+    TFormPreview &preview = m_fixture->preview();
     WhileBusy busy(form());
+    // Space in the preview reads nothing of the game folder while it is written.
+    PreviewSource shownMeanwhile = PreviewSource::GameFolder;
+    busy.onceBusy = [&] {
+        QTest::keyPress(&preview, Qt::Key_Space);
+        shownMeanwhile = preview.source();
+        QTest::keyRelease(&preview, Qt::Key_Space);
+    };
     WindowWork::setWorkerStartHook([&busy] { waitForTheWindow(busy); });
     form().LMDApplyAllClick();
+    QCOMPARE(shownMeanwhile, PreviewSource::Tessary);
     QVERIFY(busy.shots >= 3);
     QVERIFY(busy.paints > 0);
     QVERIFY(!busy.commandsEnabled);
