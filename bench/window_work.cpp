@@ -39,7 +39,7 @@
 
 namespace {
 
-constexpr int LoadRuns = 5;
+constexpr int LoadRuns = 9;
 constexpr int ImportRuns = 5;
 constexpr double Target = 1.1;
 constexpr double FrameMs = 16.0;
