@@ -13,18 +13,15 @@
 #include <vector>
 
 #include "bench_timing.h"
+#include "bench_window.h"
 #include "program_options.h"
 #include "core_path.h"
 #include "core_raw_files.h"
-#include "dialogs.h"
-#include "game_folder.h"
-#include "game_install_entry.h"
 #include "game_paths.h"
 #include "grid_pages.h"
 #include "main_window.h"
 #include "picture_control.h"
 #include "picture_maker.h"
-#include "settings_store.h"
 #include "size_spin_box.h"
 
 namespace {
@@ -34,19 +31,6 @@ constexpr int LoadRuns = 5;
 constexpr double FrameMs = 16.0;
 constexpr double LoadTarget = 1.5;
 constexpr double MemoryAllowanceMb = 80.0;
-
-// Nothing is asked of anybody during the benchmark; a message means the folder didn't load.
-class SilentDialogs : public Dialogs {
-public:
-    QStringList messages;
-    void message(const QString &text) override { messages << text; }
-    int ask(const QString &, const QStringList &) override { return -1; }
-    QString chooseGameExecutable(const QString &, const QString &) override { return QString(); }
-    QString saveTgaFile(const QString &, const QString &) override { return QString(); }
-    QString openTgaFile(const QString &) override { return QString(); }
-    FolderChoice chooseFolder(const QString &) override { return {}; }
-    QString chooseImportFolder(const QString &) override { return QString(); }
-};
 
 // Peak resident memory of the process so far, in megabytes (VmHWM).
 double peakMegabytes()
@@ -58,20 +42,6 @@ double peakMegabytes()
             return std::stod(line.substr(6)) / 1024.0;
     return 0;
 }
-
-// A main window on folder, with its settings and the game entry in a temporary folder.
-struct Window {
-    Window(const QString &folder, const QTemporaryDir &temp)
-        : gameFolder(GameInstallEntry(temp.filePath(QStringLiteral("entry.ini"))))
-    {
-        GameInstallEntry(temp.filePath(QStringLiteral("entry.ini"))).writeDirectory(folder);
-        const QString settings = temp.filePath(QStringLiteral("settings.ini"));
-        form = std::make_unique<TForm1>(dialogs, gameFolder, [settings] { return std::make_unique<SettingsStore>(settings); });
-    }
-    SilentDialogs dialogs;
-    GameFolder gameFolder;
-    std::unique_ptr<TForm1> form;
-};
 
 // Launches the window and has every thumbnail made, whether or not it is in view yet.
 bool launchAndDrawAll(TForm1 &form)
@@ -92,7 +62,7 @@ void timed(const char *what, double ms, double target)
 int run(const QString &folder)
 {
     QTemporaryDir temp;
-    auto window = std::make_unique<Window>(folder, temp);
+    auto window = std::make_unique<BenchWindow>(folder, temp);
     double firstLoad = 0;
     bool launched = false;
     firstLoad = milliseconds([&] { launched = launchAndDrawAll(*window->form); });
@@ -139,7 +109,7 @@ int run(const QString &folder)
             rawRead.push_back(milliseconds([&] { held = CoreRawFiles::readAll(paths); }));
         }
         window.reset();
-        window = std::make_unique<Window>(folder, temp);
+        window = std::make_unique<BenchWindow>(folder, temp);
         load.push_back(milliseconds([&] { launchAndDrawAll(*window->form); }));
     }
 

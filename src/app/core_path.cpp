@@ -25,4 +25,20 @@ QString toQt(const std::string &fileName)
 #endif
 }
 
+std::string folderFromQt(const QString &folder)
+{
+    QString trimmed = folder;
+#ifdef Q_OS_WIN
+    const auto separator = [](QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/'); };
+    // A drive's root, such as C:\ on its own, keeps its separator.
+    const qsizetype keep = trimmed.size() >= 2 && trimmed.at(1) == QLatin1Char(':') ? 3 : 1;
+#else
+    const auto separator = [](QChar c) { return c == QLatin1Char('/'); };
+    const qsizetype keep = 1;
+#endif
+    while (trimmed.size() > keep && separator(trimmed.back()))
+        trimmed.chop(1);
+    return fromQt(trimmed);
+}
+
 } // namespace CorePath

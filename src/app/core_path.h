@@ -11,4 +11,7 @@ namespace CorePath {
 std::string fromQt(const QString &fileName);
 // A core file name as Qt names it.
 QString toQt(const std::string &fileName);
+// A folder as the core names it, without trailing separators (a root keeps its own), so that
+// the files joined to it are named with one separator.
+std::string folderFromQt(const QString &folder);
 }

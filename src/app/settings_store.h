@@ -18,6 +18,9 @@ public:
     static inline const QString LoadAllTGAPath = QStringLiteral("LoadAllTGAPath");
     // The game folder chosen by a user who can't change the game's installation entry.
     static inline const QString GameFolder = QStringLiteral("GameFolder");
+    // The program "Edit in image editor…" opens pictures in; empty or missing: the system's
+    // program for .png files.
+    static inline const QString ImageEditor = QStringLiteral("ImageEditor");
 
     static constexpr int ThumbSizeDefault = 100;
     static constexpr int ThumbSizeMinimum = 40;

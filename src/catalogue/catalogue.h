@@ -133,6 +133,14 @@ public:
     // The width and height image n's entry has in the game folder's index (as loaded or last written).
     std::pair<std::int32_t, std::int32_t> sizeOnDisk(int n) const;
 
+    // Undo and redo (catalogue_swap.cpp): exchanges image n's width, height, byte count and pixels
+    // with the ones given, and sets its change mark to changed (false: the picture is the one the
+    // game folder holds). False, exchanging nothing, when n is no image of the catalogue.
+    bool swapImage(int n, std::int32_t &width, std::int32_t &height, std::int32_t &byteCount, PixelBuffer &pixels,
+                   bool changed);
+    // Exchanges font sheet i with sheet (65536 bytes) and sets its change mark to changed.
+    bool swapFontSheet(int i, FontSheet &sheet, bool changed);
+
 private:
     LoadPurpose m_loadPurpose = LoadPurpose::Editing;
     std::vector<char> m_imageChanged;

@@ -8,14 +8,12 @@
 #include "game_file_error.h"
 #include "game_paths.h"
 #include "picture_names.h"
+#include "picture_step.h"
 #include "write_back.h"
 
 namespace {
 
-// A file's picture: decoded, or refused with the reason.
-using Decoded = std::variant<DecodedImage, FontSheet, std::string>;
-
-Decoded decode(const FolderImportPlan::Match &match, const PictureReader &reader)
+DecodedPicture decode(const FolderImportPlan::Match &match, const PictureReader &reader)
 {
     try {
         if (match.font)
@@ -43,17 +41,37 @@ const char *nothingMatched(PictureKinds kinds)
 
 } // namespace
 
-std::vector<std::string> picturesFolderFiles(const std::string &folder)
+FolderListing listPicturesFolder(const std::string &folder)
 {
     if (!FileOps::isFolder(folder))
         throw GameFileError(folder, FileOps::exists(folder) ? "is not a folder" : "folder not found");
     std::vector<std::string> names = FileOps::namesIn(folder);
     std::sort(names.begin(), names.end());
-    std::vector<std::string> files;
-    for (const std::string &name : names)
-        if (!name.starts_with(".") && FileOps::isFile(GamePaths::inFolder(folder, name)))
-            files.push_back(GamePaths::inFolder(folder, name));
-    return files;
+    FolderListing listing;
+    for (const std::string &name : names) {
+        if (name.starts_with("."))
+            continue;
+        const std::string path = GamePaths::inFolder(folder, name);
+        if (FileOps::isFile(path))
+            listing.files.push_back(path);
+        else if (FileOps::isFolder(path))
+            listing.skipped.emplace_back(name, "a folder");
+        else if (FileOps::exists(path))
+            listing.skipped.emplace_back(name, "not a regular file");
+    }
+    return listing;
+}
+
+std::vector<std::string> picturesFolderFiles(const std::string &folder)
+{
+    return listPicturesFolder(folder).files;
+}
+
+FolderImportPlan planFolderImport(const FolderListing &listing, const Catalogue &c, PictureKinds kinds)
+{
+    FolderImportPlan plan = planFolderImport(listing.files, c, kinds);
+    plan.skipped = listing.skipped;
+    return plan;
 }
 
 FolderImportPlan planFolderImport(const std::vector<std::string> &files, const Catalogue &c, PictureKinds kinds)
@@ -88,45 +106,66 @@ FolderImportPlan planFolderImport(const std::vector<std::string> &files, const C
     return plan;
 }
 
-FolderImportSummary runFolderImport(Catalogue &c, const FolderImportPlan &plan, const PictureReader &reader,
-                                    const std::function<void(int done, int total)> &progress, bool dryRun)
+std::vector<DecodedPicture> decodeFolderImport(const FolderImportPlan &plan, const PictureReader &reader,
+                                               const std::function<void(int done, int total)> &progress)
 {
-    FolderImportSummary summary;
-    summary.kinds = plan.kinds;
-    summary.dryRun = dryRun;
-    summary.unmatched = plan.unmatched;
-    summary.refused = plan.clashes;
     const int total = int(plan.matches.size());
-
-    // Every file is read before any picture changes, so a refusal never leaves half an import.
-    std::vector<Decoded> decoded;
+    std::vector<DecodedPicture> decoded;
     decoded.reserve(plan.matches.size());
     for (const FolderImportPlan::Match &match : plan.matches) {
         if (progress)
             progress(int(decoded.size()), total);
         decoded.push_back(decode(match, reader));
     }
-    for (std::size_t k = 0; k < plan.matches.size(); ++k) {
+    if (progress)
+        progress(total, total);
+    return decoded;
+}
+
+FolderImportSummary replaceFromFolder(Catalogue &c, const FolderImportPlan &plan, std::vector<DecodedPicture> decoded,
+                                      PictureStep *step, bool dryRun)
+{
+    FolderImportSummary summary;
+    summary.kinds = plan.kinds;
+    summary.dryRun = dryRun;
+    summary.unmatched = plan.unmatched;
+    summary.refused = plan.clashes;
+    summary.skipped = plan.skipped;
+    for (std::size_t k = 0; k < plan.matches.size() && k < decoded.size(); ++k) {
         const FolderImportPlan::Match &match = plan.matches[k];
         if (const std::string *reason = std::get_if<std::string>(&decoded[k])) {
             summary.refused.emplace_back(match.name, *reason);
             continue;
         }
         bool changed = false;
-        if (auto *image = std::get_if<DecodedImage>(&decoded[k]))
-            changed = dryRun ? !holdsImage(c, match.number, *image)
-                             : c.replaceImage(match.number, image->Width, image->Height, image->ByteCount, std::move(image->Pixels));
-        else if (auto *sheet = std::get_if<FontSheet>(&decoded[k]))
-            changed = dryRun ? !holdsFont(c, match.number, *sheet) : c.replaceFontSheet(match.number, std::move(*sheet));
+        if (auto *image = std::get_if<DecodedImage>(&decoded[k])) {
+            if (dryRun)
+                changed = !holdsImage(c, match.number, *image);
+            else if (step)
+                changed = step->replaceImage(c, match.number, std::move(*image));
+            else
+                changed = c.replaceImage(match.number, image->Width, image->Height, image->ByteCount, std::move(image->Pixels));
+        } else if (auto *sheet = std::get_if<FontSheet>(&decoded[k])) {
+            if (dryRun)
+                changed = !holdsFont(c, match.number, *sheet);
+            else
+                changed = step ? step->replaceFontSheet(c, match.number, std::move(*sheet))
+                               : c.replaceFontSheet(match.number, std::move(*sheet));
+        }
         (changed ? summary.imported : summary.identical).push_back(match.name);
         if (changed)
             (match.font ? summary.fonts : summary.images).push_back(match.number);
-        decoded[k] = std::string(); // the pixels now belong to the catalogue, or go
+        decoded[k] = std::string(); // the pixels now belong to the catalogue or the step, or go
     }
     std::sort(summary.refused.begin(), summary.refused.end());
-    if (progress)
-        progress(total, total);
     return summary;
+}
+
+FolderImportSummary runFolderImport(Catalogue &c, const FolderImportPlan &plan, const PictureReader &reader,
+                                    const std::function<void(int done, int total)> &progress, bool dryRun)
+{
+    // Every file is read before any picture changes, so a refusal never leaves half an import.
+    return replaceFromFolder(c, plan, decodeFolderImport(plan, reader, progress), nullptr, dryRun);
 }
 
 std::string FolderImportSummary::text(const std::string &source) const
@@ -149,5 +188,11 @@ std::string FolderImportSummary::text(const std::string &source) const
     }
     if (!unmatched.empty())
         text += "\n" + count(unmatched.size(), "file", "files") + " " + nothingMatched(kinds) + ": " + shortList(unmatched);
+    if (!skipped.empty()) {
+        std::vector<std::string> named;
+        for (const auto &[name, what] : skipped)
+            named.push_back(name + " (" + what + ")");
+        text += "\n" + count(skipped.size(), "entry was", "entries were") + " skipped, as they are no files: " + shortList(named);
+    }
     return text;
 }

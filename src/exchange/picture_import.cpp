@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "game_file_error.h"
+#include "picture_step.h"
 
 namespace {
 
@@ -22,17 +23,20 @@ void requireFont(const Catalogue &c, int i, const std::string &file)
 
 } // namespace
 
-bool importImage(Catalogue &c, int n, const std::string &file, const PictureReader &reader)
+bool importImage(Catalogue &c, int n, const std::string &file, const PictureReader &reader, PictureStep *step)
 {
     requireImage(c, n, file);
     DecodedImage image = reader.readImage(file);
+    if (step)
+        return step->replaceImage(c, n, std::move(image));
     return c.replaceImage(n, image.Width, image.Height, image.ByteCount, std::move(image.Pixels));
 }
 
-bool importFont(Catalogue &c, int i, const std::string &file, const PictureReader &reader)
+bool importFont(Catalogue &c, int i, const std::string &file, const PictureReader &reader, PictureStep *step)
 {
     requireFont(c, i, file);
-    return c.replaceFontSheet(i, reader.readFont(file));
+    FontSheet sheet = reader.readFont(file);
+    return step ? step->replaceFontSheet(c, i, std::move(sheet)) : c.replaceFontSheet(i, std::move(sheet));
 }
 
 bool holdsImage(const Catalogue &c, int n, const DecodedImage &image)

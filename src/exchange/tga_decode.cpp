@@ -3,8 +3,10 @@
 #include <array>
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "game_file_error.h"
+#include "grey_level.h"
 #include "tga_layout.h"
 
 namespace {
@@ -113,9 +115,17 @@ FontSheet decodeFontTga(const std::string &path, const std::uint8_t *data, std::
     const TgaLayout layout = planFontTga(path, TgaHeader::parse(path, data, size));
     requireWholeTga(path, layout, size);
 
+    FontSheet sheet(FontSheetBytes);
+    if (layout.Kind != TgaPixelKind::Grey8) {
+        // Colour pixels become grey by their luminance, as a .png sheet's do.
+        std::vector<std::uint8_t> bgra(FontSheetBytes * 4);
+        convertImage(path, layout, data, bgra.data());
+        for (std::size_t k = 0; k < FontSheetBytes; ++k)
+            sheet[k] = greyLevel(bgra[k * 4 + 2], bgra[k * 4 + 1], bgra[k * 4]);
+        return sheet;
+    }
     const bool topFirst = layout.Header.topRowFirst();
     const bool mirrored = layout.Header.rightToLeft();
-    FontSheet sheet(FontSheetBytes);
     for (std::size_t row = 0; row < FontSheetSide; ++row) {
         const std::size_t fileRow = topFirst ? row : FontSheetSide - 1 - row;
         const std::uint8_t *source = data + layout.PixelOffset + fileRow * FontSheetSide;

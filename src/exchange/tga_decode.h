@@ -21,6 +21,7 @@ struct DecodedImage {
 // the header's size before size has shown the pixels are there.
 DecodedImage decodeImageTga(const std::string &path, const std::uint8_t *data, std::size_t size);
 
-// Reads a 256 x 256 8-bit grey-scale font sheet from the bytes of a .tga file, top row first.
+// Reads a 256 x 256 font sheet from the bytes of a .tga file, top row first: 8-bit grey levels
+// as they are, colour pixels (24-, 32-bit or colour-mapped) made grey by their luminance.
 // Throws as decodeImageTga does.
 FontSheet decodeFontTga(const std::string &path, const std::uint8_t *data, std::size_t size);

@@ -89,16 +89,13 @@ TgaLayout planImageTga(const std::string &path, const TgaHeader &header)
 TgaLayout planFontTga(const std::string &path, const TgaHeader &header)
 {
     refuseRunLengthAndUnknownMaps(path, header);
-    if (header.ImageType != TgaGreyScale || header.PixelDepth != 8)
-        throw GameFileError(path, "a font sheet must be an uncompressed 8-bit grey-scale .tga file (image type 3); this one is image type "
-                                      + std::to_string(header.ImageType) + " with " + std::to_string(header.PixelDepth)
-                                      + " bits per pixel");
-    if (header.Width != 256 || header.Height != 256)
-        throw GameFileError(path, "the picture is " + header.sizeText() + " pixels; a font sheet must be 256 x 256");
+    // A colour sheet, as a paint program saves a picture in colour, is read as an image is and
+    // made grey.
     TgaLayout layout;
     layout.Header = header;
-    layout.Kind = TgaPixelKind::Grey8;
-    layout.BytesPerPixel = 1;
+    pickImageKind(path, layout);
+    if (header.Width != 256 || header.Height != 256)
+        throw GameFileError(path, "the picture is " + header.sizeText() + " pixels; a font sheet must be 256 x 256");
     locateParts(layout);
     return layout;
 }

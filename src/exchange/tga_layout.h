@@ -29,8 +29,8 @@ struct TgaLayout {
 // types 9 and above, GameFileError naming path and the reason otherwise.
 TgaLayout planImageTga(const std::string &path, const TgaHeader &header);
 
-// Checks that header describes a font sheet: uncompressed 8-bit grey-scale, 256 x 256.
-// Throws as planImageTga does.
+// Checks that header describes a font sheet: a 256 x 256 picture of a kind planImageTga
+// accepts (grey-scale, or colour that the sheet takes as grey). Throws as planImageTga does.
 TgaLayout planFontTga(const std::string &path, const TgaHeader &header);
 
 // Raises the "reading beyond the end" GameFileError for path unless size bytes hold the whole picture.

@@ -32,4 +32,6 @@ public:
     virtual FolderChoice chooseFolder(const QString &startFolder) = 0;
     // The folder picker for loading all pictures of a folder, opened at startFolder; empty when cancelled.
     virtual QString chooseImportFolder(const QString &startFolder) = 0;
+    // The open dialog for the image editor's program, with current chosen; empty when cancelled.
+    virtual QString chooseProgram(const QString &current) = 0;
 };

@@ -6,6 +6,8 @@
 
 void GridPages::showChangeMarks()
 {
+    if (m_lent)
+        return;
     for (int n = 1; n < imageCount(); ++n)
         if (QLabel *caption = imageCaption(n); caption && ChangeMarks::show(caption, QStringLiteral("%1.gpi").arg(n), m_source->imageChanged(n)))
             caption->adjustSize();

@@ -20,6 +20,10 @@
 GridPages::GridPages(const MainWindowParts &parts, const Catalogue &live, QObject *parent)
     : QObject(parent), m_parts(parts), m_live(live), m_source(&live)
 {
+    for (TScrollBox *page : {m_parts.ScrollBox1, m_parts.ScrollBox2}) {
+        page->setFocusPolicy(Qt::StrongFocus);
+        page->installEventFilter(this);
+    }
 }
 
 void GridPages::setSource(const Catalogue *source)
@@ -34,7 +38,28 @@ bool GridPages::alphaView() const
 
 int GridPages::imageCount() const
 {
-    return std::max(m_source->ImageCount, 0);
+    return m_lent ? m_lentImageCount : std::max(m_source->ImageCount, 0);
+}
+
+bool GridPages::onImagesPage() const
+{
+    return m_parts.PageControl1->currentIndex() == 0;
+}
+
+void GridPages::setCatalogueLent(bool lent)
+{
+    if (m_lent == lent)
+        return;
+    // A re-layout meanwhile needs the number of images, which the write-back doesn't change.
+    m_lentImageCount = imageCount();
+    m_lent = lent;
+    if (lent)
+        return;
+    // What waited is drawn now: the cells in view, the captions' marks and the size label.
+    showChangeMarks();
+    refreshSelection();
+    m_parts.ScrollBox1->content()->update();
+    m_parts.ScrollBox2->content()->update();
 }
 
 GridPages::Cell GridPages::makeCell(QWidget *page, const QString &pictureName, const QString &captionName, int number)
@@ -50,6 +75,7 @@ GridPages::Cell GridPages::makeCell(QWidget *page, const QString &pictureName, c
     cell.caption->move(GridMetrics::WaitingX, 0);
     connect(cell.picture, &TPicture::pressed, this, &GridPages::cellPressed);
     connect(cell.picture, &TPicture::contextMenuAsked, this, &GridPages::contextMenuAsked);
+    connect(cell.picture, &TPicture::toolTipAsked, this, &GridPages::showToolTip);
     cell.picture->show();
     cell.caption->show();
     return cell;
@@ -126,13 +152,15 @@ void GridPages::Display(int n)
         return;
     QLabel *caption = m_images[std::size_t(n)].caption;
     picture->resize(ThumbSize, ThumbSize);
-    if (ChangeMarks::show(caption, QStringLiteral("%1.gpi").arg(n), m_source->imageChanged(n)))
+    if (!m_lent && ChangeMarks::show(caption, QStringLiteral("%1.gpi").arg(n), m_source->imageChanged(n)))
         caption->adjustSize();
     picture->move(GridMetrics::imagePicturePos(n, ThumbColumns, ThumbSize));
     caption->move(GridMetrics::imageCaptionPos(n, ThumbColumns, ThumbSize));
     // Sampled when the cell is first seen, from the catalogue shown then, at this size and view.
     // A cell without pixel data is emptied, so that it never shows a picture the catalogue doesn't hold.
-    picture->setPictureMaker([this, n, size = ThumbSize, alpha = alphaView()] {
+    picture->setPictureMaker([this, n, size = ThumbSize, alpha = alphaView()]() -> std::optional<QImage> {
+        if (m_lent)
+            return std::nullopt;
         return PictureMaker::thumbnail(*m_source, n, size, alpha);
     });
 }
@@ -144,25 +172,15 @@ void GridPages::Displaygpf(int n)
         return;
     QLabel *caption = m_fonts[std::size_t(n)].caption;
     picture->resize(GridMetrics::FontSide, GridMetrics::FontSide);
+    picture->move(GridMetrics::fontPicturePos(n, FontColumns));
+    caption->move(GridMetrics::fontCaptionPos(n, FontColumns));
+    if (m_lent)
+        return;
     ChangeMarks::show(caption, QString::fromLatin1(FontNames[std::size_t(n)]), m_source->fontChanged(n));
     caption->adjustSize();
     caption->resize(GridMetrics::FontSide, caption->height());
-    picture->move(GridMetrics::fontPicturePos(n, FontColumns));
-    caption->move(GridMetrics::fontCaptionPos(n, FontColumns));
     const bool held = std::size_t(n) < m_source->FontBitmaps.size();
     picture->setPicture(held ? PictureMaker::fontSheet(m_source->FontBitmaps[std::size_t(n)]) : QImage());
-}
-
-void GridPages::paintImageNow(int n)
-{
-    if (TPicture *picture = imageCell(n))
-        m_parts.ScrollBox1->content()->repaint(picture->geometry().united(m_images[std::size_t(n)].caption->geometry()));
-}
-
-void GridPages::paintFontNow(int n)
-{
-    if (TPicture *picture = fontCell(n))
-        m_parts.ScrollBox2->content()->repaint(picture->geometry().united(m_fonts[std::size_t(n)].caption->geometry()));
 }
 
 void GridPages::layOutImages()
@@ -190,24 +208,32 @@ void GridPages::layOutImages()
         ShowSize(imageCell(SelectedIndex));
 }
 
-void GridPages::redisplayImage(int n)
+void GridPages::redisplay(const std::vector<int> &images, const std::vector<int> &fonts)
 {
-    TScrollBox *box = m_parts.ScrollBox1;
-    ImageScrollPos = box->position();
-    box->setPosition(0);
-    box->setRange(GridMetrics::imageScrollRange(imageCount(), ThumbColumns, ThumbSize));
-    Display(n);
-    box->setPosition(ImageScrollPos);
+    for (TScrollBox *box : {m_parts.ScrollBox1, m_parts.ScrollBox2}) {
+        const int position = box->position();
+        box->setPosition(0);
+        if (box == m_parts.ScrollBox1) {
+            box->setRange(GridMetrics::imageScrollRange(imageCount(), ThumbColumns, ThumbSize));
+            for (int n : images)
+                Display(n);
+        } else {
+            box->setRange(GridMetrics::fontScrollRange(FontColumns));
+            for (int n : fonts)
+                Displaygpf(n);
+        }
+        box->setPosition(position);
+    }
 }
 
-void GridPages::redisplayFont(int n)
+TPicture *GridPages::selectedCell() const
 {
-    TScrollBox *box = m_parts.ScrollBox2;
-    FontScrollPos = box->position();
-    box->setPosition(0);
-    box->setRange(GridMetrics::fontScrollRange(FontColumns));
-    Displaygpf(n);
-    box->setPosition(FontScrollPos);
+    return onImagesPage() ? imageCell(SelectedIndex) : fontCell(SelectedIndex);
+}
+
+void GridPages::refreshSelection()
+{
+    ShowSize(selectedCell());
 }
 
 void GridPages::layOutFonts()
@@ -293,6 +319,9 @@ void GridPages::ShowSize(TPicture *control)
         m_parts.Focus2->move(GridMetrics::focusPos(control->pos()));
         return;
     }
+    m_parts.Focusrect->move(GridMetrics::focusPos(control->pos()));
+    if (m_lent)
+        return;
     QString size = QStringLiteral("-");
     const int n = SelectedIndex;
     if (m_source->isImage(n) && std::size_t(n) < m_source->ImageDetails.size()) {
@@ -300,5 +329,4 @@ void GridPages::ShowSize(TPicture *control)
         size = QStringLiteral("%1*%2").arg(details.Width).arg(details.Height);
     }
     MainWindowLayout::setLabelText(m_parts.SizeLabel, size);
-    m_parts.Focusrect->move(GridMetrics::focusPos(control->pos()));
 }

@@ -5,13 +5,16 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTimer>
 
+#include <algorithm>
 #include <new>
 
 #include "channel_toggle.h"
 #include "dialogs.h"
 #include "drop_target.h"
 #include "game_file_error.h"
+#include "game_folder_pictures.h"
 #include "grid_pages.h"
 #include "main_window_layout.h"
 #include "page_control.h"
@@ -21,6 +24,7 @@
 #include "push_button.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
+#include "window_work.h"
 
 TForm1::TForm1(Dialogs &dialogs, GameFolder &folder, SettingsOpener openSettings, QWidget *parent)
     : QWidget(parent), m_dialogs(dialogs), m_folder(folder), m_openSettings(std::move(openSettings))
@@ -28,7 +32,10 @@ TForm1::TForm1(Dialogs &dialogs, GameFolder &folder, SettingsOpener openSettings
     setObjectName(QStringLiteral("Form1"));
     m_parts = MainWindowLayout::build(this);
     m_grids = new GridPages(m_parts, m_catalogue, this);
+    m_work = new WindowWork(m_parts.ProgressBar1, this);
+    m_editor = new ExternalEditor([this](ExternalEditor::Saved &saved) { return readBackEdit(saved); }, this);
     wire();
+    updateActions();
 }
 
 TForm1::~TForm1() = default;
@@ -48,16 +55,38 @@ void TForm1::wire()
     connect(m_parts.Loadallfromfolder1, &QAction::triggered, this, &TForm1::LoadAllFromFolder);
     connect(m_parts.Revertfile1, &QAction::triggered, this, &TForm1::RevertToGameFile);
     connect(m_parts.Restoreoriginal1, &QAction::triggered, this, &TForm1::RestoreOriginal);
+    connect(m_parts.Editinimageeditor1, &QAction::triggered, this, &TForm1::EditInImageEditor);
+    connect(m_parts.Chooseimageeditor1, &QAction::triggered, this, &TForm1::ChooseImageEditor);
+    connect(m_parts.Undo1, &QAction::triggered, this, &TForm1::Undo);
+    connect(m_parts.Redo1, &QAction::triggered, this, &TForm1::Redo);
+    connect(m_work, &WindowWork::busyChanged, this, &TForm1::workChanged);
     for (TScrollBox *page : {m_parts.ScrollBox1, m_parts.ScrollBox2})
         connect(new PageDropTarget(page), &PageDropTarget::filesDropped, this, &TForm1::importDropped);
     connect(m_grids, &GridPages::cellPressed, this, &TForm1::ImageMouseDown);
     connect(m_grids, &GridPages::thumbnailDoubleClicked, this, &TForm1::Showpreview);
+    connect(m_grids, &GridPages::previewAsked, this, &TForm1::Showpreview);
     connect(m_grids, &GridPages::contextMenuAsked, this, &TForm1::showPopup);
 }
 
 int TForm1::SelectedIndex() const
 {
     return m_grids->SelectedIndex;
+}
+
+bool TForm1::isBusy() const
+{
+    return m_work->busy();
+}
+
+void TForm1::workChanged(bool busy)
+{
+    updateActions();
+    if (m_preview)
+        m_preview->setReadingAllowed(!busy);
+    if (busy || !m_closeWhenDone)
+        return;
+    m_closeWhenDone = false;
+    QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void TForm1::Display(int n)
@@ -111,6 +140,10 @@ void TForm1::PanelChannelsClick()
 void TForm1::ImageMouseDown(TPicture *control)
 {
     m_grids->ShowSize(control);
+    // The page takes the keyboard, so that the arrow keys go on from the picture clicked.
+    for (TScrollBox *page : {m_parts.ScrollBox1, m_parts.ScrollBox2})
+        if (page->isAncestorOf(control))
+            page->setFocus(Qt::MouseFocusReason);
 }
 
 void TForm1::showPopup(TPicture *, QPoint globalPos)
@@ -119,14 +152,37 @@ void TForm1::showPopup(TPicture *, QPoint globalPos)
     m_parts.Popup1->popup(globalPos);
 }
 
+namespace {
+
+// Reads image n of the game folder, or the game's original, for the preview when first shown.
+PreviewLoader gameFolderPictures(std::string folder, int n, bool alpha)
+{
+    return [folder = std::move(folder), n, alpha](PreviewSource source) {
+        PreviewPicture picture;
+        try {
+            const DecodedImage image = source == PreviewSource::Original ? GameFolderPictures::originalImage(folder, n)
+                                                                         : GameFolderPictures::gameFolderImage(folder, n);
+            const std::size_t loaded = std::min(image.Pixels.size(), std::size_t(std::max(image.ByteCount, 0)) / 4);
+            picture = PictureMaker::preview(image.Pixels.data(), loaded, image.Width, image.Height, alpha);
+        } catch (const std::exception &error) {
+            picture.problem = GameFolder::shownInMessage(QString::fromStdString(error.what()));
+        }
+        return picture;
+    };
+}
+
+} // namespace
+
 void TForm1::Showpreview()
 {
+    // While a write-back has the catalogue, the grids read none of it, and neither does the preview.
+    const Catalogue &shown = m_grids->source();
     const int n = m_grids->SelectedIndex;
-    if (!m_preview || !m_catalogue.isImage(n) || std::size_t(n) >= m_catalogue.ImageDetails.size())
+    if (!m_preview || m_grids->catalogueLent() || !shown.isImage(n) || std::size_t(n) >= shown.ImageDetails.size())
         return;
-    const TGPHDetails &details = m_catalogue.ImageDetails[std::size_t(n)];
-    m_preview->showPicture(QStringLiteral("%1.gpi").arg(n), QSize(details.Width, details.Height),
-                           PictureMaker::natural(m_catalogue, n, m_grids->alphaView()));
+    const bool alpha = m_grids->alphaView();
+    m_preview->showPicture(QStringLiteral("%1.gpi").arg(n), PictureMaker::preview(shown, n, alpha),
+                           shown.GP4Path.empty() ? PreviewLoader() : gameFolderPictures(shown.GP4Path, n, alpha));
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -137,6 +193,13 @@ void TForm1::resizeEvent(QResizeEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // Work under way is never cut short by the window: it closes when the work ends.
+    if (isBusy()) {
+        m_closeWhenDone = true;
+        m_work->showWhileBusy(QStringLiteral("Tessary closes when this work ends\u2026"));
+        event->ignore();
+        return;
+    }
     // Unapplied work is never dropped without asking.
     if (!settleUnappliedChanges(QStringLiteral("closing Tessary"))) {
         event->ignore();

@@ -7,14 +7,19 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "catalogue.h"
+#include "external_editor.h"
 #include "game_folder.h"
 #include "main_window_parts.h"
+#include "picture_history.h"
 #include "settings_store.h"
 
 class Dialogs;
 class GridPages;
+class PictureStep;
+class WindowWork;
 struct FolderImportPlan;
 class QCloseEvent;
 class QResizeEvent;
@@ -48,6 +53,14 @@ public:
     GameFolder &gameFolder() const { return m_folder; }
     // The settings store; null before Launch.
     SettingsStore *settings() const { return m_settings.get(); }
+    // The undo history of the pictures.
+    PictureHistory &history() { return m_history; }
+    // The long work of the window (loading, writing, importing, saving all images).
+    WindowWork &work() const { return *m_work; }
+    // True while such work runs: the commands that change the catalogue wait.
+    bool isBusy() const;
+    // The pictures handed to the image editor.
+    ExternalEditor &editor() const { return *m_editor; }
     // The number of the picture last selected.
     int SelectedIndex() const;
 
@@ -71,6 +84,9 @@ public:
     void showChanges();
     // Sets the state of every command of the context menu for the picture selected.
     void updateActions();
+    // Takes a change of pictures made through step (a folder import, a mod's installation) into
+    // the undo history as one step, and redraws its pictures, the marks and the commands.
+    void recordChange(PictureStep step);
 
 public slots:
     // "Apply All Changes": writes every image, the index and the fonts back.
@@ -101,6 +117,14 @@ public slots:
     void RevertToGameFile();
     // Context menu: puts the game's original of the selected picture in place, as a change to apply.
     void RestoreOriginal();
+    // Context menu: opens the selected picture in the image editor; each save comes back as a change.
+    void EditInImageEditor();
+    // Context menu: lets the user choose the image editor (the system's program or another).
+    void ChooseImageEditor();
+    // Takes the last change of pictures back (Ctrl+Z).
+    void Undo();
+    // Does the last change taken back again (Ctrl+Shift+Z, Ctrl+Y).
+    void Redo();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -117,7 +141,11 @@ private:
     void importTga(const std::function<void(const std::string &file)> &import);
     void importFile(bool font, int n, const std::string &file);
     void importPictures(const FolderImportPlan &plan, const QString &source);
-    void changeSelected(bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int));
+    void changeSelected(const char *what, bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int));
+    QString pictureName(bool font, int n) const;
+    void takeStep(const std::optional<PictureHistory::Taken> &taken, const QString &done);
+    bool readBackEdit(ExternalEditor::Saved &saved);
+    void workChanged(bool busy);
     bool applyChanges();
     bool settleUnappliedChanges(const QString &before);
     QStringList changedNames() const;
@@ -132,4 +160,9 @@ private:
     MainWindowParts m_parts;
     GridPages *m_grids;
     TFormPreview *m_preview = nullptr;
+    PictureHistory m_history;
+    WindowWork *m_work;
+    ExternalEditor *m_editor;
+    // The window was asked to close while work ran: it closes when the work ends.
+    bool m_closeWhenDone = false;
 };

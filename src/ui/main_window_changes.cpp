@@ -5,54 +5,113 @@
 #include "kept_originals.h"
 #include "main_window.h"
 #include "page_control.h"
+#include "picture_step.h"
 #include "program_texts.h"
+#include "push_button.h"
+#include "window_work.h"
 #include "write_back.h"
 
 void TForm1::showChanges()
 {
     m_grids->showChangeMarks();
+    // A picture that changed size changes the size label too.
+    m_grids->refreshSelection();
     setWindowModified(m_catalogue.hasChanges());
+    updateActions();
 }
 
 void TForm1::updateActions()
 {
+    const bool idle = !isBusy();
     const bool images = onImagesPage();
     m_parts.Loadallfromfolder1->setText(images ? ProgramTexts::LoadAllImages : ProgramTexts::LoadAllFonts);
     const int n = SelectedIndex();
-    const bool picture = hasPicture(n) && !m_catalogue.GP4Path.empty();
+    // While work runs nothing here reads the catalogue: a write-back may be changing it.
+    const bool picture = idle && hasPicture(n) && !m_catalogue.GP4Path.empty();
     const bool changed = picture && (images ? m_catalogue.imageChanged(n) : m_catalogue.fontChanged(n));
     const bool kept = picture && (images ? KeptOriginals::holdsImage(m_catalogue.GP4Path, n) : KeptOriginals::holdsFont(m_catalogue.GP4Path, n));
-    m_parts.Loadallfromfolder1->setEnabled(!m_catalogue.GP4Path.empty());
+    for (QAction *action : {m_parts.Loadimagefromatgafile1, m_parts.Savetoatgafile1, m_parts.Editinimageeditor1})
+        action->setEnabled(picture);
+    m_parts.Chooseimageeditor1->setEnabled(idle && m_settings);
+    m_parts.Loadallfromfolder1->setEnabled(idle && !m_catalogue.GP4Path.empty());
     m_parts.Revertfile1->setEnabled(changed);
     m_parts.Restoreoriginal1->setEnabled(changed || kept);
+    const QString undo = QString::fromStdString(m_history.undoName());
+    const QString redo = QString::fromStdString(m_history.redoName());
+    m_parts.Undo1->setText(undo.isEmpty() ? ProgramTexts::UndoItem : ProgramTexts::UndoItem + QLatin1Char(' ') + undo);
+    m_parts.Redo1->setText(redo.isEmpty() ? ProgramTexts::RedoItem : ProgramTexts::RedoItem + QLatin1Char(' ') + redo);
+    m_parts.Undo1->setEnabled(idle && !undo.isEmpty());
+    m_parts.Redo1->setEnabled(idle && !redo.isEmpty());
+    m_parts.LMDApplyAll->setEnabled(idle);
+    m_parts.LMDChangePath->setEnabled(idle);
+    m_parts.LMDSaveAll->setEnabled(idle);
+}
+
+QString TForm1::pictureName(bool font, int n) const
+{
+    return font ? QString::fromLatin1(FontNames[std::size_t(n)]) : QStringLiteral("%1.gpi").arg(n);
+}
+
+void TForm1::recordChange(PictureStep step)
+{
+    m_grids->redisplay(step.images(), step.fonts());
+    const QString name = QString::fromStdString(step.name());
+    const bool changed = !step.empty();
+    if (!m_history.record(std::move(step)) && changed)
+        m_work->showDone(QStringLiteral("The %1 can't be undone: it is larger than the undo history holds").arg(name));
+    showChanges();
 }
 
 void TForm1::RevertToGameFile()
 {
-    changeSelected(KeptOriginals::revertImage, KeptOriginals::revertFont);
+    changeSelected("revert of ", KeptOriginals::revertImage, KeptOriginals::revertFont);
 }
 
 void TForm1::RestoreOriginal()
 {
-    changeSelected(KeptOriginals::restoreImage, KeptOriginals::restoreFont);
+    changeSelected("restore of the original of ", KeptOriginals::restoreImage, KeptOriginals::restoreFont);
 }
 
-// Runs a change of the selected picture of the active page, then redraws it and the marks.
-void TForm1::changeSelected(bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int))
+// Runs a change of the selected picture of the active page as one undoable step.
+void TForm1::changeSelected(const char *what, bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int))
 {
     const int n = SelectedIndex();
-    if (!hasPicture(n) || m_catalogue.GP4Path.empty())
+    if (isBusy() || !hasPicture(n) || m_catalogue.GP4Path.empty())
         return;
     runCommand([&] {
-        if (onImagesPage()) {
+        const bool images = onImagesPage();
+        PictureStep step(what + pictureName(!images, n).toStdString());
+        if (images) {
+            step.keepImage(m_catalogue, n);
             changeImage(m_catalogue, n);
-            m_grids->redisplayImage(n);
         } else {
+            step.keepFont(m_catalogue, n);
             changeFont(m_catalogue, n);
-            m_grids->redisplayFont(n);
         }
-        showChanges();
+        step.dropUnchanged(m_catalogue);
+        recordChange(std::move(step));
     });
+}
+
+void TForm1::Undo()
+{
+    if (!isBusy())
+        takeStep(m_history.undo(m_catalogue), QStringLiteral("Undone"));
+}
+
+void TForm1::Redo()
+{
+    if (!isBusy())
+        takeStep(m_history.redo(m_catalogue), QStringLiteral("Redone"));
+}
+
+void TForm1::takeStep(const std::optional<PictureHistory::Taken> &taken, const QString &done)
+{
+    if (!taken)
+        return;
+    m_grids->redisplay(taken->images, taken->fonts);
+    showChanges();
+    m_work->showDone(done + QStringLiteral(": ") + QString::fromStdString(taken->name));
 }
 
 // The captions of the pictures whose changes are not applied yet.

@@ -7,11 +7,12 @@
 #include "main_window.h"
 #include "picture_control.h"
 #include "picture_files.h"
-#include "progress_steps.h"
+#include "picture_step.h"
+#include "window_work.h"
 
 void TForm1::LoadAllFromFolder()
 {
-    if (!m_settings || m_catalogue.GP4Path.empty())
+    if (isBusy() || !m_settings || m_catalogue.GP4Path.empty())
         return;
     runCommand([this] {
         const QString chosen = m_dialogs.chooseImportFolder(m_settings->readLoadAllTgaPath());
@@ -20,13 +21,13 @@ void TForm1::LoadAllFromFolder()
         m_settings->writeText(SettingsStore::LoadAllTGAPath, chosen);
         const std::string folder = CorePath::fromQt(chosen);
         const PictureKinds kinds = onImagesPage() ? PictureKinds::Images : PictureKinds::Fonts;
-        importPictures(planFolderImport(picturesFolderFiles(folder), m_catalogue, kinds), chosen);
+        importPictures(planFolderImport(listPicturesFolder(folder), m_catalogue, kinds), chosen);
     });
 }
 
 void TForm1::importDropped(const QStringList &paths, TPicture *onto)
 {
-    if (m_catalogue.GP4Path.empty() || paths.isEmpty())
+    if (isBusy() || m_catalogue.GP4Path.empty() || paths.isEmpty())
         return;
     runCommand([&] {
         // One file on a picture goes into that picture, whatever its name.
@@ -35,35 +36,43 @@ void TForm1::importDropped(const QStringList &paths, TPicture *onto)
             importFile(!onImagesPage(), onto->number(), CorePath::fromQt(paths.constFirst()));
             return;
         }
-        std::vector<std::string> files;
+        FolderListing dropped;
         for (const QString &path : paths) {
             const std::string corePath = CorePath::fromQt(path);
             if (QFileInfo(path).isDir()) {
-                const std::vector<std::string> inFolder = picturesFolderFiles(corePath);
-                files.insert(files.end(), inFolder.begin(), inFolder.end());
+                const FolderListing inFolder = listPicturesFolder(corePath);
+                dropped.files.insert(dropped.files.end(), inFolder.files.begin(), inFolder.files.end());
+                dropped.skipped.insert(dropped.skipped.end(), inFolder.skipped.begin(), inFolder.skipped.end());
             } else {
-                files.push_back(corePath);
+                dropped.files.push_back(corePath);
             }
         }
         const PictureKinds kinds = onImagesPage() ? PictureKinds::Images : PictureKinds::Fonts;
         const bool oneFolder = paths.size() == 1 && QFileInfo(paths.constFirst()).isDir();
-        importPictures(planFolderImport(files, m_catalogue, kinds), oneFolder ? paths.constFirst() : QString());
+        importPictures(planFolderImport(dropped, m_catalogue, kinds), oneFolder ? paths.constFirst() : QString());
     });
 }
 
-// Every file is decoded before any picture changes; then the pictures that decoded replace
-// theirs, are redrawn, and one summary says what happened to each file.
+// Every file is decoded first, beside the window thread; then the pictures that decoded replace
+// theirs as one undoable step, are redrawn, and one summary says what happened to each file.
 void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
 {
-    FolderImportSummary summary;
-    {
-        ProgressSteps progress(m_parts.ProgressBar1, int(plan.matches.size()));
-        summary = runFolderImport(m_catalogue, plan, PictureFiles::reader(), [&progress](int done, int) { progress.step(done); });
+    std::vector<DecodedPicture> decoded;
+    m_work->runBeside([&](WindowWork::Progress &progress) {
+        decoded = decodeFolderImport(plan, PictureFiles::reader(), [&progress](int done, int total) { progress.set(done, total); });
+    });
+    PictureStep step("import");
+    const FolderImportSummary summary = replaceFromFolder(m_catalogue, plan, std::move(decoded), &step);
+    const std::size_t count = summary.imported.size();
+    if (count == 1) {
+        const bool font = summary.images.empty();
+        step.setName("import of " + pictureName(font, font ? summary.fonts.front() : summary.images.front()).toStdString());
+    } else {
+        step.setName("import of " + std::to_string(count) + " pictures");
     }
-    for (int n : summary.images)
-        m_grids->redisplayImage(n);
-    for (int i : summary.fonts)
-        m_grids->redisplayFont(i);
-    showChanges();
+    recordChange(std::move(step));
+    m_work->showDone(count == 0   ? QStringLiteral("No picture imported")
+                     : count == 1 ? QStringLiteral("1 picture imported")
+                                  : QStringLiteral("%1 pictures imported").arg(count));
     m_dialogs.message(QString::fromStdString(summary.text(CorePath::fromQt(source))));
 }

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPalette>
@@ -141,6 +142,16 @@ void buildPopup(QWidget *form, MainWindowParts &parts)
     parts.Popup1->addSeparator();
     parts.Revertfile1 = named(parts.Popup1->addAction(ProgramTexts::RevertItem), "Revertfile1");
     parts.Restoreoriginal1 = named(parts.Popup1->addAction(ProgramTexts::RestoreItem), "Restoreoriginal1");
+    parts.Popup1->addSeparator();
+    parts.Editinimageeditor1 = named(parts.Popup1->addAction(ProgramTexts::EditItem), "Editinimageeditor1");
+    parts.Chooseimageeditor1 = named(parts.Popup1->addAction(ProgramTexts::ChooseEditorItem), "Chooseimageeditor1");
+    parts.Popup1->addSeparator();
+    parts.Undo1 = named(parts.Popup1->addAction(ProgramTexts::UndoItem), "Undo1");
+    parts.Undo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    parts.Redo1 = named(parts.Popup1->addAction(ProgramTexts::RedoItem), "Redo1");
+    parts.Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The shortcuts work wherever the window has the focus, not only in the open menu.
+    form->addActions({parts.Undo1, parts.Redo1});
 }
 
 } // namespace

@@ -39,4 +39,8 @@ struct MainWindowParts {
     QAction *Loadallfromfolder1 = nullptr;
     QAction *Revertfile1 = nullptr;
     QAction *Restoreoriginal1 = nullptr;
+    QAction *Editinimageeditor1 = nullptr;
+    QAction *Chooseimageeditor1 = nullptr;
+    QAction *Undo1 = nullptr;
+    QAction *Redo1 = nullptr;
 };

@@ -13,10 +13,26 @@
 #include "game_paths.h"
 #include "grid_pages.h"
 #include "main_window.h"
-#include "progress_steps.h"
-#include "size_spin_box.h"
 #include "program_texts.h"
+#include "size_spin_box.h"
+#include "window_work.h"
 #include "write_back.h"
+
+namespace {
+
+// Lends the grids' catalogue to a worker for as long as it lives.
+class LentCatalogue {
+public:
+    explicit LentCatalogue(GridPages &grids) : m_grids(grids) { m_grids.setCatalogueLent(true); }
+    ~LentCatalogue() { m_grids.setCatalogueLent(false); }
+    LentCatalogue(const LentCatalogue &) = delete;
+    LentCatalogue &operator=(const LentCatalogue &) = delete;
+
+private:
+    GridPages &m_grids;
+};
+
+} // namespace
 
 bool TForm1::Launch()
 {
@@ -96,7 +112,7 @@ void TForm1::LMDChangePathClick()
         m_folder.GetPath();
         if (!m_folder.PathFound) {
             const QString recorded = m_folder.recordedFolder();
-            const std::string executable = GamePaths::join(CorePath::fromQt(recorded), "\\gp4.exe");
+            const std::string executable = GamePaths::join(CorePath::folderFromQt(recorded), "\\gp4.exe");
             throw GameFileError(executable, FailureText::NotFound);
         }
         loadFolder(m_folder.GP4Path);
@@ -106,27 +122,24 @@ void TForm1::LMDChangePathClick()
 void TForm1::loadFolder(const QString &folder)
 {
     // The folder loads into a fresh catalogue; the window's own is replaced only when all of
-    // it has been read, so a failure leaves what was shown before.
+    // it has been read, so a failure leaves what was shown before. The folder is stored with a
+    // trailing separator; the core is given it without, so that messages name files with one.
     Catalogue fresh;
-    fresh.GP4Path = CorePath::fromQt(folder);
+    fresh.GP4Path = CorePath::folderFromQt(folder);
     // No write-back may move files while they are read; one cut short is settled first.
     std::optional<FolderRecovery::Opened> opened(FolderRecovery::openForReading(fresh.GP4Path));
     try {
         fresh.Readsizes();
+        // The event loop runs between the images, so that the window answers and each
+        // thumbnail is drawn once its image is read.
+        WindowWork::Slices slices(*m_work, fresh.ImageCount + 5);
         m_grids->CreateAll(fresh.ImageCount);
         m_grids->setSource(&fresh);
         m_grids->computeMetrics();
-        ProgressSteps progress(m_parts.ProgressBar1, fresh.ImageCount + 5);
         fresh.ImportAll(LoadProgress{
-            [&progress](int value) { progress.step(value); },
-            [this](int n) {
-                m_grids->Display(n);
-                m_grids->paintImageNow(n);
-            },
-            [this](int i) {
-                m_grids->Displaygpf(i);
-                m_grids->paintFontNow(i);
-            },
+            [&slices](int value) { slices.step(value); },
+            [this](int n) { m_grids->Display(n); },
+            [this](int i) { m_grids->Displaygpf(i); },
             {},
         });
     } catch (...) {
@@ -136,17 +149,23 @@ void TForm1::loadFolder(const QString &folder)
     }
     m_catalogue = std::move(fresh);
     m_grids->setSource(nullptr);
+    // What was undoable and edited belonged to the folder shown before.
+    m_history.clear();
+    m_editor->forgetAll();
     showChanges();
     m_grids->ShowSize(m_grids->imageCell(1));
     const std::string settled = opened->settled;
     opened.reset();
+    const int images = std::max(m_catalogue.ImageCount - 1, 0);
+    m_work->showDone(QStringLiteral("%1 images and %2 font sheets loaded").arg(images).arg(FontCount));
     if (!settled.empty())
         m_dialogs.message(QString::fromStdString(settled));
 }
 
 void TForm1::LMDApplyAllClick()
 {
-    applyChanges();
+    if (!isBusy())
+        applyChanges();
 }
 
 // "Apply All Changes"; false when it failed or the user cancelled it.
@@ -155,6 +174,8 @@ bool TForm1::applyChanges()
     // Before any folder is loaded there is nothing to write, and no folder to write it to.
     if (m_catalogue.GP4Path.empty())
         return true;
+    if (isBusy())
+        return false;
     bool applied = false;
     runCommand([this, &applied] {
         WriteBackOptions options;
@@ -167,16 +188,23 @@ bool TForm1::applyChanges()
                 return;
             options.overwriteChangedOnDisk = true;
         }
-        std::optional<ProgressSteps> progress;
-        options.progress = [this, &progress](int done, int total) {
-            if (!progress)
-                progress.emplace(m_parts.ProgressBar1, total);
-            progress->step(done);
-        };
-        const WriteBackReport report = applyAllChanges(m_catalogue, options);
-        progress.reset();
+        // The files are written beside the window thread, which meanwhile reads nothing of the
+        // catalogue: the write-back records in it what it wrote.
+        WriteBackReport report;
+        {
+            const LentCatalogue lent(*m_grids);
+            m_work->runBeside([&](WindowWork::Progress &progress) {
+                options.progress = [&progress](int done, int total) { progress.set(done, total); };
+                report = applyAllChanges(m_catalogue, options);
+            });
+        }
         applied = true;
+        m_history.noteApplied(m_catalogue);
         showChanges();
+        const std::size_t written = report.written.size();
+        m_work->showDone(written == 0   ? QStringLiteral("Nothing to write: no picture has changed")
+                         : written == 1 ? QStringLiteral("1 file written to the game folder")
+                                        : QStringLiteral("%1 files written to the game folder").arg(written));
         QStringList notes;
         if (!report.settled.empty())
             notes << QString::fromStdString(report.settled);

@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QDir>
-#include <QProgressBar>
 
 #include "core_path.h"
 #include "dialogs.h"
@@ -9,9 +8,10 @@
 #include "grid_pages.h"
 #include "page_control.h"
 #include "picture_files.h"
-#include "progress_steps.h"
+#include "picture_step.h"
 #include "tga_export.h"
 #include "tga_rle_refused.h"
+#include "window_work.h"
 
 bool TForm1::onImagesPage() const
 {
@@ -44,7 +44,7 @@ void TForm1::SaveTGA(int n, const QString &name)
 void TForm1::SavetoTga()
 {
     const int n = SelectedIndex();
-    if (!m_settings || !hasPicture(n))
+    if (isBusy() || !m_settings || !hasPicture(n))
         return;
     runCommand([this, n] {
         const QString preset = onImagesPage() ? QString::fromStdString(threeDigitName(n))
@@ -59,7 +59,7 @@ void TForm1::SavetoTga()
 
 void TForm1::SaveAlltga()
 {
-    if (!m_settings)
+    if (isBusy() || !m_settings)
         return;
     runCommand([this] {
         const FolderChoice chosen = m_dialogs.chooseFolder(m_settings->readSaveAllTgaPath());
@@ -70,21 +70,25 @@ void TForm1::SaveAlltga()
         m_settings->writeText(SettingsStore::SaveAllTGAPath, folder);
         if (!onImagesPage())
             return;
-        ProgressSteps progress(m_parts.ProgressBar1, m_catalogue.ImageCount - 1);
-        try {
-            PictureFiles::exportImages(m_catalogue, CorePath::fromQt(folder), PictureFiles::allImages(m_catalogue),
-                                       chosen.png ? PictureFiles::Format::Png : PictureFiles::Format::Tga,
-                                       [&progress](int n) { progress.step(n); });
-        } catch (...) {
-            // The bar shows which image failed.
-            progress.keepLastStep();
-            throw;
-        }
+        const std::vector<int> numbers = PictureFiles::allImages(m_catalogue);
+        const int count = int(numbers.size());
+        // The images are written beside the window thread; the bar stays at an image that failed.
+        m_work->runBeside(
+            [&](WindowWork::Progress &progress) {
+                progress.set(0, count);
+                PictureFiles::exportImages(m_catalogue, CorePath::fromQt(folder), numbers,
+                                           chosen.png ? PictureFiles::Format::Png : PictureFiles::Format::Tga,
+                                           [&progress, count](int n) { progress.set(n, count); });
+            },
+            true);
+        m_work->showDone(count == 1 ? QStringLiteral("1 image saved") : QStringLiteral("%1 images saved").arg(count));
     });
 }
 
 void TForm1::LoadFromTga()
 {
+    if (isBusy())
+        return;
     const int n = SelectedIndex();
     if (onImagesPage()) {
         if (n != 0)
@@ -111,20 +115,17 @@ void TForm1::importTga(const std::function<void(const std::string &file)> &impor
 // file gets its own plain message.
 void TForm1::importFile(bool font, int n, const std::string &file)
 {
+    PictureStep step("import of " + pictureName(font, n).toStdString());
     try {
         if (font)
-            importFont(m_catalogue, n, file, PictureFiles::reader());
+            importFont(m_catalogue, n, file, PictureFiles::reader(), &step);
         else
-            importImage(m_catalogue, n, file, PictureFiles::reader());
+            importImage(m_catalogue, n, file, PictureFiles::reader(), &step);
     } catch (const TgaRleRefused &refusal) {
         m_dialogs.message(QString::fromStdString(refusal.reason()));
         return;
     }
-    if (font)
-        m_grids->redisplayFont(n);
-    else
-        m_grids->redisplayImage(n);
-    showChanges();
+    recordChange(std::move(step));
 }
 
 void TForm1::LoadTGA(int n)

@@ -1,6 +1,7 @@
 #include "picture_control.h"
 
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,8 +16,10 @@ TPicture::TPicture(int number, QWidget *parent) : QWidget(parent), m_number(numb
 const QImage &TPicture::picture() const
 {
     if (m_maker) {
-        m_picture = m_maker();
-        m_maker = nullptr;
+        if (std::optional<QImage> made = m_maker()) {
+            m_picture = std::move(*made);
+            m_maker = nullptr;
+        }
     }
     return m_picture;
 }
@@ -28,11 +31,20 @@ void TPicture::setPicture(QImage picture)
     update();
 }
 
-void TPicture::setPictureMaker(std::function<QImage()> maker)
+void TPicture::setPictureMaker(std::function<std::optional<QImage>()> maker)
 {
     m_maker = std::move(maker);
     m_picture = QImage();
     update();
+}
+
+bool TPicture::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        emit toolTipAsked(this, static_cast<QHelpEvent *>(event)->globalPos());
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TPicture::paintEvent(QPaintEvent *event)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QContextMenuEvent;
 class QMouseEvent;
@@ -26,8 +27,9 @@ public:
     // Replaces the picture and repaints.
     void setPicture(QImage picture);
     // Replaces the picture by the one maker gives, made only when the control is first painted
-    // or asked for its picture, so that cells out of view cost nothing until they are seen.
-    void setPictureMaker(std::function<QImage()> maker);
+    // or asked for its picture, so that cells out of view cost nothing until they are seen. A
+    // maker that gives nothing can't make it yet: the control stays empty and asks again later.
+    void setPictureMaker(std::function<std::optional<QImage>()> maker);
     // True while the picture is still to be made.
     bool picturePending() const { return bool(m_maker); }
 
@@ -38,10 +40,13 @@ signals:
     void doubleClicked(TPicture *control);
     // A click completed on the control (press and release inside it).
     void clicked(TPicture *control);
+    // A tooltip is asked for at globalPos.
+    void toolTipAsked(TPicture *control, QPoint globalPos);
     // The context menu is asked for at globalPos.
     void contextMenuAsked(TPicture *control, QPoint globalPos);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -51,5 +56,5 @@ protected:
 private:
     int m_number;
     mutable QImage m_picture;
-    mutable std::function<QImage()> m_maker;
+    mutable std::function<std::optional<QImage>()> m_maker;
 };

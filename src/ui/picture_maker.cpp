@@ -1,5 +1,7 @@
 #include "picture_maker.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "grid_metrics.h"
@@ -64,9 +66,32 @@ QImage thumbnail(const Catalogue &catalogue, int n, int box, bool alphaView)
     return ofImage(catalogue, n, alphaView, [box](int w, int h) { return GridMetrics::scaledSize(w, h, box); });
 }
 
-QImage natural(const Catalogue &catalogue, int n, bool alphaView)
+PreviewPicture preview(const std::uint32_t *pixels, std::size_t loaded, int w, int h, bool alphaView)
 {
-    return ofImage(catalogue, n, alphaView, [](int w, int h) { return QSize(w, h); });
+    PreviewPicture picture;
+    picture.size = QSize(std::max(w, 0), std::max(h, 0));
+    const std::size_t area = std::size_t(picture.size.width()) * std::size_t(picture.size.height());
+    loaded = std::min(loaded, area);
+    if (loaded == 0)
+        return picture;
+    picture.shown = sample(pixels, loaded, w, h, picture.size, alphaView);
+    picture.values = QImage(picture.size, QImage::Format_ARGB32);
+    picture.values.fill(0);
+    for (int y = 0; y < h && std::size_t(y) * std::size_t(w) < loaded; ++y) {
+        const std::size_t start = std::size_t(y) * std::size_t(w);
+        std::memcpy(picture.values.scanLine(y), pixels + start, std::min(std::size_t(w), loaded - start) * 4);
+    }
+    picture.loaded = qsizetype(loaded);
+    return picture;
+}
+
+PreviewPicture preview(const Catalogue &catalogue, int n, bool alphaView)
+{
+    if (!catalogue.isImage(n) || std::size_t(n) >= catalogue.ImageDetails.size())
+        return {};
+    const TGPHDetails &details = catalogue.ImageDetails[std::size_t(n)];
+    const std::size_t loaded = catalogue.loadedPixels(n);
+    return preview(loaded ? catalogue.ImagePixels[std::size_t(n)].data() : nullptr, loaded, details.Width, details.Height, alphaView);
 }
 
 QImage fontSheet(const FontSheet &sheet)

@@ -55,8 +55,10 @@ QString QtDialogs::saveTgaFile(const QString &startFolder, const QString &preset
 
 QString QtDialogs::openTgaFile(const QString &presetFile)
 {
+    // Both kinds are listed at first, so that no picture is hidden behind the wrong filter.
+    const QString filters = ProgramTexts::PicturesFilter + QLatin1String(";;") + pictureFilters();
     const QString start = StartFolder::orStandard(presetFile);
-    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, QString(), start, pictureFilters()));
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, QString(), start, filters));
 }
 
 FolderChoice QtDialogs::chooseFolder(const QString &startFolder)
@@ -83,4 +85,15 @@ QString QtDialogs::chooseImportFolder(const QString &startFolder)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+QString QtDialogs::chooseProgram(const QString &current)
+{
+#ifdef Q_OS_WIN
+    const QString filters = QStringLiteral("Programs (*.exe);;All files (*)");
+#else
+    const QString filters = QStringLiteral("All files (*)");
+#endif
+    return QDir::toNativeSeparators(
+        QFileDialog::getOpenFileName(m_parent, QStringLiteral("Choose the image editor"), current, filters));
 }

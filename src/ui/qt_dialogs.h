@@ -20,6 +20,7 @@ public:
     QString openTgaFile(const QString &presetFile) override;
     FolderChoice chooseFolder(const QString &startFolder) override;
     QString chooseImportFolder(const QString &startFolder) override;
+    QString chooseProgram(const QString &current) override;
 
 private:
     QWidget *m_parent;

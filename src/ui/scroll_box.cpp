@@ -35,6 +35,16 @@ void TScrollBox::setPosition(int position)
     m_content->move(0, -verticalScrollBar()->value());
 }
 
+void TScrollBox::ensureVisible(const QRect &area)
+{
+    const int top = position();
+    const int height = viewport()->height();
+    if (area.top() < top || area.height() > height)
+        setPosition(area.top());
+    else if (area.bottom() >= top + height)
+        setPosition(area.bottom() + 1 - height);
+}
+
 void TScrollBox::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);

@@ -22,6 +22,9 @@ public:
     int position() const;
     // Scrolls to position, held to what the range allows.
     void setPosition(int position);
+    // Scrolls as little as needed for the content rectangle area to be in view (its top when it
+    // is taller than the view).
+    void ensureVisible(const QRect &area);
 
 signals:
     // The scroll area changed size.

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "catalogue.h"
 #include "folder_import.h"
 #include "game_file_error.h"
@@ -127,9 +131,15 @@ private slots:
         saveFontTga(c, 1, folder + "/New_Font1000.gpf");
         writeFile(folder + "/.hidden.tga", Bytes(3, 'x'));
         QDir().mkpath(QString::fromStdString(folder + "/007.tga"));
+#ifndef _WIN32
+        QCOMPARE(::mkfifo((folder + "/008.tga").c_str(), 0600), 0);
+        const QString skipped = "2 entries were skipped, as they are no files: 007.tga (a folder), 008.tga (not a regular file)";
+#else
+        const QString skipped = "1 entry was skipped, as they are no files: 007.tga (a folder)";
+#endif
 
         std::vector<std::pair<int, int>> steps;
-        const FolderImportPlan plan = planFolderImport(picturesFolderFiles(folder), c, PictureKinds::Images);
+        const FolderImportPlan plan = planFolderImport(listPicturesFolder(folder), c, PictureKinds::Images);
         const FolderImportSummary summary
             = runFolderImport(c, plan, tgaReader(), [&steps](int done, int total) { steps.emplace_back(done, total); });
 
@@ -154,13 +164,15 @@ private slots:
         QCOMPARE(steps.back(), std::pair(4, 4));
 
         const QStringList lines = QString::fromStdString(summary.text("mod")).split('\n');
-        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines.size(), 9);
         QCOMPARE(lines[0], "Imported 1 picture from mod.");
         QCOMPARE(lines[1], "1 file was the same as the picture already there: 3.tga");
         QCOMPARE(lines[2], "4 files were refused:");
         QCOMPARE(lines[3], QStringLiteral("004.tga: ") + TgaRleRefused::Message);
         QVERIFY(lines[6].startsWith("6.gpi.tga: these files all name the same image"));
         QVERIFY(lines[7].startsWith("3 files matched no image: "));
+        // What is no file is named as skipped, never read.
+        QCOMPARE(lines[8], skipped);
     }
 
     void dryRunChangesNothing()

@@ -91,6 +91,8 @@ void TgaBadInputTest::everyImageType()
         QCOMPARE(outcome, QString::fromStdString(RleText));
     else if (!font && type == 3)
         QVERIFY2(outcome.contains("32-bit grey-scale"), qPrintable(outcome));
+    else if (font && type == 2)
+        QVERIFY2(outcome.contains("8-bit true-colour"), qPrintable(outcome));
     else
         QVERIFY2(outcome.contains(QStringLiteral("image type %1").arg(type)), qPrintable(outcome));
 }

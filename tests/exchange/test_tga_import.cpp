@@ -427,6 +427,46 @@ private slots:
         QVERIFY(decodeFontTga("sheet.tga", file.data(), file.size()) == sheet);
     }
 
+    // A sheet saved in colour, as a paint program saves an RGB picture, becomes grey by its
+    // luminance, as a .png sheet does; a grey pixel keeps its level.
+    void colourFontSheetsBecomeGrey_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("depth");
+        QTest::newRow("24-bit") << int(TgaTrueColour) << 24;
+        QTest::newRow("32-bit") << int(TgaTrueColour) << 32;
+        QTest::newRow("colour-mapped") << int(TgaColourMapped) << 8;
+    }
+    void colourFontSheetsBecomeGrey()
+    {
+        QFETCH(int, type);
+        QFETCH(int, depth);
+        const Bytes bgra = patternBgra(256, 256, 6);
+        Bytes pixels, map;
+        TgaHeader h = header(std::uint8_t(type), 256, 256, std::uint8_t(depth), 0x20);
+        if (type == TgaColourMapped) {
+            h.ColourMapType = 1;
+            h.ColourMapLength = 256;
+            h.ColourMapEntryBits = 24;
+            for (int k = 0; k < 256; ++k)
+                map.insert(map.end(), {std::uint8_t(k), std::uint8_t(255 - k), std::uint8_t(k * 7)});
+            for (std::size_t k = 0; k < 65536; ++k)
+                pixels.push_back(bgra[k * 4]);
+        } else {
+            for (std::size_t k = 0; k < 65536; ++k)
+                pixels.insert(pixels.end(), bgra.begin() + std::ptrdiff_t(k * 4), bgra.begin() + std::ptrdiff_t(k * 4 + std::size_t(depth / 8)));
+        }
+        const Bytes file = buildTga(h, {}, map, pixels);
+        const FontSheet sheet = decodeFontTga("colour.tga", file.data(), file.size());
+        for (std::size_t k : {std::size_t(0), std::size_t(1), std::size_t(257), std::size_t(65535)}) {
+            const std::uint8_t *bgr = type == TgaColourMapped ? &map[std::size_t(bgra[k * 4]) * 3] : &bgra[k * 4];
+            const double luminance = 0.299 * bgr[2] + 0.587 * bgr[1] + 0.114 * bgr[0];
+            QVERIFY2(std::abs(sheet[k] - luminance) <= 0.51, qPrintable(QString::number(k)));
+        }
+        const Bytes grey = buildTga(header(TgaTrueColour, 256, 256, 24, 0x20), {}, {}, Bytes(65536 * 3, 0x9C));
+        QVERIFY(decodeFontTga("grey.tga", grey.data(), grey.size()) == FontSheet(65536, 0x9C));
+    }
+
     void refusedFontFiles_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -438,10 +478,10 @@ private slots:
             "the picture is 256 x 255 pixels; a font sheet must be 256 x 256");
         row("512 x 512", buildTga(header(TgaGreyScale, 512, 512, 8, 0x20), {}, {}, Bytes(65536, 0)),
             "the picture is 512 x 512 pixels; a font sheet must be 256 x 256");
-        row("32-bit true-colour", buildTga(header(TgaTrueColour, 256, 256, 32, 0x20), {}, {}, Bytes(262144, 0)),
-            "a font sheet must be an uncompressed 8-bit grey-scale .tga file (image type 3); this one is image type 2 with 32 bits per pixel");
+        row("32-bit colour, 128 x 128", buildTga(header(TgaTrueColour, 128, 128, 32, 0x20), {}, {}, Bytes(65536, 0)),
+            "the picture is 128 x 128 pixels; a font sheet must be 256 x 256");
         row("16-bit grey", buildTga(header(TgaGreyScale, 256, 256, 16, 0x20), {}, {}, Bytes(131072, 0)),
-            "a font sheet must be an uncompressed 8-bit grey-scale .tga file (image type 3); this one is image type 3 with 16 bits per pixel");
+            "16-bit grey-scale .tga files can't be read; only 8-bit grey-scale can");
         row("RLE grey", buildTga(header(11, 256, 256, 8, 0x20), {}, {}, Bytes(100, 0)), TgaRleRefused::Message);
         row("one byte short", buildTga(header(TgaGreyScale, 256, 256, 8, 0x20), {}, {}, Bytes(65535, 0)),
             "reading beyond the end of the file (the header announces a 256 x 256 picture of 8 bits per pixel, which needs 65554 bytes, "

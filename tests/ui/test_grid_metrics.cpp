@@ -280,7 +280,8 @@ void TestGridMetrics::thumbnailOfImageWithoutPixels()
     QVERIFY(PictureMaker::thumbnail(c, 1, 100, false).isNull());
     QVERIFY(PictureMaker::thumbnail(c, 2, 100, false).isNull());
     QVERIFY(PictureMaker::thumbnail(c, 3, 100, false).isNull());
-    QVERIFY(PictureMaker::natural(c, 0, false).isNull());
+    QVERIFY(PictureMaker::preview(c, 0, false).shown.isNull());
+    QVERIFY(PictureMaker::preview(c, 2, false).shown.isNull());
 }
 
 QTEST_GUILESS_MAIN(TestGridMetrics)

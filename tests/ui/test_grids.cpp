@@ -10,6 +10,7 @@
 #include "main_window.h"
 #include "page_control.h"
 #include "picture_control.h"
+#include "preview_canvas.h"
 #include "preview_window.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
@@ -325,7 +326,9 @@ void TestGrids::preview()
     QCOMPARE(form().SelectedIndex(), 6);
     QVERIFY(preview.isVisible());
     QCOMPARE(preview.windowTitle(), QStringLiteral("6.gpi"));
-    QCOMPARE(preview.size(), QSize(64, 32));
+    // The picture at its natural size, the read-out line under it.
+    QCOMPARE(preview.Preview()->size(), QSize(64, 32));
+    QCOMPARE(preview.size(), QSize(TFormPreview::LineMinWidth, 32 + TFormPreview::LineHeight));
     QCOMPARE(preview.Preview()->picture().size(), QSize(64, 32));
     QCOMPARE(preview.Preview()->picture().pixel(1, 0), 0xFF0000FFu);
     QVERIFY(preview.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -335,7 +338,7 @@ void TestGrids::preview()
     const QPoint where = preview.pos();
     QTest::mouseDClick(grids().imageCell(2), Qt::LeftButton);
     QCOMPARE(preview.windowTitle(), QStringLiteral("2.gpi"));
-    QCOMPARE(preview.size(), QSize(300, 600));
+    QCOMPARE(preview.Preview()->size(), QSize(300, 600));
     QCOMPARE(preview.pos(), where);
 
     QTest::mouseClick(preview.Preview(), Qt::LeftButton);

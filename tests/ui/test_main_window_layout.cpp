@@ -267,8 +267,9 @@ void TestMainWindowLayout::popupItems()
 {
     const MainWindowParts &parts = m_fixture->form().parts();
     const QList<QAction *> items = parts.Popup1->actions();
-    // The two TGA items first, then the folder import, then revert and restore.
-    QCOMPARE(items.size(), 7);
+    // The two TGA items first, then the folder import, revert and restore, the image editor,
+    // and undo and redo.
+    QCOMPARE(items.size(), 13);
     QCOMPARE(items[0]->objectName(), QStringLiteral("Loadimagefromatgafile1"));
     QCOMPARE(items[0]->text(), QStringLiteral("Load image from a .tga file"));
     QCOMPARE(items[1]->objectName(), QStringLiteral("Savetoatgafile1"));
@@ -278,6 +279,13 @@ void TestMainWindowLayout::popupItems()
     QVERIFY(items[4]->isSeparator());
     QCOMPARE(items[5]->text(), QStringLiteral("Revert to the game folder's file"));
     QCOMPARE(items[6]->text(), QStringLiteral("Restore the game's original"));
+    QCOMPARE(items[8]->text(), QStringLiteral("Edit in image editor\u2026"));
+    QCOMPARE(items[9]->text(), QStringLiteral("Choose image editor\u2026"));
+    QCOMPARE(items[11]->text(), QStringLiteral("Undo"));
+    QCOMPARE(items[11]->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QCOMPARE(items[12]->text(), QStringLiteral("Redo"));
+    QCOMPARE(items[12]->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    QVERIFY(!items[11]->isEnabled() && !items[12]->isEnabled());
 }
 
 // The channel toggle as the window shows it: the fill inside its edge, left of its caption, and

@@ -7,7 +7,10 @@
 #include "game_folder_builder.h"
 #include "game_install_entry.h"
 #include "game_paths.h"
+#include "grid_pages.h"
 #include "main_window.h"
+#include "page_control.h"
+#include "picture_files.h"
 #include "preview_window.h"
 #include "settings_store.h"
 
@@ -114,6 +117,35 @@ QString WindowFixture::makeGame(const QString &name, const Catalogue &c)
     const QString folder = path(name);
     UiTestSupport::writeGameFolder(folder, c);
     return folder;
+}
+
+void WindowFixture::select(int page, int n)
+{
+    form().parts().PageControl1->setCurrentIndex(page);
+    form().grids().ShowSize(page == 0 ? form().grids().imageCell(n) : form().grids().fontCell(n));
+}
+
+QString WindowFixture::invertedFile(int n, bool font)
+{
+    Catalogue copy = form().catalogue();
+    const QString file = path(QStringLiteral("inverted-%1%2.png").arg(font ? "font" : "image").arg(n));
+    if (font) {
+        for (std::uint8_t &level : copy.FontBitmaps[std::size_t(n)])
+            level = std::uint8_t(~level);
+        PictureFiles::saveFont(copy, n, CorePath::fromQt(file), PictureFiles::Format::Png);
+    } else {
+        for (std::uint32_t &pixel : copy.ImagePixels[std::size_t(n)])
+            pixel ^= 0x00FFFFFFu;
+        PictureFiles::saveImage(copy, n, CorePath::fromQt(file), PictureFiles::Format::Png);
+    }
+    return file;
+}
+
+void WindowFixture::importInto(int page, int n, const QString &file)
+{
+    select(page, n);
+    dialogs.openAnswers << file;
+    form().LoadFromTga();
 }
 
 TForm1 &WindowFixture::form()

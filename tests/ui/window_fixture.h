@@ -42,6 +42,9 @@ public:
     QStringList openAsked;
     QStringList folderAsked;
 
+    // Answers of the image editor's program dialog, taken from the front; none left means Cancel.
+    QStringList programAnswers;
+
     // Answers of questions (index of the button), taken from the front; none left means -1.
     QList<int> askAnswers;
     // Each question asked: its text, then its buttons joined by "|".
@@ -58,6 +61,7 @@ public:
     QString openTgaFile(const QString &presetFile) override;
     FolderChoice chooseFolder(const QString &startFolder) override;
     QString chooseImportFolder(const QString &startFolder) override;
+    QString chooseProgram(const QString &) override { return programAnswers.isEmpty() ? QString() : programAnswers.takeFirst(); }
 };
 
 namespace UiTestSupport {
@@ -94,6 +98,13 @@ public:
     QString storedSetting(const QString &name) const;
     // Makes a game folder named name from c and returns its path.
     QString makeGame(const QString &name, const Catalogue &c);
+    // Selects picture n of a page (0 images, 1 font sheets), as a press on it does.
+    void select(int page, int n);
+    // Writes image n (or font sheet n) of the window's catalogue, its colours inverted, to a .png
+    // file of the temporary folder, and returns the file.
+    QString invertedFile(int n, bool font = false);
+    // Loads file into picture n of a page through the context menu's open dialog.
+    void importInto(int page, int n, const QString &file);
 
     // The window, made on first use.
     TForm1 &form();
