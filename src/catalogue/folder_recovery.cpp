@@ -19,7 +19,7 @@ constexpr std::uint64_t MaxJournalBytes = 16u << 20;
 int tidyScratchFiles(const std::string &gp4Path)
 {
     int found = 0;
-    for (const char *folder : {"", "images", "fonts"}) {
+    for (const char *folder : {"", "images", "fonts", "tessary-mods"}) {
         const std::string prefix = *folder ? std::string(folder) + "/" : std::string();
         for (const std::string &name : FileOps::namesIn(*folder ? GamePaths::underData(gp4Path, folder) : GamePaths::dataFolder(gp4Path))) {
             const WriteJournal::Scratch kind = WriteJournal::scratchKind(name);

@@ -172,7 +172,8 @@ void disposeOriginal(const std::string &gp4Path, const std::string &aside, const
     const std::string from = at(gp4Path, aside);
     const std::string kept = GamePaths::original(gp4Path, target);
     try {
-        if (!FileOps::exists(kept)) {
+        // The game's originals are game files; an earlier record of installed mods is not kept.
+        if (!GamePaths::isModRecord(target) && !FileOps::exists(kept)) {
             FileOps::makeFolder(GamePaths::originals(gp4Path));
             const std::string folder = GamePaths::folderOf(target);
             if (!folder.empty())

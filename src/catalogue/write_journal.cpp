@@ -26,7 +26,7 @@ int isLowerHex(int c) { return std::isdigit(c) || (c >= 'a' && c <= 'f'); }
 
 bool isGameFile(const std::string &relative)
 {
-    if (relative == GamePaths::relativeIndex())
+    if (relative == GamePaths::relativeIndex() || GamePaths::isModRecord(relative))
         return true;
     for (int i = 0; i < FontCount; ++i)
         if (relative == GamePaths::relativeFont(i))
