@@ -1,0 +1,73 @@
+#pragma once
+
+#include <ctime>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "file_ops.h"
+#include "installed_mod.h"
+#include "mod_contents.h"
+#include "write_back.h"
+
+class GameOriginals;
+
+// A mod's picture that something later changed: a mod installed after it, or an edit.
+struct CoveredPicture {
+    PictureKey key;
+    int byMod = -1; // the later mod's place in the record; -1 for an edit of the user's own
+};
+
+// What uninstalling a mod did to the catalogue.
+struct UninstallResult {
+    std::vector<PictureKey> restored;      // put back to what lies below: an earlier mod's picture, or the game's original
+    std::vector<CoveredPicture> leftAlone; // covered by a later mod or edit, so left as they are
+};
+
+// The record of the mods installed in one game folder, in install order, and its changes not
+// yet written. Installing and uninstalling change the catalogue (as unapplied changes) and
+// this record together; "Apply All Changes" writes both in one commit (pendingFiles), after
+// which committed() tidies what the record no longer names.
+class InstalledMods {
+public:
+    InstalledMods() = default;
+    // The record of a game folder, empty when there is none. Throws GameFileError for a damaged one.
+    static InstalledMods load(const std::string &gp4Path);
+
+    const std::vector<InstalledMod> &mods() const { return m_mods; }
+    // The place of the mod named name, or -1.
+    int find(const std::string &name) const;
+    // The place of the last mod that set a picture, or -1.
+    int topOf(PictureKey key) const;
+    // Which of mod's pictures a later mod or an edit covers, in picture order.
+    std::vector<CoveredPicture> covered(std::size_t mod, const Catalogue &catalogue) const;
+
+    // Puts the mod's pictures into the catalogue and the mod on top of the record. Returns the
+    // pictures that changed. Throws GameFileError, changing nothing, when a mod of that name is
+    // installed already.
+    std::vector<PictureKey> install(Catalogue &catalogue, const ModContents &contents, std::time_t now);
+    // Takes mod off the record; each of its pictures that nothing covers goes back to what lies
+    // below it. Throws GameFileError, changing nothing, when a picture below can't be read.
+    UninstallResult uninstall(Catalogue &catalogue, std::size_t mod);
+
+    // True when the record has changes not yet written.
+    bool hasPendingChanges() const { return m_pending; }
+    // The record's files to write with the next "Apply All Changes"; empty without changes.
+    std::vector<ModRecordFile> pendingFiles() const;
+    // After the write-back that wrote pendingFiles(): removes the files of mods uninstalled
+    // since, and the record itself once no mod is left. Failures leave files for next time.
+    void committed();
+
+private:
+    PictureValue pictureOf(std::size_t mod, PictureKey key) const;
+    std::string recordFolder() const;
+
+    std::string m_gp4Path;
+    std::vector<InstalledMod> m_mods;
+    FileOps::FileStamp m_listStamp;                       // installed.json as read or last written
+    std::map<int, std::vector<std::uint8_t>> m_newFiles; // record files of mods installed since
+    std::map<int, FileOps::FileStamp> m_newStamps;
+    std::vector<int> m_dropped; // mods uninstalled since, whose record files are on disk
+    bool m_pending = false;
+};
