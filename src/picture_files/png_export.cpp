@@ -12,7 +12,7 @@ namespace PngExport {
 
 namespace {
 
-void write(const QImage &image, const std::string &target)
+QByteArray encoded(const QImage &image, const std::string &target)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -20,7 +20,18 @@ void write(const QImage &image, const std::string &target)
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image))
         throw GameFileError(target, "the PNG picture can't be made (" + writer.errorString().toStdString() + ")");
+    return bytes;
+}
+
+void write(const QImage &image, const std::string &target)
+{
+    const QByteArray bytes = encoded(image, target);
     writeExportFile(target, [&bytes](FileOps::OutputFile &out) { out.write(bytes.constData(), std::size_t(bytes.size())); });
+}
+
+std::vector<std::uint8_t> asVector(const QByteArray &bytes)
+{
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 } // namespace
@@ -53,6 +64,18 @@ void saveFont(const Catalogue &c, int i, const std::string &target)
         throw GameFileError(target, "font sheet " + std::to_string(i) + " holds " + std::to_string(sheet.size()) + " bytes instead of 65536");
     const QImage image(sheet.data(), FontSheetSide, FontSheetSide, FontSheetSide, QImage::Format_Grayscale8);
     write(image, target);
+}
+
+std::vector<std::uint8_t> encodeImage(std::int32_t width, std::int32_t height, const std::uint32_t *pixels)
+{
+    const QImage image(reinterpret_cast<const uchar *>(pixels), int(width), int(height), qsizetype(width) * 4, QImage::Format_ARGB32);
+    return asVector(encoded(image, "a " + std::to_string(width) + " x " + std::to_string(height) + " picture"));
+}
+
+std::vector<std::uint8_t> encodeFont(const FontSheet &sheet)
+{
+    const QImage image(sheet.data(), FontSheetSide, FontSheetSide, FontSheetSide, QImage::Format_Grayscale8);
+    return asVector(encoded(image, "a font sheet"));
 }
 
 } // namespace PngExport

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "catalogue.h"
 
@@ -14,5 +16,10 @@ namespace PngExport {
 void saveImage(const Catalogue &catalogue, int n, const std::string &target);
 // Writes font sheet i to target as an 8-bit grey PNG of 256 x 256.
 void saveFont(const Catalogue &catalogue, int i, const std::string &target);
+
+// The bytes saveImage writes, for a picture of width x height pixels (blue, green, red, alpha).
+std::vector<std::uint8_t> encodeImage(std::int32_t width, std::int32_t height, const std::uint32_t *pixels);
+// The bytes saveFont writes, for a 65536-byte sheet.
+std::vector<std::uint8_t> encodeFont(const FontSheet &sheet);
 
 } // namespace PngExport

@@ -44,9 +44,9 @@ struct OpenedPng {
 };
 
 // Reads the PNG header; refuses a file that is no PNG, or a picture a menu image can't hold.
-void open(const std::string &path, OpenedPng &png)
+void open(const std::string &path, std::vector<std::uint8_t> bytes, OpenedPng &png)
 {
-    png.bytes = FileOps::readWhole(path);
+    png.bytes = std::move(bytes);
     if (!hasPngSignature(png.bytes.data(), png.bytes.size()))
         throw GameFileError(path, "is not a .png file: it does not start with the PNG signature");
     png.data = QByteArray::fromRawData(reinterpret_cast<const char *>(png.bytes.data()), qsizetype(png.bytes.size()));
@@ -74,10 +74,10 @@ void read(const std::string &path, OpenedPng &png, QImage &image)
 
 // The decoded picture as 32-bit ARGB: 16-bit channels rounded to 8 bits, a palette or grey
 // levels made colours, nothing premultiplied.
-QImage decode(const std::string &path)
+QImage decode(const std::string &path, std::vector<std::uint8_t> bytes)
 {
     OpenedPng png;
-    open(path, png);
+    open(path, std::move(bytes), png);
     QImage image;
     read(path, png, image);
     image = image.convertToFormat(QImage::Format_ARGB32);
@@ -105,8 +105,18 @@ bool hasPngSignature(const unsigned char *bytes, std::size_t size)
 
 DecodedImage readImage(const std::string &path)
 {
+    return decodeImage(path, FileOps::readWhole(path));
+}
+
+FontSheet readFont(const std::string &path)
+{
+    return decodeFont(path, FileOps::readWhole(path));
+}
+
+DecodedImage decodeImage(const std::string &path, std::vector<std::uint8_t> bytes)
+{
     OpenedPng png;
-    open(path, png);
+    open(path, std::move(bytes), png);
     DecodedImage decoded;
     decoded.Width = png.size.width();
     decoded.Height = png.size.height();
@@ -131,9 +141,9 @@ DecodedImage readImage(const std::string &path)
     return copyRows(image.convertToFormat(QImage::Format_ARGB32), std::move(decoded));
 }
 
-FontSheet readFont(const std::string &path)
+FontSheet decodeFont(const std::string &path, std::vector<std::uint8_t> bytes)
 {
-    const QImage image = decode(path);
+    const QImage image = decode(path, std::move(bytes));
     if (image.width() != FontSheetSide || image.height() != FontSheetSide)
         throw GameFileError(path, "the picture is " + sizeText(image.size()) + " pixels; a font sheet must be 256 x 256");
     FontSheet sheet(FontSheetBytes);

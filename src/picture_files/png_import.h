@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "catalogue.h"
 #include "tga_decode.h"
@@ -17,5 +19,8 @@ bool hasPngSignature(const unsigned char *bytes, std::size_t size);
 DecodedImage readImage(const std::string &path);
 // A font sheet: the PNG must be 256 x 256; colours become grey by their luminance.
 FontSheet readFont(const std::string &path);
+// The same from a PNG file's bytes held in memory; name names it in errors.
+DecodedImage decodeImage(const std::string &name, std::vector<std::uint8_t> bytes);
+FontSheet decodeFont(const std::string &name, std::vector<std::uint8_t> bytes);
 
 } // namespace PngImport
