@@ -22,11 +22,13 @@ namespace CliSteps {
 // Loads a game folder with the progress bar; the sentence about an interrupted write-back that
 // was settled goes to out (to err when out carries JSON).
 Catalogue load(const CliContext &context, const std::string &folder);
-// "Apply All Changes" over scope, with the progress bar and --force; tells what settling an
-// earlier write-back did and which files another program's changes kept untouched.
-WriteBackReport write(const CliContext &context, Catalogue &catalogue, WriteBackOptions::Scope scope);
-// write() of what the command changed in the catalogue; prints which files were written.
-void apply(const CliContext &context, Catalogue &catalogue);
+// "Apply All Changes" over scope, with the progress bar and --force, writing the record of
+// installed mods' files too; tells what settling an earlier write-back did and which files
+// another program's changes kept untouched.
+WriteBackReport write(const CliContext &context, Catalogue &catalogue, WriteBackOptions::Scope scope,
+                      std::vector<ModRecordFile> records = {});
+// write() of what the command changed in the catalogue (and the record); prints which files were written.
+void apply(const CliContext &context, Catalogue &catalogue, std::vector<ModRecordFile> records = {});
 
 } // namespace CliSteps
 
@@ -36,4 +38,8 @@ int list(const CliContext &context);
 int exportPictures(const CliContext &context);
 int importPictures(const CliContext &context);
 int restore(const CliContext &context);
+int pack(const CliContext &context);
+int install(const CliContext &context);
+int mods(const CliContext &context);
+int uninstall(const CliContext &context);
 } // namespace CliCommands
