@@ -84,8 +84,14 @@ int CliCommands::install(const CliContext &context)
     const std::string &source = args.operands[1];
     Catalogue c = CliSteps::load(context, folder);
     InstalledMods record = InstalledMods::load(folder);
-    const ModContents contents = ModContentsReader::read(source, c, PngCodec::make());
-    const std::vector<InstallPreviewItem> preview = InstallPreview::of(c, record, contents);
+    ModContents contents;
+    std::vector<InstallPreviewItem> preview;
+    try {
+        contents = ModContentsReader::read(source, c, PngCodec::make());
+        preview = InstallPreview::of(c, record, contents);
+    } catch (const GameFileError &refused) {
+        throw GameFileError(refused.path(), refused.reason() + "; " + FailureText::NothingChanged);
+    }
 
     std::vector<std::string> changing, same;
     context.out << "Mod " << quoted(contents.name) << (contents.author.empty() ? "" : " by " + contents.author) << ", "
