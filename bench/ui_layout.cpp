@@ -46,6 +46,10 @@ public:
     QString openTgaFile(const QString &) override { return QString(); }
     FolderChoice chooseFolder(const QString &) override { return {}; }
     QString chooseImportFolder(const QString &) override { return QString(); }
+    ModPackageChoice askModPackage(const QString &, const QString &) override { return {}; }
+    QString openModFile(const QString &) override { return QString(); }
+    bool confirmInstall(const InstallPreviewModel &) override { return false; }
+    int manageInstalledMods(const InstalledModsModel &) override { return -1; }
 };
 
 // Peak resident memory of the process so far, in megabytes (VmHWM).

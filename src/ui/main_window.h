@@ -10,6 +10,7 @@
 
 #include "catalogue.h"
 #include "game_folder.h"
+#include "installed_mods.h"
 #include "main_window_parts.h"
 #include "settings_store.h"
 
@@ -71,6 +72,11 @@ public:
     void showChanges();
     // Sets the state of every command of the context menu for the picture selected.
     void updateActions();
+    // Installs the mod at path (an archive or a folder) after showing what it changes: its
+    // pictures become changes to apply, and the record of installed mods changes with them.
+    void installModFrom(const QString &path);
+    // The record of the mods installed in the game folder, with its changes not yet applied.
+    const InstalledMods &installedMods() const { return m_mods; }
 
 public slots:
     // "Apply All Changes": writes every image, the index and the fonts back.
@@ -101,6 +107,12 @@ public slots:
     void RevertToGameFile();
     // Context menu: puts the game's original of the selected picture in place, as a change to apply.
     void RestoreOriginal();
+    // Context menu: writes every picture that differs from the game's original into a mod package.
+    void SaveModPackage();
+    // Context menu: lets the user choose a mod archive and installs it (installModFrom).
+    void InstallMod();
+    // Context menu: lists the installed mods and uninstalls the one the user chooses.
+    void ShowInstalledMods();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -119,6 +131,10 @@ private:
     void importPictures(const FolderImportPlan &plan, const QString &source);
     void changeSelected(bool (*changeImage)(Catalogue &, int), bool (*changeFont)(Catalogue &, int));
     bool applyChanges();
+    bool hasUnappliedChanges() const;
+    void changedAsOneStep(const QString &caption);
+    void loadInstalledMods();
+    void requireInstalledMods() const;
     bool settleUnappliedChanges(const QString &before);
     QStringList changedNames() const;
     void loadFolder(const QString &folder);
@@ -129,6 +145,8 @@ private:
     SettingsOpener m_openSettings;
     std::unique_ptr<SettingsStore> m_settings;
     Catalogue m_catalogue;
+    InstalledMods m_mods;
+    QString m_modsProblem; // why the record of installed mods can't be read; empty when it can
     MainWindowParts m_parts;
     GridPages *m_grids;
     TFormPreview *m_preview = nullptr;

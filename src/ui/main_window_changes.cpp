@@ -11,7 +11,7 @@
 void TForm1::showChanges()
 {
     m_grids->showChangeMarks();
-    setWindowModified(m_catalogue.hasChanges());
+    setWindowModified(hasUnappliedChanges());
 }
 
 void TForm1::updateActions()
@@ -25,6 +25,10 @@ void TForm1::updateActions()
     m_parts.Loadallfromfolder1->setEnabled(!m_catalogue.GP4Path.empty());
     m_parts.Revertfile1->setEnabled(changed);
     m_parts.Restoreoriginal1->setEnabled(changed || kept);
+    const bool folder = !m_catalogue.GP4Path.empty();
+    m_parts.Savemodpackage1->setEnabled(folder);
+    m_parts.Installmod1->setEnabled(folder && m_modsProblem.isEmpty());
+    m_parts.Installedmods1->setEnabled(folder);
 }
 
 void TForm1::RevertToGameFile()
@@ -72,11 +76,13 @@ QStringList TForm1::changedNames() const
 // or is cancelled), Discard (true), or Cancel (false).
 bool TForm1::settleUnappliedChanges(const QString &before)
 {
-    if (!m_catalogue.hasChanges())
+    if (!hasUnappliedChanges())
         return true;
     std::vector<std::string> names;
     for (const QString &name : changedNames())
         names.push_back(name.toStdString());
+    if (m_mods.hasPendingChanges())
+        names.push_back("the record of installed mods");
     const QString pending = names.empty() ? QStringLiteral("The image index has changes")
                                           : QStringLiteral("These pictures have changes")
                                                 + QStringLiteral(" (%1)").arg(QString::fromStdString(shortList(names)));

@@ -141,6 +141,10 @@ void buildPopup(QWidget *form, MainWindowParts &parts)
     parts.Popup1->addSeparator();
     parts.Revertfile1 = named(parts.Popup1->addAction(ProgramTexts::RevertItem), "Revertfile1");
     parts.Restoreoriginal1 = named(parts.Popup1->addAction(ProgramTexts::RestoreItem), "Restoreoriginal1");
+    parts.Popup1->addSeparator();
+    parts.Savemodpackage1 = named(parts.Popup1->addAction(ProgramTexts::SaveModItem), "Savemodpackage1");
+    parts.Installmod1 = named(parts.Popup1->addAction(ProgramTexts::InstallModItem), "Installmod1");
+    parts.Installedmods1 = named(parts.Popup1->addAction(ProgramTexts::InstalledModsItem), "Installedmods1");
 }
 
 } // namespace

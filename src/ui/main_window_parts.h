@@ -39,4 +39,7 @@ struct MainWindowParts {
     QAction *Loadallfromfolder1 = nullptr;
     QAction *Revertfile1 = nullptr;
     QAction *Restoreoriginal1 = nullptr;
+    QAction *Savemodpackage1 = nullptr;
+    QAction *Installmod1 = nullptr;
+    QAction *Installedmods1 = nullptr;
 };

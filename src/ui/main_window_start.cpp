@@ -135,6 +135,7 @@ void TForm1::loadFolder(const QString &folder)
         throw;
     }
     m_catalogue = std::move(fresh);
+    loadInstalledMods();
     m_grids->setSource(nullptr);
     showChanges();
     m_grids->ShowSize(m_grids->imageCell(1));
@@ -158,6 +159,7 @@ bool TForm1::applyChanges()
     bool applied = false;
     runCommand([this, &applied] {
         WriteBackOptions options;
+        options.records = m_mods.pendingFiles();
         const std::vector<std::string> theirs = changedOnDisk(m_catalogue);
         if (!theirs.empty()) {
             const QString question = QStringLiteral("Another program changed these files since Tessary loaded them:\n%1\n\n"
@@ -174,6 +176,7 @@ bool TForm1::applyChanges()
             progress->step(done);
         };
         const WriteBackReport report = applyAllChanges(m_catalogue, options);
+        m_mods.committed();
         progress.reset();
         applied = true;
         showChanges();
