@@ -41,6 +41,28 @@ void requireWholePicture(const Catalogue &c, int n)
                                            + " bytes, not a whole picture, which a mod package can't hold; no package was written");
 }
 
+// What the manifest reader takes, checked before anything is made.
+void requireDetails(const Catalogue &c, const PackDetails &details)
+{
+    auto plain = [](const std::string &text, bool lines) {
+        for (const char ch : text)
+            if ((static_cast<unsigned char>(ch) < 0x20 && !(lines && (ch == '\n' || ch == '\t'))) || ch == 0x7F)
+                return false;
+        return true;
+    };
+    std::string problem;
+    if (details.name.empty())
+        problem = "a mod package needs a name";
+    else if (details.name.size() > 200 || details.author.size() > 200)
+        problem = "a mod package's name and author are at most 200 bytes long";
+    else if (details.description.size() > 4000)
+        problem = "a mod package's description is at most 4000 bytes long";
+    else if (!plain(details.name, false) || !plain(details.author, false) || !plain(details.description, true))
+        problem = "a mod package's name, author and description can't hold control characters";
+    if (!problem.empty())
+        throw GameFileError(c.GP4Path, problem + "; no package was written");
+}
+
 } // namespace
 
 namespace ModPackageWriter {
@@ -48,6 +70,7 @@ namespace ModPackageWriter {
 PackedMod pack(const Catalogue &c, const PackDetails &details, const PictureCodec &codec,
                const std::function<void(int done, int total)> &progress)
 {
+    requireDetails(c, details);
     const GameOriginals originals(c);
     std::vector<PictureKey> keys;
     for (int n = 1; n < c.ImageCount; ++n)
