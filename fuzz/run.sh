@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for a while:  fuzz/run.sh TARGET SECONDS [more libFuzzer options]
-# Targets: fuzz_index, fuzz_font, fuzz_image, fuzz_journal, fuzz_tga. Builds them with clang, ASan and UBSan
+# Targets: fuzz_index, fuzz_font, fuzz_image, fuzz_journal, fuzz_tga, fuzz_archive, fuzz_manifest. Builds them with clang, ASan and UBSan
 # in build-fuzz (or $TESSARY_FUZZ_BUILD). New inputs go to a work copy of the corpus; a finding
 # is saved under the build folder's findings/ and makes the script fail.
 set -euo pipefail
