@@ -50,7 +50,12 @@ private:
     locale_t m_previous = locale_t(nullptr);
 };
 #else
-struct Utf8Locale {};
+// On Windows libarchive keeps names wide and gives them as UTF-8 whatever the code page.
+class Utf8Locale {
+public:
+    Utf8Locale() {}
+    ~Utf8Locale() {}
+};
 #endif
 
 ArchivePtr openReader(const std::string &source)

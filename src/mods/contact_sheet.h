@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "catalogue.h"
 #include "picture_value.h"
 #include "tga_decode.h"
 
@@ -16,6 +17,6 @@ inline constexpr int MaxColumns = 12;
 
 // Each picture shrunk to fit a 64 x 64 cell (nearest pixel, never enlarged), colours shown
 // opaque as the grids show them, on a dark grey ground, row after row.
-DecodedImage make(const std::vector<const PictureValue *> &pictures);
+DecodedImage make(const Catalogue &catalogue, const std::vector<PictureKey> &pictures);
 
 } // namespace ContactSheet

@@ -45,6 +45,14 @@ bool GameOriginals::kept(PictureKey key) const
     return UntrustedFile::isLinkOrFile(GamePaths::original(m_catalogue.GP4Path, relative(key)));
 }
 
+std::string GameOriginals::pixelDigest(PictureKey key) const
+{
+    const bool changed = key.font ? m_catalogue.fontChanged(key.number) : m_catalogue.imageChanged(key.number);
+    if (!changed && !kept(key))
+        return PictureValues::currentPixelDigest(m_catalogue, key);
+    return picture(key).pixelDigest();
+}
+
 PictureValue GameOriginals::picture(PictureKey key) const
 {
     PictureValue value;

@@ -17,6 +17,9 @@ public:
     const TGPHDetails *entry(int n) const;
     // True when tessary-originals/ keeps the picture's file: the game folder's file was replaced.
     bool kept(PictureKey key) const;
+    // picture(key).pixelDigest(), taken from the catalogue when it holds the game's own file
+    // unchanged, so that the file is not read again.
+    std::string pixelDigest(PictureKey key) const;
 
 private:
     const Catalogue &m_catalogue;

@@ -15,7 +15,7 @@ std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods
         item.changes = !PictureValues::holds(c, value);
         item.takesUnapplied = item.changes && (value.key.font ? c.fontChanged(value.key.number) : c.imageChanged(value.key.number));
         const int top = mods.topOf(value.key);
-        if (item.changes && top >= 0 && PictureValues::current(c, value.key).digest() == mods.mods()[std::size_t(top)].digestOf(value.key))
+        if (item.changes && top >= 0 && PictureValues::currentDigest(c, value.key) == mods.mods()[std::size_t(top)].digestOf(value.key))
             item.takesMod = top;
         items.push_back(item);
     }

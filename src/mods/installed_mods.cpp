@@ -82,13 +82,13 @@ std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalo
         const int top = topOf(key);
         if (top > int(mod))
             found.push_back({key, top});
-        else if (PictureValues::current(c, key).digest() != digest)
+        else if (PictureValues::currentDigest(c, key) != digest)
             found.push_back({key, -1});
     }
     return found;
 }
 
-std::vector<PictureKey> InstalledMods::install(Catalogue &c, const ModContents &contents, std::time_t now)
+std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
 {
     if (find(contents.name) >= 0)
         throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
@@ -111,9 +111,11 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, const ModContents &
     mod.recordSha256 = Sha256::hex(file.data(), file.size());
 
     std::vector<PictureKey> changed;
-    for (const PictureValue &value : contents.pictures)
-        if (PictureValues::put(c, value))
-            changed.push_back(value.key);
+    for (PictureValue &value : contents.pictures) {
+        const PictureKey key = value.key;
+        if (PictureValues::put(c, std::move(value)))
+            changed.push_back(key);
+    }
     m_newStamps[mod.id] = FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(mod.file())));
     m_newFiles[mod.id] = std::move(file);
     m_mods.push_back(std::move(mod));

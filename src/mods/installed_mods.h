@@ -46,7 +46,7 @@ public:
     // Puts the mod's pictures into the catalogue and the mod on top of the record. Returns the
     // pictures that changed. Throws GameFileError, changing nothing, when a mod of that name is
     // installed already.
-    std::vector<PictureKey> install(Catalogue &catalogue, const ModContents &contents, std::time_t now);
+    std::vector<PictureKey> install(Catalogue &catalogue, ModContents contents, std::time_t now);
     // Takes mod off the record; each of its pictures that nothing covers goes back to what lies
     // below it. Throws GameFileError, changing nothing, when a picture below can't be read.
     UninstallResult uninstall(Catalogue &catalogue, std::size_t mod);

@@ -10,25 +10,27 @@
 
 namespace {
 
-// The picture's original when it differs from what the catalogue holds (in pixels or size).
-std::optional<PictureValue> originalIfChanged(const Catalogue &c, const GameOriginals &originals, PictureKey key)
+// The digests of a picture that differs from the game's original (in pixels or size).
+struct Difference {
+    std::string pixels;
+    std::string original;
+};
+
+std::optional<Difference> differenceOf(const Catalogue &c, const GameOriginals &originals, PictureKey key)
 {
     const auto slot = std::size_t(key.number);
-    if (key.font) {
-        if (!originals.kept(key) && !c.fontChanged(key.number))
-            return std::nullopt; // the game folder's file is the original, and so is the sheet
-        PictureValue original = originals.picture(key);
-        return original.sheet == c.FontBitmaps[slot] ? std::nullopt : std::optional(std::move(original));
+    bool sameSize = true;
+    if (!key.font) {
+        const TGPHDetails *entry = originals.entry(key.number);
+        sameSize = entry && entry->Width == c.ImageDetails[slot].Width && entry->Height == c.ImageDetails[slot].Height;
     }
-    const TGPHDetails *entry = originals.entry(key.number);
-    const TGPHDetails &now = c.ImageDetails[slot];
-    const bool sameSize = entry && entry->Width == now.Width && entry->Height == now.Height;
-    if (!originals.kept(key) && !c.imageChanged(key.number) && sameSize)
+    const bool changed = key.font ? c.fontChanged(key.number) : c.imageChanged(key.number);
+    if (!originals.kept(key) && !changed && sameSize)
+        return std::nullopt; // the game folder's own file, as loaded
+    Difference difference{PictureValues::currentPixelDigest(c, key), originals.pixelDigest(key)};
+    if (sameSize && difference.pixels == difference.original)
         return std::nullopt;
-    PictureValue original = originals.picture(key);
-    const PictureValue current = PictureValues::current(c, key);
-    const bool samePixels = original.byteCount == current.byteCount && original.pixelDigest() == current.pixelDigest();
-    return samePixels && sameSize ? std::nullopt : std::optional(std::move(original));
+    return difference;
 }
 
 void requireWholePicture(const Catalogue &c, int n)
@@ -84,33 +86,30 @@ PackedMod pack(const Catalogue &c, const PackDetails &details, const PictureCode
     packed.manifest.description = details.description;
     packed.manifest.created = ModManifest::utcText(details.created);
     std::vector<ArchiveEntry> files;
-    std::vector<PictureValue> changed;
+    std::vector<PictureKey> changed;
     for (std::size_t k = 0; k < keys.size(); ++k) {
         if (progress)
             progress(int(k), int(keys.size()));
         const PictureKey key = keys[k];
-        const std::optional<PictureValue> original = originalIfChanged(c, originals, key);
-        if (!original)
+        const std::optional<Difference> difference = differenceOf(c, originals, key);
+        if (!difference)
             continue;
         if (!key.font)
             requireWholePicture(c, key.number);
-        PictureValue value = PictureValues::current(c, key);
-        ModPicture picture{key.font, key.number, key.font ? FontSheetSide : value.entry.Width,
-                           key.font ? FontSheetSide : value.entry.Height, value.pixelDigest(), original->pixelDigest()};
-        files.push_back({picture.file(), key.font ? codec.encodeFont(value.sheet)
-                                                  : codec.encodeImage(picture.width, picture.height, value.pixels.data())});
+        const auto slot = std::size_t(key.number);
+        ModPicture picture{key.font, key.number, key.font ? FontSheetSide : c.ImageDetails[slot].Width,
+                           key.font ? FontSheetSide : c.ImageDetails[slot].Height, difference->pixels, difference->original};
+        files.push_back({picture.file(), key.font ? codec.encodeFont(c.FontBitmaps[slot])
+                                                  : codec.encodeImage(picture.width, picture.height, c.ImagePixels[slot].data())});
         packed.manifest.pictures.push_back(std::move(picture));
-        changed.push_back(std::move(value));
+        changed.push_back(key);
     }
     if (progress)
         progress(int(keys.size()), int(keys.size()));
     if (changed.empty())
         throw GameFileError(c.GP4Path, "every picture is the game's original, so there is nothing to put in a mod package");
 
-    std::vector<const PictureValue *> shown;
-    for (const PictureValue &value : changed)
-        shown.push_back(&value);
-    const DecodedImage sheet = ContactSheet::make(shown);
+    const DecodedImage sheet = ContactSheet::make(c, changed);
     const std::string manifest = packed.manifest.toJson();
     files.insert(files.begin(), {{ModManifest::FileName, std::vector<std::uint8_t>(manifest.begin(), manifest.end())},
                                  {"preview.png", codec.encodeImage(sheet.Width, sheet.Height, sheet.Pixels.data())}});

@@ -66,7 +66,7 @@ void readPackage(ModContents &contents, const std::vector<ArchiveEntry> &files, 
         if (found == byName.end())
             throw GameFileError(contents.source, "the package lacks " + picture.file() + ", which its manifest lists; the package is damaged");
         PictureValue value = decoded(contents, picture, found->second->bytes, c, codec);
-        if (originals.picture(value.key).pixelDigest() != picture.originalSha256)
+        if (originals.pixelDigest(value.key) != picture.originalSha256)
             otherOriginal.push_back(picture.caption());
         contents.pictures.push_back(std::move(value));
         byName.erase(found);

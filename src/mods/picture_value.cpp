@@ -12,24 +12,33 @@ std::string PictureKey::caption() const
     return font ? std::string(FontNames.at(std::size_t(number))) : std::to_string(number) + ".gpi";
 }
 
-std::string PictureValue::digest() const
+namespace {
+
+// The digest of an image's entry and bytes: what PictureValue::digest() names.
+std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const PixelBuffer &pixels, std::int32_t byteCount)
 {
     Sha256 sha;
-    if (key.font) {
-        sha.update(sheet.data(), sheet.size());
-    } else {
-        const std::vector<std::uint8_t> bytes = PictureValues::entryBytes(entry, blocks);
-        sha.update(bytes.data(), bytes.size());
-        sha.update(pixels.data(), std::size_t(std::max(byteCount, 0)));
-    }
+    const std::vector<std::uint8_t> bytes = PictureValues::entryBytes(entry, blocks);
+    sha.update(bytes.data(), bytes.size());
+    sha.update(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
     return Sha256::hex(sha.finish());
+}
+
+std::string bytesDigest(const PixelBuffer &pixels, std::int32_t byteCount)
+{
+    return Sha256::hex(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
+}
+
+} // namespace
+
+std::string PictureValue::digest() const
+{
+    return key.font ? Sha256::hex(sheet.data(), sheet.size()) : imageDigest(entry, blocks, pixels, byteCount);
 }
 
 std::string PictureValue::pixelDigest() const
 {
-    if (key.font)
-        return Sha256::hex(sheet.data(), sheet.size());
-    return Sha256::hex(pixels.data(), std::size_t(std::max(byteCount, 0)));
+    return key.font ? Sha256::hex(sheet.data(), sheet.size()) : bytesDigest(pixels, byteCount);
 }
 
 namespace PictureValues {
@@ -48,6 +57,22 @@ PictureValue current(const Catalogue &c, PictureKey key)
     value.byteCount = c.ImageSizes.at(slot);
     value.pixels = c.ImagePixels.at(slot);
     return value;
+}
+
+std::string currentDigest(const Catalogue &c, PictureKey key)
+{
+    const auto slot = std::size_t(key.number);
+    if (key.font)
+        return Sha256::hex(c.FontBitmaps.at(slot).data(), c.FontBitmaps.at(slot).size());
+    return imageDigest(c.ImageDetails.at(slot), c.ImageBlocks.at(slot), c.ImagePixels.at(slot), c.ImageSizes.at(slot));
+}
+
+std::string currentPixelDigest(const Catalogue &c, PictureKey key)
+{
+    const auto slot = std::size_t(key.number);
+    if (key.font)
+        return Sha256::hex(c.FontBitmaps.at(slot).data(), c.FontBitmaps.at(slot).size());
+    return bytesDigest(c.ImagePixels.at(slot), c.ImageSizes.at(slot));
 }
 
 bool holds(const Catalogue &c, const PictureValue &value)

@@ -36,6 +36,9 @@ namespace PictureValues {
 
 // The picture as the catalogue holds it now.
 PictureValue current(const Catalogue &catalogue, PictureKey key);
+// PictureValue::digest() and pixelDigest() of the picture the catalogue holds now, without a copy of it.
+std::string currentDigest(const Catalogue &catalogue, PictureKey key);
+std::string currentPixelDigest(const Catalogue &catalogue, PictureKey key);
 // True when the catalogue holds exactly this picture.
 bool holds(const Catalogue &catalogue, const PictureValue &value);
 // Puts the picture into the catalogue as an unapplied change; true when anything changed.

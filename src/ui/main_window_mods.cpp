@@ -132,10 +132,11 @@ void TForm1::installModFrom(const QString &path)
         }
         if (!m_dialogs.confirmInstall(ModViews::installPreview(m_catalogue, m_mods, contents, items)))
             return;
-        const std::vector<PictureKey> changed = m_mods.install(m_catalogue, contents, std::time(nullptr));
+        const QString name = QString::fromStdString(contents.name);
+        const std::vector<PictureKey> changed = m_mods.install(m_catalogue, std::move(contents), std::time(nullptr));
         for (const PictureKey &key : changed)
             key.font ? m_grids->redisplayFont(key.number) : m_grids->redisplayImage(key.number);
-        changedAsOneStep(QStringLiteral("Install %1").arg(QString::fromStdString(contents.name)));
+        changedAsOneStep(QStringLiteral("Install %1").arg(name));
     });
 }
 

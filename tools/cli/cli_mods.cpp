@@ -112,10 +112,11 @@ int CliCommands::install(const CliContext &context)
         context.out << "Dry run: nothing was changed.\n";
         return Success;
     }
-    record.install(c, contents, std::time(nullptr));
+    const std::string name = contents.name;
+    record.install(c, std::move(contents), std::time(nullptr));
     CliSteps::apply(context, c, record.pendingFiles());
     record.committed();
-    context.out << "Installed " << quoted(contents.name) << ".\n";
+    context.out << "Installed " << quoted(name) << ".\n";
     return Success;
 }
 
