@@ -21,7 +21,7 @@ target_link_libraries(test_cli_round_trip PRIVATE Qt6::Gui)
 
 # Mods from the command line, installing the archives that make_mod_archives.py makes first.
 add_executable(test_cli_mods ${PROJECT_SOURCE_DIR}/tests/tools/test_cli_mods.cpp)
-target_link_libraries(test_cli_mods PRIVATE Qt6::Test tessary_tool_test_support tessary_test_support tessary_pictures)
+target_link_libraries(test_cli_mods PRIVATE Qt6::Test tessary_tool_test_support tessary_test_support tessary_pictures tessary_mods)
 target_compile_definitions(test_cli_mods PRIVATE
     SAMPLE_MAKER_PATH="$<TARGET_FILE:make-sample-gamefolder>" TESSARY_CLI_PATH="$<TARGET_FILE:tessary-cli>"
     MOD_ARCHIVES="${PROJECT_BINARY_DIR}/tests/mods/mod-archives")
@@ -40,10 +40,11 @@ target_compile_definitions(test_program_options PRIVATE
     TESSARY_PATH="$<TARGET_FILE:tessary>" TESSARY_CLI_PATH="$<TARGET_FILE:tessary-cli>"
     SAMPLE_MAKER_PATH="$<TARGET_FILE:make-sample-gamefolder>" ENSURE_SAMPLE_PATH="$<TARGET_FILE:ensure-sample-gamefolder>")
 if(TARGET bench_core)
-    list(APPEND tessary_programs bench_core bench_save_all_tga bench_ui_layout bench_picture_exchange)
+    list(APPEND tessary_programs bench_core bench_save_all_tga bench_ui_layout bench_picture_exchange bench_mods)
     target_compile_definitions(test_program_options PRIVATE
         BENCH_CORE_PATH="$<TARGET_FILE:bench_core>" BENCH_SAVE_ALL_PATH="$<TARGET_FILE:bench_save_all_tga>"
-        BENCH_UI_LAYOUT_PATH="$<TARGET_FILE:bench_ui_layout>" BENCH_PICTURE_EXCHANGE_PATH="$<TARGET_FILE:bench_picture_exchange>")
+        BENCH_UI_LAYOUT_PATH="$<TARGET_FILE:bench_ui_layout>" BENCH_PICTURE_EXCHANGE_PATH="$<TARGET_FILE:bench_picture_exchange>"
+        BENCH_MODS_PATH="$<TARGET_FILE:bench_mods>")
 endif()
 add_dependencies(test_program_options ${tessary_programs})
 add_test(NAME test_program_options COMMAND test_program_options)
