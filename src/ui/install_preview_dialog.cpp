@@ -75,6 +75,8 @@ TFormInstallPreview::TFormInstallPreview(const InstallPreviewModel &model, QWidg
     m_list->setObjectName(QStringLiteral("PreviewList"));
     m_list->setIconSize(QSize(2 * Box + ArrowWidth, Box));
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    // A list to look at: Return goes to the buttons, and no row looks chosen.
+    m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setUniformItemSizes(true);
     for (const InstallPreviewRow &row : model.rows) {
         const QString text = row.note.isEmpty() ? row.caption : row.caption + QStringLiteral("\n") + row.note;

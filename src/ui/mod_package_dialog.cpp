@@ -26,6 +26,7 @@ TFormModPackage::TFormModPackage(const QString &presetName, QWidget *parent) : Q
     m_author = new QLineEdit(this);
     m_author->setMaxLength(200);
     m_description = new QPlainTextEdit(this);
+    m_description->setTabChangesFocus(true);
     form->addRow(QStringLiteral("Name:"), m_name);
     form->addRow(QStringLiteral("Author:"), m_author);
     form->addRow(QStringLiteral("Description:"), m_description);
