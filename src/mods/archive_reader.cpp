@@ -84,7 +84,9 @@ std::string problem(archive *a)
     return text && *text ? std::string(text) : std::string("the archive is damaged");
 }
 
-// The entry's name: as text (UTF-8) when the archive says what its names are, else its bytes.
+// The entry's name: as text (UTF-8) when the archive says what its names are, else its bytes,
+// which must then be UTF-8 themselves. (On Windows libarchive reads such names in the system's
+// code page, as Windows archivers write them, so that they are always text there.)
 std::string rawName(archive_entry *entry)
 {
     if (const char *text = archive_entry_pathname_utf8(entry))

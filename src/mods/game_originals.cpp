@@ -45,12 +45,35 @@ bool GameOriginals::kept(PictureKey key) const
     return UntrustedFile::isLinkOrFile(GamePaths::original(m_catalogue.GP4Path, relative(key)));
 }
 
-std::string GameOriginals::pixelDigest(PictureKey key) const
+bool GameOriginals::holdsOwnFile(PictureKey key) const
 {
     const bool changed = key.font ? m_catalogue.fontChanged(key.number) : m_catalogue.imageChanged(key.number);
-    if (!changed && !kept(key))
+    return !changed && !kept(key);
+}
+
+std::string GameOriginals::pixelDigest(PictureKey key) const
+{
+    if (holdsOwnFile(key))
         return PictureValues::currentPixelDigest(m_catalogue, key);
     return picture(key).pixelDigest();
+}
+
+std::string GameOriginals::digest(PictureKey key) const
+{
+    if (key.font || !holdsOwnFile(key) || !entry(key.number))
+        return picture(key).digest();
+    const auto n = std::size_t(key.number);
+    return PictureValues::imageDigest(m_index.ImageDetails[n], m_index.ImageBlocks[n], m_catalogue.ImagePixels.at(n), m_catalogue.ImageSizes.at(n));
+}
+
+bool GameOriginals::heldUnchanged(PictureKey key) const
+{
+    if (!holdsOwnFile(key))
+        return false;
+    if (key.font)
+        return true;
+    const auto n = std::size_t(key.number);
+    return entry(key.number) && m_index.ImageDetails[n] == m_catalogue.ImageDetails.at(n) && m_index.ImageBlocks[n] == m_catalogue.ImageBlocks.at(n);
 }
 
 PictureValue GameOriginals::picture(PictureKey key) const

@@ -17,11 +17,17 @@ public:
     const TGPHDetails *entry(int n) const;
     // True when tessary-originals/ keeps the picture's file: the game folder's file was replaced.
     bool kept(PictureKey key) const;
-    // picture(key).pixelDigest(), taken from the catalogue when it holds the game's own file
-    // unchanged, so that the file is not read again.
+    // picture(key).pixelDigest() and .digest(), taken from the catalogue when it holds the
+    // game's own file unchanged, so that the file is not read again.
     std::string pixelDigest(PictureKey key) const;
+    std::string digest(PictureKey key) const;
+    // True when the catalogue holds the game's original of the picture: its own file unchanged
+    // and, for an image, the original index entry. False can also mean it could not tell cheaply.
+    bool heldUnchanged(PictureKey key) const;
 
 private:
+    bool holdsOwnFile(PictureKey key) const;
+
     const Catalogue &m_catalogue;
     Catalogue m_index;
 };

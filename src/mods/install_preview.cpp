@@ -1,6 +1,7 @@
 #include "install_preview.h"
 
 #include "game_file_error.h"
+#include "game_originals.h"
 
 namespace InstallPreview {
 
@@ -8,15 +9,19 @@ std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods
 {
     if (mods.find(contents.name) >= 0)
         throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+    const GameOriginals originals(c);
     std::vector<InstallPreviewItem> items;
     for (const PictureValue &value : contents.pictures) {
         InstallPreviewItem item;
         item.key = value.key;
         item.changes = !PictureValues::holds(c, value);
-        item.takesUnapplied = item.changes && (value.key.font ? c.fontChanged(value.key.number) : c.imageChanged(value.key.number));
-        const int top = mods.topOf(value.key);
-        if (item.changes && top >= 0 && PictureValues::currentDigest(c, value.key) == mods.mods()[std::size_t(top)].digestOf(value.key))
-            item.takesMod = top;
+        if (item.changes) {
+            item.takesUnapplied = value.key.font ? c.fontChanged(value.key.number) : c.imageChanged(value.key.number);
+            item.takesOwn = mods.holdsOwnPicture(c, value.key, originals);
+            const int top = mods.topOf(value.key);
+            if (!item.takesOwn && top >= 0)
+                item.takesMod = top;
+        }
         items.push_back(item);
     }
     return items;

@@ -11,6 +11,7 @@ struct InstallPreviewItem {
     PictureKey key;
     bool changes = false;         // the mod's picture differs from the one there now
     bool takesUnapplied = false;  // it replaces a change of the user's own not yet applied
+    bool takesOwn = false;        // it replaces a picture of the user's own (kept, and given back on uninstalling)
     int takesMod = -1;            // it covers this installed mod's picture (its place in the record)
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <set>
 
 #include "archive_reader.h"
 #include "folder_lock.h"
@@ -78,37 +79,61 @@ int InstalledMods::topOf(PictureKey key) const
 std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalogue &c) const
 {
     std::vector<CoveredPicture> found;
-    for (const auto &[key, digest] : m_mods.at(mod).pictures) {
-        const int top = topOf(key);
+    for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
+        const int top = topOf(picture.key);
         if (top > int(mod))
-            found.push_back({key, top});
-        else if (PictureValues::currentDigest(c, key) != digest)
-            found.push_back({key, -1});
+            found.push_back({picture.key, top});
+        else if (PictureValues::currentDigest(c, picture.key) != picture.digest)
+            found.push_back({picture.key, -1});
     }
     return found;
+}
+
+bool InstalledMods::holdsOwnPicture(const Catalogue &c, PictureKey key, const GameOriginals &originals) const
+{
+    const int top = topOf(key);
+    if (top < 0 && originals.heldUnchanged(key))
+        return false;
+    const std::string expected = top >= 0 ? m_mods[std::size_t(top)].digestOf(key) : originals.digest(key);
+    return PictureValues::currentDigest(c, key) != expected;
 }
 
 std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
 {
     if (find(contents.name) >= 0)
         throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+    // A number no file has yet: no mod's, no kept picture's, none left in the folder.
     InstalledMod mod;
-    for (const InstalledMod &other : m_mods)
-        mod.id = std::max(mod.id, other.id);
-    // A number no file in the folder has yet, a record file left behind included.
+    for (const std::string &file : namedFiles())
+        mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
+    for (const auto &[file, unwritten] : m_newFiles)
+        mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
     do
         ++mod.id;
-    while (FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file()))) || m_newFiles.count(mod.id));
+    while (FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file()))));
     mod.name = contents.name;
     mod.author = contents.author;
     mod.description = contents.description;
     mod.created = contents.created;
     mod.installed = ModManifest::utcText(now);
     mod.source = sourceName(contents.source);
-    for (const PictureValue &value : contents.pictures)
-        mod.pictures.emplace_back(value.key, value.digest());
-    std::vector<std::uint8_t> file = ModRecord::encodePictures(contents.pictures);
+
+    const GameOriginals originals(c);
+    std::vector<PictureValue> below;
+    for (const PictureValue &value : contents.pictures) {
+        RecordedPicture picture{value.key, value.digest(), {}, {}, {}};
+        if (holdsOwnPicture(c, value.key, originals)) {
+            below.push_back(PictureValues::current(c, value.key));
+            picture.belowFile = mod.file();
+            picture.belowDigest = below.back().digest();
+        }
+        mod.pictures.push_back(std::move(picture));
+    }
+    std::vector<std::uint8_t> file = ModRecord::encodePictures(contents.pictures, below);
     mod.recordSha256 = Sha256::hex(file.data(), file.size());
+    for (RecordedPicture &picture : mod.pictures)
+        if (!picture.belowFile.empty())
+            picture.belowFileSha256 = mod.recordSha256;
 
     std::vector<PictureKey> changed;
     for (PictureValue &value : contents.pictures) {
@@ -116,61 +141,100 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
         if (PictureValues::put(c, std::move(value)))
             changed.push_back(key);
     }
-    m_newStamps[mod.id] = FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(mod.file())));
-    m_newFiles[mod.id] = std::move(file);
+    const std::string path = GamePaths::underData(m_gp4Path, relative(mod.file()));
+    m_newFiles[mod.file()] = {std::move(file), FileOps::stampOf(path)};
     m_mods.push_back(std::move(mod));
     m_pending = true;
     return changed;
+}
+
+std::vector<ArchiveEntry> InstalledMods::recordFile(const std::string &file, const std::string &sha256) const
+{
+    const std::string path = GamePaths::underData(m_gp4Path, relative(file));
+    const auto unwritten = m_newFiles.find(file);
+    const std::vector<std::uint8_t> bytes = unwritten != m_newFiles.end() ? unwritten->second.first
+                                                                          : UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
+    if (Sha256::hex(bytes.data(), bytes.size()) != sha256)
+        throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
+    return ArchiveReader::read(path, bytes.data(), bytes.size());
 }
 
 PictureValue InstalledMods::pictureOf(std::size_t mod, PictureKey key) const
 {
     const InstalledMod &below = m_mods.at(mod);
     const std::string path = GamePaths::underData(m_gp4Path, relative(below.file()));
-    const auto pending = m_newFiles.find(below.id);
-    const std::vector<std::uint8_t> bytes = pending != m_newFiles.end() ? pending->second
-                                                                          : UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
-    if (Sha256::hex(bytes.data(), bytes.size()) != below.recordSha256)
-        throw GameFileError(path, "the record of the mod \"" + below.name + "\" is damaged (it is not the file Tessary wrote); "
-                                      "Tessary leaves it as it is");
-    return ModRecord::picture(path, ArchiveReader::read(path, bytes.data(), bytes.size()), key, below.digestOf(key));
+    return ModRecord::picture(path, recordFile(below.file(), below.recordSha256), key, below.digestOf(key));
+}
+
+PictureValue InstalledMods::belowOf(const RecordedPicture &picture) const
+{
+    const std::string path = GamePaths::underData(m_gp4Path, relative(picture.belowFile));
+    return ModRecord::picture(path, recordFile(picture.belowFile, picture.belowFileSha256), picture.key, picture.belowDigest, true);
 }
 
 UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
 {
     UninstallResult result;
-    std::vector<PictureValue> below;
+    result.leftAlone = covered(mod, c);
+    std::vector<PictureValue> back;
+    std::vector<std::pair<std::size_t, RecordedPicture>> handedOn; // a later mod takes over what lay below
     std::unique_ptr<GameOriginals> originals;
     // Every picture that goes back is read first, so that a damaged record changes nothing.
-    for (const CoveredPicture &cover : covered(mod, c))
-        result.leftAlone.push_back(cover);
-    for (const auto &[key, digest] : m_mods.at(mod).pictures) {
-        if (std::any_of(result.leftAlone.begin(), result.leftAlone.end(), [key = key](const CoveredPicture &cover) { return cover.key == key; }))
+    for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
+        const auto cover = std::find_if(result.leftAlone.begin(), result.leftAlone.end(),
+                                        [&picture](const CoveredPicture &covering) { return covering.key == picture.key; });
+        if (cover != result.leftAlone.end()) {
+            // The next mod above now lies on what lay below this one.
+            for (std::size_t above = mod + 1; above < m_mods.size(); ++above)
+                if (const RecordedPicture *next = m_mods[above].find(picture.key)) {
+                    if (next->belowFile.empty())
+                        handedOn.emplace_back(above, picture);
+                    break;
+                }
             continue;
+        }
+        if (!picture.belowFile.empty()) {
+            back.push_back(belowOf(picture));
+            continue;
+        }
         int lower = -1;
         for (std::size_t k = 0; k < mod; ++k)
-            if (m_mods[k].sets(key))
+            if (m_mods[k].sets(picture.key))
                 lower = int(k);
         if (lower >= 0) {
-            below.push_back(pictureOf(std::size_t(lower), key));
+            back.push_back(pictureOf(std::size_t(lower), picture.key));
         } else {
             if (!originals)
                 originals = std::make_unique<GameOriginals>(c);
-            below.push_back(originals->picture(key));
+            back.push_back(originals->picture(picture.key));
         }
     }
-    for (PictureValue &value : below) {
+    for (PictureValue &value : back) {
         const PictureKey key = value.key;
         PictureValues::put(c, std::move(value));
         result.restored.push_back(key);
     }
-    const int id = m_mods[mod].id;
-    if (!m_newFiles.erase(id))
-        m_dropped.push_back(id);
-    m_newStamps.erase(id);
+    for (const auto &[above, picture] : handedOn) {
+        RecordedPicture &next = *m_mods[above].find(picture.key);
+        next.belowFile = picture.belowFile;
+        next.belowFileSha256 = picture.belowFileSha256;
+        next.belowDigest = picture.belowDigest;
+    }
     m_mods.erase(m_mods.begin() + std::ptrdiff_t(mod));
     m_pending = true;
     return result;
+}
+
+std::vector<std::string> InstalledMods::namedFiles() const
+{
+    std::set<std::string> files;
+    for (const InstalledMod &mod : m_mods) {
+        files.insert(mod.file());
+        for (const RecordedPicture &picture : mod.pictures)
+            if (!picture.belowFile.empty())
+                files.insert(picture.belowFile);
+    }
+    return {files.begin(), files.end()};
 }
 
 std::vector<ModRecordFile> InstalledMods::pendingFiles() const
@@ -180,10 +244,11 @@ std::vector<ModRecordFile> InstalledMods::pendingFiles() const
     std::vector<ModRecordFile> files;
     const std::string list = ModRecord::encodeList(m_mods);
     files.push_back({relative(ModRecord::ListFile), std::vector<std::uint8_t>(list.begin(), list.end()), m_listStamp});
-    for (const InstalledMod &mod : m_mods) {
-        const auto file = m_newFiles.find(mod.id);
-        if (file != m_newFiles.end())
-            files.push_back({relative(mod.file()), file->second, m_newStamps.at(mod.id)});
+    // Only files the record names: one made and dropped again before it was written is not.
+    for (const std::string &file : namedFiles()) {
+        const auto unwritten = m_newFiles.find(file);
+        if (unwritten != m_newFiles.end())
+            files.push_back({relative(file), unwritten->second.first, unwritten->second.second});
     }
     return files;
 }
@@ -195,19 +260,18 @@ void InstalledMods::committed()
     const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
     m_listStamp = FileOps::stampOf(list);
     m_newFiles.clear();
-    m_newStamps.clear();
     m_pending = false;
     try {
         const FolderLock lock(m_gp4Path, FolderLock::Mode::Write);
-        for (int id : m_dropped) {
-            InstalledMod gone;
-            gone.id = id;
-            FileOps::removeQuietly(GamePaths::underData(m_gp4Path, relative(gone.file())));
-        }
-        m_dropped.clear();
-        // No mod left: the folder goes back to what the game shipped, unless another program
-        // has installed a mod meanwhile.
-        if (m_mods.empty() && FileOps::stampOf(list) == m_listStamp) {
+        // Another program's record, written meanwhile, names files this one does not know.
+        if (FileOps::stampOf(list) != m_listStamp || UntrustedFile::isLinkOrFile(recordFolder()))
+            return;
+        const std::vector<std::string> named = namedFiles();
+        for (const std::string &name : FileOps::namesIn(recordFolder()))
+            if (ModRecord::isRecordFile(name) && !std::binary_search(named.begin(), named.end(), name))
+                FileOps::removeQuietly(GamePaths::underData(m_gp4Path, relative(name)));
+        // No mod left: the folder goes back to what the game shipped.
+        if (m_mods.empty()) {
             FileOps::removeFile(list, list);
             m_listStamp = FileOps::stampOf(list);
             const std::string folder = recordFolder();

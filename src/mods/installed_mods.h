@@ -21,7 +21,7 @@ struct CoveredPicture {
 
 // What uninstalling a mod did to the catalogue.
 struct UninstallResult {
-    std::vector<PictureKey> restored;      // put back to what lies below: an earlier mod's picture, or the game's original
+    std::vector<PictureKey> restored;      // put back to what lies below: an earlier mod's picture, the user's own, or the game's original
     std::vector<CoveredPicture> leftAlone; // covered by a later mod or edit, so left as they are
 };
 
@@ -42,32 +42,40 @@ public:
     int topOf(PictureKey key) const;
     // Which of mod's pictures a later mod or an edit covers, in picture order.
     std::vector<CoveredPicture> covered(std::size_t mod, const Catalogue &catalogue) const;
+    // True when the catalogue's picture is the user's own: neither the last mod's picture nor,
+    // without one, the game's original. A mod installed over it keeps it, to give it back.
+    bool holdsOwnPicture(const Catalogue &catalogue, PictureKey key, const GameOriginals &originals) const;
 
-    // Puts the mod's pictures into the catalogue and the mod on top of the record. Returns the
-    // pictures that changed. Throws GameFileError, changing nothing, when a mod of that name is
-    // installed already.
+    // Puts the mod's pictures into the catalogue and the mod on top of the record, keeping the
+    // user's own pictures it covers. Returns the pictures that changed. Throws GameFileError,
+    // changing nothing, when a mod of that name is installed already.
     std::vector<PictureKey> install(Catalogue &catalogue, ModContents contents, std::time_t now);
     // Takes mod off the record; each of its pictures that nothing covers goes back to what lies
-    // below it. Throws GameFileError, changing nothing, when a picture below can't be read.
+    // below it; of those a later mod covers, the later mod takes over what lay below. Throws
+    // GameFileError, changing nothing, when a picture below can't be read.
     UninstallResult uninstall(Catalogue &catalogue, std::size_t mod);
 
     // True when the record has changes not yet written.
     bool hasPendingChanges() const { return m_pending; }
     // The record's files to write with the next "Apply All Changes"; empty without changes.
     std::vector<ModRecordFile> pendingFiles() const;
-    // After the write-back that wrote pendingFiles(): removes the files of mods uninstalled
-    // since, and the record itself once no mod is left. Failures leave files for next time.
+    // After the write-back that wrote pendingFiles(): removes the record files no mod names any
+    // more, and the record itself once no mod is left. Failures leave files for next time.
     void committed();
 
 private:
+    // A record file's files, read from the disk or from those not written yet, checked against sha256.
+    std::vector<ArchiveEntry> recordFile(const std::string &file, const std::string &sha256) const;
     PictureValue pictureOf(std::size_t mod, PictureKey key) const;
+    PictureValue belowOf(const RecordedPicture &picture) const;
+    // Every record file the record names: the mods' own and those keeping pictures below them.
+    std::vector<std::string> namedFiles() const;
     std::string recordFolder() const;
 
     std::string m_gp4Path;
     std::vector<InstalledMod> m_mods;
-    FileOps::FileStamp m_listStamp;                       // installed.json as read or last written
-    std::map<int, std::vector<std::uint8_t>> m_newFiles; // record files of mods installed since
-    std::map<int, FileOps::FileStamp> m_newStamps;
-    std::vector<int> m_dropped; // mods uninstalled since, whose record files are on disk
+    FileOps::FileStamp m_listStamp; // installed.json as read or last written
+    // Record files made since, not written yet, with the file each would replace as seen then.
+    std::map<std::string, std::pair<std::vector<std::uint8_t>, FileOps::FileStamp>> m_newFiles;
     bool m_pending = false;
 };

@@ -52,35 +52,77 @@ PictureKey keyOf(const std::string &source, const JsonValue &item)
     damaged(source, "a picture names neither an image nor a font");
 }
 
-std::string entryName(PictureKey key, const char *ending)
+std::string entryName(PictureKey key, const char *ending, bool below)
 {
-    return "images/" + std::to_string(key.number) + ending;
+    return std::string(below ? "below/" : "") + "images/" + std::to_string(key.number) + ending;
 }
 
-std::string fontName(PictureKey key)
+std::string fontName(PictureKey key, bool below)
 {
-    return "fonts/" + std::string(FontNames.at(std::size_t(key.number)));
+    return std::string(below ? "below/" : "") + "fonts/" + std::string(FontNames.at(std::size_t(key.number)));
+}
+
+void addPictures(std::vector<ArchiveEntry> &files, const std::vector<PictureValue> &pictures, bool below)
+{
+    for (const PictureValue &value : pictures) {
+        if (value.key.font) {
+            files.push_back({fontName(value.key, below), value.sheet});
+            continue;
+        }
+        const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
+        files.push_back({entryName(value.key, ".gpi", below), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
+        files.push_back({entryName(value.key, ".entry", below), PictureValues::entryBytes(value.entry, value.blocks)});
+    }
+}
+
+JsonValue pictureItem(const RecordedPicture &picture)
+{
+    JsonValue::Object item;
+    if (picture.key.font)
+        item.emplace_back("font", FontNames.at(std::size_t(picture.key.number)));
+    else
+        item.emplace_back("image", picture.key.number);
+    item.emplace_back("sha256", picture.digest);
+    if (!picture.belowFile.empty())
+        item.emplace_back("below", JsonValue::Object{{"file", picture.belowFile}, {"file_sha256", picture.belowFileSha256},
+                                                     {"sha256", picture.belowDigest}});
+    return item;
+}
+
+RecordedPicture readPicture(const std::string &source, const JsonValue &item)
+{
+    RecordedPicture picture;
+    picture.key = keyOf(source, item);
+    picture.digest = digest(source, item, "sha256");
+    if (const JsonValue *below = item.find("below")) {
+        picture.belowFile = textField(source, *below, "file", 20);
+        if (!ModRecord::isRecordFile(picture.belowFile))
+            damaged(source, "a picture is kept in \"" + picture.belowFile + "\", which is not a record file");
+        picture.belowFileSha256 = digest(source, *below, "file_sha256");
+        picture.belowDigest = digest(source, *below, "sha256");
+    }
+    return picture;
 }
 
 } // namespace
 
-std::string InstalledMod::file() const
+std::string InstalledMod::fileOf(int id)
 {
     std::string digits = std::to_string(id);
     return std::string(4 - std::min<std::size_t>(digits.size(), 4), '0') + digits + ".zip";
 }
 
-bool InstalledMod::sets(PictureKey key) const
+const RecordedPicture *InstalledMod::find(PictureKey key) const
 {
-    return !digestOf(key).empty();
+    for (const RecordedPicture &picture : pictures)
+        if (picture.key == key)
+            return &picture;
+    return nullptr;
 }
 
-std::string InstalledMod::digestOf(PictureKey key) const
+RecordedPicture *InstalledMod::find(PictureKey key)
 {
-    for (const auto &[picture, digest] : pictures)
-        if (picture == key)
-            return digest;
-    return std::string();
+    return const_cast<RecordedPicture *>(static_cast<const InstalledMod *>(this)->find(key));
 }
 
 namespace ModRecord {
@@ -90,15 +132,8 @@ std::string encodeList(const std::vector<InstalledMod> &mods)
     JsonValue::Array list;
     for (const InstalledMod &mod : mods) {
         JsonValue::Array pictures;
-        for (const auto &[key, digest] : mod.pictures) {
-            JsonValue::Object item;
-            if (key.font)
-                item.emplace_back("font", FontNames.at(std::size_t(key.number)));
-            else
-                item.emplace_back("image", key.number);
-            item.emplace_back("sha256", digest);
-            pictures.emplace_back(std::move(item));
-        }
+        for (const RecordedPicture &picture : mod.pictures)
+            pictures.push_back(pictureItem(picture));
         list.emplace_back(JsonValue::Object{
             {"id", mod.id},
             {"name", mod.name},
@@ -154,33 +189,37 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
         mod.source = textField(source, item, "source", 1000);
         mod.recordSha256 = digest(source, item, "record_sha256");
         std::set<PictureKey> keys;
-        for (const JsonValue &picture : pictures->array()) {
-            const PictureKey key = keyOf(source, picture);
-            if (!keys.insert(key).second)
-                damaged(source, "the mod \"" + mod.name + "\" lists " + key.caption() + " twice");
-            mod.pictures.emplace_back(key, digest(source, picture, "sha256"));
+        for (const JsonValue &entry : pictures->array()) {
+            RecordedPicture picture = readPicture(source, entry);
+            if (!keys.insert(picture.key).second)
+                damaged(source, "the mod \"" + mod.name + "\" lists " + picture.key.caption() + " twice");
+            mod.pictures.push_back(std::move(picture));
         }
         mods.push_back(std::move(mod));
     }
     return mods;
 }
 
-std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &pictures)
+std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &pictures, const std::vector<PictureValue> &below)
 {
     std::vector<ArchiveEntry> files;
-    for (const PictureValue &value : pictures) {
-        if (value.key.font) {
-            files.push_back({fontName(value.key), value.sheet});
-            continue;
-        }
-        const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
-        files.push_back({entryName(value.key, ".gpi"), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
-        files.push_back({entryName(value.key, ".entry"), PictureValues::entryBytes(value.entry, value.blocks)});
-    }
+    addPictures(files, pictures, false);
+    addPictures(files, below, true);
     return ZipWriter::write(files, ZipWriter::Compression::Deflated);
 }
 
-PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest)
+bool isRecordFile(const std::string &name)
+{
+    if (name.size() < 8 || name.size() > 10 || !name.ends_with(".zip"))
+        return false;
+    const std::string digits = name.substr(0, name.size() - 4);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const int id = std::stoi(digits);
+    return id >= 1 && InstalledMod::fileOf(id) == name;
+}
+
+PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest, bool below)
 {
     auto find = [&](const std::string &name) -> const ArchiveEntry & {
         const auto found = std::find_if(files.begin(), files.end(), [&name](const ArchiveEntry &file) { return file.name == name; });
@@ -191,19 +230,19 @@ PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> 
     PictureValue value;
     value.key = key;
     if (key.font) {
-        value.sheet = find(fontName(key)).bytes;
+        value.sheet = find(fontName(key, below)).bytes;
     } else {
-        const ArchiveEntry &pixels = find(entryName(key, ".gpi"));
-        PictureValues::parseEntry(source, find(entryName(key, ".entry")).bytes, value.entry, value.blocks);
+        const ArchiveEntry &pixels = find(entryName(key, ".gpi", below));
+        PictureValues::parseEntry(source, find(entryName(key, ".entry", below)).bytes, value.entry, value.blocks);
         if (pixels.bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
-            damaged(source, entryName(key, ".gpi") + " is too large");
+            damaged(source, entryName(key, ".gpi", below) + " is too large");
         value.byteCount = std::int32_t(pixels.bytes.size());
         value.pixels.assign(pixelElementsFor(pixels.bytes.size()), 0);
         if (!pixels.bytes.empty())
             std::memcpy(value.pixels.data(), pixels.bytes.data(), pixels.bytes.size());
     }
     if (value.digest() != digest)
-        damaged(source, key.caption() + " is not what the mod set");
+        damaged(source, key.caption() + " is not the picture the record names");
     return value;
 }
 

@@ -14,16 +14,6 @@ std::string PictureKey::caption() const
 
 namespace {
 
-// The digest of an image's entry and bytes: what PictureValue::digest() names.
-std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const PixelBuffer &pixels, std::int32_t byteCount)
-{
-    Sha256 sha;
-    const std::vector<std::uint8_t> bytes = PictureValues::entryBytes(entry, blocks);
-    sha.update(bytes.data(), bytes.size());
-    sha.update(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
-    return Sha256::hex(sha.finish());
-}
-
 std::string bytesDigest(const PixelBuffer &pixels, std::int32_t byteCount)
 {
     return Sha256::hex(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
@@ -33,7 +23,7 @@ std::string bytesDigest(const PixelBuffer &pixels, std::int32_t byteCount)
 
 std::string PictureValue::digest() const
 {
-    return key.font ? Sha256::hex(sheet.data(), sheet.size()) : imageDigest(entry, blocks, pixels, byteCount);
+    return key.font ? Sha256::hex(sheet.data(), sheet.size()) : PictureValues::imageDigest(entry, blocks, pixels, byteCount);
 }
 
 std::string PictureValue::pixelDigest() const
@@ -42,6 +32,15 @@ std::string PictureValue::pixelDigest() const
 }
 
 namespace PictureValues {
+
+std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const PixelBuffer &pixels, std::int32_t byteCount)
+{
+    Sha256 sha;
+    const std::vector<std::uint8_t> bytes = entryBytes(entry, blocks);
+    sha.update(bytes.data(), bytes.size());
+    sha.update(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
+    return Sha256::hex(sha.finish());
+}
 
 PictureValue current(const Catalogue &c, PictureKey key)
 {

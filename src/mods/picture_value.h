@@ -39,6 +39,8 @@ PictureValue current(const Catalogue &catalogue, PictureKey key);
 // PictureValue::digest() and pixelDigest() of the picture the catalogue holds now, without a copy of it.
 std::string currentDigest(const Catalogue &catalogue, PictureKey key);
 std::string currentPixelDigest(const Catalogue &catalogue, PictureKey key);
+// PictureValue::digest() of an image of this entry and these bytes.
+std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const PixelBuffer &pixels, std::int32_t byteCount);
 // True when the catalogue holds exactly this picture.
 bool holds(const Catalogue &catalogue, const PictureValue &value);
 // Puts the picture into the catalogue as an unapplied change; true when anything changed.

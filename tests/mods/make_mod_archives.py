@@ -5,7 +5,7 @@ tarfile and, where Debian's 7zip is installed, 7zz.
 Usage: make_mod_archives.py FOLDER
 
 The archives fit the test game folder of tests/support (GameFolderBuilder::makeCatalogue(12)):
-image n is (n + 1) x (n + 2) pixels. A file's bytes follow pattern(seed, size), which the tests
+image n is (n + 1) x (n + 2) pixels. A file's bytes follow pattern(tone, size), which the tests
 compute alike. Writes have-7z.txt when 7zz made the .7z archives.
 """
 import io
@@ -24,15 +24,15 @@ FONTS = ["badfont1000.gpf", "New_Font1000.gpf", "style_font1250.gpf", "style_fon
          "style_font_low_blur1250.gpf", "texttest1250.gpf"]
 
 
-def pattern(seed, size):
-    return bytes((k * 7 + seed * 13 + (k >> 8)) & 0xFF for k in range(size))
+def pattern(tone, size):
+    return bytes((k * 7 + tone * 13 + (k >> 8)) & 0xFF for k in range(size))
 
 
-def gpi(n, width=None, height=None, seed=None):
+def gpi(n, width=None, height=None, tone=None):
     """Image n of the test game at its own size (or another), with a pattern of its own."""
     width = width or n + 1
     height = height or n + 2
-    return pattern(seed if seed is not None else 100 + n, width * height * 4)
+    return pattern(tone if tone is not None else 100 + n, width * height * 4)
 
 
 def entry(lead, width, height, blocks=(), trailer=b"\0" * 32):
@@ -45,20 +45,20 @@ def index(slots, entries):
     return struct.pack("<iI", slots, 0x12345678) + body
 
 
-def font(seed):
+def font(tone):
     """A font file with an empty table (the test game's fonts have tables): only its sheet counts."""
-    return struct.pack("<iHII", 0, 0, 0, 0) + pattern(seed, 65536)
+    return struct.pack("<iHII", 0, 0, 0, 0) + pattern(tone, 65536)
 
 
-def tga(width, height, seed):
+def tga(width, height, tone):
     """An uncompressed 32-bit TGA, top row first."""
     header = struct.pack("<BBBHHBHHHHBB", 0, 0, 2, 0, 0, 0, 0, 0, width, height, 32, 0x28)
-    return header + pattern(seed, width * height * 4)
+    return header + pattern(tone, width * height * 4)
 
 
-def grey_tga(seed):
+def grey_tga(tone):
     """An uncompressed 8-bit grey 256 x 256 TGA (a font sheet), top row first."""
-    return struct.pack("<BBBHHBHHHHBB", 0, 0, 3, 0, 0, 0, 0, 0, 256, 256, 8, 0x20) + pattern(seed, 65536)
+    return struct.pack("<BBBHHBHHHHBB", 0, 0, 3, 0, 0, 0, 0, 0, 256, 256, 8, 0x20) + pattern(tone, 65536)
 
 
 def write_zip(path, files):

@@ -20,17 +20,17 @@ namespace {
 const QString Archives = QStringLiteral(MOD_ARCHIVES);
 constexpr int Slots = 12;
 
-// The bytes make_mod_archives.py gives a file of seed and size.
-std::vector<std::uint8_t> pattern(int seed, std::size_t size)
+// The bytes make_mod_archives.py gives a file of tone and size.
+std::vector<std::uint8_t> pattern(int tone, std::size_t size)
 {
     std::vector<std::uint8_t> bytes(size);
     for (std::size_t k = 0; k < size; ++k)
-        bytes[k] = std::uint8_t(k * 7 + std::size_t(seed) * 13 + (k >> 8));
+        bytes[k] = std::uint8_t(k * 7 + std::size_t(tone) * 13 + (k >> 8));
     return bytes;
 }
 
 // A picture a mod test sets: image n at w x h with a pattern (and an opaque field of its own).
-PictureValue image(int n, int w, int h, int seed)
+PictureValue image(int n, int w, int h, int tone)
 {
     PictureValue value;
     value.key = {false, n};
@@ -39,19 +39,19 @@ PictureValue image(int n, int w, int h, int seed)
     value.blocks = model.ImageBlocks[std::size_t(n)];
     value.entry.Width = w;
     value.entry.Height = h;
-    value.entry.Lead = 0xC0DE0000u + std::uint32_t(seed);
-    const std::vector<std::uint8_t> bytes = pattern(seed, std::size_t(w) * std::size_t(h) * 4);
+    value.entry.Lead = 0xC0DE0000u + std::uint32_t(tone);
+    const std::vector<std::uint8_t> bytes = pattern(tone, std::size_t(w) * std::size_t(h) * 4);
     value.byteCount = std::int32_t(bytes.size());
     value.pixels.resize(bytes.size() / 4);
     std::memcpy(value.pixels.data(), bytes.data(), bytes.size());
     return value;
 }
 
-PictureValue font(int i, int seed)
+PictureValue font(int i, int tone)
 {
     PictureValue value;
     value.key = {true, i};
-    value.sheet = pattern(seed, FontSheetBytes);
+    value.sheet = pattern(tone, FontSheetBytes);
     return value;
 }
 
@@ -100,8 +100,8 @@ private slots:
     void archivesInstall_data()
     {
         QTest::addColumn<QString>("archive");
-        QTest::addColumn<QList<QList<int>>>("images"); // number, width, height, seed of the pattern
-        QTest::addColumn<QList<QList<int>>>("fonts");  // number, seed
+        QTest::addColumn<QList<QList<int>>>("images"); // number, width, height, tone of the pattern
+        QTest::addColumn<QList<QList<int>>>("fonts");  // number, tone
         QTest::addColumn<qint64>("lead");              // the first image's index entry, or -1 for the game's own
         QTest::addColumn<QString>("note");
         QTest::newRow("zip laid out as the game") << "layout.zip" << QList<QList<int>>{{3, 4, 5, 103}} << QList<QList<int>>{} << qint64(-1)
@@ -246,6 +246,42 @@ private slots:
             }
         }
         QVERIFY(GameFolderBuilder::snapshot(m_root) == m_shipped);
+        QVERIFY(!QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods"))));
+    }
+
+    void ownPicturesComeBack_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("an edit below a mod") << QStringList{"edit", "install first", "uninstall first"};
+        QTest::newRow("an edit not yet applied") << QStringList{"edit unapplied, install first", "uninstall first"};
+        QTest::newRow("an edit between two mods") << QStringList{"install first", "edit", "install second", "uninstall first", "uninstall second"};
+        QTest::newRow("handed on to the mod above") << QStringList{"edit", "install first", "install second", "uninstall first", "uninstall second"};
+        QTest::newRow("the mod above out first") << QStringList{"edit", "install first", "install second", "uninstall second", "uninstall first"};
+    }
+
+    void ownPicturesComeBack()
+    {
+        QFETCH(QStringList, steps);
+        const std::vector<ModContents> mods = threeMods();
+        const PictureValue own = image(3, 2, 3, 77);
+        for (const QString &step : steps) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            if (step.startsWith("edit"))
+                QVERIFY(PictureValues::put(c, own));
+            const std::size_t mod = step.endsWith("first") ? 0 : 1;
+            if (step.startsWith("install") || step.contains(", install"))
+                record.install(c, mods[mod], 0);
+            else if (step.startsWith("uninstall"))
+                record.uninstall(c, std::size_t(record.find(mods[mod].name)));
+            apply(c, record);
+        }
+        // The user's own picture is back; every other picture of the mods is the game's again.
+        const Catalogue now = loadGameFolder(m_root);
+        QVERIFY(PictureValues::holds(now, own));
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(Slots);
+        for (const PictureKey key : {PictureKey{false, 2}, PictureKey{false, 4}, PictureKey{false, 5}, PictureKey{true, 1}})
+            QVERIFY2(PictureValues::currentDigest(now, key) == PictureValues::currentDigest(shipped, key), key.caption().c_str());
         QVERIFY(!QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods"))));
     }
 

@@ -166,7 +166,12 @@ private slots:
         QTest::newRow("hard link") << "hardlink.tar" << "\"images/3.gpi\" is a link";
         QTest::newRow("device") << "device.tar" << "\"images/3.gpi\" is a device";
         QTest::newRow("duplicate name") << "duplicate.zip" << "\"IMAGES/3.GPI\" appears twice (letter case aside)";
+#ifdef Q_OS_WIN
+        // Windows reads a name that is not UTF-8 in its own code page, as its archivers write them.
+        QTest::newRow("name not UTF-8") << "not-text.tar" << "were left out: images/caf\u00e9.gpi";
+#else
         QTest::newRow("name not text") << "not-text.tar" << "\"images/caf\\xe9.gpi\" has a name that is not valid text";
+#endif
         QTest::newRow("zip bomb") << "zip-bomb.zip" << "\"images/3.gpi\" expands more than 100 times";
         QTest::newRow("expands too far") << "expands-too-far.tar" << "\"images/3.gpi\" would make the archive expand past 1024 MB";
         QTest::newRow("damaged archive") << "damaged.zip" << "the archive is damaged at \"images/3.gpi\"";

@@ -265,8 +265,8 @@ void TestMainWindowLayout::popupItems()
 {
     const MainWindowParts &parts = m_fixture->form().parts();
     const QList<QAction *> items = parts.Popup1->actions();
-    // The two TGA items first, then the folder import, then revert and restore.
-    QCOMPARE(items.size(), 7);
+    // The two TGA items first, then the folder import, then revert and restore, then the mods.
+    QCOMPARE(items.size(), 11);
     QCOMPARE(items[0]->objectName(), QStringLiteral("Loadimagefromatgafile1"));
     QCOMPARE(items[0]->text(), QStringLiteral("Load image from a .tga file"));
     QCOMPARE(items[1]->objectName(), QStringLiteral("Savetoatgafile1"));
@@ -276,6 +276,10 @@ void TestMainWindowLayout::popupItems()
     QVERIFY(items[4]->isSeparator());
     QCOMPARE(items[5]->text(), QStringLiteral("Revert to the game folder's file"));
     QCOMPARE(items[6]->text(), QStringLiteral("Restore the game's original"));
+    QVERIFY(items[7]->isSeparator());
+    QCOMPARE(items[8]->objectName(), QStringLiteral("Savemodpackage1"));
+    QCOMPARE(items[9]->objectName(), QStringLiteral("Installmod1"));
+    QCOMPARE(items[10]->objectName(), QStringLiteral("Installedmods1"));
 }
 
 // The channel toggle as the window shows it: the fill inside its edge, left of its caption, and

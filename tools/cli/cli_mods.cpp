@@ -101,6 +101,8 @@ int CliCommands::install(const CliContext &context)
         if (item.takesMod >= 0)
             context.out << "  " << item.key.caption() << " covers the picture of the mod "
                         << quoted(record.mods()[std::size_t(item.takesMod)].name) << "\n";
+        else if (item.takesOwn)
+            context.out << "  " << item.key.caption() << " covers a picture of your own (uninstalling the mod gives it back)\n";
     }
     if (!changing.empty())
         context.out << count(changing.size(), "picture changes", "pictures change") << ": " << shortList(changing) << "\n";
@@ -130,8 +132,8 @@ int CliCommands::mods(const CliContext &context)
         for (std::size_t k = 0; k < record.mods().size(); ++k) {
             const InstalledMod &mod = record.mods()[k];
             JsonValue::Array pictures, covered;
-            for (const auto &picture : mod.pictures)
-                pictures.emplace_back(picture.first.caption());
+            for (const RecordedPicture &picture : mod.pictures)
+                pictures.emplace_back(picture.key.caption());
             for (const CoveredPicture &cover : record.covered(k, c))
                 covered.emplace_back(JsonValue::Object{
                     {"picture", cover.key.caption()},
