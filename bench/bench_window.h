@@ -27,6 +27,10 @@ public:
     FolderChoice chooseFolder(const QString &) override { return {}; }
     QString chooseImportFolder(const QString &) override { return importFolder; }
     QString chooseProgram(const QString &) override { return QString(); }
+    ModPackageChoice askModPackage(const QString &, const QString &) override { return {}; }
+    QString openModFile(const QString &) override { return QString(); }
+    bool confirmInstall(const InstallPreviewModel &) override { return false; }
+    int manageInstalledMods(const InstalledModsModel &) override { return -1; }
 };
 
 struct BenchWindow {

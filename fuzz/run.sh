@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs one fuzz target for a while:  fuzz/run.sh TARGET SECONDS [more libFuzzer options]
-# Targets: fuzz_index, fuzz_font, fuzz_image, fuzz_journal, fuzz_recovery, fuzz_tga, fuzz_png.
-# Builds them with clang, ASan and UBSan in build-fuzz (or $TESSARY_FUZZ_BUILD). New inputs go
-# to a work copy of the corpus; a finding is saved under the build folder's findings/ and makes
-# the script fail.
+# Targets: fuzz_index, fuzz_font, fuzz_image, fuzz_journal, fuzz_recovery, fuzz_tga, fuzz_png,
+# fuzz_archive, fuzz_manifest. Builds them with clang, ASan and UBSan in build-fuzz (or
+# $TESSARY_FUZZ_BUILD). New inputs go to a work copy of the corpus; a finding is saved under the
+# build folder's findings/ and makes the script fail.
 set -euo pipefail
 if [ $# -lt 2 ]; then
     echo "usage: fuzz/run.sh TARGET SECONDS [libFuzzer options]" >&2

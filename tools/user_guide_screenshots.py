@@ -14,6 +14,7 @@ import argparse
 import ctypes
 import ctypes.util
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -81,6 +82,28 @@ class Session(xvfb.Display):
         self.x.XFlush(self.display)
         time.sleep(0.3)
 
+    def type(self, text):
+        """Types text as a user would on a US keyboard: letters, digits and a few signs."""
+        names = {" ": "space", "-": "minus", ".": "period", "/": "slash", "_": "underscore"}
+        shift = self.x.XKeysymToKeycode(self.display, self.x.XStringToKeysym(b"Shift_L"))
+        for char in text:
+            shifted = char.isupper() or char == "_"
+            name = "minus" if char == "_" else names.get(char, char.lower())
+            code = self.x.XKeysymToKeycode(self.display, self.x.XStringToKeysym(name.encode()))
+            if shifted:
+                self.xtst.XTestFakeKeyEvent(self.display, shift, True, 0)
+            self.xtst.XTestFakeKeyEvent(self.display, code, True, 0)
+            self.xtst.XTestFakeKeyEvent(self.display, code, False, 0)
+            if shifted:
+                self.xtst.XTestFakeKeyEvent(self.display, shift, False, 0)
+            self.x.XFlush(self.display)
+            time.sleep(0.05)
+        time.sleep(0.3)
+
+    def other_window(self, name, besides, seconds, what):
+        """A window named name that is none of besides, once it is there."""
+        return xvfb.wait_for(lambda: next((w for w in self.find_all(name) if w not in besides), None), seconds, what)
+
     def focus(self, window):
         """Points at a window and gives it the keyboard, as clicking its title would."""
         x, y, w, h = self.geometry(window)
@@ -129,6 +152,105 @@ def make_mod(cli, game, mod):
         Image.merge("RGBA", [ImageOps.invert(c) for c in (r, g, b)] + [a]).save(path)
 
 
+def make_mods(cli, game, temp, mods):
+    """Two mods of a friend, made from a copy of the game: "Blue hour" (installed before the
+    second session) and "Night sky", which covers two of its pictures."""
+    friend = os.path.join(temp, "friend")
+    shutil.copytree(game, friend)
+    subprocess.run([cli, "restore", friend, "--all"], capture_output=True, check=True)
+    os.makedirs(mods)
+    for name, numbers, edit in (("Blue hour", (3, 12), lambda r, g, b: (b, g, r)),
+                                ("Night sky", (2, 3, 12), lambda r, g, b: (ImageOps.invert(b), ImageOps.invert(g), r))):
+        pictures = os.path.join(temp, name.replace(" ", "-"))
+        exported = subprocess.run([cli, "export", friend, pictures, "--format", "png", "--images", ",".join(map(str, numbers))],
+                                  capture_output=True, text=True)
+        if exported.returncode != 0:
+            xvfb.fail("tessary-cli export failed:\n" + exported.stdout + exported.stderr)
+        for n in numbers:
+            path = os.path.join(pictures, "%03d.png" % n)
+            r, g, b, a = Image.open(path).convert("RGBA").split()
+            Image.merge("RGBA", list(edit(r, g, b)) + [a]).save(path)
+        package = os.path.join(mods, name.lower().replace(" ", "-") + ".zip")
+        for command in (["import", friend, pictures], ["pack", friend, package, "--name", name, "--author", "Quenby",
+                                                       "--description", "Darker skies behind the menus."],
+                        ["restore", friend, "--all"]):
+            done = subprocess.run([cli] + command, capture_output=True, text=True)
+            if done.returncode != 0:
+                xvfb.fail("tessary-cli %s failed:\n%s%s" % (command[0], done.stdout, done.stderr))
+    installed = subprocess.run([cli, "install", game, os.path.join(mods, "blue-hour.zip")], capture_output=True, text=True)
+    if installed.returncode != 0:
+        xvfb.fail("tessary-cli install failed:\n" + installed.stdout + installed.stderr)
+
+
+def menu_item_from_bottom(session, wx, wy, steps):
+    """Opens a thumbnail's context menu and chooses its item steps from the bottom."""
+    session.click(wx + 140, wy + 120, button=3)
+    for _ in range(steps):
+        session.key("Up")
+    session.key("Return")
+
+
+def share_and_install(session, program, env, args):
+    """The second session: save the changes as a mod package, install a friend's mod after its
+    preview, and list the installed mods."""
+    tessary = subprocess.Popen([program("tessary")], env=env)
+    try:
+        window = xvfb.wait_for(lambda: tessary.poll() is None and session.find(TITLE), 30, "the main window")
+        wx, wy, ww, wh = session.geometry(window)
+        settled_shot()
+
+        menu_item_from_bottom(session, wx, wy, 3)  # Save changes as a mod package...
+        details = session.other_window(TITLE, [window], 10, "the mod package's details")
+        session.focus(details)
+        session.key("Tab")
+        session.type("Quenby")
+        session.key("Tab")
+        session.type("Inverted colours and a blue hour.")
+        save(settled_shot(), box_of(session, details, 8), os.path.join(args.out, "save-mod-package.png"))
+        session.key("Tab")
+        session.key("Return")  # Save...
+        chooser = xvfb.wait_for(lambda: session.find("Save changes as a mod package\u2026".encode()), 10, "the save dialog")
+        session.focus(chooser)
+        session.key("Return")
+        saved = session.other_window(TITLE, [window], 20, "the message of the saved package")
+        session.focus(saved)
+        session.key("Return")
+
+        menu_item_from_bottom(session, wx, wy, 2)  # Install mod...
+        chooser = xvfb.wait_for(lambda: session.find("Install mod\u2026".encode()), 10, "the open dialog")
+        session.focus(chooser)
+        session.type("night-sky.zip")
+        session.key("Return")
+        preview = session.other_window(TITLE, [window], 20, "the install preview")
+        save(settled_shot(), box_of(session, preview, 8), os.path.join(args.out, "install-preview.png"))
+        session.focus(preview)
+        session.key("Return")  # Install
+        xvfb.wait_for(lambda: session.find(MODIFIED_TITLE), 10, "the modified marker in the title")
+
+        menu_item_from_bottom(session, wx, wy, 1)  # Installed mods...
+        listed = session.other_window(TITLE, [session.find(MODIFIED_TITLE)], 10, "the installed mods")
+        session.focus(listed)
+        session.key("Down")
+        save(settled_shot(), box_of(session, listed, 8), os.path.join(args.out, "installed-mods.png"))
+        session.key("Escape")
+
+        # Closing asks first; Apply writes the mod and the record of installed mods.
+        session.ask_to_close(session.find(MODIFIED_TITLE))
+        question = xvfb.wait_for(lambda: session.find(TITLE), 10, "the question")
+        session.focus(question)
+        session.key("Return")
+        try:
+            code = tessary.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            xvfb.fail("the program did not end after Apply")
+    finally:
+        if tessary.poll() is None:
+            tessary.kill()
+            tessary.wait()
+    if code != 0:
+        xvfb.fail("the second session ended with exit code %d" % code)
+
+
 def write_settings(config_home, values):
     folder = os.path.join(config_home, "Quenby's Tools")
     os.makedirs(folder, exist_ok=True)
@@ -149,13 +271,13 @@ def main():
                    XDG_RUNTIME_DIR=os.path.join(temp, "runtime"), QT_QPA_PLATFORM="xcb")
         for folder in ("home", "config", "runtime"):
             os.makedirs(os.path.join(temp, folder), mode=0o700)
-        game, mod, exports = (os.path.join(temp, name) for name in ("game", "my-mod", "exports"))
+        game, mod, exports, mods = (os.path.join(temp, name) for name in ("game", "my-mod", "exports", "mods"))
         made = subprocess.run([program("ensure-sample-gamefolder"), game], env=env, capture_output=True, text=True)
         if made.returncode != 0:
             xvfb.fail("ensure-sample-gamefolder failed:\n" + made.stdout + made.stderr)
         make_mod(program("tessary-cli"), game, mod)
         os.makedirs(exports)
-        write_settings(env["XDG_CONFIG_HOME"], {"SaveAllTGAPath": exports + "/", "LoadAllTGAPath": mod})
+        write_settings(env["XDG_CONFIG_HOME"], {"SaveAllTGAPath": exports + "/", "LoadAllTGAPath": mod, "ModFolder": mods})
 
         session = Session()
         tessary = subprocess.Popen([program("tessary")], env=env)
@@ -207,18 +329,28 @@ def main():
                 code = tessary.wait(timeout=20)
             except subprocess.TimeoutExpired:
                 xvfb.fail("the program did not end after Apply")
+            if code != 0:
+                xvfb.fail("the program ended with exit code %d" % code)
+            listed = subprocess.run([program("tessary-cli"), "list", game], capture_output=True, text=True).stdout
+            changed = [line for line in listed.splitlines() if line.endswith(", changed")]
+            if len(changed) != len(EDITED):
+                xvfb.fail("after Apply, tessary-cli list shows %d changed images, not %d" % (len(changed), len(EDITED)))
+            print("user_guide_screenshots: Apply wrote the %d edited images" % len(EDITED))
+
+            # Step 7: sharing the mod, and installing a friend's on top of another.
+            make_mods(program("tessary-cli"), game, temp, mods)
+            share_and_install(session, program, env, args)
+            if not os.path.exists(os.path.join(mods, "My menu mod.zip")):
+                xvfb.fail("the mod package was not saved")
+            listed = subprocess.run([program("tessary-cli"), "mods", game], capture_output=True, text=True).stdout
+            if not listed.startswith('1. "Blue hour"') or '2. "Night sky"' not in listed:
+                xvfb.fail("after Apply, tessary-cli mods shows:\n" + listed)
+            print("user_guide_screenshots: the package was saved, and Apply installed the second mod")
         finally:
             if tessary.poll() is None:
                 tessary.kill()
                 tessary.wait()
             session.close()
-        if code != 0:
-            xvfb.fail("the program ended with exit code %d" % code)
-        listed = subprocess.run([program("tessary-cli"), "list", game], capture_output=True, text=True).stdout
-        changed = [line for line in listed.splitlines() if line.endswith(", changed")]
-        if len(changed) != len(EDITED):
-            xvfb.fail("after Apply, tessary-cli list shows %d changed images, not %d" % (len(changed), len(EDITED)))
-        print("user_guide_screenshots: Apply wrote the %d edited images" % len(EDITED))
 
 
 if __name__ == "__main__":

@@ -16,6 +16,8 @@ public:
     static inline const QString SaveTGAPath = QStringLiteral("SaveTGAPath");
     static inline const QString SaveAllTGAPath = QStringLiteral("SaveAllTGAPath");
     static inline const QString LoadAllTGAPath = QStringLiteral("LoadAllTGAPath");
+    // The folder of the mod package last saved or the mod last installed.
+    static inline const QString ModFolder = QStringLiteral("ModFolder");
     // The game folder chosen by a user who can't change the game's installation entry.
     static inline const QString GameFolder = QStringLiteral("GameFolder");
     // The program "Edit in image editor…" opens pictures in; empty or missing: the system's

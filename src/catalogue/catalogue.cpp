@@ -28,9 +28,7 @@ void Catalogue::Readsizes()
     ImagePixels.resize(std::size_t(ImageCount));
     m_imageChanged.assign(std::size_t(ImageCount), 0);
     m_imageLoaded.assign(std::size_t(ImageCount), 0);
-    m_sizesOnDisk.clear();
-    for (const TGPHDetails &details : ImageDetails)
-        m_sizesOnDisk.emplace_back(details.Width, details.Height);
+    keepEntriesOnDisk();
     m_stamps.clear();
     m_stamps[GamePaths::relativeIndex()] = file.stamp();
 }
@@ -160,6 +158,18 @@ bool Catalogue::replaceImage(int n, std::int32_t width, std::int32_t height, std
     return true;
 }
 
+bool Catalogue::replaceIndexEntry(int n, const TGPHDetails &details, std::vector<TGPHBlock> blocks)
+{
+    const auto slot = std::size_t(n);
+    if (!isImage(n) || slot >= ImageDetails.size() || slot >= ImageBlocks.size() || blocks.size() != details.BlockCount)
+        return false;
+    if (ImageDetails[slot] == details && ImageBlocks[slot] == blocks)
+        return false;
+    ImageDetails[slot] = details;
+    ImageBlocks[slot] = std::move(blocks);
+    return true;
+}
+
 bool Catalogue::replaceFontSheet(int i, FontSheet sheet)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= FontBitmaps.size() || FontBitmaps[std::size_t(i)] == sheet)
@@ -195,12 +205,19 @@ bool Catalogue::fontChanged(int i) const
 
 bool Catalogue::indexChanged() const
 {
-    if (m_sizesOnDisk.size() != ImageDetails.size())
+    if (m_entriesOnDisk.size() != ImageDetails.size() || ImageBlocks.size() != ImageDetails.size())
         return true;
     for (std::size_t n = 1; n < ImageDetails.size(); ++n)
-        if (m_sizesOnDisk[n] != std::make_pair(ImageDetails[n].Width, ImageDetails[n].Height))
+        if (m_entriesOnDisk[n].details != ImageDetails[n] || m_entriesOnDisk[n].blocks != ImageBlocks[n])
             return true;
     return false;
+}
+
+void Catalogue::keepEntriesOnDisk()
+{
+    m_entriesOnDisk.clear();
+    for (std::size_t n = 0; n < ImageDetails.size(); ++n)
+        m_entriesOnDisk.push_back({ImageDetails[n], n < ImageBlocks.size() ? ImageBlocks[n] : std::vector<TGPHBlock>{}});
 }
 
 bool Catalogue::hasChanges() const
@@ -218,9 +235,7 @@ FileOps::FileStamp Catalogue::loadedStamp(const std::string &relative) const
 void Catalogue::markIndexWritten(const FileOps::FileStamp &stamp)
 {
     m_stamps[GamePaths::relativeIndex()] = stamp;
-    m_sizesOnDisk.clear();
-    for (const TGPHDetails &details : ImageDetails)
-        m_sizesOnDisk.emplace_back(details.Width, details.Height);
+    keepEntriesOnDisk();
 }
 
 void Catalogue::markImageWritten(int n, const FileOps::FileStamp &stamp)

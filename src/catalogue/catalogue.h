@@ -14,6 +14,7 @@
 // 16 opaque bytes of an index entry, carried through unchanged.
 struct TGPHBlock {
     std::array<std::uint8_t, 16> Bytes{};
+    bool operator==(const TGPHBlock &) const = default;
 };
 
 // One image's entry in the index file.
@@ -23,6 +24,7 @@ struct TGPHDetails {
     std::int32_t Width = 0;
     std::int32_t Height = 0;
     std::array<std::uint8_t, 32> Trailer{};
+    bool operator==(const TGPHDetails &) const = default;
 };
 
 // One font file's header and table; only TableCount is interpreted.
@@ -105,13 +107,16 @@ public:
     bool replaceImage(int n, std::int32_t width, std::int32_t height, std::int32_t byteCount, PixelBuffer pixels);
     // Replaces font sheet i (65536 bytes).
     bool replaceFontSheet(int i, FontSheet sheet);
+    // Replaces image n's whole index entry (width, height and the opaque fields, as a mod ships
+    // them); blocks must hold details.BlockCount blocks. The pixels stay. False when nothing changed.
+    bool replaceIndexEntry(int n, const TGPHDetails &details, std::vector<TGPHBlock> blocks);
     // Marks a picture as changed after its members were changed directly.
     void markImageChanged(int n);
     void markFontChanged(int i);
     // True when image n / font i holds a change not yet written to the game folder.
     bool imageChanged(int n) const;
     bool fontChanged(int i) const;
-    // True when an index entry's width or height differs from the index in the game folder.
+    // True when an index entry differs from the index in the game folder.
     bool indexChanged() const;
     // True when anything waits to be written.
     bool hasChanges() const;
@@ -125,8 +130,8 @@ public:
     void markFontWritten(int i, const FileOps::FileStamp &stamp);
 
     // Reverting (catalogue_revert.cpp): drops an unapplied change by reading the game folder's
-    // file again. Image n gets its file and the width and height its index entry had when it
-    // was loaded or last written; its change mark goes. Throws GameFileError, leaving it as it was.
+    // file again. Image n gets its file and the index entry it had when it was loaded or last
+    // written; its change mark goes. Throws GameFileError, leaving it as it was.
     void revertImage(int n);
     // Reads font i's file again; its change mark goes.
     void revertFont(int i);
@@ -146,8 +151,14 @@ private:
     std::vector<char> m_imageChanged;
     std::vector<char> m_imageLoaded;
     std::array<bool, FontCount> m_fontChanged{};
-    // Width and height of each entry as the game folder's index holds them.
-    std::vector<std::pair<std::int32_t, std::int32_t>> m_sizesOnDisk;
+    // Each entry as the game folder's index holds it.
+    struct EntryOnDisk {
+        TGPHDetails details;
+        std::vector<TGPHBlock> blocks;
+        bool operator==(const EntryOnDisk &) const = default;
+    };
+    void keepEntriesOnDisk();
+    std::vector<EntryOnDisk> m_entriesOnDisk;
     std::map<std::string, FileOps::FileStamp> m_stamps;
 };
 

@@ -1,17 +1,17 @@
 #include "catalogue.h"
 
-#include <tuple>
-
 #include "game_file_error.h"
 #include "game_paths.h"
 
 void Catalogue::revertImage(int n)
 {
-    if (!isImage(n) || std::size_t(n) >= ImageDetails.size() || std::size_t(n) >= m_sizesOnDisk.size())
+    if (!isImage(n) || std::size_t(n) >= ImageDetails.size() || std::size_t(n) >= ImageBlocks.size()
+        || std::size_t(n) >= m_entriesOnDisk.size())
         throw GameFileError(GamePaths::image(GP4Path, n), "there is no menu image number " + std::to_string(n));
     // The file is read whole before anything changes; only then does the entry follow it.
     ImportGPI(n);
-    std::tie(ImageDetails[std::size_t(n)].Width, ImageDetails[std::size_t(n)].Height) = m_sizesOnDisk[std::size_t(n)];
+    ImageDetails[std::size_t(n)] = m_entriesOnDisk[std::size_t(n)].details;
+    ImageBlocks[std::size_t(n)] = m_entriesOnDisk[std::size_t(n)].blocks;
 }
 
 void Catalogue::revertFont(int i)
@@ -23,7 +23,7 @@ void Catalogue::revertFont(int i)
 
 std::pair<std::int32_t, std::int32_t> Catalogue::sizeOnDisk(int n) const
 {
-    if (n < 0 || std::size_t(n) >= m_sizesOnDisk.size())
+    if (n < 0 || std::size_t(n) >= m_entriesOnDisk.size())
         return {0, 0};
-    return m_sizesOnDisk[std::size_t(n)];
+    return {m_entriesOnDisk[std::size_t(n)].details.Width, m_entriesOnDisk[std::size_t(n)].details.Height};
 }

@@ -27,7 +27,7 @@ struct Tidied {
 Tidied tidyScratchFiles(const std::string &gp4Path)
 {
     Tidied tidied;
-    for (const std::string folder : {"", "images", "fonts", "tessary-originals", "tessary-originals/images", "tessary-originals/fonts"}) {
+    for (const std::string folder : {"", "images", "fonts", "tessary-originals", "tessary-originals/images", "tessary-originals/fonts", "tessary-mods"}) {
         if (!folder.empty() && (FileOps::isLink(GamePaths::underData(gp4Path, folder))
                                 || (folder.find('/') != std::string::npos && FileOps::isLink(GamePaths::originals(gp4Path)))))
             continue;
@@ -38,7 +38,10 @@ Tidied tidyScratchFiles(const std::string &gp4Path)
             const WriteJournal::Scratch kind = WriteJournal::scratchKind(relative);
             if (kind == WriteJournal::Scratch::None || !FileOps::isPlainFile(GamePaths::underData(gp4Path, relative)))
                 continue;
-            switch (kind) {
+            // An earlier version of the record of installed mods is Tessary's own, not the game's.
+            const bool ownFile = kind == WriteJournal::Scratch::Staged
+                                 || GamePaths::isModRecord(WriteJournal::scratchTarget(relative));
+            switch (ownFile ? WriteJournal::Scratch::Staged : kind) {
             case WriteJournal::Scratch::None: break;
             case WriteJournal::Scratch::Staged:
                 FileOps::removeQuietly(GamePaths::underData(gp4Path, relative));

@@ -61,6 +61,19 @@ std::string original(const std::string &gp4Path, const std::string &relative)
     return underData(gp4Path, OriginalsFolder + "/" + relative);
 }
 
+bool isModRecord(const std::string &relative)
+{
+    const std::string folder = "tessary-mods/";
+    if (!relative.starts_with(folder))
+        return false;
+    const std::string name = relative.substr(folder.size());
+    const std::size_t dot = name.find('.');
+    if (dot == std::string::npos || dot == 0 || dot > 32 || (name.substr(dot) != ".json" && name.substr(dot) != ".zip"))
+        return false;
+    return std::all_of(name.begin(), name.begin() + std::ptrdiff_t(dot),
+                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_'; });
+}
+
 std::string folderOf(const std::string &relative)
 {
     const std::size_t slash = relative.rfind('/');

@@ -30,6 +30,9 @@ std::string journal(const std::string &gp4Path);
 std::string originals(const std::string &gp4Path);
 // Where the game's original of a game file (named relative to the data folder) is kept.
 std::string original(const std::string &gp4Path, const std::string &relative);
+// True for a file of Tessary's record of installed mods, named relative to the data folder:
+// "tessary-mods/" and a plain name of at most 32 letters, digits, '-' or '_', then ".json" or ".zip".
+bool isModRecord(const std::string &relative);
 // The folder a file named relative to the data folder lies in ("" for the data folder itself).
 std::string folderOf(const std::string &relative);
 }

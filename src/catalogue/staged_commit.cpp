@@ -311,6 +311,11 @@ std::string keepOriginal(const std::string &gp4Path, const std::string &aside, c
 {
     const std::string from = at(gp4Path, aside);
     const std::string kept = GamePaths::original(gp4Path, target);
+    if (GamePaths::isModRecord(target)) {
+        // An earlier version of Tessary's own record of installed mods, not a game file: it goes.
+        FileOps::removeQuietly(from); // else the next opening of the folder tidies it
+        return {};
+    }
     const auto leftAside = [&](const std::string &why) {
         return "The game's original of " + target + " could not be kept in tessary-originals (" + why + "); it stays beside it as "
                + from + ", and Tessary tries again the next time it opens this game folder.";

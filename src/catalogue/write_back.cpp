@@ -84,6 +84,29 @@ StagedCommit::StagedFile stage(const Catalogue &c, const GameFile &file, std::ve
     return {file.relative, file.relative + out.path().substr(target.size()), size};
 }
 
+// A file of the record of installed mods, staged as a game file is.
+StagedCommit::StagedFile stageRecord(const Catalogue &c, const ModRecordFile &record, std::vector<std::string> &scratch)
+{
+    const std::string target = GamePaths::underData(c.GP4Path, record.relative);
+    FileOps::OutputFile out = FileOps::OutputFile::beside(target, "new");
+    scratch.push_back(out.path());
+    out.write(record.bytes.data(), record.bytes.size());
+    out.close(FileOps::OutputFile::Durability::Started);
+    return {record.relative, record.relative + out.path().substr(target.size()), record.bytes.size()};
+}
+
+// The record is written only over what its caller read: another program's record is never lost.
+void checkRecords(const Catalogue &c, const std::vector<ModRecordFile> &records)
+{
+    for (const ModRecordFile &record : records) {
+        const std::string target = GamePaths::underData(c.GP4Path, record.relative);
+        if (!GamePaths::isModRecord(record.relative))
+            throw GameFileError(target, "is not a file of the record of installed mods");
+        if (FileOps::stampOf(target) != record.expected)
+            throw GameFileError(target, "another program changed the record of installed mods since Tessary read it");
+    }
+}
+
 // A game file that can't be replaced is reported before any file is written.
 void checkReplaceable(const std::string &target, GameFile::Kind kind)
 {
@@ -174,10 +197,12 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
             throw ChangedOnDisk(c.GP4Path, conflicts);
     };
     checkChanges();
+    const int total = int(toWrite.size() + options.records.size());
 
     std::vector<std::string> scratch;
     std::vector<StagedCommit::StagedFile> staged;
     try {
+        checkRecords(c, options.records);
         std::vector<std::string> targets;
         for (const GameFile &file : toWrite) {
             checkReplaceable(GamePaths::underData(c.GP4Path, file.relative), file.kind);
@@ -196,13 +221,21 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
         }
         for (const GameFile &file : toWrite) {
             if (options.progress)
-                options.progress(int(staged.size()), int(toWrite.size()));
+                options.progress(int(staged.size()), total);
             staged.push_back(stage(c, file, scratch));
+        }
+        if (!options.records.empty())
+            FileOps::makeFolder(GamePaths::underData(c.GP4Path, GamePaths::folderOf(options.records.front().relative)));
+        for (const ModRecordFile &record : options.records) {
+            if (options.progress)
+                options.progress(int(staged.size()), total);
+            staged.push_back(stageRecord(c, record, scratch));
         }
         // The disk has been writing all along; a file is trusted only once it is there.
         for (std::size_t k = 0; k < staged.size(); ++k)
             FileOps::flushToDisk(scratch[k], GamePaths::underData(c.GP4Path, staged[k].target));
         checkChanges();
+        checkRecords(c, options.records);
     } catch (const ChangedOnDisk &) {
         for (const std::string &file : scratch)
             FileOps::removeQuietly(file);
@@ -226,8 +259,10 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
         case GameFile::Kind::Font: c.markFontWritten(file.number, stampNow(c, file)); break;
         }
     }
+    for (const ModRecordFile &record : options.records)
+        report.written.push_back(GamePaths::underData(c.GP4Path, record.relative));
     if (options.progress)
-        options.progress(int(toWrite.size()), int(toWrite.size()));
+        options.progress(total, total);
     return report;
 }
 

@@ -1,12 +1,24 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "file_ops.h"
 #include "game_file_error.h"
 
 class Catalogue;
+
+// A file of Tessary's record of installed mods (GamePaths::isModRecord), written in the same
+// commit as the game files, so that the record and the game files never disagree.
+struct ModRecordFile {
+    std::string relative; // "tessary-mods/installed.json"
+    std::vector<std::uint8_t> bytes;
+    // The file as the caller read it (exists false when there was none): a file that changed
+    // since refuses the write-back, whatever overwriteChangedOnDisk says.
+    FileOps::FileStamp expected;
+};
 
 // How "Apply All Changes" runs.
 struct WriteBackOptions {
@@ -19,11 +31,13 @@ struct WriteBackOptions {
     bool overwriteChangedOnDisk = false;
     // Called before each file is written: files written so far, files to write.
     std::function<void(int done, int total)> progress;
+    // Files of the record of installed mods to write with the game files.
+    std::vector<ModRecordFile> records;
 };
 
 // What a write-back did.
 struct WriteBackReport {
-    std::vector<std::string> written;   // game files replaced
+    std::vector<std::string> written;   // game files replaced, then the record's files
     std::vector<std::string> leftAlone; // changed by another program since loading, with no change of ours: untouched
     std::string settled;                // what settling an earlier, interrupted write-back did ("" for nothing)
     // One sentence for each game's original that could not be kept in tessary-originals; it

@@ -71,7 +71,7 @@ namespace WriteJournal {
 
 bool isGameFile(const std::string &relative)
 {
-    if (relative == GamePaths::relativeIndex())
+    if (relative == GamePaths::relativeIndex() || GamePaths::isModRecord(relative))
         return true;
     for (int i = 0; i < FontCount; ++i)
         if (relative == GamePaths::relativeFont(i))

@@ -31,16 +31,20 @@ std::optional<PictureHistory::Taken> PictureHistory::undo(Catalogue &catalogue)
 {
     if (!canUndo())
         return std::nullopt;
+    Taken taken = swapStep(m_done - 1, catalogue);
     --m_done;
-    return swapStep(m_done, catalogue);
+    fitLimit();
+    return taken;
 }
 
 std::optional<PictureHistory::Taken> PictureHistory::redo(Catalogue &catalogue)
 {
     if (!canRedo())
         return std::nullopt;
+    Taken taken = swapStep(m_done, catalogue);
     ++m_done;
-    return swapStep(m_done - 1, catalogue);
+    fitLimit();
+    return taken;
 }
 
 void PictureHistory::noteApplied(const Catalogue &catalogue)
@@ -60,11 +64,11 @@ PictureHistory::Taken PictureHistory::swapStep(std::size_t at, Catalogue &catalo
 {
     PictureStep &step = m_steps[at];
     Taken taken{step.name(), step.images(), step.fonts()};
-    // The state a step keeps after the swap may be larger than the one before it.
-    m_bytes -= step.bytes();
+    // The state a step keeps after the swap may be larger than the one before it. A swap that
+    // throws has changed nothing.
+    const std::uint64_t before = step.bytes();
     step.swap(catalogue);
-    m_bytes += step.bytes();
-    fitLimit();
+    m_bytes = m_bytes - before + step.bytes();
     return taken;
 }
 

@@ -14,7 +14,7 @@ bool PictureStep::replaceImage(Catalogue &c, int n, DecodedImage image)
     // A picture the step keeps already keeps its first state; a later one simply replaces it.
     if (find(false, n))
         return c.replaceImage(n, image.Width, image.Height, image.ByteCount, std::move(image.Pixels));
-    Kept kept{false, n, std::move(image), {}, c.imageChanged(n)};
+    Kept kept{false, n, std::move(image), {}, c.imageChanged(n), std::nullopt};
     // The new picture goes in marked, as any replacement is; the one it replaces comes out.
     if (!c.swapImage(n, kept.image.Width, kept.image.Height, kept.image.ByteCount, kept.image.Pixels, true))
         return false;
@@ -28,28 +28,30 @@ bool PictureStep::replaceFontSheet(Catalogue &c, int i, FontSheet sheet)
         return false;
     if (find(true, i))
         return c.replaceFontSheet(i, std::move(sheet));
-    Kept kept{true, i, {}, std::move(sheet), c.fontChanged(i)};
+    Kept kept{true, i, {}, std::move(sheet), c.fontChanged(i), std::nullopt};
     if (!c.swapFontSheet(i, kept.sheet, true))
         return false;
     m_kept.push_back(std::move(kept));
     return true;
 }
 
-void PictureStep::keepImage(const Catalogue &c, int n)
+void PictureStep::keepImage(const Catalogue &c, int n, bool wholeEntry)
 {
     const auto slot = std::size_t(n);
     if (find(false, n) || !c.isImage(n) || slot >= c.ImageDetails.size() || slot >= c.ImageSizes.size()
         || slot >= c.ImagePixels.size())
         return;
     DecodedImage image{c.ImageDetails[slot].Width, c.ImageDetails[slot].Height, c.ImageSizes[slot], c.ImagePixels[slot]};
-    m_kept.push_back(Kept{false, n, std::move(image), {}, c.imageChanged(n)});
+    m_kept.push_back(Kept{false, n, std::move(image), {}, c.imageChanged(n), std::nullopt});
+    if (wholeEntry && slot < c.ImageBlocks.size())
+        m_kept.back().entry.emplace(c.ImageDetails[slot], c.ImageBlocks[slot]);
 }
 
 void PictureStep::keepFont(const Catalogue &c, int i)
 {
     if (find(true, i) || i < 0 || i >= FontCount || std::size_t(i) >= c.FontBitmaps.size())
         return;
-    m_kept.push_back(Kept{true, i, {}, c.FontBitmaps[std::size_t(i)], c.fontChanged(i)});
+    m_kept.push_back(Kept{true, i, {}, c.FontBitmaps[std::size_t(i)], c.fontChanged(i), std::nullopt});
 }
 
 void PictureStep::dropUnchanged(const Catalogue &c)
@@ -61,6 +63,8 @@ void PictureStep::dropUnchanged(const Catalogue &c)
 
 void PictureStep::swap(Catalogue &c)
 {
+    if (m_companion)
+        m_companion->swap(c);
     for (Kept &kept : m_kept) {
         if (kept.font) {
             const bool held = c.fontChanged(kept.number);
@@ -71,6 +75,12 @@ void PictureStep::swap(Catalogue &c)
             DecodedImage &image = kept.image;
             if (c.swapImage(kept.number, image.Width, image.Height, image.ByteCount, image.Pixels, kept.changed))
                 kept.changed = held;
+            if (kept.entry) {
+                // The entry was kept with the picture, so its width and height are the picture's.
+                const auto slot = std::size_t(kept.number);
+                std::swap(c.ImageDetails[slot], kept.entry->first);
+                std::swap(c.ImageBlocks[slot], kept.entry->second);
+            }
         }
     }
 }
@@ -104,7 +114,7 @@ std::uint64_t PictureStep::bytes() const
     std::uint64_t total = 0;
     for (const Kept &kept : m_kept)
         total += kept.font ? kept.sheet.size() : kept.image.Pixels.size() * sizeof(std::uint32_t);
-    return total;
+    return total + (m_companion ? m_companion->bytes() : 0);
 }
 
 const PictureStep::Kept *PictureStep::find(bool font, int number) const
@@ -115,5 +125,7 @@ const PictureStep::Kept *PictureStep::find(bool font, int number) const
 
 bool PictureStep::holds(const Catalogue &c, const Kept &kept) const
 {
+    if (kept.entry && (c.ImageDetails[std::size_t(kept.number)] != kept.entry->first || c.ImageBlocks[std::size_t(kept.number)] != kept.entry->second))
+        return false;
     return kept.font ? holdsFont(c, kept.number, kept.sheet) : holdsImage(c, kept.number, kept.image);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "catalogue.h"
+#include "step_companion.h"
 #include "tga_decode.h"
 
 // One change of pictures that can be taken back whole, as an undo step: its name, and for each
@@ -30,7 +33,8 @@ public:
 
     // For a change made by other means (revert, restore): keeps a copy of image n / font sheet i
     // as the catalogue holds it now, before the change. A picture kept already keeps its first state.
-    void keepImage(const Catalogue &catalogue, int n);
+    // With wholeEntry, image n's whole index entry is kept too (a mod sets its opaque fields).
+    void keepImage(const Catalogue &catalogue, int n, bool wholeEntry = false);
     void keepFont(const Catalogue &catalogue, int i);
     // After such a change: forgets the kept pictures the catalogue still holds unchanged.
     void dropUnchanged(const Catalogue &catalogue);
@@ -42,12 +46,15 @@ public:
     // picture's mark becomes whether it differs from the catalogue's picture.
     void markAgainst(const Catalogue &catalogue);
 
-    // True when the step changes no picture.
-    bool empty() const { return m_kept.empty(); }
+    // What else the step changes with its pictures; swapped with them.
+    void attach(std::unique_ptr<StepCompanion> companion) { m_companion = std::move(companion); }
+
+    // True when the step changes no picture and nothing else.
+    bool empty() const { return m_kept.empty() && !m_companion; }
     // The images and font sheets the step changes.
     std::vector<int> images() const;
     std::vector<int> fonts() const;
-    // Bytes of pixels and sheets the step keeps.
+    // Bytes of pixels and sheets the step keeps, and what its companion keeps.
     std::uint64_t bytes() const;
 
 private:
@@ -57,10 +64,13 @@ private:
         DecodedImage image;
         FontSheet sheet;
         bool changed = false;
+        // The image's whole index entry, when kept with it.
+        std::optional<std::pair<TGPHDetails, std::vector<TGPHBlock>>> entry;
     };
     const Kept *find(bool font, int number) const;
     bool holds(const Catalogue &catalogue, const Kept &kept) const;
 
     std::string m_name;
     std::vector<Kept> m_kept;
+    std::unique_ptr<StepCompanion> m_companion;
 };

@@ -74,13 +74,19 @@ bool encode(const std::uint8_t *pixels, std::uint32_t width, std::uint32_t heigh
     return true;
 }
 
-void write(const std::uint8_t *pixels, std::uint32_t width, std::uint32_t height, bool grey, const std::string &target)
+std::vector<std::uint8_t> encoded(const std::uint8_t *pixels, std::uint32_t width, std::uint32_t height, bool grey, const std::string &name)
 {
     std::vector<std::uint8_t> bytes;
     Sink sink{nullptr, {}};
     if (!encode(pixels, width, height, grey ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB_ALPHA, std::size_t(width) * (grey ? 1 : 4),
                 bytes, sink))
-        throw GameFileError(target, std::string("the PNG picture can't be made (") + sink.error + ")");
+        throw GameFileError(name, std::string("the PNG picture can't be made (") + sink.error + ")");
+    return bytes;
+}
+
+void write(const std::uint8_t *pixels, std::uint32_t width, std::uint32_t height, bool grey, const std::string &target)
+{
+    const std::vector<std::uint8_t> bytes = encoded(pixels, width, height, grey, target);
     writeExportFile(target, [&bytes](FileOps::OutputFile &out) { out.write(bytes.data(), bytes.size()); });
 }
 
@@ -110,4 +116,18 @@ void saveFontPng(const Catalogue &c, int i, const std::string &target)
     if (sheet.size() != FontSheetBytes)
         throw GameFileError(target, "font sheet " + std::to_string(i) + " holds " + std::to_string(sheet.size()) + " bytes instead of 65536");
     write(sheet.data(), FontSheetSide, FontSheetSide, true, target);
+}
+
+std::vector<std::uint8_t> encodeImagePng(const std::string &name, std::int32_t width, std::int32_t height, const std::uint32_t *pixels)
+{
+    if (width <= 0 || height <= 0 || !pixels)
+        throw GameFileError(name, "holds no picture a .png file can hold");
+    return encoded(reinterpret_cast<const std::uint8_t *>(pixels), std::uint32_t(width), std::uint32_t(height), false, name);
+}
+
+std::vector<std::uint8_t> encodeFontPng(const std::string &name, const FontSheet &sheet)
+{
+    if (sheet.size() != FontSheetBytes)
+        throw GameFileError(name, "holds " + std::to_string(sheet.size()) + " bytes instead of 65536");
+    return encoded(sheet.data(), FontSheetSide, FontSheetSide, true, name);
 }

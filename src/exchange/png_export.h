@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "catalogue.h"
 
@@ -13,3 +15,9 @@
 void saveImagePng(const Catalogue &catalogue, int n, const std::string &target);
 // Writes font sheet i to target as an 8-bit grey PNG of 256 x 256.
 void saveFontPng(const Catalogue &catalogue, int i, const std::string &target);
+
+// The bytes saveImagePng writes, for a picture of width x height pixels (blue, green, red,
+// alpha); name names the picture in a GameFileError.
+std::vector<std::uint8_t> encodeImagePng(const std::string &name, std::int32_t width, std::int32_t height, const std::uint32_t *pixels);
+// The bytes saveFontPng writes, for a 65536-byte sheet.
+std::vector<std::uint8_t> encodeFontPng(const std::string &name, const FontSheet &sheet);

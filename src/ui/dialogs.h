@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "mod_dialog_models.h"
+
 // A folder chosen for exporting all images, and the format chosen with it.
 struct FolderChoice {
     QString folder; // empty when cancelled
@@ -34,4 +36,13 @@ public:
     virtual QString chooseImportFolder(const QString &startFolder) = 0;
     // The open dialog for the image editor's program, with current chosen; empty when cancelled.
     virtual QString chooseProgram(const QString &current) = 0;
+    // "Save changes as a mod package": the name, author and description, then the .zip file,
+    // saved in startFolder under presetName; the file is empty when cancelled.
+    virtual ModPackageChoice askModPackage(const QString &startFolder, const QString &presetName) = 0;
+    // The open dialog for a mod archive, opened in startFolder; empty when cancelled.
+    virtual QString openModFile(const QString &startFolder) = 0;
+    // What installing a mod would change; true when the user chose to install it.
+    virtual bool confirmInstall(const InstallPreviewModel &preview) = 0;
+    // The installed mods; the place of the one the user chose to uninstall, or -1.
+    virtual int manageInstalledMods(const InstalledModsModel &mods) = 0;
 };

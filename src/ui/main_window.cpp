@@ -60,6 +60,9 @@ void TForm1::wire()
     connect(m_parts.Undo1, &QAction::triggered, this, &TForm1::Undo);
     connect(m_parts.Redo1, &QAction::triggered, this, &TForm1::Redo);
     connect(m_work, &WindowWork::busyChanged, this, &TForm1::workChanged);
+    connect(m_parts.Savemodpackage1, &QAction::triggered, this, &TForm1::SaveModPackage);
+    connect(m_parts.Installmod1, &QAction::triggered, this, &TForm1::InstallMod);
+    connect(m_parts.Installedmods1, &QAction::triggered, this, &TForm1::ShowInstalledMods);
     for (TScrollBox *page : {m_parts.ScrollBox1, m_parts.ScrollBox2})
         connect(new PageDropTarget(page), &PageDropTarget::filesDropped, this, &TForm1::importDropped);
     connect(m_grids, &GridPages::cellPressed, this, &TForm1::ImageMouseDown);

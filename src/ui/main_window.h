@@ -12,6 +12,7 @@
 #include "catalogue.h"
 #include "external_editor.h"
 #include "game_folder.h"
+#include "installed_mods.h"
 #include "main_window_parts.h"
 #include "picture_history.h"
 #include "settings_store.h"
@@ -87,6 +88,11 @@ public:
     // Takes a change of pictures made through step (a folder import, a mod's installation) into
     // the undo history as one step, and redraws its pictures, the marks and the commands.
     void recordChange(PictureStep step);
+    // Installs the mod at path (an archive or a folder) after showing what it changes: its
+    // pictures become changes to apply, and the record of installed mods changes with them.
+    void installModFrom(const QString &path);
+    // The record of the mods installed in the game folder, with its changes not yet applied.
+    const InstalledMods &installedMods() const { return m_mods; }
 
 public slots:
     // "Apply All Changes": writes every image, the index and the fonts back.
@@ -125,6 +131,12 @@ public slots:
     void Undo();
     // Does the last change taken back again (Ctrl+Shift+Z, Ctrl+Y).
     void Redo();
+    // Context menu: writes every picture that differs from the game's original into a mod package.
+    void SaveModPackage();
+    // Context menu: lets the user choose a mod archive and installs it (installModFrom).
+    void InstallMod();
+    // Context menu: lists the installed mods and uninstalls the one the user chooses.
+    void ShowInstalledMods();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -147,6 +159,10 @@ private:
     bool readBackEdit(ExternalEditor::Saved &saved);
     void workChanged(bool busy);
     bool applyChanges();
+    bool hasUnappliedChanges() const;
+    void changeMods(const QString &name, const std::vector<PictureKey> &touched, const std::function<void()> &change);
+    void loadInstalledMods();
+    void requireInstalledMods() const;
     bool settleUnappliedChanges(const QString &before);
     QStringList changedNames() const;
     void loadFolder(const QString &folder);
@@ -157,6 +173,8 @@ private:
     SettingsOpener m_openSettings;
     std::unique_ptr<SettingsStore> m_settings;
     Catalogue m_catalogue;
+    InstalledMods m_mods;
+    QString m_modsProblem; // why the record of installed mods can't be read; empty when it can
     MainWindowParts m_parts;
     GridPages *m_grids;
     TFormPreview *m_preview = nullptr;

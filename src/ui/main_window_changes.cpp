@@ -16,7 +16,7 @@ void TForm1::showChanges()
     m_grids->showChangeMarks();
     // A picture that changed size changes the size label too.
     m_grids->refreshSelection();
-    setWindowModified(m_catalogue.hasChanges());
+    setWindowModified(hasUnappliedChanges());
     updateActions();
 }
 
@@ -45,6 +45,10 @@ void TForm1::updateActions()
     m_parts.LMDApplyAll->setEnabled(idle);
     m_parts.LMDChangePath->setEnabled(idle);
     m_parts.LMDSaveAll->setEnabled(idle);
+    const bool folder = idle && !m_catalogue.GP4Path.empty();
+    m_parts.Savemodpackage1->setEnabled(folder);
+    m_parts.Installmod1->setEnabled(folder && m_modsProblem.isEmpty());
+    m_parts.Installedmods1->setEnabled(folder);
 }
 
 QString TForm1::pictureName(bool font, int n) const
@@ -131,11 +135,13 @@ QStringList TForm1::changedNames() const
 // or is cancelled), Discard (true), or Cancel (false).
 bool TForm1::settleUnappliedChanges(const QString &before)
 {
-    if (!m_catalogue.hasChanges())
+    if (!hasUnappliedChanges())
         return true;
     std::vector<std::string> names;
     for (const QString &name : changedNames())
         names.push_back(name.toStdString());
+    if (m_mods.hasPendingChanges())
+        names.push_back("the record of installed mods");
     const QString pending = names.empty() ? QStringLiteral("The image index has changes")
                                           : QStringLiteral("These pictures have changes")
                                                 + QStringLiteral(" (%1)").arg(QString::fromStdString(shortList(names)));

@@ -1,5 +1,7 @@
+#include <QDir>
 #include <QFileInfo>
 
+#include "archive_reader.h"
 #include "core_path.h"
 #include "dialogs.h"
 #include "folder_import.h"
@@ -25,10 +27,36 @@ void TForm1::LoadAllFromFolder()
     });
 }
 
+namespace {
+
+// An archive, or a folder that holds a mod package or game files rather than pictures alone.
+bool looksLikeMod(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isFile())
+        return ArchiveReader::hasArchiveName(CorePath::fromQt(info.fileName()));
+    if (!info.isDir())
+        return false;
+    for (const QString &name : QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        const QString folded = name.toLower();
+        if (folded == QLatin1String("tessary-mod.json") || folded == QLatin1String("menudata") || folded == QLatin1String("gp2001.gph")
+            || folded == QLatin1String("images") || folded == QLatin1String("fonts"))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void TForm1::importDropped(const QStringList &paths, TPicture *onto)
 {
     if (isBusy() || m_catalogue.GP4Path.empty() || paths.isEmpty())
         return;
+    // A mod dropped anywhere on the window is installed, with its preview first.
+    if (paths.size() == 1 && looksLikeMod(paths.constFirst())) {
+        installModFrom(paths.constFirst());
+        return;
+    }
     runCommand([&] {
         // One file on a picture goes into that picture, whatever its name.
         if (onto && paths.size() == 1 && QFileInfo(paths.constFirst()).isFile()) {

@@ -152,6 +152,10 @@ void buildPopup(QWidget *form, MainWindowParts &parts)
     parts.Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // The shortcuts work wherever the window has the focus, not only in the open menu.
     form->addActions({parts.Undo1, parts.Redo1});
+    parts.Popup1->addSeparator();
+    parts.Savemodpackage1 = named(parts.Popup1->addAction(ProgramTexts::SaveModItem), "Savemodpackage1");
+    parts.Installmod1 = named(parts.Popup1->addAction(ProgramTexts::InstallModItem), "Installmod1");
+    parts.Installedmods1 = named(parts.Popup1->addAction(ProgramTexts::InstalledModsItem), "Installedmods1");
 }
 
 } // namespace

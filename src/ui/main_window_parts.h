@@ -43,4 +43,7 @@ struct MainWindowParts {
     QAction *Chooseimageeditor1 = nullptr;
     QAction *Undo1 = nullptr;
     QAction *Redo1 = nullptr;
+    QAction *Savemodpackage1 = nullptr;
+    QAction *Installmod1 = nullptr;
+    QAction *Installedmods1 = nullptr;
 };

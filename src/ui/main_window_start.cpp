@@ -148,6 +148,7 @@ void TForm1::loadFolder(const QString &folder)
         throw;
     }
     m_catalogue = std::move(fresh);
+    loadInstalledMods();
     m_grids->setSource(nullptr);
     // What was undoable and edited belonged to the folder shown before.
     m_history.clear();
@@ -179,6 +180,7 @@ bool TForm1::applyChanges()
     bool applied = false;
     runCommand([this, &applied] {
         WriteBackOptions options;
+        options.records = m_mods.pendingFiles();
         const std::vector<std::string> theirs = changedOnDisk(m_catalogue);
         if (!theirs.empty()) {
             const QString question = QStringLiteral("Another program changed these files since Tessary loaded them:\n%1\n\n"
@@ -198,6 +200,7 @@ bool TForm1::applyChanges()
                 report = applyAllChanges(m_catalogue, options);
             });
         }
+        m_mods.committed();
         applied = true;
         m_history.noteApplied(m_catalogue);
         showChanges();

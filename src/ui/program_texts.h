@@ -26,6 +26,12 @@ inline const QString EditItem = QStringLiteral("Edit in image editor\u2026");
 inline const QString ChooseEditorItem = QStringLiteral("Choose image editor\u2026");
 inline const QString UndoItem = QStringLiteral("Undo");
 inline const QString RedoItem = QStringLiteral("Redo");
+// The context menu's mod items, and the filters of their file dialogs.
+inline const QString SaveModItem = QStringLiteral("Save changes as a mod package\u2026");
+inline const QString InstallModItem = QStringLiteral("Install mod\u2026");
+inline const QString InstalledModsItem = QStringLiteral("Installed mods\u2026");
+inline const QString PackageFilter = QStringLiteral("Tessary mod package (*.zip)");
+inline const QString ModFilter = QStringLiteral("Mods (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.bz2 *.tbz2 *.tar.xz *.txz)");
 // The question asked before unapplied changes would be lost, and its answers.
 inline const QString ApplyAnswer = QStringLiteral("Apply");
 inline const QString DiscardAnswer = QStringLiteral("Discard");

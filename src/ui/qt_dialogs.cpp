@@ -4,6 +4,9 @@
 #include <QFileDialog>
 
 #include "message_dialog.h"
+#include "install_preview_dialog.h"
+#include "installed_mods_dialog.h"
+#include "mod_package_dialog.h"
 #include "program_texts.h"
 #include "start_folder.h"
 
@@ -96,4 +99,36 @@ QString QtDialogs::chooseProgram(const QString &current)
 #endif
     return QDir::toNativeSeparators(
         QFileDialog::getOpenFileName(m_parent, QStringLiteral("Choose the image editor"), current, filters));
+}
+
+ModPackageChoice QtDialogs::askModPackage(const QString &startFolder, const QString &presetName)
+{
+    TFormModPackage details(presetName, m_parent);
+    if (details.exec() != QDialog::Accepted)
+        return {};
+    const QString start = QDir(StartFolder::orStandard(startFolder)).filePath(details.name() + QStringLiteral(".zip"));
+    QString file = QFileDialog::getSaveFileName(m_parent, ProgramTexts::SaveModItem, start, ProgramTexts::PackageFilter);
+    if (file.isEmpty())
+        return {};
+    if (!file.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        file += QLatin1String(".zip");
+    return {QDir::toNativeSeparators(file), details.name(), details.author(), details.description()};
+}
+
+QString QtDialogs::openModFile(const QString &startFolder)
+{
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, ProgramTexts::InstallModItem, StartFolder::orStandard(startFolder), ProgramTexts::ModFilter));
+}
+
+bool QtDialogs::confirmInstall(const InstallPreviewModel &preview)
+{
+    TFormInstallPreview dialog(preview, m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtDialogs::manageInstalledMods(const InstalledModsModel &mods)
+{
+    TFormInstalledMods dialog(mods, m_parent);
+    dialog.exec();
+    return dialog.chosen();
 }

@@ -52,6 +52,7 @@ private:
         row("bench_save_all_tga", BENCH_SAVE_ALL_PATH, {"--not-a-folder"});
         row("bench_ui_layout", BENCH_UI_LAYOUT_PATH, {"--not-a-folder"});
         row("bench_picture_exchange", BENCH_PICTURE_EXCHANGE_PATH, {"--not-a-folder"});
+        row("bench_mods", BENCH_MODS_PATH, {"--not-a-folder"});
 #endif
     }
 

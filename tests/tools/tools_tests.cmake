@@ -18,6 +18,16 @@ endforeach()
 target_link_libraries(test_sample_maker PRIVATE tessary_sample)
 target_link_libraries(test_cli_commands PRIVATE tessary_pictures)
 target_link_libraries(test_cli_round_trip PRIVATE Qt6::Gui)
+
+# Mods from the command line, installing the archives that make_mod_archives.py makes first.
+add_executable(test_cli_mods ${PROJECT_SOURCE_DIR}/tests/tools/test_cli_mods.cpp)
+target_link_libraries(test_cli_mods PRIVATE Qt6::Test tessary_tool_test_support tessary_test_support tessary_pictures tessary_mods)
+target_compile_definitions(test_cli_mods PRIVATE
+    SAMPLE_MAKER_PATH="$<TARGET_FILE:make-sample-gamefolder>" TESSARY_CLI_PATH="$<TARGET_FILE:tessary-cli>"
+    MOD_ARCHIVES="${PROJECT_BINARY_DIR}/tests/mods/mod-archives")
+add_dependencies(test_cli_mods make-sample-gamefolder tessary-cli)
+add_test(NAME test_cli_mods COMMAND test_cli_mods)
+set_tests_properties(test_cli_mods PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" FIXTURES_REQUIRED mod_archives TIMEOUT 300)
 # The large sample's round trip takes a minute or two.
 set_tests_properties(test_cli_round_trip PROPERTIES TIMEOUT 900)
 target_compile_definitions(test_cli_commands PRIVATE STDERR_ON_TERMINAL="${PROJECT_SOURCE_DIR}/tests/tools/stderr_on_terminal.py")
@@ -30,10 +40,11 @@ target_compile_definitions(test_program_options PRIVATE
     TESSARY_PATH="$<TARGET_FILE:tessary>" TESSARY_CLI_PATH="$<TARGET_FILE:tessary-cli>"
     SAMPLE_MAKER_PATH="$<TARGET_FILE:make-sample-gamefolder>" ENSURE_SAMPLE_PATH="$<TARGET_FILE:ensure-sample-gamefolder>")
 if(TARGET bench_core)
-    list(APPEND tessary_programs bench_core bench_save_all_tga bench_ui_layout bench_picture_exchange)
+    list(APPEND tessary_programs bench_core bench_save_all_tga bench_ui_layout bench_picture_exchange bench_mods)
     target_compile_definitions(test_program_options PRIVATE
         BENCH_CORE_PATH="$<TARGET_FILE:bench_core>" BENCH_SAVE_ALL_PATH="$<TARGET_FILE:bench_save_all_tga>"
-        BENCH_UI_LAYOUT_PATH="$<TARGET_FILE:bench_ui_layout>" BENCH_PICTURE_EXCHANGE_PATH="$<TARGET_FILE:bench_picture_exchange>")
+        BENCH_UI_LAYOUT_PATH="$<TARGET_FILE:bench_ui_layout>" BENCH_PICTURE_EXCHANGE_PATH="$<TARGET_FILE:bench_picture_exchange>"
+        BENCH_MODS_PATH="$<TARGET_FILE:bench_mods>")
 endif()
 add_dependencies(test_program_options ${tessary_programs})
 add_test(NAME test_program_options COMMAND test_program_options)

@@ -268,8 +268,8 @@ void TestMainWindowLayout::popupItems()
     const MainWindowParts &parts = m_fixture->form().parts();
     const QList<QAction *> items = parts.Popup1->actions();
     // The two TGA items first, then the folder import, revert and restore, the image editor,
-    // and undo and redo.
-    QCOMPARE(items.size(), 13);
+    // undo and redo, and the mods.
+    QCOMPARE(items.size(), 17);
     QCOMPARE(items[0]->objectName(), QStringLiteral("Loadimagefromatgafile1"));
     QCOMPARE(items[0]->text(), QStringLiteral("Load image from a .tga file"));
     QCOMPARE(items[1]->objectName(), QStringLiteral("Savetoatgafile1"));
@@ -286,6 +286,10 @@ void TestMainWindowLayout::popupItems()
     QCOMPARE(items[12]->text(), QStringLiteral("Redo"));
     QCOMPARE(items[12]->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     QVERIFY(!items[11]->isEnabled() && !items[12]->isEnabled());
+    QVERIFY(items[13]->isSeparator());
+    QCOMPARE(items[14]->objectName(), QStringLiteral("Savemodpackage1"));
+    QCOMPARE(items[15]->objectName(), QStringLiteral("Installmod1"));
+    QCOMPARE(items[16]->objectName(), QStringLiteral("Installedmods1"));
 }
 
 // The channel toggle as the window shows it: the fill inside its edge, left of its caption, and

@@ -62,6 +62,30 @@ public:
     FolderChoice chooseFolder(const QString &startFolder) override;
     QString chooseImportFolder(const QString &startFolder) override;
     QString chooseProgram(const QString &) override { return programAnswers.isEmpty() ? QString() : programAnswers.takeFirst(); }
+
+    // Answers of the mod dialogs, taken from the front; none left means Cancel (or -1), and
+    // what each was shown.
+    QList<ModPackageChoice> packageAnswers;
+    QStringList modFileAnswers;
+    QList<bool> installAnswers;
+    QList<InstallPreviewModel> previewsShown;
+    QList<int> uninstallAnswers;
+    QList<InstalledModsModel> modListsShown;
+    ModPackageChoice askModPackage(const QString &, const QString &) override
+    {
+        return packageAnswers.isEmpty() ? ModPackageChoice{} : packageAnswers.takeFirst();
+    }
+    QString openModFile(const QString &) override { return modFileAnswers.isEmpty() ? QString() : modFileAnswers.takeFirst(); }
+    bool confirmInstall(const InstallPreviewModel &preview) override
+    {
+        previewsShown << preview;
+        return !installAnswers.isEmpty() && installAnswers.takeFirst();
+    }
+    int manageInstalledMods(const InstalledModsModel &mods) override
+    {
+        modListsShown << mods;
+        return uninstallAnswers.isEmpty() ? -1 : uninstallAnswers.takeFirst();
+    }
 };
 
 namespace UiTestSupport {

@@ -110,12 +110,19 @@ class Display:
         return b""
 
     def find(self, name):
+        found = self.find_all(name)
+        return found[0] if found else None
+
+    def find_all(self, name):
+        """Every window with that name, the topmost first."""
         root = self.x.XDefaultRootWindow(self.display)
         stack = [root]
+        found = []
         while stack:
             window = stack.pop()
             if window != root and self.name_of(window) == name:
-                return window
+                found.append(window)
+                continue
             parent, rootret = ctypes.c_ulong(), ctypes.c_ulong()
             children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
             if self.x.XQueryTree(self.display, window, ctypes.byref(rootret), ctypes.byref(parent),
@@ -123,7 +130,7 @@ class Display:
                 stack.extend(children[i] for i in range(count.value))
                 if children:
                     self.x.XFree(children)
-        return None
+        return found
 
     def ask_to_close(self, window):
         """Sends what a window manager sends when the title bar's close button is pressed."""

@@ -10,22 +10,27 @@
 
 namespace {
 
-// What each command takes: its options, and how many operands (folders first).
+// What each command takes: its options, and how many operands (folders first), as its usage says.
 struct CommandShape {
     std::set<std::string> options;
     std::size_t minOperands;
     std::size_t maxOperands;
+    const char *operands;
 };
 
 const std::map<std::string, CommandShape> &shapes()
 {
     static const std::map<std::string, CommandShape> table = {
-        {"check", {{}, 1, 1}},
-        {"rewrite", {{"--force"}, 1, 1}},
-        {"list", {{"--json"}, 1, 1}},
-        {"export", {{"--format", "--fonts", "--images"}, 2, 2}},
-        {"import", {{"--dry-run", "--force"}, 2, 2}},
-        {"restore", {{"--all", "--force"}, 1, std::size_t(-1)}},
+        {"check", {{}, 1, 1, "one game folder"}},
+        {"rewrite", {{"--force"}, 1, 1, "one game folder"}},
+        {"list", {{"--json"}, 1, 1, "one game folder"}},
+        {"export", {{"--format", "--fonts", "--images"}, 2, 2, "a game folder and a folder of pictures"}},
+        {"import", {{"--dry-run", "--force"}, 2, 2, "a game folder and a folder of pictures"}},
+        {"restore", {{"--all", "--force"}, 1, std::size_t(-1), "one game folder"}},
+        {"pack", {{"--name", "--author", "--description"}, 2, 2, "a game folder and the .zip file to write"}},
+        {"install", {{"--dry-run", "--force"}, 2, 2, "a game folder and a mod (an archive or a folder)"}},
+        {"mods", {{"--json"}, 1, 1, "one game folder"}},
+        {"uninstall", {{"--force"}, 2, 2, "a game folder and the name of an installed mod"}},
     };
     return table;
 }
@@ -56,6 +61,12 @@ void setOption(CliArguments &parsed, const std::string &name, const std::string 
     } else if (name == "--images") {
         parsed.images = parseImageList(value);
         parsed.imagesGiven = true;
+    } else if (name == "--name") {
+        parsed.name = value;
+    } else if (name == "--author") {
+        parsed.author = value;
+    } else if (name == "--description") {
+        parsed.description = value;
     }
 }
 
@@ -126,7 +137,7 @@ CliArguments parseCliArguments(const std::vector<std::string> &args)
         const std::string name = arg.substr(0, equals);
         if (!shape->second.options.count(name))
             throw UsageError(parsed.command + " takes no option " + name);
-        const bool takesValue = name == "--format" || name == "--images";
+        const bool takesValue = name == "--format" || name == "--images" || name == "--name" || name == "--author" || name == "--description";
         std::string value;
         if (equals != std::string::npos) {
             if (!takesValue)
@@ -141,7 +152,7 @@ CliArguments parseCliArguments(const std::vector<std::string> &args)
     }
     const std::size_t count = parsed.operands.size();
     if (count < shape->second.minOperands || count > shape->second.maxOperands)
-        throw UsageError(parsed.command + (shape->second.minOperands == 2 ? " needs a game folder and a folder of pictures" : " needs one game folder"));
+        throw UsageError(parsed.command + " needs " + shape->second.operands);
     if (parsed.command == "restore" && parsed.all == (count > 1))
         throw UsageError("restore needs --all or the pictures to restore, not both");
     return parsed;

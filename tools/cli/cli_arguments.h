@@ -22,6 +22,9 @@ struct CliArguments {
     bool png = false;                  // --format png
     bool imagesGiven = false;
     std::vector<ImageRange> images;    // --images, as given
+    std::string name;                  // pack: --name, --author, --description
+    std::string author;
+    std::string description;
 };
 
 // A command line the program can't run; what() says why.
@@ -32,7 +35,7 @@ public:
 
 // Parses the arguments after the program's name. Options may come anywhere ("--format png" or
 // "--format=png"); "--" ends them. Throws UsageError for an unknown command or option, an
-// option the command does not take, or the wrong number of folders.
+// option the command does not take, or the wrong number of operands.
 CliArguments parseCliArguments(const std::vector<std::string> &args);
 
 // The ranges of a list such as "1,5,7-12", each rising. Throws UsageError.

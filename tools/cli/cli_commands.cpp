@@ -34,6 +34,19 @@ const char *const Usage =
     "      then apply\n"
     "  rewrite GAME_FOLDER [--force]\n"
     "      write every file back through the same safe commit\n"
+    "  pack GAME_FOLDER OUT.zip [--name N] [--author A] [--description D]\n"
+    "      write every picture that differs from the game's original into a mod\n"
+    "      package that anyone can install\n"
+    "  install GAME_FOLDER MOD [--dry-run] [--force]\n"
+    "      install a mod package, an archive (.zip, .7z, .rar, .tar.*) or a folder\n"
+    "      laid out as the game folder or holding pictures, then apply; --dry-run\n"
+    "      only tells what it would change\n"
+    "  mods GAME_FOLDER [--json]\n"
+    "      the installed mods in install order, and which of their pictures a\n"
+    "      later mod or edit covers\n"
+    "  uninstall GAME_FOLDER NAME [--force]\n"
+    "      take an installed mod off: its pictures go back to what lies below (an\n"
+    "      earlier mod's, or the game's original), then apply\n"
     "\n"
     "Options:\n"
     "  --force    overwrite game files another program changed since they were\n"
@@ -109,6 +122,14 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             return exportPictures(context);
         if (parsed.command == "import")
             return importPictures(context);
+        if (parsed.command == "pack")
+            return pack(context);
+        if (parsed.command == "install")
+            return install(context);
+        if (parsed.command == "mods")
+            return mods(context);
+        if (parsed.command == "uninstall")
+            return uninstall(context);
         return restore(context);
     } catch (const UsageError &error) {
         progress.finish();

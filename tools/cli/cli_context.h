@@ -25,11 +25,13 @@ namespace CliSteps {
 // a command that changes a few pictures reads those with Catalogue::loadImages.
 enum class Images { All, OnDemand };
 Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose purpose, Images images = Images::All);
-// "Apply All Changes" over scope, with the progress bar and --force; tells what settling an
-// earlier write-back did and which files another program's changes kept untouched.
-WriteBackReport write(const CliContext &context, Catalogue &catalogue, WriteBackOptions::Scope scope);
-// write() of what the command changed in the catalogue; prints which files were written.
-void apply(const CliContext &context, Catalogue &catalogue);
+// "Apply All Changes" over scope, with the progress bar and --force, writing the record of
+// installed mods' files too; tells what settling an earlier write-back did and which files
+// another program's changes kept untouched.
+WriteBackReport write(const CliContext &context, Catalogue &catalogue, WriteBackOptions::Scope scope,
+                      std::vector<ModRecordFile> records = {});
+// write() of what the command changed in the catalogue (and the record); prints which files were written.
+void apply(const CliContext &context, Catalogue &catalogue, std::vector<ModRecordFile> records = {});
 
 } // namespace CliSteps
 
@@ -39,4 +41,8 @@ int list(const CliContext &context);
 int exportPictures(const CliContext &context);
 int importPictures(const CliContext &context);
 int restore(const CliContext &context);
+int pack(const CliContext &context);
+int install(const CliContext &context);
+int mods(const CliContext &context);
+int uninstall(const CliContext &context);
 } // namespace CliCommands

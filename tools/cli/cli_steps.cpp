@@ -26,10 +26,11 @@ Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose
     return c;
 }
 
-WriteBackReport write(const CliContext &context, Catalogue &c, WriteBackOptions::Scope scope)
+WriteBackReport write(const CliContext &context, Catalogue &c, WriteBackOptions::Scope scope, std::vector<ModRecordFile> records)
 {
     WriteBackOptions options;
     options.scope = scope;
+    options.records = std::move(records);
     options.overwriteChangedOnDisk = context.args.force;
     options.progress = [&context](int done, int total) { context.progress.show("Writing", done, total); };
     const WriteBackReport report = applyAllChanges(c, options);
@@ -44,9 +45,9 @@ WriteBackReport write(const CliContext &context, Catalogue &c, WriteBackOptions:
     return report;
 }
 
-void apply(const CliContext &context, Catalogue &c)
+void apply(const CliContext &context, Catalogue &c, std::vector<ModRecordFile> records)
 {
-    const WriteBackReport report = write(context, c, WriteBackOptions::Scope::Changed);
+    const WriteBackReport report = write(context, c, WriteBackOptions::Scope::Changed, std::move(records));
     context.out << "Applied: wrote " << report.written.size() << (report.written.size() == 1 ? " file" : " files")
                 << (report.written.empty() ? "" : ": " + shortList(report.written)) << "\n";
 }

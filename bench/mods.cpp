@@ -1,0 +1,132 @@
+// bench_mods FOLDER: "Save changes as a mod package" of every image against "Save all images"
+// to .png, and installing that package against loading the same pictures as a folder import,
+// all in the same run.
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+#include "bench_timing.h"
+#include "catalogue.h"
+#include "export_file.h"
+#include "folder_import.h"
+#include "installed_mods.h"
+#include "mod_contents.h"
+#include "mod_package_writer.h"
+#include "picture_files.h"
+#include "png_codec.h"
+#include "program_options.h"
+
+namespace {
+
+constexpr int Runs = 3;
+constexpr double Target = 1.5;
+namespace fs = std::filesystem;
+
+// Every image differs by one pixel from what it was, so that all count as changed.
+void touchEveryImage(Catalogue &c)
+{
+    for (int n = 1; n < c.ImageCount; ++n)
+        if (!c.ImagePixels[std::size_t(n)].empty()) {
+            c.ImagePixels[std::size_t(n)][0] ^= 0x01u;
+            c.markImageChanged(n);
+        }
+}
+
+void emptyFolder(const fs::path &folder)
+{
+    for (const auto &entry : fs::directory_iterator(folder))
+        fs::remove(entry.path());
+}
+
+void line(const char *what, double ms, const char *baseline, double baseMs)
+{
+    const double ratio = ms / baseMs;
+    std::printf("%-34s %9.1f ms   %-34s %9.1f ms   ratio %.2f (target <= %.1f: %s)\n", what, ms, baseline, baseMs, ratio, Target,
+                ratio <= Target ? "met" : "missed");
+}
+
+int run(const std::string &folder)
+{
+#ifdef __GLIBC__
+    // As bench_picture_exchange: every picture gets memory of its own from the system.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+    Catalogue c = loadGameFolder(folder);
+    const std::vector<int> all = PictureFiles::allImages(c);
+    fs::path game = fs::absolute(folder);
+    if (!game.has_filename())
+        game = game.parent_path();
+    std::string pattern = (game.parent_path() / ".bench_mods-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error(game.parent_path().string() + ": cannot make a scratch folder");
+    const fs::path scratch = pattern;
+    const std::string pngs = (scratch / "png").string() + "/", package = (scratch / "mod.zip").string();
+    fs::create_directory(pngs);
+    const PictureCodec codec = PngCodec::make();
+
+    std::vector<double> exportMs, packMs, importMs, installMs;
+    std::size_t packed = 0, imported = 0, installed = 0;
+    try {
+        touchEveryImage(c);
+        for (int k = 0; k < Runs; ++k) {
+            emptyFolder(pngs);
+            exportMs.push_back(milliseconds([&] { PictureFiles::exportImages(c, pngs, all, PictureFiles::Format::Png); }));
+            packMs.push_back(milliseconds([&] {
+                const PackedMod mod = ModPackageWriter::pack(c, {"bench", "", "", std::time(nullptr)}, codec);
+                writeExportFile(package, [&mod](FileOps::OutputFile &out) { out.write(mod.zip.data(), mod.zip.size()); });
+                packed = mod.manifest.pictures.size();
+            }));
+        }
+        for (int k = 0; k < Runs; ++k) {
+            Catalogue target = loadGameFolder(folder);
+            importMs.push_back(milliseconds([&] {
+                const FolderImportPlan plan = planFolderImport(picturesFolderFiles(pngs), target, PictureKinds::Images);
+                imported = runFolderImport(target, plan, PictureFiles::reader()).imported.size();
+            }));
+            Catalogue other = loadGameFolder(folder);
+            InstalledMods record = InstalledMods::load(folder);
+            installMs.push_back(milliseconds([&] {
+                ModContents contents = ModContentsReader::read(package, other, codec);
+                installed = record.install(other, std::move(contents), std::time(nullptr)).size();
+            }));
+        }
+    } catch (...) {
+        fs::remove_all(scratch);
+        throw;
+    }
+    fs::remove_all(scratch);
+
+    std::printf("bench_mods: %s: %zu images, %.1f MB of pixels; median of %d runs\n", folder.c_str(), all.size(),
+                double(c.totalBytes() - FontCount * FontSheetBytes) / 1e6, Runs);
+    line("pack all images into a mod", median(packMs), "export all images to .png", median(exportMs));
+    line("install that mod (to apply)", median(installMs), "folder import of the .png files", median(importMs));
+    const bool whole = packed == all.size() && imported == all.size() && installed == all.size();
+    std::printf("every image packed, imported and installed: %s\n", whole ? "yes" : "NO");
+    return whole ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(
+        ProgramOptions::arguments(argc, argv), "bench_mods",
+        "Usage: bench_mods FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", 1);
+    if (folder.exitCode)
+        return *folder.exitCode;
+    try {
+        return run(folder.values.front());
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "bench_mods: %s\n", error.what());
+        return 1;
+    }
+}

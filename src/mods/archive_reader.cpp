@@ -1,0 +1,213 @@
+#include "archive_reader.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "entry_names.h"
+#include "file_ops.h"
+#include "game_file_error.h"
+#include "utf8_text.h"
+
+#ifndef _WIN32
+#include <clocale>
+#include <locale.h>
+#endif
+
+namespace {
+
+// Compressed input is handed to libarchive in blocks of this size, so that the bytes it has
+// taken tell how far each entry has come.
+constexpr std::size_t ReadBlock = 16 * 1024;
+constexpr std::size_t ChunkSize = 256 * 1024;
+
+using ArchivePtr = std::unique_ptr<archive, int (*)(archive *)>;
+
+#ifndef _WIN32
+// libarchive turns names into text by the thread's locale; UTF-8 keeps every name that is text
+// (in the "C" locale a UTF-8 name would be lost), whatever locale the program was started in.
+class Utf8Locale {
+public:
+    Utf8Locale() : m_locale(newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t(nullptr)))
+    {
+        if (m_locale)
+            m_previous = uselocale(m_locale);
+    }
+    ~Utf8Locale()
+    {
+        if (m_locale) {
+            uselocale(m_previous);
+            freelocale(m_locale);
+        }
+    }
+    Utf8Locale(const Utf8Locale &) = delete;
+    Utf8Locale &operator=(const Utf8Locale &) = delete;
+
+private:
+    locale_t m_locale;
+    locale_t m_previous = locale_t(nullptr);
+};
+#else
+// On Windows libarchive keeps names wide and gives them as UTF-8 whatever the code page.
+class Utf8Locale {
+public:
+    Utf8Locale() {}
+    ~Utf8Locale() {}
+};
+#endif
+
+ArchivePtr openReader(const std::string &source)
+{
+    ArchivePtr reader(archive_read_new(), archive_read_free);
+    if (!reader)
+        throw std::bad_alloc();
+    // Only formats and filters built into the library: none that runs another program or reads
+    // files beside the archive (as mtree could).
+    archive *a = reader.get();
+    archive_read_support_format_zip(a);
+    archive_read_support_format_7zip(a);
+    archive_read_support_format_rar(a);
+    archive_read_support_format_rar5(a);
+    archive_read_support_format_tar(a);
+    for (int (*filter)(archive *) : {archive_read_support_filter_gzip, archive_read_support_filter_bzip2,
+                                     archive_read_support_filter_xz, archive_read_support_filter_lzma})
+        if (filter(a) != ARCHIVE_OK)
+            throw GameFileError(source, "this build of Tessary can't expand archives compressed as this one is");
+    return reader;
+}
+
+std::string problem(archive *a)
+{
+    const char *text = archive_error_string(a);
+    return text && *text ? std::string(text) : std::string("the archive is damaged");
+}
+
+// The entry's name: as text (UTF-8) when the archive says what its names are, else its bytes,
+// which must then be UTF-8 themselves. (On Windows libarchive reads such names in the system's
+// code page, as Windows archivers write them, so that they are always text there.)
+std::string rawName(archive_entry *entry)
+{
+    if (const char *text = archive_entry_pathname_utf8(entry))
+        return text;
+    const char *bytes = archive_entry_pathname(entry);
+    return bytes ? std::string(bytes) : std::string();
+}
+
+class Reading {
+public:
+    Reading(const std::string &source, const ArchiveLimits &limits) : m_source(source), m_limits(limits), m_names(source) {}
+
+    std::vector<ArchiveEntry> run(const std::uint8_t *data, std::size_t size)
+    {
+        if (size > m_limits.archiveBytes)
+            throw GameFileError(m_source, "the archive holds " + std::to_string(size) + " bytes, more than Tessary reads ("
+                                              + std::to_string(m_limits.archiveBytes) + ")");
+        const Utf8Locale locale;
+        ArchivePtr reader = openReader(m_source);
+        archive *a = reader.get();
+        if (archive_read_open_memory2(a, data, size, ReadBlock) != ARCHIVE_OK)
+            throw GameFileError(m_source, "is not an archive Tessary can read (" + problem(a) + ")");
+        std::vector<ArchiveEntry> files;
+        std::size_t count = 0;
+        for (;;) {
+            archive_entry *entry = nullptr;
+            const int status = archive_read_next_header(a, &entry);
+            if (status == ARCHIVE_EOF)
+                break;
+            const std::string raw = entry ? rawName(entry) : std::string();
+            if (status < ARCHIVE_WARN)
+                throw GameFileError(m_source, "the archive is damaged" + (raw.empty() ? std::string() : " at \"" + EntryNames::shown(raw) + "\"")
+                                                  + " (" + problem(a) + ")");
+            if (++count > m_limits.entries)
+                throw GameFileError(m_source, "the archive holds more than " + std::to_string(m_limits.entries) + " entries");
+            if (archive_entry_is_encrypted(entry))
+                m_names.refuse(raw, "is encrypted, which Tessary can't read");
+            if (archive_entry_hardlink(entry) || archive_entry_symlink(entry))
+                m_names.refuse(raw, "is a link, which Tessary does not follow");
+            const auto type = archive_entry_filetype(entry);
+            if (type != AE_IFREG && type != AE_IFDIR)
+                m_names.refuse(raw, "is a device or another special file, not a file");
+            const std::string name = m_names.accept(raw, type == AE_IFDIR);
+            if (type == AE_IFDIR)
+                continue;
+            files.push_back({name, body(a, raw, entry)});
+        }
+        return files;
+    }
+
+private:
+    std::vector<std::uint8_t> body(archive *a, const std::string &raw, archive_entry *entry)
+    {
+        const std::uint64_t room = m_limits.totalBytes - m_total;
+        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0 && std::uint64_t(archive_entry_size(entry)) > room)
+            tooLarge(raw);
+        std::vector<std::uint8_t> bytes;
+        const std::int64_t startedAt = archive_filter_bytes(a, -1);
+        for (;;) {
+            const std::size_t at = bytes.size();
+            bytes.resize(at + ChunkSize);
+            const la_ssize_t got = archive_read_data(a, bytes.data() + at, ChunkSize);
+            if (got < 0)
+                throw GameFileError(m_source, "the archive is damaged at \"" + EntryNames::shown(raw) + "\" (" + problem(a) + ")");
+            bytes.resize(at + std::size_t(got));
+            if (got == 0)
+                return bytes;
+            m_total += std::uint64_t(got);
+            if (m_total > m_limits.totalBytes)
+                tooLarge(raw);
+            const auto taken = std::uint64_t(std::max<std::int64_t>(archive_filter_bytes(a, -1) - startedAt, 0)) + ReadBlock;
+            if (bytes.size() > m_limits.ratioFrom && bytes.size() / taken >= m_limits.ratio)
+                m_names.refuse(raw, "expands more than " + std::to_string(m_limits.ratio)
+                                        + " times over what it takes in the archive, as a zip bomb does");
+        }
+    }
+
+    [[noreturn]] void tooLarge(const std::string &raw)
+    {
+        m_names.refuse(raw, "would make the archive expand past " + std::to_string(m_limits.totalBytes >> 20)
+                                + " MB, more than any menu mod holds (a zip bomb?)");
+    }
+
+    std::string m_source;
+    ArchiveLimits m_limits;
+    EntryNames m_names;
+    std::uint64_t m_total = 0;
+};
+
+bool endsWith(const std::string &text, const std::string &tail)
+{
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+} // namespace
+
+namespace ArchiveReader {
+
+std::vector<ArchiveEntry> read(const std::string &source, const std::uint8_t *data, std::size_t size, const ArchiveLimits &limits)
+{
+    return Reading(source, limits).run(data, size);
+}
+
+std::vector<ArchiveEntry> readFile(const std::string &path, const ArchiveLimits &limits)
+{
+    const FileOps::FileStamp stamp = FileOps::stampOf(path);
+    if (stamp.exists && stamp.size > limits.archiveBytes)
+        throw GameFileError(path, "the archive holds " + std::to_string(stamp.size) + " bytes, more than Tessary reads ("
+                                      + std::to_string(limits.archiveBytes) + ")");
+    const std::vector<std::uint8_t> bytes = FileOps::readWhole(path);
+    return read(path, bytes.data(), bytes.size(), limits);
+}
+
+bool hasArchiveName(const std::string &fileName)
+{
+    const std::string name = Utf8Text::foldedCase(fileName);
+    for (const char *tail : {".zip", ".7z", ".rar", ".tar", ".tar.gz", ".tgz", ".tar.bz2", ".tbz2", ".tbz", ".tar.xz", ".txz",
+                             ".tar.lzma", ".tlz"})
+        if (endsWith(name, tail))
+            return true;
+    return false;
+}
+
+} // namespace ArchiveReader

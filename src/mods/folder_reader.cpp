@@ -1,0 +1,71 @@
+#include "folder_reader.h"
+
+#include <algorithm>
+
+#include "entry_names.h"
+#include "file_ops.h"
+#include "game_file_error.h"
+#include "game_paths.h"
+#include "platform_files.h"
+
+namespace {
+
+constexpr int MaxDepth = 16;
+
+class Walk {
+public:
+    Walk(const std::string &folder, const ArchiveLimits &limits) : m_limits(limits), m_names(folder) {}
+
+    void into(const std::string &folder, const std::string &relative, int depth, std::vector<ArchiveEntry> &files)
+    {
+        std::vector<std::string> names = FileOps::namesIn(folder);
+        std::sort(names.begin(), names.end());
+        for (const std::string &name : names) {
+            const std::string path = GamePaths::inFolder(folder, name);
+            const std::string raw = relative.empty() ? name : relative + "/" + name;
+            if (++m_count > m_limits.entries)
+                throw GameFileError(path, "the folder holds more than " + std::to_string(m_limits.entries) + " files and folders");
+            PlatformFiles::Info info;
+            if (PlatformFiles::linkInfoOf(path, info) != 0)
+                throw GameFileError(path, FailureText::NotFound);
+            if (info.link)
+                m_names.refuse(raw, "is a link, which Tessary does not follow");
+            if (info.folder) {
+                m_names.accept(raw, true);
+                if (depth >= MaxDepth)
+                    m_names.refuse(raw, "lies more than " + std::to_string(MaxDepth) + " folders deep");
+                into(path, raw, depth + 1, files);
+                continue;
+            }
+            if (!info.regular)
+                m_names.refuse(raw, "is a device or another special file, not a file");
+            const std::string plain = m_names.accept(raw, false);
+            m_total += info.size;
+            if (m_total > m_limits.totalBytes)
+                m_names.refuse(raw, "would take the mod past " + std::to_string(m_limits.totalBytes >> 20)
+                                        + " MB, more than any menu mod holds");
+            files.push_back({plain, FileOps::readWhole(path)});
+        }
+    }
+
+private:
+    ArchiveLimits m_limits;
+    EntryNames m_names;
+    std::size_t m_count = 0;
+    std::uint64_t m_total = 0;
+};
+
+} // namespace
+
+namespace FolderReader {
+
+std::vector<ArchiveEntry> read(const std::string &folder, const ArchiveLimits &limits)
+{
+    if (!FileOps::isFolder(folder))
+        throw GameFileError(folder, FileOps::exists(folder) ? "is not a folder" : "folder not found");
+    std::vector<ArchiveEntry> files;
+    Walk(folder, limits).into(folder, std::string(), 0, files);
+    return files;
+}
+
+} // namespace FolderReader

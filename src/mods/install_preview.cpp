@@ -1,0 +1,30 @@
+#include "install_preview.h"
+
+#include "game_file_error.h"
+#include "game_originals.h"
+
+namespace InstallPreview {
+
+std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods, const ModContents &contents)
+{
+    if (mods.find(contents.name) >= 0)
+        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+    const GameOriginals originals(c);
+    std::vector<InstallPreviewItem> items;
+    for (const PictureValue &value : contents.pictures) {
+        InstallPreviewItem item;
+        item.key = value.key;
+        item.changes = !PictureValues::holds(c, value);
+        if (item.changes) {
+            item.takesUnapplied = value.key.font ? c.fontChanged(value.key.number) : c.imageChanged(value.key.number);
+            item.takesOwn = mods.holdsOwnPicture(c, value.key, originals);
+            const int top = mods.topOf(value.key);
+            if (!item.takesOwn && top >= 0)
+                item.takesMod = top;
+        }
+        items.push_back(item);
+    }
+    return items;
+}
+
+} // namespace InstallPreview

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "picture_value.h"
+
+// A picture a mod set: the SHA-256 digest of what it set it to (PictureValue::digest), and,
+// when a picture of the user's own lay below it (neither an earlier mod's nor the game's
+// original), the record file that keeps that picture, so that uninstalling gives it back.
+struct RecordedPicture {
+    PictureKey key;
+    std::string digest;
+    std::string belowFile;       // "0002.zip"; empty when an earlier mod's picture or the original lies below
+    std::string belowFileSha256; // of that file
+    std::string belowDigest;     // of the picture kept there
+    bool operator==(const RecordedPicture &) const = default;
+};
+
+// One mod in the record of installed mods: what the user knows it by, and each picture it set.
+struct InstalledMod {
+    int id = 0; // its number in the record; the pictures it set lie in tessary-mods/<id>.zip
+    std::string name;
+    std::string author;
+    std::string description;
+    std::string created;   // from its manifest; "" when it had none
+    std::string installed; // when it was installed, as "2026-05-04T12:34:56Z"
+    std::string source;    // the file or folder name it was installed from
+    std::string recordSha256; // of its record file, which must hold exactly this
+    std::vector<RecordedPicture> pictures;
+
+    // The record file of the mod numbered id, "0003.zip".
+    static std::string fileOf(int id);
+    // Its record file.
+    std::string file() const { return fileOf(id); }
+    // What it records of a picture; null when it did not set it.
+    const RecordedPicture *find(PictureKey key) const;
+    RecordedPicture *find(PictureKey key);
+    // True when the mod set this picture.
+    bool sets(PictureKey key) const { return find(key) != nullptr; }
+    // The digest of what it set the picture to; "" when it did not set it.
+    std::string digestOf(PictureKey key) const { return sets(key) ? find(key)->digest : std::string(); }
+    bool operator==(const InstalledMod &) const = default;
+};

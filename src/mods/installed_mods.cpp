@@ -1,0 +1,331 @@
+#include "installed_mods.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <set>
+
+#include "archive_reader.h"
+#include "folder_lock.h"
+#include "game_file_error.h"
+#include "game_originals.h"
+#include "game_paths.h"
+#include "mod_manifest.h"
+#include "mod_record.h"
+#include "platform_files.h"
+#include "sha256.h"
+#include "untrusted_file.h"
+
+namespace {
+
+constexpr std::uint64_t MaxListBytes = 16u << 20;
+
+std::string relative(const std::string &file)
+{
+    return std::string(ModRecord::Folder) + "/" + file;
+}
+
+std::string sourceName(const std::string &path)
+{
+    std::string name = path;
+    while (!name.empty() && (name.back() == '/' || name.back() == '\\'))
+        name.pop_back();
+    const std::size_t slash = name.find_last_of("/\\");
+    return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+} // namespace
+
+InstalledMods InstalledMods::load(const std::string &gp4Path)
+{
+    InstalledMods record;
+    record.m_gp4Path = gp4Path;
+    const std::string folder = record.recordFolder();
+    PlatformFiles::Info info;
+    if (PlatformFiles::linkInfoOf(folder, info) != 0)
+        return record;
+    if (info.link || !info.folder)
+        throw GameFileError(folder, "is not a folder of Tessary's own (a link or a file has its name); Tessary leaves it as it is");
+    const std::string list = GamePaths::underData(gp4Path, relative(ModRecord::ListFile));
+    record.m_listStamp = FileOps::stampOf(list);
+    if (!FileOps::exists(list))
+        return record;
+    const std::vector<std::uint8_t> bytes = UntrustedFile::read(list, MaxListBytes);
+    record.m_mods = ModRecord::parseList(list, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
+    return record;
+}
+
+std::string InstalledMods::recordFolder() const
+{
+    return GamePaths::underData(m_gp4Path, ModRecord::Folder);
+}
+
+int InstalledMods::find(const std::string &name) const
+{
+    for (std::size_t k = 0; k < m_mods.size(); ++k)
+        if (m_mods[k].name == name)
+            return int(k);
+    return -1;
+}
+
+int InstalledMods::topOf(PictureKey key) const
+{
+    for (std::size_t k = m_mods.size(); k-- > 0;)
+        if (m_mods[k].sets(key))
+            return int(k);
+    return -1;
+}
+
+std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalogue &c) const
+{
+    std::vector<CoveredPicture> found;
+    for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
+        const int top = topOf(picture.key);
+        if (top > int(mod))
+            found.push_back({picture.key, top});
+        else if (PictureValues::currentDigest(c, picture.key) != picture.digest)
+            found.push_back({picture.key, -1});
+    }
+    return found;
+}
+
+bool InstalledMods::holdsOwnPicture(const Catalogue &c, PictureKey key, const GameOriginals &originals) const
+{
+    const int top = topOf(key);
+    if (top < 0 && originals.heldUnchanged(key))
+        return false;
+    const std::string expected = top >= 0 ? m_mods[std::size_t(top)].digestOf(key) : originals.digest(key);
+    return PictureValues::currentDigest(c, key) != expected;
+}
+
+std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
+{
+    if (find(contents.name) >= 0)
+        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+    // A number no file has yet: no mod's, no kept picture's, none left in the folder.
+    InstalledMod mod;
+    for (const std::string &file : namedFiles())
+        mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
+    for (const auto &[file, unwritten] : m_newFiles)
+        mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
+    do
+        ++mod.id;
+    while (FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file()))));
+    mod.name = contents.name;
+    mod.author = contents.author;
+    mod.description = contents.description;
+    mod.created = contents.created;
+    mod.installed = ModManifest::utcText(now);
+    mod.source = sourceName(contents.source);
+
+    const GameOriginals originals(c);
+    std::vector<PictureValue> below;
+    for (const PictureValue &value : contents.pictures) {
+        RecordedPicture picture{value.key, value.digest(), {}, {}, {}};
+        if (holdsOwnPicture(c, value.key, originals)) {
+            below.push_back(PictureValues::current(c, value.key));
+            picture.belowFile = mod.file();
+            picture.belowDigest = below.back().digest();
+        }
+        mod.pictures.push_back(std::move(picture));
+    }
+    std::vector<std::uint8_t> file = ModRecord::encodePictures(contents.pictures, below);
+    mod.recordSha256 = Sha256::hex(file.data(), file.size());
+    for (RecordedPicture &picture : mod.pictures)
+        if (!picture.belowFile.empty())
+            picture.belowFileSha256 = mod.recordSha256;
+
+    std::vector<PictureKey> changed;
+    for (PictureValue &value : contents.pictures) {
+        const PictureKey key = value.key;
+        if (PictureValues::put(c, std::move(value)))
+            changed.push_back(key);
+    }
+    const std::string path = GamePaths::underData(m_gp4Path, relative(mod.file()));
+    m_newFiles[mod.file()] = {std::move(file), FileOps::stampOf(path)};
+    m_mods.push_back(std::move(mod));
+    m_pending = true;
+    return changed;
+}
+
+std::vector<std::uint8_t> InstalledMods::recordBytes(const std::string &file) const
+{
+    const auto unwritten = m_newFiles.find(file);
+    if (unwritten != m_newFiles.end())
+        return unwritten->second.first;
+    return UntrustedFile::read(GamePaths::underData(m_gp4Path, relative(file)), ArchiveLimits{}.archiveBytes);
+}
+
+std::vector<ArchiveEntry> InstalledMods::recordFile(const std::string &file, const std::string &sha256) const
+{
+    const std::string path = GamePaths::underData(m_gp4Path, relative(file));
+    const std::vector<std::uint8_t> bytes = recordBytes(file);
+    if (Sha256::hex(bytes.data(), bytes.size()) != sha256)
+        throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
+    return ArchiveReader::read(path, bytes.data(), bytes.size());
+}
+
+PictureValue InstalledMods::pictureOf(std::size_t mod, PictureKey key) const
+{
+    const InstalledMod &below = m_mods.at(mod);
+    const std::string path = GamePaths::underData(m_gp4Path, relative(below.file()));
+    return ModRecord::picture(path, recordFile(below.file(), below.recordSha256), key, below.digestOf(key));
+}
+
+PictureValue InstalledMods::belowOf(const RecordedPicture &picture) const
+{
+    const std::string path = GamePaths::underData(m_gp4Path, relative(picture.belowFile));
+    return ModRecord::picture(path, recordFile(picture.belowFile, picture.belowFileSha256), picture.key, picture.belowDigest, true);
+}
+
+UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
+{
+    UninstallResult result;
+    result.leftAlone = covered(mod, c);
+    std::vector<PictureValue> back;
+    std::vector<std::pair<std::size_t, RecordedPicture>> handedOn; // a later mod takes over what lay below
+    std::unique_ptr<GameOriginals> originals;
+    // Every picture that goes back is read first, so that a damaged record changes nothing.
+    for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
+        const auto cover = std::find_if(result.leftAlone.begin(), result.leftAlone.end(),
+                                        [&picture](const CoveredPicture &covering) { return covering.key == picture.key; });
+        if (cover != result.leftAlone.end()) {
+            // The next mod above now lies on what lay below this one.
+            for (std::size_t above = mod + 1; above < m_mods.size(); ++above)
+                if (const RecordedPicture *next = m_mods[above].find(picture.key)) {
+                    if (next->belowFile.empty())
+                        handedOn.emplace_back(above, picture);
+                    break;
+                }
+            continue;
+        }
+        if (!picture.belowFile.empty()) {
+            back.push_back(belowOf(picture));
+            continue;
+        }
+        int lower = -1;
+        for (std::size_t k = 0; k < mod; ++k)
+            if (m_mods[k].sets(picture.key))
+                lower = int(k);
+        if (lower >= 0) {
+            back.push_back(pictureOf(std::size_t(lower), picture.key));
+        } else {
+            if (!originals)
+                originals = std::make_unique<GameOriginals>(c);
+            back.push_back(originals->picture(picture.key));
+        }
+    }
+    for (PictureValue &value : back) {
+        const PictureKey key = value.key;
+        PictureValues::put(c, std::move(value));
+        result.restored.push_back(key);
+    }
+    for (const auto &[above, picture] : handedOn) {
+        RecordedPicture &next = *m_mods[above].find(picture.key);
+        next.belowFile = picture.belowFile;
+        next.belowFileSha256 = picture.belowFileSha256;
+        next.belowDigest = picture.belowDigest;
+    }
+    m_mods.erase(m_mods.begin() + std::ptrdiff_t(mod));
+    m_pending = true;
+    return result;
+}
+
+std::vector<std::string> InstalledMods::namedFiles() const
+{
+    std::set<std::string> files;
+    for (const InstalledMod &mod : m_mods) {
+        files.insert(mod.file());
+        for (const RecordedPicture &picture : mod.pictures)
+            if (!picture.belowFile.empty())
+                files.insert(picture.belowFile);
+    }
+    return {files.begin(), files.end()};
+}
+
+std::uint64_t InstalledMods::Snapshot::bytes() const
+{
+    std::uint64_t total = 0;
+    for (const auto &[name, content] : files)
+        total += content.size();
+    return total;
+}
+
+InstalledMods::Snapshot InstalledMods::snapshot() const
+{
+    Snapshot taken{m_mods, {}};
+    for (const std::string &file : namedFiles())
+        taken.files[file] = recordBytes(file);
+    return taken;
+}
+
+void InstalledMods::restore(const Snapshot &snapshot)
+{
+    m_mods = snapshot.mods;
+    m_newFiles.clear();
+    for (const auto &[file, bytes] : snapshot.files) {
+        const std::string path = GamePaths::underData(m_gp4Path, relative(file));
+        try {
+            if (UntrustedFile::read(path, ArchiveLimits{}.archiveBytes) == bytes)
+                continue;
+        } catch (const GameFileError &) {
+            // Gone since (a commit tidied it away) or unreadable: written again.
+        }
+        m_newFiles[file] = {bytes, FileOps::stampOf(path)};
+    }
+    // Back to what the game folder holds, the record has nothing left to write.
+    const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
+    std::string onDisk;
+    try {
+        const std::vector<std::uint8_t> bytes = UntrustedFile::read(list, MaxListBytes);
+        onDisk.assign(bytes.begin(), bytes.end());
+    } catch (const GameFileError &) {
+    }
+    m_pending = !m_newFiles.empty() || onDisk != (m_mods.empty() ? std::string() : ModRecord::encodeList(m_mods));
+}
+
+std::vector<ModRecordFile> InstalledMods::pendingFiles() const
+{
+    if (!m_pending)
+        return {};
+    std::vector<ModRecordFile> files;
+    const std::string list = ModRecord::encodeList(m_mods);
+    files.push_back({relative(ModRecord::ListFile), std::vector<std::uint8_t>(list.begin(), list.end()), m_listStamp});
+    // Only files the record names: one made and dropped again before it was written is not.
+    for (const std::string &file : namedFiles()) {
+        const auto unwritten = m_newFiles.find(file);
+        if (unwritten != m_newFiles.end())
+            files.push_back({relative(file), unwritten->second.first, unwritten->second.second});
+    }
+    return files;
+}
+
+void InstalledMods::committed()
+{
+    if (!m_pending)
+        return;
+    const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
+    m_listStamp = FileOps::stampOf(list);
+    m_newFiles.clear();
+    m_pending = false;
+    try {
+        const FolderLock lock(m_gp4Path, FolderLock::Mode::Write);
+        // Another program's record, written meanwhile, names files this one does not know.
+        if (FileOps::stampOf(list) != m_listStamp || UntrustedFile::isLinkOrFile(recordFolder()))
+            return;
+        const std::vector<std::string> named = namedFiles();
+        for (const std::string &name : FileOps::namesIn(recordFolder()))
+            if (ModRecord::isRecordFile(name) && !std::binary_search(named.begin(), named.end(), name))
+                FileOps::removeQuietly(GamePaths::underData(m_gp4Path, relative(name)));
+        // No mod left: the folder goes back to what the game shipped.
+        if (m_mods.empty()) {
+            FileOps::removeFile(list, list);
+            m_listStamp = FileOps::stampOf(list);
+            const std::string folder = recordFolder();
+            std::error_code ignored; // a folder that still holds files stays
+            std::filesystem::remove(std::filesystem::path(std::u8string(folder.begin(), folder.end())), ignored);
+        }
+    } catch (const GameFileError &) {
+        // Files the record no longer names are ignored; the next commit tidies them.
+    }
+}

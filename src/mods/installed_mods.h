@@ -1,0 +1,96 @@
+#pragma once
+
+#include <ctime>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "file_ops.h"
+#include "installed_mod.h"
+#include "mod_contents.h"
+#include "write_back.h"
+
+class GameOriginals;
+
+// A mod's picture that something later changed: a mod installed after it, or an edit.
+struct CoveredPicture {
+    PictureKey key;
+    int byMod = -1; // the later mod's place in the record; -1 for an edit of the user's own
+};
+
+// What uninstalling a mod did to the catalogue.
+struct UninstallResult {
+    std::vector<PictureKey> restored;      // put back to what lies below: an earlier mod's picture, the user's own, or the game's original
+    std::vector<CoveredPicture> leftAlone; // covered by a later mod or edit, so left as they are
+};
+
+// The record of the mods installed in one game folder, in install order, and its changes not
+// yet written. Installing and uninstalling change the catalogue (as unapplied changes) and
+// this record together; "Apply All Changes" writes both in one commit (pendingFiles), after
+// which committed() tidies what the record no longer names.
+class InstalledMods {
+public:
+    InstalledMods() = default;
+    // The record of a game folder, empty when there is none. Throws GameFileError for a damaged one.
+    static InstalledMods load(const std::string &gp4Path);
+
+    const std::vector<InstalledMod> &mods() const { return m_mods; }
+    // The place of the mod named name, or -1.
+    int find(const std::string &name) const;
+    // The place of the last mod that set a picture, or -1.
+    int topOf(PictureKey key) const;
+    // Which of mod's pictures a later mod or an edit covers, in picture order.
+    std::vector<CoveredPicture> covered(std::size_t mod, const Catalogue &catalogue) const;
+    // True when the catalogue's picture is the user's own: neither the last mod's picture nor,
+    // without one, the game's original. A mod installed over it keeps it, to give it back.
+    bool holdsOwnPicture(const Catalogue &catalogue, PictureKey key, const GameOriginals &originals) const;
+
+    // Puts the mod's pictures into the catalogue and the mod on top of the record, keeping the
+    // user's own pictures it covers. Returns the pictures that changed. Throws GameFileError,
+    // changing nothing, when a mod of that name is installed already.
+    std::vector<PictureKey> install(Catalogue &catalogue, ModContents contents, std::time_t now);
+    // Takes mod off the record; each of its pictures that nothing covers goes back to what lies
+    // below it; of those a later mod covers, the later mod takes over what lay below. Throws
+    // GameFileError, changing nothing, when a picture below can't be read.
+    UninstallResult uninstall(Catalogue &catalogue, std::size_t mod);
+
+    // What installing or uninstalling changes of the record, for an undo step to put back: the
+    // mods, and the bytes of every record file they name.
+    struct Snapshot {
+        std::vector<InstalledMod> mods;
+        std::map<std::string, std::vector<std::uint8_t>> files;
+        std::uint64_t bytes() const;
+    };
+    // The record as it is now. Throws GameFileError when a file it names can't be read.
+    Snapshot snapshot() const;
+    // Puts a snapshot back as changes to write; of its files, those the game folder no longer
+    // holds as they were are written again with the next "Apply All Changes".
+    void restore(const Snapshot &snapshot);
+
+    // True when the record has changes not yet written.
+    bool hasPendingChanges() const { return m_pending; }
+    // The record's files to write with the next "Apply All Changes"; empty without changes.
+    std::vector<ModRecordFile> pendingFiles() const;
+    // After the write-back that wrote pendingFiles(): removes the record files no mod names any
+    // more, and the record itself once no mod is left. Failures leave files for next time.
+    void committed();
+
+private:
+    // A record file's bytes, from those not written yet or from the disk.
+    std::vector<std::uint8_t> recordBytes(const std::string &file) const;
+    // A record file's files, read from the disk or from those not written yet, checked against sha256.
+    std::vector<ArchiveEntry> recordFile(const std::string &file, const std::string &sha256) const;
+    PictureValue pictureOf(std::size_t mod, PictureKey key) const;
+    PictureValue belowOf(const RecordedPicture &picture) const;
+    // Every record file the record names: the mods' own and those keeping pictures below them.
+    std::vector<std::string> namedFiles() const;
+    std::string recordFolder() const;
+
+    std::string m_gp4Path;
+    std::vector<InstalledMod> m_mods;
+    FileOps::FileStamp m_listStamp; // installed.json as read or last written
+    // Record files made since, not written yet, with the file each would replace as seen then.
+    std::map<std::string, std::pair<std::vector<std::uint8_t>, FileOps::FileStamp>> m_newFiles;
+    bool m_pending = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "json_value.h"
+
+// JSON text that can't be read: what() says where (the byte offset) and what is wrong.
+class JsonError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace JsonReader {
+
+// Reads JSON text strictly (RFC 8259): UTF-8 only, no byte order mark, no comments, no trailing
+// commas, no duplicate keys, nothing after the value, at most 32 levels deep; numbers must be
+// whole and fit 64 bits. Throws JsonError.
+JsonValue parse(std::string_view text);
+
+} // namespace JsonReader

@@ -1,0 +1,249 @@
+#include "mod_record.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <set>
+
+#include "game_file_error.h"
+#include "json_reader.h"
+#include "json_value.h"
+#include "zip_writer.h"
+
+namespace {
+
+const char *const Format = "Tessary installed mods";
+constexpr int Version = 1;
+constexpr std::int64_t MaxId = 999999;
+constexpr std::size_t MaxMods = 10000;
+
+[[noreturn]] void damaged(const std::string &source, const std::string &what)
+{
+    throw GameFileError(source, "the record of installed mods is damaged (" + what
+                                    + "); Tessary leaves it as it is. Move the folder tessary-mods away to install mods again");
+}
+
+std::string textField(const std::string &source, const JsonValue &object, const char *key, std::size_t longest)
+{
+    const JsonValue *value = object.find(key);
+    if (!value || !value->isString() || value->string().size() > longest)
+        damaged(source, "\"" + std::string(key) + "\" is missing or not text");
+    return value->string();
+}
+
+std::string digest(const std::string &source, const JsonValue &object, const char *key)
+{
+    const std::string found = textField(source, object, key, 64);
+    if (found.size() != 64 || !std::all_of(found.begin(), found.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
+        damaged(source, "\"" + std::string(key) + "\" is not a SHA-256 digest");
+    return found;
+}
+
+PictureKey keyOf(const std::string &source, const JsonValue &item)
+{
+    const JsonValue *image = item.find("image");
+    const JsonValue *font = item.find("font");
+    if (image && !font && image->isInteger() && image->integer() >= 1 && image->integer() <= 99999999)
+        return {false, int(image->integer())};
+    if (font && !image && font->isString())
+        for (int i = 0; i < FontCount; ++i)
+            if (font->string() == FontNames[std::size_t(i)])
+                return {true, i};
+    damaged(source, "a picture names neither an image nor a font");
+}
+
+std::string entryName(PictureKey key, const char *ending, bool below)
+{
+    return std::string(below ? "below/" : "") + "images/" + std::to_string(key.number) + ending;
+}
+
+std::string fontName(PictureKey key, bool below)
+{
+    return std::string(below ? "below/" : "") + "fonts/" + std::string(FontNames.at(std::size_t(key.number)));
+}
+
+void addPictures(std::vector<ArchiveEntry> &files, const std::vector<PictureValue> &pictures, bool below)
+{
+    for (const PictureValue &value : pictures) {
+        if (value.key.font) {
+            files.push_back({fontName(value.key, below), value.sheet});
+            continue;
+        }
+        const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
+        files.push_back({entryName(value.key, ".gpi", below), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
+        files.push_back({entryName(value.key, ".entry", below), PictureValues::entryBytes(value.entry, value.blocks)});
+    }
+}
+
+JsonValue pictureItem(const RecordedPicture &picture)
+{
+    JsonValue::Object item;
+    if (picture.key.font)
+        item.emplace_back("font", FontNames.at(std::size_t(picture.key.number)));
+    else
+        item.emplace_back("image", picture.key.number);
+    item.emplace_back("sha256", picture.digest);
+    if (!picture.belowFile.empty())
+        item.emplace_back("below", JsonValue::Object{{"file", picture.belowFile}, {"file_sha256", picture.belowFileSha256},
+                                                     {"sha256", picture.belowDigest}});
+    return item;
+}
+
+RecordedPicture readPicture(const std::string &source, const JsonValue &item)
+{
+    RecordedPicture picture;
+    picture.key = keyOf(source, item);
+    picture.digest = digest(source, item, "sha256");
+    if (const JsonValue *below = item.find("below")) {
+        picture.belowFile = textField(source, *below, "file", 20);
+        if (!ModRecord::isRecordFile(picture.belowFile))
+            damaged(source, "a picture is kept in \"" + picture.belowFile + "\", which is not a record file");
+        picture.belowFileSha256 = digest(source, *below, "file_sha256");
+        picture.belowDigest = digest(source, *below, "sha256");
+    }
+    return picture;
+}
+
+} // namespace
+
+std::string InstalledMod::fileOf(int id)
+{
+    std::string digits = std::to_string(id);
+    return std::string(4 - std::min<std::size_t>(digits.size(), 4), '0') + digits + ".zip";
+}
+
+const RecordedPicture *InstalledMod::find(PictureKey key) const
+{
+    for (const RecordedPicture &picture : pictures)
+        if (picture.key == key)
+            return &picture;
+    return nullptr;
+}
+
+RecordedPicture *InstalledMod::find(PictureKey key)
+{
+    return const_cast<RecordedPicture *>(static_cast<const InstalledMod *>(this)->find(key));
+}
+
+namespace ModRecord {
+
+std::string encodeList(const std::vector<InstalledMod> &mods)
+{
+    JsonValue::Array list;
+    for (const InstalledMod &mod : mods) {
+        JsonValue::Array pictures;
+        for (const RecordedPicture &picture : mod.pictures)
+            pictures.push_back(pictureItem(picture));
+        list.emplace_back(JsonValue::Object{
+            {"id", mod.id},
+            {"name", mod.name},
+            {"author", mod.author},
+            {"description", mod.description},
+            {"created", mod.created},
+            {"installed", mod.installed},
+            {"source", mod.source},
+            {"record_sha256", mod.recordSha256},
+            {"pictures", std::move(pictures)},
+        });
+    }
+    return JsonValue(JsonValue::Object{{"format", Format}, {"version", Version}, {"mods", std::move(list)}}).dump();
+}
+
+std::vector<InstalledMod> parseList(const std::string &source, std::string_view text)
+{
+    JsonValue document;
+    try {
+        document = JsonReader::parse(text);
+    } catch (const JsonError &error) {
+        damaged(source, error.what());
+    }
+    const JsonValue *format = document.find("format");
+    const JsonValue *version = document.find("version");
+    const JsonValue *list = document.find("mods");
+    if (!format || !format->isString() || format->string() != Format || !version || !version->isInteger() || !list || !list->isArray())
+        damaged(source, "it does not begin as Tessary writes it");
+    if (version->integer() != Version)
+        throw GameFileError(source, "the record of installed mods was written by another version of Tessary (record version "
+                                        + std::to_string(version->integer()) + "); this one reads version 1");
+    if (list->array().size() > MaxMods)
+        damaged(source, "it lists too many mods");
+    std::vector<InstalledMod> mods;
+    std::set<std::int64_t> ids;
+    std::set<std::string> names;
+    for (const JsonValue &item : list->array()) {
+        const JsonValue *id = item.find("id");
+        const JsonValue *pictures = item.find("pictures");
+        if (!id || !id->isInteger() || id->integer() < 1 || id->integer() > MaxId || !ids.insert(id->integer()).second)
+            damaged(source, "a mod has no number of its own");
+        if (!pictures || !pictures->isArray())
+            damaged(source, "a mod has no list of pictures");
+        InstalledMod mod;
+        mod.id = int(id->integer());
+        mod.name = textField(source, item, "name", 200);
+        if (mod.name.empty() || !names.insert(mod.name).second)
+            damaged(source, "two mods have the name \"" + mod.name + "\"");
+        mod.author = textField(source, item, "author", 200);
+        mod.description = textField(source, item, "description", 4000);
+        mod.created = textField(source, item, "created", 20);
+        mod.installed = textField(source, item, "installed", 20);
+        mod.source = textField(source, item, "source", 1000);
+        mod.recordSha256 = digest(source, item, "record_sha256");
+        std::set<PictureKey> keys;
+        for (const JsonValue &entry : pictures->array()) {
+            RecordedPicture picture = readPicture(source, entry);
+            if (!keys.insert(picture.key).second)
+                damaged(source, "the mod \"" + mod.name + "\" lists " + picture.key.caption() + " twice");
+            mod.pictures.push_back(std::move(picture));
+        }
+        mods.push_back(std::move(mod));
+    }
+    return mods;
+}
+
+std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &pictures, const std::vector<PictureValue> &below)
+{
+    std::vector<ArchiveEntry> files;
+    addPictures(files, pictures, false);
+    addPictures(files, below, true);
+    return ZipWriter::write(files, ZipWriter::Compression::Deflated);
+}
+
+bool isRecordFile(const std::string &name)
+{
+    if (name.size() < 8 || name.size() > 10 || !name.ends_with(".zip"))
+        return false;
+    const std::string digits = name.substr(0, name.size() - 4);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const int id = std::stoi(digits);
+    return id >= 1 && InstalledMod::fileOf(id) == name;
+}
+
+PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest, bool below)
+{
+    auto find = [&](const std::string &name) -> const ArchiveEntry & {
+        const auto found = std::find_if(files.begin(), files.end(), [&name](const ArchiveEntry &file) { return file.name == name; });
+        if (found == files.end())
+            damaged(source, "it lacks " + name);
+        return *found;
+    };
+    PictureValue value;
+    value.key = key;
+    if (key.font) {
+        value.sheet = find(fontName(key, below)).bytes;
+    } else {
+        const ArchiveEntry &pixels = find(entryName(key, ".gpi", below));
+        PictureValues::parseEntry(source, find(entryName(key, ".entry", below)).bytes, value.entry, value.blocks);
+        if (pixels.bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
+            damaged(source, entryName(key, ".gpi", below) + " is too large");
+        value.byteCount = std::int32_t(pixels.bytes.size());
+        value.pixels.assign(pixelElementsFor(pixels.bytes.size()), 0);
+        if (!pixels.bytes.empty())
+            std::memcpy(value.pixels.data(), pixels.bytes.data(), pixels.bytes.size());
+    }
+    if (value.digest() != digest)
+        damaged(source, key.caption() + " is not the picture the record names");
+    return value;
+}
+
+} // namespace ModRecord

@@ -1,0 +1,125 @@
+#include "picture_value.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "game_file_error.h"
+#include "index_file.h"
+#include "sha256.h"
+
+std::string PictureKey::caption() const
+{
+    return font ? std::string(FontNames.at(std::size_t(number))) : std::to_string(number) + ".gpi";
+}
+
+namespace {
+
+std::string bytesDigest(const PixelBuffer &pixels, std::int32_t byteCount)
+{
+    return Sha256::hex(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
+}
+
+} // namespace
+
+std::string PictureValue::digest() const
+{
+    return key.font ? Sha256::hex(sheet.data(), sheet.size()) : PictureValues::imageDigest(entry, blocks, pixels, byteCount);
+}
+
+std::string PictureValue::pixelDigest() const
+{
+    return key.font ? Sha256::hex(sheet.data(), sheet.size()) : bytesDigest(pixels, byteCount);
+}
+
+namespace PictureValues {
+
+std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const PixelBuffer &pixels, std::int32_t byteCount)
+{
+    Sha256 sha;
+    const std::vector<std::uint8_t> bytes = entryBytes(entry, blocks);
+    sha.update(bytes.data(), bytes.size());
+    sha.update(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
+    return Sha256::hex(sha.finish());
+}
+
+PictureValue current(const Catalogue &c, PictureKey key)
+{
+    PictureValue value;
+    value.key = key;
+    const auto slot = std::size_t(key.number);
+    if (key.font) {
+        value.sheet = c.FontBitmaps.at(slot);
+        return value;
+    }
+    value.entry = c.ImageDetails.at(slot);
+    value.blocks = c.ImageBlocks.at(slot);
+    value.byteCount = c.ImageSizes.at(slot);
+    value.pixels = c.ImagePixels.at(slot);
+    return value;
+}
+
+std::string currentDigest(const Catalogue &c, PictureKey key)
+{
+    const auto slot = std::size_t(key.number);
+    if (key.font)
+        return Sha256::hex(c.FontBitmaps.at(slot).data(), c.FontBitmaps.at(slot).size());
+    return imageDigest(c.ImageDetails.at(slot), c.ImageBlocks.at(slot), c.ImagePixels.at(slot), c.ImageSizes.at(slot));
+}
+
+std::string currentPixelDigest(const Catalogue &c, PictureKey key)
+{
+    const auto slot = std::size_t(key.number);
+    if (key.font)
+        return Sha256::hex(c.FontBitmaps.at(slot).data(), c.FontBitmaps.at(slot).size());
+    return bytesDigest(c.ImagePixels.at(slot), c.ImageSizes.at(slot));
+}
+
+bool holds(const Catalogue &c, const PictureValue &value)
+{
+    const auto slot = std::size_t(value.key.number);
+    if (value.key.font)
+        return slot < c.FontBitmaps.size() && c.FontBitmaps[slot] == value.sheet;
+    if (!c.isImage(value.key.number) || slot >= c.ImagePixels.size())
+        return false;
+    const auto bytes = std::size_t(std::max(value.byteCount, 0));
+    return c.ImageDetails[slot] == value.entry && c.ImageBlocks[slot] == value.blocks && c.ImageSizes[slot] == value.byteCount
+        && c.ImagePixels[slot].size() * 4 >= bytes && value.pixels.size() * 4 >= bytes
+        && (bytes == 0 || std::memcmp(c.ImagePixels[slot].data(), value.pixels.data(), bytes) == 0);
+}
+
+bool put(Catalogue &c, PictureValue value)
+{
+    if (value.key.font)
+        return c.replaceFontSheet(value.key.number, std::move(value.sheet));
+    const int n = value.key.number;
+    const bool entry = c.replaceIndexEntry(n, value.entry, value.blocks);
+    const bool picture = c.replaceImage(n, value.entry.Width, value.entry.Height, value.byteCount, std::move(value.pixels));
+    return entry || picture;
+}
+
+std::vector<std::uint8_t> entryBytes(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks)
+{
+    // The index writer on a one-image index, without its 8-byte header: one format, one writer.
+    Catalogue one;
+    one.ImageCount = 2;
+    one.ImageDetails = {TGPHDetails{}, entry};
+    one.ImageBlocks = {{}, blocks};
+    std::vector<std::uint8_t> bytes = IndexFile::encode(one);
+    bytes.erase(bytes.begin(), bytes.begin() + IndexFile::HeaderSize);
+    return bytes;
+}
+
+void parseEntry(const std::string &source, const std::vector<std::uint8_t> &bytes, TGPHDetails &entry, std::vector<TGPHBlock> &blocks)
+{
+    std::vector<std::uint8_t> index = {2, 0, 0, 0, 0, 0, 0, 0};
+    index.insert(index.end(), bytes.begin(), bytes.end());
+    Catalogue one;
+    IndexFile::parse(source, index.data(), index.size(), one);
+    const std::size_t length = IndexFile::EntryFixedSize + IndexFile::BlockSize * one.ImageDetails[1].BlockCount;
+    if (length != bytes.size())
+        throw GameFileError(source, "holds " + std::to_string(bytes.size()) + " bytes, not one index entry");
+    entry = one.ImageDetails[1];
+    blocks = std::move(one.ImageBlocks[1]);
+}
+
+} // namespace PictureValues

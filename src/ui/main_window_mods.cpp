@@ -1,0 +1,188 @@
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <ctime>
+#include <functional>
+#include <memory>
+
+#include "core_path.h"
+#include "dialogs.h"
+#include "export_file.h"
+#include "game_file_error.h"
+#include "grid_pages.h"
+#include "install_preview.h"
+#include "main_window.h"
+#include "mod_contents.h"
+#include "mod_package_writer.h"
+#include "mod_record_step.h"
+#include "mod_views.h"
+#include "picture_step.h"
+#include "png_codec.h"
+#include "progress_steps.h"
+#include "write_back.h"
+
+namespace {
+
+// The wait cursor while an archive is read, whatever ends the reading.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+QStringList captions(const std::vector<PictureKey> &keys)
+{
+    QStringList names;
+    for (const PictureKey &key : keys)
+        names << QString::fromStdString(key.caption());
+    return names;
+}
+
+QString shortNames(const QStringList &names)
+{
+    std::vector<std::string> list;
+    for (const QString &name : names)
+        list.push_back(name.toStdString());
+    return QString::fromStdString(shortList(list));
+}
+
+} // namespace
+
+void TForm1::loadInstalledMods()
+{
+    try {
+        m_mods = InstalledMods::load(m_catalogue.GP4Path);
+        m_modsProblem.clear();
+    } catch (const GameFileError &error) {
+        m_mods = InstalledMods();
+        m_modsProblem = QString::fromStdString(error.what());
+    }
+}
+
+void TForm1::requireInstalledMods() const
+{
+    if (!m_modsProblem.isEmpty())
+        throw GameFileError(m_catalogue.GP4Path, "the mods can't be installed or uninstalled: " + m_modsProblem.toStdString());
+}
+
+bool TForm1::hasUnappliedChanges() const
+{
+    return m_catalogue.hasChanges() || m_mods.hasPendingChanges();
+}
+
+// Installing and uninstalling a mod change the catalogue and the record of installed mods
+// together: one undo step takes both back. change runs between keeping what it may change and
+// recording the step.
+void TForm1::changeMods(const QString &name, const std::vector<PictureKey> &touched, const std::function<void()> &change)
+{
+    PictureStep step(name.toStdString());
+    for (const PictureKey &key : touched)
+        key.font ? step.keepFont(m_catalogue, key.number) : step.keepImage(m_catalogue, key.number, true);
+    step.attach(std::make_unique<ModRecordStep>(m_mods, m_mods.snapshot()));
+    change();
+    step.dropUnchanged(m_catalogue);
+    recordChange(std::move(step));
+}
+
+void TForm1::SaveModPackage()
+{
+    if (!m_settings || m_catalogue.GP4Path.empty())
+        return;
+    runCommand([this] {
+        const ModPackageChoice choice = m_dialogs.askModPackage(m_settings->readText(SettingsStore::ModFolder, QString()),
+                                                                QStringLiteral("My menu mod"));
+        if (choice.file.isEmpty())
+            return;
+        m_settings->writeText(SettingsStore::ModFolder, QFileInfo(choice.file).absolutePath());
+        const PackDetails details{choice.name.toStdString(), choice.author.toStdString(), choice.description.toStdString(), std::time(nullptr)};
+        PackedMod packed;
+        {
+            ProgressSteps progress(m_parts.ProgressBar1, m_catalogue.ImageCount + FontCount);
+            packed = ModPackageWriter::pack(m_catalogue, details, PngCodec::make(), [&progress](int done, int) { progress.step(done); });
+        }
+        writeExportFile(CorePath::fromQt(choice.file), [&packed](FileOps::OutputFile &out) { out.write(packed.zip.data(), packed.zip.size()); });
+        QStringList names;
+        for (const ModPicture &picture : packed.manifest.pictures)
+            names << QString::fromStdString(picture.caption());
+        m_dialogs.message(QStringLiteral("Saved %1 as the mod package %2:\n%3")
+                              .arg(names.size() == 1 ? QStringLiteral("1 picture") : QStringLiteral("%1 pictures").arg(names.size()),
+                                   choice.file, shortNames(names)));
+    });
+}
+
+void TForm1::InstallMod()
+{
+    if (!m_settings || m_catalogue.GP4Path.empty())
+        return;
+    const QString chosen = m_dialogs.openModFile(m_settings->readText(SettingsStore::ModFolder, QString()));
+    if (chosen.isEmpty())
+        return;
+    m_settings->writeText(SettingsStore::ModFolder, QFileInfo(chosen).absolutePath());
+    installModFrom(chosen);
+}
+
+void TForm1::installModFrom(const QString &path)
+{
+    if (m_catalogue.GP4Path.empty())
+        return;
+    runCommand([this, &path] {
+        requireInstalledMods();
+        ModContents contents;
+        std::vector<InstallPreviewItem> items;
+        try {
+            const BusyCursor busy;
+            contents = ModContentsReader::read(CorePath::fromQt(path), m_catalogue, PngCodec::make());
+            items = InstallPreview::of(m_catalogue, m_mods, contents);
+        } catch (const GameFileError &refused) {
+            throw GameFileError(refused.path(), refused.reason() + "; " + FailureText::NothingChanged);
+        }
+        if (!m_dialogs.confirmInstall(ModViews::installPreview(m_catalogue, m_mods, contents, items)))
+            return;
+        const QString name = QString::fromStdString(contents.name);
+        std::vector<PictureKey> touched;
+        for (const PictureValue &value : contents.pictures)
+            touched.push_back(value.key);
+        changeMods(QStringLiteral("installation of %1").arg(name), touched,
+                   [&] { m_mods.install(m_catalogue, std::move(contents), std::time(nullptr)); });
+    });
+}
+
+void TForm1::ShowInstalledMods()
+{
+    if (m_catalogue.GP4Path.empty())
+        return;
+    runCommand([this] {
+        InstalledModsModel model = ModViews::installedMods(m_mods, m_catalogue);
+        model.problem = m_modsProblem;
+        const int chosen = m_dialogs.manageInstalledMods(model);
+        if (chosen < 0 || std::size_t(chosen) >= m_mods.mods().size())
+            return;
+        requireInstalledMods();
+        const QString name = QString::fromStdString(m_mods.mods()[std::size_t(chosen)].name);
+        QStringList covered;
+        for (const CoveredPicture &cover : m_mods.covered(std::size_t(chosen), m_catalogue))
+            covered << ModViews::coverText(m_mods, cover);
+        std::vector<PictureKey> touched;
+        for (const RecordedPicture &picture : m_mods.mods()[std::size_t(chosen)].pictures)
+            touched.push_back(picture.key);
+        UninstallResult result;
+        changeMods(QStringLiteral("uninstalling of %1").arg(name), touched,
+                   [&] { result = m_mods.uninstall(m_catalogue, std::size_t(chosen)); });
+        QString text = QStringLiteral("The mod \"%1\" is uninstalled as changes to apply; \"Apply All Changes\" writes them into the "
+                                      "game folder.")
+                           .arg(name);
+        if (!result.restored.empty())
+            text += QStringLiteral("\n%1 back to what lies below: %2")
+                        .arg(result.restored.size() == 1 ? QStringLiteral("1 picture goes") : QStringLiteral("%1 pictures go").arg(result.restored.size()),
+                             shortNames(captions(result.restored)));
+        if (!covered.isEmpty())
+            text += QStringLiteral("\n%1 as it is, covered since: %2")
+                        .arg(covered.size() == 1 ? QStringLiteral("1 picture stays") : QStringLiteral("%1 pictures stay").arg(covered.size()),
+                             shortNames(covered));
+        m_dialogs.message(text);
+    });
+}

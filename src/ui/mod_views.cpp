@@ -1,0 +1,92 @@
+#include "mod_views.h"
+
+#include <QFileInfo>
+
+#include "grid_metrics.h"
+#include "picture_maker.h"
+
+namespace ModViews {
+
+namespace {
+
+QImage thumbnailOf(const PictureValue &value, int box)
+{
+    if (value.key.font)
+        return PictureMaker::fontSheet(value.sheet).scaled(box, box);
+    const int w = value.entry.Width, h = value.entry.Height;
+    if (w <= 0 || h <= 0)
+        return QImage();
+    const std::size_t loaded = std::min(std::size_t(std::max(value.byteCount, 0)) / 4, value.pixels.size());
+    return PictureMaker::sample(value.pixels.data(), loaded, w, h, GridMetrics::scaledSize(w, h, box), false);
+}
+
+QString kindText(ModKind kind)
+{
+    switch (kind) {
+    case ModKind::Package: return QStringLiteral("a Tessary mod package");
+    case ModKind::GameLayout: return QStringLiteral("laid out as the game folder");
+    case ModKind::Pictures: return QStringLiteral("a set of pictures");
+    }
+    return QString();
+}
+
+QString text(const std::string &value)
+{
+    return QString::fromStdString(value);
+}
+
+} // namespace
+
+InstallPreviewModel installPreview(const Catalogue &c, const InstalledMods &record, const ModContents &contents,
+                                   const std::vector<InstallPreviewItem> &items, int box)
+{
+    InstallPreviewModel model;
+    model.name = text(contents.name);
+    model.details = (contents.author.empty() ? QString() : QStringLiteral("By %1, ").arg(text(contents.author))) + kindText(contents.kind)
+                    + QStringLiteral(", from %1.").arg(QFileInfo(text(contents.source)).fileName());
+    if (!contents.description.empty())
+        model.details += QLatin1Char('\n') + text(contents.description);
+    for (std::size_t k = 0; k < items.size() && k < contents.pictures.size(); ++k) {
+        const InstallPreviewItem &item = items[k];
+        InstallPreviewRow row;
+        row.caption = text(item.key.caption());
+        row.before = thumbnailOf(PictureValues::current(c, item.key), box);
+        row.after = thumbnailOf(contents.pictures[k], box);
+        row.changes = item.changes;
+        if (!item.changes)
+            row.note = QStringLiteral("the same as the picture there now");
+        else if (item.takesUnapplied)
+            row.note = QStringLiteral("replaces your change not yet applied (uninstalling the mod gives it back)");
+        else if (item.takesOwn)
+            row.note = QStringLiteral("replaces your own picture (uninstalling the mod gives it back)");
+        else if (item.takesMod >= 0)
+            row.note = QStringLiteral("covers the picture of the mod \"%1\"").arg(text(record.mods()[std::size_t(item.takesMod)].name));
+        model.rows.push_back(std::move(row));
+    }
+    for (const std::string &note : contents.notes)
+        model.notes << text(note);
+    return model;
+}
+
+QString coverText(const InstalledMods &record, const CoveredPicture &cover)
+{
+    const QString by = cover.byMod >= 0 ? QStringLiteral("\"%1\"").arg(text(record.mods()[std::size_t(cover.byMod)].name))
+                                        : QStringLiteral("an edit");
+    return QStringLiteral("%1 (by %2)").arg(text(cover.key.caption()), by);
+}
+
+InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c)
+{
+    InstalledModsModel model;
+    for (std::size_t k = 0; k < record.mods().size(); ++k) {
+        const InstalledMod &mod = record.mods()[k];
+        InstalledModRow row{text(mod.name), text(mod.author), text(mod.description), text(mod.installed), text(mod.source),
+                            int(mod.pictures.size()), {}};
+        for (const CoveredPicture &cover : record.covered(k, c))
+            row.covered << coverText(record, cover);
+        model.mods.push_back(std::move(row));
+    }
+    return model;
+}
+
+} // namespace ModViews

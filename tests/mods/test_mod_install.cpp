@@ -1,0 +1,328 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "game_file_error.h"
+#include "game_folder_builder.h"
+#include "game_paths.h"
+#include "index_file.h"
+#include "installed_mods.h"
+#include "mod_contents.h"
+#include "png_codec.h"
+#include "write_back.h"
+
+namespace {
+
+const QString Archives = QStringLiteral(MOD_ARCHIVES);
+constexpr int Slots = 12;
+
+// The bytes make_mod_archives.py gives a file of tone and size.
+std::vector<std::uint8_t> pattern(int tone, std::size_t size)
+{
+    std::vector<std::uint8_t> bytes(size);
+    for (std::size_t k = 0; k < size; ++k)
+        bytes[k] = std::uint8_t(k * 7 + std::size_t(tone) * 13 + (k >> 8));
+    return bytes;
+}
+
+// A picture a mod test sets: image n at w x h with a pattern (and an opaque field of its own).
+PictureValue image(int n, int w, int h, int tone)
+{
+    PictureValue value;
+    value.key = {false, n};
+    Catalogue model = GameFolderBuilder::makeCatalogue(Slots);
+    value.entry = model.ImageDetails[std::size_t(n)];
+    value.blocks = model.ImageBlocks[std::size_t(n)];
+    value.entry.Width = w;
+    value.entry.Height = h;
+    value.entry.Lead = 0xC0DE0000u + std::uint32_t(tone);
+    const std::vector<std::uint8_t> bytes = pattern(tone, std::size_t(w) * std::size_t(h) * 4);
+    value.byteCount = std::int32_t(bytes.size());
+    value.pixels.resize(bytes.size() / 4);
+    std::memcpy(value.pixels.data(), bytes.data(), bytes.size());
+    return value;
+}
+
+PictureValue font(int i, int tone)
+{
+    PictureValue value;
+    value.key = {true, i};
+    value.sheet = pattern(tone, FontSheetBytes);
+    return value;
+}
+
+ModContents mod(const std::string &name, std::vector<PictureValue> pictures)
+{
+    ModContents contents;
+    contents.source = name + ".zip";
+    contents.name = name;
+    contents.pictures = std::move(pictures);
+    return contents;
+}
+
+// The three mods stacked by the uninstall tests: each overlaps the one before.
+std::vector<ModContents> threeMods()
+{
+    return {mod("first", {image(2, 3, 3, 1), image(3, 4, 4, 2), image(4, 2, 2, 3)}),
+            mod("second", {image(3, 5, 5, 4), image(4, 6, 6, 5), image(5, 1, 1, 6), font(1, 7)}),
+            mod("third", {image(4, 7, 7, 8), image(5, 2, 9, 9), image(6, 3, 1, 10)})};
+}
+
+void apply(Catalogue &c, InstalledMods &record)
+{
+    WriteBackOptions options;
+    options.records = record.pendingFiles();
+    applyAllChanges(c, options);
+    record.committed();
+}
+
+} // namespace
+
+// Installing mods of every kind into a game folder, the index merged entry by entry, and
+// uninstalling stacked mods in any order, down to the game as shipped.
+class TestModInstall : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY2(QFile::exists(Archives + "/layout.zip"), "the archives are made by the test mod_archives_made_with_python");
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_root = m_dir->path().toStdString() + "/game";
+        GameFolderBuilder::make(m_root, Slots);
+        m_shipped = GameFolderBuilder::snapshot(m_root);
+    }
+
+    void archivesInstall_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QList<QList<int>>>("images"); // number, width, height, tone of the pattern
+        QTest::addColumn<QList<QList<int>>>("fonts");  // number, tone
+        QTest::addColumn<qint64>("lead");              // the first image's index entry, or -1 for the game's own
+        QTest::addColumn<QString>("note");
+        QTest::newRow("zip laid out as the game") << "layout.zip" << QList<QList<int>>{{3, 4, 5, 103}} << QList<QList<int>>{} << qint64(-1)
+                                                  << "no game file were left out: City Lights v2/readme.txt";
+        QTest::newRow("7z laid out as the game") << "layout.7z" << QList<QList<int>>{{4, 5, 6, 104}} << QList<QList<int>>{{1, 1}}
+                                                 << qint64(-1) << "only their pictures are taken";
+        QTest::newRow("tar.xz with an index") << "layout.tar.xz" << QList<QList<int>>{{2, 8, 8, 102}} << QList<QList<int>>{}
+                                              << qint64(0xB0B0) << "entries of images it does not ship";
+        QTest::newRow("index of fewer images") << "index-fewer.zip" << QList<QList<int>>{{2, 3, 3, 20}} << QList<QList<int>>{}
+                                               << qint64(0xCC) << "";
+        QTest::newRow("zip of .tga pictures") << "pictures.zip" << QList<QList<int>>{{2, 9, 4, 21}, {9, 3, 3, 29}} << QList<QList<int>>{}
+                                              << qint64(-1) << "left out: my pictures/notes.txt";
+        QTest::newRow("tar.gz of pictures") << "pictures.tar.gz" << QList<QList<int>>{{10, 2, 5, 31}} << QList<QList<int>>{{1, 41}}
+                                            << qint64(-1) << "";
+    }
+
+    void archivesInstall()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QList<QList<int>>, images);
+        QFETCH(QList<QList<int>>, fonts);
+        QFETCH(qint64, lead);
+        QFETCH(QString, note);
+        if (archive.endsWith(".7z") && !QFile::exists(Archives + "/have-7z.txt"))
+            QSKIP("7zz (Debian's 7zip) is not installed, so there is no .7z archive");
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        const ModContents contents = ModContentsReader::read((Archives + "/" + archive).toStdString(), c, PngCodec::make());
+        QCOMPARE(contents.pictures.size(), std::size_t(images.size() + fonts.size()));
+        const std::string notes = contents.notes.empty() ? std::string() : contents.notes.front();
+        QVERIFY2(QString::fromStdString(notes).contains(note), notes.c_str());
+        record.install(c, contents, 0);
+        apply(c, record);
+
+        Catalogue index;
+        const std::vector<std::uint8_t> indexBytes = GameFolderBuilder::readFile(GamePaths::index(m_root));
+        IndexFile::parse("index", indexBytes.data(), indexBytes.size(), index);
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(Slots);
+        for (const QList<int> &picture : images) {
+            const int n = picture[0];
+            QVERIFY(GameFolderBuilder::readFile(GamePaths::image(m_root, n)) == pattern(picture[3], std::size_t(picture[1] * picture[2] * 4)));
+            QCOMPARE(index.ImageDetails[std::size_t(n)].Width, picture[1]);
+            QCOMPARE(index.ImageDetails[std::size_t(n)].Height, picture[2]);
+            QCOMPARE(qint64(index.ImageDetails[std::size_t(n)].Lead), lead >= 0 && picture == images.first() ? lead : qint64(shipped.ImageDetails[std::size_t(n)].Lead));
+        }
+        for (const QList<int> &sheet : fonts) {
+            const std::vector<std::uint8_t> file = GameFolderBuilder::readFile(GamePaths::font(m_root, sheet[0]));
+            QVERIFY(std::equal(file.end() - std::ptrdiff_t(FontSheetBytes), file.end(), pattern(sheet[1], FontSheetBytes).begin()));
+        }
+        QCOMPARE(InstalledMods::load(m_root).mods().size(), std::size_t(1));
+    }
+
+    void refusedMods_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("index of too few images") << "index-short.zip" << "lists 3 images, this game's index 11, and it has no entry for images/5.gpi";
+        QTest::newRow(".gpi of another size") << "wrong-size.zip" << "images/6.gpi holds 100 bytes, but its entry in the game's index (the mod ships none) says 7 x 8 pixels (224 bytes)";
+    }
+
+    void refusedMods()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, reason);
+        const Catalogue c = loadGameFolder(m_root);
+        try {
+            ModContentsReader::read((Archives + "/" + archive).toStdString(), c, PngCodec::make());
+            QFAIL("the mod was taken");
+        } catch (const GameFileError &error) {
+            QVERIFY2(QString::fromStdString(error.reason()).contains(reason), error.what());
+            QVERIFY(error.path().ends_with(archive.toStdString()));
+        }
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == m_shipped);
+    }
+
+    void twoIndexesMergeEntryByEntry()
+    {
+        for (const char *archive : {"index-a.zip", "index-b.zip"}) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            const ModContents contents = ModContentsReader::read((Archives + "/" + archive).toStdString(), c, PngCodec::make());
+            QVERIFY(QString::fromStdString(contents.notes.at(0)).startsWith("The mod's Gp2001.gph also changes the entries of images it does not ship"));
+            record.install(c, contents, 0);
+            apply(c, record);
+        }
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(Slots);
+        const Catalogue now = loadGameFolder(m_root);
+        for (int n = 1; n < Slots; ++n) {
+            const TGPHDetails &entry = now.ImageDetails[std::size_t(n)];
+            if (n == 3) {
+                QCOMPARE(entry.Lead, 0xAAAA0003u);
+                QCOMPARE(entry.Width, 10);
+                QCOMPARE(now.ImageBlocks[3].at(0).Bytes[0], std::uint8_t(0x33));
+                QCOMPARE(entry.Trailer[31], std::uint8_t(0x44));
+            } else if (n == 7) {
+                QCOMPARE(entry.Lead, 0xBBBB0007u);
+                QCOMPARE(entry.Height, 6);
+            } else {
+                QVERIFY(entry == shipped.ImageDetails[std::size_t(n)] && now.ImageBlocks[std::size_t(n)] == shipped.ImageBlocks[std::size_t(n)]);
+            }
+        }
+    }
+
+    void uninstallInEveryOrder_data()
+    {
+        QTest::addColumn<QList<int>>("order");
+        QList<int> order = {0, 1, 2};
+        do
+            QTest::newRow(QStringLiteral("%1 %2 %3").arg(order[0] + 1).arg(order[1] + 1).arg(order[2] + 1).toLatin1()) << order;
+        while (std::next_permutation(order.begin(), order.end()));
+    }
+
+    void uninstallInEveryOrder()
+    {
+        QFETCH(QList<int>, order);
+        const std::vector<ModContents> mods = threeMods();
+        for (const ModContents &contents : mods) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            record.install(c, contents, 0);
+            apply(c, record);
+        }
+        QList<int> installed = {0, 1, 2};
+        for (int gone : order) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            record.uninstall(c, std::size_t(record.find(mods[std::size_t(gone)].name)));
+            apply(c, record);
+            installed.removeOne(gone);
+            // Every picture is the last remaining mod's that sets it, or the game's own.
+            const Catalogue now = loadGameFolder(m_root);
+            const Catalogue shipped = GameFolderBuilder::makeCatalogue(Slots);
+            for (const PictureKey key : {PictureKey{false, 2}, PictureKey{false, 3}, PictureKey{false, 4}, PictureKey{false, 5},
+                                         PictureKey{false, 6}, PictureKey{true, 1}}) {
+                const PictureValue *top = nullptr;
+                for (int k : installed)
+                    for (const PictureValue &value : mods[std::size_t(k)].pictures)
+                        if (value.key == key)
+                            top = &value;
+                const std::string expected = top ? top->digest() : PictureValues::current(shipped, key).digest();
+                QVERIFY2(PictureValues::current(now, key).digest() == expected, key.caption().c_str());
+            }
+        }
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == m_shipped);
+        QVERIFY(!QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods"))));
+    }
+
+    void ownPicturesComeBack_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("an edit below a mod") << QStringList{"edit", "install first", "uninstall first"};
+        QTest::newRow("an edit not yet applied") << QStringList{"edit unapplied, install first", "uninstall first"};
+        QTest::newRow("an edit between two mods") << QStringList{"install first", "edit", "install second", "uninstall first", "uninstall second"};
+        QTest::newRow("handed on to the mod above") << QStringList{"edit", "install first", "install second", "uninstall first", "uninstall second"};
+        QTest::newRow("the mod above out first") << QStringList{"edit", "install first", "install second", "uninstall second", "uninstall first"};
+    }
+
+    void ownPicturesComeBack()
+    {
+        QFETCH(QStringList, steps);
+        const std::vector<ModContents> mods = threeMods();
+        const PictureValue own = image(3, 2, 3, 77);
+        for (const QString &step : steps) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            if (step.startsWith("edit"))
+                QVERIFY(PictureValues::put(c, own));
+            const std::size_t mod = step.endsWith("first") ? 0 : 1;
+            if (step.startsWith("install") || step.contains(", install"))
+                record.install(c, mods[mod], 0);
+            else if (step.startsWith("uninstall"))
+                record.uninstall(c, std::size_t(record.find(mods[mod].name)));
+            apply(c, record);
+        }
+        // The user's own picture is back; every other picture of the mods is the game's again.
+        const Catalogue now = loadGameFolder(m_root);
+        QVERIFY(PictureValues::holds(now, own));
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(Slots);
+        for (const PictureKey key : {PictureKey{false, 2}, PictureKey{false, 4}, PictureKey{false, 5}, PictureKey{true, 1}})
+            QVERIFY2(PictureValues::currentDigest(now, key) == PictureValues::currentDigest(shipped, key), key.caption().c_str());
+        QVERIFY(!QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods"))));
+    }
+
+    void coveredPictures()
+    {
+        const std::vector<ModContents> mods = threeMods();
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        for (const ModContents &contents : mods)
+            record.install(c, contents, 0);
+        apply(c, record);
+        QVERIFY(PictureValues::put(c, image(6, 1, 1, 99))); // an edit of the user's own on the third mod's picture
+        auto covers = [&](std::size_t k) {
+            QStringList found;
+            for (const CoveredPicture &cover : record.covered(k, c))
+                found << QStringLiteral("%1 by %2").arg(QString::fromStdString(cover.key.caption())).arg(cover.byMod + 1);
+            return found;
+        };
+        QCOMPARE(covers(0), (QStringList{"3.gpi by 2", "4.gpi by 3"}));
+        QCOMPARE(covers(1), (QStringList{"4.gpi by 3", "5.gpi by 3"}));
+        QCOMPARE(covers(2), (QStringList{"6.gpi by 0"}));
+        // Uninstalling the third keeps the edit and gives 4 and 5 back to the second.
+        const UninstallResult result = record.uninstall(c, 2);
+        QCOMPARE(result.leftAlone.size(), std::size_t(1));
+        QCOMPARE(result.restored.size(), std::size_t(2));
+        QVERIFY(PictureValues::holds(c, image(6, 1, 1, 99)));
+        QVERIFY(PictureValues::holds(c, mods[1].pictures[1]));
+        QVERIFY(c.imageChanged(4) && c.hasChanges() && record.hasPendingChanges());
+        try {
+            record.install(c, mods[0], 0);
+            QFAIL("a mod was installed twice");
+        } catch (const GameFileError &error) {
+            QVERIFY(error.reason().find("is installed already") != std::string::npos);
+        }
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::string m_root;
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> m_shipped;
+};
+
+QTEST_GUILESS_MAIN(TestModInstall)
+#include "test_mod_install.moc"

@@ -1,0 +1,183 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+#include "file_ops.h"
+#include "folder_recovery.h"
+#include "game_file_error.h"
+#include "game_folder_builder.h"
+#include "game_paths.h"
+#include "installed_mods.h"
+#include "write_back.h"
+#include "write_journal.h"
+
+namespace {
+
+constexpr int Slots = 8;
+
+ModContents twoPictures(const std::string &name, std::uint8_t shade)
+{
+    const Catalogue model = GameFolderBuilder::makeCatalogue(Slots);
+    ModContents contents;
+    contents.source = name + ".zip";
+    contents.name = name;
+    for (const PictureKey key : {PictureKey{false, 3}, PictureKey{true, 2}}) {
+        PictureValue value = PictureValues::current(model, key);
+        for (std::uint32_t &pixel : value.pixels)
+            pixel ^= shade;
+        for (std::uint8_t &level : value.sheet)
+            level ^= shade;
+        value.entry.Lead ^= shade;
+        contents.pictures.push_back(std::move(value));
+    }
+    return contents;
+}
+
+void installAndApply(const std::string &root, const ModContents &contents)
+{
+    Catalogue c = loadGameFolder(root);
+    InstalledMods record = InstalledMods::load(root);
+    record.install(c, contents, 0);
+    WriteBackOptions options;
+    options.records = record.pendingFiles();
+    applyAllChanges(c, options);
+    record.committed();
+}
+
+} // namespace
+
+// The record of installed mods: written in the same commit as the game files, so that a crash
+// leaves both before or both after; read as untrusted input.
+class TestModRecord : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_root = m_dir->path().toStdString() + "/game";
+        GameFolderBuilder::make(m_root, Slots);
+    }
+
+    void recordNames_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<bool>("record");
+        QTest::newRow("the list") << "tessary-mods/installed.json" << true;
+        QTest::newRow("a mod's pictures") << "tessary-mods/0012.zip" << true;
+        QTest::newRow("climbing out") << "tessary-mods/../Gp2001.json" << false;
+        QTest::newRow("a folder deeper") << "tessary-mods/a/b.zip" << false;
+        QTest::newRow("no name") << "tessary-mods/.json" << false;
+        QTest::newRow("a game file's kind") << "tessary-mods/12.gpi" << false;
+        QTest::newRow("capitals") << "tessary-mods/Installed.json" << false;
+        QTest::newRow("another folder") << "tessary-originals/installed.json" << false;
+    }
+
+    void recordNames()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, record);
+        QCOMPARE(GamePaths::isModRecord(relative.toStdString()), record);
+        // The journal of a write-back names exactly these besides the game files.
+        const std::string target = relative.toStdString();
+        const std::string journal = "Tessary write-back journal 1\n" + target + "\t" + target + ".tessary-12-0123456789abcdef.new\t-\t5\nend\t1\n";
+        bool taken = true;
+        try {
+            WriteJournal::parse("journal", journal);
+        } catch (const GameFileError &) {
+            taken = false;
+        }
+        QCOMPARE(taken, record);
+    }
+
+    void crashLeavesBothOrNeither()
+    {
+        const ModContents contents = twoPictures("glow", 0x5A);
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(Slots);
+        int before = 0, after = 0;
+        for (long crashAt = 1;; ++crashAt) {
+            init();
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            record.install(c, contents, 0);
+            WriteBackOptions options;
+            options.records = record.pendingFiles();
+            bool crashed = false;
+            FileOps::injectFault(crashAt, FileOps::FaultKind::Crash);
+            try {
+                applyAllChanges(c, options);
+            } catch (const FileOps::SimulatedCrash &) {
+                crashed = true;
+            }
+            FileOps::injectFault(0, FileOps::FaultKind::NotFound);
+            // Opening the folder settles what the crash left; record and pictures must agree.
+            const Catalogue now = loadGameFolder(m_root);
+            const bool listed = !InstalledMods::load(m_root).mods().empty();
+            for (const PictureValue &value : contents.pictures) {
+                const std::string expected = listed ? value.digest() : PictureValues::current(shipped, value.key).digest();
+                QVERIFY2(PictureValues::current(now, value.key).digest() == expected, qPrintable(QStringLiteral("crash at %1").arg(crashAt)));
+            }
+            ++(listed ? after : before);
+            if (!crashed)
+                break;
+        }
+        QVERIFY(before > 0 && after > 1);
+    }
+
+    void craftedRecords_data()
+    {
+        QTest::addColumn<QString>("craft");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the folder is a link") << "folder link" << "is not a folder of Tessary's own";
+        QTest::newRow("the list is a link") << "list link" << "is a link, which Tessary does not follow";
+        QTest::newRow("the list is damaged") << "list damaged" << "the record of installed mods is damaged";
+        QTest::newRow("a mod's pictures changed") << "pictures changed" << "it is not the file Tessary wrote";
+    }
+
+    void craftedRecords()
+    {
+        QFETCH(QString, craft);
+        QFETCH(QString, reason);
+        namespace fs = std::filesystem;
+        const fs::path folder = GamePaths::underData(m_root, "tessary-mods");
+        installAndApply(m_root, twoPictures("below", 0x11));
+        installAndApply(m_root, twoPictures("above", 0x22));
+#ifdef Q_OS_WIN
+        if (craft.contains("link"))
+            QSKIP("links need a privilege on Windows that a user seldom has; the check is POSIX's here");
+#endif
+        if (craft == "folder link") {
+            fs::rename(folder, m_dir->path().toStdString() + "/elsewhere");
+            fs::create_directory_symlink(m_dir->path().toStdString() + "/elsewhere", folder);
+        } else if (craft == "list link") {
+            fs::rename(folder / "installed.json", folder / "../list.json");
+            fs::create_symlink("../list.json", folder / "installed.json");
+        } else if (craft == "list damaged") {
+            GameFolderBuilder::writeFile((folder / "installed.json").string(), {'{', '"'});
+        } else {
+            std::vector<std::uint8_t> bytes = GameFolderBuilder::readFile((folder / "0001.zip").string());
+            bytes[bytes.size() / 2] ^= 1;
+            GameFolderBuilder::writeFile((folder / "0001.zip").string(), bytes);
+        }
+        const auto crafted = GameFolderBuilder::snapshot(m_root);
+        try {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            record.uninstall(c, 1); // needs the first mod's pictures
+            QFAIL("a crafted record was taken");
+        } catch (const GameFileError &error) {
+            QVERIFY2(QString::fromStdString(error.reason()).contains(reason), error.what());
+        }
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == crafted);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::string m_root;
+};
+
+QTEST_GUILESS_MAIN(TestModRecord)
+#include "test_mod_record.moc"

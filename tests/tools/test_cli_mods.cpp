@@ -1,0 +1,200 @@
+#include <QtTest>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "archive_reader.h"
+#include "catalogue.h"
+#include "game_folder_builder.h"
+#include "picture_files.h"
+#include "tool_runs.h"
+
+namespace {
+
+const QString Cli = QStringLiteral(TESSARY_CLI_PATH);
+const QString Maker = QStringLiteral(SAMPLE_MAKER_PATH);
+const QString Archives = QStringLiteral(MOD_ARCHIVES);
+
+// The game files of a snapshot: the record of installed mods left out.
+QMap<QString, QByteArray> gameFiles(QMap<QString, QByteArray> files)
+{
+    for (auto it = files.begin(); it != files.end();)
+        it = it.key().contains(QLatin1String("tessary-mods")) ? files.erase(it) : std::next(it);
+    return files;
+}
+
+} // namespace
+
+// pack, install, mods and uninstall of tessary-cli: a package installed on a fresh sample gives
+// its pictures byte for byte, mods shared as archives install, hostile archives change nothing.
+class CliModsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_work;
+    QString m_sample;
+    int m_case = 0;
+
+    QString copyOf(const QString &folder)
+    {
+        const QString copy = m_work.filePath(QStringLiteral("game%1").arg(++m_case));
+        return ToolRuns::copyTree(folder, copy) ? copy : QString();
+    }
+    // A game folder of tests/support, which the archives of make_mod_archives.py fit.
+    QString builtGame()
+    {
+        const QString folder = m_work.filePath(QStringLiteral("built%1").arg(++m_case));
+        GameFolderBuilder::make(QDir::toNativeSeparators(folder).toStdString(), 12);
+        return folder;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_work.isValid());
+        QVERIFY2(QFile::exists(Archives + "/layout.zip"), "the archives are made by the test mod_archives_made_with_python");
+        m_sample = m_work.filePath("sample");
+        const ToolRun made = ToolRuns::run(Maker, {"--small", m_sample});
+        QVERIFY2(made.exitCode == 0, made.err.constData());
+    }
+
+    void packThenInstallOnAFreshSample()
+    {
+        // A modder's folder: three images and a font sheet changed, one image to another size.
+        const QString modder = copyOf(m_sample);
+        Catalogue c = loadGameFolder(QDir::toNativeSeparators(modder).toStdString());
+        const QString pictures = m_work.filePath("edited");
+        QDir().mkpath(pictures);
+        for (int n : {2, 9, 17}) {
+            for (std::uint32_t &pixel : c.ImagePixels[std::size_t(n)])
+                pixel ^= 0x00FFFFFFu;
+            PictureFiles::saveImage(c, n, QDir(pictures).filePath(QStringLiteral("%1.png").arg(n)).toStdString(), PictureFiles::Format::Png);
+        }
+        c.ImageDetails[9].Width = c.ImageDetails[9].Height = 4;
+        c.ImageSizes[9] = 64;
+        PictureFiles::saveImage(c, 9, QDir(pictures).filePath("9.png").toStdString(), PictureFiles::Format::Png);
+        for (std::uint8_t &level : c.FontBitmaps[3])
+            level = std::uint8_t(255 - level);
+        PictureFiles::saveFont(c, 3, QDir(pictures).filePath("style_font_large1250.png").toStdString(), PictureFiles::Format::Png);
+        QCOMPARE(ToolRuns::run(Cli, {"import", modder, pictures}).exitCode, 0);
+
+        const QString package = m_work.filePath("night.zip");
+        const ToolRun packed = ToolRuns::run(Cli, {"pack", modder, package, "--name", "Night", "--author", "Quenby", "--description", "Dark menus"});
+        QVERIFY2(packed.exitCode == 0, packed.err.constData());
+        QVERIFY2(packed.out.startsWith("Packed 4 pictures into "), packed.out.constData());
+        // The same changes give the same files, byte for byte apart from the creation time.
+        const QString again = m_work.filePath("again.zip");
+        QCOMPARE(ToolRuns::run(Cli, {"pack", modder, again, "--name", "Night", "--author", "Quenby", "--description", "Dark menus"}).exitCode, 0);
+        auto withoutTime = [](const QString &file) {
+            QStringList files;
+            for (const ArchiveEntry &entry : ArchiveReader::readFile(QDir::toNativeSeparators(file).toStdString())) {
+                QByteArray bytes(reinterpret_cast<const char *>(entry.bytes.data()), qsizetype(entry.bytes.size()));
+                const qsizetype at = bytes.indexOf("\"created\": \"");
+                files << QString::fromStdString(entry.name) + ":" + QString::number(qHash(at < 0 ? bytes : bytes.remove(at, 34)));
+            }
+            return files;
+        };
+        QCOMPARE(withoutTime(again), withoutTime(package));
+        QCOMPARE(QFileInfo(again).size(), QFileInfo(package).size());
+
+        const QString fresh = copyOf(m_sample);
+        const ToolRun installed = ToolRuns::run(Cli, {"install", fresh, package});
+        QVERIFY2(installed.exitCode == 0, installed.err.constData());
+        QVERIFY2(installed.out.startsWith("Mod \"Night\" by Quenby, a Tessary mod package: 4 pictures\n"), installed.out.constData());
+        QVERIFY(gameFiles(ToolRuns::snapshot(fresh)) == ToolRuns::snapshot(modder));
+
+        const ToolRun listed = ToolRuns::run(Cli, {"mods", fresh, "--json"});
+        QCOMPARE(listed.exitCode, 0);
+        const QJsonArray mods = QJsonDocument::fromJson(listed.out).object()["mods"].toArray();
+        QCOMPARE(mods.size(), 1);
+        QCOMPARE(mods[0].toObject()["description"].toString(), QStringLiteral("Dark menus"));
+        QCOMPARE(mods[0].toObject()["pictures"].toArray().size(), 4);
+        QCOMPARE(mods[0].toObject()["covered"].toArray().size(), 0);
+
+        const ToolRun removed = ToolRuns::run(Cli, {"uninstall", fresh, "Night"});
+        QVERIFY2(removed.exitCode == 0, removed.err.constData());
+        QVERIFY(ToolRuns::snapshot(fresh) == ToolRuns::snapshot(m_sample));
+    }
+
+    void archivesInstall_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QStringList>("changed");
+        QTest::newRow("zip") << "layout.zip" << QStringList{"MenuData/PC/GP2001/images/3.gpi"};
+        QTest::newRow("7z") << "layout.7z" << QStringList{"MenuData/PC/GP2001/fonts/New_Font1000.gpf", "MenuData/PC/GP2001/images/4.gpi"};
+        QTest::newRow("tar.xz") << "layout.tar.xz" << QStringList{"MenuData/PC/GP2001/Gp2001.gph", "MenuData/PC/GP2001/images/2.gpi"};
+    }
+
+    void archivesInstall()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QStringList, changed);
+        if (archive.endsWith(".7z") && !QFile::exists(Archives + "/have-7z.txt"))
+            QSKIP("7zz (Debian's 7zip) is not installed, so there is no .7z archive");
+        const QString game = builtGame();
+        const QMap<QString, QByteArray> shipped = ToolRuns::snapshot(game);
+        const ToolRun dry = ToolRuns::run(Cli, {"install", game, Archives + "/" + archive, "--dry-run"});
+        QVERIFY2(dry.exitCode == 0 && dry.out.endsWith("Dry run: nothing was changed.\n"), dry.out + dry.err);
+        QVERIFY(ToolRuns::snapshot(game) == shipped);
+
+        const ToolRun run = ToolRuns::run(Cli, {"install", game, Archives + "/" + archive});
+        QVERIFY2(run.exitCode == 0, run.out + run.err);
+        const QMap<QString, QByteArray> now = gameFiles(ToolRuns::snapshot(game));
+        QStringList differing;
+        for (auto it = now.begin(); it != now.end(); ++it)
+            if (shipped.value(it.key()) != it.value())
+                differing << it.key();
+        QCOMPARE(differing, changed);
+        const QString name = archive.left(archive.indexOf('.'));
+        QVERIFY(ToolRuns::run(Cli, {"mods", game}).out.startsWith("1. \"" + name.toUtf8() + "\""));
+        QCOMPARE(ToolRuns::run(Cli, {"uninstall", game, name}).exitCode, 0);
+        QVERIFY(ToolRuns::snapshot(game) == shipped);
+    }
+
+    void hostileArchivesChangeNothing_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QString>("reason"); // the entry and what is wrong with it
+        QTest::newRow("climbs out") << "climbs-out.zip" << "\"../../evil.gpi\" climbs out of the archive's folder";
+        QTest::newRow("absolute path") << "absolute.tar" << "\"/tmp/evil.gpi\" is named by an absolute path";
+        QTest::newRow("drive letter") << "drive-letter.zip" << "\"C:/evil.gpi\" is named with a drive letter";
+        QTest::newRow("symbolic link") << "symlink.tar" << "\"images/3.gpi\" is a link";
+        QTest::newRow("hard link") << "hardlink.tar" << "\"images/3.gpi\" is a link";
+        QTest::newRow("device") << "device.tar" << "\"images/3.gpi\" is a device";
+        QTest::newRow("duplicate name") << "duplicate.zip" << "\"IMAGES/3.GPI\" appears twice (letter case aside)";
+#ifdef Q_OS_WIN
+        // Windows reads a name that is not UTF-8 in its own code page, as its archivers write them.
+        QTest::newRow("name not UTF-8") << "not-text.tar" << "were left out: images/caf\u00e9.gpi";
+#else
+        QTest::newRow("name not text") << "not-text.tar" << "\"images/caf\\xe9.gpi\" has a name that is not valid text";
+#endif
+        QTest::newRow("zip bomb") << "zip-bomb.zip" << "\"images/3.gpi\" expands more than 100 times";
+        QTest::newRow("expands too far") << "expands-too-far.tar" << "\"images/3.gpi\" would make the archive expand past 1024 MB";
+        QTest::newRow("damaged archive") << "damaged.zip" << "the archive is damaged at \"images/3.gpi\"";
+        QTest::newRow("damaged manifest") << "damaged-manifest.zip" << "tessary-mod.json is damaged: at byte";
+        QTest::newRow("encrypted") << "encrypted.7z" << "\"images/3.gpi\" is encrypted";
+    }
+
+    void hostileArchivesChangeNothing()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, reason);
+        if (!QFile::exists(Archives + "/" + archive))
+            QSKIP("7zz (Debian's 7zip) is not installed, so there is no .7z archive");
+        const QString game = builtGame();
+        const QMap<QString, QByteArray> before = ToolRuns::snapshot(game);
+        const ToolRun run = ToolRuns::run(Cli, {"install", game, Archives + "/" + archive});
+        QCOMPARE(run.exitCode, 1);
+        const QString message = QString::fromUtf8(run.err);
+        QVERIFY2(message.startsWith(QDir::toNativeSeparators(Archives + "/" + archive) + ": "), run.err.constData());
+        QVERIFY2(message.contains(reason) && message.endsWith("; nothing was changed\n"), run.err.constData());
+        QVERIFY(ToolRuns::snapshot(game) == before);
+    }
+};
+
+QTEST_GUILESS_MAIN(CliModsTest)
+#include "test_cli_mods.moc"

@@ -1,0 +1,223 @@
+#include <QAction>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include <ctime>
+
+#include "archive_reader.h"
+#include "core_path.h"
+#include "grid_pages.h"
+#include "install_preview_dialog.h"
+#include "main_window.h"
+#include "main_window_parts.h"
+#include "mod_package_writer.h"
+#include "picture_control.h"
+#include "picture_value.h"
+#include "png_codec.h"
+#include "scroll_box.h"
+#include "window_fixture.h"
+
+namespace {
+
+constexpr std::uint32_t Red = 0xFFFF0000u, Blue = 0xFF0000FFu, Yellow = 0xFFFFFF00u;
+
+Catalogue withSolidImage3(std::uint32_t colour)
+{
+    Catalogue c = UiTestSupport::catalogue(12);
+    UiTestSupport::setImage(c, 3, 20, 10, [colour](int, int) { return colour; });
+    return c;
+}
+
+} // namespace
+
+// The window's mod commands: saving a package, installing one (from the context menu or by a
+// drop) after its preview, and the installed mods with their uninstalling.
+class TestModCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fixture = std::make_unique<WindowFixture>();
+        m_game = m_fixture->makeGame(QStringLiteral("game"), withSolidImage3(Red));
+        m_fixture->recordGameFolder(m_game);
+        QVERIFY(form().Launch());
+        // The package of a modder whose image 3 is blue.
+        const QString modder = m_fixture->makeGame(QStringLiteral("modder"), withSolidImage3(Red));
+        Catalogue theirs = loadGameFolder(CorePath::fromQt(modder));
+        PictureValue blue = PictureValues::current(withSolidImage3(Blue), {false, 3});
+        QVERIFY(PictureValues::put(theirs, std::move(blue)));
+        const PackedMod packed = ModPackageWriter::pack(theirs, {"Blue sky", "Quenby", "A blue picture", std::time(nullptr)}, PngCodec::make());
+        m_package = m_fixture->path(QStringLiteral("blue sky.zip"));
+        QFile file(m_package);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char *>(packed.zip.data()), qint64(packed.zip.size()));
+    }
+
+    void cleanup() { m_fixture.reset(); }
+
+    void contextMenuOffersModCommands()
+    {
+        form().updateActions();
+        const MainWindowParts &parts = form().parts();
+        QCOMPARE(parts.Savemodpackage1->text(), QStringLiteral("Save changes as a mod package\u2026"));
+        QCOMPARE(parts.Installmod1->text(), QStringLiteral("Install mod\u2026"));
+        QCOMPARE(parts.Installedmods1->text(), QStringLiteral("Installed mods\u2026"));
+        QVERIFY(parts.Savemodpackage1->isEnabled() && parts.Installmod1->isEnabled() && parts.Installedmods1->isEnabled());
+    }
+
+    void previewShowsBeforeAndAfter()
+    {
+        // An unapplied change of the user's own, which the mod would take.
+        QVERIFY(PictureValues::put(form().catalogue(), PictureValues::current(withSolidImage3(Yellow), {false, 3})));
+        dialogs().modFileAnswers << m_package;
+        dialogs().installAnswers << false;
+        form().InstallMod();
+        QVERIFY2(dialogs().messages.isEmpty(), qPrintable(dialogs().messages.join('\n')));
+        QCOMPARE(dialogs().previewsShown.size(), 1);
+        const InstallPreviewModel &model = dialogs().previewsShown.first();
+        QCOMPARE(model.name, QStringLiteral("Blue sky"));
+        QCOMPARE(model.rows.size(), std::size_t(1));
+        QCOMPARE(model.rows[0].note, QStringLiteral("replaces your change not yet applied (uninstalling the mod gives it back)"));
+        QCOMPARE(form().catalogue().ImagePixels[3][0], Yellow); // cancelled: nothing changed
+
+        // As the user sees it: the yellow picture now on the left, the mod's blue one on the right.
+        TFormInstallPreview dialog(model);
+        dialog.resize(520, 360);
+        const QImage shot = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        shot.save(QStringLiteral(INSTALL_PREVIEW_SHOT));
+        const QRect item = QRect(dialog.list()->viewport()->mapTo(&dialog, dialog.list()->visualItemRect(dialog.list()->item(0)).topLeft()),
+                                 dialog.list()->visualItemRect(dialog.list()->item(0)).size())
+                           & shot.rect();
+        int yellowRight = -1, blueLeft = shot.width(), yellowCount = 0, blueCount = 0;
+        for (int y = item.top(); y <= item.bottom(); ++y)
+            for (int x = item.left(); x <= item.right(); ++x) {
+                const QRgb pixel = shot.pixel(x, y) | 0xFF000000u;
+                if (pixel == Yellow)
+                    yellowRight = std::max(yellowRight, x), ++yellowCount;
+                if (pixel == Blue)
+                    blueLeft = std::min(blueLeft, x), ++blueCount;
+            }
+        // Both 20 x 10 pictures are shown whole (a 64-pixel box holds them), side by side.
+        QCOMPARE(yellowCount, 200);
+        QCOMPARE(blueCount, 200);
+        QVERIFY(yellowRight < blueLeft);
+    }
+
+    void installThenApplyThenUninstall()
+    {
+        dialogs().modFileAnswers << m_package;
+        dialogs().installAnswers << true;
+        form().InstallMod();
+        const Catalogue &c = form().catalogue();
+        QCOMPARE(c.ImagePixels[3][0], Blue);
+        QVERIFY(c.imageChanged(3) && form().isWindowModified() && form().installedMods().hasPendingChanges());
+        QCOMPARE(m_fixture->storedSetting(SettingsStore::ModFolder), QFileInfo(m_package).absolutePath());
+        form().LMDApplyAllClick();
+        QVERIFY(!form().isWindowModified());
+        QCOMPARE(InstalledMods::load(CorePath::fromQt(m_game)).mods().at(0).name, std::string("Blue sky"));
+
+        dialogs().uninstallAnswers << 0;
+        form().ShowInstalledMods();
+        QCOMPARE(dialogs().modListsShown.size(), 1);
+        QCOMPARE(dialogs().modListsShown.first().mods.at(0).author, QStringLiteral("Quenby"));
+        QVERIFY2(dialogs().messages.value(0).contains(QStringLiteral("1 picture goes back to what lies below: 3.gpi")),
+                 qPrintable(dialogs().messages.join('\n')));
+        QCOMPARE(c.ImagePixels[3][0], Red);
+        QVERIFY(form().isWindowModified());
+        form().LMDApplyAllClick();
+        QVERIFY(InstalledMods::load(CorePath::fromQt(m_game)).mods().empty());
+        QVERIFY(!QDir(m_game + QStringLiteral("/MenuData/PC/GP2001/tessary-mods")).exists());
+    }
+
+    // Installing is one undo step, the record of installed mods included, before and after
+    // the install was applied; the record's files come back with a redo after an apply took
+    // them away.
+    void undoTakesBackAnInstall_data()
+    {
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("not applied") << false;
+        QTest::newRow("applied") << true;
+    }
+    void undoTakesBackAnInstall()
+    {
+        QFETCH(bool, applied);
+        const Catalogue &c = form().catalogue();
+        const auto onDisk = [this] { return InstalledMods::load(CorePath::fromQt(m_game)).mods().size(); };
+        dialogs().modFileAnswers << m_package;
+        dialogs().installAnswers << true;
+        form().InstallMod();
+        QCOMPARE(form().parts().Undo1->text(), QStringLiteral("Undo installation of Blue sky"));
+        if (applied)
+            form().LMDApplyAllClick();
+
+        form().Undo();
+        QCOMPARE(c.ImagePixels[3][0], Red);
+        QVERIFY(form().installedMods().mods().empty());
+        QCOMPARE(form().isWindowModified(), applied);
+        form().Redo();
+        QCOMPARE(c.ImagePixels[3][0], Blue);
+        QCOMPARE(form().installedMods().mods().size(), std::size_t(1));
+        QCOMPARE(form().isWindowModified(), !applied);
+
+        // Taken off and applied, then put back and applied: the mod is whole again on disk.
+        form().Undo();
+        form().LMDApplyAllClick();
+        QCOMPARE(onDisk(), std::size_t(0));
+        form().Redo();
+        form().LMDApplyAllClick();
+        QVERIFY2(dialogs().messages.isEmpty(), qPrintable(dialogs().messages.join('\n')));
+        QCOMPARE(onDisk(), std::size_t(1));
+        dialogs().uninstallAnswers << 0;
+        form().ShowInstalledMods();
+        QCOMPARE(c.ImagePixels[3][0], Red);
+        QVERIFY2(dialogs().messages.value(0).contains(QStringLiteral("1 picture goes back")), qPrintable(dialogs().messages.join('\n')));
+    }
+
+    void droppedArchiveIsInstalled()
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(m_package)});
+        QWidget *content = form().parts().ScrollBox1->content();
+        const QPoint at = form().grids().imageCell(5)->geometry().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(content, &enter);
+        dialogs().installAnswers << true;
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(content, &drop);
+        QCOMPARE(dialogs().previewsShown.size(), 1);
+        // Dropped on image 5, the archive is still a mod: image 3 takes its picture, 5 stays.
+        QCOMPARE(form().catalogue().ImagePixels[3][0], Blue);
+        QVERIFY(!form().catalogue().imageChanged(5));
+    }
+
+    void saveChangesAsAPackage()
+    {
+        QVERIFY(PictureValues::put(form().catalogue(), PictureValues::current(withSolidImage3(Yellow), {false, 3})));
+        const QString file = m_fixture->path(QStringLiteral("mine.zip"));
+        dialogs().packageAnswers << ModPackageChoice{file, QStringLiteral("Mine"), QStringLiteral("Me"), QStringLiteral("Yellow")};
+        form().SaveModPackage();
+        QVERIFY2(dialogs().messages.value(0).startsWith(QStringLiteral("Saved 1 picture as the mod package ")), qPrintable(dialogs().messages.join('\n')));
+        QStringList names;
+        for (const ArchiveEntry &entry : ArchiveReader::readFile(CorePath::fromQt(file)))
+            names << QString::fromStdString(entry.name);
+        QCOMPARE(names, (QStringList{"tessary-mod.json", "preview.png", "images/3.png"}));
+        QVERIFY(form().catalogue().imageChanged(3)); // saving a package applies nothing
+    }
+
+private:
+    TForm1 &form() { return m_fixture->form(); }
+    ScriptedDialogs &dialogs() { return m_fixture->dialogs; }
+    std::unique_ptr<WindowFixture> m_fixture;
+    QString m_game;
+    QString m_package;
+};
+
+QTEST_MAIN(TestModCommands)
+#include "test_mod_commands.moc"

@@ -1,0 +1,192 @@
+#include <ctime>
+
+#include "cli_commands.h"
+#include "cli_context.h"
+#include "export_file.h"
+#include "game_file_error.h"
+#include "install_preview.h"
+#include "installed_mods.h"
+#include "json_value.h"
+#include "mod_contents.h"
+#include "mod_package_writer.h"
+#include "picture_names.h"
+#include "png_codec.h"
+
+namespace {
+
+std::string count(std::size_t n, const char *one, const char *many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string quoted(const std::string &name)
+{
+    return "\"" + name + "\"";
+}
+
+const char *kindText(ModKind kind)
+{
+    switch (kind) {
+    case ModKind::Package: return "a Tessary mod package";
+    case ModKind::GameLayout: return "laid out as the game folder";
+    case ModKind::Pictures: return "a set of pictures";
+    }
+    return "";
+}
+
+// The name a package gets when none is given: its file's name without ".zip".
+std::string nameFromFile(const std::string &path)
+{
+    std::string name = PictureNames::fileNameOf(path);
+    if (name.size() > 4 && (name.ends_with(".zip") || name.ends_with(".ZIP")))
+        name.resize(name.size() - 4);
+    return name;
+}
+
+std::string coverText(const InstalledMods &record, const CoveredPicture &cover)
+{
+    return cover.key.caption() + " (by " + (cover.byMod >= 0 ? quoted(record.mods()[std::size_t(cover.byMod)].name) : std::string("an edit")) + ")";
+}
+
+std::vector<std::string> captions(const std::vector<PictureKey> &keys)
+{
+    std::vector<std::string> names;
+    for (const PictureKey &key : keys)
+        names.push_back(key.caption());
+    return names;
+}
+
+} // namespace
+
+int CliCommands::pack(const CliContext &context)
+{
+    const CliArguments &args = context.args;
+    const std::string &folder = args.operands[0];
+    const std::string &out = args.operands[1];
+    const Catalogue c = CliSteps::load(context, folder, LoadPurpose::Reading);
+    const PackDetails details{args.name.empty() ? nameFromFile(out) : args.name, args.author, args.description, std::time(nullptr)};
+    const PackedMod packed = ModPackageWriter::pack(c, details, PngCodec::make(),
+                                                    [&context](int done, int total) { context.progress.show("Packing", done, total); });
+    writeExportFile(out, [&packed](FileOps::OutputFile &file) { file.write(packed.zip.data(), packed.zip.size()); });
+    context.progress.finish();
+    std::vector<std::string> names;
+    for (const ModPicture &picture : packed.manifest.pictures)
+        names.push_back(picture.caption());
+    context.out << "Packed " << count(names.size(), "picture", "pictures") << " into " << out << " (" << packed.zip.size()
+                << " bytes): " << shortList(names) << "\n";
+    return Success;
+}
+
+int CliCommands::install(const CliContext &context)
+{
+    const CliArguments &args = context.args;
+    const std::string &folder = args.operands[0];
+    const std::string &source = args.operands[1];
+    Catalogue c = CliSteps::load(context, folder, args.dryRun ? LoadPurpose::Reading : LoadPurpose::Editing);
+    InstalledMods record = InstalledMods::load(folder);
+    ModContents contents;
+    std::vector<InstallPreviewItem> preview;
+    try {
+        contents = ModContentsReader::read(source, c, PngCodec::make());
+        preview = InstallPreview::of(c, record, contents);
+    } catch (const GameFileError &refused) {
+        throw GameFileError(refused.path(), refused.reason() + "; " + FailureText::NothingChanged);
+    }
+
+    std::vector<std::string> changing, same;
+    context.out << "Mod " << quoted(contents.name) << (contents.author.empty() ? "" : " by " + contents.author) << ", "
+                << kindText(contents.kind) << ": " << count(preview.size(), "picture", "pictures") << "\n";
+    for (const InstallPreviewItem &item : preview) {
+        (item.changes ? changing : same).push_back(item.key.caption());
+        if (item.takesMod >= 0)
+            context.out << "  " << item.key.caption() << " covers the picture of the mod "
+                        << quoted(record.mods()[std::size_t(item.takesMod)].name) << "\n";
+        else if (item.takesOwn)
+            context.out << "  " << item.key.caption() << " covers a picture of your own (uninstalling the mod gives it back)\n";
+    }
+    if (!changing.empty())
+        context.out << count(changing.size(), "picture changes", "pictures change") << ": " << shortList(changing) << "\n";
+    if (!same.empty())
+        context.out << count(same.size(), "picture is", "pictures are") << " the same as the game folder's already: " << shortList(same) << "\n";
+    for (const std::string &note : contents.notes)
+        context.out << note << "\n";
+    if (args.dryRun) {
+        context.out << "Dry run: nothing was changed.\n";
+        return Success;
+    }
+    const std::string name = contents.name;
+    record.install(c, std::move(contents), std::time(nullptr));
+    CliSteps::apply(context, c, record.pendingFiles());
+    record.committed();
+    context.out << "Installed " << quoted(name) << ".\n";
+    return Success;
+}
+
+int CliCommands::mods(const CliContext &context)
+{
+    const std::string &folder = context.args.operands.front();
+    const Catalogue c = CliSteps::load(context, folder, LoadPurpose::Reading);
+    const InstalledMods record = InstalledMods::load(folder);
+    if (context.args.json) {
+        JsonValue::Array list;
+        for (std::size_t k = 0; k < record.mods().size(); ++k) {
+            const InstalledMod &mod = record.mods()[k];
+            JsonValue::Array pictures, covered;
+            for (const RecordedPicture &picture : mod.pictures)
+                pictures.emplace_back(picture.key.caption());
+            for (const CoveredPicture &cover : record.covered(k, c))
+                covered.emplace_back(JsonValue::Object{
+                    {"picture", cover.key.caption()},
+                    {"by", cover.byMod >= 0 ? JsonValue(record.mods()[std::size_t(cover.byMod)].name) : JsonValue()}});
+            list.emplace_back(JsonValue::Object{{"name", mod.name}, {"author", mod.author}, {"description", mod.description},
+                                                {"created", mod.created}, {"installed", mod.installed}, {"source", mod.source},
+                                                {"pictures", std::move(pictures)}, {"covered", std::move(covered)}});
+        }
+        context.out << JsonValue(JsonValue::Object{{"folder", folder}, {"mods", std::move(list)}}).dump();
+        return Success;
+    }
+    if (record.mods().empty()) {
+        context.out << "No mod is installed in " << folder << ".\n";
+        return Success;
+    }
+    for (std::size_t k = 0; k < record.mods().size(); ++k) {
+        const InstalledMod &mod = record.mods()[k];
+        context.out << k + 1 << ". " << quoted(mod.name) << (mod.author.empty() ? "" : " by " + mod.author) << ", installed "
+                    << mod.installed << " from " << mod.source << ": " << count(mod.pictures.size(), "picture", "pictures") << "\n";
+        std::vector<std::string> covers;
+        for (const CoveredPicture &cover : record.covered(k, c))
+            covers.push_back(coverText(record, cover));
+        if (!covers.empty())
+            context.out << "   covered: " << shortList(covers, 20) << "\n";
+    }
+    return Success;
+}
+
+int CliCommands::uninstall(const CliContext &context)
+{
+    const std::string &folder = context.args.operands[0];
+    const std::string &name = context.args.operands[1];
+    Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing);
+    InstalledMods record = InstalledMods::load(folder);
+    const int mod = record.find(name);
+    if (mod < 0) {
+        std::vector<std::string> names;
+        for (const InstalledMod &installed : record.mods())
+            names.push_back(quoted(installed.name));
+        throw GameFileError(folder, "no mod named " + quoted(name) + " is installed"
+                                        + (names.empty() ? std::string(" (none is)") : "; installed: " + shortList(names)));
+    }
+    const UninstallResult result = record.uninstall(c, std::size_t(mod));
+    context.out << "Uninstalling " << quoted(name) << ": " << count(result.restored.size(), "picture goes", "pictures go")
+                << " back to what lies below" << (result.restored.empty() ? "" : ": " + shortList(captions(result.restored))) << "\n";
+    if (!result.leftAlone.empty()) {
+        std::vector<std::string> covers;
+        for (const CoveredPicture &cover : result.leftAlone)
+            covers.push_back(coverText(record, cover));
+        context.out << count(covers.size(), "picture stays", "pictures stay") << " as it is, covered since: " << shortList(covers) << "\n";
+    }
+    CliSteps::apply(context, c, record.pendingFiles());
+    record.committed();
+    context.out << "Uninstalled " << quoted(name) << ".\n";
+    return Success;
+}
