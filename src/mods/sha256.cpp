@@ -1,7 +1,14 @@
 #include "sha256.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+#define TESSARY_SHA_INSTRUCTIONS 1
+#include <cpuid.h>
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -17,9 +24,10 @@ constexpr std::uint32_t RoundConstants[64] = {
 
 constexpr std::uint32_t rotate(std::uint32_t x, int n) { return (x >> n) | (x << (32 - n)); }
 
-} // namespace
+std::atomic<bool> g_useInstructions{true};
 
-void Sha256::compress(const std::uint8_t *block)
+// The portable compression function: one 64-byte block.
+void compressBlock(std::array<std::uint32_t, 8> &state, const std::uint8_t *block)
 {
     std::uint32_t w[64];
     for (int t = 0; t < 16; ++t)
@@ -30,8 +38,8 @@ void Sha256::compress(const std::uint8_t *block)
         const std::uint32_t s1 = rotate(w[t - 2], 17) ^ rotate(w[t - 2], 19) ^ (w[t - 2] >> 10);
         w[t] = w[t - 16] + s0 + w[t - 7] + s1;
     }
-    std::uint32_t a = m_state[0], b = m_state[1], c = m_state[2], d = m_state[3];
-    std::uint32_t e = m_state[4], f = m_state[5], g = m_state[6], h = m_state[7];
+    std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
+    std::uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
     for (int t = 0; t < 64; ++t) {
         const std::uint32_t t1 = h + (rotate(e, 6) ^ rotate(e, 11) ^ rotate(e, 25)) + ((e & f) ^ (~e & g)) + RoundConstants[t] + w[t];
         const std::uint32_t t2 = (rotate(a, 2) ^ rotate(a, 13) ^ rotate(a, 22)) + ((a & b) ^ (a & c) ^ (b & c));
@@ -44,14 +52,83 @@ void Sha256::compress(const std::uint8_t *block)
         b = a;
         a = t1 + t2;
     }
-    m_state[0] += a;
-    m_state[1] += b;
-    m_state[2] += c;
-    m_state[3] += d;
-    m_state[4] += e;
-    m_state[5] += f;
-    m_state[6] += g;
-    m_state[7] += h;
+    state[0] += a;
+    state[1] += b;
+    state[2] += c;
+    state[3] += d;
+    state[4] += e;
+    state[5] += f;
+    state[6] += g;
+    state[7] += h;
+}
+
+#ifdef TESSARY_SHA_INSTRUCTIONS
+// True when the processor has the SHA extensions and the SSSE3 and SSE4.1 they are used with.
+bool processorHasSha()
+{
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_SSSE3) || !(c & bit_SSE4_1))
+        return false;
+    return __get_cpuid_count(7, 0, &a, &b, &c, &d) && (b & (1u << 29)) != 0;
+}
+
+// The compression function on the processor's SHA extensions, four rounds at a time; about ten
+// times as fast as the portable one, which matters for a mod of hundreds of megabytes.
+__attribute__((target("sha,ssse3,sse4.1"))) void compressWithInstructions(std::array<std::uint32_t, 8> &state,
+                                                                           const std::uint8_t *blocks, std::size_t count)
+{
+    const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bLL, 0x0405060700010203LL);
+    // The state in the order the instructions take it: ABEF and CDGH.
+    __m128i cdab = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i *>(&state[0])), 0xB1);
+    __m128i efgh = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i *>(&state[4])), 0x1B);
+    __m128i abef = _mm_alignr_epi8(cdab, efgh, 8);
+    __m128i cdgh = _mm_blend_epi16(efgh, cdab, 0xF0);
+    for (; count > 0; --count, blocks += 64) {
+        const __m128i abefBefore = abef, cdghBefore = cdgh;
+        __m128i words[4];
+        for (int group = 0; group < 16; ++group) {
+            __m128i &w = words[group % 4];
+            if (group < 4) {
+                w = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(blocks + 16 * group)), byteSwap);
+            } else {
+                // The next four words of the schedule from the sixteen before them.
+                const __m128i sum = _mm_add_epi32(_mm_sha256msg1_epu32(w, words[(group + 1) % 4]),
+                                                  _mm_alignr_epi8(words[(group + 3) % 4], words[(group + 2) % 4], 4));
+                w = _mm_sha256msg2_epu32(sum, words[(group + 3) % 4]);
+            }
+            __m128i message = _mm_add_epi32(w, _mm_loadu_si128(reinterpret_cast<const __m128i *>(RoundConstants + 4 * group)));
+            cdgh = _mm_sha256rnds2_epu32(cdgh, abef, message);
+            message = _mm_shuffle_epi32(message, 0x0E);
+            abef = _mm_sha256rnds2_epu32(abef, cdgh, message);
+        }
+        abef = _mm_add_epi32(abef, abefBefore);
+        cdgh = _mm_add_epi32(cdgh, cdghBefore);
+    }
+    const __m128i feba = _mm_shuffle_epi32(abef, 0x1B);
+    const __m128i dchg = _mm_shuffle_epi32(cdgh, 0xB1);
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(&state[0]), _mm_blend_epi16(feba, dchg, 0xF0));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(&state[4]), _mm_alignr_epi8(dchg, feba, 8));
+}
+#endif
+
+} // namespace
+
+void Sha256::useProcessorInstructions(bool use)
+{
+    g_useInstructions = use;
+}
+
+void Sha256::compress(const std::uint8_t *blocks, std::size_t count)
+{
+#ifdef TESSARY_SHA_INSTRUCTIONS
+    static const bool hasSha = processorHasSha();
+    if (hasSha && g_useInstructions) {
+        compressWithInstructions(m_state, blocks, count);
+        return;
+    }
+#endif
+    for (; count > 0; --count, blocks += 64)
+        compressBlock(m_state, blocks);
 }
 
 void Sha256::update(const void *data, std::size_t size)
@@ -68,11 +145,12 @@ void Sha256::update(const void *data, std::size_t size)
         size -= taken;
         if (m_buffered < m_buffer.size())
             return;
-        compress(m_buffer.data());
+        compress(m_buffer.data(), 1);
         m_buffered = 0;
     }
-    for (; size >= 64; bytes += 64, size -= 64)
-        compress(bytes);
+    compress(bytes, size / 64);
+    bytes += size / 64 * 64;
+    size %= 64;
     if (size > 0)
         std::memcpy(m_buffer.data(), bytes, size);
     m_buffered = size;

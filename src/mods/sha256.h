@@ -19,9 +19,13 @@ public:
     static std::string hex(const void *data, std::size_t size);
     // A digest as 64 lower-case hex digits.
     static std::string hex(const Digest &digest);
+    // Whether the processor's SHA instructions are used where it has them (the default); tests
+    // turn them off to check the portable code too.
+    static void useProcessorInstructions(bool use);
 
 private:
-    void compress(const std::uint8_t *block);
+    // Runs the compression function over count 64-byte blocks.
+    void compress(const std::uint8_t *blocks, std::size_t count);
 
     std::array<std::uint32_t, 8> m_state{0x6a09e667u, 0xbb67ae85u, 0x3c6ef372u, 0xa54ff53au,
                                          0x510e527fu, 0x9b05688cu, 0x1f83d9abu, 0x5be0cd19u};
