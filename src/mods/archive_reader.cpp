@@ -141,27 +141,56 @@ private:
     std::vector<std::uint8_t> body(archive *a, const std::string &raw, archive_entry *entry)
     {
         const std::uint64_t room = m_limits.totalBytes - m_total;
-        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0 && std::uint64_t(archive_entry_size(entry)) > room)
+        const bool declared = archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0;
+        if (declared && std::uint64_t(archive_entry_size(entry)) > room)
             tooLarge(raw);
-        std::vector<std::uint8_t> bytes;
+        // Read in place into what the entry says it holds; an entry that holds more grows.
+        std::vector<std::uint8_t> bytes(declared ? std::size_t(archive_entry_size(entry)) : 0);
+        std::size_t at = 0;
         const std::int64_t startedAt = archive_filter_bytes(a, -1);
         for (;;) {
-            const std::size_t at = bytes.size();
-            bytes.resize(at + ChunkSize);
-            const la_ssize_t got = archive_read_data(a, bytes.data() + at, ChunkSize);
+            std::uint8_t probe[1];
+            const bool full = at == bytes.size();
+            if (full && at > 0 && declared) {
+                // Whole as declared: one byte more means it lied about its size.
+                const la_ssize_t more = archive_read_data(a, probe, 1);
+                if (more < 0)
+                    damaged(a, raw);
+                if (more == 0)
+                    return bytes;
+                bytes.push_back(probe[0]);
+                ++at;
+                added(a, raw, 1, bytes.size(), startedAt);
+            }
+            if (at == bytes.size())
+                bytes.resize(at + ChunkSize);
+            const la_ssize_t got = archive_read_data(a, bytes.data() + at, bytes.size() - at);
             if (got < 0)
-                throw GameFileError(m_source, "the archive is damaged at \"" + EntryNames::shown(raw) + "\" (" + problem(a) + ")");
-            bytes.resize(at + std::size_t(got));
-            if (got == 0)
+                damaged(a, raw);
+            at += std::size_t(got);
+            if (got == 0) {
+                bytes.resize(at);
                 return bytes;
-            m_total += std::uint64_t(got);
-            if (m_total > m_limits.totalBytes)
-                tooLarge(raw);
-            const auto taken = std::uint64_t(std::max<std::int64_t>(archive_filter_bytes(a, -1) - startedAt, 0)) + ReadBlock;
-            if (bytes.size() > m_limits.ratioFrom && bytes.size() / taken >= m_limits.ratio)
-                m_names.refuse(raw, "expands more than " + std::to_string(m_limits.ratio)
-                                        + " times over what it takes in the archive, as a zip bomb does");
+            }
+            added(a, raw, std::uint64_t(got), at, startedAt);
         }
+    }
+
+    // Counts bytes an entry expanded to against the limits.
+    void added(archive *a, const std::string &raw, std::uint64_t count, std::size_t entryBytes, std::int64_t startedAt)
+    {
+        m_total += count;
+        if (m_total > m_limits.totalBytes)
+            tooLarge(raw);
+        const auto taken = std::uint64_t(std::max<std::int64_t>(archive_filter_bytes(a, -1) - startedAt, 0)) + ReadBlock;
+        if (entryBytes > m_limits.ratioFrom && entryBytes / taken >= m_limits.ratio)
+            m_names.refuse(raw, "expands more than " + std::to_string(m_limits.ratio)
+                                    + " times over what it takes in the archive, as a zip bomb does");
+    }
+
+    [[noreturn]] void damaged(archive *a, const std::string &raw)
+    {
+        throw GameFileError(m_source, "the archive is damaged at \"" + EntryNames::shown(raw) + "\" (" + problem(a) + ")");
     }
 
     [[noreturn]] void tooLarge(const std::string &raw)

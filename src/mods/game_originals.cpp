@@ -63,7 +63,7 @@ std::string GameOriginals::digest(PictureKey key) const
     if (key.font || !holdsOwnFile(key) || !entry(key.number))
         return picture(key).digest();
     const auto n = std::size_t(key.number);
-    return PictureValues::imageDigest(m_index.ImageDetails[n], m_index.ImageBlocks[n], m_catalogue.ImagePixels.at(n), m_catalogue.ImageSizes.at(n));
+    return PictureValues::imageDigest(m_index.ImageDetails[n], m_index.ImageBlocks[n], PictureValues::currentPixelDigest(m_catalogue, key));
 }
 
 bool GameOriginals::heldUnchanged(PictureKey key) const

@@ -17,10 +17,11 @@ std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods
         item.changes = !PictureValues::holds(c, value);
         if (item.changes) {
             item.takesUnapplied = value.key.font ? c.fontChanged(value.key.number) : c.imageChanged(value.key.number);
-            item.takesOwn = mods.holdsOwnPicture(c, value.key, originals);
             const int top = mods.topOf(value.key);
-            if (!item.takesOwn && top >= 0)
+            if (top >= 0 && PictureValues::currentDigest(c, value.key) == mods.mods()[std::size_t(top)].digestOf(value.key))
                 item.takesMod = top;
+            else
+                item.takesOwn = !item.takesUnapplied && !mods.holdsOriginal(c, value.key, originals);
         }
         items.push_back(item);
     }

@@ -6,12 +6,12 @@
 #include "picture_value.h"
 
 // A picture a mod set: the SHA-256 digest of what it set it to (PictureValue::digest), and,
-// when a picture of the user's own lay below it (neither an earlier mod's nor the game's
-// original), the record file that keeps that picture, so that uninstalling gives it back.
+// unless the game's original lies below it, the record file that keeps what does (an earlier
+// mod's picture, or one of the user's own), so that uninstalling gives it back.
 struct RecordedPicture {
     PictureKey key;
     std::string digest;
-    std::string belowFile;       // "0002.zip"; empty when an earlier mod's picture or the original lies below
+    std::string belowFile;       // "0002.zip"; empty when the game's original lies below
     std::string belowFileSha256; // of that file
     std::string belowDigest;     // of the picture kept there
     bool operator==(const RecordedPicture &) const = default;
@@ -19,19 +19,18 @@ struct RecordedPicture {
 
 // One mod in the record of installed mods: what the user knows it by, and each picture it set.
 struct InstalledMod {
-    int id = 0; // its number in the record; the pictures it set lie in tessary-mods/<id>.zip
+    int id = 0; // its number in the record; what lay below its pictures is kept in tessary-mods/<id>.zip
     std::string name;
     std::string author;
     std::string description;
     std::string created;   // from its manifest; "" when it had none
     std::string installed; // when it was installed, as "2026-05-04T12:34:56Z"
     std::string source;    // the file or folder name it was installed from
-    std::string recordSha256; // of its record file, which must hold exactly this
     std::vector<RecordedPicture> pictures;
 
     // The record file of the mod numbered id, "0003.zip".
     static std::string fileOf(int id);
-    // Its record file.
+    // Its record file, made when it was installed over pictures other than the game's originals.
     std::string file() const { return fileOf(id); }
     // What it records of a picture; null when it did not set it.
     const RecordedPicture *find(PictureKey key) const;

@@ -89,21 +89,19 @@ std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalo
     return found;
 }
 
-bool InstalledMods::holdsOwnPicture(const Catalogue &c, PictureKey key, const GameOriginals &originals) const
+bool InstalledMods::holdsOriginal(const Catalogue &c, PictureKey key, const GameOriginals &originals) const
 {
-    const int top = topOf(key);
-    if (top < 0 && originals.heldUnchanged(key))
-        return false;
-    const std::string expected = top >= 0 ? m_mods[std::size_t(top)].digestOf(key) : originals.digest(key);
-    return PictureValues::currentDigest(c, key) != expected;
+    return originals.heldUnchanged(key) || PictureValues::currentDigest(c, key) == originals.digest(key);
 }
 
 std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
 {
     if (find(contents.name) >= 0)
         throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
-    // A number no file has yet: no mod's, no kept picture's, none left in the folder.
+    // A number no mod and no file has yet: none the record names, none made since, none left in the folder.
     InstalledMod mod;
+    for (const InstalledMod &other : m_mods)
+        mod.id = std::max(mod.id, other.id);
     for (const std::string &file : namedFiles())
         mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
     for (const auto &[file, unwritten] : m_newFiles)
@@ -118,22 +116,26 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
     mod.installed = ModManifest::utcText(now);
     mod.source = sourceName(contents.source);
 
+    // What lies below each picture is kept, unless it is the game's original.
     const GameOriginals originals(c);
     std::vector<PictureValue> below;
     for (const PictureValue &value : contents.pictures) {
         RecordedPicture picture{value.key, value.digest(), {}, {}, {}};
-        if (holdsOwnPicture(c, value.key, originals)) {
+        if (!holdsOriginal(c, value.key, originals)) {
             below.push_back(PictureValues::current(c, value.key));
             picture.belowFile = mod.file();
             picture.belowDigest = below.back().digest();
         }
         mod.pictures.push_back(std::move(picture));
     }
-    std::vector<std::uint8_t> file = ModRecord::encodePictures(contents.pictures, below);
-    mod.recordSha256 = Sha256::hex(file.data(), file.size());
-    for (RecordedPicture &picture : mod.pictures)
-        if (!picture.belowFile.empty())
-            picture.belowFileSha256 = mod.recordSha256;
+    if (!below.empty()) {
+        std::vector<std::uint8_t> file = ModRecord::encodePictures(below);
+        const std::string sha = Sha256::hex(file.data(), file.size());
+        for (RecordedPicture &picture : mod.pictures)
+            if (!picture.belowFile.empty())
+                picture.belowFileSha256 = sha;
+        m_newFiles[mod.file()] = {std::move(file), FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(mod.file())))};
+    }
 
     std::vector<PictureKey> changed;
     for (PictureValue &value : contents.pictures) {
@@ -141,8 +143,6 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
         if (PictureValues::put(c, std::move(value)))
             changed.push_back(key);
     }
-    const std::string path = GamePaths::underData(m_gp4Path, relative(mod.file()));
-    m_newFiles[mod.file()] = {std::move(file), FileOps::stampOf(path)};
     m_mods.push_back(std::move(mod));
     m_pending = true;
     return changed;
@@ -156,26 +156,13 @@ std::vector<std::uint8_t> InstalledMods::recordBytes(const std::string &file) co
     return UntrustedFile::read(GamePaths::underData(m_gp4Path, relative(file)), ArchiveLimits{}.archiveBytes);
 }
 
-std::vector<ArchiveEntry> InstalledMods::recordFile(const std::string &file, const std::string &sha256) const
-{
-    const std::string path = GamePaths::underData(m_gp4Path, relative(file));
-    const std::vector<std::uint8_t> bytes = recordBytes(file);
-    if (Sha256::hex(bytes.data(), bytes.size()) != sha256)
-        throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
-    return ArchiveReader::read(path, bytes.data(), bytes.size());
-}
-
-PictureValue InstalledMods::pictureOf(std::size_t mod, PictureKey key) const
-{
-    const InstalledMod &below = m_mods.at(mod);
-    const std::string path = GamePaths::underData(m_gp4Path, relative(below.file()));
-    return ModRecord::picture(path, recordFile(below.file(), below.recordSha256), key, below.digestOf(key));
-}
-
 PictureValue InstalledMods::belowOf(const RecordedPicture &picture) const
 {
     const std::string path = GamePaths::underData(m_gp4Path, relative(picture.belowFile));
-    return ModRecord::picture(path, recordFile(picture.belowFile, picture.belowFileSha256), picture.key, picture.belowDigest, true);
+    const std::vector<std::uint8_t> bytes = recordBytes(picture.belowFile);
+    if (Sha256::hex(bytes.data(), bytes.size()) != picture.belowFileSha256)
+        throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
+    return ModRecord::picture(path, ArchiveReader::read(path, bytes.data(), bytes.size()), picture.key, picture.belowDigest);
 }
 
 UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
@@ -183,17 +170,17 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
     UninstallResult result;
     result.leftAlone = covered(mod, c);
     std::vector<PictureValue> back;
-    std::vector<std::pair<std::size_t, RecordedPicture>> handedOn; // a later mod takes over what lay below
+    std::vector<std::pair<std::size_t, RecordedPicture>> handedOn; // a later mod now lies on what lay below this one
     std::unique_ptr<GameOriginals> originals;
     // Every picture that goes back is read first, so that a damaged record changes nothing.
     for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
         const auto cover = std::find_if(result.leftAlone.begin(), result.leftAlone.end(),
                                         [&picture](const CoveredPicture &covering) { return covering.key == picture.key; });
         if (cover != result.leftAlone.end()) {
-            // The next mod above now lies on what lay below this one.
+            // The next mod that lies right on this one's picture now lies on what lay below it.
             for (std::size_t above = mod + 1; above < m_mods.size(); ++above)
                 if (const RecordedPicture *next = m_mods[above].find(picture.key)) {
-                    if (next->belowFile.empty())
+                    if (next->belowDigest == picture.digest)
                         handedOn.emplace_back(above, picture);
                     break;
                 }
@@ -203,17 +190,9 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
             back.push_back(belowOf(picture));
             continue;
         }
-        int lower = -1;
-        for (std::size_t k = 0; k < mod; ++k)
-            if (m_mods[k].sets(picture.key))
-                lower = int(k);
-        if (lower >= 0) {
-            back.push_back(pictureOf(std::size_t(lower), picture.key));
-        } else {
-            if (!originals)
-                originals = std::make_unique<GameOriginals>(c);
-            back.push_back(originals->picture(picture.key));
-        }
+        if (!originals)
+            originals = std::make_unique<GameOriginals>(c);
+        back.push_back(originals->picture(picture.key));
     }
     for (PictureValue &value : back) {
         const PictureKey key = value.key;
@@ -235,7 +214,6 @@ std::vector<std::string> InstalledMods::namedFiles() const
 {
     std::set<std::string> files;
     for (const InstalledMod &mod : m_mods) {
-        files.insert(mod.file());
         for (const RecordedPicture &picture : mod.pictures)
             if (!picture.belowFile.empty())
                 files.insert(picture.belowFile);

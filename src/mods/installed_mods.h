@@ -42,17 +42,18 @@ public:
     int topOf(PictureKey key) const;
     // Which of mod's pictures a later mod or an edit covers, in picture order.
     std::vector<CoveredPicture> covered(std::size_t mod, const Catalogue &catalogue) const;
-    // True when the catalogue's picture is the user's own: neither the last mod's picture nor,
-    // without one, the game's original. A mod installed over it keeps it, to give it back.
-    bool holdsOwnPicture(const Catalogue &catalogue, PictureKey key, const GameOriginals &originals) const;
+    // True when the catalogue holds the game's original of the picture. A mod installed over
+    // anything else keeps it in its record file, to give it back on uninstalling.
+    bool holdsOriginal(const Catalogue &catalogue, PictureKey key, const GameOriginals &originals) const;
 
-    // Puts the mod's pictures into the catalogue and the mod on top of the record, keeping the
-    // user's own pictures it covers. Returns the pictures that changed. Throws GameFileError,
-    // changing nothing, when a mod of that name is installed already.
+    // Puts the mod's pictures into the catalogue and the mod on top of the record, keeping what
+    // lay below them where that is not the game's original. Returns the pictures that changed.
+    // Throws GameFileError, changing nothing, when a mod of that name is installed already.
     std::vector<PictureKey> install(Catalogue &catalogue, ModContents contents, std::time_t now);
-    // Takes mod off the record; each of its pictures that nothing covers goes back to what lies
-    // below it; of those a later mod covers, the later mod takes over what lay below. Throws
-    // GameFileError, changing nothing, when a picture below can't be read.
+    // Takes mod off the record; each of its pictures that nothing covers goes back to what lay
+    // below it (an earlier mod's picture, one of the user's own, or the game's original); of
+    // those a later mod covers, the later mod now lies on what lay below. Throws GameFileError,
+    // changing nothing, when a picture below can't be read.
     UninstallResult uninstall(Catalogue &catalogue, std::size_t mod);
 
     // What installing or uninstalling changes of the record, for an undo step to put back: the
@@ -79,11 +80,9 @@ public:
 private:
     // A record file's bytes, from those not written yet or from the disk.
     std::vector<std::uint8_t> recordBytes(const std::string &file) const;
-    // A record file's files, read from the disk or from those not written yet, checked against sha256.
-    std::vector<ArchiveEntry> recordFile(const std::string &file, const std::string &sha256) const;
-    PictureValue pictureOf(std::size_t mod, PictureKey key) const;
+    // What lay below a mod's picture, read from its record file (checked against its digest).
     PictureValue belowOf(const RecordedPicture &picture) const;
-    // Every record file the record names: the mods' own and those keeping pictures below them.
+    // Every record file the record names.
     std::vector<std::string> namedFiles() const;
     std::string recordFolder() const;
 

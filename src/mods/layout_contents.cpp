@@ -48,7 +48,8 @@ std::optional<GameFileIn> gameFileIn(const std::string &name)
 
 bool isTessarysOwn(const std::string &name)
 {
-    const std::string folded = "/" + Utf8Text::foldedCase(name);
+    std::string folded(1, '/');
+    folded += Utf8Text::foldedCase(name);
     return folded.find("/tessary-originals/") != std::string::npos || folded.find("/tessary-mods/") != std::string::npos;
 }
 

@@ -15,6 +15,16 @@ constexpr std::size_t MaxPictures = 100000;
 constexpr std::int64_t MaxImageNumber = 99999999;
 constexpr std::int64_t MaxSide = 65535;
 
+// "key" in quotes, for a message (built by appending: GCC 12 warns wrongly of overlapping
+// copies where a literal is joined to a string).
+std::string quotedKey(const char *key)
+{
+    std::string text(1, '"');
+    text += key;
+    text += '"';
+    return text;
+}
+
 class Checked {
 public:
     Checked(const std::string &source) : m_source(source) {}
@@ -43,13 +53,13 @@ public:
     {
         const JsonValue &value = member(object, key, where);
         if (!value.isString())
-            fail("\"" + std::string(key) + "\" of " + where + " is not text");
+            fail(quotedKey(key) + " of " + where + " is not text");
         const std::string &found = value.string();
         if (found.size() > longest)
-            fail("\"" + std::string(key) + "\" of " + where + " is longer than " + std::to_string(longest) + " bytes");
+            fail(quotedKey(key) + " of " + where + " is longer than " + std::to_string(longest) + " bytes");
         for (const char c : found)
             if ((static_cast<unsigned char>(c) < 0x20 && !(lines && (c == '\n' || c == '\t'))) || c == 0x7F)
-                fail("\"" + std::string(key) + "\" of " + where + " holds a control character");
+                fail(quotedKey(key) + " of " + where + " holds a control character");
         return found;
     }
 
@@ -57,7 +67,7 @@ public:
     {
         const JsonValue &value = member(object, key, where);
         if (!value.isInteger() || value.integer() < least || value.integer() > most)
-            fail("\"" + std::string(key) + "\" of " + where + " is not a whole number from " + std::to_string(least) + " to "
+            fail(quotedKey(key) + " of " + where + " is not a whole number from " + std::to_string(least) + " to "
                  + std::to_string(most));
         return value.integer();
     }
@@ -66,7 +76,7 @@ public:
     {
         const std::string found = text(object, key, 64, false, where);
         if (found.size() != 64 || !std::all_of(found.begin(), found.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
-            fail("\"" + std::string(key) + "\" of " + where + " is not a SHA-256 digest (64 lower-case hex digits)");
+            fail(quotedKey(key) + " of " + where + " is not a SHA-256 digest (64 lower-case hex digits)");
         return found;
     }
 

@@ -23,11 +23,20 @@ constexpr std::size_t MaxMods = 10000;
                                     + "); Tessary leaves it as it is. Move the folder tessary-mods away to install mods again");
 }
 
+// "key" in quotes (appended: GCC 12 warns wrongly where a literal is joined to a string).
+std::string quotedKey(const char *key)
+{
+    std::string text(1, '"');
+    text += key;
+    text += '"';
+    return text;
+}
+
 std::string textField(const std::string &source, const JsonValue &object, const char *key, std::size_t longest)
 {
     const JsonValue *value = object.find(key);
     if (!value || !value->isString() || value->string().size() > longest)
-        damaged(source, "\"" + std::string(key) + "\" is missing or not text");
+        damaged(source, quotedKey(key) + " is missing or not text");
     return value->string();
 }
 
@@ -35,7 +44,7 @@ std::string digest(const std::string &source, const JsonValue &object, const cha
 {
     const std::string found = textField(source, object, key, 64);
     if (found.size() != 64 || !std::all_of(found.begin(), found.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
-        damaged(source, "\"" + std::string(key) + "\" is not a SHA-256 digest");
+        damaged(source, quotedKey(key) + " is not a SHA-256 digest");
     return found;
 }
 
@@ -52,27 +61,14 @@ PictureKey keyOf(const std::string &source, const JsonValue &item)
     damaged(source, "a picture names neither an image nor a font");
 }
 
-std::string entryName(PictureKey key, const char *ending, bool below)
+std::string entryName(PictureKey key, const char *ending)
 {
-    return std::string(below ? "below/" : "") + "images/" + std::to_string(key.number) + ending;
+    return "images/" + std::to_string(key.number) + ending;
 }
 
-std::string fontName(PictureKey key, bool below)
+std::string fontName(PictureKey key)
 {
-    return std::string(below ? "below/" : "") + "fonts/" + std::string(FontNames.at(std::size_t(key.number)));
-}
-
-void addPictures(std::vector<ArchiveEntry> &files, const std::vector<PictureValue> &pictures, bool below)
-{
-    for (const PictureValue &value : pictures) {
-        if (value.key.font) {
-            files.push_back({fontName(value.key, below), value.sheet});
-            continue;
-        }
-        const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
-        files.push_back({entryName(value.key, ".gpi", below), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
-        files.push_back({entryName(value.key, ".entry", below), PictureValues::entryBytes(value.entry, value.blocks)});
-    }
+    return "fonts/" + std::string(FontNames.at(std::size_t(key.number)));
 }
 
 JsonValue pictureItem(const RecordedPicture &picture)
@@ -142,7 +138,6 @@ std::string encodeList(const std::vector<InstalledMod> &mods)
             {"created", mod.created},
             {"installed", mod.installed},
             {"source", mod.source},
-            {"record_sha256", mod.recordSha256},
             {"pictures", std::move(pictures)},
         });
     }
@@ -187,7 +182,6 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
         mod.created = textField(source, item, "created", 20);
         mod.installed = textField(source, item, "installed", 20);
         mod.source = textField(source, item, "source", 1000);
-        mod.recordSha256 = digest(source, item, "record_sha256");
         std::set<PictureKey> keys;
         for (const JsonValue &entry : pictures->array()) {
             RecordedPicture picture = readPicture(source, entry);
@@ -200,11 +194,18 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
     return mods;
 }
 
-std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &pictures, const std::vector<PictureValue> &below)
+std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &pictures)
 {
     std::vector<ArchiveEntry> files;
-    addPictures(files, pictures, false);
-    addPictures(files, below, true);
+    for (const PictureValue &value : pictures) {
+        if (value.key.font) {
+            files.push_back({fontName(value.key), value.sheet});
+            continue;
+        }
+        const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
+        files.push_back({entryName(value.key, ".gpi"), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
+        files.push_back({entryName(value.key, ".entry"), PictureValues::entryBytes(value.entry, value.blocks)});
+    }
     return ZipWriter::write(files, ZipWriter::Compression::Deflated);
 }
 
@@ -219,7 +220,7 @@ bool isRecordFile(const std::string &name)
     return id >= 1 && InstalledMod::fileOf(id) == name;
 }
 
-PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest, bool below)
+PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest)
 {
     auto find = [&](const std::string &name) -> const ArchiveEntry & {
         const auto found = std::find_if(files.begin(), files.end(), [&name](const ArchiveEntry &file) { return file.name == name; });
@@ -230,12 +231,12 @@ PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> 
     PictureValue value;
     value.key = key;
     if (key.font) {
-        value.sheet = find(fontName(key, below)).bytes;
+        value.sheet = find(fontName(key)).bytes;
     } else {
-        const ArchiveEntry &pixels = find(entryName(key, ".gpi", below));
-        PictureValues::parseEntry(source, find(entryName(key, ".entry", below)).bytes, value.entry, value.blocks);
+        const ArchiveEntry &pixels = find(entryName(key, ".gpi"));
+        PictureValues::parseEntry(source, find(entryName(key, ".entry")).bytes, value.entry, value.blocks);
         if (pixels.bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
-            damaged(source, entryName(key, ".gpi", below) + " is too large");
+            damaged(source, entryName(key, ".gpi") + " is too large");
         value.byteCount = std::int32_t(pixels.bytes.size());
         value.pixels.assign(pixelElementsFor(pixels.bytes.size()), 0);
         if (!pixels.bytes.empty())

@@ -38,6 +38,7 @@ PictureValue decoded(const ModContents &contents, const ModPicture &picture, con
     if (value.pixelDigest() != picture.sha256)
         throw GameFileError(contents.source, picture.file() + " does not hold the picture its manifest names (its SHA-256 differs); "
                                                               "the package is damaged");
+    value.knownPixelDigest = picture.sha256;
     return value;
 }
 

@@ -21,24 +21,26 @@ std::string bytesDigest(const PixelBuffer &pixels, std::int32_t byteCount)
 
 } // namespace
 
-std::string PictureValue::digest() const
-{
-    return key.font ? Sha256::hex(sheet.data(), sheet.size()) : PictureValues::imageDigest(entry, blocks, pixels, byteCount);
-}
-
 std::string PictureValue::pixelDigest() const
 {
+    if (!knownPixelDigest.empty())
+        return knownPixelDigest;
     return key.font ? Sha256::hex(sheet.data(), sheet.size()) : bytesDigest(pixels, byteCount);
+}
+
+std::string PictureValue::digest() const
+{
+    return key.font ? pixelDigest() : PictureValues::imageDigest(entry, blocks, pixelDigest());
 }
 
 namespace PictureValues {
 
-std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const PixelBuffer &pixels, std::int32_t byteCount)
+std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const std::string &pixelDigest)
 {
     Sha256 sha;
     const std::vector<std::uint8_t> bytes = entryBytes(entry, blocks);
     sha.update(bytes.data(), bytes.size());
-    sha.update(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
+    sha.update(pixelDigest.data(), pixelDigest.size());
     return Sha256::hex(sha.finish());
 }
 
@@ -63,7 +65,7 @@ std::string currentDigest(const Catalogue &c, PictureKey key)
     const auto slot = std::size_t(key.number);
     if (key.font)
         return Sha256::hex(c.FontBitmaps.at(slot).data(), c.FontBitmaps.at(slot).size());
-    return imageDigest(c.ImageDetails.at(slot), c.ImageBlocks.at(slot), c.ImagePixels.at(slot), c.ImageSizes.at(slot));
+    return imageDigest(c.ImageDetails.at(slot), c.ImageBlocks.at(slot), currentPixelDigest(c, key));
 }
 
 std::string currentPixelDigest(const Catalogue &c, PictureKey key)

@@ -24,12 +24,14 @@ struct PictureValue {
     std::int32_t byteCount = 0;    // images: the .gpi file's length
     PixelBuffer pixels;            // images
     FontSheet sheet;               // fonts
+    // pixelDigest() when a reader has taken it already (checking the pixels against it).
+    std::string knownPixelDigest;
 
-    // SHA-256 of what the record of installed mods keeps: a font's sheet, or an image's index
-    // entry (as the index file holds it) followed by its .gpi bytes.
-    std::string digest() const;
     // SHA-256 of the pixels alone (the .gpi bytes, or the sheet), as a mod package names them.
     std::string pixelDigest() const;
+    // What the record of installed mods names a picture by: a font's pixelDigest(); for an image,
+    // SHA-256 of its index entry (as the index file holds it) followed by its pixelDigest().
+    std::string digest() const;
 };
 
 namespace PictureValues {
@@ -39,8 +41,8 @@ PictureValue current(const Catalogue &catalogue, PictureKey key);
 // PictureValue::digest() and pixelDigest() of the picture the catalogue holds now, without a copy of it.
 std::string currentDigest(const Catalogue &catalogue, PictureKey key);
 std::string currentPixelDigest(const Catalogue &catalogue, PictureKey key);
-// PictureValue::digest() of an image of this entry and these bytes.
-std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const PixelBuffer &pixels, std::int32_t byteCount);
+// PictureValue::digest() of an image of this entry whose bytes have this pixelDigest().
+std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const std::string &pixelDigest);
 // True when the catalogue holds exactly this picture.
 bool holds(const Catalogue &catalogue, const PictureValue &value);
 // Puts the picture into the catalogue as an unapplied change; true when anything changed.

@@ -108,8 +108,10 @@ def main():
     args = parser.parse_args()
     moments = random.Random(args.random_start)
     args.folder = os.path.join(args.work, "game")
-    if not os.path.isfile(os.path.join(args.folder, "gp4.exe")):
-        subprocess.run([args.maker, "--large", args.folder], check=True, stdout=subprocess.DEVNULL)
+    # A fresh folder each run: one left by an earlier, interrupted run keeps originals of a state
+    # this run never saw.
+    subprocess.run(["rm", "-rf", args.folder], check=True)
+    subprocess.run([args.maker, "--large", args.folder], check=True, stdout=subprocess.DEVNULL)
     run_check(args.cli, args.folder)
 
     # The two states, and how long a whole write-back takes.

@@ -158,9 +158,9 @@ private slots:
         } else if (craft == "list damaged") {
             GameFolderBuilder::writeFile((folder / "installed.json").string(), {'{', '"'});
         } else {
-            std::vector<std::uint8_t> bytes = GameFolderBuilder::readFile((folder / "0001.zip").string());
+            std::vector<std::uint8_t> bytes = GameFolderBuilder::readFile((folder / "0002.zip").string());
             bytes[bytes.size() / 2] ^= 1;
-            GameFolderBuilder::writeFile((folder / "0001.zip").string(), bytes);
+            GameFolderBuilder::writeFile((folder / "0002.zip").string(), bytes);
         }
         const auto crafted = GameFolderBuilder::snapshot(m_root);
         try {
