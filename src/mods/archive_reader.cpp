@@ -22,6 +22,8 @@ namespace {
 // taken tell how far each entry has come.
 constexpr std::size_t ReadBlock = 16 * 1024;
 constexpr std::size_t ChunkSize = 256 * 1024;
+// The most set aside for an entry before its bytes are read.
+constexpr std::size_t UpfrontBytes = std::size_t(16) << 20;
 
 using ArchivePtr = std::unique_ptr<archive, int (*)(archive *)>;
 
@@ -144,26 +146,30 @@ private:
         const bool declared = archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0;
         if (declared && std::uint64_t(archive_entry_size(entry)) > room)
             tooLarge(raw);
-        // Read in place into what the entry says it holds; an entry that holds more grows.
-        std::vector<std::uint8_t> bytes(declared ? std::size_t(archive_entry_size(entry)) : 0);
+        // Read in place into what the entry says it holds; an entry that holds more grows. What
+        // is set aside before the bytes arrive is bounded: a zip bomb's claim alone takes nothing.
+        const std::size_t expected = declared ? std::size_t(archive_entry_size(entry)) : 0;
+        std::vector<std::uint8_t> bytes(std::min(expected, UpfrontBytes));
         std::size_t at = 0;
         const std::int64_t startedAt = archive_filter_bytes(a, -1);
         for (;;) {
-            std::uint8_t probe[1];
-            const bool full = at == bytes.size();
-            if (full && at > 0 && declared) {
+            if (declared && at == expected) {
                 // Whole as declared: one byte more means it lied about its size.
+                std::uint8_t probe[1];
                 const la_ssize_t more = archive_read_data(a, probe, 1);
                 if (more < 0)
                     damaged(a, raw);
-                if (more == 0)
+                if (more == 0) {
+                    bytes.resize(at);
                     return bytes;
+                }
+                bytes.resize(at);
                 bytes.push_back(probe[0]);
                 ++at;
                 added(a, raw, 1, bytes.size(), startedAt);
             }
             if (at == bytes.size())
-                bytes.resize(at + ChunkSize);
+                bytes.resize(at < expected ? std::min(expected, 2 * at + ChunkSize) : at + ChunkSize);
             const la_ssize_t got = archive_read_data(a, bytes.data() + at, bytes.size() - at);
             if (got < 0)
                 damaged(a, raw);
