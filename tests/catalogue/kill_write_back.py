@@ -100,7 +100,9 @@ def main():
     parser.add_argument("--cli", required=True)
     parser.add_argument("--maker", required=True)
     parser.add_argument("--work", required=True)
+    parser.add_argument("--window-flip", help="the flip through the window's Apply All Changes")
     parser.add_argument("--kills", type=int, default=30)
+    parser.add_argument("--window-kills", type=int, default=10)
     parser.add_argument("--concurrent", type=int, default=30)
     parser.add_argument("--interrupts", type=int, default=10)
     parser.add_argument("--random-start", type=int, default=int(time.time()),
@@ -156,10 +158,32 @@ def main():
     print("two write-backs at once, one killed, %d times: %s; the survivor was refused %d times"
           % (args.concurrent, outcomes, refused))
 
+    if args.window_flip:
+        current = window_kills(args, moments, states, current, journal)
+
     if current != "old":
         subprocess.run([args.flip, args.folder], check=True, stdout=subprocess.DEVNULL)
     interrupted_imports(args, moments, states)
     interrupted_exports(args, moments)
+
+
+def window_kills(args, moments, states, current, journal):
+    """The window's Apply All Changes, which writes on a thread of its own, killed as the CLI's is."""
+    started = time.monotonic()
+    subprocess.run([args.window_flip, args.folder], check=True, stdout=subprocess.DEVNULL)
+    duration = time.monotonic() - started
+    current = settle_and_judge(args, states, current, {})
+    outcomes = {}
+    for k in range(args.window_kills):
+        flip = subprocess.Popen([args.window_flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if k % 2 == 0:
+            kill_at(flip, moments.uniform(0, 1.05 * duration))
+        else:
+            kill_while_moving(flip, journal, moments.uniform(0, 0.02))
+        current = settle_and_judge(args, states, current, outcomes)
+    print("the window's Apply All Changes killed %d times (load and apply take %.2f s): %s"
+          % (args.window_kills, duration, outcomes))
+    return current
 
 
 def interrupt_at(process, delay):
