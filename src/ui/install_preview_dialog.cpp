@@ -81,6 +81,7 @@ TFormInstallPreview::TFormInstallPreview(const InstallPreviewModel &model, QWidg
     for (const InstallPreviewRow &row : model.rows) {
         const QString text = row.note.isEmpty() ? row.caption : row.caption + QStringLiteral("\n") + row.note;
         auto *item = new QListWidgetItem(QIcon(QPixmap::fromImage(pairOf(row))), text, m_list);
+        item->setToolTip(text); // whole, should a long mod name still be cut
         if (!row.changes)
             item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
     }

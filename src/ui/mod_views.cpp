@@ -56,9 +56,9 @@ InstallPreviewModel installPreview(const Catalogue &c, const InstalledMods &reco
         if (!item.changes)
             row.note = QStringLiteral("the same as the picture there now");
         else if (item.takesUnapplied)
-            row.note = QStringLiteral("replaces your change not yet applied (uninstalling the mod gives it back)");
+            row.note = QStringLiteral("replaces your change not yet applied\n(uninstalling the mod gives it back)");
         else if (item.takesOwn)
-            row.note = QStringLiteral("replaces your own picture (uninstalling the mod gives it back)");
+            row.note = QStringLiteral("replaces your own picture\n(uninstalling the mod gives it back)");
         else if (item.takesMod >= 0)
             row.note = QStringLiteral("covers the picture of the mod \"%1\"").arg(text(record.mods()[std::size_t(item.takesMod)].name));
         model.rows.push_back(std::move(row));

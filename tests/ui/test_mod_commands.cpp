@@ -84,7 +84,7 @@ private slots:
         const InstallPreviewModel &model = dialogs().previewsShown.first();
         QCOMPARE(model.name, QStringLiteral("Blue sky"));
         QCOMPARE(model.rows.size(), std::size_t(1));
-        QCOMPARE(model.rows[0].note, QStringLiteral("replaces your change not yet applied (uninstalling the mod gives it back)"));
+        QCOMPARE(model.rows[0].note, QStringLiteral("replaces your change not yet applied\n(uninstalling the mod gives it back)"));
         QCOMPARE(form().catalogue().ImagePixels[3][0], Yellow); // cancelled: nothing changed
 
         // As the user sees it: the yellow picture now on the left, the mod's blue one on the right.
