@@ -30,7 +30,8 @@ add_test(NAME test_cli_mods COMMAND test_cli_mods)
 set_tests_properties(test_cli_mods PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" FIXTURES_REQUIRED mod_archives TIMEOUT 300)
 # The large sample's round trips take a minute or two each, several under Wine on a busy
 # machine: beyond Qt Test's five minutes for one function.
-set_tests_properties(test_cli_round_trip PROPERTIES TIMEOUT 1200 ENVIRONMENT "QTEST_FUNCTION_TIMEOUT=900000")
+set_tests_properties(test_cli_round_trip PROPERTIES TIMEOUT 1200
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_FUNCTION_TIMEOUT=900000")
 target_compile_definitions(test_cli_commands PRIVATE STDERR_ON_TERMINAL="${PROJECT_SOURCE_DIR}/tests/tools/stderr_on_terminal.py")
 
 # --help and --version of every program of the project; the benchmarks are built on POSIX only.
