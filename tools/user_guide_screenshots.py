@@ -262,6 +262,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--bin", required=True, help="the folder holding tessary, tessary-cli and ensure-sample-gamefolder")
     parser.add_argument("--out", required=True, help="where to save the screenshots (PNG)")
+    parser.add_argument("--language", default="", help="the window's language (de, pl, ...) instead of English")
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     program = lambda name: os.path.join(args.bin, name)
@@ -277,7 +278,10 @@ def main():
             xvfb.fail("ensure-sample-gamefolder failed:\n" + made.stdout + made.stderr)
         make_mod(program("tessary-cli"), game, mod)
         os.makedirs(exports)
-        write_settings(env["XDG_CONFIG_HOME"], {"SaveAllTGAPath": exports + "/", "LoadAllTGAPath": mod, "ModFolder": mods})
+        settings = {"SaveAllTGAPath": exports + "/", "LoadAllTGAPath": mod, "ModFolder": mods}
+        if args.language:
+            settings["Language"] = args.language
+        write_settings(env["XDG_CONFIG_HOME"], settings)
 
         session = Session()
         tessary = subprocess.Popen([program("tessary")], env=env)
