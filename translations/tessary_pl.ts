@@ -504,7 +504,7 @@ Otwieraj je w:</translation>
     </message>
     <message>
         <source>Save all images to .tga</source>
-        <translation>Zapisz wszystko w .tga</translation>
+        <translation>Wszystkie do .tga</translation>
     </message>
     <message>
         <source>Image Size :</source>
