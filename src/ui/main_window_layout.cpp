@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -50,6 +52,21 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at)
     return made;
 }
 
+// Keeps an auto-sized label within room pixels: a desktop font (or a language) too wide for
+// the 96-dpi layout draws it a pixel smaller at a time, as the push buttons do, rather than
+// letting its neighbour cover its end. Smaller than 8 pixels would no longer be read.
+void fitLabel(QLabel *label, int room)
+{
+    QFont fitted = label->font();
+    int pixels = QFontInfo(fitted).pixelSize();
+    while (QFontMetrics(fitted).horizontalAdvance(label->text()) > room && pixels > 8)
+        fitted.setPixelSize(--pixels);
+    if (fitted != label->font()) {
+        label->setFont(fitted);
+        label->adjustSize();
+    }
+}
+
 TScrollBox *scrollBox(QWidget *parent, const char *name)
 {
     auto *box = named(new TScrollBox(parent), name);
@@ -86,6 +103,7 @@ void buildToolBar(MainWindowParts &parts)
     parts.LMDSaveAll = button(parts.Panel1, "LMDSaveAll", QCoreApplication::translate("TForm1", "Save all images to .tga"), QRect(2, 2, 117, 20));
     parts.LabelSize = label(parts.Panel1, "LabelSize", QCoreApplication::translate("TForm1", "Image Size :"), QPoint(146, 6));
     parts.LabelSize->setAlignment(Qt::AlignCenter);
+    fitLabel(parts.LabelSize, 204 - 121);
     // A wider desktop font grows the label to the left, so that it never covers the size.
     parts.LabelSize->move(std::min(146, 204 - parts.LabelSize->width()), 6);
     parts.SizeLabel = label(parts.Panel1, "SizeLabel", QStringLiteral("-"), QPoint(208, 6));
@@ -93,6 +111,7 @@ void buildToolBar(MainWindowParts &parts)
     parts.PanelChannels = named(new TChannelToggle(parts.Panel1), "PanelChannels");
     parts.PanelChannels->setGeometry(286, 2, 81, 20);
     parts.LabelThumb = label(parts.Panel1, "LabelThumb", QCoreApplication::translate("TForm1", "Thumbnail Size:"), QPoint(378, 6));
+    fitLabel(parts.LabelThumb, 458 - 378 - 2);
     parts.SpinSize = named(new TSpinSize(parts.Panel1), "SpinSize");
     parts.SpinSize->setGeometry(458, 1, 49, 22);
 }
