@@ -56,14 +56,13 @@ int main(int argc, char *argv[])
         english.push_back(startMs(QStringLiteral("en")));
         german.push_back(startMs(QStringLiteral("de")));
     }
-    // On a machine shared with other work the fastest run of each is the start without
-    // interruptions; the medians show what the interruptions leave.
-    const double fastest = *std::min_element(german.begin(), german.end()) / *std::min_element(english.begin(), english.end());
+    // The medians judge: on a machine shared with other work a single fastest run says more
+    // about the other work than about the start.
     const double typical = median(german) / median(english);
-    std::printf("window start, fastest of %d: English %.2f ms, German %.2f ms: ratio %.3f (target at most %.2f) %s\n", Runs,
-                *std::min_element(english.begin(), english.end()), *std::min_element(german.begin(), german.end()), fastest, Target,
-                fastest <= Target ? "met" : "NOT MET");
-    std::printf("window start, median of %d: English %.2f ms, German %.2f ms: ratio %.3f\n", Runs, median(english), median(german),
-                typical);
+    const double fastest = *std::min_element(german.begin(), german.end()) / *std::min_element(english.begin(), english.end());
+    std::printf("window start, median of %d: English %.2f ms, German %.2f ms: ratio %.3f (target at most %.2f) %s\n", Runs,
+                median(english), median(german), typical, Target, typical <= Target ? "met" : "NOT MET");
+    std::printf("window start, fastest of %d: English %.2f ms, German %.2f ms: ratio %.3f\n", Runs,
+                *std::min_element(english.begin(), english.end()), *std::min_element(german.begin(), german.end()), fastest);
     return 0;
 }
