@@ -7,3 +7,6 @@ if(UNIX)
     add_executable(bench_window_work bench_timing.h bench_window.h window_work.cpp)
     target_link_libraries(bench_window_work PRIVATE tessary_ui tessary_options)
 endif()
+# bench_start_language: the window's start in German against English (translations loaded).
+add_executable(bench_start_language bench_timing.h bench_window.h start_language.cpp)
+target_link_libraries(bench_start_language PRIVATE tessary_ui tessary_options)

@@ -15,6 +15,9 @@ set(CPACK_VERBATIM_VARIABLES ON)
 
 if(WIN32)
     set(CPACK_GENERATOR NSIS ZIP)
+    # The installer's pages speak the user's language: CPack's NSIS template loads the Modern
+    # UI's languages (German, French, Italian, Spanish, Dutch, Polish and Brazilian Portuguese
+    # among them), and the installer picks the one of the user's Windows, else English.
     set(CPACK_SYSTEM_NAME win64)
     # A 64-bit installer for a 64-bit program: it runs where the program runs, Wine's wine64
     # included, and writes to the 64-bit Program Files and registry. The Start-menu folder is

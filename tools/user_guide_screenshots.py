@@ -113,6 +113,20 @@ class Session(xvfb.Display):
         time.sleep(0.3)
 
 
+LANGUAGE = ""
+
+
+def shown(text):
+    """text as the window shows it in LANGUAGE: its translation in translations/, as bytes."""
+    if LANGUAGE:
+        import xml.etree.ElementTree as ElementTree
+        ts = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "translations", "tessary_%s.ts" % LANGUAGE)
+        for message in ElementTree.parse(ts).iter("message"):
+            if message.findtext("source") == text:
+                return message.findtext("translation").encode()
+    return text.encode()
+
+
 def settled_shot(seconds=15):
     """A screenshot once two grabs in a row show the same picture."""
     previous = [None]
@@ -209,7 +223,7 @@ def share_and_install(session, program, env, args):
         save(settled_shot(), box_of(session, details, 8), os.path.join(args.out, "save-mod-package.png"))
         session.key("Tab")
         session.key("Return")  # Save...
-        chooser = xvfb.wait_for(lambda: session.find("Save changes as a mod package\u2026".encode()), 10, "the save dialog")
+        chooser = xvfb.wait_for(lambda: session.find(shown("Save changes as a mod package\u2026")), 10, "the save dialog")
         session.focus(chooser)
         session.key("Return")
         saved = session.other_window(TITLE, [window], 20, "the message of the saved package")
@@ -217,7 +231,7 @@ def share_and_install(session, program, env, args):
         session.key("Return")
 
         menu_item_from_bottom(session, wx, wy, 2)  # Install mod...
-        chooser = xvfb.wait_for(lambda: session.find("Install mod\u2026".encode()), 10, "the open dialog")
+        chooser = xvfb.wait_for(lambda: session.find(shown("Install mod\u2026")), 10, "the open dialog")
         session.focus(chooser)
         session.type("night-sky.zip")
         session.key("Return")
@@ -262,7 +276,10 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--bin", required=True, help="the folder holding tessary, tessary-cli and ensure-sample-gamefolder")
     parser.add_argument("--out", required=True, help="where to save the screenshots (PNG)")
+    parser.add_argument("--language", default="", help="the window's language (de, pl, ...) instead of English")
     args = parser.parse_args()
+    global LANGUAGE
+    LANGUAGE = args.language
     os.makedirs(args.out, exist_ok=True)
     program = lambda name: os.path.join(args.bin, name)
 
@@ -277,7 +294,10 @@ def main():
             xvfb.fail("ensure-sample-gamefolder failed:\n" + made.stdout + made.stderr)
         make_mod(program("tessary-cli"), game, mod)
         os.makedirs(exports)
-        write_settings(env["XDG_CONFIG_HOME"], {"SaveAllTGAPath": exports + "/", "LoadAllTGAPath": mod, "ModFolder": mods})
+        settings = {"SaveAllTGAPath": exports + "/", "LoadAllTGAPath": mod, "ModFolder": mods}
+        if args.language:
+            settings["Language"] = args.language
+        write_settings(env["XDG_CONFIG_HOME"], settings)
 
         session = Session()
         tessary = subprocess.Popen([program("tessary")], env=env)
@@ -289,7 +309,7 @@ def main():
 
             # Step 1: "Save all images to .tga" offers .png as well.
             session.click(wx + 60, wy + 64)
-            picker = xvfb.wait_for(lambda: session.find(b"Please select a folder"), 10, "the folder picker")
+            picker = xvfb.wait_for(lambda: session.find(shown("Please select a folder")), 10, "the folder picker")
             session.focus(picker)
             px, py, pw, ph = session.geometry(picker)
             session.click(px + pw - 180, py + ph - 24)  # opens the "Save as:" list
@@ -305,7 +325,7 @@ def main():
             for _ in range(3):
                 session.key("Down")
             session.key("Return")
-            picker = xvfb.wait_for(lambda: session.find(b"Please select a folder"), 10, "the folder picker")
+            picker = xvfb.wait_for(lambda: session.find(shown("Please select a folder")), 10, "the folder picker")
             session.focus(picker)
             session.key("Return")
             summary = xvfb.wait_for(lambda: session.find(TITLE) not in (None, window) and session.find(TITLE), 20,
@@ -340,7 +360,7 @@ def main():
             # Step 7: sharing the mod, and installing a friend's on top of another.
             make_mods(program("tessary-cli"), game, temp, mods)
             share_and_install(session, program, env, args)
-            if not os.path.exists(os.path.join(mods, "My menu mod.zip")):
+            if not os.path.exists(os.path.join(mods, shown("My menu mod").decode() + ".zip")):
                 xvfb.fail("the mod package was not saved")
             listed = subprocess.run([program("tessary-cli"), "mods", game], capture_output=True, text=True).stdout
             if not listed.startswith('1. "Blue hour"') or '2. "Night sky"' not in listed:

@@ -1,5 +1,7 @@
 #include "chosen_folder_record.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 #include "settings_store.h"
@@ -34,7 +36,7 @@ bool ChosenFolderRecord::write(const QString &folder)
     }
     // A store may report success for a file it could not replace; read the value back.
     if (read() != folder) {
-        m_lastError = QStringLiteral("the value could not be recorded");
+        m_lastError = QCoreApplication::translate("GameFolder", "the value could not be recorded");
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "game_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <utility>
@@ -21,7 +22,7 @@ bool isSeparator(QChar c) { return c == QLatin1Char('/'); }
 
 QString reasonOrDefault(const QString &reason)
 {
-    return reason.isEmpty() ? QStringLiteral("the value could not be recorded") : reason;
+    return reason.isEmpty() ? QCoreApplication::translate("GameFolder", "the value could not be recorded") : reason;
 }
 
 } // namespace
@@ -118,19 +119,29 @@ GameFolder::Choice GameFolder::acceptChosenExecutable(const QString &chosenFile)
     return Choice::NotRecorded;
 }
 
+QString GameFolder::ChooseFolderMessage()
+{
+    return QCoreApplication::translate("GameFolder", "Please choose your GP4 folder");
+}
+
+QString GameFolder::RefusedMessage()
+{
+    return QCoreApplication::translate("GameFolder", "Sorry but this is not a valid GP4.exe file. Image folder can't be found");
+}
+
 QString GameFolder::recordedInSettingsMessage() const
 {
-    return QStringLiteral("The game folder is recorded in Tessary's settings (%1), as %2 can't be changed (%3).")
+    return QCoreApplication::translate("GameFolder", "The game folder is recorded in Tessary's settings (%1), as %2 can't be changed (%3).")
         .arg(m_record ? m_record->location() : QString(), m_entry.location(), reasonOrDefault(m_entry.lastError()));
 }
 
 QString GameFolder::notRecordedMessage() const
 {
-    QString message = m_entry.location() + QStringLiteral(": the game folder can't be recorded (") +
-                      reasonOrDefault(m_entry.lastError()) + QLatin1Char(')');
+    QString message = QCoreApplication::translate("GameFolder", "%1: the game folder can't be recorded (%2)")
+                          .arg(m_entry.location(), reasonOrDefault(m_entry.lastError()));
     if (m_record)
-        message += QStringLiteral("; ") + m_record->location() + QStringLiteral(": neither (") +
-                   reasonOrDefault(m_record->lastError()) + QLatin1Char(')');
+        message += QCoreApplication::translate("GameFolder", "; %1: neither (%2)")
+                       .arg(m_record->location(), reasonOrDefault(m_record->lastError()));
     return message;
 }
 

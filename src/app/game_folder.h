@@ -21,13 +21,13 @@ public:
         Accepted,    // the folder holds the image index and is now recorded in the entry
         RecordedInSettings, // the entry can't be written; the folder is kept in Tessary's own
                             // settings: show recordedInSettingsMessage()
-        Refused,     // no image index under the folder: show RefusedMessage
+        Refused,     // no image index under the folder: show RefusedMessage()
         NotRecorded, // valid folder, but neither can be written: show notRecordedMessage()
     };
 
-    static inline const QString ChooseFolderMessage = QStringLiteral("Please choose your GP4 folder");
-    static inline const QString RefusedMessage =
-        QStringLiteral("Sorry but this is not a valid GP4.exe file. Image folder can't be found");
+    // The two messages of the folder choice, in the user's language.
+    static QString ChooseFolderMessage();
+    static QString RefusedMessage();
 
     // The game folder exactly as the entry holds it; set only when a lookup finds it.
     QString GP4Path;

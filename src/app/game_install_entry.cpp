@@ -1,5 +1,6 @@
 #include "game_install_entry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStringList>
@@ -73,7 +74,7 @@ bool GameInstallEntry::writeDirectory(const QString &folder)
     }
     // QSettings may report success for a file it could not replace; read the value back.
     if (readDirectory() != folder) {
-        m_lastError = QStringLiteral("the value could not be recorded");
+        m_lastError = QCoreApplication::translate("GameFolder", "the value could not be recorded");
         return false;
     }
     return true;

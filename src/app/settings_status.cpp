@@ -1,14 +1,16 @@
 #include "settings_status.h"
 
+#include <QCoreApplication>
+
 namespace SettingsStatus {
 
 QString describe(QSettings::Status status)
 {
     switch (status) {
     case QSettings::AccessError:
-        return QStringLiteral("access denied");
+        return QCoreApplication::translate("SettingsStore", "access denied");
     case QSettings::FormatError:
-        return QStringLiteral("the file is not a valid settings file");
+        return QCoreApplication::translate("SettingsStore", "the file is not a valid settings file");
     case QSettings::NoError:
         break;
     }

@@ -23,6 +23,8 @@ public:
     // The program "Edit in image editor…" opens pictures in; empty or missing: the system's
     // program for .png files.
     static inline const QString ImageEditor = QStringLiteral("ImageEditor");
+    // The window's language ("de", "pt_BR", "en"); missing or empty: the system's.
+    static inline const QString Language = QStringLiteral("Language");
 
     static constexpr int ThumbSizeDefault = 100;
     static constexpr int ThumbSizeMinimum = 40;

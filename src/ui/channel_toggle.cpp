@@ -22,11 +22,11 @@ void TChannelToggle::setTag(int tag)
     if (tag == 1) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         colours.setColor(QPalette::Window, QColor(166, 202, 240));
-        setText(QStringLiteral("Alpha Layer"));
+        setText(tr("Alpha Layer"));
     } else {
         setFrameStyle(QFrame::Panel | QFrame::Raised);
         colours.setColor(QPalette::Window, colours.color(QPalette::Button));
-        setText(QStringLiteral("RGB Layers"));
+        setText(tr("RGB Layers"));
     }
     setPalette(colours);
 }

@@ -75,9 +75,9 @@ QString ExternalEditor::edit(const Catalogue &catalogue, bool font, int n, const
 
     if (program.isEmpty()) {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-            return QStringLiteral("No program opens .png files on this system; choose one with \"Choose image editor\u2026\".");
+            return tr("No program opens .png files on this system; choose one with \"Choose image editor\u2026\".");
     } else if (!QProcess::startDetached(program, {file})) {
-        return QStringLiteral("%1 can't be started.").arg(QDir::toNativeSeparators(program));
+        return tr("%1 can't be started.").arg(QDir::toNativeSeparators(program));
     }
     return QString();
 }

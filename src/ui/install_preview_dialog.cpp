@@ -29,10 +29,10 @@ QString summary(const InstallPreviewModel &model)
     for (const InstallPreviewRow &row : model.rows)
         changing += row.changes ? 1 : 0;
     const int same = int(model.rows.size()) - changing;
-    QString text = changing == 1 ? QStringLiteral("1 picture changes") : QStringLiteral("%1 pictures change").arg(changing);
+    QString text = changing == 1 ? QCoreApplication::translate("TFormInstallPreview", "1 picture changes") : QCoreApplication::translate("TFormInstallPreview", "%1 pictures change").arg(changing);
     if (same > 0)
-        text += same == 1 ? QStringLiteral("; 1 is the same already") : QStringLiteral("; %1 are the same already").arg(same);
-    return text + QStringLiteral(". Installing makes these changes in Tessary; \"Apply All Changes\" writes them into the game folder.");
+        text += same == 1 ? QCoreApplication::translate("TFormInstallPreview", "; 1 is the same already") : QCoreApplication::translate("TFormInstallPreview", "; %1 are the same already").arg(same);
+    return text + QCoreApplication::translate("TFormInstallPreview", ". Installing makes these changes in Tessary; \"Apply All Changes\" writes them into the game folder.");
 }
 
 } // namespace
@@ -61,9 +61,9 @@ QImage TFormInstallPreview::pairOf(const InstallPreviewRow &row)
 TFormInstallPreview::TFormInstallPreview(const InstallPreviewModel &model, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormInstallPreview"));
-    setWindowTitle(ProgramTexts::AppTitle);
+    setWindowTitle(ProgramTexts::AppTitle());
     auto *column = new QVBoxLayout(this);
-    auto *title = new QLabel(QStringLiteral("Install the mod \"%1\"?").arg(model.name), this);
+    auto *title = new QLabel(tr("Install the mod \"%1\"?").arg(model.name), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -90,8 +90,8 @@ TFormInstallPreview::TFormInstallPreview(const InstallPreviewModel &model, QWidg
         column->addWidget(wrapped(model.notes.join(QLatin1Char('\n')), this));
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Install"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(ProgramTexts::CancelAnswer, QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Install"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(ProgramTexts::CancelAnswer(), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     column->addWidget(buttons);

@@ -12,17 +12,17 @@
 TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget *parent) : QDialog(parent), m_model(model)
 {
     setObjectName(QStringLiteral("FormInstalledMods"));
-    setWindowTitle(ProgramTexts::AppTitle);
+    setWindowTitle(ProgramTexts::AppTitle());
     auto *column = new QVBoxLayout(this);
     column->addWidget(new QLabel(m_model.mods.empty() && m_model.problem.isEmpty()
-                                     ? QStringLiteral("No mod is installed in this game folder.")
-                                     : QStringLiteral("Installed mods, the last installed at the bottom:"),
+                                     ? tr("No mod is installed in this game folder.")
+                                     : tr("Installed mods, the last installed at the bottom:"),
                                  this));
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ModList"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Mod"), QStringLiteral("Author"), QStringLiteral("Pictures"), QStringLiteral("Covered"),
-                             QStringLiteral("Installed")});
+    m_list->setHeaderLabels({tr("Mod"), tr("Author"), tr("Pictures"), tr("Covered"),
+                             tr("Installed")});
     for (const InstalledModRow &mod : m_model.mods)
         new QTreeWidgetItem(m_list, {mod.name, mod.author, QString::number(mod.pictures), QString::number(mod.covered.size()),
                                      mod.installed.left(10)});
@@ -34,9 +34,9 @@ TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget 
     column->addWidget(m_details);
 
     auto *buttons = new QDialogButtonBox(this);
-    m_uninstall = buttons->addButton(QStringLiteral("Uninstall"), QDialogButtonBox::ActionRole);
+    m_uninstall = buttons->addButton(tr("Uninstall"), QDialogButtonBox::ActionRole);
     m_uninstall->setEnabled(false);
-    buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_uninstall, &QPushButton::clicked, this, [this] {
         m_chosen = m_list->indexOfTopLevelItem(m_list->currentItem());
@@ -57,8 +57,8 @@ void TFormInstalledMods::showDetails()
     QStringList lines;
     if (!mod.description.isEmpty())
         lines << mod.description;
-    lines << QStringLiteral("Installed %1 from %2.").arg(mod.installed, mod.source);
-    lines << (mod.covered.isEmpty() ? QStringLiteral("None of its pictures is covered by a later mod or an edit.")
-                                    : QStringLiteral("Covered since: %1. Uninstalling leaves these as they are.").arg(mod.covered.join(QStringLiteral(", "))));
+    lines << tr("Installed %1 from %2.").arg(mod.installed, mod.source);
+    lines << (mod.covered.isEmpty() ? tr("None of its pictures is covered by a later mod or an edit.")
+                                    : tr("Covered since: %1. Uninstalling leaves these as they are.").arg(mod.covered.join(QStringLiteral(", "))));
     m_details->setText(lines.join(QLatin1Char('\n')));
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <new>
 
+#include "core_messages.h"
 #include "channel_toggle.h"
 #include "dialogs.h"
 #include "drop_target.h"
@@ -114,10 +115,10 @@ void TForm1::runCommand(const std::function<void()> &command)
 void TForm1::showError(const std::exception &error)
 {
     if (dynamic_cast<const std::bad_alloc *>(&error)) {
-        m_dialogs.message(QStringLiteral("Not enough memory to finish the command."));
+        m_dialogs.message(tr("Not enough memory to finish the command."));
         return;
     }
-    m_dialogs.message(GameFolder::shownInMessage(QString::fromStdString(error.what())));
+    m_dialogs.message(GameFolder::shownInMessage(CoreMessages::translated(QString::fromStdString(error.what()))));
 }
 
 void TForm1::SpinEdit1Change()
@@ -168,7 +169,7 @@ PreviewLoader gameFolderPictures(std::string folder, int n, bool alpha)
             const std::size_t loaded = std::min(image.Pixels.size(), std::size_t(std::max(image.ByteCount, 0)) / 4);
             picture = PictureMaker::preview(image.Pixels.data(), loaded, image.Width, image.Height, alpha);
         } catch (const std::exception &error) {
-            picture.problem = GameFolder::shownInMessage(QString::fromStdString(error.what()));
+            picture.problem = GameFolder::shownInMessage(CoreMessages::translated(QString::fromStdString(error.what())));
         }
         return picture;
     };
@@ -199,12 +200,12 @@ void TForm1::closeEvent(QCloseEvent *event)
     // Work under way is never cut short by the window: it closes when the work ends.
     if (isBusy()) {
         m_closeWhenDone = true;
-        m_work->showWhileBusy(QStringLiteral("Tessary closes when this work ends\u2026"));
+        m_work->showWhileBusy(tr("Tessary closes when this work ends\u2026"));
         event->ignore();
         return;
     }
     // Unapplied work is never dropped without asking.
-    if (!settleUnappliedChanges(QStringLiteral("closing Tessary"))) {
+    if (!settleUnappliedChanges(tr("closing Tessary"))) {
         event->ignore();
         return;
     }

@@ -24,7 +24,7 @@ void TForm1::updateActions()
 {
     const bool idle = !isBusy();
     const bool images = onImagesPage();
-    m_parts.Loadallfromfolder1->setText(images ? ProgramTexts::LoadAllImages : ProgramTexts::LoadAllFonts);
+    m_parts.Loadallfromfolder1->setText(images ? ProgramTexts::LoadAllImages() : ProgramTexts::LoadAllFonts());
     const int n = SelectedIndex();
     // While work runs nothing here reads the catalogue: a write-back may be changing it.
     const bool picture = idle && hasPicture(n) && !m_catalogue.GP4Path.empty();
@@ -38,8 +38,8 @@ void TForm1::updateActions()
     m_parts.Restoreoriginal1->setEnabled(changed || kept);
     const QString undo = QString::fromStdString(m_history.undoName());
     const QString redo = QString::fromStdString(m_history.redoName());
-    m_parts.Undo1->setText(undo.isEmpty() ? ProgramTexts::UndoItem : ProgramTexts::UndoItem + QLatin1Char(' ') + undo);
-    m_parts.Redo1->setText(redo.isEmpty() ? ProgramTexts::RedoItem : ProgramTexts::RedoItem + QLatin1Char(' ') + redo);
+    m_parts.Undo1->setText(undo.isEmpty() ? ProgramTexts::UndoItem() : tr("Undo %1").arg(undo));
+    m_parts.Redo1->setText(redo.isEmpty() ? ProgramTexts::RedoItem() : tr("Redo %1").arg(redo));
     m_parts.Undo1->setEnabled(idle && !undo.isEmpty());
     m_parts.Redo1->setEnabled(idle && !redo.isEmpty());
     m_parts.LMDApplyAll->setEnabled(idle);
@@ -62,18 +62,18 @@ void TForm1::recordChange(PictureStep step)
     const QString name = QString::fromStdString(step.name());
     const bool changed = !step.empty();
     if (!m_history.record(std::move(step)) && changed)
-        m_work->showDone(QStringLiteral("The %1 can't be undone: it is larger than the undo history holds").arg(name));
+        m_work->showDone(tr("The %1 can't be undone: it is larger than the undo history holds").arg(name));
     showChanges();
 }
 
 void TForm1::RevertToGameFile()
 {
-    changeSelected("revert of ", KeptOriginals::revertImage, KeptOriginals::revertFont);
+    changeSelected(QT_TR_NOOP("revert of %1"), KeptOriginals::revertImage, KeptOriginals::revertFont);
 }
 
 void TForm1::RestoreOriginal()
 {
-    changeSelected("restore of the original of ", KeptOriginals::restoreImage, KeptOriginals::restoreFont);
+    changeSelected(QT_TR_NOOP("restore of the original of %1"), KeptOriginals::restoreImage, KeptOriginals::restoreFont);
 }
 
 // Runs a change of the selected picture of the active page as one undoable step.
@@ -84,7 +84,7 @@ void TForm1::changeSelected(const char *what, bool (*changeImage)(Catalogue &, i
         return;
     runCommand([&] {
         const bool images = onImagesPage();
-        PictureStep step(what + pictureName(!images, n).toStdString());
+        PictureStep step(tr(what).arg(pictureName(!images, n)).toStdString());
         if (images) {
             step.keepImage(m_catalogue, n);
             changeImage(m_catalogue, n);
@@ -100,13 +100,13 @@ void TForm1::changeSelected(const char *what, bool (*changeImage)(Catalogue &, i
 void TForm1::Undo()
 {
     if (!isBusy())
-        takeStep(m_history.undo(m_catalogue), QStringLiteral("Undone"));
+        takeStep(m_history.undo(m_catalogue), tr("Undone: %1"));
 }
 
 void TForm1::Redo()
 {
     if (!isBusy())
-        takeStep(m_history.redo(m_catalogue), QStringLiteral("Redone"));
+        takeStep(m_history.redo(m_catalogue), tr("Redone: %1"));
 }
 
 void TForm1::takeStep(const std::optional<PictureHistory::Taken> &taken, const QString &done)
@@ -115,7 +115,7 @@ void TForm1::takeStep(const std::optional<PictureHistory::Taken> &taken, const Q
         return;
     m_grids->redisplay(taken->images, taken->fonts);
     showChanges();
-    m_work->showDone(done + QStringLiteral(": ") + QString::fromStdString(taken->name));
+    m_work->showDone(done.arg(QString::fromStdString(taken->name)));
 }
 
 // The captions of the pictures whose changes are not applied yet.
@@ -142,11 +142,11 @@ bool TForm1::settleUnappliedChanges(const QString &before)
         names.push_back(name.toStdString());
     if (m_mods.hasPendingChanges())
         names.push_back("the record of installed mods");
-    const QString pending = names.empty() ? QStringLiteral("The image index has changes")
-                                          : QStringLiteral("These pictures have changes")
+    const QString pending = names.empty() ? tr("The image index has changes")
+                                          : tr("These pictures have changes")
                                                 + QStringLiteral(" (%1)").arg(QString::fromStdString(shortList(names)));
-    const QString question = QStringLiteral("%1 not yet applied to the game folder.\n\nApply them before %2?").arg(pending, before);
-    switch (m_dialogs.ask(question, {ProgramTexts::ApplyAnswer, ProgramTexts::DiscardAnswer, ProgramTexts::CancelAnswer})) {
+    const QString question = tr("%1 not yet applied to the game folder.\n\nApply them before %2?").arg(pending, before);
+    switch (m_dialogs.ask(question, {ProgramTexts::ApplyAnswer(), ProgramTexts::DiscardAnswer(), ProgramTexts::CancelAnswer()})) {
     case 0: return applyChanges();
     case 1: return true;
     default: return false;

@@ -23,10 +23,10 @@ void TForm1::ChooseImageEditor()
     if (isBusy() || !m_settings)
         return;
     const QString current = m_settings->readText(SettingsStore::ImageEditor, QString());
-    const QString now = current.isEmpty() ? QStringLiteral("the system's program for .png files") : current;
-    const int answer = m_dialogs.ask(QStringLiteral("\"Edit in image editor\u2026\" opens pictures in %1.\n\nOpen them in:").arg(now),
-                                     {QStringLiteral("The system's program"), QStringLiteral("A program of my choice\u2026"),
-                                      QStringLiteral("Cancel")});
+    const QString now = current.isEmpty() ? tr("the system's program for .png files") : current;
+    const int answer = m_dialogs.ask(tr("\"Edit in image editor\u2026\" opens pictures in %1.\n\nOpen them in:").arg(now),
+                                     {tr("The system's program"), tr("A program of my choice\u2026"),
+                                      tr("Cancel")});
     if (answer == 0) {
         m_settings->writeText(SettingsStore::ImageEditor, QString());
     } else if (answer == 1) {
@@ -47,7 +47,7 @@ bool TForm1::readBackEdit(ExternalEditor::Saved &saved)
     if (!exists)
         return true;
     const QString name = pictureName(saved.font, saved.number);
-    PictureStep step("edit of " + name.toStdString() + " in the image editor");
+    PictureStep step(tr("edit of %1 in the image editor").arg(name).toStdString());
     if (saved.font)
         step.replaceFontSheet(m_catalogue, saved.number, std::move(saved.sheet));
     else
@@ -55,6 +55,6 @@ bool TForm1::readBackEdit(ExternalEditor::Saved &saved)
     if (step.empty())
         return true;
     recordChange(std::move(step));
-    m_work->showDone(QStringLiteral("%1 read back from the image editor").arg(name));
+    m_work->showDone(tr("%1 read back from the image editor").arg(name));
     return true;
 }

@@ -89,7 +89,7 @@ void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
     m_work->runBeside([&](WindowWork::Progress &progress) {
         decoded = decodeFolderImport(plan, PictureFiles::reader(), [&progress](int done, int total) { progress.set(done, total); });
     });
-    PictureStep step("import");
+    PictureStep step(tr("import").toStdString());
     const FolderImportSummary summary = replaceFromFolder(m_catalogue, plan, std::move(decoded), &step);
     const std::size_t count = summary.imported.size();
     if (count == 1) {
@@ -99,8 +99,8 @@ void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
         step.setName("import of " + std::to_string(count) + " pictures");
     }
     recordChange(std::move(step));
-    m_work->showDone(count == 0   ? QStringLiteral("No picture imported")
-                     : count == 1 ? QStringLiteral("1 picture imported")
-                                  : QStringLiteral("%1 pictures imported").arg(count));
+    m_work->showDone(count == 0   ? tr("No picture imported")
+                     : count == 1 ? tr("1 picture imported")
+                                  : tr("%1 pictures imported").arg(count));
     m_dialogs.message(QString::fromStdString(summary.text(CorePath::fromQt(source))));
 }

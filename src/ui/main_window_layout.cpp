@@ -4,7 +4,10 @@
 
 #include <QAction>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -34,19 +37,34 @@ Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
-TPushButton *button(QWidget *parent, const char *name, const char *text, QRect geometry)
+TPushButton *button(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
-    auto *made = named(new TPushButton(QString::fromLatin1(text), parent), name);
+    auto *made = named(new TPushButton(text, parent), name);
     made->setGeometry(geometry);
     return made;
 }
 
-QLabel *label(QWidget *parent, const char *name, const char *text, QPoint at)
+QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at)
 {
-    auto *made = named(new QLabel(QString::fromLatin1(text), parent), name);
+    auto *made = named(new QLabel(text, parent), name);
     made->move(at);
     made->adjustSize();
     return made;
+}
+
+// Keeps an auto-sized label within room pixels: a desktop font (or a language) too wide for
+// the 96-dpi layout draws it a pixel smaller at a time, as the push buttons do, rather than
+// letting its neighbour cover its end. Smaller than 8 pixels would no longer be read.
+void fitLabel(QLabel *label, int room)
+{
+    QFont fitted = label->font();
+    int pixels = QFontInfo(fitted).pixelSize();
+    while (QFontMetrics(fitted).horizontalAdvance(label->text()) > room && pixels > 8)
+        fitted.setPixelSize(--pixels);
+    if (fitted != label->font()) {
+        label->setFont(fitted);
+        label->adjustSize();
+    }
 }
 
 TScrollBox *scrollBox(QWidget *parent, const char *name)
@@ -67,14 +85,14 @@ void buildTopPanel(QWidget *form, MainWindowParts &parts)
     parts.TopPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     parts.TopPanel->setLineWidth(1);
     parts.TopPanel->setFixedHeight(TopPanelHeight);
-    parts.LMDApplyAll = button(parts.TopPanel, "LMDApplyAll", "Apply All Changes", QRect(6, 4, 117, 20));
+    parts.LMDApplyAll = button(parts.TopPanel, "LMDApplyAll", QCoreApplication::translate("TForm1", "Apply All Changes"), QRect(6, 4, 117, 20));
     parts.ProgressBar1 = named(new QProgressBar(parts.TopPanel), "ProgressBar1");
     parts.ProgressBar1->setGeometry(130, 5, 347, 18);
     parts.ProgressBar1->setOrientation(Qt::Horizontal);
     parts.ProgressBar1->setTextVisible(false);
     parts.ProgressBar1->setRange(0, 100);
     parts.ProgressBar1->setValue(0);
-    parts.LMDChangePath = button(parts.TopPanel, "LMDChangePath", "Change GP4 Path", QRect(484, 4, 97, 20));
+    parts.LMDChangePath = button(parts.TopPanel, "LMDChangePath", QCoreApplication::translate("TForm1", "Change GP4 Path"), QRect(484, 4, 97, 20));
 }
 
 void buildToolBar(MainWindowParts &parts)
@@ -82,16 +100,18 @@ void buildToolBar(MainWindowParts &parts)
     parts.Panel1 = named(new QFrame(parts.TabSheet1), "Panel1");
     parts.Panel1->setFrameStyle(QFrame::NoFrame);
     parts.Panel1->setFixedHeight(ToolBarHeight);
-    parts.LMDSaveAll = button(parts.Panel1, "LMDSaveAll", "Save all images to .tga", QRect(2, 2, 117, 20));
-    parts.LabelSize = label(parts.Panel1, "LabelSize", "Image Size :", QPoint(146, 6));
+    parts.LMDSaveAll = button(parts.Panel1, "LMDSaveAll", QCoreApplication::translate("TForm1", "Save all images to .tga"), QRect(2, 2, 117, 20));
+    parts.LabelSize = label(parts.Panel1, "LabelSize", QCoreApplication::translate("TForm1", "Image Size :"), QPoint(146, 6));
     parts.LabelSize->setAlignment(Qt::AlignCenter);
+    fitLabel(parts.LabelSize, 204 - 121);
     // A wider desktop font grows the label to the left, so that it never covers the size.
     parts.LabelSize->move(std::min(146, 204 - parts.LabelSize->width()), 6);
-    parts.SizeLabel = label(parts.Panel1, "SizeLabel", "-", QPoint(208, 6));
+    parts.SizeLabel = label(parts.Panel1, "SizeLabel", QStringLiteral("-"), QPoint(208, 6));
     parts.SizeLabel->setAlignment(Qt::AlignCenter);
     parts.PanelChannels = named(new TChannelToggle(parts.Panel1), "PanelChannels");
     parts.PanelChannels->setGeometry(286, 2, 81, 20);
-    parts.LabelThumb = label(parts.Panel1, "LabelThumb", "Thumbnail Size:", QPoint(378, 6));
+    parts.LabelThumb = label(parts.Panel1, "LabelThumb", QCoreApplication::translate("TForm1", "Thumbnail Size:"), QPoint(378, 6));
+    fitLabel(parts.LabelThumb, 458 - 378 - 2);
     parts.SpinSize = named(new TSpinSize(parts.Panel1), "SpinSize");
     parts.SpinSize->setGeometry(458, 1, 49, 22);
 }
@@ -116,8 +136,8 @@ void buildPages(QWidget *form, MainWindowParts &parts)
     fonts->setSpacing(0);
     fonts->addWidget(parts.ScrollBox2, 1);
 
-    parts.PageControl1->addTab(parts.TabSheet1, QStringLiteral("Images Workshop"));
-    parts.PageControl1->addTab(parts.TabSheet2, QStringLiteral("Fonts Workshop"));
+    parts.PageControl1->addTab(parts.TabSheet1, QCoreApplication::translate("TForm1", "Images Workshop"));
+    parts.PageControl1->addTab(parts.TabSheet2, QCoreApplication::translate("TForm1", "Fonts Workshop"));
     parts.PageControl1->setCurrentIndex(0);
 
     // The focus frames are the first children of their pages, beneath every cell.
@@ -133,29 +153,29 @@ void buildPages(QWidget *form, MainWindowParts &parts)
 void buildPopup(QWidget *form, MainWindowParts &parts)
 {
     parts.Popup1 = named(new QMenu(form), "Popup1");
-    parts.Loadimagefromatgafile1 = named(parts.Popup1->addAction(QStringLiteral("Load image from a .tga file")),
+    parts.Loadimagefromatgafile1 = named(parts.Popup1->addAction(QCoreApplication::translate("TForm1", "Load image from a .tga file")),
                                          "Loadimagefromatgafile1");
-    parts.Savetoatgafile1 = named(parts.Popup1->addAction(QStringLiteral("Save image to a .tga file")),
+    parts.Savetoatgafile1 = named(parts.Popup1->addAction(QCoreApplication::translate("TForm1", "Save image to a .tga file")),
                                   "Savetoatgafile1");
     parts.Popup1->addSeparator();
-    parts.Loadallfromfolder1 = named(parts.Popup1->addAction(ProgramTexts::LoadAllImages), "Loadallfromfolder1");
+    parts.Loadallfromfolder1 = named(parts.Popup1->addAction(ProgramTexts::LoadAllImages()), "Loadallfromfolder1");
     parts.Popup1->addSeparator();
-    parts.Revertfile1 = named(parts.Popup1->addAction(ProgramTexts::RevertItem), "Revertfile1");
-    parts.Restoreoriginal1 = named(parts.Popup1->addAction(ProgramTexts::RestoreItem), "Restoreoriginal1");
+    parts.Revertfile1 = named(parts.Popup1->addAction(ProgramTexts::RevertItem()), "Revertfile1");
+    parts.Restoreoriginal1 = named(parts.Popup1->addAction(ProgramTexts::RestoreItem()), "Restoreoriginal1");
     parts.Popup1->addSeparator();
-    parts.Editinimageeditor1 = named(parts.Popup1->addAction(ProgramTexts::EditItem), "Editinimageeditor1");
-    parts.Chooseimageeditor1 = named(parts.Popup1->addAction(ProgramTexts::ChooseEditorItem), "Chooseimageeditor1");
+    parts.Editinimageeditor1 = named(parts.Popup1->addAction(ProgramTexts::EditItem()), "Editinimageeditor1");
+    parts.Chooseimageeditor1 = named(parts.Popup1->addAction(ProgramTexts::ChooseEditorItem()), "Chooseimageeditor1");
     parts.Popup1->addSeparator();
-    parts.Undo1 = named(parts.Popup1->addAction(ProgramTexts::UndoItem), "Undo1");
+    parts.Undo1 = named(parts.Popup1->addAction(ProgramTexts::UndoItem()), "Undo1");
     parts.Undo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    parts.Redo1 = named(parts.Popup1->addAction(ProgramTexts::RedoItem), "Redo1");
+    parts.Redo1 = named(parts.Popup1->addAction(ProgramTexts::RedoItem()), "Redo1");
     parts.Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // The shortcuts work wherever the window has the focus, not only in the open menu.
     form->addActions({parts.Undo1, parts.Redo1});
     parts.Popup1->addSeparator();
-    parts.Savemodpackage1 = named(parts.Popup1->addAction(ProgramTexts::SaveModItem), "Savemodpackage1");
-    parts.Installmod1 = named(parts.Popup1->addAction(ProgramTexts::InstallModItem), "Installmod1");
-    parts.Installedmods1 = named(parts.Popup1->addAction(ProgramTexts::InstalledModsItem), "Installedmods1");
+    parts.Savemodpackage1 = named(parts.Popup1->addAction(ProgramTexts::SaveModItem()), "Savemodpackage1");
+    parts.Installmod1 = named(parts.Popup1->addAction(ProgramTexts::InstallModItem()), "Installmod1");
+    parts.Installedmods1 = named(parts.Popup1->addAction(ProgramTexts::InstalledModsItem()), "Installedmods1");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "core_messages.h"
 #include "core_path.h"
 #include "dialogs.h"
 #include "export_file.h"
@@ -59,7 +60,7 @@ void TForm1::loadInstalledMods()
         m_modsProblem.clear();
     } catch (const GameFileError &error) {
         m_mods = InstalledMods();
-        m_modsProblem = QString::fromStdString(error.what());
+        m_modsProblem = CoreMessages::translated(QString::fromStdString(error.what()));
     }
 }
 
@@ -94,7 +95,7 @@ void TForm1::SaveModPackage()
         return;
     runCommand([this] {
         const ModPackageChoice choice = m_dialogs.askModPackage(m_settings->readText(SettingsStore::ModFolder, QString()),
-                                                                QStringLiteral("My menu mod"));
+                                                                tr("My menu mod"));
         if (choice.file.isEmpty())
             return;
         m_settings->writeText(SettingsStore::ModFolder, QFileInfo(choice.file).absolutePath());
@@ -108,8 +109,8 @@ void TForm1::SaveModPackage()
         QStringList names;
         for (const ModPicture &picture : packed.manifest.pictures)
             names << QString::fromStdString(picture.caption());
-        m_dialogs.message(QStringLiteral("Saved %1 as the mod package %2:\n%3")
-                              .arg(names.size() == 1 ? QStringLiteral("1 picture") : QStringLiteral("%1 pictures").arg(names.size()),
+        m_dialogs.message(tr("Saved %1 as the mod package %2:\n%3")
+                              .arg(names.size() == 1 ? tr("1 picture") : tr("%1 pictures").arg(names.size()),
                                    choice.file, shortNames(names)));
     });
 }
@@ -146,7 +147,7 @@ void TForm1::installModFrom(const QString &path)
         std::vector<PictureKey> touched;
         for (const PictureValue &value : contents.pictures)
             touched.push_back(value.key);
-        changeMods(QStringLiteral("installation of %1").arg(name), touched,
+        changeMods(tr("installation of %1").arg(name), touched,
                    [&] { m_mods.install(m_catalogue, std::move(contents), std::time(nullptr)); });
     });
 }
@@ -170,18 +171,18 @@ void TForm1::ShowInstalledMods()
         for (const RecordedPicture &picture : m_mods.mods()[std::size_t(chosen)].pictures)
             touched.push_back(picture.key);
         UninstallResult result;
-        changeMods(QStringLiteral("uninstalling of %1").arg(name), touched,
+        changeMods(tr("uninstalling of %1").arg(name), touched,
                    [&] { result = m_mods.uninstall(m_catalogue, std::size_t(chosen)); });
-        QString text = QStringLiteral("The mod \"%1\" is uninstalled as changes to apply; \"Apply All Changes\" writes them into the "
+        QString text = tr("The mod \"%1\" is uninstalled as changes to apply; \"Apply All Changes\" writes them into the "
                                       "game folder.")
                            .arg(name);
         if (!result.restored.empty())
-            text += QStringLiteral("\n%1 back to what lies below: %2")
-                        .arg(result.restored.size() == 1 ? QStringLiteral("1 picture goes") : QStringLiteral("%1 pictures go").arg(result.restored.size()),
+            text += tr("\n%1 back to what lies below: %2")
+                        .arg(result.restored.size() == 1 ? tr("1 picture goes") : tr("%1 pictures go").arg(result.restored.size()),
                              shortNames(captions(result.restored)));
         if (!covered.isEmpty())
-            text += QStringLiteral("\n%1 as it is, covered since: %2")
-                        .arg(covered.size() == 1 ? QStringLiteral("1 picture stays") : QStringLiteral("%1 pictures stay").arg(covered.size()),
+            text += tr("\n%1 as it is, covered since: %2")
+                        .arg(covered.size() == 1 ? tr("1 picture stays") : tr("%1 pictures stay").arg(covered.size()),
                              shortNames(covered));
         m_dialogs.message(text);
     });

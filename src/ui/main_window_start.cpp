@@ -49,7 +49,7 @@ bool TForm1::Launch()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         repaint();
         // The placeholder shows the usual marker while changes wait to be applied.
-        setWindowTitle(ProgramTexts::AppTitle + QStringLiteral("[*]"));
+        setWindowTitle(ProgramTexts::AppTitle() + QStringLiteral("[*]"));
         if (!m_settings) {
             m_settings = m_openSettings();
             // A store that can't be made gives every value its default, as a missing value does.
@@ -66,7 +66,7 @@ bool TForm1::Launch()
                 showError(error);
             }
         }
-        m_dialogs.message(GameFolder::ChooseFolderMessage);
+        m_dialogs.message(GameFolder::ChooseFolderMessage());
         if (ChangeGP4Path() == GameFolder::Choice::Cancelled)
             return false;
     }
@@ -92,7 +92,7 @@ GameFolder::Choice TForm1::ChangeGP4Path()
     const QString chosen = m_dialogs.chooseGameExecutable(m_folder.dialogStartFolder(), GameFolder::executableFilter());
     const GameFolder::Choice choice = m_folder.acceptChosenExecutable(chosen);
     if (choice == GameFolder::Choice::Refused)
-        m_dialogs.message(GameFolder::RefusedMessage);
+        m_dialogs.message(GameFolder::RefusedMessage());
     else if (choice == GameFolder::Choice::RecordedInSettings)
         m_dialogs.message(m_folder.recordedInSettingsMessage());
     else if (choice == GameFolder::Choice::NotRecorded)
@@ -102,7 +102,7 @@ GameFolder::Choice TForm1::ChangeGP4Path()
 
 void TForm1::LMDChangePathClick()
 {
-    if (!settleUnappliedChanges(QStringLiteral("changing the game folder")))
+    if (!settleUnappliedChanges(tr("changing the game folder")))
         return;
     runCommand([this] {
         // A cancelled or refused choice reloads nothing, so imports not yet applied stay.
@@ -158,7 +158,7 @@ void TForm1::loadFolder(const QString &folder)
     const std::string settled = opened->settled;
     opened.reset();
     const int images = std::max(m_catalogue.ImageCount - 1, 0);
-    m_work->showDone(QStringLiteral("%1 images and %2 font sheets loaded").arg(images).arg(FontCount));
+    m_work->showDone(tr("%1 images and %2 font sheets loaded").arg(images).arg(FontCount));
     if (!settled.empty())
         m_dialogs.message(QString::fromStdString(settled));
 }
@@ -183,10 +183,10 @@ bool TForm1::applyChanges()
         options.records = m_mods.pendingFiles();
         const std::vector<std::string> theirs = changedOnDisk(m_catalogue);
         if (!theirs.empty()) {
-            const QString question = QStringLiteral("Another program changed these files since Tessary loaded them:\n%1\n\n"
+            const QString question = tr("Another program changed these files since Tessary loaded them:\n%1\n\n"
                                                      "Replace them with your changes?")
                                          .arg(QString::fromStdString(shortList(theirs)));
-            if (m_dialogs.ask(question, {QStringLiteral("Replace"), QStringLiteral("Cancel")}) != 0)
+            if (m_dialogs.ask(question, {tr("Replace"), tr("Cancel")}) != 0)
                 return;
             options.overwriteChangedOnDisk = true;
         }
@@ -205,16 +205,16 @@ bool TForm1::applyChanges()
         m_history.noteApplied(m_catalogue);
         showChanges();
         const std::size_t written = report.written.size();
-        m_work->showDone(written == 0   ? QStringLiteral("Nothing to write: no picture has changed")
-                         : written == 1 ? QStringLiteral("1 file written to the game folder")
-                                        : QStringLiteral("%1 files written to the game folder").arg(written));
+        m_work->showDone(written == 0   ? tr("Nothing to write: no picture has changed")
+                         : written == 1 ? tr("1 file written to the game folder")
+                                        : tr("%1 files written to the game folder").arg(written));
         QStringList notes;
         if (!report.settled.empty())
             notes << QString::fromStdString(report.settled);
         for (const std::string &sentence : report.originalsLeftAside)
             notes << QString::fromStdString(sentence);
         if (!report.leftAlone.empty())
-            notes << QStringLiteral("Another program changed these files since Tessary loaded them; they were left as they "
+            notes << tr("Another program changed these files since Tessary loaded them; they were left as they "
                                     "are:\n%1")
                          .arg(QString::fromStdString(shortList(report.leftAlone)));
         if (!notes.isEmpty())
@@ -232,5 +232,5 @@ void TForm1::FormClose()
                                                                    : SettingsStore::clampThumbSize(m_parts.SpinSize->value());
     m_settings->writeThumbSize(applied);
     if (!m_settings->sync())
-        m_dialogs.message(QStringLiteral("%1: the settings can't be written").arg(m_settings->location()));
+        m_dialogs.message(tr("%1: the settings can't be written").arg(m_settings->location()));
 }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "core_messages.h"
 #include "core_path.h"
 #include "dialogs.h"
 #include "game_folder.h"
@@ -81,7 +82,7 @@ void TForm1::SaveAlltga()
                                            [&progress, count](int n) { progress.set(n, count); });
             },
             true);
-        m_work->showDone(count == 1 ? QStringLiteral("1 image saved") : QStringLiteral("%1 images saved").arg(count));
+        m_work->showDone(count == 1 ? tr("1 image saved") : tr("%1 images saved").arg(count));
     });
 }
 
@@ -115,14 +116,14 @@ void TForm1::importTga(const std::function<void(const std::string &file)> &impor
 // file gets its own plain message.
 void TForm1::importFile(bool font, int n, const std::string &file)
 {
-    PictureStep step("import of " + pictureName(font, n).toStdString());
+    PictureStep step(tr("import of %1").arg(pictureName(font, n)).toStdString());
     try {
         if (font)
             importFont(m_catalogue, n, file, PictureFiles::reader(), &step);
         else
             importImage(m_catalogue, n, file, PictureFiles::reader(), &step);
     } catch (const TgaRleRefused &refusal) {
-        m_dialogs.message(QString::fromStdString(refusal.reason()));
+        m_dialogs.message(CoreMessages::translated(QString::fromStdString(refusal.reason())));
         return;
     }
     recordChange(std::move(step));

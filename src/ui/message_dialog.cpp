@@ -30,7 +30,7 @@ constexpr int ScreenMargin = 40;
 MessageDialog::MessageDialog(const QString &text, bool question, const QStringList &buttons, QWidget *parent)
     : QDialog(parent), m_text(new QTextEdit(this))
 {
-    setWindowTitle(ProgramTexts::AppTitle);
+    setWindowTitle(ProgramTexts::AppTitle());
     setModal(true);
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);

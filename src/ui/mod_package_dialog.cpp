@@ -13,9 +13,9 @@
 TFormModPackage::TFormModPackage(const QString &presetName, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormModPackage"));
-    setWindowTitle(ProgramTexts::AppTitle);
+    setWindowTitle(ProgramTexts::AppTitle());
     auto *column = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Every picture that differs from the game's original goes into the package, "
+    auto *intro = new QLabel(tr("Every picture that differs from the game's original goes into the package, "
                                             "with your changes not yet applied."),
                              this);
     intro->setWordWrap(true);
@@ -27,14 +27,14 @@ TFormModPackage::TFormModPackage(const QString &presetName, QWidget *parent) : Q
     m_author->setMaxLength(200);
     m_description = new QPlainTextEdit(this);
     m_description->setTabChangesFocus(true);
-    form->addRow(QStringLiteral("Name:"), m_name);
-    form->addRow(QStringLiteral("Author:"), m_author);
-    form->addRow(QStringLiteral("Description:"), m_description);
+    form->addRow(tr("Name:"), m_name);
+    form->addRow(tr("Author:"), m_author);
+    form->addRow(tr("Description:"), m_description);
     column->addLayout(form);
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *save = buttons->addButton(QStringLiteral("Save\u2026"), QDialogButtonBox::AcceptRole);
+    QPushButton *save = buttons->addButton(tr("Save\u2026"), QDialogButtonBox::AcceptRole);
     save->setDefault(true);
-    buttons->addButton(ProgramTexts::CancelAnswer, QDialogButtonBox::RejectRole);
+    buttons->addButton(ProgramTexts::CancelAnswer(), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_name, &QLineEdit::textChanged, save, [save](const QString &text) { save->setEnabled(!text.trimmed().isEmpty()); });

@@ -1,5 +1,6 @@
 #include "mod_views.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "grid_metrics.h"
@@ -23,9 +24,9 @@ QImage thumbnailOf(const PictureValue &value, int box)
 QString kindText(ModKind kind)
 {
     switch (kind) {
-    case ModKind::Package: return QStringLiteral("a Tessary mod package");
-    case ModKind::GameLayout: return QStringLiteral("laid out as the game folder");
-    case ModKind::Pictures: return QStringLiteral("a set of pictures");
+    case ModKind::Package: return QCoreApplication::translate("ModViews", "a Tessary mod package");
+    case ModKind::GameLayout: return QCoreApplication::translate("ModViews", "laid out as the game folder");
+    case ModKind::Pictures: return QCoreApplication::translate("ModViews", "a set of pictures");
     }
     return QString();
 }
@@ -42,8 +43,8 @@ InstallPreviewModel installPreview(const Catalogue &c, const InstalledMods &reco
 {
     InstallPreviewModel model;
     model.name = text(contents.name);
-    model.details = (contents.author.empty() ? QString() : QStringLiteral("By %1, ").arg(text(contents.author))) + kindText(contents.kind)
-                    + QStringLiteral(", from %1.").arg(QFileInfo(text(contents.source)).fileName());
+    model.details = (contents.author.empty() ? QString() : QCoreApplication::translate("ModViews", "By %1, ").arg(text(contents.author))) + kindText(contents.kind)
+                    + QCoreApplication::translate("ModViews", ", from %1.").arg(QFileInfo(text(contents.source)).fileName());
     if (!contents.description.empty())
         model.details += QLatin1Char('\n') + text(contents.description);
     for (std::size_t k = 0; k < items.size() && k < contents.pictures.size(); ++k) {
@@ -54,13 +55,13 @@ InstallPreviewModel installPreview(const Catalogue &c, const InstalledMods &reco
         row.after = thumbnailOf(contents.pictures[k], box);
         row.changes = item.changes;
         if (!item.changes)
-            row.note = QStringLiteral("the same as the picture there now");
+            row.note = QCoreApplication::translate("ModViews", "the same as the picture there now");
         else if (item.takesUnapplied)
-            row.note = QStringLiteral("replaces your change not yet applied\n(uninstalling the mod gives it back)");
+            row.note = QCoreApplication::translate("ModViews", "replaces your change not yet applied\n(uninstalling the mod gives it back)");
         else if (item.takesOwn)
-            row.note = QStringLiteral("replaces your own picture\n(uninstalling the mod gives it back)");
+            row.note = QCoreApplication::translate("ModViews", "replaces your own picture\n(uninstalling the mod gives it back)");
         else if (item.takesMod >= 0)
-            row.note = QStringLiteral("covers the picture of the mod \"%1\"").arg(text(record.mods()[std::size_t(item.takesMod)].name));
+            row.note = QCoreApplication::translate("ModViews", "covers the picture of the mod \"%1\"").arg(text(record.mods()[std::size_t(item.takesMod)].name));
         model.rows.push_back(std::move(row));
     }
     for (const std::string &note : contents.notes)
@@ -71,8 +72,8 @@ InstallPreviewModel installPreview(const Catalogue &c, const InstalledMods &reco
 QString coverText(const InstalledMods &record, const CoveredPicture &cover)
 {
     const QString by = cover.byMod >= 0 ? QStringLiteral("\"%1\"").arg(text(record.mods()[std::size_t(cover.byMod)].name))
-                                        : QStringLiteral("an edit");
-    return QStringLiteral("%1 (by %2)").arg(text(cover.key.caption()), by);
+                                        : QCoreApplication::translate("ModViews", "an edit");
+    return QCoreApplication::translate("ModViews", "%1 (by %2)").arg(text(cover.key.caption()), by);
 }
 
 InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c)

@@ -1,9 +1,11 @@
 #include "picture_tip.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <exception>
 
+#include "core_messages.h"
 #include "catalogue.h"
 #include "kept_originals.h"
 
@@ -13,7 +15,7 @@ namespace {
 
 QString changeLine(bool changed)
 {
-    return changed ? QStringLiteral("Changed in Tessary, not yet applied") : QStringLiteral("As the game folder holds it");
+    return changed ? QCoreApplication::translate("PictureTip", "Changed in Tessary, not yet applied") : QCoreApplication::translate("PictureTip", "As the game folder holds it");
 }
 
 // Comparing with the game's original reads files; one that can't be read is named, not thrown.
@@ -21,9 +23,9 @@ template <typename Differs>
 QString originalLine(Differs differs)
 {
     try {
-        return differs() ? QStringLiteral("Differs from the game's original") : QStringLiteral("The game's original");
+        return differs() ? QCoreApplication::translate("PictureTip", "Differs from the game's original") : QCoreApplication::translate("PictureTip", "The game's original");
     } catch (const std::exception &error) {
-        return QStringLiteral("Can't be compared with the game's original: %1").arg(QString::fromStdString(error.what()));
+        return QCoreApplication::translate("PictureTip", "Can't be compared with the game's original: %1").arg(CoreMessages::translated(QString::fromStdString(error.what())));
     }
 }
 
@@ -34,8 +36,8 @@ QString image(const Catalogue &c, int n)
     if (!c.isImage(n) || std::size_t(n) >= c.ImageDetails.size() || std::size_t(n) >= c.ImageSizes.size())
         return QString();
     const TGPHDetails &details = c.ImageDetails[std::size_t(n)];
-    QStringList lines{QStringLiteral("Image %1 (%1.gpi)").arg(n),
-                      QStringLiteral("%1 \u00d7 %2 pixels, %3 bytes").arg(details.Width).arg(details.Height).arg(c.ImageSizes[std::size_t(n)]),
+    QStringList lines{QCoreApplication::translate("PictureTip", "Image %1 (%1.gpi)").arg(n),
+                      QCoreApplication::translate("PictureTip", "%1 \u00d7 %2 pixels, %3 bytes").arg(details.Width).arg(details.Height).arg(c.ImageSizes[std::size_t(n)]),
                       changeLine(c.imageChanged(n))};
     if (!c.GP4Path.empty())
         lines << originalLine([&] { return KeptOriginals::imageDiffers(c, n); });
@@ -46,8 +48,8 @@ QString font(const Catalogue &c, int i)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= c.FontBitmaps.size())
         return QString();
-    QStringList lines{QStringLiteral("Font sheet %1 (%2)").arg(i).arg(QString::fromLatin1(FontNames[std::size_t(i)])),
-                      QStringLiteral("256 \u00d7 256 pixels, %1 bytes").arg(c.FontBitmaps[std::size_t(i)].size()),
+    QStringList lines{QCoreApplication::translate("PictureTip", "Font sheet %1 (%2)").arg(i).arg(QString::fromLatin1(FontNames[std::size_t(i)])),
+                      QCoreApplication::translate("PictureTip", "256 \u00d7 256 pixels, %1 bytes").arg(c.FontBitmaps[std::size_t(i)].size()),
                       changeLine(c.fontChanged(i))};
     if (!c.GP4Path.empty())
         lines << originalLine([&] { return KeptOriginals::fontDiffers(c, i); });

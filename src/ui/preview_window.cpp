@@ -32,9 +32,9 @@ std::size_t slot(PreviewSource source)
 QString sourceName(PreviewSource source)
 {
     switch (source) {
-    case PreviewSource::Tessary: return QStringLiteral("Tessary's picture");
-    case PreviewSource::GameFolder: return QStringLiteral("Game folder's file");
-    case PreviewSource::Original: return QStringLiteral("Game's original");
+    case PreviewSource::Tessary: return QCoreApplication::translate("TFormPreview", "Tessary's picture");
+    case PreviewSource::GameFolder: return QCoreApplication::translate("TFormPreview", "Game folder's file");
+    case PreviewSource::Original: return QCoreApplication::translate("TFormPreview", "Game's original");
     }
     return QString();
 }
@@ -63,8 +63,8 @@ TFormPreview::TFormPreview(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::CustomizeWindowHint),
       m_area(new QScrollArea(this)), m_canvas(new TPreviewCanvas), m_readOut(new QLabel(this)),
-      m_folderButton(toggle(QStringLiteral("Game folder"), QStringLiteral("Show the game folder's file (hold Space)"), this)),
-      m_originalButton(toggle(QStringLiteral("Original"), QStringLiteral("Show the game's original (hold Shift + Space)"), this))
+      m_folderButton(toggle(tr("Game folder"), tr("Show the game folder's file (hold Space)"), this)),
+      m_originalButton(toggle(tr("Original"), tr("Show the game's original (hold Shift + Space)"), this))
 {
     setObjectName(QStringLiteral("FormPreview"));
     setWindowTitle(QStringLiteral("FormPreview"));
@@ -255,13 +255,13 @@ void TFormPreview::showReadOut()
         const qsizetype index = qsizetype(at.y()) * picture.size.width() + at.x();
         if (index < picture.loaded) {
             const QRgb value = picture.values.pixel(at);
-            parts << QStringLiteral("x %1, y %2").arg(at.x()).arg(at.y())
-                  << QStringLiteral("R %1 G %2 B %3 A %4").arg(qRed(value)).arg(qGreen(value)).arg(qBlue(value)).arg(qAlpha(value));
+            parts << tr("x %1, y %2").arg(at.x()).arg(at.y())
+                  << tr("R %1 G %2 B %3 A %4").arg(qRed(value)).arg(qGreen(value)).arg(qBlue(value)).arg(qAlpha(value));
         } else {
-            parts << QStringLiteral("x %1, y %2").arg(at.x()).arg(at.y()) << QStringLiteral("no pixel data");
+            parts << tr("x %1, y %2").arg(at.x()).arg(at.y()) << tr("no pixel data");
         }
     } else if (picture.shown.isNull()) {
-        parts << QStringLiteral("no pixel data");
+        parts << tr("no pixel data");
     }
     m_readOut->setText(parts.join(QStringLiteral(" \u00b7 ")));
 }

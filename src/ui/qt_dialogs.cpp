@@ -1,5 +1,6 @@
 #include "qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -14,14 +15,14 @@ namespace {
 
 QString pictureFilters()
 {
-    return ProgramTexts::TgaFilter + QLatin1String(";;") + ProgramTexts::PngFilter;
+    return ProgramTexts::TgaFilter() + QLatin1String(";;") + ProgramTexts::PngFilter();
 }
 
 } // namespace
 
 void QtDialogs::message(const QString &text)
 {
-    MessageDialog box(text, false, {QStringLiteral("OK")}, m_parent);
+    MessageDialog box(text, false, {QCoreApplication::translate("QtDialogs", "OK")}, m_parent);
     box.exec();
 }
 
@@ -51,7 +52,7 @@ QString QtDialogs::saveTgaFile(const QString &startFolder, const QString &preset
     QString chosenFilter;
     QString chosen = QFileDialog::getSaveFileName(m_parent, QString(), start, pictureFilters(), &chosenFilter);
     // The .png filter writes a .png file under the name typed, its extension added when missing.
-    if (!chosen.isEmpty() && chosenFilter == ProgramTexts::PngFilter && !chosen.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+    if (!chosen.isEmpty() && chosenFilter == ProgramTexts::PngFilter() && !chosen.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         chosen += QLatin1String(".png");
     return QDir::toNativeSeparators(chosen);
 }
@@ -59,32 +60,32 @@ QString QtDialogs::saveTgaFile(const QString &startFolder, const QString &preset
 QString QtDialogs::openTgaFile(const QString &presetFile)
 {
     // Both kinds are listed at first, so that no picture is hidden behind the wrong filter.
-    const QString filters = ProgramTexts::PicturesFilter + QLatin1String(";;") + pictureFilters();
+    const QString filters = ProgramTexts::PicturesFilter() + QLatin1String(";;") + pictureFilters();
     const QString start = StartFolder::orStandard(presetFile);
     return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, QString(), start, filters));
 }
 
 FolderChoice QtDialogs::chooseFolder(const QString &startFolder)
 {
-    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle, StartFolder::orStandard(startFolder));
+    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle(), StartFolder::orStandard(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({ProgramTexts::TgaFilter, ProgramTexts::PngFilter});
-    dialog.setLabelText(QFileDialog::FileName, ProgramTexts::FolderPrompt);
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Save as:"));
+    dialog.setNameFilters({ProgramTexts::TgaFilter(), ProgramTexts::PngFilter()});
+    dialog.setLabelText(QFileDialog::FileName, ProgramTexts::FolderPrompt());
+    dialog.setLabelText(QFileDialog::FileType, QCoreApplication::translate("QtDialogs", "Save as:"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return {QDir::toNativeSeparators(dialog.selectedFiles().constFirst()), dialog.selectedNameFilter() == ProgramTexts::PngFilter};
+    return {QDir::toNativeSeparators(dialog.selectedFiles().constFirst()), dialog.selectedNameFilter() == ProgramTexts::PngFilter()};
 }
 
 QString QtDialogs::chooseImportFolder(const QString &startFolder)
 {
-    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle, StartFolder::orStandard(startFolder));
+    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle(), StartFolder::orStandard(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setLabelText(QFileDialog::FileName, ProgramTexts::ImportFolderPrompt);
+    dialog.setLabelText(QFileDialog::FileName, ProgramTexts::ImportFolderPrompt());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
@@ -93,12 +94,12 @@ QString QtDialogs::chooseImportFolder(const QString &startFolder)
 QString QtDialogs::chooseProgram(const QString &current)
 {
 #ifdef Q_OS_WIN
-    const QString filters = QStringLiteral("Programs (*.exe);;All files (*)");
+    const QString filters = QCoreApplication::translate("QtDialogs", "Programs (*.exe);;All files (*)");
 #else
-    const QString filters = QStringLiteral("All files (*)");
+    const QString filters = QCoreApplication::translate("QtDialogs", "All files (*)");
 #endif
     return QDir::toNativeSeparators(
-        QFileDialog::getOpenFileName(m_parent, QStringLiteral("Choose the image editor"), current, filters));
+        QFileDialog::getOpenFileName(m_parent, QCoreApplication::translate("QtDialogs", "Choose the image editor"), current, filters));
 }
 
 ModPackageChoice QtDialogs::askModPackage(const QString &startFolder, const QString &presetName)
@@ -107,7 +108,7 @@ ModPackageChoice QtDialogs::askModPackage(const QString &startFolder, const QStr
     if (details.exec() != QDialog::Accepted)
         return {};
     const QString start = QDir(StartFolder::orStandard(startFolder)).filePath(details.name() + QStringLiteral(".zip"));
-    QString file = QFileDialog::getSaveFileName(m_parent, ProgramTexts::SaveModItem, start, ProgramTexts::PackageFilter);
+    QString file = QFileDialog::getSaveFileName(m_parent, ProgramTexts::SaveModItem(), start, ProgramTexts::PackageFilter());
     if (file.isEmpty())
         return {};
     if (!file.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
@@ -117,7 +118,7 @@ ModPackageChoice QtDialogs::askModPackage(const QString &startFolder, const QStr
 
 QString QtDialogs::openModFile(const QString &startFolder)
 {
-    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, ProgramTexts::InstallModItem, StartFolder::orStandard(startFolder), ProgramTexts::ModFilter));
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, ProgramTexts::InstallModItem(), StartFolder::orStandard(startFolder), ProgramTexts::ModFilter()));
 }
 
 bool QtDialogs::confirmInstall(const InstallPreviewModel &preview)

@@ -170,7 +170,7 @@ void TestGameFolder::shownInMessage_data()
     row("several names", "/g//a.gpi: disk full; replaced: /g//b.gpi, /g//c.gpf",
         "/g/a.gpi: disk full; replaced: /g/b.gpi, /g/c.gpf");
     QTest::newRow("one separator stays") << QStringLiteral("24/32 bits") << QStringLiteral("24/32 bits");
-    QTest::newRow("no separator") << GameFolder::ChooseFolderMessage << GameFolder::ChooseFolderMessage;
+    QTest::newRow("no separator") << GameFolder::ChooseFolderMessage() << GameFolder::ChooseFolderMessage();
 #ifdef Q_OS_WIN
     QTest::newRow("drive root") << QStringLiteral("C:\\\\001.tga: access denied")
                                 << QStringLiteral("C:\\001.tga: access denied");

@@ -20,8 +20,8 @@
 #include "window_fixture.h"
 
 namespace {
-const QString Choose = GameFolder::ChooseFolderMessage;
-const QString Refused = GameFolder::RefusedMessage;
+const QString Choose = GameFolder::ChooseFolderMessage();
+const QString Refused = GameFolder::RefusedMessage();
 
 QString executableIn(const QString &folder)
 {

@@ -1,0 +1,235 @@
+#include <QAction>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QTabBar>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+#include "catalogue/game_file_error.h"
+#include "catalogue/write_back.h"
+#include "channel_toggle.h"
+#include "core_messages.h"
+#include "main_window.h"
+#include "page_control.h"
+#include "program_language.h"
+#include "push_button.h"
+#include "window_fixture.h"
+
+// The window in the modders' languages: which language it speaks, the core's messages in it,
+// and every text of the window whole inside its control.
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void languageChoice_data();
+    void languageChoice();
+    void coreMessages_data();
+    void coreMessages();
+    void textsFit_data();
+    void textsFit();
+};
+
+void TestTranslations::languageChoice_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("system") << QString() << QString() << QStringList{"de-AT", "en-US"} << "de";
+    QTest::newRow("system, a later language") << QString() << QString() << QStringList{"ja-JP", "pl-PL"} << "pl";
+    QTest::newRow("system, Brazil") << QString() << QString() << QStringList{"pt-BR"} << "pt_BR";
+    QTest::newRow("system, Portugal reads Brazilian") << QString() << QString() << QStringList{"pt-PT"} << "pt_BR";
+    QTest::newRow("setting beats system") << QString() << "nl" << QStringList{"de-DE"} << "nl";
+    QTest::newRow("option beats setting") << "fr" << "nl" << QStringList{"de-DE"} << "fr";
+    QTest::newRow("option English") << "en" << "it" << QStringList{"es-ES"} << "en";
+    QTest::newRow("unknown setting, system") << QString() << "xx" << QStringList{"es-MX"} << "es";
+    QTest::newRow("fallback") << QString() << QString() << QStringList{"ja-JP", "C"} << "en";
+}
+
+void TestTranslations::languageChoice()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, setting);
+    QFETCH(QStringList, system);
+    QFETCH(QString, chosen);
+    QCOMPARE(ProgramLanguage::choose(option, setting, system), chosen);
+}
+
+void TestTranslations::coreMessages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("shown");
+    const QString file = QStringLiteral("C:\\GP4\\MenuData\\PC\\GP2001\\images\\12.gpi");
+    const auto what = [](const GameFileError &error) { return QString::fromStdString(error.what()); };
+    QTest::newRow("English unchanged") << "en" << what(GameFileError(file.toStdString(), FailureText::AccessDenied))
+                                       << file + ": access denied";
+    QTest::newRow("can't be read, German") << "de" << what(GameFileError(file.toStdString(), FailureText::NotFound))
+                                           << file + ": Datei nicht gefunden";
+    QTest::newRow("can't be written, Polish") << "pl" << what(GameFileError(file.toStdString(), FailureText::DiskFull))
+                                              << file + ": dysk jest pełny";
+    QTest::newRow("changed by another program, French")
+        << "fr" << what(ChangedOnDisk("C:\\GP4", {"images/12.gpi", "Gp2001.gph"}))
+        << "C:\\GP4: un autre programme a modifié ces fichiers depuis que Tessary les a chargés : images/12.gpi, Gp2001.gph; "
+           "rien n'a été modifié";
+    QTest::newRow("system error with its code, Spanish") << "es" << file + ": error code 5 (Input/output error)"
+                                                         << file + ": código de error 5 (Input/output error)";
+    QTest::newRow("unknown wording stays English, Dutch") << "nl" << file + ": something new; nothing was changed"
+                                                          << file + ": something new; er is niets gewijzigd";
+}
+
+void TestTranslations::coreMessages()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, english);
+    QFETCH(QString, shown);
+    QObject owner;
+    QVERIFY(ProgramLanguage::install(&owner, language));
+    QCOMPARE(CoreMessages::translated(english), shown);
+}
+
+namespace {
+
+// The columns of area that hold ink: pixels at least halfway from the background's grey to the
+// text's (a bevel's lighter or fainter lines are no ink).
+QList<int> inkedColumns(const QImage &image, const QRect &area, QRgb background, QRgb text)
+{
+    const int face = qGray(background);
+    const int step = qGray(text) - face;
+    QList<int> columns;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if ((qGray(image.pixel(x, y)) - face) * 2 * (step < 0 ? -1 : 1) >= std::abs(step)) {
+                columns << x;
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+// The commonest colour of area: the face the text is drawn on.
+QRgb background(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    return std::max_element(counts.constKeyValueBegin(), counts.constKeyValueEnd(),
+                            [](const auto &a, const auto &b) { return a.second < b.second; })
+        ->first;
+}
+
+// How wide the ink of text is, drawn alone in font.
+int inkWidth(const QString &text, const QFont &font)
+{
+    QImage alone(QFontMetrics(font).horizontalAdvance(text) + 16, QFontMetrics(font).height() + 8, QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    {
+        QPainter painter(&alone);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(alone.rect(), Qt::AlignCenter, text);
+    }
+    const QList<int> columns = inkedColumns(alone, alone.rect(), qRgb(255, 255, 255), qRgb(0, 0, 0));
+    return columns.isEmpty() ? 0 : columns.constLast() - columns.constFirst() + 1;
+}
+
+// Fails unless the ink inside room of grab is the whole text (as wide as drawn alone) and keeps
+// off room's edges, where a longer text would be cut.
+QString fitProblem(const QString &what, const QImage &grab, const QRect &room, const QString &text, const QFont &font, const QColor &ink)
+{
+    const QList<int> seen = inkedColumns(grab, room, background(grab, room), ink.rgb());
+    const int wanted = inkWidth(text, font);
+    if (seen.isEmpty())
+        return what + QStringLiteral(" shows no ink");
+    const int width = seen.constLast() - seen.constFirst() + 1;
+    if (width < wanted - 1 || seen.constFirst() <= room.left() || seen.constLast() >= room.right())
+        return QStringLiteral("%1 \"%2\": ink %3..%4 (%5 of %6 pixels) in %7..%8")
+            .arg(what, text)
+            .arg(seen.constFirst())
+            .arg(seen.constLast())
+            .arg(width)
+            .arg(wanted)
+            .arg(room.left())
+            .arg(room.right());
+    return QString();
+}
+
+} // namespace
+
+void TestTranslations::textsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << "en";
+    for (const QString &language : ProgramLanguage::shipped())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTranslations::textsFit()
+{
+    QFETCH(QString, language);
+    QObject owner;
+    QVERIFY(ProgramLanguage::install(&owner, language));
+    WindowFixture fixture;
+    TForm1 &form = fixture.form();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QStringList problems;
+    const MainWindowParts &parts = form.parts();
+    // Every other language has a text of its own for "Apply All Changes".
+    if (language != QLatin1String("en"))
+        QVERIFY(parts.LMDApplyAll->text() != QLatin1String("Apply All Changes"));
+
+    for (TPushButton *button : form.findChildren<TPushButton *>()) {
+        const QImage grab = button->grab().toImage();
+        problems << fitProblem(button->objectName(), grab, button->textRect(), button->text(), button->textFont(),
+                               button->palette().color(QPalette::ButtonText));
+    }
+    for (int tag : {1, 0}) {
+        parts.PanelChannels->setTag(tag);
+        const QImage grab = parts.PanelChannels->grab().toImage();
+        problems << fitProblem(QStringLiteral("PanelChannels"), grab, parts.PanelChannels->contentsRect(), parts.PanelChannels->text(),
+                               parts.PanelChannels->font(), parts.PanelChannels->palette().color(QPalette::WindowText));
+    }
+    // The labels of the tool bar: their ink whole, between their neighbours.
+    const QImage toolBar = parts.Panel1->grab().toImage();
+    for (QLabel *label : {parts.LabelSize, parts.LabelThumb}) {
+        int left = 0;
+        int right = parts.Panel1->width() - 1;
+        for (QWidget *other : parts.Panel1->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other == label || !other->isVisible())
+                continue;
+            if (other->geometry().right() < label->x())
+                left = std::max(left, other->geometry().right() + 1);
+            else if (other->x() > label->x())
+                right = std::min(right, other->x() - 1);
+        }
+        const QRect room(QPoint(left, label->y()), QPoint(right, label->geometry().bottom()));
+        problems << fitProblem(label->objectName(), toolBar, room, label->text(), label->font(), label->palette().color(QPalette::WindowText));
+    }
+    QTabBar *tabs = parts.PageControl1->tabBar();
+    const QImage tabGrab = tabs->grab().toImage();
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        problems << fitProblem(QStringLiteral("tab %1").arg(tab), tabGrab, tabs->tabRect(tab).adjusted(2, 2, -2, -2), tabs->tabText(tab),
+                               tabs->font(), tabs->palette().color(QPalette::WindowText));
+
+    parts.Popup1->popup(form.mapToGlobal(QPoint(40, 80)));
+    QVERIFY(QTest::qWaitForWindowExposed(parts.Popup1));
+    const QImage menuGrab = parts.Popup1->grab().toImage();
+    for (QAction *item : parts.Popup1->actions()) {
+        if (!item->isSeparator())
+            problems << fitProblem(item->objectName(), menuGrab, parts.Popup1->actionGeometry(item).adjusted(2, 1, -2, -1), item->text(), parts.Popup1->font(),
+                                   parts.Popup1->palette().color(item->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    }
+    parts.Popup1->close();
+    problems.removeAll(QString());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"
