@@ -8,7 +8,7 @@ endif()
 # bench_picture_exchange FOLDER: loading a folder of all images against decoding the files alone,
 # and exporting all to .png against Qt's own PNG writer.
 if(UNIX)
-    add_executable(bench_picture_exchange bench_timing.h exchange_pictures.cpp)
+    add_executable(bench_picture_exchange bench_pictures.h bench_timing.h exchange_pictures.cpp)
     target_link_libraries(bench_picture_exchange PRIVATE tessary_pictures tessary_options Qt6::Gui)
 endif()
 
