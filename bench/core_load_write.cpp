@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "bench_timing.h"
-#include "program_options.h"
+#include "bench_main.h"
 #include "catalogue.h"
 #include "core_raw_files.h"
 #include "game_paths.h"
@@ -118,14 +118,5 @@ int run(const std::string &folder)
 
 int main(int argc, char *argv[])
 {
-    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(ProgramOptions::arguments(argc, argv), "bench_core",
-                                                                          "Usage: bench_core FOLDER\nFOLDER: a game folder, e.g. one made by make-sample-gamefolder --large\n", 1);
-    if (folder.exitCode)
-        return *folder.exitCode;
-    try {
-        return run(folder.values.front());
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "bench_core: %s\n", error.what());
-        return 1;
-    }
+    return benchOnFolder(argc, argv, "bench_core", run);
 }

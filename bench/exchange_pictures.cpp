@@ -22,7 +22,7 @@
 #include "catalogue.h"
 #include "folder_import.h"
 #include "picture_files.h"
-#include "program_options.h"
+#include "bench_main.h"
 #include "tga_import.h"
 
 namespace {
@@ -162,15 +162,5 @@ int run(const std::string &folder)
 
 int main(int argc, char *argv[])
 {
-    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(
-        ProgramOptions::arguments(argc, argv), "bench_picture_exchange",
-        "Usage: bench_picture_exchange FOLDER\nFOLDER: a game folder, e.g. one made by make-sample-gamefolder --large\n", 1);
-    if (folder.exitCode)
-        return *folder.exitCode;
-    try {
-        return run(folder.values.front());
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "bench_picture_exchange: %s\n", error.what());
-        return 1;
-    }
+    return benchOnFolder(argc, argv, "bench_picture_exchange", run);
 }

@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 #include "bench_timing.h"
-#include "program_options.h"
+#include "bench_main.h"
 #include "catalogue.h"
 #include "tga_export.h"
 
@@ -148,14 +148,5 @@ int run(const std::string &folder)
 
 int main(int argc, char *argv[])
 {
-    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(ProgramOptions::arguments(argc, argv), "bench_save_all_tga",
-                                                                          "Usage: bench_save_all_tga FOLDER\nFOLDER: a game folder, e.g. one made by make-sample-gamefolder --large\n", 1);
-    if (folder.exitCode)
-        return *folder.exitCode;
-    try {
-        return run(folder.values.front());
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "bench_save_all_tga: %s\n", error.what());
-        return 1;
-    }
+    return benchOnFolder(argc, argv, "bench_save_all_tga", run);
 }

@@ -24,7 +24,7 @@
 #include "mod_package_writer.h"
 #include "picture_files.h"
 #include "png_codec.h"
-#include "program_options.h"
+#include "bench_main.h"
 
 namespace {
 
@@ -110,15 +110,5 @@ int run(const std::string &folder)
 
 int main(int argc, char *argv[])
 {
-    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(
-        ProgramOptions::arguments(argc, argv), "bench_mods",
-        "Usage: bench_mods FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", 1);
-    if (folder.exitCode)
-        return *folder.exitCode;
-    try {
-        return run(folder.values.front());
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "bench_mods: %s\n", error.what());
-        return 1;
-    }
+    return benchOnFolder(argc, argv, "bench_mods", run);
 }

@@ -14,7 +14,7 @@
 
 #include "bench_timing.h"
 #include "bench_window.h"
-#include "program_options.h"
+#include "bench_main.h"
 #include "core_path.h"
 #include "core_raw_files.h"
 #include "game_paths.h"
@@ -138,18 +138,8 @@ int run(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(
-        ProgramOptions::arguments(argc, argv), "bench_ui_layout",
-        "Usage: bench_ui_layout FOLDER\nFOLDER: a game folder, e.g. one made by make-sample-gamefolder --large\n", 1);
-    if (folder.exitCode)
-        return *folder.exitCode;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     QApplication application(argc, argv);
-    try {
-        return run(CorePath::toQt(folder.values.front()));
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "bench_ui_layout: %s\n", error.what());
-        return 1;
-    }
+    return benchOnFolder(argc, argv, "bench_ui_layout", [](const std::string &folder) { return run(CorePath::toQt(folder)); });
 }

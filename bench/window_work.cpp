@@ -32,7 +32,7 @@
 #include "picture_files.h"
 #include "preview_canvas.h"
 #include "preview_window.h"
-#include "program_options.h"
+#include "bench_main.h"
 #include "progress_steps.h"
 #include "scroll_box.h"
 #include "window_work.h"
@@ -265,18 +265,8 @@ int run(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    const ProgramOptions::Operands folder = ProgramOptions::takeOperands(
-        ProgramOptions::arguments(argc, argv), "bench_window_work",
-        "Usage: bench_window_work FOLDER   (a game folder, e.g. one made by make-sample-gamefolder --large)\n", 1);
-    if (folder.exitCode)
-        return *folder.exitCode;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     QApplication application(argc, argv);
-    try {
-        return run(CorePath::toQt(folder.values.front()));
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "bench_window_work: %s\n", error.what());
-        return 1;
-    }
+    return benchOnFolder(argc, argv, "bench_window_work", [](const std::string &folder) { return run(CorePath::toQt(folder)); });
 }
