@@ -135,6 +135,974 @@
         <source>Sorry but Tessary can&apos;t read RLE encoded .tga files.</source>
         <translation>Tessary kann leider keine RLE-komprimierten .tga-Dateien lesen.</translation>
     </message>
+    <message>
+        <source>reading beyond the end of the file (%1)</source>
+        <translation>Lesen über das Dateiende hinaus (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which Tessary does not follow</source>
+        <translation>%1 ist eine symbolische Verknüpfung, der Tessary nicht folgt</translation>
+    </message>
+    <message>
+        <source>is a link, which Tessary does not follow</source>
+        <translation>ist eine Verknüpfung, der Tessary nicht folgt</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, more than such a file ever holds</source>
+        <translation>enthält %1 Byte, mehr als eine solche Datei je enthält</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>Fehlercode %1</translation>
+    </message>
+    <message>
+        <source>the image count %1 is negative</source>
+        <translation>die Bildanzahl %1 ist negativ</translation>
+    </message>
+    <message>
+        <source>the index lists %1 image slots but holds only %2 bytes</source>
+        <translation>der Index nennt %1 Bildplätze, enthält aber nur %2 Byte</translation>
+    </message>
+    <message>
+        <source>entry %1 runs past the end of the file</source>
+        <translation>Eintrag %1 reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>the font table count %1 is negative</source>
+        <translation>die Anzahl %1 der Einträge in der Schrifttabelle ist negativ</translation>
+    </message>
+    <message>
+        <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
+        <translation>eine Tabelle mit %1 Einträgen und ein Schriftbild brauchen %2 Byte, die Datei hat %3</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a font header needs 14</source>
+        <translation>die Datei hat nur %1 Byte, ein Schriftkopf braucht 14</translation>
+    </message>
+    <message>
+        <source>the image file holds %1 bytes, more than an image can hold</source>
+        <translation>die Bilddatei enthält %1 Byte, mehr als ein Bild fassen kann</translation>
+    </message>
+    <message>
+        <source>holds no menu image number %1</source>
+        <translation>enthält kein Menübild Nummer %1</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original index has no entry for image %1</source>
+        <translation>der Original-Index des Spiels hat keinen Eintrag für Bild %1</translation>
+    </message>
+    <message>
+        <source>the kept original holds %1 bytes, but the game&apos;s index gives image %2 %3 × %4 pixels (%5 bytes)</source>
+        <translation>das aufbewahrte Original enthält %1 Byte, aber der Index des Spiels gibt für Bild %2 %3 × %4 Pixel an (%5 Byte)</translation>
+    </message>
+    <message>
+        <source>Tessary does not restore it</source>
+        <translation>Tessary stellt es nicht wieder her</translation>
+    </message>
+    <message>
+        <source>is not a file of the record of installed mods</source>
+        <translation>ist keine Datei der Liste der installierten Mods</translation>
+    </message>
+    <message>
+        <source>Tessary replaces only plain game files</source>
+        <translation>Tessary ersetzt nur gewöhnliche Spieldateien</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original files there</source>
+        <translation>dort bewahrt Tessary die Originaldateien des Spiels auf</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original of %1 there</source>
+        <translation>dort bewahrt Tessary das Original von %1 auf</translation>
+    </message>
+    <message>
+        <source>lies on another drive than the game files, so Tessary can&apos;t keep the game&apos;s original files there</source>
+        <translation>liegt auf einem anderen Laufwerk als die Spieldateien, daher kann Tessary dort keine Originaldateien des Spiels aufbewahren</translation>
+    </message>
+    <message>
+        <source>putting the earlier files back failed too (%1)</source>
+        <translation>auch das Zurücklegen der früheren Dateien ist gescheitert (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary finishes the write-back the next time it opens this game folder</source>
+        <translation>Tessary beendet den Schreibvorgang, wenn es diesen Spielordner das nächste Mal öffnet</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original of %1 could not be kept in tessary-originals (%2)</source>
+        <translation>Das Original von %1 konnte nicht in tessary-originals aufbewahrt werden (%2)</translation>
+    </message>
+    <message>
+        <source>it stays beside it as %1, and Tessary tries again the next time it opens this game folder.</source>
+        <translation>es bleibt als %1 daneben liegen, und Tessary versucht es erneut, wenn es diesen Spielordner das nächste Mal öffnet.</translation>
+    </message>
+    <message>
+        <source>the record of an interrupted write-back is damaged (%1)</source>
+        <translation>das Protokoll eines unterbrochenen Schreibvorgangs ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves the folder as it is. Move this file away to use the folder again</source>
+        <translation>Tessary lässt den Ordner, wie er ist. Verschieben Sie diese Datei woandershin, um den Ordner wieder zu verwenden</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any record Tessary writes</source>
+        <translation>es enthält %1 Byte, weit mehr als jedes Protokoll, das Tessary schreibt</translation>
+    </message>
+    <message>
+        <source>it does not begin as Tessary writes it</source>
+        <translation>der Anfang entspricht nicht dem, was Tessary schreibt</translation>
+    </message>
+    <message>
+        <source>its end does not match its entries</source>
+        <translation>sein Ende passt nicht zu seinen Einträgen</translation>
+    </message>
+    <message>
+        <source>line %1 is not an entry</source>
+        <translation>Zeile %1 ist kein Eintrag</translation>
+    </message>
+    <message>
+        <source>it names %1, which is not a game file</source>
+        <translation>es nennt %1, was keine Spieldatei ist</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>es nennt %1 zweimal</translation>
+    </message>
+    <message>
+        <source>it names files that Tessary does not write beside %1</source>
+        <translation>es nennt Dateien, die Tessary nicht neben %1 schreibt</translation>
+    </message>
+    <message>
+        <source>it ends before its last line</source>
+        <translation>es endet vor seiner letzten Zeile</translation>
+    </message>
+    <message>
+        <source>it does not match the files on disk: %1</source>
+        <translation>es passt nicht zu den Dateien auf dem Datenträger: %1</translation>
+    </message>
+    <message>
+        <source>%1 exists, though the record says it did not before the write-back</source>
+        <translation>%1 existiert, obwohl das Protokoll sagt, dass es vor dem Schreibvorgang nicht existierte</translation>
+    </message>
+    <message>
+        <source>%1 and its new file are both missing</source>
+        <translation>%1 und seine neue Datei fehlen beide</translation>
+    </message>
+    <message>
+        <source>%1, its original and its new file are all there at once</source>
+        <translation>%1, sein Original und seine neue Datei sind alle zugleich vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 and the original the record moved aside are both missing</source>
+        <translation>%1 und das Original, das laut Protokoll beiseitegelegt wurde, fehlen beide</translation>
+    </message>
+    <message>
+        <source>a write-back to this game folder was cut short, and Tessary can&apos;t finish or undo it</source>
+        <translation>ein Schreibvorgang in diesen Spielordner wurde unterbrochen, und Tessary kann ihn weder abschließen noch rückgängig machen</translation>
+    </message>
+    <message>
+        <source>A write-back to %1 was cut short</source>
+        <translation>Ein Schreibvorgang in %1 wurde unterbrochen</translation>
+    </message>
+    <message>
+        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
+        <translation>Tessary hat ihn abgeschlossen, also enthalten alle %1 Dateien, die er ersetzen sollte, jetzt die Änderungen.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
+        <translation>Tessary hat die früheren Dateien zurückgelegt, der Ordner ist also wie vorher.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
+        <translation>Tessary hat die früheren Dateien zurückgelegt, aber 1 Datei, die es vorher nicht gab, behält den neuen Inhalt</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
+        <translation>Tessary hat die früheren Dateien zurückgelegt, aber %1 Dateien, die es vorher nicht gab, behalten den neuen Inhalt</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
+        <translation>Von dem, was ein früherer Schreibvorgang in %2 hinterlassen hat, hat Tessary %1 entfernt</translation>
+    </message>
+    <message>
+        <source>Tessary kept %1 in tessary-originals that an earlier write-back to %2 left behind</source>
+        <translation>Von dem, was ein früherer Schreibvorgang in %2 hinterlassen hat, hat Tessary %1 in tessary-originals aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
+        <translation>Von dem, was ein früherer Schreibvorgang in %3 hinterlassen hat, hat Tessary %1 entfernt und %2 in tessary-originals aufbewahrt</translation>
+    </message>
+    <message>
+        <source>1 unfinished file</source>
+        <translation>1 unfertige Datei</translation>
+    </message>
+    <message>
+        <source>%1 unfinished files</source>
+        <translation>%1 unfertige Dateien</translation>
+    </message>
+    <message>
+        <source>1 original</source>
+        <translation>1 Original</translation>
+    </message>
+    <message>
+        <source>%1 originals</source>
+        <translation>%1 Originale</translation>
+    </message>
+    <message>
+        <source>the game files were not touched.</source>
+        <translation>die Spieldateien wurden nicht angerührt.</translation>
+    </message>
+    <message>
+        <source>colour map type %1 is not one the .tga format defines</source>
+        <translation>der Farbtabellentyp %1 ist keiner, den das .tga-Format kennt</translation>
+    </message>
+    <message>
+        <source>this is not a .tga file Tessary can read</source>
+        <translation>das ist keine .tga-Datei, die Tessary lesen kann</translation>
+    </message>
+    <message>
+        <source>the file holds no picture (image type 0)</source>
+        <translation>die Datei enthält kein Bild (Bildtyp 0)</translation>
+    </message>
+    <message>
+        <source>the file is colour-mapped (image type 1) but holds no colour map</source>
+        <translation>die Datei nutzt eine Farbtabelle (Bildtyp 1), enthält aber keine</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
+        <translation>.tga-Dateien mit Farbtabelle und %1-Farbindizes können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>only 8-bit indices can</source>
+        <translation>nur solche mit 8-Bit-Indizes</translation>
+    </message>
+    <message>
+        <source>colour maps with %1-bit entries can&apos;t be read</source>
+        <translation>Farbtabellen mit %1-Bit-Einträgen können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>save the picture with a 24- or 32-bit colour map, or as 24- or 32-bit true-colour</source>
+        <translation>speichern Sie das Bild mit einer 24- oder 32-Bit-Farbtabelle oder als 24- oder 32-Bit-Truecolor</translation>
+    </message>
+    <message>
+        <source>%1 grey-scale .tga files can&apos;t be read</source>
+        <translation>%1-Graustufen-.tga-Dateien können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>only 8-bit grey-scale can</source>
+        <translation>nur solche mit 8-Bit-Graustufen</translation>
+    </message>
+    <message>
+        <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
+        <translation>Bildtyp %1 ist keine unkomprimierte .tga-Datei in Truecolor, mit Farbtabelle oder in Graustufen</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a .tga header needs 18</source>
+        <translation>die Datei hat nur %1 Byte, ein .tga-Kopf braucht 18</translation>
+    </message>
+    <message>
+        <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
+        <translation>der Kopf kündigt ein Bild von %1 mit %2 Bit pro Pixel an, das %3 Byte braucht, aber die Datei hat nur %4</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) uses colour %3, which the file&apos;s colour map does not hold</source>
+        <translation>Pixel (%1, %2) nutzt Farbe %3, die die Farbtabelle der Datei nicht enthält</translation>
+    </message>
+    <message>
+        <source>is not a .png file: it does not start with the PNG signature</source>
+        <translation>ist keine .png-Datei: sie beginnt nicht mit der PNG-Signatur</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s palette or transparency is damaged (%1), so its pixels are not defined</source>
+        <translation>Palette oder Transparenz der PNG-Datei sind beschädigt (%1), daher sind ihre Pixel nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged or cut short (%1)</source>
+        <translation>die PNG-Daten sind beschädigt oder abgeschnitten (%1)</translation>
+    </message>
+    <message>
+        <source>the file is too short for a %1 picture</source>
+        <translation>die Datei ist zu kurz für ein Bild von %1</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>die Datei endet vor dem Bild</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) has colour number %3, but the palette holds only %4 colours</source>
+        <translation>Pixel (%1, %2) hat die Farbnummer %3, aber die Palette enthält nur %4 Farben</translation>
+    </message>
+    <message>
+        <source>the PNG picture can&apos;t be made (%1)</source>
+        <translation>das PNG-Bild kann nicht erstellt werden (%1)</translation>
+    </message>
+    <message>
+        <source>a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold</source>
+        <translation>ein Bild von %1 braucht %2 Byte, mehr als die 2147483647, die ein Menübild fassen kann</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels</source>
+        <translation>das Bild hat %1 Pixel</translation>
+    </message>
+    <message>
+        <source>a font sheet must be 256 x 256</source>
+        <translation>ein Schriftbild muss 256 x 256 groß sein</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a .png file</source>
+        <translation>nicht genug Arbeitsspeicher, um eine .png-Datei zu lesen</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a %1 picture</source>
+        <translation>nicht genug Arbeitsspeicher, um ein Bild von %1 zu lesen</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 picture</source>
+        <translation>nicht genug Arbeitsspeicher für ein Bild von %1</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture</source>
+        <translation>ein Bild von %1 x %2</translation>
+    </message>
+    <message>
+        <source>a font sheet</source>
+        <translation>ein Schriftbild</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
+        <translation>Bild %1 (%2 x %3 Pixel) enthält kein Bild, das eine .png-Datei fassen kann</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes instead of %5</source>
+        <translation>Bild %1 (%2 x %3 Pixel) enthält %4 Byte statt %5</translation>
+    </message>
+    <message>
+        <source>save it as .tga</source>
+        <translation>speichern Sie es als .tga</translation>
+    </message>
+    <message>
+        <source>a .png file holds only whole pictures, so save it as .tga</source>
+        <translation>eine .png-Datei fasst nur ganze Bilder, speichern Sie es also als .tga</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1</source>
+        <translation>es gibt kein Schriftbild Nummer %1</translation>
+    </message>
+    <message>
+        <source>font sheet %1 holds %2 bytes instead of 65536</source>
+        <translation>Schriftbild %1 enthält %2 Byte statt 65536</translation>
+    </message>
+    <message>
+        <source>holds no picture a .png file can hold</source>
+        <translation>enthält kein Bild, das eine .png-Datei fassen kann</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes instead of 65536</source>
+        <translation>enthält %1 Byte statt 65536</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels wide</source>
+        <translation>Bild %1 ist %2 Pixel breit</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels high</source>
+        <translation>Bild %1 ist %2 Pixel hoch</translation>
+    </message>
+    <message>
+        <source>a .tga file can only hold 0 to 65535</source>
+        <translation>eine .tga-Datei fasst nur 0 bis 65535</translation>
+    </message>
+    <message>
+        <source>image %1 has a negative byte count (%2)</source>
+        <translation>Bild %1 hat eine negative Byte-Anzahl (%2)</translation>
+    </message>
+    <message>
+        <source>there is no menu image number %1 to replace</source>
+        <translation>es gibt kein Menübild Nummer %1, das ersetzt werden könnte</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1 to replace</source>
+        <translation>es gibt kein Schriftbild Nummer %1, das ersetzt werden könnte</translation>
+    </message>
+    <message>
+        <source>these files all name the same image: %1</source>
+        <translation>diese Dateien nennen alle dasselbe Bild: %1</translation>
+    </message>
+    <message>
+        <source>these files all name the same font sheet: %1</source>
+        <translation>diese Dateien nennen alle dasselbe Schriftbild: %1</translation>
+    </message>
+    <message>
+        <source>rename or remove all but one</source>
+        <translation>benennen Sie alle bis auf eine um oder entfernen Sie sie</translation>
+    </message>
+    <message>
+        <source>No picture was imported.</source>
+        <translation>Es wurde kein Bild importiert.</translation>
+    </message>
+    <message>
+        <source>No picture was imported from %1.</source>
+        <translation>Aus %1 wurde kein Bild importiert.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture.</source>
+        <translation>1 Bild importiert.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture from %1.</source>
+        <translation>1 Bild aus %1 importiert.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures.</source>
+        <translation>%1 Bilder importiert.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures from %2.</source>
+        <translation>%1 Bilder aus %2 importiert.</translation>
+    </message>
+    <message>
+        <source>1 file was the same as the picture already there</source>
+        <translation>1 Datei war gleich dem Bild, das schon dort ist</translation>
+    </message>
+    <message>
+        <source>%1 files were the same as the picture already there</source>
+        <translation>%1 Dateien waren gleich dem Bild, das schon dort ist</translation>
+    </message>
+    <message>
+        <source>1 file was refused:</source>
+        <translation>1 Datei wurde abgelehnt:</translation>
+    </message>
+    <message>
+        <source>%1 files were refused:</source>
+        <translation>%1 Dateien wurden abgelehnt:</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>1 file matched no image</source>
+        <translation>1 Datei passte zu keinem Bild</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image</source>
+        <translation>%1 Dateien passten zu keinem Bild</translation>
+    </message>
+    <message>
+        <source>1 file matched no font sheet</source>
+        <translation>1 Datei passte zu keinem Schriftbild</translation>
+    </message>
+    <message>
+        <source>%1 files matched no font sheet</source>
+        <translation>%1 Dateien passten zu keinem Schriftbild</translation>
+    </message>
+    <message>
+        <source>1 file matched no image or font sheet</source>
+        <translation>1 Datei passte zu keinem Bild und keinem Schriftbild</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image or font sheet</source>
+        <translation>%1 Dateien passten zu keinem Bild und keinem Schriftbild</translation>
+    </message>
+    <message>
+        <source>1 entry was skipped, as they are no files</source>
+        <translation>1 Eintrag wurde übersprungen, da er keine Datei ist</translation>
+    </message>
+    <message>
+        <source>%1 entries were skipped, as they are no files</source>
+        <translation>%1 Einträge wurden übersprungen, da sie keine Dateien sind</translation>
+    </message>
+    <message>
+        <source>the archive is damaged (%1)</source>
+        <translation>das Archiv ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged at &quot;%1&quot; (%2)</source>
+        <translation>das Archiv ist bei „%1“ beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>this build of Tessary can&apos;t expand archives compressed as this one is</source>
+        <translation>diese Ausgabe von Tessary kann so komprimierte Archive nicht entpacken</translation>
+    </message>
+    <message>
+        <source>the archive holds %1 bytes, more than Tessary reads (%2)</source>
+        <translation>das Archiv enthält %1 Byte, mehr als Tessary liest (%2)</translation>
+    </message>
+    <message>
+        <source>is not an archive Tessary can read (%1)</source>
+        <translation>ist kein Archiv, das Tessary lesen kann (%1)</translation>
+    </message>
+    <message>
+        <source>the archive holds more than %1 entries</source>
+        <translation>das Archiv enthält mehr als %1 Einträge</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files and folders</source>
+        <translation>der Ordner enthält mehr als %1 Dateien und Ordner</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read</source>
+        <translation>„%1“ ist verschlüsselt, und das kann Tessary nicht lesen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link, which Tessary does not follow</source>
+        <translation>„%1“ ist eine Verknüpfung, der Tessary nicht folgt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device or another special file, not a file</source>
+        <translation>„%1“ ist ein Gerät oder eine andere Sonderdatei, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; expands more than %2 times over what it takes in the archive, as a zip bomb does</source>
+        <translation>„%1“ wird beim Entpacken mehr als %2-mal so groß wie im Archiv, wie bei einer Zip-Bombe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would make the archive expand past %2 MB, more than any menu mod holds (a zip bomb?)</source>
+        <translation>„%1“ ließe das entpackte Archiv über %2 MB wachsen, mehr als irgendein Menü-Mod enthält (eine Zip-Bombe?)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would take the mod past %2 MB, more than any menu mod holds</source>
+        <translation>„%1“ ließe den Mod über %2 MB wachsen, mehr als irgendein Menü-Mod enthält</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies more than %2 folders deep</source>
+        <translation>„%1“ liegt mehr als %2 Ordner tief</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no name</source>
+        <translation>„%1“ hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a name that is not valid text (UTF-8)</source>
+        <translation>„%1“ hat einen Namen, der kein gültiger Text (UTF-8) ist</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a control character in its name</source>
+        <translation>„%1“ hat ein Steuerzeichen im Namen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named by an absolute path</source>
+        <translation>„%1“ ist mit einem absoluten Pfad benannt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named with a drive letter</source>
+        <translation>„%1“ ist mit einem Laufwerksbuchstaben benannt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; climbs out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>„%1“ führt aus dem Ordner des Archivs hinaus (&quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has &apos;:&apos; in its name, which Windows reads as a drive or a stream</source>
+        <translation>„%1“ hat &apos;:&apos; im Namen, was Windows als Laufwerk oder Datenstrom liest</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in a folder that has the name of a file: &quot;%2&quot;</source>
+        <translation>„%1“ liegt in einem Ordner, der wie eine Datei heißt: „%2“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; appears twice (letter case aside)</source>
+        <translation>„%1“ kommt zweimal vor (von Groß- und Kleinschreibung abgesehen)</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take</source>
+        <translation>enthält kein Menübild und kein Schriftbild dieses Spiels, das Tessary übernehmen könnte</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take (%1)</source>
+        <translation>enthält kein Menübild und kein Schriftbild dieses Spiels, das Tessary übernehmen könnte (%1)</translation>
+    </message>
+    <message>
+        <source>holds game files in two folders, &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>enthält Spieldateien in zwei Ordnern, „%1“ und „%2“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both name %3</source>
+        <translation>„%1“ und „%2“ nennen beide %3</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t tell which of them the mod means</source>
+        <translation>Tessary kann nicht erkennen, was davon der Mod meint</translation>
+    </message>
+    <message>
+        <source>%1 is image %2, but this game has images 1 to %3 only</source>
+        <translation>%1 ist Bild %2, aber dieses Spiel hat nur die Bilder 1 bis %3</translation>
+    </message>
+    <message>
+        <source>the mod&apos;s Gp2001.gph lists %1 images, this game&apos;s index %2, and it has no entry for %3</source>
+        <translation>die Gp2001.gph des Mods nennt %1 Bilder, der Index dieses Spiels %2, und sie hat keinen Eintrag für %3</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the mod&apos;s Gp2001.gph says %3 (%4 bytes)</source>
+        <translation>%1 enthält %2 Byte, aber sein Eintrag in der Gp2001.gph des Mods sagt %3 (%4 Byte)</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the game&apos;s index (the mod ships none) says %3 (%4 bytes)</source>
+        <translation>%1 enthält %2 Byte, aber sein Eintrag im Index des Spiels (der Mod bringt keinen mit) sagt %3 (%4 Byte)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, not one index entry</source>
+        <translation>enthält %1 Byte, nicht genau einen Indexeintrag</translation>
+    </message>
+    <message>
+        <source>The mod&apos;s Gp2001.gph also changes the entries of images it does not ship</source>
+        <translation>Die Gp2001.gph des Mods ändert auch die Einträge von Bildern, die er nicht mitbringt</translation>
+    </message>
+    <message>
+        <source>Tessary leaves them as they are</source>
+        <translation>Tessary lässt sie, wie sie sind</translation>
+    </message>
+    <message>
+        <source>Font files with another header or table than the game&apos;s: only their pictures are taken: %1</source>
+        <translation>Schriftdateien mit anderem Kopf oder anderer Tabelle als im Spiel (nur ihre Bilder werden übernommen): %1</translation>
+    </message>
+    <message>
+        <source>Files that are no game file were left out: %1</source>
+        <translation>Dateien, die keine Spieldateien sind, wurden ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>Files that name no menu image or font sheet of this game were left out: %1</source>
+        <translation>Dateien, die kein Menübild und kein Schriftbild dieses Spiels nennen, wurden ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>The package was made over other pictures than this game&apos;s originals: %1</source>
+        <translation>Das Paket wurde über anderen Bildern als den Originalen dieses Spiels erstellt: %1</translation>
+    </message>
+    <message>
+        <source>Files its manifest does not list were left out: %1</source>
+        <translation>Dateien, die sein Manifest nicht aufführt, wurden ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>tessary-mod.json is damaged: %1</source>
+        <translation>tessary-mod.json ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the mod package was made by a newer Tessary (package version %1)</source>
+        <translation>das Modpaket wurde mit einem neueren Tessary erstellt (Paketversion %1)</translation>
+    </message>
+    <message>
+        <source>this one reads version %1</source>
+        <translation>dieses liest Version %1</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>es ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is not &quot;Tessary mod package&quot;</source>
+        <translation>&quot;format&quot; ist nicht &quot;Tessary mod package&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is empty</source>
+        <translation>&quot;name&quot; ist leer</translation>
+    </message>
+    <message>
+        <source>&quot;created&quot; is not a time such as 2026-05-04T12:34:56Z</source>
+        <translation>&quot;created&quot; ist keine Zeitangabe wie 2026-05-04T12:34:56Z</translation>
+    </message>
+    <message>
+        <source>&quot;pictures&quot; is not a list of at most %1 pictures</source>
+        <translation>&quot;pictures&quot; ist keine Liste von höchstens %1 Bildern</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice</source>
+        <translation>%1 ist zweimal aufgeführt</translation>
+    </message>
+    <message>
+        <source>the manifest has no &quot;%1&quot;</source>
+        <translation>dem Manifest fehlt &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the manifest has an unknown key &quot;%1&quot;</source>
+        <translation>das Manifest hat einen unbekannten Schlüssel &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not text</source>
+        <translation>&quot;%1&quot; des Manifests ist kein Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is longer than %2 bytes</source>
+        <translation>&quot;%1&quot; des Manifests ist länger als %2 Byte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest holds a control character</source>
+        <translation>&quot;%1&quot; des Manifests enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; des Manifests ist keine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>picture %1 is not an object</source>
+        <translation>Bild %1 ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>picture %1 has no &quot;%2&quot;</source>
+        <translation>bei Bild %1 fehlt &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 has an unknown key &quot;%2&quot;</source>
+        <translation>Bild %1 hat einen unbekannten Schlüssel &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must name either an &quot;image&quot; or a &quot;font&quot;</source>
+        <translation>Bild %1 muss entweder &quot;image&quot; oder &quot;font&quot; angeben</translation>
+    </message>
+    <message>
+        <source>picture %1 names no font of the game: &quot;%2&quot;</source>
+        <translation>Bild %1 nennt keine Schrift des Spiels: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must be in the file &quot;%2&quot;</source>
+        <translation>Bild %1 muss in der Datei &quot;%2&quot; liegen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not text</source>
+        <translation>&quot;%1&quot; von Bild %2 ist kein Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is longer than %3 bytes</source>
+        <translation>&quot;%1&quot; von Bild %2 ist länger als %3 Byte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 holds a control character</source>
+        <translation>&quot;%1&quot; von Bild %2 enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a whole number from %3 to %4</source>
+        <translation>&quot;%1&quot; von Bild %2 ist keine ganze Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a SHA-256 digest (64 lower-case hex digits)</source>
+        <translation>&quot;%1&quot; von Bild %2 ist kein SHA-256-Hash (64 Hex-Ziffern in Kleinbuchstaben)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG file, as its manifest says</source>
+        <translation>%1 ist keine PNG-Datei, anders als das Manifest angibt</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, but its manifest says %4 x %5</source>
+        <translation>%1 hat %2 x %3 Pixel, aber das Manifest sagt %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the picture its manifest names (its SHA-256 differs)</source>
+        <translation>%1 enthält nicht das Bild, das das Manifest nennt (sein SHA-256 weicht ab)</translation>
+    </message>
+    <message>
+        <source>the package is damaged</source>
+        <translation>das Paket ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the package replaces image %1, but this game has images 1 to %2 only</source>
+        <translation>das Paket ersetzt Bild %1, aber dieses Spiel hat nur die Bilder 1 bis %2</translation>
+    </message>
+    <message>
+        <source>the package lacks %1, which its manifest lists</source>
+        <translation>dem Paket fehlt %1, das sein Manifest aufführt</translation>
+    </message>
+    <message>
+        <source>a mod package needs a name</source>
+        <translation>ein Modpaket braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name and author are at most 200 bytes long</source>
+        <translation>Name und Autor eines Modpakets sind höchstens 200 Byte lang</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s description is at most 4000 bytes long</source>
+        <translation>die Beschreibung eines Modpakets ist höchstens 4000 Byte lang</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name, author and description can&apos;t hold control characters</source>
+        <translation>Name, Autor und Beschreibung eines Modpakets dürfen keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes, not a whole picture, which a mod package can&apos;t hold</source>
+        <translation>Bild %1 (%2 x %3 Pixel) enthält %4 Byte, kein ganzes Bild, und das kann ein Modpaket nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>no package was written</source>
+        <translation>es wurde kein Paket geschrieben</translation>
+    </message>
+    <message>
+        <source>every picture is the game&apos;s original, so there is nothing to put in a mod package</source>
+        <translation>jedes Bild ist das Original des Spiels, also gibt es nichts für ein Modpaket</translation>
+    </message>
+    <message>
+        <source>the .zip archive can&apos;t be written: %1</source>
+        <translation>das .zip-Archiv kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>libarchive failed</source>
+        <translation>libarchive ist gescheitert</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>der Text ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>bei Byte %1: %2</translation>
+    </message>
+    <message>
+        <source>there is more after the value</source>
+        <translation>nach dem Wert folgt noch etwas</translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>Wert erwartet</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>Schlüssel in Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after a key</source>
+        <translation>&apos;:&apos; nach einem Schlüssel erwartet</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation>&apos;,&apos; oder &apos;}&apos; erwartet</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation>&apos;,&apos; oder &apos;]&apos; erwartet</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice</source>
+        <translation>der Schlüssel &quot;%1&quot; kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>die Werte sind zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>\u needs four hex digits</source>
+        <translation>\u braucht vier Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>a \u escape holds half a character</source>
+        <translation>eine \u-Escape-Folge enthält ein halbes Zeichen</translation>
+    </message>
+    <message>
+        <source>unknown escape</source>
+        <translation>unbekannte Escape-Folge</translation>
+    </message>
+    <message>
+        <source>the text ends inside quotes</source>
+        <translation>der Text endet innerhalb von Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a control character stands unescaped in quotes</source>
+        <translation>ein Steuerzeichen steht ohne Escape-Folge in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a number starts with 0</source>
+        <translation>eine Zahl beginnt mit 0</translation>
+    </message>
+    <message>
+        <source>the number is too large</source>
+        <translation>die Zahl ist zu groß</translation>
+    </message>
+    <message>
+        <source>only whole numbers are taken</source>
+        <translation>nur ganze Zahlen sind erlaubt</translation>
+    </message>
+    <message>
+        <source>is not a folder of Tessary&apos;s own (a link or a file has its name)</source>
+        <translation>ist kein eigener Ordner von Tessary (eine Verknüpfung oder eine Datei trägt seinen Namen)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is</source>
+        <translation>Tessary lässt alles, wie es ist</translation>
+    </message>
+    <message>
+        <source>a mod named &quot;%1&quot; is installed already</source>
+        <translation>ein Mod namens „%1“ ist schon installiert</translation>
+    </message>
+    <message>
+        <source>uninstall it first</source>
+        <translation>deinstallieren Sie ihn zuerst</translation>
+    </message>
+    <message>
+        <source>the record of installed mods is damaged (%1)</source>
+        <translation>die Liste der installierten Mods ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is. Move the folder tessary-mods away to install mods again</source>
+        <translation>Tessary lässt sie, wie sie ist. Verschieben Sie den Ordner tessary-mods woandershin, um wieder Mods zu installieren</translation>
+    </message>
+    <message>
+        <source>it is not the file Tessary wrote</source>
+        <translation>es ist nicht die Datei, die Tessary geschrieben hat</translation>
+    </message>
+    <message>
+        <source>the record of installed mods was written by another version of Tessary (record version %1)</source>
+        <translation>die Liste der installierten Mods wurde von einer anderen Version von Tessary geschrieben (Listenversion %1)</translation>
+    </message>
+    <message>
+        <source>it lists too many mods</source>
+        <translation>sie nennt zu viele Mods</translation>
+    </message>
+    <message>
+        <source>a mod has no number of its own</source>
+        <translation>ein Mod hat keine eigene Nummer</translation>
+    </message>
+    <message>
+        <source>a mod has no list of pictures</source>
+        <translation>ein Mod hat keine Bilderliste</translation>
+    </message>
+    <message>
+        <source>two mods have the name &quot;%1&quot;</source>
+        <translation>zwei Mods heißen „%1“</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists %2 twice</source>
+        <translation>der Mod „%1“ nennt %2 zweimal</translation>
+    </message>
+    <message>
+        <source>a picture names neither an image nor a font</source>
+        <translation>ein Bild nennt weder ein Menübild noch eine Schrift</translation>
+    </message>
+    <message>
+        <source>a picture is kept in &quot;%1&quot;, which is not a record file</source>
+        <translation>ein Bild wird in „%1“ aufbewahrt, das keine Datei der Liste ist</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not text</source>
+        <translation>&quot;%1&quot; fehlt oder ist kein Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SHA-256 digest</source>
+        <translation>&quot;%1&quot; ist kein SHA-256-Hash</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>es fehlt %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 ist zu groß</translation>
+    </message>
+    <message>
+        <source>%1 is not the picture the record names</source>
+        <translation>%1 ist nicht das Bild, das die Liste nennt</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

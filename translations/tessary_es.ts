@@ -135,6 +135,974 @@
         <source>Sorry but Tessary can&apos;t read RLE encoded .tga files.</source>
         <translation>Lo siento, Tessary no puede leer archivos .tga con compresión RLE.</translation>
     </message>
+    <message>
+        <source>reading beyond the end of the file (%1)</source>
+        <translation>lectura más allá del final del archivo (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which Tessary does not follow</source>
+        <translation>%1 es un enlace simbólico, que Tessary no sigue</translation>
+    </message>
+    <message>
+        <source>is a link, which Tessary does not follow</source>
+        <translation>es un enlace, que Tessary no sigue</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, more than such a file ever holds</source>
+        <translation>contiene %1 bytes, más de los que nunca contiene un archivo así</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>código de error %1</translation>
+    </message>
+    <message>
+        <source>the image count %1 is negative</source>
+        <translation>el número de imágenes %1 es negativo</translation>
+    </message>
+    <message>
+        <source>the index lists %1 image slots but holds only %2 bytes</source>
+        <translation>el índice enumera %1 huecos de imagen pero solo contiene %2 bytes</translation>
+    </message>
+    <message>
+        <source>entry %1 runs past the end of the file</source>
+        <translation>la entrada %1 va más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>the font table count %1 is negative</source>
+        <translation>el número de entradas %1 de la tabla de la fuente es negativo</translation>
+    </message>
+    <message>
+        <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
+        <translation>una tabla de %1 entradas y una hoja necesitan %2 bytes, el archivo tiene %3</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a font header needs 14</source>
+        <translation>el archivo solo tiene %1 bytes y una cabecera de fuente necesita 14</translation>
+    </message>
+    <message>
+        <source>the image file holds %1 bytes, more than an image can hold</source>
+        <translation>el archivo de imagen contiene %1 bytes, más de los que caben en una imagen</translation>
+    </message>
+    <message>
+        <source>holds no menu image number %1</source>
+        <translation>no contiene la imagen de menú número %1</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original index has no entry for image %1</source>
+        <translation>el índice original del juego no tiene entrada para la imagen %1</translation>
+    </message>
+    <message>
+        <source>the kept original holds %1 bytes, but the game&apos;s index gives image %2 %3 × %4 pixels (%5 bytes)</source>
+        <translation>el original guardado contiene %1 bytes, pero el índice del juego da a la imagen %2 %3 × %4 píxeles (%5 bytes)</translation>
+    </message>
+    <message>
+        <source>Tessary does not restore it</source>
+        <translation>Tessary no lo restaura</translation>
+    </message>
+    <message>
+        <source>is not a file of the record of installed mods</source>
+        <translation>no es un archivo del registro de mods instalados</translation>
+    </message>
+    <message>
+        <source>Tessary replaces only plain game files</source>
+        <translation>Tessary solo sustituye archivos del juego normales</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original files there</source>
+        <translation>ahí Tessary guarda los archivos originales del juego</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original of %1 there</source>
+        <translation>ahí Tessary guarda el original de %1</translation>
+    </message>
+    <message>
+        <source>lies on another drive than the game files, so Tessary can&apos;t keep the game&apos;s original files there</source>
+        <translation>está en otra unidad que los archivos del juego, así que Tessary no puede guardar ahí los archivos originales del juego</translation>
+    </message>
+    <message>
+        <source>putting the earlier files back failed too (%1)</source>
+        <translation>también ha fallado la restauración de los archivos anteriores (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary finishes the write-back the next time it opens this game folder</source>
+        <translation>Tessary terminará la escritura la próxima vez que abra esta carpeta del juego</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original of %1 could not be kept in tessary-originals (%2)</source>
+        <translation>No se pudo guardar el original de %1 en tessary-originals (%2)</translation>
+    </message>
+    <message>
+        <source>it stays beside it as %1, and Tessary tries again the next time it opens this game folder.</source>
+        <translation>se queda al lado como %1 y Tessary lo intentará de nuevo la próxima vez que abra esta carpeta del juego.</translation>
+    </message>
+    <message>
+        <source>the record of an interrupted write-back is damaged (%1)</source>
+        <translation>el registro de una escritura interrumpida está dañado (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves the folder as it is. Move this file away to use the folder again</source>
+        <translation>Tessary deja la carpeta como está. Mueve este archivo a otro sitio para volver a usar la carpeta</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any record Tessary writes</source>
+        <translation>contiene %1 bytes, mucho más que cualquier registro que escriba Tessary</translation>
+    </message>
+    <message>
+        <source>it does not begin as Tessary writes it</source>
+        <translation>el principio no coincide con lo que escribe Tessary</translation>
+    </message>
+    <message>
+        <source>its end does not match its entries</source>
+        <translation>su final no coincide con sus entradas</translation>
+    </message>
+    <message>
+        <source>line %1 is not an entry</source>
+        <translation>la línea %1 no es una entrada</translation>
+    </message>
+    <message>
+        <source>it names %1, which is not a game file</source>
+        <translation>menciona %1, que no es un archivo del juego</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>menciona %1 dos veces</translation>
+    </message>
+    <message>
+        <source>it names files that Tessary does not write beside %1</source>
+        <translation>menciona archivos que Tessary no escribe junto a %1</translation>
+    </message>
+    <message>
+        <source>it ends before its last line</source>
+        <translation>termina antes de su última línea</translation>
+    </message>
+    <message>
+        <source>it does not match the files on disk: %1</source>
+        <translation>no coincide con los archivos del disco: %1</translation>
+    </message>
+    <message>
+        <source>%1 exists, though the record says it did not before the write-back</source>
+        <translation>%1 existe, aunque el registro dice que no existía antes de la escritura</translation>
+    </message>
+    <message>
+        <source>%1 and its new file are both missing</source>
+        <translation>faltan tanto %1 como su archivo nuevo</translation>
+    </message>
+    <message>
+        <source>%1, its original and its new file are all there at once</source>
+        <translation>%1, su original y su archivo nuevo están todos a la vez</translation>
+    </message>
+    <message>
+        <source>%1 and the original the record moved aside are both missing</source>
+        <translation>faltan tanto %1 como el original que el registro apartó</translation>
+    </message>
+    <message>
+        <source>a write-back to this game folder was cut short, and Tessary can&apos;t finish or undo it</source>
+        <translation>una escritura en esta carpeta del juego se interrumpió y Tessary no puede terminarla ni deshacerla</translation>
+    </message>
+    <message>
+        <source>A write-back to %1 was cut short</source>
+        <translation>Una escritura en %1 se interrumpió</translation>
+    </message>
+    <message>
+        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
+        <translation>Tessary la ha terminado, así que los %1 archivos que estaba sustituyendo ya contienen los cambios.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
+        <translation>Tessary ha restaurado los archivos anteriores, así que la carpeta está como antes.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
+        <translation>Tessary ha restaurado los archivos anteriores, pero 1 archivo que antes no existía conserva el contenido nuevo</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
+        <translation>Tessary ha restaurado los archivos anteriores, pero %1 archivos que antes no existían conservan el contenido nuevo</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
+        <translation>De lo que dejó una escritura anterior en %2, Tessary ha eliminado %1</translation>
+    </message>
+    <message>
+        <source>Tessary kept %1 in tessary-originals that an earlier write-back to %2 left behind</source>
+        <translation>De lo que dejó una escritura anterior en %2, Tessary ha guardado %1 en tessary-originals</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
+        <translation>De lo que dejó una escritura anterior en %3, Tessary ha eliminado %1 y guardado %2 en tessary-originals</translation>
+    </message>
+    <message>
+        <source>1 unfinished file</source>
+        <translation>1 archivo sin terminar</translation>
+    </message>
+    <message>
+        <source>%1 unfinished files</source>
+        <translation>%1 archivos sin terminar</translation>
+    </message>
+    <message>
+        <source>1 original</source>
+        <translation>1 original</translation>
+    </message>
+    <message>
+        <source>%1 originals</source>
+        <translation>%1 originales</translation>
+    </message>
+    <message>
+        <source>the game files were not touched.</source>
+        <translation>los archivos del juego no se han tocado.</translation>
+    </message>
+    <message>
+        <source>colour map type %1 is not one the .tga format defines</source>
+        <translation>el formato .tga no define el tipo de mapa de colores %1</translation>
+    </message>
+    <message>
+        <source>this is not a .tga file Tessary can read</source>
+        <translation>no es un archivo .tga que Tessary pueda leer</translation>
+    </message>
+    <message>
+        <source>the file holds no picture (image type 0)</source>
+        <translation>el archivo no contiene ninguna imagen (tipo de imagen 0)</translation>
+    </message>
+    <message>
+        <source>the file is colour-mapped (image type 1) but holds no colour map</source>
+        <translation>el archivo usa colores indexados (tipo de imagen 1) pero no contiene mapa de colores</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
+        <translation>los archivos .tga indexados con índices de color de %1 no se pueden leer</translation>
+    </message>
+    <message>
+        <source>only 8-bit indices can</source>
+        <translation>solo los de índices de 8 bits</translation>
+    </message>
+    <message>
+        <source>colour maps with %1-bit entries can&apos;t be read</source>
+        <translation>los mapas de colores con entradas de %1 bits no se pueden leer</translation>
+    </message>
+    <message>
+        <source>save the picture with a 24- or 32-bit colour map, or as 24- or 32-bit true-colour</source>
+        <translation>guarda la imagen con un mapa de colores de 24 o 32 bits, o en color verdadero de 24 o 32 bits</translation>
+    </message>
+    <message>
+        <source>%1 grey-scale .tga files can&apos;t be read</source>
+        <translation>los archivos .tga en escala de grises de %1 no se pueden leer</translation>
+    </message>
+    <message>
+        <source>only 8-bit grey-scale can</source>
+        <translation>solo los de escala de grises de 8 bits</translation>
+    </message>
+    <message>
+        <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
+        <translation>el tipo de imagen %1 no es un archivo .tga sin comprimir en color verdadero, indexado o en escala de grises</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a .tga header needs 18</source>
+        <translation>el archivo solo tiene %1 bytes y una cabecera .tga necesita 18</translation>
+    </message>
+    <message>
+        <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
+        <translation>la cabecera anuncia una imagen de %1 con %2 bits por píxel, que necesita %3 bytes, pero el archivo solo tiene %4</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) uses colour %3, which the file&apos;s colour map does not hold</source>
+        <translation>el píxel (%1, %2) usa el color %3, que el mapa de colores del archivo no contiene</translation>
+    </message>
+    <message>
+        <source>is not a .png file: it does not start with the PNG signature</source>
+        <translation>no es un archivo .png: no empieza con la firma PNG</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s palette or transparency is damaged (%1), so its pixels are not defined</source>
+        <translation>la paleta o la transparencia del PNG está dañada (%1), así que sus píxeles no están definidos</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged or cut short (%1)</source>
+        <translation>los datos PNG están dañados o cortados (%1)</translation>
+    </message>
+    <message>
+        <source>the file is too short for a %1 picture</source>
+        <translation>el archivo es demasiado corto para una imagen de %1</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>el archivo termina antes que la imagen</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) has colour number %3, but the palette holds only %4 colours</source>
+        <translation>el píxel (%1, %2) tiene el número de color %3, pero la paleta solo contiene %4 colores</translation>
+    </message>
+    <message>
+        <source>the PNG picture can&apos;t be made (%1)</source>
+        <translation>no se puede crear la imagen PNG (%1)</translation>
+    </message>
+    <message>
+        <source>a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold</source>
+        <translation>una imagen de %1 necesita %2 bytes, más de los 2147483647 que caben en una imagen de menú</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels</source>
+        <translation>la imagen es de %1 píxeles</translation>
+    </message>
+    <message>
+        <source>a font sheet must be 256 x 256</source>
+        <translation>una hoja de fuente debe ser de 256 x 256</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a .png file</source>
+        <translation>no hay memoria suficiente para leer un archivo .png</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a %1 picture</source>
+        <translation>no hay memoria suficiente para leer una imagen de %1</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 picture</source>
+        <translation>no hay memoria suficiente para una imagen de %1</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture</source>
+        <translation>una imagen de %1 x %2</translation>
+    </message>
+    <message>
+        <source>a font sheet</source>
+        <translation>una hoja de fuente</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
+        <translation>la imagen %1 (%2 x %3 píxeles) no contiene ninguna imagen que quepa en un archivo .png</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes instead of %5</source>
+        <translation>la imagen %1 (%2 x %3 píxeles) contiene %4 bytes en lugar de %5</translation>
+    </message>
+    <message>
+        <source>save it as .tga</source>
+        <translation>guárdala como .tga</translation>
+    </message>
+    <message>
+        <source>a .png file holds only whole pictures, so save it as .tga</source>
+        <translation>un archivo .png solo contiene imágenes completas, así que guárdala como .tga</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1</source>
+        <translation>no existe la hoja de fuente número %1</translation>
+    </message>
+    <message>
+        <source>font sheet %1 holds %2 bytes instead of 65536</source>
+        <translation>la hoja de fuente %1 contiene %2 bytes en lugar de 65536</translation>
+    </message>
+    <message>
+        <source>holds no picture a .png file can hold</source>
+        <translation>no contiene ninguna imagen que quepa en un archivo .png</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes instead of 65536</source>
+        <translation>contiene %1 bytes en lugar de 65536</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels wide</source>
+        <translation>la imagen %1 tiene %2 píxeles de ancho</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels high</source>
+        <translation>la imagen %1 tiene %2 píxeles de alto</translation>
+    </message>
+    <message>
+        <source>a .tga file can only hold 0 to 65535</source>
+        <translation>un archivo .tga solo admite de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>image %1 has a negative byte count (%2)</source>
+        <translation>la imagen %1 tiene un número de bytes negativo (%2)</translation>
+    </message>
+    <message>
+        <source>there is no menu image number %1 to replace</source>
+        <translation>no existe la imagen de menú número %1 que sustituir</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1 to replace</source>
+        <translation>no existe la hoja de fuente número %1 que sustituir</translation>
+    </message>
+    <message>
+        <source>these files all name the same image: %1</source>
+        <translation>todos estos archivos nombran la misma imagen: %1</translation>
+    </message>
+    <message>
+        <source>these files all name the same font sheet: %1</source>
+        <translation>todos estos archivos nombran la misma hoja de fuente: %1</translation>
+    </message>
+    <message>
+        <source>rename or remove all but one</source>
+        <translation>renombra o quita todos menos uno</translation>
+    </message>
+    <message>
+        <source>No picture was imported.</source>
+        <translation>No se ha importado ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>No picture was imported from %1.</source>
+        <translation>No se ha importado ninguna imagen de %1.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture.</source>
+        <translation>1 imagen importada.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture from %1.</source>
+        <translation>1 imagen importada de %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures.</source>
+        <translation>%1 imágenes importadas.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures from %2.</source>
+        <translation>%1 imágenes importadas de %2.</translation>
+    </message>
+    <message>
+        <source>1 file was the same as the picture already there</source>
+        <translation>1 archivo era igual que la imagen que ya había</translation>
+    </message>
+    <message>
+        <source>%1 files were the same as the picture already there</source>
+        <translation>%1 archivos eran iguales que la imagen que ya había</translation>
+    </message>
+    <message>
+        <source>1 file was refused:</source>
+        <translation>1 archivo se ha rechazado:</translation>
+    </message>
+    <message>
+        <source>%1 files were refused:</source>
+        <translation>%1 archivos se han rechazado:</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… y %1 más</translation>
+    </message>
+    <message>
+        <source>1 file matched no image</source>
+        <translation>1 archivo no correspondía a ninguna imagen</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image</source>
+        <translation>%1 archivos no correspondían a ninguna imagen</translation>
+    </message>
+    <message>
+        <source>1 file matched no font sheet</source>
+        <translation>1 archivo no correspondía a ninguna hoja de fuente</translation>
+    </message>
+    <message>
+        <source>%1 files matched no font sheet</source>
+        <translation>%1 archivos no correspondían a ninguna hoja de fuente</translation>
+    </message>
+    <message>
+        <source>1 file matched no image or font sheet</source>
+        <translation>1 archivo no correspondía a ninguna imagen ni hoja de fuente</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image or font sheet</source>
+        <translation>%1 archivos no correspondían a ninguna imagen ni hoja de fuente</translation>
+    </message>
+    <message>
+        <source>1 entry was skipped, as they are no files</source>
+        <translation>1 entrada se ha omitido porque no es un archivo</translation>
+    </message>
+    <message>
+        <source>%1 entries were skipped, as they are no files</source>
+        <translation>%1 entradas se han omitido porque no son archivos</translation>
+    </message>
+    <message>
+        <source>the archive is damaged (%1)</source>
+        <translation>el archivo comprimido está dañado (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged at &quot;%1&quot; (%2)</source>
+        <translation>el archivo comprimido está dañado en «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>this build of Tessary can&apos;t expand archives compressed as this one is</source>
+        <translation>esta versión de Tessary no puede descomprimir archivos comprimidos de esta forma</translation>
+    </message>
+    <message>
+        <source>the archive holds %1 bytes, more than Tessary reads (%2)</source>
+        <translation>el archivo comprimido contiene %1 bytes, más de lo que lee Tessary (%2)</translation>
+    </message>
+    <message>
+        <source>is not an archive Tessary can read (%1)</source>
+        <translation>no es un archivo comprimido que Tessary pueda leer (%1)</translation>
+    </message>
+    <message>
+        <source>the archive holds more than %1 entries</source>
+        <translation>el archivo comprimido contiene más de %1 entradas</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files and folders</source>
+        <translation>la carpeta contiene más de %1 archivos y carpetas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read</source>
+        <translation>«%1» está cifrado y Tessary no puede leerlo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link, which Tessary does not follow</source>
+        <translation>«%1» es un enlace, que Tessary no sigue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device or another special file, not a file</source>
+        <translation>«%1» es un dispositivo u otro archivo especial, no un archivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; expands more than %2 times over what it takes in the archive, as a zip bomb does</source>
+        <translation>«%1» se expande más de %2 veces respecto a lo que ocupa en el archivo comprimido, como una bomba zip</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would make the archive expand past %2 MB, more than any menu mod holds (a zip bomb?)</source>
+        <translation>«%1» haría que el archivo comprimido pasara de %2 MB al descomprimirse, más de lo que contiene cualquier mod de menús (¿una bomba zip?)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would take the mod past %2 MB, more than any menu mod holds</source>
+        <translation>«%1» haría que el mod pasara de %2 MB, más de lo que contiene cualquier mod de menús</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies more than %2 folders deep</source>
+        <translation>«%1» está a más de %2 niveles de carpetas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no name</source>
+        <translation>«%1» no tiene nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a name that is not valid text (UTF-8)</source>
+        <translation>«%1» tiene un nombre que no es texto válido (UTF-8)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a control character in its name</source>
+        <translation>«%1» tiene un carácter de control en el nombre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named by an absolute path</source>
+        <translation>«%1» se nombra con una ruta absoluta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named with a drive letter</source>
+        <translation>«%1» se nombra con una letra de unidad</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; climbs out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>«%1» sale de la carpeta del archivo comprimido (&quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has &apos;:&apos; in its name, which Windows reads as a drive or a stream</source>
+        <translation>«%1» tiene &apos;:&apos; en el nombre, que Windows interpreta como unidad o flujo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in a folder that has the name of a file: &quot;%2&quot;</source>
+        <translation>«%1» está en una carpeta que tiene el nombre de un archivo: «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; appears twice (letter case aside)</source>
+        <translation>«%1» aparece dos veces (sin contar mayúsculas y minúsculas)</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take</source>
+        <translation>no contiene ninguna imagen de menú ni hoja de fuente de este juego que Tessary pueda tomar</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take (%1)</source>
+        <translation>no contiene ninguna imagen de menú ni hoja de fuente de este juego que Tessary pueda tomar (%1)</translation>
+    </message>
+    <message>
+        <source>holds game files in two folders, &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>contiene archivos del juego en dos carpetas, «%1» y «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both name %3</source>
+        <translation>«%1» y «%2» nombran ambos %3</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t tell which of them the mod means</source>
+        <translation>Tessary no puede saber a cuál se refiere el mod</translation>
+    </message>
+    <message>
+        <source>%1 is image %2, but this game has images 1 to %3 only</source>
+        <translation>%1 es la imagen %2, pero este juego solo tiene las imágenes 1 a %3</translation>
+    </message>
+    <message>
+        <source>the mod&apos;s Gp2001.gph lists %1 images, this game&apos;s index %2, and it has no entry for %3</source>
+        <translation>el Gp2001.gph del mod enumera %1 imágenes, el índice de este juego %2, y no tiene entrada para %3</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the mod&apos;s Gp2001.gph says %3 (%4 bytes)</source>
+        <translation>%1 contiene %2 bytes, pero su entrada en el Gp2001.gph del mod indica %3 (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the game&apos;s index (the mod ships none) says %3 (%4 bytes)</source>
+        <translation>%1 contiene %2 bytes, pero su entrada en el índice del juego (el mod no trae ninguno) indica %3 (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, not one index entry</source>
+        <translation>contiene %1 bytes, no una entrada del índice</translation>
+    </message>
+    <message>
+        <source>The mod&apos;s Gp2001.gph also changes the entries of images it does not ship</source>
+        <translation>El Gp2001.gph del mod también cambia las entradas de imágenes que el mod no trae</translation>
+    </message>
+    <message>
+        <source>Tessary leaves them as they are</source>
+        <translation>Tessary las deja como están</translation>
+    </message>
+    <message>
+        <source>Font files with another header or table than the game&apos;s: only their pictures are taken: %1</source>
+        <translation>Archivos de fuente con otra cabecera u otra tabla que los del juego (solo se toman sus imágenes): %1</translation>
+    </message>
+    <message>
+        <source>Files that are no game file were left out: %1</source>
+        <translation>Se han omitido los archivos que no son del juego: %1</translation>
+    </message>
+    <message>
+        <source>Files that name no menu image or font sheet of this game were left out: %1</source>
+        <translation>Se han omitido los archivos que no nombran ninguna imagen de menú ni hoja de fuente de este juego: %1</translation>
+    </message>
+    <message>
+        <source>The package was made over other pictures than this game&apos;s originals: %1</source>
+        <translation>El paquete se hizo sobre imágenes distintas de los originales de este juego: %1</translation>
+    </message>
+    <message>
+        <source>Files its manifest does not list were left out: %1</source>
+        <translation>Se han omitido los archivos que su manifiesto no enumera: %1</translation>
+    </message>
+    <message>
+        <source>tessary-mod.json is damaged: %1</source>
+        <translation>tessary-mod.json está dañado: %1</translation>
+    </message>
+    <message>
+        <source>the mod package was made by a newer Tessary (package version %1)</source>
+        <translation>el paquete de mod se hizo con un Tessary más reciente (versión de paquete %1)</translation>
+    </message>
+    <message>
+        <source>this one reads version %1</source>
+        <translation>este lee la versión %1</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is not &quot;Tessary mod package&quot;</source>
+        <translation>&quot;format&quot; no es &quot;Tessary mod package&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is empty</source>
+        <translation>&quot;name&quot; está vacío</translation>
+    </message>
+    <message>
+        <source>&quot;created&quot; is not a time such as 2026-05-04T12:34:56Z</source>
+        <translation>&quot;created&quot; no es una fecha y hora como 2026-05-04T12:34:56Z</translation>
+    </message>
+    <message>
+        <source>&quot;pictures&quot; is not a list of at most %1 pictures</source>
+        <translation>&quot;pictures&quot; no es una lista de como mucho %1 imágenes</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the manifest has no &quot;%1&quot;</source>
+        <translation>al manifiesto le falta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the manifest has an unknown key &quot;%1&quot;</source>
+        <translation>el manifiesto tiene una clave desconocida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not text</source>
+        <translation>&quot;%1&quot; del manifiesto no es texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is longer than %2 bytes</source>
+        <translation>&quot;%1&quot; del manifiesto ocupa más de %2 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest holds a control character</source>
+        <translation>&quot;%1&quot; del manifiesto contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; del manifiesto no es un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>picture %1 is not an object</source>
+        <translation>la imagen %1 no es un objeto</translation>
+    </message>
+    <message>
+        <source>picture %1 has no &quot;%2&quot;</source>
+        <translation>a la imagen %1 le falta &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 has an unknown key &quot;%2&quot;</source>
+        <translation>la imagen %1 tiene una clave desconocida &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must name either an &quot;image&quot; or a &quot;font&quot;</source>
+        <translation>la imagen %1 debe indicar o bien &quot;image&quot; o bien &quot;font&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 names no font of the game: &quot;%2&quot;</source>
+        <translation>la imagen %1 no nombra ninguna fuente del juego: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must be in the file &quot;%2&quot;</source>
+        <translation>la imagen %1 debe estar en el archivo &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not text</source>
+        <translation>&quot;%1&quot; de la imagen %2 no es texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is longer than %3 bytes</source>
+        <translation>&quot;%1&quot; de la imagen %2 ocupa más de %3 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 holds a control character</source>
+        <translation>&quot;%1&quot; de la imagen %2 contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a whole number from %3 to %4</source>
+        <translation>&quot;%1&quot; de la imagen %2 no es un número entero de %3 a %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a SHA-256 digest (64 lower-case hex digits)</source>
+        <translation>&quot;%1&quot; de la imagen %2 no es un hash SHA-256 (64 dígitos hexadecimales en minúscula)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG file, as its manifest says</source>
+        <translation>%1 no es un archivo PNG, al contrario de lo que dice el manifiesto</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, but its manifest says %4 x %5</source>
+        <translation>%1 es de %2 x %3 píxeles, pero el manifiesto dice %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the picture its manifest names (its SHA-256 differs)</source>
+        <translation>%1 no contiene la imagen que indica el manifiesto (su SHA-256 es distinto)</translation>
+    </message>
+    <message>
+        <source>the package is damaged</source>
+        <translation>el paquete está dañado</translation>
+    </message>
+    <message>
+        <source>the package replaces image %1, but this game has images 1 to %2 only</source>
+        <translation>el paquete sustituye la imagen %1, pero este juego solo tiene las imágenes 1 a %2</translation>
+    </message>
+    <message>
+        <source>the package lacks %1, which its manifest lists</source>
+        <translation>al paquete le falta %1, que su manifiesto enumera</translation>
+    </message>
+    <message>
+        <source>a mod package needs a name</source>
+        <translation>un paquete de mod necesita un nombre</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name and author are at most 200 bytes long</source>
+        <translation>el nombre y el autor de un paquete de mod ocupan como mucho 200 bytes</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s description is at most 4000 bytes long</source>
+        <translation>la descripción de un paquete de mod ocupa como mucho 4000 bytes</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name, author and description can&apos;t hold control characters</source>
+        <translation>el nombre, el autor y la descripción de un paquete de mod no pueden contener caracteres de control</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes, not a whole picture, which a mod package can&apos;t hold</source>
+        <translation>la imagen %1 (%2 x %3 píxeles) contiene %4 bytes, no una imagen completa, y eso no cabe en un paquete de mod</translation>
+    </message>
+    <message>
+        <source>no package was written</source>
+        <translation>no se ha escrito ningún paquete</translation>
+    </message>
+    <message>
+        <source>every picture is the game&apos;s original, so there is nothing to put in a mod package</source>
+        <translation>todas las imágenes son el original del juego, así que no hay nada que poner en un paquete de mod</translation>
+    </message>
+    <message>
+        <source>the .zip archive can&apos;t be written: %1</source>
+        <translation>no se puede escribir el archivo .zip: %1</translation>
+    </message>
+    <message>
+        <source>libarchive failed</source>
+        <translation>libarchive ha fallado</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>el texto no es UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>en el byte %1: %2</translation>
+    </message>
+    <message>
+        <source>there is more after the value</source>
+        <translation>hay algo más después del valor</translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>se esperaba un valor</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>se esperaba una clave entre comillas</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after a key</source>
+        <translation>se esperaba &apos;:&apos; después de una clave</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation>se esperaba &apos;,&apos; o &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation>se esperaba &apos;,&apos; o &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice</source>
+        <translation>la clave &quot;%1&quot; aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>los valores están anidados a demasiada profundidad</translation>
+    </message>
+    <message>
+        <source>\u needs four hex digits</source>
+        <translation>\u necesita cuatro dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>a \u escape holds half a character</source>
+        <translation>un escape \u contiene medio carácter</translation>
+    </message>
+    <message>
+        <source>unknown escape</source>
+        <translation>escape desconocido</translation>
+    </message>
+    <message>
+        <source>the text ends inside quotes</source>
+        <translation>el texto termina dentro de unas comillas</translation>
+    </message>
+    <message>
+        <source>a control character stands unescaped in quotes</source>
+        <translation>hay un carácter de control sin escapar entre comillas</translation>
+    </message>
+    <message>
+        <source>a number starts with 0</source>
+        <translation>un número empieza por 0</translation>
+    </message>
+    <message>
+        <source>the number is too large</source>
+        <translation>el número es demasiado grande</translation>
+    </message>
+    <message>
+        <source>only whole numbers are taken</source>
+        <translation>solo se aceptan números enteros</translation>
+    </message>
+    <message>
+        <source>is not a folder of Tessary&apos;s own (a link or a file has its name)</source>
+        <translation>no es una carpeta propia de Tessary (un enlace o un archivo tiene su nombre)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is</source>
+        <translation>Tessary no toca nada</translation>
+    </message>
+    <message>
+        <source>a mod named &quot;%1&quot; is installed already</source>
+        <translation>ya hay instalado un mod llamado «%1»</translation>
+    </message>
+    <message>
+        <source>uninstall it first</source>
+        <translation>desinstálalo primero</translation>
+    </message>
+    <message>
+        <source>the record of installed mods is damaged (%1)</source>
+        <translation>el registro de mods instalados está dañado (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is. Move the folder tessary-mods away to install mods again</source>
+        <translation>Tessary lo deja como está. Mueve la carpeta tessary-mods a otro sitio para volver a instalar mods</translation>
+    </message>
+    <message>
+        <source>it is not the file Tessary wrote</source>
+        <translation>no es el archivo que escribió Tessary</translation>
+    </message>
+    <message>
+        <source>the record of installed mods was written by another version of Tessary (record version %1)</source>
+        <translation>el registro de mods instalados lo escribió otra versión de Tessary (versión de registro %1)</translation>
+    </message>
+    <message>
+        <source>it lists too many mods</source>
+        <translation>enumera demasiados mods</translation>
+    </message>
+    <message>
+        <source>a mod has no number of its own</source>
+        <translation>un mod no tiene número propio</translation>
+    </message>
+    <message>
+        <source>a mod has no list of pictures</source>
+        <translation>un mod no tiene lista de imágenes</translation>
+    </message>
+    <message>
+        <source>two mods have the name &quot;%1&quot;</source>
+        <translation>dos mods se llaman «%1»</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists %2 twice</source>
+        <translation>el mod «%1» enumera %2 dos veces</translation>
+    </message>
+    <message>
+        <source>a picture names neither an image nor a font</source>
+        <translation>una imagen no indica ni una imagen de menú ni una fuente</translation>
+    </message>
+    <message>
+        <source>a picture is kept in &quot;%1&quot;, which is not a record file</source>
+        <translation>una imagen se guarda en «%1», que no es un archivo del registro</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not text</source>
+        <translation>&quot;%1&quot; falta o no es texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SHA-256 digest</source>
+        <translation>&quot;%1&quot; no es un hash SHA-256</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 es demasiado grande</translation>
+    </message>
+    <message>
+        <source>%1 is not the picture the record names</source>
+        <translation>%1 no es la imagen que indica el registro</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

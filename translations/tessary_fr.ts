@@ -135,6 +135,974 @@
         <source>Sorry but Tessary can&apos;t read RLE encoded .tga files.</source>
         <translation>Désolé, Tessary ne sait pas lire les fichiers .tga compressés en RLE.</translation>
     </message>
+    <message>
+        <source>reading beyond the end of the file (%1)</source>
+        <translation>lecture au-delà de la fin du fichier (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which Tessary does not follow</source>
+        <translation>%1 est un lien symbolique, que Tessary ne suit pas</translation>
+    </message>
+    <message>
+        <source>is a link, which Tessary does not follow</source>
+        <translation>est un lien, que Tessary ne suit pas</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, more than such a file ever holds</source>
+        <translation>contient %1 octets, plus qu&apos;un tel fichier n&apos;en contient jamais</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>code d&apos;erreur %1</translation>
+    </message>
+    <message>
+        <source>the image count %1 is negative</source>
+        <translation>le nombre d&apos;images %1 est négatif</translation>
+    </message>
+    <message>
+        <source>the index lists %1 image slots but holds only %2 bytes</source>
+        <translation>l&apos;index annonce %1 emplacements d&apos;image mais ne contient que %2 octets</translation>
+    </message>
+    <message>
+        <source>entry %1 runs past the end of the file</source>
+        <translation>l&apos;entrée %1 dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>the font table count %1 is negative</source>
+        <translation>le nombre d&apos;entrées %1 de la table de police est négatif</translation>
+    </message>
+    <message>
+        <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
+        <translation>une table de %1 entrées et une planche demandent %2 octets, le fichier en a %3</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a font header needs 14</source>
+        <translation>le fichier n&apos;a que %1 octets, un en-tête de police en demande 14</translation>
+    </message>
+    <message>
+        <source>the image file holds %1 bytes, more than an image can hold</source>
+        <translation>le fichier d&apos;image contient %1 octets, plus qu&apos;une image ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>holds no menu image number %1</source>
+        <translation>ne contient pas d&apos;image de menu numéro %1</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original index has no entry for image %1</source>
+        <translation>l&apos;index original du jeu n&apos;a pas d&apos;entrée pour l&apos;image %1</translation>
+    </message>
+    <message>
+        <source>the kept original holds %1 bytes, but the game&apos;s index gives image %2 %3 × %4 pixels (%5 bytes)</source>
+        <translation>l&apos;original conservé contient %1 octets, mais l&apos;index du jeu donne à l&apos;image %2 %3 × %4 pixels (%5 octets)</translation>
+    </message>
+    <message>
+        <source>Tessary does not restore it</source>
+        <translation>Tessary ne le rétablit pas</translation>
+    </message>
+    <message>
+        <source>is not a file of the record of installed mods</source>
+        <translation>n&apos;est pas un fichier de la liste des mods installés</translation>
+    </message>
+    <message>
+        <source>Tessary replaces only plain game files</source>
+        <translation>Tessary ne remplace que des fichiers du jeu ordinaires</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original files there</source>
+        <translation>Tessary y conserve les fichiers originaux du jeu</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original of %1 there</source>
+        <translation>Tessary y conserve l&apos;original de %1</translation>
+    </message>
+    <message>
+        <source>lies on another drive than the game files, so Tessary can&apos;t keep the game&apos;s original files there</source>
+        <translation>se trouve sur un autre disque que les fichiers du jeu, Tessary ne peut donc pas y conserver les fichiers originaux du jeu</translation>
+    </message>
+    <message>
+        <source>putting the earlier files back failed too (%1)</source>
+        <translation>la remise en place des fichiers précédents a échoué elle aussi (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary finishes the write-back the next time it opens this game folder</source>
+        <translation>Tessary terminera l&apos;écriture la prochaine fois qu&apos;il ouvrira ce dossier du jeu</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original of %1 could not be kept in tessary-originals (%2)</source>
+        <translation>L&apos;original de %1 n&apos;a pas pu être conservé dans tessary-originals (%2)</translation>
+    </message>
+    <message>
+        <source>it stays beside it as %1, and Tessary tries again the next time it opens this game folder.</source>
+        <translation>il reste à côté sous le nom %1, et Tessary réessaiera la prochaine fois qu&apos;il ouvrira ce dossier du jeu.</translation>
+    </message>
+    <message>
+        <source>the record of an interrupted write-back is damaged (%1)</source>
+        <translation>le journal d&apos;une écriture interrompue est endommagé (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves the folder as it is. Move this file away to use the folder again</source>
+        <translation>Tessary laisse le dossier tel quel. Déplacez ce fichier ailleurs pour utiliser à nouveau le dossier</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any record Tessary writes</source>
+        <translation>il contient %1 octets, bien plus que tout journal écrit par Tessary</translation>
+    </message>
+    <message>
+        <source>it does not begin as Tessary writes it</source>
+        <translation>le début ne correspond pas à ce qu&apos;écrit Tessary</translation>
+    </message>
+    <message>
+        <source>its end does not match its entries</source>
+        <translation>sa fin ne correspond pas à ses entrées</translation>
+    </message>
+    <message>
+        <source>line %1 is not an entry</source>
+        <translation>la ligne %1 n&apos;est pas une entrée</translation>
+    </message>
+    <message>
+        <source>it names %1, which is not a game file</source>
+        <translation>il cite %1, qui n&apos;est pas un fichier du jeu</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>il cite %1 deux fois</translation>
+    </message>
+    <message>
+        <source>it names files that Tessary does not write beside %1</source>
+        <translation>il cite des fichiers que Tessary n&apos;écrit pas à côté de %1</translation>
+    </message>
+    <message>
+        <source>it ends before its last line</source>
+        <translation>il s&apos;arrête avant sa dernière ligne</translation>
+    </message>
+    <message>
+        <source>it does not match the files on disk: %1</source>
+        <translation>il ne correspond pas aux fichiers sur le disque : %1</translation>
+    </message>
+    <message>
+        <source>%1 exists, though the record says it did not before the write-back</source>
+        <translation>%1 existe, alors que le journal dit qu&apos;il n&apos;existait pas avant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>%1 and its new file are both missing</source>
+        <translation>%1 et son nouveau fichier manquent tous les deux</translation>
+    </message>
+    <message>
+        <source>%1, its original and its new file are all there at once</source>
+        <translation>%1, son original et son nouveau fichier sont tous là à la fois</translation>
+    </message>
+    <message>
+        <source>%1 and the original the record moved aside are both missing</source>
+        <translation>%1 et l&apos;original que le journal a mis de côté manquent tous les deux</translation>
+    </message>
+    <message>
+        <source>a write-back to this game folder was cut short, and Tessary can&apos;t finish or undo it</source>
+        <translation>une écriture dans ce dossier du jeu a été interrompue, et Tessary ne peut ni la terminer ni l&apos;annuler</translation>
+    </message>
+    <message>
+        <source>A write-back to %1 was cut short</source>
+        <translation>Une écriture dans %1 a été interrompue</translation>
+    </message>
+    <message>
+        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
+        <translation>Tessary l&apos;a terminée, donc les %1 fichiers qu&apos;elle remplaçait contiennent maintenant les modifications.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
+        <translation>Tessary a remis en place les fichiers précédents, le dossier est donc tel qu&apos;il était avant.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
+        <translation>Tessary a remis en place les fichiers précédents, mais 1 fichier qui n&apos;existait pas avant garde le nouveau contenu</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
+        <translation>Tessary a remis en place les fichiers précédents, mais %1 fichiers qui n&apos;existaient pas avant gardent le nouveau contenu</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
+        <translation>De ce qu&apos;une écriture précédente dans %2 avait laissé, Tessary a supprimé %1</translation>
+    </message>
+    <message>
+        <source>Tessary kept %1 in tessary-originals that an earlier write-back to %2 left behind</source>
+        <translation>De ce qu&apos;une écriture précédente dans %2 avait laissé, Tessary a conservé %1 dans tessary-originals</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
+        <translation>De ce qu&apos;une écriture précédente dans %3 avait laissé, Tessary a supprimé %1 et conservé %2 dans tessary-originals</translation>
+    </message>
+    <message>
+        <source>1 unfinished file</source>
+        <translation>1 fichier inachevé</translation>
+    </message>
+    <message>
+        <source>%1 unfinished files</source>
+        <translation>%1 fichiers inachevés</translation>
+    </message>
+    <message>
+        <source>1 original</source>
+        <translation>1 original</translation>
+    </message>
+    <message>
+        <source>%1 originals</source>
+        <translation>%1 originaux</translation>
+    </message>
+    <message>
+        <source>the game files were not touched.</source>
+        <translation>les fichiers du jeu n&apos;ont pas été touchés.</translation>
+    </message>
+    <message>
+        <source>colour map type %1 is not one the .tga format defines</source>
+        <translation>le type de palette %1 n&apos;est pas défini par le format .tga</translation>
+    </message>
+    <message>
+        <source>this is not a .tga file Tessary can read</source>
+        <translation>ce n&apos;est pas un fichier .tga que Tessary sait lire</translation>
+    </message>
+    <message>
+        <source>the file holds no picture (image type 0)</source>
+        <translation>le fichier ne contient aucune image (type d&apos;image 0)</translation>
+    </message>
+    <message>
+        <source>the file is colour-mapped (image type 1) but holds no colour map</source>
+        <translation>le fichier est en couleurs indexées (type d&apos;image 1) mais ne contient pas de palette</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
+        <translation>les fichiers .tga indexés avec des indices de couleur %1 ne peuvent pas être lus</translation>
+    </message>
+    <message>
+        <source>only 8-bit indices can</source>
+        <translation>seulement ceux à indices 8 bits</translation>
+    </message>
+    <message>
+        <source>colour maps with %1-bit entries can&apos;t be read</source>
+        <translation>les palettes à entrées de %1 bits ne peuvent pas être lues</translation>
+    </message>
+    <message>
+        <source>save the picture with a 24- or 32-bit colour map, or as 24- or 32-bit true-colour</source>
+        <translation>enregistrez l&apos;image avec une palette 24 ou 32 bits, ou en couleurs vraies 24 ou 32 bits</translation>
+    </message>
+    <message>
+        <source>%1 grey-scale .tga files can&apos;t be read</source>
+        <translation>les fichiers .tga en niveaux de gris %1 ne peuvent pas être lus</translation>
+    </message>
+    <message>
+        <source>only 8-bit grey-scale can</source>
+        <translation>seulement ceux en niveaux de gris 8 bits</translation>
+    </message>
+    <message>
+        <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
+        <translation>le type d&apos;image %1 n&apos;est pas un fichier .tga non compressé en couleurs vraies, indexé ou en niveaux de gris</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a .tga header needs 18</source>
+        <translation>le fichier n&apos;a que %1 octets, un en-tête .tga en demande 18</translation>
+    </message>
+    <message>
+        <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
+        <translation>l&apos;en-tête annonce une image %1 en %2 bits par pixel, qui demande %3 octets, mais le fichier n&apos;en a que %4</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) uses colour %3, which the file&apos;s colour map does not hold</source>
+        <translation>le pixel (%1, %2) utilise la couleur %3, que la palette du fichier ne contient pas</translation>
+    </message>
+    <message>
+        <source>is not a .png file: it does not start with the PNG signature</source>
+        <translation>n&apos;est pas un fichier .png : il ne commence pas par la signature PNG</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s palette or transparency is damaged (%1), so its pixels are not defined</source>
+        <translation>la palette ou la transparence du PNG est endommagée (%1), ses pixels ne sont donc pas définis</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged or cut short (%1)</source>
+        <translation>les données PNG sont endommagées ou tronquées (%1)</translation>
+    </message>
+    <message>
+        <source>the file is too short for a %1 picture</source>
+        <translation>le fichier est trop court pour une image %1</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>le fichier se termine avant l&apos;image</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) has colour number %3, but the palette holds only %4 colours</source>
+        <translation>le pixel (%1, %2) a le numéro de couleur %3, mais la palette ne contient que %4 couleurs</translation>
+    </message>
+    <message>
+        <source>the PNG picture can&apos;t be made (%1)</source>
+        <translation>l&apos;image PNG ne peut pas être créée (%1)</translation>
+    </message>
+    <message>
+        <source>a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold</source>
+        <translation>une image %1 demande %2 octets, plus que les 2147483647 qu&apos;une image de menu peut contenir</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels</source>
+        <translation>l&apos;image fait %1 pixels</translation>
+    </message>
+    <message>
+        <source>a font sheet must be 256 x 256</source>
+        <translation>une planche de police doit faire 256 x 256</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>pas assez de mémoire</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a .png file</source>
+        <translation>pas assez de mémoire pour lire un fichier .png</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a %1 picture</source>
+        <translation>pas assez de mémoire pour lire une image %1</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 picture</source>
+        <translation>pas assez de mémoire pour une image %1</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture</source>
+        <translation>une image %1 x %2</translation>
+    </message>
+    <message>
+        <source>a font sheet</source>
+        <translation>une planche de police</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
+        <translation>l&apos;image %1 (%2 x %3 pixels) ne contient aucune image qu&apos;un fichier .png puisse contenir</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes instead of %5</source>
+        <translation>l&apos;image %1 (%2 x %3 pixels) contient %4 octets au lieu de %5</translation>
+    </message>
+    <message>
+        <source>save it as .tga</source>
+        <translation>enregistrez-la en .tga</translation>
+    </message>
+    <message>
+        <source>a .png file holds only whole pictures, so save it as .tga</source>
+        <translation>un fichier .png ne contient que des images entières, enregistrez-la donc en .tga</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1</source>
+        <translation>il n&apos;y a pas de planche de police numéro %1</translation>
+    </message>
+    <message>
+        <source>font sheet %1 holds %2 bytes instead of 65536</source>
+        <translation>la planche de police %1 contient %2 octets au lieu de 65536</translation>
+    </message>
+    <message>
+        <source>holds no picture a .png file can hold</source>
+        <translation>ne contient aucune image qu&apos;un fichier .png puisse contenir</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes instead of 65536</source>
+        <translation>contient %1 octets au lieu de 65536</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels wide</source>
+        <translation>l&apos;image %1 fait %2 pixels de large</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels high</source>
+        <translation>l&apos;image %1 fait %2 pixels de haut</translation>
+    </message>
+    <message>
+        <source>a .tga file can only hold 0 to 65535</source>
+        <translation>un fichier .tga ne peut contenir que de 0 à 65535</translation>
+    </message>
+    <message>
+        <source>image %1 has a negative byte count (%2)</source>
+        <translation>l&apos;image %1 a un nombre d&apos;octets négatif (%2)</translation>
+    </message>
+    <message>
+        <source>there is no menu image number %1 to replace</source>
+        <translation>il n&apos;y a pas d&apos;image de menu numéro %1 à remplacer</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1 to replace</source>
+        <translation>il n&apos;y a pas de planche de police numéro %1 à remplacer</translation>
+    </message>
+    <message>
+        <source>these files all name the same image: %1</source>
+        <translation>ces fichiers désignent tous la même image : %1</translation>
+    </message>
+    <message>
+        <source>these files all name the same font sheet: %1</source>
+        <translation>ces fichiers désignent tous la même planche de police : %1</translation>
+    </message>
+    <message>
+        <source>rename or remove all but one</source>
+        <translation>renommez-les ou retirez-les tous sauf un</translation>
+    </message>
+    <message>
+        <source>No picture was imported.</source>
+        <translation>Aucune image n&apos;a été importée.</translation>
+    </message>
+    <message>
+        <source>No picture was imported from %1.</source>
+        <translation>Aucune image n&apos;a été importée de %1.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture.</source>
+        <translation>1 image importée.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture from %1.</source>
+        <translation>1 image importée de %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures.</source>
+        <translation>%1 images importées.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures from %2.</source>
+        <translation>%1 images importées de %2.</translation>
+    </message>
+    <message>
+        <source>1 file was the same as the picture already there</source>
+        <translation>1 fichier était identique à l&apos;image déjà en place</translation>
+    </message>
+    <message>
+        <source>%1 files were the same as the picture already there</source>
+        <translation>%1 fichiers étaient identiques à l&apos;image déjà en place</translation>
+    </message>
+    <message>
+        <source>1 file was refused:</source>
+        <translation>1 fichier a été refusé :</translation>
+    </message>
+    <message>
+        <source>%1 files were refused:</source>
+        <translation>%1 fichiers ont été refusés :</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>1 file matched no image</source>
+        <translation>1 fichier ne correspondait à aucune image</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image</source>
+        <translation>%1 fichiers ne correspondaient à aucune image</translation>
+    </message>
+    <message>
+        <source>1 file matched no font sheet</source>
+        <translation>1 fichier ne correspondait à aucune planche de police</translation>
+    </message>
+    <message>
+        <source>%1 files matched no font sheet</source>
+        <translation>%1 fichiers ne correspondaient à aucune planche de police</translation>
+    </message>
+    <message>
+        <source>1 file matched no image or font sheet</source>
+        <translation>1 fichier ne correspondait à aucune image ni planche de police</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image or font sheet</source>
+        <translation>%1 fichiers ne correspondaient à aucune image ni planche de police</translation>
+    </message>
+    <message>
+        <source>1 entry was skipped, as they are no files</source>
+        <translation>1 entrée a été ignorée, car ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 entries were skipped, as they are no files</source>
+        <translation>%1 entrées ont été ignorées, car ce ne sont pas des fichiers</translation>
+    </message>
+    <message>
+        <source>the archive is damaged (%1)</source>
+        <translation>l&apos;archive est endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged at &quot;%1&quot; (%2)</source>
+        <translation>l&apos;archive est endommagée à « %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>this build of Tessary can&apos;t expand archives compressed as this one is</source>
+        <translation>cette version de Tessary ne sait pas décompresser les archives compressées de cette façon</translation>
+    </message>
+    <message>
+        <source>the archive holds %1 bytes, more than Tessary reads (%2)</source>
+        <translation>l&apos;archive contient %1 octets, plus que ce que lit Tessary (%2)</translation>
+    </message>
+    <message>
+        <source>is not an archive Tessary can read (%1)</source>
+        <translation>n&apos;est pas une archive que Tessary sait lire (%1)</translation>
+    </message>
+    <message>
+        <source>the archive holds more than %1 entries</source>
+        <translation>l&apos;archive contient plus de %1 entrées</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files and folders</source>
+        <translation>le dossier contient plus de %1 fichiers et dossiers</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read</source>
+        <translation>« %1 » est chiffré, ce que Tessary ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link, which Tessary does not follow</source>
+        <translation>« %1 » est un lien, que Tessary ne suit pas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device or another special file, not a file</source>
+        <translation>« %1 » est un périphérique ou un autre fichier spécial, pas un fichier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; expands more than %2 times over what it takes in the archive, as a zip bomb does</source>
+        <translation>« %1 » grossit de plus de %2 fois par rapport à sa taille dans l&apos;archive, comme une bombe zip</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would make the archive expand past %2 MB, more than any menu mod holds (a zip bomb?)</source>
+        <translation>« %1 » ferait dépasser %2 Mo à l&apos;archive décompressée, plus que n&apos;importe quel mod de menus (une bombe zip ?)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would take the mod past %2 MB, more than any menu mod holds</source>
+        <translation>« %1 » ferait dépasser %2 Mo au mod, plus que n&apos;importe quel mod de menus</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies more than %2 folders deep</source>
+        <translation>« %1 » se trouve à plus de %2 niveaux de dossiers</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no name</source>
+        <translation>« %1 » n&apos;a pas de nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a name that is not valid text (UTF-8)</source>
+        <translation>« %1 » a un nom qui n&apos;est pas un texte valide (UTF-8)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a control character in its name</source>
+        <translation>« %1 » a un caractère de contrôle dans son nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named by an absolute path</source>
+        <translation>« %1 » est nommé par un chemin absolu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named with a drive letter</source>
+        <translation>« %1 » est nommé avec une lettre de lecteur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; climbs out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>« %1 » sort du dossier de l&apos;archive (&quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has &apos;:&apos; in its name, which Windows reads as a drive or a stream</source>
+        <translation>« %1 » contient &apos;:&apos; dans son nom, ce que Windows lit comme un lecteur ou un flux</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in a folder that has the name of a file: &quot;%2&quot;</source>
+        <translation>« %1 » se trouve dans un dossier qui porte le nom d&apos;un fichier : « %2 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; appears twice (letter case aside)</source>
+        <translation>« %1 » apparaît deux fois (sans tenir compte de la casse)</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take</source>
+        <translation>ne contient aucune image de menu ni planche de police de ce jeu que Tessary puisse prendre</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take (%1)</source>
+        <translation>ne contient aucune image de menu ni planche de police de ce jeu que Tessary puisse prendre (%1)</translation>
+    </message>
+    <message>
+        <source>holds game files in two folders, &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>contient des fichiers du jeu dans deux dossiers, « %1 » et « %2 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both name %3</source>
+        <translation>« %1 » et « %2 » désignent tous deux %3</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t tell which of them the mod means</source>
+        <translation>Tessary ne peut pas savoir lequel le mod veut dire</translation>
+    </message>
+    <message>
+        <source>%1 is image %2, but this game has images 1 to %3 only</source>
+        <translation>%1 est l&apos;image %2, mais ce jeu n&apos;a que les images 1 à %3</translation>
+    </message>
+    <message>
+        <source>the mod&apos;s Gp2001.gph lists %1 images, this game&apos;s index %2, and it has no entry for %3</source>
+        <translation>le Gp2001.gph du mod liste %1 images, l&apos;index de ce jeu %2, et il n&apos;a pas d&apos;entrée pour %3</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the mod&apos;s Gp2001.gph says %3 (%4 bytes)</source>
+        <translation>%1 contient %2 octets, mais son entrée dans le Gp2001.gph du mod indique %3 (%4 octets)</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the game&apos;s index (the mod ships none) says %3 (%4 bytes)</source>
+        <translation>%1 contient %2 octets, mais son entrée dans l&apos;index du jeu (le mod n&apos;en fournit pas) indique %3 (%4 octets)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, not one index entry</source>
+        <translation>contient %1 octets, pas une entrée d&apos;index</translation>
+    </message>
+    <message>
+        <source>The mod&apos;s Gp2001.gph also changes the entries of images it does not ship</source>
+        <translation>Le Gp2001.gph du mod modifie aussi les entrées d&apos;images qu&apos;il ne fournit pas</translation>
+    </message>
+    <message>
+        <source>Tessary leaves them as they are</source>
+        <translation>Tessary les laisse telles quelles</translation>
+    </message>
+    <message>
+        <source>Font files with another header or table than the game&apos;s: only their pictures are taken: %1</source>
+        <translation>Fichiers de police avec un autre en-tête ou une autre table que ceux du jeu (seules leurs images sont prises) : %1</translation>
+    </message>
+    <message>
+        <source>Files that are no game file were left out: %1</source>
+        <translation>Les fichiers qui ne sont pas des fichiers du jeu ont été laissés de côté : %1</translation>
+    </message>
+    <message>
+        <source>Files that name no menu image or font sheet of this game were left out: %1</source>
+        <translation>Les fichiers qui ne désignent aucune image de menu ni planche de police de ce jeu ont été laissés de côté : %1</translation>
+    </message>
+    <message>
+        <source>The package was made over other pictures than this game&apos;s originals: %1</source>
+        <translation>Le paquet a été fait à partir d&apos;autres images que les originaux de ce jeu : %1</translation>
+    </message>
+    <message>
+        <source>Files its manifest does not list were left out: %1</source>
+        <translation>Les fichiers que son manifeste ne liste pas ont été laissés de côté : %1</translation>
+    </message>
+    <message>
+        <source>tessary-mod.json is damaged: %1</source>
+        <translation>tessary-mod.json est endommagé : %1</translation>
+    </message>
+    <message>
+        <source>the mod package was made by a newer Tessary (package version %1)</source>
+        <translation>le paquet de mod a été fait par un Tessary plus récent (version de paquet %1)</translation>
+    </message>
+    <message>
+        <source>this one reads version %1</source>
+        <translation>celui-ci lit la version %1</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>ce n&apos;est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is not &quot;Tessary mod package&quot;</source>
+        <translation>&quot;format&quot; n&apos;est pas &quot;Tessary mod package&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is empty</source>
+        <translation>&quot;name&quot; est vide</translation>
+    </message>
+    <message>
+        <source>&quot;created&quot; is not a time such as 2026-05-04T12:34:56Z</source>
+        <translation>&quot;created&quot; n&apos;est pas une date et heure comme 2026-05-04T12:34:56Z</translation>
+    </message>
+    <message>
+        <source>&quot;pictures&quot; is not a list of at most %1 pictures</source>
+        <translation>&quot;pictures&quot; n&apos;est pas une liste d&apos;au plus %1 images</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice</source>
+        <translation>%1 figure deux fois</translation>
+    </message>
+    <message>
+        <source>the manifest has no &quot;%1&quot;</source>
+        <translation>le manifeste n&apos;a pas de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the manifest has an unknown key &quot;%1&quot;</source>
+        <translation>le manifeste a une clé inconnue &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not text</source>
+        <translation>&quot;%1&quot; du manifeste n&apos;est pas du texte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is longer than %2 bytes</source>
+        <translation>&quot;%1&quot; du manifeste dépasse %2 octets</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest holds a control character</source>
+        <translation>&quot;%1&quot; du manifeste contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; du manifeste n&apos;est pas un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>picture %1 is not an object</source>
+        <translation>l&apos;image %1 n&apos;est pas un objet</translation>
+    </message>
+    <message>
+        <source>picture %1 has no &quot;%2&quot;</source>
+        <translation>l&apos;image %1 n&apos;a pas de &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 has an unknown key &quot;%2&quot;</source>
+        <translation>l&apos;image %1 a une clé inconnue &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must name either an &quot;image&quot; or a &quot;font&quot;</source>
+        <translation>l&apos;image %1 doit indiquer soit &quot;image&quot;, soit &quot;font&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 names no font of the game: &quot;%2&quot;</source>
+        <translation>l&apos;image %1 n&apos;indique aucune police du jeu : &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must be in the file &quot;%2&quot;</source>
+        <translation>l&apos;image %1 doit se trouver dans le fichier &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not text</source>
+        <translation>&quot;%1&quot; de l&apos;image %2 n&apos;est pas du texte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is longer than %3 bytes</source>
+        <translation>&quot;%1&quot; de l&apos;image %2 dépasse %3 octets</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 holds a control character</source>
+        <translation>&quot;%1&quot; de l&apos;image %2 contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a whole number from %3 to %4</source>
+        <translation>&quot;%1&quot; de l&apos;image %2 n&apos;est pas un nombre entier de %3 à %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a SHA-256 digest (64 lower-case hex digits)</source>
+        <translation>&quot;%1&quot; de l&apos;image %2 n&apos;est pas une empreinte SHA-256 (64 chiffres hexadécimaux en minuscules)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG file, as its manifest says</source>
+        <translation>%1 n&apos;est pas un fichier PNG, contrairement à ce qu&apos;indique le manifeste</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, but its manifest says %4 x %5</source>
+        <translation>%1 fait %2 x %3 pixels, mais le manifeste indique %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the picture its manifest names (its SHA-256 differs)</source>
+        <translation>%1 ne contient pas l&apos;image que désigne le manifeste (son SHA-256 diffère)</translation>
+    </message>
+    <message>
+        <source>the package is damaged</source>
+        <translation>le paquet est endommagé</translation>
+    </message>
+    <message>
+        <source>the package replaces image %1, but this game has images 1 to %2 only</source>
+        <translation>le paquet remplace l&apos;image %1, mais ce jeu n&apos;a que les images 1 à %2</translation>
+    </message>
+    <message>
+        <source>the package lacks %1, which its manifest lists</source>
+        <translation>il manque au paquet %1, que son manifeste liste</translation>
+    </message>
+    <message>
+        <source>a mod package needs a name</source>
+        <translation>un paquet de mod a besoin d&apos;un nom</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name and author are at most 200 bytes long</source>
+        <translation>le nom et l&apos;auteur d&apos;un paquet de mod font au plus 200 octets</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s description is at most 4000 bytes long</source>
+        <translation>la description d&apos;un paquet de mod fait au plus 4000 octets</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name, author and description can&apos;t hold control characters</source>
+        <translation>le nom, l&apos;auteur et la description d&apos;un paquet de mod ne peuvent pas contenir de caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes, not a whole picture, which a mod package can&apos;t hold</source>
+        <translation>l&apos;image %1 (%2 x %3 pixels) contient %4 octets, pas une image entière, ce qu&apos;un paquet de mod ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>no package was written</source>
+        <translation>aucun paquet n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>every picture is the game&apos;s original, so there is nothing to put in a mod package</source>
+        <translation>chaque image est l&apos;original du jeu, il n&apos;y a donc rien à mettre dans un paquet de mod</translation>
+    </message>
+    <message>
+        <source>the .zip archive can&apos;t be written: %1</source>
+        <translation>l&apos;archive .zip ne peut pas être écrite : %1</translation>
+    </message>
+    <message>
+        <source>libarchive failed</source>
+        <translation>libarchive a échoué</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>le texte n&apos;est pas de l&apos;UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>à l&apos;octet %1 : %2</translation>
+    </message>
+    <message>
+        <source>there is more after the value</source>
+        <translation>il y a autre chose après la valeur</translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>valeur attendue</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>clé entre guillemets attendue</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after a key</source>
+        <translation>&apos;:&apos; attendu après une clé</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation>&apos;,&apos; ou &apos;}&apos; attendu</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation>&apos;,&apos; ou &apos;]&apos; attendu</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice</source>
+        <translation>la clé &quot;%1&quot; apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>les valeurs sont imbriquées trop profondément</translation>
+    </message>
+    <message>
+        <source>\u needs four hex digits</source>
+        <translation>\u demande quatre chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>a \u escape holds half a character</source>
+        <translation>un échappement \u contient la moitié d&apos;un caractère</translation>
+    </message>
+    <message>
+        <source>unknown escape</source>
+        <translation>échappement inconnu</translation>
+    </message>
+    <message>
+        <source>the text ends inside quotes</source>
+        <translation>le texte se termine entre guillemets</translation>
+    </message>
+    <message>
+        <source>a control character stands unescaped in quotes</source>
+        <translation>un caractère de contrôle figure sans échappement entre guillemets</translation>
+    </message>
+    <message>
+        <source>a number starts with 0</source>
+        <translation>un nombre commence par 0</translation>
+    </message>
+    <message>
+        <source>the number is too large</source>
+        <translation>le nombre est trop grand</translation>
+    </message>
+    <message>
+        <source>only whole numbers are taken</source>
+        <translation>seuls les nombres entiers sont acceptés</translation>
+    </message>
+    <message>
+        <source>is not a folder of Tessary&apos;s own (a link or a file has its name)</source>
+        <translation>n&apos;est pas un dossier propre à Tessary (un lien ou un fichier porte son nom)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is</source>
+        <translation>Tessary n&apos;y touche pas</translation>
+    </message>
+    <message>
+        <source>a mod named &quot;%1&quot; is installed already</source>
+        <translation>un mod nommé « %1 » est déjà installé</translation>
+    </message>
+    <message>
+        <source>uninstall it first</source>
+        <translation>désinstallez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>the record of installed mods is damaged (%1)</source>
+        <translation>la liste des mods installés est endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is. Move the folder tessary-mods away to install mods again</source>
+        <translation>Tessary la laisse telle quelle. Déplacez le dossier tessary-mods ailleurs pour installer à nouveau des mods</translation>
+    </message>
+    <message>
+        <source>it is not the file Tessary wrote</source>
+        <translation>ce n&apos;est pas le fichier écrit par Tessary</translation>
+    </message>
+    <message>
+        <source>the record of installed mods was written by another version of Tessary (record version %1)</source>
+        <translation>la liste des mods installés a été écrite par une autre version de Tessary (version de liste %1)</translation>
+    </message>
+    <message>
+        <source>it lists too many mods</source>
+        <translation>elle liste trop de mods</translation>
+    </message>
+    <message>
+        <source>a mod has no number of its own</source>
+        <translation>un mod n&apos;a pas de numéro propre</translation>
+    </message>
+    <message>
+        <source>a mod has no list of pictures</source>
+        <translation>un mod n&apos;a pas de liste d&apos;images</translation>
+    </message>
+    <message>
+        <source>two mods have the name &quot;%1&quot;</source>
+        <translation>deux mods portent le nom « %1 »</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists %2 twice</source>
+        <translation>le mod « %1 » liste %2 deux fois</translation>
+    </message>
+    <message>
+        <source>a picture names neither an image nor a font</source>
+        <translation>une image n&apos;indique ni image de menu ni police</translation>
+    </message>
+    <message>
+        <source>a picture is kept in &quot;%1&quot;, which is not a record file</source>
+        <translation>une image est conservée dans « %1 », qui n&apos;est pas un fichier de la liste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not text</source>
+        <translation>&quot;%1&quot; manque ou n&apos;est pas du texte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SHA-256 digest</source>
+        <translation>&quot;%1&quot; n&apos;est pas une empreinte SHA-256</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>il manque %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 est trop grand</translation>
+    </message>
+    <message>
+        <source>%1 is not the picture the record names</source>
+        <translation>%1 n&apos;est pas l&apos;image que désigne la liste</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

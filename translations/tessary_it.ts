@@ -135,6 +135,974 @@
         <source>Sorry but Tessary can&apos;t read RLE encoded .tga files.</source>
         <translation>Spiacenti, Tessary non può leggere file .tga con compressione RLE.</translation>
     </message>
+    <message>
+        <source>reading beyond the end of the file (%1)</source>
+        <translation>lettura oltre la fine del file (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which Tessary does not follow</source>
+        <translation>%1 è un collegamento simbolico, che Tessary non segue</translation>
+    </message>
+    <message>
+        <source>is a link, which Tessary does not follow</source>
+        <translation>è un collegamento, che Tessary non segue</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 non è un file normale</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, more than such a file ever holds</source>
+        <translation>contiene %1 byte, più di quanti ne contenga mai un file del genere</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>codice di errore %1</translation>
+    </message>
+    <message>
+        <source>the image count %1 is negative</source>
+        <translation>il numero di immagini %1 è negativo</translation>
+    </message>
+    <message>
+        <source>the index lists %1 image slots but holds only %2 bytes</source>
+        <translation>l&apos;indice elenca %1 posti per immagini ma contiene solo %2 byte</translation>
+    </message>
+    <message>
+        <source>entry %1 runs past the end of the file</source>
+        <translation>la voce %1 va oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>the font table count %1 is negative</source>
+        <translation>il numero di voci %1 della tabella del font è negativo</translation>
+    </message>
+    <message>
+        <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
+        <translation>una tabella di %1 voci e un foglio richiedono %2 byte, il file ne ha %3</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a font header needs 14</source>
+        <translation>il file ha solo %1 byte, un&apos;intestazione di font ne richiede 14</translation>
+    </message>
+    <message>
+        <source>the image file holds %1 bytes, more than an image can hold</source>
+        <translation>il file dell&apos;immagine contiene %1 byte, più di quanti un&apos;immagine ne possa contenere</translation>
+    </message>
+    <message>
+        <source>holds no menu image number %1</source>
+        <translation>non contiene l&apos;immagine di menu numero %1</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original index has no entry for image %1</source>
+        <translation>l&apos;indice originale del gioco non ha una voce per l&apos;immagine %1</translation>
+    </message>
+    <message>
+        <source>the kept original holds %1 bytes, but the game&apos;s index gives image %2 %3 × %4 pixels (%5 bytes)</source>
+        <translation>l&apos;originale conservato contiene %1 byte, ma l&apos;indice del gioco dà all&apos;immagine %2 %3 × %4 pixel (%5 byte)</translation>
+    </message>
+    <message>
+        <source>Tessary does not restore it</source>
+        <translation>Tessary non lo ripristina</translation>
+    </message>
+    <message>
+        <source>is not a file of the record of installed mods</source>
+        <translation>non è un file dell&apos;elenco delle mod installate</translation>
+    </message>
+    <message>
+        <source>Tessary replaces only plain game files</source>
+        <translation>Tessary sostituisce solo file del gioco normali</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original files there</source>
+        <translation>lì Tessary conserva i file originali del gioco</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original of %1 there</source>
+        <translation>lì Tessary conserva l&apos;originale di %1</translation>
+    </message>
+    <message>
+        <source>lies on another drive than the game files, so Tessary can&apos;t keep the game&apos;s original files there</source>
+        <translation>si trova su un&apos;unità diversa da quella dei file del gioco, quindi Tessary non può conservarvi i file originali del gioco</translation>
+    </message>
+    <message>
+        <source>putting the earlier files back failed too (%1)</source>
+        <translation>anche il ripristino dei file precedenti non è riuscito (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary finishes the write-back the next time it opens this game folder</source>
+        <translation>Tessary completerà la scrittura la prossima volta che aprirà questa cartella del gioco</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original of %1 could not be kept in tessary-originals (%2)</source>
+        <translation>Non è stato possibile conservare l&apos;originale di %1 in tessary-originals (%2)</translation>
+    </message>
+    <message>
+        <source>it stays beside it as %1, and Tessary tries again the next time it opens this game folder.</source>
+        <translation>resta accanto come %1 e Tessary riproverà la prossima volta che aprirà questa cartella del gioco.</translation>
+    </message>
+    <message>
+        <source>the record of an interrupted write-back is damaged (%1)</source>
+        <translation>il registro di una scrittura interrotta è danneggiato (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves the folder as it is. Move this file away to use the folder again</source>
+        <translation>Tessary lascia la cartella com&apos;è. Sposta altrove questo file per usare di nuovo la cartella</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any record Tessary writes</source>
+        <translation>contiene %1 byte, molto più di qualsiasi registro scritto da Tessary</translation>
+    </message>
+    <message>
+        <source>it does not begin as Tessary writes it</source>
+        <translation>l&apos;inizio non corrisponde a ciò che scrive Tessary</translation>
+    </message>
+    <message>
+        <source>its end does not match its entries</source>
+        <translation>la fine non corrisponde alle voci</translation>
+    </message>
+    <message>
+        <source>line %1 is not an entry</source>
+        <translation>la riga %1 non è una voce</translation>
+    </message>
+    <message>
+        <source>it names %1, which is not a game file</source>
+        <translation>cita %1, che non è un file del gioco</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>cita %1 due volte</translation>
+    </message>
+    <message>
+        <source>it names files that Tessary does not write beside %1</source>
+        <translation>cita file che Tessary non scrive accanto a %1</translation>
+    </message>
+    <message>
+        <source>it ends before its last line</source>
+        <translation>finisce prima della sua ultima riga</translation>
+    </message>
+    <message>
+        <source>it does not match the files on disk: %1</source>
+        <translation>non corrisponde ai file sul disco: %1</translation>
+    </message>
+    <message>
+        <source>%1 exists, though the record says it did not before the write-back</source>
+        <translation>%1 esiste, anche se il registro dice che non esisteva prima della scrittura</translation>
+    </message>
+    <message>
+        <source>%1 and its new file are both missing</source>
+        <translation>mancano sia %1 sia il suo nuovo file</translation>
+    </message>
+    <message>
+        <source>%1, its original and its new file are all there at once</source>
+        <translation>%1, il suo originale e il suo nuovo file ci sono tutti insieme</translation>
+    </message>
+    <message>
+        <source>%1 and the original the record moved aside are both missing</source>
+        <translation>mancano sia %1 sia l&apos;originale che il registro ha messo da parte</translation>
+    </message>
+    <message>
+        <source>a write-back to this game folder was cut short, and Tessary can&apos;t finish or undo it</source>
+        <translation>una scrittura in questa cartella del gioco è stata interrotta e Tessary non può né completarla né annullarla</translation>
+    </message>
+    <message>
+        <source>A write-back to %1 was cut short</source>
+        <translation>Una scrittura in %1 è stata interrotta</translation>
+    </message>
+    <message>
+        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
+        <translation>Tessary l&apos;ha completata, quindi tutti i %1 file che stava sostituendo ora contengono le modifiche.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
+        <translation>Tessary ha rimesso al loro posto i file precedenti, quindi la cartella è com&apos;era prima.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
+        <translation>Tessary ha rimesso al loro posto i file precedenti, ma 1 file che prima non esisteva mantiene il nuovo contenuto</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
+        <translation>Tessary ha rimesso al loro posto i file precedenti, ma %1 file che prima non esistevano mantengono il nuovo contenuto</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
+        <translation>Di ciò che una scrittura precedente in %2 aveva lasciato, Tessary ha rimosso %1</translation>
+    </message>
+    <message>
+        <source>Tessary kept %1 in tessary-originals that an earlier write-back to %2 left behind</source>
+        <translation>Di ciò che una scrittura precedente in %2 aveva lasciato, Tessary ha conservato %1 in tessary-originals</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
+        <translation>Di ciò che una scrittura precedente in %3 aveva lasciato, Tessary ha rimosso %1 e conservato %2 in tessary-originals</translation>
+    </message>
+    <message>
+        <source>1 unfinished file</source>
+        <translation>1 file incompleto</translation>
+    </message>
+    <message>
+        <source>%1 unfinished files</source>
+        <translation>%1 file incompleti</translation>
+    </message>
+    <message>
+        <source>1 original</source>
+        <translation>1 originale</translation>
+    </message>
+    <message>
+        <source>%1 originals</source>
+        <translation>%1 originali</translation>
+    </message>
+    <message>
+        <source>the game files were not touched.</source>
+        <translation>i file del gioco non sono stati toccati.</translation>
+    </message>
+    <message>
+        <source>colour map type %1 is not one the .tga format defines</source>
+        <translation>il tipo di mappa colori %1 non è previsto dal formato .tga</translation>
+    </message>
+    <message>
+        <source>this is not a .tga file Tessary can read</source>
+        <translation>non è un file .tga che Tessary sappia leggere</translation>
+    </message>
+    <message>
+        <source>the file holds no picture (image type 0)</source>
+        <translation>il file non contiene nessuna immagine (tipo di immagine 0)</translation>
+    </message>
+    <message>
+        <source>the file is colour-mapped (image type 1) but holds no colour map</source>
+        <translation>il file è a colori indicizzati (tipo di immagine 1) ma non contiene una mappa colori</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
+        <translation>i file .tga indicizzati con indici di colore a %1 non possono essere letti</translation>
+    </message>
+    <message>
+        <source>only 8-bit indices can</source>
+        <translation>solo quelli con indici a 8 bit</translation>
+    </message>
+    <message>
+        <source>colour maps with %1-bit entries can&apos;t be read</source>
+        <translation>le mappe colori con voci a %1 bit non possono essere lette</translation>
+    </message>
+    <message>
+        <source>save the picture with a 24- or 32-bit colour map, or as 24- or 32-bit true-colour</source>
+        <translation>salva l&apos;immagine con una mappa colori a 24 o 32 bit, oppure true color a 24 o 32 bit</translation>
+    </message>
+    <message>
+        <source>%1 grey-scale .tga files can&apos;t be read</source>
+        <translation>i file .tga in scala di grigi a %1 non possono essere letti</translation>
+    </message>
+    <message>
+        <source>only 8-bit grey-scale can</source>
+        <translation>solo quelli in scala di grigi a 8 bit</translation>
+    </message>
+    <message>
+        <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
+        <translation>il tipo di immagine %1 non è un file .tga non compresso true color, indicizzato o in scala di grigi</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a .tga header needs 18</source>
+        <translation>il file ha solo %1 byte, un&apos;intestazione .tga ne richiede 18</translation>
+    </message>
+    <message>
+        <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
+        <translation>l&apos;intestazione annuncia un&apos;immagine %1 a %2 bit per pixel, che richiede %3 byte, ma il file ne ha solo %4</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) uses colour %3, which the file&apos;s colour map does not hold</source>
+        <translation>il pixel (%1, %2) usa il colore %3, che la mappa colori del file non contiene</translation>
+    </message>
+    <message>
+        <source>is not a .png file: it does not start with the PNG signature</source>
+        <translation>non è un file .png: non inizia con la firma PNG</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s palette or transparency is damaged (%1), so its pixels are not defined</source>
+        <translation>la tavolozza o la trasparenza del PNG è danneggiata (%1), quindi i suoi pixel non sono definiti</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged or cut short (%1)</source>
+        <translation>i dati PNG sono danneggiati o troncati (%1)</translation>
+    </message>
+    <message>
+        <source>the file is too short for a %1 picture</source>
+        <translation>il file è troppo corto per un&apos;immagine %1</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>il file finisce prima dell&apos;immagine</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) has colour number %3, but the palette holds only %4 colours</source>
+        <translation>il pixel (%1, %2) ha il numero di colore %3, ma la tavolozza contiene solo %4 colori</translation>
+    </message>
+    <message>
+        <source>the PNG picture can&apos;t be made (%1)</source>
+        <translation>l&apos;immagine PNG non può essere creata (%1)</translation>
+    </message>
+    <message>
+        <source>a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold</source>
+        <translation>un&apos;immagine %1 richiede %2 byte, più dei 2147483647 che un&apos;immagine di menu può contenere</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels</source>
+        <translation>l&apos;immagine è di %1 pixel</translation>
+    </message>
+    <message>
+        <source>a font sheet must be 256 x 256</source>
+        <translation>un foglio font deve essere 256 x 256</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a .png file</source>
+        <translation>memoria insufficiente per leggere un file .png</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a %1 picture</source>
+        <translation>memoria insufficiente per leggere un&apos;immagine %1</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 picture</source>
+        <translation>memoria insufficiente per un&apos;immagine %1</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture</source>
+        <translation>un&apos;immagine %1 x %2</translation>
+    </message>
+    <message>
+        <source>a font sheet</source>
+        <translation>un foglio font</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
+        <translation>l&apos;immagine %1 (%2 x %3 pixel) non contiene un&apos;immagine che un file .png possa contenere</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes instead of %5</source>
+        <translation>l&apos;immagine %1 (%2 x %3 pixel) contiene %4 byte invece di %5</translation>
+    </message>
+    <message>
+        <source>save it as .tga</source>
+        <translation>salvala come .tga</translation>
+    </message>
+    <message>
+        <source>a .png file holds only whole pictures, so save it as .tga</source>
+        <translation>un file .png contiene solo immagini intere, quindi salvala come .tga</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1</source>
+        <translation>non esiste il foglio font numero %1</translation>
+    </message>
+    <message>
+        <source>font sheet %1 holds %2 bytes instead of 65536</source>
+        <translation>il foglio font %1 contiene %2 byte invece di 65536</translation>
+    </message>
+    <message>
+        <source>holds no picture a .png file can hold</source>
+        <translation>non contiene un&apos;immagine che un file .png possa contenere</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes instead of 65536</source>
+        <translation>contiene %1 byte invece di 65536</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels wide</source>
+        <translation>l&apos;immagine %1 è larga %2 pixel</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels high</source>
+        <translation>l&apos;immagine %1 è alta %2 pixel</translation>
+    </message>
+    <message>
+        <source>a .tga file can only hold 0 to 65535</source>
+        <translation>un file .tga può contenere solo da 0 a 65535</translation>
+    </message>
+    <message>
+        <source>image %1 has a negative byte count (%2)</source>
+        <translation>l&apos;immagine %1 ha un numero di byte negativo (%2)</translation>
+    </message>
+    <message>
+        <source>there is no menu image number %1 to replace</source>
+        <translation>non esiste l&apos;immagine di menu numero %1 da sostituire</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1 to replace</source>
+        <translation>non esiste il foglio font numero %1 da sostituire</translation>
+    </message>
+    <message>
+        <source>these files all name the same image: %1</source>
+        <translation>questi file indicano tutti la stessa immagine: %1</translation>
+    </message>
+    <message>
+        <source>these files all name the same font sheet: %1</source>
+        <translation>questi file indicano tutti lo stesso foglio font: %1</translation>
+    </message>
+    <message>
+        <source>rename or remove all but one</source>
+        <translation>rinominali o rimuovili tutti tranne uno</translation>
+    </message>
+    <message>
+        <source>No picture was imported.</source>
+        <translation>Non è stata importata nessuna immagine.</translation>
+    </message>
+    <message>
+        <source>No picture was imported from %1.</source>
+        <translation>Non è stata importata nessuna immagine da %1.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture.</source>
+        <translation>1 immagine importata.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture from %1.</source>
+        <translation>1 immagine importata da %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures.</source>
+        <translation>%1 immagini importate.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures from %2.</source>
+        <translation>%1 immagini importate da %2.</translation>
+    </message>
+    <message>
+        <source>1 file was the same as the picture already there</source>
+        <translation>1 file era uguale all&apos;immagine già presente</translation>
+    </message>
+    <message>
+        <source>%1 files were the same as the picture already there</source>
+        <translation>%1 file erano uguali all&apos;immagine già presente</translation>
+    </message>
+    <message>
+        <source>1 file was refused:</source>
+        <translation>1 file è stato rifiutato:</translation>
+    </message>
+    <message>
+        <source>%1 files were refused:</source>
+        <translation>%1 file sono stati rifiutati:</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… e altri %1</translation>
+    </message>
+    <message>
+        <source>1 file matched no image</source>
+        <translation>1 file non corrispondeva a nessuna immagine</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image</source>
+        <translation>%1 file non corrispondevano a nessuna immagine</translation>
+    </message>
+    <message>
+        <source>1 file matched no font sheet</source>
+        <translation>1 file non corrispondeva a nessun foglio font</translation>
+    </message>
+    <message>
+        <source>%1 files matched no font sheet</source>
+        <translation>%1 file non corrispondevano a nessun foglio font</translation>
+    </message>
+    <message>
+        <source>1 file matched no image or font sheet</source>
+        <translation>1 file non corrispondeva a nessuna immagine né foglio font</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image or font sheet</source>
+        <translation>%1 file non corrispondevano a nessuna immagine né foglio font</translation>
+    </message>
+    <message>
+        <source>1 entry was skipped, as they are no files</source>
+        <translation>1 voce è stata saltata perché non è un file</translation>
+    </message>
+    <message>
+        <source>%1 entries were skipped, as they are no files</source>
+        <translation>%1 voci sono state saltate perché non sono file</translation>
+    </message>
+    <message>
+        <source>the archive is damaged (%1)</source>
+        <translation>l&apos;archivio è danneggiato (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged at &quot;%1&quot; (%2)</source>
+        <translation>l&apos;archivio è danneggiato in «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>this build of Tessary can&apos;t expand archives compressed as this one is</source>
+        <translation>questa versione di Tessary non sa estrarre archivi compressi in questo modo</translation>
+    </message>
+    <message>
+        <source>the archive holds %1 bytes, more than Tessary reads (%2)</source>
+        <translation>l&apos;archivio contiene %1 byte, più di quanto legga Tessary (%2)</translation>
+    </message>
+    <message>
+        <source>is not an archive Tessary can read (%1)</source>
+        <translation>non è un archivio che Tessary sappia leggere (%1)</translation>
+    </message>
+    <message>
+        <source>the archive holds more than %1 entries</source>
+        <translation>l&apos;archivio contiene più di %1 voci</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files and folders</source>
+        <translation>la cartella contiene più di %1 file e cartelle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read</source>
+        <translation>«%1» è cifrato e Tessary non può leggerlo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link, which Tessary does not follow</source>
+        <translation>«%1» è un collegamento, che Tessary non segue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device or another special file, not a file</source>
+        <translation>«%1» è un dispositivo o un altro file speciale, non un file</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; expands more than %2 times over what it takes in the archive, as a zip bomb does</source>
+        <translation>«%1» si espande più di %2 volte rispetto a quanto occupa nell&apos;archivio, come fa una zip bomb</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would make the archive expand past %2 MB, more than any menu mod holds (a zip bomb?)</source>
+        <translation>«%1» farebbe espandere l&apos;archivio oltre %2 MB, più di quanto contenga qualsiasi mod dei menu (una zip bomb?)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would take the mod past %2 MB, more than any menu mod holds</source>
+        <translation>«%1» porterebbe la mod oltre %2 MB, più di quanto contenga qualsiasi mod dei menu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies more than %2 folders deep</source>
+        <translation>«%1» si trova a più di %2 livelli di cartelle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no name</source>
+        <translation>«%1» non ha un nome</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a name that is not valid text (UTF-8)</source>
+        <translation>«%1» ha un nome che non è testo valido (UTF-8)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a control character in its name</source>
+        <translation>«%1» ha un carattere di controllo nel nome</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named by an absolute path</source>
+        <translation>«%1» è indicato con un percorso assoluto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named with a drive letter</source>
+        <translation>«%1» è indicato con una lettera di unità</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; climbs out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>«%1» esce dalla cartella dell&apos;archivio (&quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has &apos;:&apos; in its name, which Windows reads as a drive or a stream</source>
+        <translation>«%1» ha &apos;:&apos; nel nome, che Windows interpreta come unità o flusso</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in a folder that has the name of a file: &quot;%2&quot;</source>
+        <translation>«%1» si trova in una cartella che ha il nome di un file: «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; appears twice (letter case aside)</source>
+        <translation>«%1» compare due volte (a parte maiuscole e minuscole)</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take</source>
+        <translation>non contiene nessuna immagine di menu né foglio font di questo gioco che Tessary possa prendere</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take (%1)</source>
+        <translation>non contiene nessuna immagine di menu né foglio font di questo gioco che Tessary possa prendere (%1)</translation>
+    </message>
+    <message>
+        <source>holds game files in two folders, &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>contiene file del gioco in due cartelle, «%1» e «%2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both name %3</source>
+        <translation>«%1» e «%2» indicano entrambi %3</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t tell which of them the mod means</source>
+        <translation>Tessary non può capire quale intenda la mod</translation>
+    </message>
+    <message>
+        <source>%1 is image %2, but this game has images 1 to %3 only</source>
+        <translation>%1 è l&apos;immagine %2, ma questo gioco ha solo le immagini da 1 a %3</translation>
+    </message>
+    <message>
+        <source>the mod&apos;s Gp2001.gph lists %1 images, this game&apos;s index %2, and it has no entry for %3</source>
+        <translation>il Gp2001.gph della mod elenca %1 immagini, l&apos;indice di questo gioco %2, e non ha una voce per %3</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the mod&apos;s Gp2001.gph says %3 (%4 bytes)</source>
+        <translation>%1 contiene %2 byte, ma la sua voce nel Gp2001.gph della mod indica %3 (%4 byte)</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the game&apos;s index (the mod ships none) says %3 (%4 bytes)</source>
+        <translation>%1 contiene %2 byte, ma la sua voce nell&apos;indice del gioco (la mod non ne fornisce uno) indica %3 (%4 byte)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixel</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, not one index entry</source>
+        <translation>contiene %1 byte, non una voce dell&apos;indice</translation>
+    </message>
+    <message>
+        <source>The mod&apos;s Gp2001.gph also changes the entries of images it does not ship</source>
+        <translation>Il Gp2001.gph della mod cambia anche le voci di immagini che la mod non contiene</translation>
+    </message>
+    <message>
+        <source>Tessary leaves them as they are</source>
+        <translation>Tessary le lascia come sono</translation>
+    </message>
+    <message>
+        <source>Font files with another header or table than the game&apos;s: only their pictures are taken: %1</source>
+        <translation>File di font con intestazione o tabella diverse da quelle del gioco (se ne prendono solo le immagini): %1</translation>
+    </message>
+    <message>
+        <source>Files that are no game file were left out: %1</source>
+        <translation>I file che non sono file del gioco sono stati tralasciati: %1</translation>
+    </message>
+    <message>
+        <source>Files that name no menu image or font sheet of this game were left out: %1</source>
+        <translation>I file che non indicano nessuna immagine di menu né foglio font di questo gioco sono stati tralasciati: %1</translation>
+    </message>
+    <message>
+        <source>The package was made over other pictures than this game&apos;s originals: %1</source>
+        <translation>Il pacchetto è stato creato su immagini diverse dagli originali di questo gioco: %1</translation>
+    </message>
+    <message>
+        <source>Files its manifest does not list were left out: %1</source>
+        <translation>I file non elencati nel suo manifesto sono stati tralasciati: %1</translation>
+    </message>
+    <message>
+        <source>tessary-mod.json is damaged: %1</source>
+        <translation>tessary-mod.json è danneggiato: %1</translation>
+    </message>
+    <message>
+        <source>the mod package was made by a newer Tessary (package version %1)</source>
+        <translation>il pacchetto mod è stato creato da un Tessary più recente (versione del pacchetto %1)</translation>
+    </message>
+    <message>
+        <source>this one reads version %1</source>
+        <translation>questo legge la versione %1</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>non è un oggetto JSON</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is not &quot;Tessary mod package&quot;</source>
+        <translation>&quot;format&quot; non è &quot;Tessary mod package&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is empty</source>
+        <translation>&quot;name&quot; è vuoto</translation>
+    </message>
+    <message>
+        <source>&quot;created&quot; is not a time such as 2026-05-04T12:34:56Z</source>
+        <translation>&quot;created&quot; non è una data e ora come 2026-05-04T12:34:56Z</translation>
+    </message>
+    <message>
+        <source>&quot;pictures&quot; is not a list of at most %1 pictures</source>
+        <translation>&quot;pictures&quot; non è un elenco di al massimo %1 immagini</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice</source>
+        <translation>%1 è elencato due volte</translation>
+    </message>
+    <message>
+        <source>the manifest has no &quot;%1&quot;</source>
+        <translation>nel manifesto manca &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the manifest has an unknown key &quot;%1&quot;</source>
+        <translation>il manifesto ha una chiave sconosciuta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not text</source>
+        <translation>&quot;%1&quot; del manifesto non è testo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is longer than %2 bytes</source>
+        <translation>&quot;%1&quot; del manifesto è più lungo di %2 byte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest holds a control character</source>
+        <translation>&quot;%1&quot; del manifesto contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; del manifesto non è un numero intero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>picture %1 is not an object</source>
+        <translation>l&apos;immagine %1 non è un oggetto</translation>
+    </message>
+    <message>
+        <source>picture %1 has no &quot;%2&quot;</source>
+        <translation>nell&apos;immagine %1 manca &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 has an unknown key &quot;%2&quot;</source>
+        <translation>l&apos;immagine %1 ha una chiave sconosciuta &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must name either an &quot;image&quot; or a &quot;font&quot;</source>
+        <translation>l&apos;immagine %1 deve indicare o &quot;image&quot; o &quot;font&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 names no font of the game: &quot;%2&quot;</source>
+        <translation>l&apos;immagine %1 non indica nessun font del gioco: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must be in the file &quot;%2&quot;</source>
+        <translation>l&apos;immagine %1 deve trovarsi nel file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not text</source>
+        <translation>&quot;%1&quot; dell&apos;immagine %2 non è testo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is longer than %3 bytes</source>
+        <translation>&quot;%1&quot; dell&apos;immagine %2 è più lungo di %3 byte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 holds a control character</source>
+        <translation>&quot;%1&quot; dell&apos;immagine %2 contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a whole number from %3 to %4</source>
+        <translation>&quot;%1&quot; dell&apos;immagine %2 non è un numero intero da %3 a %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a SHA-256 digest (64 lower-case hex digits)</source>
+        <translation>&quot;%1&quot; dell&apos;immagine %2 non è un hash SHA-256 (64 cifre esadecimali minuscole)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG file, as its manifest says</source>
+        <translation>%1 non è un file PNG, a differenza di quanto dice il manifesto</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, but its manifest says %4 x %5</source>
+        <translation>%1 è di %2 x %3 pixel, ma il manifesto dice %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the picture its manifest names (its SHA-256 differs)</source>
+        <translation>%1 non contiene l&apos;immagine indicata dal manifesto (il suo SHA-256 è diverso)</translation>
+    </message>
+    <message>
+        <source>the package is damaged</source>
+        <translation>il pacchetto è danneggiato</translation>
+    </message>
+    <message>
+        <source>the package replaces image %1, but this game has images 1 to %2 only</source>
+        <translation>il pacchetto sostituisce l&apos;immagine %1, ma questo gioco ha solo le immagini da 1 a %2</translation>
+    </message>
+    <message>
+        <source>the package lacks %1, which its manifest lists</source>
+        <translation>nel pacchetto manca %1, elencato nel suo manifesto</translation>
+    </message>
+    <message>
+        <source>a mod package needs a name</source>
+        <translation>un pacchetto mod ha bisogno di un nome</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name and author are at most 200 bytes long</source>
+        <translation>nome e autore di un pacchetto mod sono lunghi al massimo 200 byte</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s description is at most 4000 bytes long</source>
+        <translation>la descrizione di un pacchetto mod è lunga al massimo 4000 byte</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name, author and description can&apos;t hold control characters</source>
+        <translation>nome, autore e descrizione di un pacchetto mod non possono contenere caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes, not a whole picture, which a mod package can&apos;t hold</source>
+        <translation>l&apos;immagine %1 (%2 x %3 pixel) contiene %4 byte, non un&apos;immagine intera, e un pacchetto mod non può contenerla</translation>
+    </message>
+    <message>
+        <source>no package was written</source>
+        <translation>non è stato scritto nessun pacchetto</translation>
+    </message>
+    <message>
+        <source>every picture is the game&apos;s original, so there is nothing to put in a mod package</source>
+        <translation>ogni immagine è l&apos;originale del gioco, quindi non c&apos;è niente da mettere in un pacchetto mod</translation>
+    </message>
+    <message>
+        <source>the .zip archive can&apos;t be written: %1</source>
+        <translation>l&apos;archivio .zip non può essere scritto: %1</translation>
+    </message>
+    <message>
+        <source>libarchive failed</source>
+        <translation>libarchive non è riuscita</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>il testo non è UTF-8 valido</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>al byte %1: %2</translation>
+    </message>
+    <message>
+        <source>there is more after the value</source>
+        <translation>c&apos;è altro dopo il valore</translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>atteso un valore</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>attesa una chiave tra virgolette</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after a key</source>
+        <translation>atteso &apos;:&apos; dopo una chiave</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation>atteso &apos;,&apos; o &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation>atteso &apos;,&apos; o &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice</source>
+        <translation>la chiave &quot;%1&quot; compare due volte</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>i valori sono annidati troppo in profondità</translation>
+    </message>
+    <message>
+        <source>\u needs four hex digits</source>
+        <translation>\u richiede quattro cifre esadecimali</translation>
+    </message>
+    <message>
+        <source>a \u escape holds half a character</source>
+        <translation>un escape \u contiene mezzo carattere</translation>
+    </message>
+    <message>
+        <source>unknown escape</source>
+        <translation>escape sconosciuto</translation>
+    </message>
+    <message>
+        <source>the text ends inside quotes</source>
+        <translation>il testo finisce dentro le virgolette</translation>
+    </message>
+    <message>
+        <source>a control character stands unescaped in quotes</source>
+        <translation>un carattere di controllo compare senza escape tra virgolette</translation>
+    </message>
+    <message>
+        <source>a number starts with 0</source>
+        <translation>un numero inizia con 0</translation>
+    </message>
+    <message>
+        <source>the number is too large</source>
+        <translation>il numero è troppo grande</translation>
+    </message>
+    <message>
+        <source>only whole numbers are taken</source>
+        <translation>sono accettati solo numeri interi</translation>
+    </message>
+    <message>
+        <source>is not a folder of Tessary&apos;s own (a link or a file has its name)</source>
+        <translation>non è una cartella di Tessary (un collegamento o un file ha il suo nome)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is</source>
+        <translation>Tessary non tocca nulla</translation>
+    </message>
+    <message>
+        <source>a mod named &quot;%1&quot; is installed already</source>
+        <translation>una mod chiamata «%1» è già installata</translation>
+    </message>
+    <message>
+        <source>uninstall it first</source>
+        <translation>disinstallala prima</translation>
+    </message>
+    <message>
+        <source>the record of installed mods is damaged (%1)</source>
+        <translation>l&apos;elenco delle mod installate è danneggiato (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is. Move the folder tessary-mods away to install mods again</source>
+        <translation>Tessary lo lascia com&apos;è. Sposta altrove la cartella tessary-mods per installare di nuovo delle mod</translation>
+    </message>
+    <message>
+        <source>it is not the file Tessary wrote</source>
+        <translation>non è il file scritto da Tessary</translation>
+    </message>
+    <message>
+        <source>the record of installed mods was written by another version of Tessary (record version %1)</source>
+        <translation>l&apos;elenco delle mod installate è stato scritto da un&apos;altra versione di Tessary (versione dell&apos;elenco %1)</translation>
+    </message>
+    <message>
+        <source>it lists too many mods</source>
+        <translation>elenca troppe mod</translation>
+    </message>
+    <message>
+        <source>a mod has no number of its own</source>
+        <translation>una mod non ha un numero proprio</translation>
+    </message>
+    <message>
+        <source>a mod has no list of pictures</source>
+        <translation>una mod non ha un elenco di immagini</translation>
+    </message>
+    <message>
+        <source>two mods have the name &quot;%1&quot;</source>
+        <translation>due mod si chiamano «%1»</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists %2 twice</source>
+        <translation>la mod «%1» elenca %2 due volte</translation>
+    </message>
+    <message>
+        <source>a picture names neither an image nor a font</source>
+        <translation>un&apos;immagine non indica né un&apos;immagine di menu né un font</translation>
+    </message>
+    <message>
+        <source>a picture is kept in &quot;%1&quot;, which is not a record file</source>
+        <translation>un&apos;immagine è conservata in «%1», che non è un file dell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not text</source>
+        <translation>&quot;%1&quot; manca o non è testo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SHA-256 digest</source>
+        <translation>&quot;%1&quot; non è un hash SHA-256</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 è troppo grande</translation>
+    </message>
+    <message>
+        <source>%1 is not the picture the record names</source>
+        <translation>%1 non è l&apos;immagine indicata dall&apos;elenco</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

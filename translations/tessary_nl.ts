@@ -135,6 +135,974 @@
         <source>Sorry but Tessary can&apos;t read RLE encoded .tga files.</source>
         <translation>Helaas kan Tessary geen RLE-gecomprimeerde .tga-bestanden lezen.</translation>
     </message>
+    <message>
+        <source>reading beyond the end of the file (%1)</source>
+        <translation>lezen voorbij het einde van het bestand (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which Tessary does not follow</source>
+        <translation>%1 is een symbolische koppeling, die Tessary niet volgt</translation>
+    </message>
+    <message>
+        <source>is a link, which Tessary does not follow</source>
+        <translation>is een koppeling, die Tessary niet volgt</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, more than such a file ever holds</source>
+        <translation>bevat %1 bytes, meer dan zo&apos;n bestand ooit bevat</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>foutcode %1</translation>
+    </message>
+    <message>
+        <source>the image count %1 is negative</source>
+        <translation>het aantal afbeeldingen %1 is negatief</translation>
+    </message>
+    <message>
+        <source>the index lists %1 image slots but holds only %2 bytes</source>
+        <translation>de index noemt %1 afbeeldingsplaatsen maar bevat maar %2 bytes</translation>
+    </message>
+    <message>
+        <source>entry %1 runs past the end of the file</source>
+        <translation>item %1 loopt door voorbij het einde van het bestand</translation>
+    </message>
+    <message>
+        <source>the font table count %1 is negative</source>
+        <translation>het aantal items %1 van de lettertypetabel is negatief</translation>
+    </message>
+    <message>
+        <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
+        <translation>een tabel van %1 items en een blad hebben %2 bytes nodig, het bestand heeft er %3</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a font header needs 14</source>
+        <translation>het bestand heeft maar %1 bytes, een lettertypekop heeft er 14 nodig</translation>
+    </message>
+    <message>
+        <source>the image file holds %1 bytes, more than an image can hold</source>
+        <translation>het afbeeldingsbestand bevat %1 bytes, meer dan een afbeelding kan bevatten</translation>
+    </message>
+    <message>
+        <source>holds no menu image number %1</source>
+        <translation>bevat geen menuafbeelding nummer %1</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original index has no entry for image %1</source>
+        <translation>de originele index van het spel heeft geen item voor afbeelding %1</translation>
+    </message>
+    <message>
+        <source>the kept original holds %1 bytes, but the game&apos;s index gives image %2 %3 × %4 pixels (%5 bytes)</source>
+        <translation>het bewaarde origineel bevat %1 bytes, maar de index van het spel geeft afbeelding %2 %3 × %4 pixels (%5 bytes)</translation>
+    </message>
+    <message>
+        <source>Tessary does not restore it</source>
+        <translation>Tessary zet het niet terug</translation>
+    </message>
+    <message>
+        <source>is not a file of the record of installed mods</source>
+        <translation>is geen bestand van de lijst van geïnstalleerde mods</translation>
+    </message>
+    <message>
+        <source>Tessary replaces only plain game files</source>
+        <translation>Tessary vervangt alleen gewone spelbestanden</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original files there</source>
+        <translation>daar bewaart Tessary de originele bestanden van het spel</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original of %1 there</source>
+        <translation>daar bewaart Tessary het origineel van %1</translation>
+    </message>
+    <message>
+        <source>lies on another drive than the game files, so Tessary can&apos;t keep the game&apos;s original files there</source>
+        <translation>staat op een ander station dan de spelbestanden, dus Tessary kan daar de originele bestanden van het spel niet bewaren</translation>
+    </message>
+    <message>
+        <source>putting the earlier files back failed too (%1)</source>
+        <translation>ook het terugzetten van de eerdere bestanden is mislukt (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary finishes the write-back the next time it opens this game folder</source>
+        <translation>Tessary maakt de schrijfactie af wanneer het deze spelmap de volgende keer opent</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original of %1 could not be kept in tessary-originals (%2)</source>
+        <translation>Het origineel van %1 kon niet in tessary-originals worden bewaard (%2)</translation>
+    </message>
+    <message>
+        <source>it stays beside it as %1, and Tessary tries again the next time it opens this game folder.</source>
+        <translation>het blijft ernaast staan als %1, en Tessary probeert het opnieuw wanneer het deze spelmap de volgende keer opent.</translation>
+    </message>
+    <message>
+        <source>the record of an interrupted write-back is damaged (%1)</source>
+        <translation>het logboek van een onderbroken schrijfactie is beschadigd (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves the folder as it is. Move this file away to use the folder again</source>
+        <translation>Tessary laat de map zoals hij is. Verplaats dit bestand naar elders om de map weer te gebruiken</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any record Tessary writes</source>
+        <translation>het bevat %1 bytes, veel meer dan welk logboek van Tessary ook</translation>
+    </message>
+    <message>
+        <source>it does not begin as Tessary writes it</source>
+        <translation>het begin komt niet overeen met wat Tessary schrijft</translation>
+    </message>
+    <message>
+        <source>its end does not match its entries</source>
+        <translation>het einde klopt niet met de items</translation>
+    </message>
+    <message>
+        <source>line %1 is not an entry</source>
+        <translation>regel %1 is geen item</translation>
+    </message>
+    <message>
+        <source>it names %1, which is not a game file</source>
+        <translation>het noemt %1, dat geen spelbestand is</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>het noemt %1 twee keer</translation>
+    </message>
+    <message>
+        <source>it names files that Tessary does not write beside %1</source>
+        <translation>het noemt bestanden die Tessary niet naast %1 schrijft</translation>
+    </message>
+    <message>
+        <source>it ends before its last line</source>
+        <translation>het eindigt vóór de laatste regel</translation>
+    </message>
+    <message>
+        <source>it does not match the files on disk: %1</source>
+        <translation>het klopt niet met de bestanden op de schijf: %1</translation>
+    </message>
+    <message>
+        <source>%1 exists, though the record says it did not before the write-back</source>
+        <translation>%1 bestaat, hoewel het logboek zegt dat het vóór de schrijfactie niet bestond</translation>
+    </message>
+    <message>
+        <source>%1 and its new file are both missing</source>
+        <translation>%1 en het nieuwe bestand ervan ontbreken allebei</translation>
+    </message>
+    <message>
+        <source>%1, its original and its new file are all there at once</source>
+        <translation>%1, het origineel en het nieuwe bestand zijn er alle drie tegelijk</translation>
+    </message>
+    <message>
+        <source>%1 and the original the record moved aside are both missing</source>
+        <translation>%1 en het origineel dat volgens het logboek opzij is gezet, ontbreken allebei</translation>
+    </message>
+    <message>
+        <source>a write-back to this game folder was cut short, and Tessary can&apos;t finish or undo it</source>
+        <translation>een schrijfactie naar deze spelmap is onderbroken, en Tessary kan die niet afmaken of ongedaan maken</translation>
+    </message>
+    <message>
+        <source>A write-back to %1 was cut short</source>
+        <translation>Een schrijfactie naar %1 is onderbroken</translation>
+    </message>
+    <message>
+        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
+        <translation>Tessary heeft die afgemaakt, dus alle %1 bestanden die ze verving, bevatten nu de wijzigingen.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
+        <translation>Tessary heeft de eerdere bestanden teruggezet, dus de map is zoals hij ervoor was.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
+        <translation>Tessary heeft de eerdere bestanden teruggezet, maar 1 bestand dat eerder niet bestond, houdt de nieuwe inhoud</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
+        <translation>Tessary heeft de eerdere bestanden teruggezet, maar %1 bestanden die eerder niet bestonden, houden de nieuwe inhoud</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
+        <translation>Van wat een eerdere schrijfactie naar %2 had achtergelaten, heeft Tessary %1 verwijderd</translation>
+    </message>
+    <message>
+        <source>Tessary kept %1 in tessary-originals that an earlier write-back to %2 left behind</source>
+        <translation>Van wat een eerdere schrijfactie naar %2 had achtergelaten, heeft Tessary %1 in tessary-originals bewaard</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
+        <translation>Van wat een eerdere schrijfactie naar %3 had achtergelaten, heeft Tessary %1 verwijderd en %2 in tessary-originals bewaard</translation>
+    </message>
+    <message>
+        <source>1 unfinished file</source>
+        <translation>1 onvoltooid bestand</translation>
+    </message>
+    <message>
+        <source>%1 unfinished files</source>
+        <translation>%1 onvoltooide bestanden</translation>
+    </message>
+    <message>
+        <source>1 original</source>
+        <translation>1 origineel</translation>
+    </message>
+    <message>
+        <source>%1 originals</source>
+        <translation>%1 originelen</translation>
+    </message>
+    <message>
+        <source>the game files were not touched.</source>
+        <translation>de spelbestanden zijn niet aangeraakt.</translation>
+    </message>
+    <message>
+        <source>colour map type %1 is not one the .tga format defines</source>
+        <translation>kleurtabeltype %1 bestaat niet in het .tga-formaat</translation>
+    </message>
+    <message>
+        <source>this is not a .tga file Tessary can read</source>
+        <translation>dit is geen .tga-bestand dat Tessary kan lezen</translation>
+    </message>
+    <message>
+        <source>the file holds no picture (image type 0)</source>
+        <translation>het bestand bevat geen afbeelding (afbeeldingstype 0)</translation>
+    </message>
+    <message>
+        <source>the file is colour-mapped (image type 1) but holds no colour map</source>
+        <translation>het bestand gebruikt een kleurtabel (afbeeldingstype 1) maar bevat er geen</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
+        <translation>.tga-bestanden met kleurtabel en %1-kleurindexen kunnen niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>only 8-bit indices can</source>
+        <translation>alleen die met 8-bits indexen</translation>
+    </message>
+    <message>
+        <source>colour maps with %1-bit entries can&apos;t be read</source>
+        <translation>kleurtabellen met %1-bits items kunnen niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>save the picture with a 24- or 32-bit colour map, or as 24- or 32-bit true-colour</source>
+        <translation>sla de afbeelding op met een 24- of 32-bits kleurtabel, of als 24- of 32-bits truecolor</translation>
+    </message>
+    <message>
+        <source>%1 grey-scale .tga files can&apos;t be read</source>
+        <translation>%1 grijswaarden-.tga-bestanden kunnen niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>only 8-bit grey-scale can</source>
+        <translation>alleen die met 8-bits grijswaarden</translation>
+    </message>
+    <message>
+        <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
+        <translation>afbeeldingstype %1 is geen ongecomprimeerd .tga-bestand in truecolor, met kleurtabel of in grijswaarden</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a .tga header needs 18</source>
+        <translation>het bestand heeft maar %1 bytes, een .tga-kop heeft er 18 nodig</translation>
+    </message>
+    <message>
+        <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
+        <translation>de kop kondigt een afbeelding van %1 met %2 bits per pixel aan, die %3 bytes nodig heeft, maar het bestand heeft er maar %4</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) uses colour %3, which the file&apos;s colour map does not hold</source>
+        <translation>pixel (%1, %2) gebruikt kleur %3, die niet in de kleurtabel van het bestand staat</translation>
+    </message>
+    <message>
+        <source>is not a .png file: it does not start with the PNG signature</source>
+        <translation>is geen .png-bestand: het begint niet met de PNG-handtekening</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s palette or transparency is damaged (%1), so its pixels are not defined</source>
+        <translation>het palet of de transparantie van de PNG is beschadigd (%1), dus de pixels liggen niet vast</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged or cut short (%1)</source>
+        <translation>de PNG-gegevens zijn beschadigd of afgekapt (%1)</translation>
+    </message>
+    <message>
+        <source>the file is too short for a %1 picture</source>
+        <translation>het bestand is te kort voor een afbeelding van %1</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>het bestand houdt eerder op dan de afbeelding</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) has colour number %3, but the palette holds only %4 colours</source>
+        <translation>pixel (%1, %2) heeft kleurnummer %3, maar het palet bevat maar %4 kleuren</translation>
+    </message>
+    <message>
+        <source>the PNG picture can&apos;t be made (%1)</source>
+        <translation>de PNG-afbeelding kan niet worden gemaakt (%1)</translation>
+    </message>
+    <message>
+        <source>a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold</source>
+        <translation>een afbeelding van %1 heeft %2 bytes nodig, meer dan de 2147483647 die een menuafbeelding kan bevatten</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels</source>
+        <translation>de afbeelding is %1 pixels</translation>
+    </message>
+    <message>
+        <source>a font sheet must be 256 x 256</source>
+        <translation>een lettertypeblad moet 256 x 256 zijn</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>niet genoeg geheugen</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a .png file</source>
+        <translation>niet genoeg geheugen om een .png-bestand te lezen</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a %1 picture</source>
+        <translation>niet genoeg geheugen om een afbeelding van %1 te lezen</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 picture</source>
+        <translation>niet genoeg geheugen voor een afbeelding van %1</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture</source>
+        <translation>een afbeelding van %1 x %2</translation>
+    </message>
+    <message>
+        <source>a font sheet</source>
+        <translation>een lettertypeblad</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
+        <translation>afbeelding %1 (%2 x %3 pixels) bevat geen afbeelding die een .png-bestand kan bevatten</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes instead of %5</source>
+        <translation>afbeelding %1 (%2 x %3 pixels) bevat %4 bytes in plaats van %5</translation>
+    </message>
+    <message>
+        <source>save it as .tga</source>
+        <translation>sla het op als .tga</translation>
+    </message>
+    <message>
+        <source>a .png file holds only whole pictures, so save it as .tga</source>
+        <translation>een .png-bestand bevat alleen hele afbeeldingen, dus sla het op als .tga</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1</source>
+        <translation>er is geen lettertypeblad nummer %1</translation>
+    </message>
+    <message>
+        <source>font sheet %1 holds %2 bytes instead of 65536</source>
+        <translation>lettertypeblad %1 bevat %2 bytes in plaats van 65536</translation>
+    </message>
+    <message>
+        <source>holds no picture a .png file can hold</source>
+        <translation>bevat geen afbeelding die een .png-bestand kan bevatten</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes instead of 65536</source>
+        <translation>bevat %1 bytes in plaats van 65536</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels wide</source>
+        <translation>afbeelding %1 is %2 pixels breed</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels high</source>
+        <translation>afbeelding %1 is %2 pixels hoog</translation>
+    </message>
+    <message>
+        <source>a .tga file can only hold 0 to 65535</source>
+        <translation>een .tga-bestand kan alleen 0 tot en met 65535 bevatten</translation>
+    </message>
+    <message>
+        <source>image %1 has a negative byte count (%2)</source>
+        <translation>afbeelding %1 heeft een negatief aantal bytes (%2)</translation>
+    </message>
+    <message>
+        <source>there is no menu image number %1 to replace</source>
+        <translation>er is geen menuafbeelding nummer %1 om te vervangen</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1 to replace</source>
+        <translation>er is geen lettertypeblad nummer %1 om te vervangen</translation>
+    </message>
+    <message>
+        <source>these files all name the same image: %1</source>
+        <translation>deze bestanden noemen allemaal dezelfde afbeelding: %1</translation>
+    </message>
+    <message>
+        <source>these files all name the same font sheet: %1</source>
+        <translation>deze bestanden noemen allemaal hetzelfde lettertypeblad: %1</translation>
+    </message>
+    <message>
+        <source>rename or remove all but one</source>
+        <translation>hernoem of verwijder ze op één na allemaal</translation>
+    </message>
+    <message>
+        <source>No picture was imported.</source>
+        <translation>Er is geen afbeelding geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>No picture was imported from %1.</source>
+        <translation>Er is geen afbeelding geïmporteerd uit %1.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture.</source>
+        <translation>1 afbeelding geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture from %1.</source>
+        <translation>1 afbeelding geïmporteerd uit %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures.</source>
+        <translation>%1 afbeeldingen geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures from %2.</source>
+        <translation>%1 afbeeldingen geïmporteerd uit %2.</translation>
+    </message>
+    <message>
+        <source>1 file was the same as the picture already there</source>
+        <translation>1 bestand was gelijk aan de afbeelding die er al stond</translation>
+    </message>
+    <message>
+        <source>%1 files were the same as the picture already there</source>
+        <translation>%1 bestanden waren gelijk aan de afbeelding die er al stond</translation>
+    </message>
+    <message>
+        <source>1 file was refused:</source>
+        <translation>1 bestand is geweigerd:</translation>
+    </message>
+    <message>
+        <source>%1 files were refused:</source>
+        <translation>%1 bestanden zijn geweigerd:</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… en nog %1</translation>
+    </message>
+    <message>
+        <source>1 file matched no image</source>
+        <translation>1 bestand paste bij geen enkele afbeelding</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image</source>
+        <translation>%1 bestanden pasten bij geen enkele afbeelding</translation>
+    </message>
+    <message>
+        <source>1 file matched no font sheet</source>
+        <translation>1 bestand paste bij geen enkel lettertypeblad</translation>
+    </message>
+    <message>
+        <source>%1 files matched no font sheet</source>
+        <translation>%1 bestanden pasten bij geen enkel lettertypeblad</translation>
+    </message>
+    <message>
+        <source>1 file matched no image or font sheet</source>
+        <translation>1 bestand paste bij geen enkele afbeelding of lettertypeblad</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image or font sheet</source>
+        <translation>%1 bestanden pasten bij geen enkele afbeelding of lettertypeblad</translation>
+    </message>
+    <message>
+        <source>1 entry was skipped, as they are no files</source>
+        <translation>1 item is overgeslagen, omdat het geen bestand is</translation>
+    </message>
+    <message>
+        <source>%1 entries were skipped, as they are no files</source>
+        <translation>%1 items zijn overgeslagen, omdat het geen bestanden zijn</translation>
+    </message>
+    <message>
+        <source>the archive is damaged (%1)</source>
+        <translation>het archief is beschadigd (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged at &quot;%1&quot; (%2)</source>
+        <translation>het archief is beschadigd bij ‘%1’ (%2)</translation>
+    </message>
+    <message>
+        <source>this build of Tessary can&apos;t expand archives compressed as this one is</source>
+        <translation>deze versie van Tessary kan archieven die zo gecomprimeerd zijn niet uitpakken</translation>
+    </message>
+    <message>
+        <source>the archive holds %1 bytes, more than Tessary reads (%2)</source>
+        <translation>het archief bevat %1 bytes, meer dan Tessary leest (%2)</translation>
+    </message>
+    <message>
+        <source>is not an archive Tessary can read (%1)</source>
+        <translation>is geen archief dat Tessary kan lezen (%1)</translation>
+    </message>
+    <message>
+        <source>the archive holds more than %1 entries</source>
+        <translation>het archief bevat meer dan %1 items</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files and folders</source>
+        <translation>de map bevat meer dan %1 bestanden en mappen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read</source>
+        <translation>‘%1’ is versleuteld, en dat kan Tessary niet lezen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link, which Tessary does not follow</source>
+        <translation>‘%1’ is een koppeling, die Tessary niet volgt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device or another special file, not a file</source>
+        <translation>‘%1’ is een apparaat of een ander speciaal bestand, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; expands more than %2 times over what it takes in the archive, as a zip bomb does</source>
+        <translation>‘%1’ wordt bij het uitpakken meer dan %2 keer zo groot als in het archief, zoals bij een zipbom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would make the archive expand past %2 MB, more than any menu mod holds (a zip bomb?)</source>
+        <translation>‘%1’ zou het uitgepakte archief groter maken dan %2 MB, meer dan welke menumod ook bevat (een zipbom?)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would take the mod past %2 MB, more than any menu mod holds</source>
+        <translation>‘%1’ zou de mod groter maken dan %2 MB, meer dan welke menumod ook bevat</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies more than %2 folders deep</source>
+        <translation>‘%1’ ligt meer dan %2 mappen diep</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no name</source>
+        <translation>‘%1’ heeft geen naam</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a name that is not valid text (UTF-8)</source>
+        <translation>‘%1’ heeft een naam die geen geldige tekst (UTF-8) is</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a control character in its name</source>
+        <translation>‘%1’ heeft een stuurteken in de naam</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named by an absolute path</source>
+        <translation>‘%1’ heeft een absoluut pad als naam</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named with a drive letter</source>
+        <translation>‘%1’ heeft een stationsletter in de naam</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; climbs out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>‘%1’ klimt uit de map van het archief (&quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has &apos;:&apos; in its name, which Windows reads as a drive or a stream</source>
+        <translation>‘%1’ heeft &apos;:&apos; in de naam, wat Windows leest als station of stream</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in a folder that has the name of a file: &quot;%2&quot;</source>
+        <translation>‘%1’ ligt in een map met de naam van een bestand: ‘%2’</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; appears twice (letter case aside)</source>
+        <translation>‘%1’ komt twee keer voor (hoofdletters buiten beschouwing)</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take</source>
+        <translation>bevat geen menuafbeelding of lettertypeblad van dit spel dat Tessary kan overnemen</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take (%1)</source>
+        <translation>bevat geen menuafbeelding of lettertypeblad van dit spel dat Tessary kan overnemen (%1)</translation>
+    </message>
+    <message>
+        <source>holds game files in two folders, &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>bevat spelbestanden in twee mappen, ‘%1’ en ‘%2’</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both name %3</source>
+        <translation>‘%1’ en ‘%2’ noemen allebei %3</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t tell which of them the mod means</source>
+        <translation>Tessary kan niet weten welke de mod bedoelt</translation>
+    </message>
+    <message>
+        <source>%1 is image %2, but this game has images 1 to %3 only</source>
+        <translation>%1 is afbeelding %2, maar dit spel heeft alleen afbeeldingen 1 tot en met %3</translation>
+    </message>
+    <message>
+        <source>the mod&apos;s Gp2001.gph lists %1 images, this game&apos;s index %2, and it has no entry for %3</source>
+        <translation>de Gp2001.gph van de mod noemt %1 afbeeldingen, de index van dit spel %2, en heeft geen item voor %3</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the mod&apos;s Gp2001.gph says %3 (%4 bytes)</source>
+        <translation>%1 bevat %2 bytes, maar het item ervan in de Gp2001.gph van de mod zegt %3 (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the game&apos;s index (the mod ships none) says %3 (%4 bytes)</source>
+        <translation>%1 bevat %2 bytes, maar het item ervan in de index van het spel (de mod levert er geen) zegt %3 (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, not one index entry</source>
+        <translation>bevat %1 bytes, niet één indexitem</translation>
+    </message>
+    <message>
+        <source>The mod&apos;s Gp2001.gph also changes the entries of images it does not ship</source>
+        <translation>De Gp2001.gph van de mod wijzigt ook de items van afbeeldingen die de mod niet meelevert</translation>
+    </message>
+    <message>
+        <source>Tessary leaves them as they are</source>
+        <translation>Tessary laat ze zoals ze zijn</translation>
+    </message>
+    <message>
+        <source>Font files with another header or table than the game&apos;s: only their pictures are taken: %1</source>
+        <translation>Lettertypebestanden met een andere kop of tabel dan die van het spel (alleen hun afbeeldingen worden overgenomen): %1</translation>
+    </message>
+    <message>
+        <source>Files that are no game file were left out: %1</source>
+        <translation>Bestanden die geen spelbestand zijn, zijn weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>Files that name no menu image or font sheet of this game were left out: %1</source>
+        <translation>Bestanden die geen menuafbeelding of lettertypeblad van dit spel noemen, zijn weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>The package was made over other pictures than this game&apos;s originals: %1</source>
+        <translation>Het pakket is gemaakt op andere afbeeldingen dan de originelen van dit spel: %1</translation>
+    </message>
+    <message>
+        <source>Files its manifest does not list were left out: %1</source>
+        <translation>Bestanden die niet in het manifest staan, zijn weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>tessary-mod.json is damaged: %1</source>
+        <translation>tessary-mod.json is beschadigd: %1</translation>
+    </message>
+    <message>
+        <source>the mod package was made by a newer Tessary (package version %1)</source>
+        <translation>het modpakket is gemaakt met een nieuwere Tessary (pakketversie %1)</translation>
+    </message>
+    <message>
+        <source>this one reads version %1</source>
+        <translation>deze leest versie %1</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>het is geen JSON-object</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is not &quot;Tessary mod package&quot;</source>
+        <translation>&quot;format&quot; is niet &quot;Tessary mod package&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is empty</source>
+        <translation>&quot;name&quot; is leeg</translation>
+    </message>
+    <message>
+        <source>&quot;created&quot; is not a time such as 2026-05-04T12:34:56Z</source>
+        <translation>&quot;created&quot; is geen tijdstip zoals 2026-05-04T12:34:56Z</translation>
+    </message>
+    <message>
+        <source>&quot;pictures&quot; is not a list of at most %1 pictures</source>
+        <translation>&quot;pictures&quot; is geen lijst van hoogstens %1 afbeeldingen</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice</source>
+        <translation>%1 staat er twee keer in</translation>
+    </message>
+    <message>
+        <source>the manifest has no &quot;%1&quot;</source>
+        <translation>het manifest heeft geen &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the manifest has an unknown key &quot;%1&quot;</source>
+        <translation>het manifest heeft een onbekende sleutel &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not text</source>
+        <translation>&quot;%1&quot; van het manifest is geen tekst</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is longer than %2 bytes</source>
+        <translation>&quot;%1&quot; van het manifest is langer dan %2 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest holds a control character</source>
+        <translation>&quot;%1&quot; van het manifest bevat een stuurteken</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; van het manifest is geen geheel getal van %2 tot en met %3</translation>
+    </message>
+    <message>
+        <source>picture %1 is not an object</source>
+        <translation>afbeelding %1 is geen object</translation>
+    </message>
+    <message>
+        <source>picture %1 has no &quot;%2&quot;</source>
+        <translation>afbeelding %1 heeft geen &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 has an unknown key &quot;%2&quot;</source>
+        <translation>afbeelding %1 heeft een onbekende sleutel &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must name either an &quot;image&quot; or a &quot;font&quot;</source>
+        <translation>afbeelding %1 moet óf &quot;image&quot; óf &quot;font&quot; noemen</translation>
+    </message>
+    <message>
+        <source>picture %1 names no font of the game: &quot;%2&quot;</source>
+        <translation>afbeelding %1 noemt geen lettertype van het spel: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must be in the file &quot;%2&quot;</source>
+        <translation>afbeelding %1 moet in het bestand &quot;%2&quot; staan</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not text</source>
+        <translation>&quot;%1&quot; van afbeelding %2 is geen tekst</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is longer than %3 bytes</source>
+        <translation>&quot;%1&quot; van afbeelding %2 is langer dan %3 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 holds a control character</source>
+        <translation>&quot;%1&quot; van afbeelding %2 bevat een stuurteken</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a whole number from %3 to %4</source>
+        <translation>&quot;%1&quot; van afbeelding %2 is geen geheel getal van %3 tot en met %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a SHA-256 digest (64 lower-case hex digits)</source>
+        <translation>&quot;%1&quot; van afbeelding %2 is geen SHA-256-hash (64 hexadecimale cijfers in kleine letters)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG file, as its manifest says</source>
+        <translation>%1 is geen PNG-bestand, anders dan het manifest zegt</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, but its manifest says %4 x %5</source>
+        <translation>%1 is %2 x %3 pixels, maar het manifest zegt %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the picture its manifest names (its SHA-256 differs)</source>
+        <translation>%1 bevat niet de afbeelding die het manifest noemt (de SHA-256 verschilt)</translation>
+    </message>
+    <message>
+        <source>the package is damaged</source>
+        <translation>het pakket is beschadigd</translation>
+    </message>
+    <message>
+        <source>the package replaces image %1, but this game has images 1 to %2 only</source>
+        <translation>het pakket vervangt afbeelding %1, maar dit spel heeft alleen afbeeldingen 1 tot en met %2</translation>
+    </message>
+    <message>
+        <source>the package lacks %1, which its manifest lists</source>
+        <translation>het pakket mist %1, dat in het manifest staat</translation>
+    </message>
+    <message>
+        <source>a mod package needs a name</source>
+        <translation>een modpakket heeft een naam nodig</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name and author are at most 200 bytes long</source>
+        <translation>naam en auteur van een modpakket zijn hoogstens 200 bytes lang</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s description is at most 4000 bytes long</source>
+        <translation>de beschrijving van een modpakket is hoogstens 4000 bytes lang</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name, author and description can&apos;t hold control characters</source>
+        <translation>naam, auteur en beschrijving van een modpakket mogen geen stuurtekens bevatten</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes, not a whole picture, which a mod package can&apos;t hold</source>
+        <translation>afbeelding %1 (%2 x %3 pixels) bevat %4 bytes, geen hele afbeelding, en dat kan een modpakket niet bevatten</translation>
+    </message>
+    <message>
+        <source>no package was written</source>
+        <translation>er is geen pakket geschreven</translation>
+    </message>
+    <message>
+        <source>every picture is the game&apos;s original, so there is nothing to put in a mod package</source>
+        <translation>elke afbeelding is het origineel van het spel, dus er is niets om in een modpakket te stoppen</translation>
+    </message>
+    <message>
+        <source>the .zip archive can&apos;t be written: %1</source>
+        <translation>het .zip-archief kan niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>libarchive failed</source>
+        <translation>libarchive is mislukt</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>de tekst is geen geldige UTF-8</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>bij byte %1: %2</translation>
+    </message>
+    <message>
+        <source>there is more after the value</source>
+        <translation>er staat nog meer na de waarde</translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>waarde verwacht</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>sleutel tussen aanhalingstekens verwacht</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after a key</source>
+        <translation>&apos;:&apos; verwacht na een sleutel</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation>&apos;,&apos; of &apos;}&apos; verwacht</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation>&apos;,&apos; of &apos;]&apos; verwacht</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice</source>
+        <translation>de sleutel &quot;%1&quot; komt twee keer voor</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>de waarden zijn te diep genest</translation>
+    </message>
+    <message>
+        <source>\u needs four hex digits</source>
+        <translation>\u heeft vier hexadecimale cijfers nodig</translation>
+    </message>
+    <message>
+        <source>a \u escape holds half a character</source>
+        <translation>een \u-escape bevat een half teken</translation>
+    </message>
+    <message>
+        <source>unknown escape</source>
+        <translation>onbekende escape</translation>
+    </message>
+    <message>
+        <source>the text ends inside quotes</source>
+        <translation>de tekst eindigt binnen aanhalingstekens</translation>
+    </message>
+    <message>
+        <source>a control character stands unescaped in quotes</source>
+        <translation>er staat een stuurteken zonder escape tussen aanhalingstekens</translation>
+    </message>
+    <message>
+        <source>a number starts with 0</source>
+        <translation>een getal begint met 0</translation>
+    </message>
+    <message>
+        <source>the number is too large</source>
+        <translation>het getal is te groot</translation>
+    </message>
+    <message>
+        <source>only whole numbers are taken</source>
+        <translation>alleen gehele getallen zijn toegestaan</translation>
+    </message>
+    <message>
+        <source>is not a folder of Tessary&apos;s own (a link or a file has its name)</source>
+        <translation>is geen eigen map van Tessary (een koppeling of een bestand heeft die naam)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is</source>
+        <translation>Tessary laat het zoals het is</translation>
+    </message>
+    <message>
+        <source>a mod named &quot;%1&quot; is installed already</source>
+        <translation>er is al een mod met de naam ‘%1’ geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>uninstall it first</source>
+        <translation>verwijder die eerst</translation>
+    </message>
+    <message>
+        <source>the record of installed mods is damaged (%1)</source>
+        <translation>de lijst van geïnstalleerde mods is beschadigd (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is. Move the folder tessary-mods away to install mods again</source>
+        <translation>Tessary laat die zoals hij is. Verplaats de map tessary-mods naar elders om weer mods te installeren</translation>
+    </message>
+    <message>
+        <source>it is not the file Tessary wrote</source>
+        <translation>het is niet het bestand dat Tessary schreef</translation>
+    </message>
+    <message>
+        <source>the record of installed mods was written by another version of Tessary (record version %1)</source>
+        <translation>de lijst van geïnstalleerde mods is geschreven door een andere versie van Tessary (lijstversie %1)</translation>
+    </message>
+    <message>
+        <source>it lists too many mods</source>
+        <translation>die noemt te veel mods</translation>
+    </message>
+    <message>
+        <source>a mod has no number of its own</source>
+        <translation>een mod heeft geen eigen nummer</translation>
+    </message>
+    <message>
+        <source>a mod has no list of pictures</source>
+        <translation>een mod heeft geen lijst van afbeeldingen</translation>
+    </message>
+    <message>
+        <source>two mods have the name &quot;%1&quot;</source>
+        <translation>twee mods heten ‘%1’</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists %2 twice</source>
+        <translation>de mod ‘%1’ noemt %2 twee keer</translation>
+    </message>
+    <message>
+        <source>a picture names neither an image nor a font</source>
+        <translation>een afbeelding noemt geen menuafbeelding en geen lettertype</translation>
+    </message>
+    <message>
+        <source>a picture is kept in &quot;%1&quot;, which is not a record file</source>
+        <translation>een afbeelding wordt bewaard in ‘%1’, dat geen bestand van de lijst is</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not text</source>
+        <translation>&quot;%1&quot; ontbreekt of is geen tekst</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SHA-256 digest</source>
+        <translation>&quot;%1&quot; is geen SHA-256-hash</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 is te groot</translation>
+    </message>
+    <message>
+        <source>%1 is not the picture the record names</source>
+        <translation>%1 is niet de afbeelding die de lijst noemt</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

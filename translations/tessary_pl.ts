@@ -135,6 +135,974 @@
         <source>Sorry but Tessary can&apos;t read RLE encoded .tga files.</source>
         <translation>Niestety Tessary nie potrafi czytać plików .tga kompresowanych RLE.</translation>
     </message>
+    <message>
+        <source>reading beyond the end of the file (%1)</source>
+        <translation>odczyt poza końcem pliku (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which Tessary does not follow</source>
+        <translation>%1 jest dowiązaniem symbolicznym, którego Tessary nie śledzi</translation>
+    </message>
+    <message>
+        <source>is a link, which Tessary does not follow</source>
+        <translation>jest dowiązaniem, którego Tessary nie śledzi</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, more than such a file ever holds</source>
+        <translation>zawiera %1 bajtów, więcej, niż kiedykolwiek zawiera taki plik</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>kod błędu %1</translation>
+    </message>
+    <message>
+        <source>the image count %1 is negative</source>
+        <translation>liczba obrazów %1 jest ujemna</translation>
+    </message>
+    <message>
+        <source>the index lists %1 image slots but holds only %2 bytes</source>
+        <translation>indeks wymienia %1 miejsc na obrazy, ale zawiera tylko %2 bajtów</translation>
+    </message>
+    <message>
+        <source>entry %1 runs past the end of the file</source>
+        <translation>wpis %1 wykracza poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>the font table count %1 is negative</source>
+        <translation>liczba wpisów %1 w tabeli czcionki jest ujemna</translation>
+    </message>
+    <message>
+        <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
+        <translation>tabela z %1 wpisami i arkusz wymagają %2 bajtów, a plik ma %3</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a font header needs 14</source>
+        <translation>plik ma tylko %1 bajtów, a nagłówek czcionki wymaga 14</translation>
+    </message>
+    <message>
+        <source>the image file holds %1 bytes, more than an image can hold</source>
+        <translation>plik obrazu zawiera %1 bajtów, więcej, niż obraz może pomieścić</translation>
+    </message>
+    <message>
+        <source>holds no menu image number %1</source>
+        <translation>nie zawiera obrazu menu o numerze %1</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original index has no entry for image %1</source>
+        <translation>oryginalny indeks gry nie ma wpisu dla obrazu %1</translation>
+    </message>
+    <message>
+        <source>the kept original holds %1 bytes, but the game&apos;s index gives image %2 %3 × %4 pixels (%5 bytes)</source>
+        <translation>zachowany oryginał zawiera %1 bajtów, ale indeks gry podaje dla obrazu %2 wymiary %3 × %4 pikseli (%5 bajtów)</translation>
+    </message>
+    <message>
+        <source>Tessary does not restore it</source>
+        <translation>Tessary go nie przywraca</translation>
+    </message>
+    <message>
+        <source>is not a file of the record of installed mods</source>
+        <translation>nie jest plikiem spisu zainstalowanych modów</translation>
+    </message>
+    <message>
+        <source>Tessary replaces only plain game files</source>
+        <translation>Tessary zastępuje tylko zwykłe pliki gry</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original files there</source>
+        <translation>tam Tessary przechowuje oryginalne pliki gry</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original of %1 there</source>
+        <translation>tam Tessary przechowuje oryginał %1</translation>
+    </message>
+    <message>
+        <source>lies on another drive than the game files, so Tessary can&apos;t keep the game&apos;s original files there</source>
+        <translation>leży na innym dysku niż pliki gry, więc Tessary nie może tam przechowywać oryginalnych plików gry</translation>
+    </message>
+    <message>
+        <source>putting the earlier files back failed too (%1)</source>
+        <translation>przywrócenie wcześniejszych plików także się nie powiodło (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary finishes the write-back the next time it opens this game folder</source>
+        <translation>Tessary dokończy zapis przy następnym otwarciu tego folderu gry</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original of %1 could not be kept in tessary-originals (%2)</source>
+        <translation>Nie udało się przechować oryginału %1 w tessary-originals (%2)</translation>
+    </message>
+    <message>
+        <source>it stays beside it as %1, and Tessary tries again the next time it opens this game folder.</source>
+        <translation>zostaje obok jako %1, a Tessary spróbuje ponownie przy następnym otwarciu tego folderu gry.</translation>
+    </message>
+    <message>
+        <source>the record of an interrupted write-back is damaged (%1)</source>
+        <translation>dziennik przerwanego zapisu jest uszkodzony (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves the folder as it is. Move this file away to use the folder again</source>
+        <translation>Tessary zostawia folder bez zmian. Przenieś ten plik gdzie indziej, aby znów używać folderu</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any record Tessary writes</source>
+        <translation>zawiera %1 bajtów, znacznie więcej niż jakikolwiek dziennik zapisywany przez Tessary</translation>
+    </message>
+    <message>
+        <source>it does not begin as Tessary writes it</source>
+        <translation>początek nie odpowiada temu, co zapisuje Tessary</translation>
+    </message>
+    <message>
+        <source>its end does not match its entries</source>
+        <translation>koniec nie zgadza się z wpisami</translation>
+    </message>
+    <message>
+        <source>line %1 is not an entry</source>
+        <translation>wiersz %1 nie jest wpisem</translation>
+    </message>
+    <message>
+        <source>it names %1, which is not a game file</source>
+        <translation>wymienia %1, który nie jest plikiem gry</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>wymienia %1 dwukrotnie</translation>
+    </message>
+    <message>
+        <source>it names files that Tessary does not write beside %1</source>
+        <translation>wymienia pliki, których Tessary nie zapisuje obok %1</translation>
+    </message>
+    <message>
+        <source>it ends before its last line</source>
+        <translation>kończy się przed ostatnim wierszem</translation>
+    </message>
+    <message>
+        <source>it does not match the files on disk: %1</source>
+        <translation>nie zgadza się z plikami na dysku: %1</translation>
+    </message>
+    <message>
+        <source>%1 exists, though the record says it did not before the write-back</source>
+        <translation>%1 istnieje, choć dziennik mówi, że przed zapisem go nie było</translation>
+    </message>
+    <message>
+        <source>%1 and its new file are both missing</source>
+        <translation>brakuje zarówno %1, jak i jego nowego pliku</translation>
+    </message>
+    <message>
+        <source>%1, its original and its new file are all there at once</source>
+        <translation>%1, jego oryginał i nowy plik są wszystkie naraz</translation>
+    </message>
+    <message>
+        <source>%1 and the original the record moved aside are both missing</source>
+        <translation>brakuje zarówno %1, jak i oryginału odłożonego według dziennika</translation>
+    </message>
+    <message>
+        <source>a write-back to this game folder was cut short, and Tessary can&apos;t finish or undo it</source>
+        <translation>zapis do tego folderu gry został przerwany, a Tessary nie może go ani dokończyć, ani cofnąć</translation>
+    </message>
+    <message>
+        <source>A write-back to %1 was cut short</source>
+        <translation>Zapis do %1 został przerwany</translation>
+    </message>
+    <message>
+        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
+        <translation>Tessary go dokończył, więc wszystkie zastępowane pliki (%1) zawierają teraz zmiany.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
+        <translation>Tessary przywrócił wcześniejsze pliki, więc folder jest taki jak przedtem.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
+        <translation>Tessary przywrócił wcześniejsze pliki, ale 1 plik, którego wcześniej nie było, zachowuje nową zawartość</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
+        <translation>Tessary przywrócił wcześniejsze pliki, ale pliki, których wcześniej nie było (%1), zachowują nową zawartość</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
+        <translation>Z pozostałości wcześniejszego zapisu do %2 Tessary usunął: %1</translation>
+    </message>
+    <message>
+        <source>Tessary kept %1 in tessary-originals that an earlier write-back to %2 left behind</source>
+        <translation>Z pozostałości wcześniejszego zapisu do %2 Tessary zachował w tessary-originals: %1</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
+        <translation>Z pozostałości wcześniejszego zapisu do %3 Tessary usunął: %1, a zachował w tessary-originals: %2</translation>
+    </message>
+    <message>
+        <source>1 unfinished file</source>
+        <translation>1 niedokończony plik</translation>
+    </message>
+    <message>
+        <source>%1 unfinished files</source>
+        <translation>niedokończone pliki (%1)</translation>
+    </message>
+    <message>
+        <source>1 original</source>
+        <translation>1 oryginał</translation>
+    </message>
+    <message>
+        <source>%1 originals</source>
+        <translation>oryginały (%1)</translation>
+    </message>
+    <message>
+        <source>the game files were not touched.</source>
+        <translation>pliki gry pozostały nietknięte.</translation>
+    </message>
+    <message>
+        <source>colour map type %1 is not one the .tga format defines</source>
+        <translation>typ mapy kolorów %1 nie istnieje w formacie .tga</translation>
+    </message>
+    <message>
+        <source>this is not a .tga file Tessary can read</source>
+        <translation>to nie jest plik .tga, który Tessary potrafi odczytać</translation>
+    </message>
+    <message>
+        <source>the file holds no picture (image type 0)</source>
+        <translation>plik nie zawiera obrazu (typ obrazu 0)</translation>
+    </message>
+    <message>
+        <source>the file is colour-mapped (image type 1) but holds no colour map</source>
+        <translation>plik używa mapy kolorów (typ obrazu 1), ale jej nie zawiera</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
+        <translation>plików .tga z mapą kolorów i indeksami %1 nie można odczytać</translation>
+    </message>
+    <message>
+        <source>only 8-bit indices can</source>
+        <translation>tylko z indeksami 8-bitowymi</translation>
+    </message>
+    <message>
+        <source>colour maps with %1-bit entries can&apos;t be read</source>
+        <translation>map kolorów z wpisami %1-bitowymi nie można odczytać</translation>
+    </message>
+    <message>
+        <source>save the picture with a 24- or 32-bit colour map, or as 24- or 32-bit true-colour</source>
+        <translation>zapisz obraz z 24- lub 32-bitową mapą kolorów albo jako 24- lub 32-bitowy true color</translation>
+    </message>
+    <message>
+        <source>%1 grey-scale .tga files can&apos;t be read</source>
+        <translation>plików .tga w skali szarości %1 nie można odczytać</translation>
+    </message>
+    <message>
+        <source>only 8-bit grey-scale can</source>
+        <translation>tylko w 8-bitowej skali szarości</translation>
+    </message>
+    <message>
+        <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
+        <translation>typ obrazu %1 nie oznacza nieskompresowanego pliku .tga true color, z mapą kolorów ani w skali szarości</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a .tga header needs 18</source>
+        <translation>plik ma tylko %1 bajtów, a nagłówek .tga wymaga 18</translation>
+    </message>
+    <message>
+        <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
+        <translation>nagłówek zapowiada obraz %1 z %2 bitami na piksel, który wymaga %3 bajtów, a plik ma tylko %4</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) uses colour %3, which the file&apos;s colour map does not hold</source>
+        <translation>piksel (%1, %2) używa koloru %3, którego nie ma w mapie kolorów pliku</translation>
+    </message>
+    <message>
+        <source>is not a .png file: it does not start with the PNG signature</source>
+        <translation>nie jest plikiem .png: nie zaczyna się od sygnatury PNG</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s palette or transparency is damaged (%1), so its pixels are not defined</source>
+        <translation>paleta lub przezroczystość PNG jest uszkodzona (%1), więc jego piksele są nieokreślone</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged or cut short (%1)</source>
+        <translation>dane PNG są uszkodzone lub ucięte (%1)</translation>
+    </message>
+    <message>
+        <source>the file is too short for a %1 picture</source>
+        <translation>plik jest za krótki na obraz %1</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>plik kończy się przed końcem obrazu</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) has colour number %3, but the palette holds only %4 colours</source>
+        <translation>piksel (%1, %2) ma kolor numer %3, a paleta zawiera tylko %4 kolorów</translation>
+    </message>
+    <message>
+        <source>the PNG picture can&apos;t be made (%1)</source>
+        <translation>nie można utworzyć obrazu PNG (%1)</translation>
+    </message>
+    <message>
+        <source>a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold</source>
+        <translation>obraz %1 wymaga %2 bajtów, więcej niż 2147483647, które mieści obraz menu</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels</source>
+        <translation>obraz ma %1 pikseli</translation>
+    </message>
+    <message>
+        <source>a font sheet must be 256 x 256</source>
+        <translation>arkusz czcionki musi mieć 256 x 256</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>za mało pamięci</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a .png file</source>
+        <translation>za mało pamięci, by odczytać plik .png</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a %1 picture</source>
+        <translation>za mało pamięci, by odczytać obraz %1</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 picture</source>
+        <translation>za mało pamięci na obraz %1</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture</source>
+        <translation>obraz %1 x %2</translation>
+    </message>
+    <message>
+        <source>a font sheet</source>
+        <translation>arkusz czcionki</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
+        <translation>obraz %1 (%2 x %3 pikseli) nie zawiera obrazu, który zmieści plik .png</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes instead of %5</source>
+        <translation>obraz %1 (%2 x %3 pikseli) zawiera %4 bajtów zamiast %5</translation>
+    </message>
+    <message>
+        <source>save it as .tga</source>
+        <translation>zapisz go jako .tga</translation>
+    </message>
+    <message>
+        <source>a .png file holds only whole pictures, so save it as .tga</source>
+        <translation>plik .png mieści tylko całe obrazy, więc zapisz go jako .tga</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1</source>
+        <translation>nie ma arkusza czcionki o numerze %1</translation>
+    </message>
+    <message>
+        <source>font sheet %1 holds %2 bytes instead of 65536</source>
+        <translation>arkusz czcionki %1 zawiera %2 bajtów zamiast 65536</translation>
+    </message>
+    <message>
+        <source>holds no picture a .png file can hold</source>
+        <translation>nie zawiera obrazu, który zmieści plik .png</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes instead of 65536</source>
+        <translation>zawiera %1 bajtów zamiast 65536</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels wide</source>
+        <translation>obraz %1 ma %2 pikseli szerokości</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels high</source>
+        <translation>obraz %1 ma %2 pikseli wysokości</translation>
+    </message>
+    <message>
+        <source>a .tga file can only hold 0 to 65535</source>
+        <translation>plik .tga mieści tylko od 0 do 65535</translation>
+    </message>
+    <message>
+        <source>image %1 has a negative byte count (%2)</source>
+        <translation>obraz %1 ma ujemną liczbę bajtów (%2)</translation>
+    </message>
+    <message>
+        <source>there is no menu image number %1 to replace</source>
+        <translation>nie ma obrazu menu o numerze %1 do zastąpienia</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1 to replace</source>
+        <translation>nie ma arkusza czcionki o numerze %1 do zastąpienia</translation>
+    </message>
+    <message>
+        <source>these files all name the same image: %1</source>
+        <translation>wszystkie te pliki wskazują ten sam obraz: %1</translation>
+    </message>
+    <message>
+        <source>these files all name the same font sheet: %1</source>
+        <translation>wszystkie te pliki wskazują ten sam arkusz czcionki: %1</translation>
+    </message>
+    <message>
+        <source>rename or remove all but one</source>
+        <translation>zmień nazwy lub usuń wszystkie oprócz jednego</translation>
+    </message>
+    <message>
+        <source>No picture was imported.</source>
+        <translation>Nie zaimportowano żadnego obrazu.</translation>
+    </message>
+    <message>
+        <source>No picture was imported from %1.</source>
+        <translation>Nie zaimportowano żadnego obrazu z %1.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture.</source>
+        <translation>Zaimportowano 1 obraz.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture from %1.</source>
+        <translation>Zaimportowano 1 obraz z %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures.</source>
+        <translation>Zaimportowane obrazy: %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures from %2.</source>
+        <translation>Zaimportowane obrazy z %2: %1.</translation>
+    </message>
+    <message>
+        <source>1 file was the same as the picture already there</source>
+        <translation>1 plik był taki sam jak obraz, który już tam był</translation>
+    </message>
+    <message>
+        <source>%1 files were the same as the picture already there</source>
+        <translation>Pliki takie same jak obraz, który już tam był (%1)</translation>
+    </message>
+    <message>
+        <source>1 file was refused:</source>
+        <translation>Odrzucono 1 plik:</translation>
+    </message>
+    <message>
+        <source>%1 files were refused:</source>
+        <translation>Odrzucone pliki (%1):</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… i jeszcze %1</translation>
+    </message>
+    <message>
+        <source>1 file matched no image</source>
+        <translation>1 plik nie pasował do żadnego obrazu</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image</source>
+        <translation>Pliki niepasujące do żadnego obrazu (%1)</translation>
+    </message>
+    <message>
+        <source>1 file matched no font sheet</source>
+        <translation>1 plik nie pasował do żadnego arkusza czcionki</translation>
+    </message>
+    <message>
+        <source>%1 files matched no font sheet</source>
+        <translation>Pliki niepasujące do żadnego arkusza czcionki (%1)</translation>
+    </message>
+    <message>
+        <source>1 file matched no image or font sheet</source>
+        <translation>1 plik nie pasował do żadnego obrazu ani arkusza czcionki</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image or font sheet</source>
+        <translation>Pliki niepasujące do żadnego obrazu ani arkusza czcionki (%1)</translation>
+    </message>
+    <message>
+        <source>1 entry was skipped, as they are no files</source>
+        <translation>Pominięto 1 element, bo nie jest plikiem</translation>
+    </message>
+    <message>
+        <source>%1 entries were skipped, as they are no files</source>
+        <translation>Pominięte elementy, które nie są plikami (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged (%1)</source>
+        <translation>archiwum jest uszkodzone (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged at &quot;%1&quot; (%2)</source>
+        <translation>archiwum jest uszkodzone w „%1” (%2)</translation>
+    </message>
+    <message>
+        <source>this build of Tessary can&apos;t expand archives compressed as this one is</source>
+        <translation>ta wersja Tessary nie potrafi rozpakować archiwów skompresowanych w ten sposób</translation>
+    </message>
+    <message>
+        <source>the archive holds %1 bytes, more than Tessary reads (%2)</source>
+        <translation>archiwum zawiera %1 bajtów, więcej, niż Tessary odczytuje (%2)</translation>
+    </message>
+    <message>
+        <source>is not an archive Tessary can read (%1)</source>
+        <translation>nie jest archiwum, które Tessary potrafi odczytać (%1)</translation>
+    </message>
+    <message>
+        <source>the archive holds more than %1 entries</source>
+        <translation>archiwum zawiera więcej niż %1 pozycji</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files and folders</source>
+        <translation>folder zawiera więcej niż %1 plików i folderów</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read</source>
+        <translation>„%1” jest zaszyfrowany, a tego Tessary nie odczyta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link, which Tessary does not follow</source>
+        <translation>„%1” jest dowiązaniem, którego Tessary nie śledzi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device or another special file, not a file</source>
+        <translation>„%1” to urządzenie lub inny plik specjalny, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; expands more than %2 times over what it takes in the archive, as a zip bomb does</source>
+        <translation>„%1” po rozpakowaniu rośnie ponad %2 razy względem rozmiaru w archiwum, jak bomba zip</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would make the archive expand past %2 MB, more than any menu mod holds (a zip bomb?)</source>
+        <translation>„%1” sprawiłby, że archiwum po rozpakowaniu przekroczy %2 MB, więcej niż zawiera jakikolwiek mod menu (bomba zip?)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would take the mod past %2 MB, more than any menu mod holds</source>
+        <translation>„%1” sprawiłby, że mod przekroczy %2 MB, więcej niż zawiera jakikolwiek mod menu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies more than %2 folders deep</source>
+        <translation>„%1” leży głębiej niż %2 poziomów folderów</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no name</source>
+        <translation>„%1” nie ma nazwy</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a name that is not valid text (UTF-8)</source>
+        <translation>„%1” ma nazwę, która nie jest poprawnym tekstem (UTF-8)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a control character in its name</source>
+        <translation>„%1” ma w nazwie znak sterujący</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named by an absolute path</source>
+        <translation>„%1” jest nazwany ścieżką bezwzględną</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named with a drive letter</source>
+        <translation>„%1” ma w nazwie literę dysku</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; climbs out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>„%1” wychodzi poza folder archiwum (&quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has &apos;:&apos; in its name, which Windows reads as a drive or a stream</source>
+        <translation>„%1” ma w nazwie &apos;:&apos;, co Windows odczytuje jako dysk lub strumień</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in a folder that has the name of a file: &quot;%2&quot;</source>
+        <translation>„%1” leży w folderze, który ma nazwę pliku: „%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; appears twice (letter case aside)</source>
+        <translation>„%1” występuje dwa razy (pomijając wielkość liter)</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take</source>
+        <translation>nie zawiera żadnego obrazu menu ani arkusza czcionki tej gry, który Tessary mógłby przejąć</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take (%1)</source>
+        <translation>nie zawiera żadnego obrazu menu ani arkusza czcionki tej gry, który Tessary mógłby przejąć (%1)</translation>
+    </message>
+    <message>
+        <source>holds game files in two folders, &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>zawiera pliki gry w dwóch folderach, „%1” i „%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both name %3</source>
+        <translation>„%1” i „%2” wskazują oba %3</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t tell which of them the mod means</source>
+        <translation>Tessary nie wie, o który z nich chodzi w modzie</translation>
+    </message>
+    <message>
+        <source>%1 is image %2, but this game has images 1 to %3 only</source>
+        <translation>%1 to obraz %2, ale ta gra ma tylko obrazy od 1 do %3</translation>
+    </message>
+    <message>
+        <source>the mod&apos;s Gp2001.gph lists %1 images, this game&apos;s index %2, and it has no entry for %3</source>
+        <translation>Gp2001.gph moda wymienia obrazy w liczbie %1, indeks tej gry %2, i nie ma wpisu dla %3</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the mod&apos;s Gp2001.gph says %3 (%4 bytes)</source>
+        <translation>%1 zawiera %2 bajtów, ale jego wpis w Gp2001.gph moda podaje %3 (%4 bajtów)</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the game&apos;s index (the mod ships none) says %3 (%4 bytes)</source>
+        <translation>%1 zawiera %2 bajtów, ale jego wpis w indeksie gry (mod nie ma własnego) podaje %3 (%4 bajtów)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pikseli</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, not one index entry</source>
+        <translation>zawiera %1 bajtów, a nie jeden wpis indeksu</translation>
+    </message>
+    <message>
+        <source>The mod&apos;s Gp2001.gph also changes the entries of images it does not ship</source>
+        <translation>Gp2001.gph moda zmienia też wpisy obrazów, których mod nie zawiera</translation>
+    </message>
+    <message>
+        <source>Tessary leaves them as they are</source>
+        <translation>Tessary zostawia je bez zmian</translation>
+    </message>
+    <message>
+        <source>Font files with another header or table than the game&apos;s: only their pictures are taken: %1</source>
+        <translation>Pliki czcionek z innym nagłówkiem lub tabelą niż w grze (brane są tylko ich obrazy): %1</translation>
+    </message>
+    <message>
+        <source>Files that are no game file were left out: %1</source>
+        <translation>Pominięto pliki, które nie są plikami gry: %1</translation>
+    </message>
+    <message>
+        <source>Files that name no menu image or font sheet of this game were left out: %1</source>
+        <translation>Pominięto pliki, które nie wskazują żadnego obrazu menu ani arkusza czcionki tej gry: %1</translation>
+    </message>
+    <message>
+        <source>The package was made over other pictures than this game&apos;s originals: %1</source>
+        <translation>Pakiet powstał na innych obrazach niż oryginały tej gry: %1</translation>
+    </message>
+    <message>
+        <source>Files its manifest does not list were left out: %1</source>
+        <translation>Pominięto pliki, których nie wymienia jego manifest: %1</translation>
+    </message>
+    <message>
+        <source>tessary-mod.json is damaged: %1</source>
+        <translation>tessary-mod.json jest uszkodzony: %1</translation>
+    </message>
+    <message>
+        <source>the mod package was made by a newer Tessary (package version %1)</source>
+        <translation>pakiet moda utworzono nowszym Tessary (wersja pakietu %1)</translation>
+    </message>
+    <message>
+        <source>this one reads version %1</source>
+        <translation>ten czyta wersję %1</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>nie jest obiektem JSON</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is not &quot;Tessary mod package&quot;</source>
+        <translation>&quot;format&quot; nie ma wartości &quot;Tessary mod package&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is empty</source>
+        <translation>&quot;name&quot; jest puste</translation>
+    </message>
+    <message>
+        <source>&quot;created&quot; is not a time such as 2026-05-04T12:34:56Z</source>
+        <translation>&quot;created&quot; nie jest datą i godziną w rodzaju 2026-05-04T12:34:56Z</translation>
+    </message>
+    <message>
+        <source>&quot;pictures&quot; is not a list of at most %1 pictures</source>
+        <translation>&quot;pictures&quot; nie jest listą najwyżej %1 obrazów</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice</source>
+        <translation>%1 występuje dwa razy</translation>
+    </message>
+    <message>
+        <source>the manifest has no &quot;%1&quot;</source>
+        <translation>w manifeście brak &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the manifest has an unknown key &quot;%1&quot;</source>
+        <translation>manifest ma nieznany klucz &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not text</source>
+        <translation>&quot;%1&quot; w manifeście nie jest tekstem</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is longer than %2 bytes</source>
+        <translation>&quot;%1&quot; w manifeście jest dłuższe niż %2 bajtów</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest holds a control character</source>
+        <translation>&quot;%1&quot; w manifeście zawiera znak sterujący</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; w manifeście nie jest liczbą całkowitą od %2 do %3</translation>
+    </message>
+    <message>
+        <source>picture %1 is not an object</source>
+        <translation>obraz %1 nie jest obiektem</translation>
+    </message>
+    <message>
+        <source>picture %1 has no &quot;%2&quot;</source>
+        <translation>w obrazie %1 brak &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 has an unknown key &quot;%2&quot;</source>
+        <translation>obraz %1 ma nieznany klucz &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must name either an &quot;image&quot; or a &quot;font&quot;</source>
+        <translation>obraz %1 musi wskazywać albo &quot;image&quot;, albo &quot;font&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 names no font of the game: &quot;%2&quot;</source>
+        <translation>obraz %1 nie wskazuje żadnej czcionki gry: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must be in the file &quot;%2&quot;</source>
+        <translation>obraz %1 musi być w pliku &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not text</source>
+        <translation>&quot;%1&quot; obrazu %2 nie jest tekstem</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is longer than %3 bytes</source>
+        <translation>&quot;%1&quot; obrazu %2 jest dłuższe niż %3 bajtów</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 holds a control character</source>
+        <translation>&quot;%1&quot; obrazu %2 zawiera znak sterujący</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a whole number from %3 to %4</source>
+        <translation>&quot;%1&quot; obrazu %2 nie jest liczbą całkowitą od %3 do %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a SHA-256 digest (64 lower-case hex digits)</source>
+        <translation>&quot;%1&quot; obrazu %2 nie jest skrótem SHA-256 (64 cyfry szesnastkowe małymi literami)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG file, as its manifest says</source>
+        <translation>%1 nie jest plikiem PNG, wbrew temu, co podaje manifest</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, but its manifest says %4 x %5</source>
+        <translation>%1 ma %2 x %3 pikseli, ale manifest podaje %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the picture its manifest names (its SHA-256 differs)</source>
+        <translation>%1 nie zawiera obrazu wskazanego w manifeście (jego SHA-256 się różni)</translation>
+    </message>
+    <message>
+        <source>the package is damaged</source>
+        <translation>pakiet jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>the package replaces image %1, but this game has images 1 to %2 only</source>
+        <translation>pakiet zastępuje obraz %1, ale ta gra ma tylko obrazy od 1 do %2</translation>
+    </message>
+    <message>
+        <source>the package lacks %1, which its manifest lists</source>
+        <translation>w pakiecie brakuje %1, który wymienia jego manifest</translation>
+    </message>
+    <message>
+        <source>a mod package needs a name</source>
+        <translation>pakiet moda musi mieć nazwę</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name and author are at most 200 bytes long</source>
+        <translation>nazwa i autor pakietu moda mają najwyżej 200 bajtów</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s description is at most 4000 bytes long</source>
+        <translation>opis pakietu moda ma najwyżej 4000 bajtów</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name, author and description can&apos;t hold control characters</source>
+        <translation>nazwa, autor i opis pakietu moda nie mogą zawierać znaków sterujących</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes, not a whole picture, which a mod package can&apos;t hold</source>
+        <translation>obraz %1 (%2 x %3 pikseli) zawiera %4 bajtów, a nie cały obraz, czego pakiet moda nie zmieści</translation>
+    </message>
+    <message>
+        <source>no package was written</source>
+        <translation>nie zapisano żadnego pakietu</translation>
+    </message>
+    <message>
+        <source>every picture is the game&apos;s original, so there is nothing to put in a mod package</source>
+        <translation>każdy obraz jest oryginałem gry, więc nie ma czego umieścić w pakiecie moda</translation>
+    </message>
+    <message>
+        <source>the .zip archive can&apos;t be written: %1</source>
+        <translation>nie można zapisać archiwum .zip: %1</translation>
+    </message>
+    <message>
+        <source>libarchive failed</source>
+        <translation>libarchive zawiodła</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>tekst nie jest poprawnym UTF-8</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>w bajcie %1: %2</translation>
+    </message>
+    <message>
+        <source>there is more after the value</source>
+        <translation>po wartości jest coś jeszcze</translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>oczekiwano wartości</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>oczekiwano klucza w cudzysłowie</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after a key</source>
+        <translation>oczekiwano &apos;:&apos; po kluczu</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation>oczekiwano &apos;,&apos; lub &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation>oczekiwano &apos;,&apos; lub &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice</source>
+        <translation>klucz &quot;%1&quot; występuje dwa razy</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>wartości są zagnieżdżone zbyt głęboko</translation>
+    </message>
+    <message>
+        <source>\u needs four hex digits</source>
+        <translation>\u wymaga czterech cyfr szesnastkowych</translation>
+    </message>
+    <message>
+        <source>a \u escape holds half a character</source>
+        <translation>sekwencja \u zawiera pół znaku</translation>
+    </message>
+    <message>
+        <source>unknown escape</source>
+        <translation>nieznana sekwencja ucieczki</translation>
+    </message>
+    <message>
+        <source>the text ends inside quotes</source>
+        <translation>tekst kończy się wewnątrz cudzysłowu</translation>
+    </message>
+    <message>
+        <source>a control character stands unescaped in quotes</source>
+        <translation>w cudzysłowie stoi znak sterujący bez sekwencji ucieczki</translation>
+    </message>
+    <message>
+        <source>a number starts with 0</source>
+        <translation>liczba zaczyna się od 0</translation>
+    </message>
+    <message>
+        <source>the number is too large</source>
+        <translation>liczba jest za duża</translation>
+    </message>
+    <message>
+        <source>only whole numbers are taken</source>
+        <translation>dozwolone są tylko liczby całkowite</translation>
+    </message>
+    <message>
+        <source>is not a folder of Tessary&apos;s own (a link or a file has its name)</source>
+        <translation>nie jest własnym folderem Tessary (jego nazwę ma dowiązanie lub plik)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is</source>
+        <translation>Tessary niczego nie zmienia</translation>
+    </message>
+    <message>
+        <source>a mod named &quot;%1&quot; is installed already</source>
+        <translation>mod o nazwie „%1” jest już zainstalowany</translation>
+    </message>
+    <message>
+        <source>uninstall it first</source>
+        <translation>najpierw go odinstaluj</translation>
+    </message>
+    <message>
+        <source>the record of installed mods is damaged (%1)</source>
+        <translation>spis zainstalowanych modów jest uszkodzony (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is. Move the folder tessary-mods away to install mods again</source>
+        <translation>Tessary zostawia go bez zmian. Przenieś folder tessary-mods gdzie indziej, aby znów instalować mody</translation>
+    </message>
+    <message>
+        <source>it is not the file Tessary wrote</source>
+        <translation>to nie jest plik zapisany przez Tessary</translation>
+    </message>
+    <message>
+        <source>the record of installed mods was written by another version of Tessary (record version %1)</source>
+        <translation>spis zainstalowanych modów zapisała inna wersja Tessary (wersja spisu %1)</translation>
+    </message>
+    <message>
+        <source>it lists too many mods</source>
+        <translation>wymienia za dużo modów</translation>
+    </message>
+    <message>
+        <source>a mod has no number of its own</source>
+        <translation>mod nie ma własnego numeru</translation>
+    </message>
+    <message>
+        <source>a mod has no list of pictures</source>
+        <translation>mod nie ma listy obrazów</translation>
+    </message>
+    <message>
+        <source>two mods have the name &quot;%1&quot;</source>
+        <translation>dwa mody mają nazwę „%1”</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists %2 twice</source>
+        <translation>mod „%1” wymienia %2 dwa razy</translation>
+    </message>
+    <message>
+        <source>a picture names neither an image nor a font</source>
+        <translation>obraz nie wskazuje ani obrazu menu, ani czcionki</translation>
+    </message>
+    <message>
+        <source>a picture is kept in &quot;%1&quot;, which is not a record file</source>
+        <translation>obraz jest przechowywany w „%1”, który nie jest plikiem spisu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not text</source>
+        <translation>brak &quot;%1&quot; albo nie jest tekstem</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SHA-256 digest</source>
+        <translation>&quot;%1&quot; nie jest skrótem SHA-256</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>brakuje %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 jest za duży</translation>
+    </message>
+    <message>
+        <source>%1 is not the picture the record names</source>
+        <translation>%1 nie jest obrazem wskazanym w spisie</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

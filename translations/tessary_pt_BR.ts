@@ -135,6 +135,974 @@
         <source>Sorry but Tessary can&apos;t read RLE encoded .tga files.</source>
         <translation>Desculpe, o Tessary não consegue ler arquivos .tga com compressão RLE.</translation>
     </message>
+    <message>
+        <source>reading beyond the end of the file (%1)</source>
+        <translation>leitura além do fim do arquivo (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, which Tessary does not follow</source>
+        <translation>%1 é um link simbólico, que o Tessary não segue</translation>
+    </message>
+    <message>
+        <source>is a link, which Tessary does not follow</source>
+        <translation>é um link, que o Tessary não segue</translation>
+    </message>
+    <message>
+        <source>is not a plain file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, more than such a file ever holds</source>
+        <translation>contém %1 bytes, mais do que um arquivo assim jamais contém</translation>
+    </message>
+    <message>
+        <source>error code %1</source>
+        <translation>código de erro %1</translation>
+    </message>
+    <message>
+        <source>the image count %1 is negative</source>
+        <translation>a contagem de imagens %1 é negativa</translation>
+    </message>
+    <message>
+        <source>the index lists %1 image slots but holds only %2 bytes</source>
+        <translation>o índice lista %1 posições de imagem, mas contém só %2 bytes</translation>
+    </message>
+    <message>
+        <source>entry %1 runs past the end of the file</source>
+        <translation>a entrada %1 passa do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the font table count %1 is negative</source>
+        <translation>a contagem de entradas %1 da tabela da fonte é negativa</translation>
+    </message>
+    <message>
+        <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
+        <translation>uma tabela de %1 entradas e uma folha precisam de %2 bytes, o arquivo tem %3</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a font header needs 14</source>
+        <translation>o arquivo tem só %1 bytes, um cabeçalho de fonte precisa de 14</translation>
+    </message>
+    <message>
+        <source>the image file holds %1 bytes, more than an image can hold</source>
+        <translation>o arquivo de imagem contém %1 bytes, mais do que uma imagem comporta</translation>
+    </message>
+    <message>
+        <source>holds no menu image number %1</source>
+        <translation>não contém a imagem de menu número %1</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original index has no entry for image %1</source>
+        <translation>o índice original do jogo não tem entrada para a imagem %1</translation>
+    </message>
+    <message>
+        <source>the kept original holds %1 bytes, but the game&apos;s index gives image %2 %3 × %4 pixels (%5 bytes)</source>
+        <translation>o original guardado contém %1 bytes, mas o índice do jogo dá à imagem %2 %3 × %4 pixels (%5 bytes)</translation>
+    </message>
+    <message>
+        <source>Tessary does not restore it</source>
+        <translation>o Tessary não o restaura</translation>
+    </message>
+    <message>
+        <source>is not a file of the record of installed mods</source>
+        <translation>não é um arquivo do registro de mods instalados</translation>
+    </message>
+    <message>
+        <source>Tessary replaces only plain game files</source>
+        <translation>o Tessary só substitui arquivos comuns do jogo</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original files there</source>
+        <translation>é ali que o Tessary guarda os arquivos originais do jogo</translation>
+    </message>
+    <message>
+        <source>Tessary keeps the game&apos;s original of %1 there</source>
+        <translation>é ali que o Tessary guarda o original de %1</translation>
+    </message>
+    <message>
+        <source>lies on another drive than the game files, so Tessary can&apos;t keep the game&apos;s original files there</source>
+        <translation>fica em outra unidade que os arquivos do jogo, então o Tessary não pode guardar ali os arquivos originais do jogo</translation>
+    </message>
+    <message>
+        <source>putting the earlier files back failed too (%1)</source>
+        <translation>restaurar os arquivos anteriores também falhou (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary finishes the write-back the next time it opens this game folder</source>
+        <translation>o Tessary conclui a gravação na próxima vez que abrir esta pasta do jogo</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original of %1 could not be kept in tessary-originals (%2)</source>
+        <translation>Não foi possível guardar o original de %1 em tessary-originals (%2)</translation>
+    </message>
+    <message>
+        <source>it stays beside it as %1, and Tessary tries again the next time it opens this game folder.</source>
+        <translation>ele fica ao lado como %1, e o Tessary tenta de novo na próxima vez que abrir esta pasta do jogo.</translation>
+    </message>
+    <message>
+        <source>the record of an interrupted write-back is damaged (%1)</source>
+        <translation>o registro de uma gravação interrompida está danificado (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves the folder as it is. Move this file away to use the folder again</source>
+        <translation>o Tessary deixa a pasta como está. Mova este arquivo para outro lugar para usar a pasta de novo</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any record Tessary writes</source>
+        <translation>ele contém %1 bytes, muito mais do que qualquer registro que o Tessary grava</translation>
+    </message>
+    <message>
+        <source>it does not begin as Tessary writes it</source>
+        <translation>o início não corresponde ao que o Tessary grava</translation>
+    </message>
+    <message>
+        <source>its end does not match its entries</source>
+        <translation>o fim não corresponde às entradas</translation>
+    </message>
+    <message>
+        <source>line %1 is not an entry</source>
+        <translation>a linha %1 não é uma entrada</translation>
+    </message>
+    <message>
+        <source>it names %1, which is not a game file</source>
+        <translation>ele cita %1, que não é um arquivo do jogo</translation>
+    </message>
+    <message>
+        <source>it names %1 twice</source>
+        <translation>ele cita %1 duas vezes</translation>
+    </message>
+    <message>
+        <source>it names files that Tessary does not write beside %1</source>
+        <translation>ele cita arquivos que o Tessary não grava ao lado de %1</translation>
+    </message>
+    <message>
+        <source>it ends before its last line</source>
+        <translation>ele termina antes da última linha</translation>
+    </message>
+    <message>
+        <source>it does not match the files on disk: %1</source>
+        <translation>ele não corresponde aos arquivos no disco: %1</translation>
+    </message>
+    <message>
+        <source>%1 exists, though the record says it did not before the write-back</source>
+        <translation>%1 existe, embora o registro diga que não existia antes da gravação</translation>
+    </message>
+    <message>
+        <source>%1 and its new file are both missing</source>
+        <translation>faltam tanto %1 quanto o seu arquivo novo</translation>
+    </message>
+    <message>
+        <source>%1, its original and its new file are all there at once</source>
+        <translation>%1, o seu original e o seu arquivo novo estão todos lá ao mesmo tempo</translation>
+    </message>
+    <message>
+        <source>%1 and the original the record moved aside are both missing</source>
+        <translation>faltam tanto %1 quanto o original que o registro pôs de lado</translation>
+    </message>
+    <message>
+        <source>a write-back to this game folder was cut short, and Tessary can&apos;t finish or undo it</source>
+        <translation>uma gravação nesta pasta do jogo foi interrompida, e o Tessary não consegue concluí-la nem desfazê-la</translation>
+    </message>
+    <message>
+        <source>A write-back to %1 was cut short</source>
+        <translation>Uma gravação em %1 foi interrompida</translation>
+    </message>
+    <message>
+        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
+        <translation>o Tessary a concluiu, então todos os %1 arquivos que ela substituía agora contêm as alterações.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
+        <translation>o Tessary restaurou os arquivos anteriores, então a pasta está como era antes.</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
+        <translation>o Tessary restaurou os arquivos anteriores, mas 1 arquivo que não existia antes mantém o conteúdo novo</translation>
+    </message>
+    <message>
+        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
+        <translation>o Tessary restaurou os arquivos anteriores, mas %1 arquivos que não existiam antes mantêm o conteúdo novo</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
+        <translation>Do que uma gravação anterior em %2 deixou para trás, o Tessary removeu %1</translation>
+    </message>
+    <message>
+        <source>Tessary kept %1 in tessary-originals that an earlier write-back to %2 left behind</source>
+        <translation>Do que uma gravação anterior em %2 deixou para trás, o Tessary guardou %1 em tessary-originals</translation>
+    </message>
+    <message>
+        <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
+        <translation>Do que uma gravação anterior em %3 deixou para trás, o Tessary removeu %1 e guardou %2 em tessary-originals</translation>
+    </message>
+    <message>
+        <source>1 unfinished file</source>
+        <translation>1 arquivo inacabado</translation>
+    </message>
+    <message>
+        <source>%1 unfinished files</source>
+        <translation>%1 arquivos inacabados</translation>
+    </message>
+    <message>
+        <source>1 original</source>
+        <translation>1 original</translation>
+    </message>
+    <message>
+        <source>%1 originals</source>
+        <translation>%1 originais</translation>
+    </message>
+    <message>
+        <source>the game files were not touched.</source>
+        <translation>os arquivos do jogo não foram tocados.</translation>
+    </message>
+    <message>
+        <source>colour map type %1 is not one the .tga format defines</source>
+        <translation>o tipo de mapa de cores %1 não é definido pelo formato .tga</translation>
+    </message>
+    <message>
+        <source>this is not a .tga file Tessary can read</source>
+        <translation>este não é um arquivo .tga que o Tessary consiga ler</translation>
+    </message>
+    <message>
+        <source>the file holds no picture (image type 0)</source>
+        <translation>o arquivo não contém imagem (tipo de imagem 0)</translation>
+    </message>
+    <message>
+        <source>the file is colour-mapped (image type 1) but holds no colour map</source>
+        <translation>o arquivo usa cores indexadas (tipo de imagem 1), mas não contém mapa de cores</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
+        <translation>arquivos .tga indexados com índices de cor de %1 não podem ser lidos</translation>
+    </message>
+    <message>
+        <source>only 8-bit indices can</source>
+        <translation>só os de índices de 8 bits</translation>
+    </message>
+    <message>
+        <source>colour maps with %1-bit entries can&apos;t be read</source>
+        <translation>mapas de cores com entradas de %1 bits não podem ser lidos</translation>
+    </message>
+    <message>
+        <source>save the picture with a 24- or 32-bit colour map, or as 24- or 32-bit true-colour</source>
+        <translation>salve a imagem com um mapa de cores de 24 ou 32 bits, ou como true color de 24 ou 32 bits</translation>
+    </message>
+    <message>
+        <source>%1 grey-scale .tga files can&apos;t be read</source>
+        <translation>arquivos .tga em tons de cinza de %1 não podem ser lidos</translation>
+    </message>
+    <message>
+        <source>only 8-bit grey-scale can</source>
+        <translation>só os de tons de cinza de 8 bits</translation>
+    </message>
+    <message>
+        <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
+        <translation>o tipo de imagem %1 não é um arquivo .tga sem compressão em true color, indexado ou em tons de cinza</translation>
+    </message>
+    <message>
+        <source>the file has only %1 bytes, a .tga header needs 18</source>
+        <translation>o arquivo tem só %1 bytes, um cabeçalho .tga precisa de 18</translation>
+    </message>
+    <message>
+        <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
+        <translation>o cabeçalho anuncia uma imagem de %1 com %2 bits por pixel, que precisa de %3 bytes, mas o arquivo tem só %4</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) uses colour %3, which the file&apos;s colour map does not hold</source>
+        <translation>o pixel (%1, %2) usa a cor %3, que o mapa de cores do arquivo não contém</translation>
+    </message>
+    <message>
+        <source>is not a .png file: it does not start with the PNG signature</source>
+        <translation>não é um arquivo .png: não começa com a assinatura PNG</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s palette or transparency is damaged (%1), so its pixels are not defined</source>
+        <translation>a paleta ou a transparência do PNG está danificada (%1), então os pixels não estão definidos</translation>
+    </message>
+    <message>
+        <source>the PNG data is damaged or cut short (%1)</source>
+        <translation>os dados PNG estão danificados ou cortados (%1)</translation>
+    </message>
+    <message>
+        <source>the file is too short for a %1 picture</source>
+        <translation>o arquivo é curto demais para uma imagem de %1</translation>
+    </message>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>o arquivo termina antes da imagem</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2) has colour number %3, but the palette holds only %4 colours</source>
+        <translation>o pixel (%1, %2) tem o número de cor %3, mas a paleta contém só %4 cores</translation>
+    </message>
+    <message>
+        <source>the PNG picture can&apos;t be made (%1)</source>
+        <translation>a imagem PNG não pode ser criada (%1)</translation>
+    </message>
+    <message>
+        <source>a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold</source>
+        <translation>uma imagem de %1 precisa de %2 bytes, mais do que os 2147483647 que uma imagem de menu comporta</translation>
+    </message>
+    <message>
+        <source>the picture is %1 pixels</source>
+        <translation>a imagem tem %1 pixels</translation>
+    </message>
+    <message>
+        <source>a font sheet must be 256 x 256</source>
+        <translation>uma folha de fonte deve ter 256 x 256</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a .png file</source>
+        <translation>memória insuficiente para ler um arquivo .png</translation>
+    </message>
+    <message>
+        <source>not enough memory to read a %1 picture</source>
+        <translation>memória insuficiente para ler uma imagem de %1</translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1 picture</source>
+        <translation>memória insuficiente para uma imagem de %1</translation>
+    </message>
+    <message>
+        <source>a %1 x %2 picture</source>
+        <translation>uma imagem de %1 x %2</translation>
+    </message>
+    <message>
+        <source>a font sheet</source>
+        <translation>uma folha de fonte</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
+        <translation>a imagem %1 (%2 x %3 pixels) não contém uma imagem que caiba num arquivo .png</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes instead of %5</source>
+        <translation>a imagem %1 (%2 x %3 pixels) contém %4 bytes em vez de %5</translation>
+    </message>
+    <message>
+        <source>save it as .tga</source>
+        <translation>salve-a como .tga</translation>
+    </message>
+    <message>
+        <source>a .png file holds only whole pictures, so save it as .tga</source>
+        <translation>um arquivo .png só contém imagens inteiras, então salve-a como .tga</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1</source>
+        <translation>não existe a folha de fonte número %1</translation>
+    </message>
+    <message>
+        <source>font sheet %1 holds %2 bytes instead of 65536</source>
+        <translation>a folha de fonte %1 contém %2 bytes em vez de 65536</translation>
+    </message>
+    <message>
+        <source>holds no picture a .png file can hold</source>
+        <translation>não contém uma imagem que caiba num arquivo .png</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes instead of 65536</source>
+        <translation>contém %1 bytes em vez de 65536</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels wide</source>
+        <translation>a imagem %1 tem %2 pixels de largura</translation>
+    </message>
+    <message>
+        <source>image %1 is %2 pixels high</source>
+        <translation>a imagem %1 tem %2 pixels de altura</translation>
+    </message>
+    <message>
+        <source>a .tga file can only hold 0 to 65535</source>
+        <translation>um arquivo .tga só comporta de 0 a 65535</translation>
+    </message>
+    <message>
+        <source>image %1 has a negative byte count (%2)</source>
+        <translation>a imagem %1 tem uma contagem de bytes negativa (%2)</translation>
+    </message>
+    <message>
+        <source>there is no menu image number %1 to replace</source>
+        <translation>não existe a imagem de menu número %1 para substituir</translation>
+    </message>
+    <message>
+        <source>there is no font sheet number %1 to replace</source>
+        <translation>não existe a folha de fonte número %1 para substituir</translation>
+    </message>
+    <message>
+        <source>these files all name the same image: %1</source>
+        <translation>todos estes arquivos indicam a mesma imagem: %1</translation>
+    </message>
+    <message>
+        <source>these files all name the same font sheet: %1</source>
+        <translation>todos estes arquivos indicam a mesma folha de fonte: %1</translation>
+    </message>
+    <message>
+        <source>rename or remove all but one</source>
+        <translation>renomeie ou remova todos menos um</translation>
+    </message>
+    <message>
+        <source>No picture was imported.</source>
+        <translation>Nenhuma imagem foi importada.</translation>
+    </message>
+    <message>
+        <source>No picture was imported from %1.</source>
+        <translation>Nenhuma imagem foi importada de %1.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture.</source>
+        <translation>1 imagem importada.</translation>
+    </message>
+    <message>
+        <source>Imported 1 picture from %1.</source>
+        <translation>1 imagem importada de %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures.</source>
+        <translation>%1 imagens importadas.</translation>
+    </message>
+    <message>
+        <source>Imported %1 pictures from %2.</source>
+        <translation>%1 imagens importadas de %2.</translation>
+    </message>
+    <message>
+        <source>1 file was the same as the picture already there</source>
+        <translation>1 arquivo era igual à imagem que já estava lá</translation>
+    </message>
+    <message>
+        <source>%1 files were the same as the picture already there</source>
+        <translation>%1 arquivos eram iguais à imagem que já estava lá</translation>
+    </message>
+    <message>
+        <source>1 file was refused:</source>
+        <translation>1 arquivo foi recusado:</translation>
+    </message>
+    <message>
+        <source>%1 files were refused:</source>
+        <translation>%1 arquivos foram recusados:</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… e mais %1</translation>
+    </message>
+    <message>
+        <source>1 file matched no image</source>
+        <translation>1 arquivo não correspondia a nenhuma imagem</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image</source>
+        <translation>%1 arquivos não correspondiam a nenhuma imagem</translation>
+    </message>
+    <message>
+        <source>1 file matched no font sheet</source>
+        <translation>1 arquivo não correspondia a nenhuma folha de fonte</translation>
+    </message>
+    <message>
+        <source>%1 files matched no font sheet</source>
+        <translation>%1 arquivos não correspondiam a nenhuma folha de fonte</translation>
+    </message>
+    <message>
+        <source>1 file matched no image or font sheet</source>
+        <translation>1 arquivo não correspondia a nenhuma imagem nem folha de fonte</translation>
+    </message>
+    <message>
+        <source>%1 files matched no image or font sheet</source>
+        <translation>%1 arquivos não correspondiam a nenhuma imagem nem folha de fonte</translation>
+    </message>
+    <message>
+        <source>1 entry was skipped, as they are no files</source>
+        <translation>1 entrada foi ignorada, pois não é um arquivo</translation>
+    </message>
+    <message>
+        <source>%1 entries were skipped, as they are no files</source>
+        <translation>%1 entradas foram ignoradas, pois não são arquivos</translation>
+    </message>
+    <message>
+        <source>the archive is damaged (%1)</source>
+        <translation>o arquivo compactado está danificado (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is damaged at &quot;%1&quot; (%2)</source>
+        <translation>o arquivo compactado está danificado em “%1” (%2)</translation>
+    </message>
+    <message>
+        <source>this build of Tessary can&apos;t expand archives compressed as this one is</source>
+        <translation>esta versão do Tessary não consegue extrair arquivos compactados desta forma</translation>
+    </message>
+    <message>
+        <source>the archive holds %1 bytes, more than Tessary reads (%2)</source>
+        <translation>o arquivo compactado contém %1 bytes, mais do que o Tessary lê (%2)</translation>
+    </message>
+    <message>
+        <source>is not an archive Tessary can read (%1)</source>
+        <translation>não é um arquivo compactado que o Tessary consiga ler (%1)</translation>
+    </message>
+    <message>
+        <source>the archive holds more than %1 entries</source>
+        <translation>o arquivo compactado contém mais de %1 entradas</translation>
+    </message>
+    <message>
+        <source>the folder holds more than %1 files and folders</source>
+        <translation>a pasta contém mais de %1 arquivos e pastas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read</source>
+        <translation>“%1” está criptografado, e o Tessary não consegue lê-lo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link, which Tessary does not follow</source>
+        <translation>“%1” é um link, que o Tessary não segue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a device or another special file, not a file</source>
+        <translation>“%1” é um dispositivo ou outro arquivo especial, não um arquivo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; expands more than %2 times over what it takes in the archive, as a zip bomb does</source>
+        <translation>“%1” se expande mais de %2 vezes em relação ao que ocupa no arquivo compactado, como uma bomba zip</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would make the archive expand past %2 MB, more than any menu mod holds (a zip bomb?)</source>
+        <translation>“%1” faria o arquivo compactado passar de %2 MB ao ser extraído, mais do que qualquer mod de menus contém (uma bomba zip?)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would take the mod past %2 MB, more than any menu mod holds</source>
+        <translation>“%1” faria o mod passar de %2 MB, mais do que qualquer mod de menus contém</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies more than %2 folders deep</source>
+        <translation>“%1” está a mais de %2 níveis de pastas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no name</source>
+        <translation>“%1” não tem nome</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a name that is not valid text (UTF-8)</source>
+        <translation>“%1” tem um nome que não é texto válido (UTF-8)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a control character in its name</source>
+        <translation>“%1” tem um caractere de controle no nome</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named by an absolute path</source>
+        <translation>“%1” é nomeado por um caminho absoluto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named with a drive letter</source>
+        <translation>“%1” é nomeado com uma letra de unidade</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; climbs out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>“%1” sai da pasta do arquivo compactado (&quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has &apos;:&apos; in its name, which Windows reads as a drive or a stream</source>
+        <translation>“%1” tem &apos;:&apos; no nome, que o Windows lê como unidade ou fluxo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lies in a folder that has the name of a file: &quot;%2&quot;</source>
+        <translation>“%1” está numa pasta que tem o nome de um arquivo: “%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; appears twice (letter case aside)</source>
+        <translation>“%1” aparece duas vezes (sem contar maiúsculas e minúsculas)</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take</source>
+        <translation>não contém nenhuma imagem de menu nem folha de fonte deste jogo que o Tessary possa usar</translation>
+    </message>
+    <message>
+        <source>holds no menu image or font sheet of this game that Tessary could take (%1)</source>
+        <translation>não contém nenhuma imagem de menu nem folha de fonte deste jogo que o Tessary possa usar (%1)</translation>
+    </message>
+    <message>
+        <source>holds game files in two folders, &quot;%1&quot; and &quot;%2&quot;</source>
+        <translation>contém arquivos do jogo em duas pastas, “%1” e “%2”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; both name %3</source>
+        <translation>“%1” e “%2” indicam ambos %3</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t tell which of them the mod means</source>
+        <translation>o Tessary não consegue saber a qual o mod se refere</translation>
+    </message>
+    <message>
+        <source>%1 is image %2, but this game has images 1 to %3 only</source>
+        <translation>%1 é a imagem %2, mas este jogo só tem as imagens 1 a %3</translation>
+    </message>
+    <message>
+        <source>the mod&apos;s Gp2001.gph lists %1 images, this game&apos;s index %2, and it has no entry for %3</source>
+        <translation>o Gp2001.gph do mod lista %1 imagens, o índice deste jogo %2, e não tem entrada para %3</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the mod&apos;s Gp2001.gph says %3 (%4 bytes)</source>
+        <translation>%1 contém %2 bytes, mas a sua entrada no Gp2001.gph do mod indica %3 (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry in the game&apos;s index (the mod ships none) says %3 (%4 bytes)</source>
+        <translation>%1 contém %2 bytes, mas a sua entrada no índice do jogo (o mod não traz um) indica %3 (%4 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels</source>
+        <translation>%1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, not one index entry</source>
+        <translation>contém %1 bytes, não uma entrada do índice</translation>
+    </message>
+    <message>
+        <source>The mod&apos;s Gp2001.gph also changes the entries of images it does not ship</source>
+        <translation>O Gp2001.gph do mod também altera as entradas de imagens que o mod não traz</translation>
+    </message>
+    <message>
+        <source>Tessary leaves them as they are</source>
+        <translation>o Tessary as deixa como estão</translation>
+    </message>
+    <message>
+        <source>Font files with another header or table than the game&apos;s: only their pictures are taken: %1</source>
+        <translation>Arquivos de fonte com cabeçalho ou tabela diferentes dos do jogo (só as imagens são usadas): %1</translation>
+    </message>
+    <message>
+        <source>Files that are no game file were left out: %1</source>
+        <translation>Os arquivos que não são do jogo foram deixados de fora: %1</translation>
+    </message>
+    <message>
+        <source>Files that name no menu image or font sheet of this game were left out: %1</source>
+        <translation>Os arquivos que não indicam nenhuma imagem de menu nem folha de fonte deste jogo foram deixados de fora: %1</translation>
+    </message>
+    <message>
+        <source>The package was made over other pictures than this game&apos;s originals: %1</source>
+        <translation>O pacote foi feito sobre imagens diferentes dos originais deste jogo: %1</translation>
+    </message>
+    <message>
+        <source>Files its manifest does not list were left out: %1</source>
+        <translation>Os arquivos que o manifesto não lista foram deixados de fora: %1</translation>
+    </message>
+    <message>
+        <source>tessary-mod.json is damaged: %1</source>
+        <translation>tessary-mod.json está danificado: %1</translation>
+    </message>
+    <message>
+        <source>the mod package was made by a newer Tessary (package version %1)</source>
+        <translation>o pacote de mod foi feito por um Tessary mais novo (versão do pacote %1)</translation>
+    </message>
+    <message>
+        <source>this one reads version %1</source>
+        <translation>este lê a versão %1</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>não é um objeto JSON</translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; is not &quot;Tessary mod package&quot;</source>
+        <translation>&quot;format&quot; não é &quot;Tessary mod package&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; is empty</source>
+        <translation>&quot;name&quot; está vazio</translation>
+    </message>
+    <message>
+        <source>&quot;created&quot; is not a time such as 2026-05-04T12:34:56Z</source>
+        <translation>&quot;created&quot; não é uma data e hora como 2026-05-04T12:34:56Z</translation>
+    </message>
+    <message>
+        <source>&quot;pictures&quot; is not a list of at most %1 pictures</source>
+        <translation>&quot;pictures&quot; não é uma lista de no máximo %1 imagens</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice</source>
+        <translation>%1 aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>the manifest has no &quot;%1&quot;</source>
+        <translation>o manifesto não tem &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the manifest has an unknown key &quot;%1&quot;</source>
+        <translation>o manifesto tem uma chave desconhecida &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not text</source>
+        <translation>&quot;%1&quot; do manifesto não é texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is longer than %2 bytes</source>
+        <translation>&quot;%1&quot; do manifesto tem mais de %2 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest holds a control character</source>
+        <translation>&quot;%1&quot; do manifesto contém um caractere de controle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of the manifest is not a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; do manifesto não é um número inteiro de %2 a %3</translation>
+    </message>
+    <message>
+        <source>picture %1 is not an object</source>
+        <translation>a imagem %1 não é um objeto</translation>
+    </message>
+    <message>
+        <source>picture %1 has no &quot;%2&quot;</source>
+        <translation>a imagem %1 não tem &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 has an unknown key &quot;%2&quot;</source>
+        <translation>a imagem %1 tem uma chave desconhecida &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must name either an &quot;image&quot; or a &quot;font&quot;</source>
+        <translation>a imagem %1 deve indicar ou &quot;image&quot; ou &quot;font&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 names no font of the game: &quot;%2&quot;</source>
+        <translation>a imagem %1 não indica nenhuma fonte do jogo: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>picture %1 must be in the file &quot;%2&quot;</source>
+        <translation>a imagem %1 deve estar no arquivo &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not text</source>
+        <translation>&quot;%1&quot; da imagem %2 não é texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is longer than %3 bytes</source>
+        <translation>&quot;%1&quot; da imagem %2 tem mais de %3 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 holds a control character</source>
+        <translation>&quot;%1&quot; da imagem %2 contém um caractere de controle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a whole number from %3 to %4</source>
+        <translation>&quot;%1&quot; da imagem %2 não é um número inteiro de %3 a %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; of picture %2 is not a SHA-256 digest (64 lower-case hex digits)</source>
+        <translation>&quot;%1&quot; da imagem %2 não é um hash SHA-256 (64 dígitos hexadecimais minúsculos)</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG file, as its manifest says</source>
+        <translation>%1 não é um arquivo PNG, ao contrário do que diz o manifesto</translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, but its manifest says %4 x %5</source>
+        <translation>%1 tem %2 x %3 pixels, mas o manifesto diz %4 x %5</translation>
+    </message>
+    <message>
+        <source>%1 does not hold the picture its manifest names (its SHA-256 differs)</source>
+        <translation>%1 não contém a imagem que o manifesto indica (o SHA-256 é diferente)</translation>
+    </message>
+    <message>
+        <source>the package is damaged</source>
+        <translation>o pacote está danificado</translation>
+    </message>
+    <message>
+        <source>the package replaces image %1, but this game has images 1 to %2 only</source>
+        <translation>o pacote substitui a imagem %1, mas este jogo só tem as imagens 1 a %2</translation>
+    </message>
+    <message>
+        <source>the package lacks %1, which its manifest lists</source>
+        <translation>falta no pacote %1, que o manifesto lista</translation>
+    </message>
+    <message>
+        <source>a mod package needs a name</source>
+        <translation>um pacote de mod precisa de um nome</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name and author are at most 200 bytes long</source>
+        <translation>o nome e o autor de um pacote de mod têm no máximo 200 bytes</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s description is at most 4000 bytes long</source>
+        <translation>a descrição de um pacote de mod tem no máximo 4000 bytes</translation>
+    </message>
+    <message>
+        <source>a mod package&apos;s name, author and description can&apos;t hold control characters</source>
+        <translation>o nome, o autor e a descrição de um pacote de mod não podem conter caracteres de controle</translation>
+    </message>
+    <message>
+        <source>image %1 (%2 x %3 pixels) holds %4 bytes, not a whole picture, which a mod package can&apos;t hold</source>
+        <translation>a imagem %1 (%2 x %3 pixels) contém %4 bytes, não uma imagem inteira, o que um pacote de mod não comporta</translation>
+    </message>
+    <message>
+        <source>no package was written</source>
+        <translation>nenhum pacote foi gravado</translation>
+    </message>
+    <message>
+        <source>every picture is the game&apos;s original, so there is nothing to put in a mod package</source>
+        <translation>todas as imagens são o original do jogo, então não há nada a pôr num pacote de mod</translation>
+    </message>
+    <message>
+        <source>the .zip archive can&apos;t be written: %1</source>
+        <translation>o arquivo .zip não pode ser gravado: %1</translation>
+    </message>
+    <message>
+        <source>libarchive failed</source>
+        <translation>a libarchive falhou</translation>
+    </message>
+    <message>
+        <source>the text is not valid UTF-8</source>
+        <translation>o texto não é UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>no byte %1: %2</translation>
+    </message>
+    <message>
+        <source>there is more after the value</source>
+        <translation>há mais coisa depois do valor</translation>
+    </message>
+    <message>
+        <source>expected a value</source>
+        <translation>era esperado um valor</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>era esperada uma chave entre aspas</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after a key</source>
+        <translation>era esperado &apos;:&apos; depois de uma chave</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation>era esperado &apos;,&apos; ou &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation>era esperado &apos;,&apos; ou &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; appears twice</source>
+        <translation>a chave &quot;%1&quot; aparece duas vezes</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply</source>
+        <translation>os valores estão aninhados fundo demais</translation>
+    </message>
+    <message>
+        <source>\u needs four hex digits</source>
+        <translation>\u precisa de quatro dígitos hexadecimais</translation>
+    </message>
+    <message>
+        <source>a \u escape holds half a character</source>
+        <translation>um escape \u contém meio caractere</translation>
+    </message>
+    <message>
+        <source>unknown escape</source>
+        <translation>escape desconhecido</translation>
+    </message>
+    <message>
+        <source>the text ends inside quotes</source>
+        <translation>o texto termina dentro de aspas</translation>
+    </message>
+    <message>
+        <source>a control character stands unescaped in quotes</source>
+        <translation>há um caractere de controle sem escape entre aspas</translation>
+    </message>
+    <message>
+        <source>a number starts with 0</source>
+        <translation>um número começa com 0</translation>
+    </message>
+    <message>
+        <source>the number is too large</source>
+        <translation>o número é grande demais</translation>
+    </message>
+    <message>
+        <source>only whole numbers are taken</source>
+        <translation>só números inteiros são aceitos</translation>
+    </message>
+    <message>
+        <source>is not a folder of Tessary&apos;s own (a link or a file has its name)</source>
+        <translation>não é uma pasta própria do Tessary (um link ou um arquivo tem o seu nome)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is</source>
+        <translation>o Tessary não mexe em nada</translation>
+    </message>
+    <message>
+        <source>a mod named &quot;%1&quot; is installed already</source>
+        <translation>um mod chamado “%1” já está instalado</translation>
+    </message>
+    <message>
+        <source>uninstall it first</source>
+        <translation>desinstale-o primeiro</translation>
+    </message>
+    <message>
+        <source>the record of installed mods is damaged (%1)</source>
+        <translation>o registro de mods instalados está danificado (%1)</translation>
+    </message>
+    <message>
+        <source>Tessary leaves it as it is. Move the folder tessary-mods away to install mods again</source>
+        <translation>o Tessary o deixa como está. Mova a pasta tessary-mods para outro lugar para instalar mods de novo</translation>
+    </message>
+    <message>
+        <source>it is not the file Tessary wrote</source>
+        <translation>não é o arquivo que o Tessary gravou</translation>
+    </message>
+    <message>
+        <source>the record of installed mods was written by another version of Tessary (record version %1)</source>
+        <translation>o registro de mods instalados foi gravado por outra versão do Tessary (versão do registro %1)</translation>
+    </message>
+    <message>
+        <source>it lists too many mods</source>
+        <translation>ele lista mods demais</translation>
+    </message>
+    <message>
+        <source>a mod has no number of its own</source>
+        <translation>um mod não tem número próprio</translation>
+    </message>
+    <message>
+        <source>a mod has no list of pictures</source>
+        <translation>um mod não tem lista de imagens</translation>
+    </message>
+    <message>
+        <source>two mods have the name &quot;%1&quot;</source>
+        <translation>dois mods têm o nome “%1”</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists %2 twice</source>
+        <translation>o mod “%1” lista %2 duas vezes</translation>
+    </message>
+    <message>
+        <source>a picture names neither an image nor a font</source>
+        <translation>uma imagem não indica nem imagem de menu nem fonte</translation>
+    </message>
+    <message>
+        <source>a picture is kept in &quot;%1&quot;, which is not a record file</source>
+        <translation>uma imagem está guardada em “%1”, que não é um arquivo do registro</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not text</source>
+        <translation>&quot;%1&quot; falta ou não é texto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a SHA-256 digest</source>
+        <translation>&quot;%1&quot; não é um hash SHA-256</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 é grande demais</translation>
+    </message>
+    <message>
+        <source>%1 is not the picture the record names</source>
+        <translation>%1 não é a imagem que o registro indica</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -2,6 +2,7 @@
 #include <QFileInfo>
 
 #include "archive_reader.h"
+#include "core_messages.h"
 #include "core_path.h"
 #include "dialogs.h"
 #include "folder_import.h"
@@ -102,5 +103,5 @@ void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
     m_work->showDone(count == 0   ? tr("No picture imported")
                      : count == 1 ? tr("1 picture imported")
                                   : tr("%1 pictures imported").arg(count));
-    m_dialogs.message(QString::fromStdString(summary.text(CorePath::fromQt(source))));
+    m_dialogs.message(CoreMessages::translated(QString::fromStdString(summary.text(CorePath::fromQt(source)))));
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core_messages.h"
 #include "core_path.h"
 #include "dialogs.h"
 #include "folder_recovery.h"
@@ -160,7 +161,7 @@ void TForm1::loadFolder(const QString &folder)
     const int images = std::max(m_catalogue.ImageCount - 1, 0);
     m_work->showDone(tr("%1 images and %2 font sheets loaded").arg(images).arg(FontCount));
     if (!settled.empty())
-        m_dialogs.message(QString::fromStdString(settled));
+        m_dialogs.message(CoreMessages::translated(QString::fromStdString(settled)));
 }
 
 void TForm1::LMDApplyAllClick()
@@ -210,9 +211,9 @@ bool TForm1::applyChanges()
                                         : tr("%1 files written to the game folder").arg(written));
         QStringList notes;
         if (!report.settled.empty())
-            notes << QString::fromStdString(report.settled);
+            notes << CoreMessages::translated(QString::fromStdString(report.settled));
         for (const std::string &sentence : report.originalsLeftAside)
-            notes << QString::fromStdString(sentence);
+            notes << CoreMessages::translated(QString::fromStdString(sentence));
         if (!report.leftAlone.empty())
             notes << tr("Another program changed these files since Tessary loaded them; they were left as they "
                                     "are:\n%1")

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "core_messages.h"
 #include "grid_metrics.h"
 #include "picture_maker.h"
 
@@ -65,7 +66,7 @@ InstallPreviewModel installPreview(const Catalogue &c, const InstalledMods &reco
         model.rows.push_back(std::move(row));
     }
     for (const std::string &note : contents.notes)
-        model.notes << text(note);
+        model.notes << CoreMessages::translated(text(note));
     return model;
 }
 

@@ -7,10 +7,17 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
+#include "catalogue/catalogue.h"
 #include "catalogue/game_file_error.h"
+#include "catalogue/index_file.h"
 #include "catalogue/write_back.h"
+#include "exchange/folder_import.h"
+#include "exchange/tga_rle_refused.h"
+#include "mods/entry_names.h"
+#include "mods/mod_record.h"
 #include "channel_toggle.h"
 #include "core_messages.h"
 #include "main_window.h"
@@ -80,6 +87,48 @@ void TestTranslations::coreMessages_data()
                                                          << file + ": código de error 5 (Input/output error)";
     QTest::newRow("unknown wording stays English, Dutch") << "nl" << file + ": something new; nothing was changed"
                                                           << file + ": something new; er is niets gewijzigd";
+
+    // The rarer messages, as the core builds them: numbers put into a nested reason, a JSON
+    // error inside the record's, a mod's entry refused by name, a folder import's summary.
+    const auto refusal = [](const std::function<void()> &refuse) {
+        try {
+            refuse();
+        } catch (const GameFileError &error) {
+            return QString::fromStdString(error.what());
+        }
+        return QString();
+    };
+    const QString index = QStringLiteral("C:\\GP4\\MenuData\\PC\\GP2001\\Gp2001.gph");
+    const std::uint8_t fiveSlotsNoEntries[8] = {5, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("index cut short, Italian")
+        << "it" << refusal([&] {
+               Catalogue read;
+               IndexFile::parse(index.toStdString(), fiveSlotsNoEntries, sizeof fiveSlotsNoEntries, read);
+           })
+        << index + ": lettura oltre la fine del file (l'indice elenca 5 posti per immagini ma contiene solo 8 byte)";
+    const QString record = QStringLiteral("C:\\GP4\\MenuData\\PC\\GP2001\\tessary-mods\\installed.json");
+    QTest::newRow("damaged record of installed mods, German")
+        << "de" << refusal([&] { ModRecord::parseList(record.toStdString(), "[1 2]"); })
+        << record + ": die Liste der installierten Mods ist beschädigt (bei Byte 3: ',' oder ']' erwartet); Tessary lässt sie, "
+                    "wie sie ist. Verschieben Sie den Ordner tessary-mods woandershin, um wieder Mods zu installieren";
+    const QString archive = QStringLiteral("C:\\Mods\\menus.zip");
+    QTest::newRow("mod entry refused, Polish") << "pl" << refusal([&] { EntryNames(archive.toStdString()).accept("../12.gpi", false); })
+                                               << archive + ": „../12.gpi” wychodzi poza folder archiwum (\"..\")";
+    FolderImportSummary summary;
+    summary.imported = {"001.tga", "002.png"};
+    summary.identical = {"003.tga"};
+    summary.refused = {{"004.tga", TgaRleRefused::Message}};
+    summary.unmatched = {"readme.txt"};
+    QTest::newRow("folder import summary, Brazilian")
+        << "pt_BR" << QString::fromStdString(summary.text("C:\\Pictures"))
+        << "2 imagens importadas de C:\\Pictures.\n1 arquivo era igual à imagem que já estava lá: 003.tga\n1 arquivo foi recusado:\n"
+           "004.tga: Desculpe, o Tessary não consegue ler arquivos .tga com compressão RLE.\n"
+           "1 arquivo não correspondia a nenhuma imagem: readme.txt";
+    QTest::newRow("a file's reason nested in parentheses, Spanish")
+        << "es" << index + ": disk full; putting the earlier files back failed too (" + file + ": access denied); Tessary finishes "
+                           "the write-back the next time it opens this game folder"
+        << index + ": disco lleno; también ha fallado la restauración de los archivos anteriores (" + file + ": acceso denegado); "
+                   "Tessary terminará la escritura la próxima vez que abra esta carpeta del juego";
 }
 
 void TestTranslations::coreMessages()
