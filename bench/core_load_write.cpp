@@ -13,8 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "bench_timing.h"
 #include "bench_main.h"
+#include "bench_timing.h"
 #include "catalogue.h"
 #include "core_raw_files.h"
 #include "game_paths.h"

@@ -17,12 +17,12 @@
 #include <malloc.h>
 #endif
 
+#include "bench_main.h"
 #include "bench_pictures.h"
 #include "bench_timing.h"
 #include "catalogue.h"
 #include "folder_import.h"
 #include "picture_files.h"
-#include "bench_main.h"
 #include "tga_import.h"
 
 namespace {

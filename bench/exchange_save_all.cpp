@@ -14,8 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "bench_timing.h"
 #include "bench_main.h"
+#include "bench_timing.h"
 #include "catalogue.h"
 #include "tga_export.h"
 

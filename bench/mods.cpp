@@ -14,6 +14,7 @@
 #include <malloc.h>
 #endif
 
+#include "bench_main.h"
 #include "bench_pictures.h"
 #include "bench_timing.h"
 #include "catalogue.h"
@@ -24,7 +25,6 @@
 #include "mod_package_writer.h"
 #include "picture_files.h"
 #include "png_codec.h"
-#include "bench_main.h"
 
 namespace {
 

@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QByteArray>
 #include <QTemporaryDir>
 
@@ -12,10 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "bench_main.h"
 #include "bench_timing.h"
 #include "bench_window.h"
-#include "bench_main.h"
-#include "core_path.h"
 #include "core_raw_files.h"
 #include "game_paths.h"
 #include "grid_pages.h"
@@ -138,8 +136,5 @@ int run(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    QApplication application(argc, argv);
-    return benchOnFolder(argc, argv, "bench_ui_layout", [](const std::string &folder) { return run(CorePath::toQt(folder)); });
+    return benchWindowOnFolder(argc, argv, "bench_ui_layout", run);
 }

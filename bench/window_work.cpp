@@ -22,6 +22,7 @@
 
 #include <time.h>
 
+#include "bench_main.h"
 #include "bench_timing.h"
 #include "bench_window.h"
 #include "core_path.h"
@@ -32,7 +33,6 @@
 #include "picture_files.h"
 #include "preview_canvas.h"
 #include "preview_window.h"
-#include "bench_main.h"
 #include "progress_steps.h"
 #include "scroll_box.h"
 #include "window_work.h"
@@ -265,8 +265,5 @@ int run(const QString &folder)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    QApplication application(argc, argv);
-    return benchOnFolder(argc, argv, "bench_window_work", [](const std::string &folder) { return run(CorePath::toQt(folder)); });
+    return benchWindowOnFolder(argc, argv, "bench_window_work", run);
 }
