@@ -1,15 +1,11 @@
 #pragma once
 
-#include <QApplication>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
-#include <string>
 
-#include "bench_main.h"
-#include "core_path.h"
 #include "dialogs.h"
 #include "game_folder.h"
 #include "game_install_entry.h"
@@ -49,14 +45,3 @@ struct BenchWindow {
     GameFolder gameFolder;
     std::unique_ptr<TForm1> form;
 };
-
-// benchOnFolder for the window benchmarks: offscreen unless a platform is named, and the folder
-// handed on as Qt names it.
-template <typename Run>
-int benchWindowOnFolder(int argc, char *argv[], const char *program, Run run)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    QApplication application(argc, argv);
-    return benchOnFolder(argc, argv, program, [&run](const std::string &folder) { return run(CorePath::toQt(folder)); });
-}

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "bench_main.h"
 #include "bench_timing.h"
 #include "bench_window.h"
+#include "bench_window_main.h"
 #include "core_raw_files.h"
 #include "game_paths.h"
 #include "grid_pages.h"

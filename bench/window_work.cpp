@@ -22,9 +22,9 @@
 
 #include <time.h>
 
-#include "bench_main.h"
 #include "bench_timing.h"
 #include "bench_window.h"
+#include "bench_window_main.h"
 #include "core_path.h"
 #include "folder_import.h"
 #include "grid_metrics.h"
