@@ -1114,6 +1114,10 @@
         <source>%1 can&apos;t be started.</source>
         <translation>%1 kann nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>a temporary folder can&apos;t be made there</source>
+        <translation>dort lässt sich kein temporärer Ordner anlegen</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
@@ -1615,6 +1619,18 @@ Durch Ihre Änderungen ersetzen?</translation>
     <message>
         <source>import of %1</source>
         <translation>Import von %1</translation>
+    </message>
+    <message>
+        <source>the record of installed mods</source>
+        <translation>die Liste der installierten Mods</translation>
+    </message>
+    <message>
+        <source>import of %1 pictures</source>
+        <translation>Import von %1 Bildern</translation>
+    </message>
+    <message>
+        <source>the mods can&apos;t be installed or uninstalled: %1</source>
+        <translation>die Mods können nicht installiert oder deinstalliert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -1114,6 +1114,10 @@
         <source>%1 can&apos;t be started.</source>
         <translation>%1 no se puede iniciar.</translation>
     </message>
+    <message>
+        <source>a temporary folder can&apos;t be made there</source>
+        <translation>no se puede crear ahí una carpeta temporal</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
@@ -1615,6 +1619,18 @@ Replace them with your changes?</source>
     <message>
         <source>import of %1</source>
         <translation>importación de %1</translation>
+    </message>
+    <message>
+        <source>the record of installed mods</source>
+        <translation>el registro de mods instalados</translation>
+    </message>
+    <message>
+        <source>import of %1 pictures</source>
+        <translation>importación de %1 imágenes</translation>
+    </message>
+    <message>
+        <source>the mods can&apos;t be installed or uninstalled: %1</source>
+        <translation>no se pueden instalar ni desinstalar mods: %1</translation>
     </message>
 </context>
 <context>

@@ -1114,6 +1114,10 @@
         <source>%1 can&apos;t be started.</source>
         <translation>%1 ne peut pas être lancé.</translation>
     </message>
+    <message>
+        <source>a temporary folder can&apos;t be made there</source>
+        <translation>impossible d&apos;y créer un dossier temporaire</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
@@ -1615,6 +1619,18 @@ Les remplacer par vos modifications ?</translation>
     <message>
         <source>import of %1</source>
         <translation>import de %1</translation>
+    </message>
+    <message>
+        <source>the record of installed mods</source>
+        <translation>la liste des mods installés</translation>
+    </message>
+    <message>
+        <source>import of %1 pictures</source>
+        <translation>import de %1 images</translation>
+    </message>
+    <message>
+        <source>the mods can&apos;t be installed or uninstalled: %1</source>
+        <translation>les mods ne peuvent être ni installés ni désinstallés : %1</translation>
     </message>
 </context>
 <context>

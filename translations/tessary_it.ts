@@ -1114,6 +1114,10 @@
         <source>%1 can&apos;t be started.</source>
         <translation>%1 non può essere avviato.</translation>
     </message>
+    <message>
+        <source>a temporary folder can&apos;t be made there</source>
+        <translation>non è possibile creare lì una cartella temporanea</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
@@ -1615,6 +1619,18 @@ Sostituirli con le tue modifiche?</translation>
     <message>
         <source>import of %1</source>
         <translation>importazione di %1</translation>
+    </message>
+    <message>
+        <source>the record of installed mods</source>
+        <translation>l&apos;elenco delle mod installate</translation>
+    </message>
+    <message>
+        <source>import of %1 pictures</source>
+        <translation>importazione di %1 immagini</translation>
+    </message>
+    <message>
+        <source>the mods can&apos;t be installed or uninstalled: %1</source>
+        <translation>le mod non possono essere installate né disinstallate: %1</translation>
     </message>
 </context>
 <context>

@@ -1114,6 +1114,10 @@
         <source>%1 can&apos;t be started.</source>
         <translation>%1 kan niet worden gestart.</translation>
     </message>
+    <message>
+        <source>a temporary folder can&apos;t be made there</source>
+        <translation>daar kan geen tijdelijke map worden gemaakt</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
@@ -1615,6 +1619,18 @@ Vervangen door je wijzigingen?</translation>
     <message>
         <source>import of %1</source>
         <translation>import van %1</translation>
+    </message>
+    <message>
+        <source>the record of installed mods</source>
+        <translation>de lijst van geïnstalleerde mods</translation>
+    </message>
+    <message>
+        <source>import of %1 pictures</source>
+        <translation>import van %1 afbeeldingen</translation>
+    </message>
+    <message>
+        <source>the mods can&apos;t be installed or uninstalled: %1</source>
+        <translation>de mods kunnen niet worden geïnstalleerd of verwijderd: %1</translation>
     </message>
 </context>
 <context>

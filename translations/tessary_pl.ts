@@ -1114,6 +1114,10 @@
         <source>%1 can&apos;t be started.</source>
         <translation>Nie można uruchomić %1.</translation>
     </message>
+    <message>
+        <source>a temporary folder can&apos;t be made there</source>
+        <translation>nie można tam utworzyć folderu tymczasowego</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
@@ -1615,6 +1619,18 @@ Zastąpić je twoimi zmianami?</translation>
     <message>
         <source>import of %1</source>
         <translation>import %1</translation>
+    </message>
+    <message>
+        <source>the record of installed mods</source>
+        <translation>spis zainstalowanych modów</translation>
+    </message>
+    <message>
+        <source>import of %1 pictures</source>
+        <translation>import obrazów: %1</translation>
+    </message>
+    <message>
+        <source>the mods can&apos;t be installed or uninstalled: %1</source>
+        <translation>nie można instalować ani odinstalowywać modów: %1</translation>
     </message>
 </context>
 <context>

@@ -1114,6 +1114,10 @@
         <source>%1 can&apos;t be started.</source>
         <translation>%1 não pode ser iniciado.</translation>
     </message>
+    <message>
+        <source>a temporary folder can&apos;t be made there</source>
+        <translation>não é possível criar uma pasta temporária ali</translation>
+    </message>
 </context>
 <context>
     <name>GameFolder</name>
@@ -1615,6 +1619,18 @@ Substituí-los pelas suas alterações?</translation>
     <message>
         <source>import of %1</source>
         <translation>importação de %1</translation>
+    </message>
+    <message>
+        <source>the record of installed mods</source>
+        <translation>o registro de mods instalados</translation>
+    </message>
+    <message>
+        <source>import of %1 pictures</source>
+        <translation>importação de %1 imagens</translation>
+    </message>
+    <message>
+        <source>the mods can&apos;t be installed or uninstalled: %1</source>
+        <translation>os mods não podem ser instalados nem desinstalados: %1</translation>
     </message>
 </context>
 <context>

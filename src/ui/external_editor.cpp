@@ -52,7 +52,7 @@ QString ExternalEditor::fileOf(bool font, int n) const
 QString ExternalEditor::edit(const Catalogue &catalogue, bool font, int n, const QString &program)
 {
     if (!m_dir.isValid())
-        throw GameFileError(CorePath::fromQt(QDir::tempPath()), "a temporary folder can't be made there");
+        throw GameFileError(CorePath::fromQt(QDir::tempPath()), tr("a temporary folder can't be made there").toStdString());
     const QString name = font ? QString::fromLatin1(FontNames[std::size_t(n)]) : QStringLiteral("%1.gpi").arg(n);
     const QString file = QDir::toNativeSeparators(m_dir.filePath(name + QStringLiteral(".png")));
     if (font)

@@ -141,7 +141,7 @@ bool TForm1::settleUnappliedChanges(const QString &before)
     for (const QString &name : changedNames())
         names.push_back(name.toStdString());
     if (m_mods.hasPendingChanges())
-        names.push_back("the record of installed mods");
+        names.push_back(tr("the record of installed mods").toStdString());
     const QString pending = names.empty() ? tr("The image index has changes")
                                           : tr("These pictures have changes")
                                                 + QStringLiteral(" (%1)").arg(QString::fromStdString(shortList(names)));

@@ -95,9 +95,9 @@ void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
     const std::size_t count = summary.imported.size();
     if (count == 1) {
         const bool font = summary.images.empty();
-        step.setName("import of " + pictureName(font, font ? summary.fonts.front() : summary.images.front()).toStdString());
+        step.setName(tr("import of %1").arg(pictureName(font, font ? summary.fonts.front() : summary.images.front())).toStdString());
     } else {
-        step.setName("import of " + std::to_string(count) + " pictures");
+        step.setName(tr("import of %1 pictures").arg(count).toStdString());
     }
     recordChange(std::move(step));
     m_work->showDone(count == 0   ? tr("No picture imported")

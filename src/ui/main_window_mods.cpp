@@ -67,7 +67,7 @@ void TForm1::loadInstalledMods()
 void TForm1::requireInstalledMods() const
 {
     if (!m_modsProblem.isEmpty())
-        throw GameFileError(m_catalogue.GP4Path, "the mods can't be installed or uninstalled: " + m_modsProblem.toStdString());
+        throw GameFileError(m_catalogue.GP4Path, tr("the mods can't be installed or uninstalled: %1").arg(m_modsProblem).toStdString());
 }
 
 bool TForm1::hasUnappliedChanges() const

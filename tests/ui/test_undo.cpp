@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include "main_window.h"
 #include "main_window_parts.h"
 #include "picture_states.h"
+#include "program_language.h"
 #include "settings_store.h"
 #include "window_fixture.h"
 #include "window_work.h"
@@ -51,19 +53,26 @@ void TestUndo::cleanup()
 void TestUndo::undoAndRedoEachChange_data()
 {
     QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("name");
-    QTest::newRow("an image from a file") << "import" << "import of 5.gpi";
-    QTest::newRow("a font sheet from a file") << "font" << "import of style_font1250.gpf";
-    QTest::newRow("a folder") << "folder" << "import of 2 pictures";
-    QTest::newRow("a drop on a picture") << "drop" << "import of 7.gpi";
-    QTest::newRow("revert") << "revert" << "revert of 5.gpi";
-    QTest::newRow("restore") << "restore" << "restore of the original of 5.gpi";
+    QTest::newRow("an image from a file") << "import" << "en" << "import of 5.gpi";
+    QTest::newRow("a font sheet from a file") << "font" << "en" << "import of style_font1250.gpf";
+    QTest::newRow("a folder") << "folder" << "en" << "import of 2 pictures";
+    QTest::newRow("a folder, German") << "folder" << "de" << "Import von 2 Bildern";
+    QTest::newRow("a drop on a picture") << "drop" << "en" << "import of 7.gpi";
+    QTest::newRow("revert") << "revert" << "en" << "revert of 5.gpi";
+    QTest::newRow("restore") << "restore" << "en" << "restore of the original of 5.gpi";
 }
 
 void TestUndo::undoAndRedoEachChange()
 {
     QFETCH(QString, change);
+    QFETCH(QString, language);
     QFETCH(QString, name);
+    QObject translations;
+    QVERIFY(ProgramLanguage::install(&translations, language));
+    // The menu's and the progress bar's own words around the step's name, in that language.
+    const auto around = [&name](const char *english) { return QCoreApplication::translate("TForm1", english).arg(name); };
     // A revert undoes an import; a restore brings back the original after one was applied.
     if (change == "revert" || change == "restore")
         m_fixture->importInto(0, 5, m_fixture->invertedFile(5));
@@ -90,18 +99,18 @@ void TestUndo::undoAndRedoEachChange()
     const std::vector<PictureState> after = pictureStates(form().catalogue());
     QVERIFY(after != before);
     const MainWindowParts &parts = form().parts();
-    QCOMPARE(parts.Undo1->text(), QStringLiteral("Undo ") + name);
+    QCOMPARE(parts.Undo1->text(), around("Undo %1"));
 
     QTest::keyClick(&form(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(pictureStates(form().catalogue()) == before);
     QCOMPARE(form().isWindowModified(), form().catalogue().hasChanges());
-    QCOMPARE(parts.Redo1->text(), QStringLiteral("Redo ") + name);
+    QCOMPARE(parts.Redo1->text(), around("Redo %1"));
     QTest::keyClick(&form(), Qt::Key_Y, Qt::ControlModifier);
     QVERIFY(pictureStates(form().catalogue()) == after);
     parts.Undo1->trigger();
     QTest::keyClick(&form(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(pictureStates(form().catalogue()) == after);
-    QCOMPARE(form().work().shownText(), QStringLiteral("Redone: ") + name);
+    QCOMPARE(form().work().shownText(), around("Redone: %1"));
 }
 
 void TestUndo::undoAfterApplyingMakesAChange()
