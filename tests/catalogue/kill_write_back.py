@@ -128,16 +128,9 @@ def main():
     print("random start %d; %d game files; a whole write-back takes %.2f s" % (args.random_start, len(states["old"]), duration))
 
     journal = os.path.join(game_files(args.folder)[0], "tessary-write-back.journal")
-    current, outcomes = "old", {}
-    for k in range(args.kills):
-        # A third of the kills fall anywhere; the others while the files are moved into place,
-        # which takes a few milliseconds of the whole.
-        flip = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if k % 3 == 0:
-            kill_at(flip, moments.uniform(0, 1.05 * duration))
-        else:
-            kill_while_moving(flip, journal, moments.uniform(0, 0.02))
-        current = settle_and_judge(args, states, current, outcomes)
+    # A third of the kills fall anywhere; the others while the files are moved into place,
+    # which takes a few milliseconds of the whole.
+    current, outcomes = kill_flips(args, args.flip, args.kills, 3, duration, moments, states, "old", journal)
     print("single write-back killed %d times: %s" % (args.kills, outcomes))
 
     outcomes, refused = {}, 0
@@ -173,17 +166,23 @@ def window_kills(args, moments, states, current, journal):
     subprocess.run([args.window_flip, args.folder], check=True, stdout=subprocess.DEVNULL)
     duration = time.monotonic() - started
     current = settle_and_judge(args, states, current, {})
+    current, outcomes = kill_flips(args, args.window_flip, args.window_kills, 2, duration, moments, states, current, journal)
+    print("the window's Apply All Changes killed %d times (load and apply take %.2f s): %s"
+          % (args.window_kills, duration, outcomes))
+    return current
+
+
+def kill_flips(args, flip_program, count, anywhere_every, duration, moments, states, current, journal):
+    """count flips killed: every anywhere_every-th at any moment, the others while files are moved."""
     outcomes = {}
-    for k in range(args.window_kills):
-        flip = subprocess.Popen([args.window_flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if k % 2 == 0:
+    for k in range(count):
+        flip = subprocess.Popen([flip_program, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if k % anywhere_every == 0:
             kill_at(flip, moments.uniform(0, 1.05 * duration))
         else:
             kill_while_moving(flip, journal, moments.uniform(0, 0.02))
         current = settle_and_judge(args, states, current, outcomes)
-    print("the window's Apply All Changes killed %d times (load and apply take %.2f s): %s"
-          % (args.window_kills, duration, outcomes))
-    return current
+    return current, outcomes
 
 
 def interrupt_at(process, delay):
