@@ -1103,6 +1103,10 @@
         <source>%1 is not the picture the record names</source>
         <translation>%1 ist nicht das Bild, das die Liste nennt</translation>
     </message>
+    <message>
+        <source>%1 … and %2 more</source>
+        <translation>%1 … und %2 weitere</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

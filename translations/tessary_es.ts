@@ -1103,6 +1103,10 @@
         <source>%1 is not the picture the record names</source>
         <translation>%1 no es la imagen que indica el registro</translation>
     </message>
+    <message>
+        <source>%1 … and %2 more</source>
+        <translation>%1 … y %2 más</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

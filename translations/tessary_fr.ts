@@ -1103,6 +1103,10 @@
         <source>%1 is not the picture the record names</source>
         <translation>%1 n&apos;est pas l&apos;image que désigne la liste</translation>
     </message>
+    <message>
+        <source>%1 … and %2 more</source>
+        <translation>%1 … et %2 de plus</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

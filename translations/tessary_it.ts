@@ -1103,6 +1103,10 @@
         <source>%1 is not the picture the record names</source>
         <translation>%1 non è l&apos;immagine indicata dall&apos;elenco</translation>
     </message>
+    <message>
+        <source>%1 … and %2 more</source>
+        <translation>%1 … e altri %2</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

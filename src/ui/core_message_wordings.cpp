@@ -164,6 +164,7 @@ const char *const Wordings[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "1 file was refused:"),
     QT_TRANSLATE_NOOP("CoreMessages", "%1 files were refused:"),
     QT_TRANSLATE_NOOP("CoreMessages", "\u2026 and %1 more"),
+    QT_TRANSLATE_NOOP("CoreMessages", "%1 \u2026 and %2 more"), // a list of names cut short
     QT_TRANSLATE_NOOP("CoreMessages", "1 file matched no image"),
     QT_TRANSLATE_NOOP("CoreMessages", "%1 files matched no image"),
     QT_TRANSLATE_NOOP("CoreMessages", "1 file matched no font sheet"),

@@ -124,6 +124,13 @@ void TestTranslations::coreMessages_data()
         << "2 imagens importadas de C:\\Pictures.\n1 arquivo era igual à imagem que já estava lá: 003.tga\n1 arquivo foi recusado:\n"
            "004.tga: Desculpe, o Tessary não consegue ler arquivos .tga com compressão RLE.\n"
            "1 arquivo não correspondia a nenhuma imagem: readme.txt";
+    FolderImportSummary many;
+    for (int n = 1; n <= 12; ++n)
+        many.identical.push_back(std::to_string(n) + ".png");
+    QTest::newRow("a list of names cut short, German")
+        << "de" << QString::fromStdString(many.text(""))
+        << QStringLiteral("Es wurde kein Bild importiert.\n12 Dateien waren gleich dem Bild, das schon dort ist: 1.png, 2.png, "
+                          "3.png, 4.png, 5.png, 6.png, 7.png, 8.png, 9.png, 10.png \u2026 und 2 weitere");
     QTest::newRow("a file's reason nested in parentheses, Spanish")
         << "es" << index + ": disk full; putting the earlier files back failed too (" + file + ": access denied); Tessary finishes "
                            "the write-back the next time it opens this game folder"
