@@ -156,13 +156,17 @@ std::vector<std::uint8_t> InstalledMods::recordBytes(const std::string &file) co
     return UntrustedFile::read(GamePaths::underData(m_gp4Path, relative(file)), ArchiveLimits{}.archiveBytes);
 }
 
-PictureValue InstalledMods::belowOf(const RecordedPicture &picture) const
+PictureValue InstalledMods::belowOf(const RecordedPicture &picture, CheckedFiles &checked) const
 {
     const std::string path = GamePaths::underData(m_gp4Path, relative(picture.belowFile));
-    const std::vector<std::uint8_t> bytes = recordBytes(picture.belowFile);
-    if (Sha256::hex(bytes.data(), bytes.size()) != picture.belowFileSha256)
-        throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
-    return ModRecord::picture(path, ArchiveReader::read(path, bytes.data(), bytes.size()), picture.key, picture.belowDigest);
+    auto file = checked.find({picture.belowFile, picture.belowFileSha256});
+    if (file == checked.end()) {
+        const std::vector<std::uint8_t> bytes = recordBytes(picture.belowFile);
+        if (Sha256::hex(bytes.data(), bytes.size()) != picture.belowFileSha256)
+            throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
+        file = checked.emplace(std::pair(picture.belowFile, picture.belowFileSha256), ArchiveReader::read(path, bytes.data(), bytes.size())).first;
+    }
+    return ModRecord::picture(path, file->second, picture.key, picture.belowDigest);
 }
 
 UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
@@ -172,6 +176,7 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
     std::vector<PictureValue> back;
     std::vector<std::pair<std::size_t, RecordedPicture>> handedOn; // a later mod now lies on what lay below this one
     std::unique_ptr<GameOriginals> originals;
+    CheckedFiles checked;
     // Every picture that goes back is read first, so that a damaged record changes nothing.
     for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
         const auto cover = std::find_if(result.leftAlone.begin(), result.leftAlone.end(),
@@ -187,7 +192,7 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
             continue;
         }
         if (!picture.belowFile.empty()) {
-            back.push_back(belowOf(picture));
+            back.push_back(belowOf(picture, checked));
             continue;
         }
         if (!originals)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "archive_entry_list.h"
 #include "catalogue.h"
 #include "file_ops.h"
 #include "installed_mod.h"
@@ -80,8 +81,10 @@ public:
 private:
     // A record file's bytes, from those not written yet or from the disk.
     std::vector<std::uint8_t> recordBytes(const std::string &file) const;
-    // What lay below a mod's picture, read from its record file (checked against its digest).
-    PictureValue belowOf(const RecordedPicture &picture) const;
+    // Record files read and checked, by name and SHA-256: one uninstall reads each once.
+    using CheckedFiles = std::map<std::pair<std::string, std::string>, std::vector<ArchiveEntry>>;
+    // What lay below a mod's picture, from its record file (checked against its digest).
+    PictureValue belowOf(const RecordedPicture &picture, CheckedFiles &checked) const;
     // Every record file the record names.
     std::vector<std::string> namedFiles() const;
     std::string recordFolder() const;
