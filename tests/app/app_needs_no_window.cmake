@@ -1,6 +1,11 @@
 # Fails when a file of src/app includes a header of src/ui: the windows are built on src/app,
 # never the other way round. Run with -DAPP=<src/app> -DUI=<src/ui>.
-file(GLOB ui_headers RELATIVE "${UI}" "${UI}/*.h")
+file(GLOB_RECURSE ui_header_paths "${UI}/*.h")
+set(ui_headers "")
+foreach(path IN LISTS ui_header_paths)
+    get_filename_component(name "${path}" NAME)
+    list(APPEND ui_headers "${name}")
+endforeach()
 file(GLOB app_files "${APP}/*.h" "${APP}/*.cpp")
 set(found "")
 foreach(app_file IN LISTS app_files)
