@@ -65,3 +65,5 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
         ENVIRONMENT "LANG=C.UTF-8;WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all"
         PASS_REGULAR_EXPRESSION "GP4 Łódź.MenuData")
 endif()
+
+tessary_isolate_tests()

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QFontInfo>
+#include <QFrame>
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
@@ -283,6 +285,27 @@ void TestTranslations::textsFit()
                                    parts.Popup1->palette().color(item->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     }
     parts.Popup1->close();
+
+    // The texts keep the window's font: the layout gives way to them instead.
+    for (TPushButton *button : form.findChildren<TPushButton *>())
+        if (QFontInfo(button->textFont()).pixelSize() != QFontInfo(button->font()).pixelSize())
+            problems << button->objectName() + QStringLiteral(" draws its text smaller");
+    for (QLabel *label : {parts.LabelSize, parts.LabelThumb})
+        if (label->font() != parts.Panel1->font())
+            problems << label->objectName() + QStringLiteral(" draws its text in a font of its own");
+    // At the window's narrowest, each bar holds its controls whole, apart from one another.
+    form.resize(form.minimumWidth(), form.height());
+    QTRY_COMPARE(parts.Panel1->width() + (form.width() - parts.TabSheet1->width()), form.minimumWidth());
+    for (QWidget *bar : {static_cast<QWidget *>(parts.TopPanel), static_cast<QWidget *>(parts.Panel1)}) {
+        QList<QWidget *> row = bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        row.removeIf([](const QWidget *w) { return !w->isVisible(); });
+        std::sort(row.begin(), row.end(), [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const QWidget *next = i + 1 < row.size() ? row[i + 1] : nullptr;
+            if (row[i]->geometry().right() >= (next ? next->x() : bar->width()))
+                problems << QStringLiteral("%1 reaches %2").arg(row[i]->objectName(), next ? next->objectName() : QStringLiteral("the end of its bar"));
+        }
+    }
     problems.removeAll(QString());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }

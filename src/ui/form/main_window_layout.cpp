@@ -6,8 +6,6 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QFont>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -25,10 +23,19 @@
 #include "push_button.h"
 #include "scroll_box.h"
 #include "size_spin_box.h"
+#include "text_room.h"
 
 namespace MainWindowLayout {
 
 namespace {
+
+// The gaps between neighbours that the layout keeps when a text pushes its neighbours on.
+constexpr int TopPanelGap = 7;
+constexpr int ToolBarGap = 4;
+// The progress bar never gives way to less than this.
+constexpr int MinimumProgressWidth = 120;
+// The pages' frame around the tool bar: 588 wide outside, 580 inside.
+constexpr int PageFrameWidth = 8;
 
 template <typename Widget>
 Widget *named(Widget *widget, const char *name)
@@ -48,23 +55,20 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at)
 {
     auto *made = named(new QLabel(text, parent), name);
     made->move(at);
-    made->adjustSize();
     return made;
 }
 
-// Keeps an auto-sized label within room pixels: a desktop font (or a language) too wide for
-// the 96-dpi layout draws it a pixel smaller at a time, as the push buttons do, rather than
-// letting its neighbour cover its end. Smaller than 8 pixels would no longer be read.
-void fitLabel(QLabel *label, int room)
+// Where a control goes: at its designed x, or further right where the control before it has
+// grown into that place. A text never shrinks to fit the layout; the layout gives way.
+int after(const QWidget *before, int designed, int gap)
 {
-    QFont fitted = label->font();
-    int pixels = QFontInfo(fitted).pixelSize();
-    while (QFontMetrics(fitted).horizontalAdvance(label->text()) > room && pixels > 8)
-        fitted.setPixelSize(--pixels);
-    if (fitted != label->font()) {
-        label->setFont(fitted);
-        label->adjustSize();
-    }
+    return std::max(designed, before->geometry().right() + 1 + gap);
+}
+
+// A button as wide as its designed width, or wider where its text needs it.
+void widenToText(TPushButton *button)
+{
+    button->resize(std::max(button->width(), button->fittingWidth()), button->height());
 }
 
 TScrollBox *scrollBox(QWidget *parent, const char *name)
@@ -95,6 +99,18 @@ void buildTopPanel(QWidget *form, MainWindowParts &parts)
     parts.LMDChangePath = button(parts.TopPanel, "LMDChangePath", QCoreApplication::translate("TForm1", "Change GP4 Path"), QRect(484, 4, 97, 20));
 }
 
+// The progress bar gives way to buttons whose texts need more room than designed.
+void fitTopPanel(MainWindowParts &parts)
+{
+    widenToText(parts.LMDApplyAll);
+    widenToText(parts.LMDChangePath);
+    const int barLeft = after(parts.LMDApplyAll, 130, TopPanelGap);
+    const int changeLeft = std::max(barLeft + MinimumProgressWidth + TopPanelGap,
+                                    std::min(484, MinimumClientWidth - TopPanelGap - parts.LMDChangePath->width()));
+    parts.LMDChangePath->move(changeLeft, 4);
+    parts.ProgressBar1->setGeometry(barLeft, 5, changeLeft - TopPanelGap - barLeft, 18);
+}
+
 void buildToolBar(MainWindowParts &parts)
 {
     parts.Panel1 = named(new QFrame(parts.TabSheet1), "Panel1");
@@ -103,17 +119,32 @@ void buildToolBar(MainWindowParts &parts)
     parts.LMDSaveAll = button(parts.Panel1, "LMDSaveAll", QCoreApplication::translate("TForm1", "Save all images to .tga"), QRect(2, 2, 117, 20));
     parts.LabelSize = label(parts.Panel1, "LabelSize", QCoreApplication::translate("TForm1", "Image Size :"), QPoint(146, 6));
     parts.LabelSize->setAlignment(Qt::AlignCenter);
-    fitLabel(parts.LabelSize, 204 - 121);
-    // A wider desktop font grows the label to the left, so that it never covers the size.
-    parts.LabelSize->move(std::min(146, 204 - parts.LabelSize->width()), 6);
     parts.SizeLabel = label(parts.Panel1, "SizeLabel", QStringLiteral("-"), QPoint(208, 6));
     parts.SizeLabel->setAlignment(Qt::AlignCenter);
     parts.PanelChannels = named(new TChannelToggle(parts.Panel1), "PanelChannels");
     parts.PanelChannels->setGeometry(286, 2, 81, 20);
     parts.LabelThumb = label(parts.Panel1, "LabelThumb", QCoreApplication::translate("TForm1", "Thumbnail Size:"), QPoint(378, 6));
-    fitLabel(parts.LabelThumb, 458 - 378 - 2);
     parts.SpinSize = named(new TSpinSize(parts.Panel1), "SpinSize");
     parts.SpinSize->setGeometry(458, 1, 49, 22);
+}
+
+// Sizes the tool bar's controls to their texts in the font they are drawn in; where one needs
+// more room than designed, the controls after it move right.
+void fitToolBar(MainWindowParts &parts)
+{
+    widenToText(parts.LMDSaveAll);
+    TextRoom::setLabelText(parts.LabelSize, parts.LabelSize->text());
+    // A wider text grows the label to the left, so that it never covers the size beside it.
+    parts.LabelSize->move(after(parts.LMDSaveAll, std::min(146, 204 - parts.LabelSize->width()), ToolBarGap), 6);
+    parts.SizeLabel->move(after(parts.LabelSize, 208, ToolBarGap), 6);
+    TextRoom::setLabelText(parts.SizeLabel, parts.SizeLabel->text());
+    // The size label's left edge stays put; the room after it holds the widest size.
+    const int sizeRoom = std::max(78, TextRoom::width(QStringLiteral("0000*0000"), parts.SizeLabel->font()) + ToolBarGap);
+    parts.PanelChannels->setGeometry(std::max(286, parts.SizeLabel->x() + sizeRoom), 2,
+                                     std::max(81, parts.PanelChannels->fittingWidth()), 20);
+    parts.LabelThumb->move(after(parts.PanelChannels, 378, 11), 6);
+    TextRoom::setLabelText(parts.LabelThumb, parts.LabelThumb->text());
+    parts.SpinSize->move(after(parts.LabelThumb, 458, ToolBarGap), 1);
 }
 
 void buildPages(QWidget *form, MainWindowParts &parts)
@@ -198,6 +229,9 @@ MainWindowParts build(QWidget *form)
     buildTopPanel(form, parts);
     buildPages(form, parts);
     buildPopup(form, parts);
+    // Now that every component has the window's font.
+    fitTopPanel(parts);
+    fitToolBar(parts);
 
     auto *column = new QVBoxLayout(form);
     column->setContentsMargins(0, 0, 0, 0);
@@ -207,15 +241,17 @@ MainWindowParts build(QWidget *form)
     // The window's only limit is its width; the layout would add a height its pages don't need.
     column->setSizeConstraint(QLayout::SetNoConstraint);
 
-    form->setMinimumWidth(MinimumClientWidth);
-    form->resize(InitialClientSize);
+    // Where texts have pushed the controls on, the window is at least as wide as they need.
+    const int toolBarWidth = parts.SpinSize->geometry().right() + 1 + ToolBarGap + PageFrameWidth;
+    const int topPanelWidth = parts.LMDChangePath->geometry().right() + 1 + TopPanelGap;
+    form->setMinimumWidth(std::max({MinimumClientWidth, toolBarWidth, topPanelWidth}));
+    form->resize(InitialClientSize.expandedTo(QSize(form->minimumWidth(), 0)));
     return parts;
 }
 
 void setLabelText(QLabel *label, const QString &text)
 {
-    label->setText(text);
-    label->adjustSize();
+    TextRoom::setLabelText(label, text);
 }
 
 } // namespace MainWindowLayout

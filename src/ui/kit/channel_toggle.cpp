@@ -4,6 +4,15 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include <algorithm>
+
+#include "text_room.h"
+
+namespace {
+// Room on either side of the caption, as a push button keeps.
+constexpr int CaptionMargin = 2;
+}
+
 TChannelToggle::TChannelToggle(QWidget *parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
@@ -22,13 +31,24 @@ void TChannelToggle::setTag(int tag)
     if (tag == 1) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         colours.setColor(QPalette::Window, QColor(166, 202, 240));
-        setText(tr("Alpha Layer"));
+        setText(caption(1));
     } else {
         setFrameStyle(QFrame::Panel | QFrame::Raised);
         colours.setColor(QPalette::Window, colours.color(QPalette::Button));
-        setText(tr("RGB Layers"));
+        setText(caption(0));
     }
     setPalette(colours);
+}
+
+QString TChannelToggle::caption(int tag)
+{
+    return tag == 1 ? tr("Alpha Layer") : tr("RGB Layers");
+}
+
+int TChannelToggle::fittingWidth() const
+{
+    const int text = std::max(TextRoom::width(caption(0), font()), TextRoom::width(caption(1), font()));
+    return text + 2 * (frameWidth() + CaptionMargin);
 }
 
 void TChannelToggle::mousePressEvent(QMouseEvent *event)

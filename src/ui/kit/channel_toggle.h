@@ -15,6 +15,8 @@ public:
     int tag() const { return m_tag; }
     // Sets the tag and gives the panel the matching look and caption.
     void setTag(int tag);
+    // The width that shows either caption whole inside the frame.
+    int fittingWidth() const;
 
 signals:
     // A click completed on the panel.
@@ -25,6 +27,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    static QString caption(int tag);
+
     int m_tag = 0;
     bool m_pressed = false;
 };

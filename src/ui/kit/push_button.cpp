@@ -6,9 +6,13 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "text_room.h"
+
 namespace {
 // Smaller text would no longer be read at a glance.
 constexpr int SmallestTextPixels = 8;
+// Room between the text and the bevel on either side.
+constexpr int TextMargin = 2;
 }
 
 TPushButton::TPushButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {}
@@ -29,6 +33,11 @@ QFont TPushButton::textFont() const
     while (QFontMetrics(fitted).horizontalAdvance(text()) > room && pixels > SmallestTextPixels)
         fitted.setPixelSize(--pixels);
     return fitted;
+}
+
+int TPushButton::fittingWidth() const
+{
+    return TextRoom::width(text(), font()) + width() - textRect().width() + 2 * TextMargin;
 }
 
 void TPushButton::paintEvent(QPaintEvent *)
