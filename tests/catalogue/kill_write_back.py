@@ -9,7 +9,11 @@ must then hold exactly the bytes of the folder before that write-back, or exactl
 it, and no file of the write-back may be left. A second series runs two write-backs at once and
 kills one of them. Two more series stop `tessary-cli import` and `tessary-cli export` with
 SIGINT (Ctrl-C) at random moments: each must end by itself, removing its unfinished files, and
-leave the game folder all-old or all-imported, and only whole exported files."""
+leave the game folder all-old or all-imported, and only whole exported files.
+
+Each series runs until it has seen every outcome its phases can have (a kill before the new
+state is committed, one while the files are moved, one after) and at least MINIMUM_TRIALS, or
+until its most trials: a series that ends without every outcome fails, as it covered too little."""
 import argparse
 import hashlib
 import os
@@ -20,6 +24,18 @@ import sys
 import time
 
 SCRATCH_MARKS = (".tessary-", "tessary-write-back.journal")
+MINIMUM_TRIALS = 3
+
+
+def covered(outcomes, wanted, trials):
+    """Whether a series has seen each wanted outcome, in at least MINIMUM_TRIALS trials."""
+    return trials >= MINIMUM_TRIALS and all(outcomes.get(w, 0) > 0 for w in wanted)
+
+
+def require(series, outcomes, wanted):
+    missing = [w for w in wanted if outcomes.get(w, 0) == 0]
+    if missing:
+        sys.exit("%s never ended as %s in its trials (%s): it covered too little" % (series, ", ".join(missing), outcomes))
 
 
 def game_files(folder):
@@ -101,9 +117,10 @@ def main():
     parser.add_argument("--maker", required=True)
     parser.add_argument("--work", required=True)
     parser.add_argument("--window-flip", help="the flip through the window's Apply All Changes")
+    # The most trials of each series.
     parser.add_argument("--kills", type=int, default=30)
-    parser.add_argument("--window-kills", type=int, default=10)
-    parser.add_argument("--concurrent", type=int, default=30)
+    parser.add_argument("--window-kills", type=int, default=16)
+    parser.add_argument("--concurrent", type=int, default=16)
     parser.add_argument("--interrupts", type=int, default=10)
     parser.add_argument("--random-start", type=int, default=int(time.time()),
                         help="starting value of the random kill moments, to repeat a run")
@@ -130,11 +147,14 @@ def main():
     journal = os.path.join(game_files(args.folder)[0], "tessary-write-back.journal")
     # A third of the kills fall anywhere; the others while the files are moved into place,
     # which takes a few milliseconds of the whole.
-    current, outcomes = kill_flips(args, args.flip, args.kills, 3, duration, moments, states, "old", journal)
-    print("single write-back killed %d times: %s" % (args.kills, outcomes))
+    current, outcomes, trials = kill_flips(args, args.flip, args.kills, 3, duration, moments, states, "old", journal)
+    print("single write-back killed %d times: %s" % (trials, outcomes))
+    require("the single write-back", outcomes, SETTLED_OUTCOMES)
 
-    outcomes, refused = {}, 0
-    for k in range(args.concurrent):
+    outcomes, refused, trials = {}, 0, 0
+    while trials < args.concurrent and not (covered(outcomes, ("unchanged", "applied"), trials) and refused > 0):
+        k = trials
+        trials += 1
         first = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         time.sleep(moments.uniform(0, 0.3 * duration))
         second = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
@@ -149,7 +169,10 @@ def main():
         # both states, whichever it left.
         current = settle_and_judge(args, states, current, outcomes)
     print("two write-backs at once, one killed, %d times: %s; the survivor was refused %d times"
-          % (args.concurrent, outcomes, refused))
+          % (trials, outcomes, refused))
+    require("two write-backs at once", outcomes, ("unchanged", "applied"))
+    if refused == 0:
+        sys.exit("the surviving write-back was never refused: two write-backs never overlapped")
 
     if args.window_flip:
         current = window_kills(args, moments, states, current, journal)
@@ -166,23 +189,33 @@ def window_kills(args, moments, states, current, journal):
     subprocess.run([args.window_flip, args.folder], check=True, stdout=subprocess.DEVNULL)
     duration = time.monotonic() - started
     current = settle_and_judge(args, states, current, {})
-    current, outcomes = kill_flips(args, args.window_flip, args.window_kills, 2, duration, moments, states, current, journal)
+    current, outcomes, trials = kill_flips(args, args.window_flip, args.window_kills, 2, duration, moments, states, current,
+                                           journal)
     print("the window's Apply All Changes killed %d times (load and apply take %.2f s): %s"
-          % (args.window_kills, duration, outcomes))
+          % (trials, duration, outcomes))
+    require("the window's Apply All Changes", outcomes, SETTLED_OUTCOMES)
     return current
 
 
+# A kill before the commit leaves the old state; one while the files are moved leaves a journal
+# that the next opening settles into the new one.
+SETTLED_OUTCOMES = ("unchanged", "applied, settled")
+
+
 def kill_flips(args, flip_program, count, anywhere_every, duration, moments, states, current, journal):
-    """count flips killed: every anywhere_every-th at any moment, the others while files are moved."""
+    """Up to count flips killed, until each settled outcome was seen: every anywhere_every-th at
+    any moment, the others while files are moved."""
     outcomes = {}
-    for k in range(count):
+    k = 0
+    while k < count and not covered(outcomes, SETTLED_OUTCOMES, k):
         flip = subprocess.Popen([flip_program, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if k % anywhere_every == 0:
             kill_at(flip, moments.uniform(0, 1.05 * duration))
         else:
             kill_while_moving(flip, journal, moments.uniform(0, 0.02))
         current = settle_and_judge(args, states, current, outcomes)
-    return current, outcomes
+        k += 1
+    return current, outcomes, k
 
 
 def interrupt_at(process, delay):
@@ -222,8 +255,9 @@ def interrupted_imports(args, moments, states):
     timed([args.cli, "restore", "--all", args.folder])
     if digests(args.folder) != states["old"]:
         sys.exit("restore --all did not give the folder back")
-    outcomes = {}
-    for _ in range(args.interrupts):
+    outcomes, seen, trials = {}, set(), 0
+    while trials < args.interrupts and not (trials >= MINIMUM_TRIALS and seen == {"old", "imported"}):
+        trials += 1
         run = subprocess.Popen([args.cli, "import", args.folder, pictures], stdout=subprocess.DEVNULL,
                                stderr=subprocess.PIPE, text=True)
         code = interrupt_at(run, moments.uniform(0, 1.1 * duration))
@@ -234,11 +268,15 @@ def interrupted_imports(args, moments, states):
         outcome = "old" if now == states["old"] else "imported" if now == states["imported"] else None
         if outcome is None:
             sys.exit("an interrupted import left the folder mixed")
+        seen.add(outcome)
         key = "%s, exit %d" % (outcome, code)
         outcomes[key] = outcomes.get(key, 0) + 1
         if outcome == "imported":
             timed([args.cli, "restore", "--all", args.folder])
-    print("import interrupted %d times: %s" % (args.interrupts, outcomes))
+    print("import interrupted %d times: %s" % (trials, outcomes))
+    if seen != {"old", "imported"}:
+        sys.exit("interrupted imports never left the folder %s: they covered too little"
+                 % " or ".join({"old", "imported"} - seen))
 
 
 def interrupted_exports(args, moments):
@@ -246,9 +284,10 @@ def interrupted_exports(args, moments):
     reference = os.path.join(args.work, "reference")
     subprocess.run(["rm", "-rf", reference], check=True)
     duration = timed([args.cli, "export", args.folder, reference])
-    outcomes = {}
-    for k in range(args.interrupts):
+    outcomes, k, stopped = {}, 0, []
+    while k < args.interrupts and not (k >= MINIMUM_TRIALS and any(c != 0 for c in stopped)):
         out = os.path.join(args.work, "export%d" % k)
+        k += 1
         subprocess.run(["rm", "-rf", out], check=True)
         run = subprocess.Popen([args.cli, "export", args.folder, out], stdout=subprocess.DEVNULL,
                                stderr=subprocess.PIPE, text=True)
@@ -260,9 +299,12 @@ def interrupted_exports(args, moments):
             with open(os.path.join(out, name), "rb") as f, open(os.path.join(reference, name), "rb") as g:
                 if f.read() != g.read():
                     sys.exit("an interrupted export left a torn file: " + name)
+        stopped.append(code)
         outcomes["exit %d" % code] = outcomes.get("exit %d" % code, 0) + 1
         subprocess.run(["rm", "-rf", out], check=True)
-    print("export interrupted %d times: %s" % (args.interrupts, outcomes))
+    print("export interrupted %d times: %s" % (k, outcomes))
+    if not any(c != 0 for c in stopped):
+        sys.exit("no export was stopped part-way: the interrupts covered too little")
 
 
 if __name__ == "__main__":
