@@ -1,3 +1,5 @@
+# What every test of the project gets: the fonts it draws with, and surroundings of its own.
+
 # The fonts the tests draw with, chosen here rather than taken from whatever the machine has:
 # a folder of links to the font files of each set, and a fontconfig file that offers that folder
 # only. "dejavu" is a bare Debian system (fonts-dejavu-core); "desktop" adds what most Linux
