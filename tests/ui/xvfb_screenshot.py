@@ -196,28 +196,34 @@ def drawn_colours(image):
     return len(colours) if colours else 1 << 20
 
 
-# The channel toggle in its tool bar: left edge and size. The tool bar starts where the page
-# does, a few pixels right of the window's edge, inside the tab control's frame.
+# The channel toggle in its tool bar: its designed left edge and size. The tool bar starts where
+# the page does, a few pixels right of the window's edge, inside the tab control's frame. A font
+# wider than the designed one pushes the toggle right and may widen it for its caption.
 TOGGLE_X, TOGGLE_WIDTH, TOGGLE_HEIGHT = 286, 81, 20
+TOGGLE_GIVES_WAY = 120
 ALPHA_FILL = (166, 202, 240)
 
 
 def find_toggle(shot, origin):
-    """The toggle's top-left corner on the screen: a rectangle of the toggle's size whose top and
-    left lines have one colour and whose bottom and right lines have another (its raised edge);
-    the page around it may have either."""
-    width, height = TOGGLE_WIDTH, TOGGLE_HEIGHT
+    """The toggle's top-left corner and width on the screen: a rectangle of the toggle's height
+    whose top and left lines have one colour and whose bottom and right lines have another (its
+    raised edge); the page around it may have either."""
+    height = TOGGLE_HEIGHT
+    pixels = shot.load()
 
     def line(x, y, dx, dy, length, colour):
-        return all(shot.getpixel((x + i * dx, y + i * dy)) == colour for i in range(length))
+        return all(pixels[x + i * dx, y + i * dy] == colour for i in range(length))
 
-    for x in range(origin[0] + TOGGLE_X, origin[0] + TOGGLE_X + 8):
-        for y in range(origin[1], min(origin[1] + 200, shot.height - height)):
-            light = shot.getpixel((x, y))
-            dark = shot.getpixel((x + width - 1, y + height - 1))
-            if light != dark and line(x, y, 0, 1, height - 1, light) and line(x, y, 1, 0, width - 1, light) and \
-                    line(x + width - 1, y + 1, 0, 1, height - 1, dark) and line(x + 1, y + height - 1, 1, 0, width - 1, dark):
-                return x, y
+    # The narrowest such rectangle first: where the page is as light as the toggle's raised edge,
+    # a rectangle one pixel wider, its left line on the page, would match as well.
+    for width in range(TOGGLE_WIDTH, TOGGLE_WIDTH + TOGGLE_GIVES_WAY):
+        for x in range(origin[0] + TOGGLE_X, min(origin[0] + TOGGLE_X + TOGGLE_GIVES_WAY, shot.width - width)):
+            for y in range(origin[1], min(origin[1] + 200, shot.height - height)):
+                light = pixels[x, y]
+                dark = pixels[x + width - 1, y + height - 1]
+                if light != dark and line(x, y, 0, 1, height - 1, light) and line(x, y, 1, 0, width - 1, light) and \
+                        line(x + width - 1, y + 1, 0, 1, height - 1, dark) and line(x + 1, y + height - 1, 1, 0, width - 1, dark):
+                    return x, y, width
     fail("the channel toggle was not found on the screenshot")
 
 
@@ -228,9 +234,9 @@ def lightness(colour):
 def check_toggle(shot, corner, alpha):
     """The toggle's fill left of its caption, and its edge: raised (lighter on the left than on
     the right) in the colour view, lowered (darker on the left) in the alpha view."""
-    x, y = corner[0], corner[1] + TOGGLE_HEIGHT // 2
+    x, y, width = corner[0], corner[1] + TOGGLE_HEIGHT // 2, corner[2]
     fill = shot.getpixel((x + 4, y))[:3]
-    lowered = lightness(shot.getpixel((x, y))) < lightness(shot.getpixel((x + TOGGLE_WIDTH - 1, y)))
+    lowered = lightness(shot.getpixel((x, y))) < lightness(shot.getpixel((x + width - 1, y)))
     if alpha and fill != ALPHA_FILL:
         return "the alpha view's toggle is filled with %s, expected %s" % (fill, ALPHA_FILL)
     if not alpha and fill == ALPHA_FILL:
