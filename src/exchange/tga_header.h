@@ -29,6 +29,7 @@ enum TgaImageType : std::uint8_t {
     TgaTrueColour = 2,
     TgaGreyScale = 3,
     TgaFirstRunLength = 9,
+    TgaLastRunLength = 11,
 };
 
 // Bits of the image descriptor (byte 17).

@@ -9,7 +9,9 @@ namespace {
 
 void refuseRunLengthAndUnknownMaps(const std::string &path, const TgaHeader &h)
 {
-    if (h.ImageType >= TgaFirstRunLength)
+    // Only the run-length types get the RLE message: any other byte there (a text file's, say)
+    // is refused below with what it is.
+    if (h.ImageType >= TgaFirstRunLength && h.ImageType <= TgaLastRunLength)
         throw TgaRleRefused(path);
     if (h.ColourMapType > 1)
         throw GameFileError(path, "colour map type " + std::to_string(h.ColourMapType)

@@ -234,7 +234,8 @@ private slots:
         row("RLE colour-mapped (9)", buildTga([] { TgaHeader h = mappedHeader(4, 4, 0, 2, 24, 0x20); h.ImageType = 9; return h; }(), {}, Bytes(6, 0), Bytes(16, 0)),
             TgaRleRefused::Message);
         row("RLE grey (11)", buildTga(header(11, 4, 4, 8, 0x20), {}, {}, Bytes(16, 0)), TgaRleRefused::Message);
-        row("type 32", buildTga(header(32, 4, 4, 32, 0x20), {}, {}, pixels32), TgaRleRefused::Message);
+        row("type 32", buildTga(header(32, 4, 4, 32, 0x20), {}, {}, pixels32),
+            "image type 32 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file");
         row("16-bit true-colour", buildTga(header(TgaTrueColour, 4, 4, 16, 0x21), {}, {}, pixels16),
             "16-bit true-colour .tga files can't be read; save the picture with 24 or 32 bits per pixel");
         row("15-bit true-colour", buildTga(header(TgaTrueColour, 4, 4, 15, 0x20), {}, {}, pixels16),
@@ -259,6 +260,10 @@ private slots:
         row("colour map type 2", buildTga([] { TgaHeader h = header(TgaTrueColour, 4, 4, 32, 0x20); h.ColourMapType = 2; return h; }(), {}, {}, pixels32),
             "colour map type 2 is not one the .tga format defines; this is not a .tga file Tessary can read");
         row("empty file", {}, "reading beyond the end of the file (the file has only 0 bytes, a .tga header needs 18)");
+        // Text saved under a .tga name: its second byte ('h') is read as the colour map type.
+        const std::string text = "This is no picture: seventy bytes of plain text saved as 009.tga ...\r\n";
+        row("text file", Bytes(text.begin(), text.end()),
+            "colour map type 104 is not one the .tga format defines; this is not a .tga file Tessary can read");
         row("half a header", Bytes(9, 0), "reading beyond the end of the file (the file has only 9 bytes, a .tga header needs 18)");
         const Bytes whole = buildTga(header(TgaTrueColour, 4, 4, 32, 0x20), {}, {}, pixels32);
         row("one byte short", Bytes(whole.begin(), whole.end() - 1),
