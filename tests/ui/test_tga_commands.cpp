@@ -114,8 +114,13 @@ void TestTgaCommands::savePresetsAndStoresFolder_data()
     QTest::addColumn<QString>("preset");
     QTest::addColumn<QString>("written");
     QTest::newRow("image 7") << 0 << 7 << "car" << "007" << "car.tga";
-    QTest::newRow("image 10, name ending in .tga") << 0 << 10 << "car.tga" << "010" << "car.tga.tga";
+    QTest::newRow("image 10, name ending in .tga") << 0 << 10 << "car.tga" << "010" << "car.tga";
+    // The export writes its own lower-case ending in place of the one typed.
+    QTest::newRow("image 5, .TGA in capitals") << 0 << 5 << "005.TGA" << "005" << "005.tga";
+    QTest::newRow("image 5, another name") << 0 << 5 << "005b" << "005" << "005b.tga";
     QTest::newRow("font sheet 2") << 1 << 2 << "style_font1250.gpf" << "style_font1250.gpf" << "style_font1250.gpf.tga";
+    QTest::newRow("font sheet 2, .tga added by the dialog") << 1 << 2 << "style_font1250.gpf.tga" << "style_font1250.gpf"
+                                                            << "style_font1250.gpf.tga";
 }
 
 void TestTgaCommands::savePresetsAndStoresFolder()
@@ -136,6 +141,7 @@ void TestTgaCommands::savePresetsAndStoresFolder()
     QCOMPARE(m_fixture->storedSetting(SettingsStore::SaveTGAPath), folder + QLatin1Char('/'));
     const QByteArray file = fileBytes(folder + QLatin1Char('/') + written);
     QVERIFY(dialogs().messages.isEmpty());
+    QVERIFY2(file.size() > 18, qPrintable(written));
     QCOMPARE(file.at(2), char(page == 0 ? 2 : 3));
     const Catalogue &c = form().catalogue();
     const qsizetype pixels = page == 0 ? c.ImageSizes[std::size_t(n)] : qsizetype(FontSheetBytes);

@@ -32,9 +32,11 @@ void TForm1::SaveTGA(int n, const QString &name)
 {
     if (!hasPicture(n))
         return;
-    // Only a name chosen as .png ends in ".png"; every other name gets ".tga" appended.
+    // Only a name chosen as .png ends in ".png"; a name with neither ending gets ".tga", one that
+    // has it already (as the Windows dialog adds it, or as typed) keeps its name.
     const bool png = name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
-    const std::string target = CorePath::fromQt(png ? name : name + QLatin1String(".tga"));
+    const bool tga = name.endsWith(QLatin1String(".tga"), Qt::CaseInsensitive);
+    const std::string target = CorePath::fromQt(png || tga ? name : name + QLatin1String(".tga"));
     const PictureFiles::Format format = png ? PictureFiles::Format::Png : PictureFiles::Format::Tga;
     if (onImagesPage())
         PictureFiles::saveImage(m_catalogue, n, target, format);
