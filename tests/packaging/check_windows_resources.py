@@ -1,5 +1,6 @@
 """Reads the resources back from built Windows programs and checks them: an icon of 16 to 256
-pixels, a version resource naming the product, its version and the program, and an application
+pixels named IDI_ICON1 (the name under which Qt gives it to every window's title bar and the
+task bar), a version resource naming the product, its version and the program, and an application
 manifest that asks for long paths, UTF-8 as the code page, per-monitor (v2) DPI awareness and
 names Windows 10 and 11.
 
@@ -14,8 +15,9 @@ MANIFEST = (r"<longPathAware [^>]*>true<", r"<activeCodePage [^>]*>UTF-8<", r"<d
             r'<supportedOS Id="\{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a\}"')  # Windows 10 and 11
 
 
-def resources(exe):
-    """{type: first resource of that type} from the PE file's resource directory."""
+def resources(exe, names=None):
+    """{type: first resource of that type} from the PE file's resource directory; names, when
+    given, gets {type: the first resource's name, or its number}."""
     data = open(exe, "rb").read()
     pe = struct.unpack_from("<I", data, 0x3C)[0]
     sections, optional_size = struct.unpack_from("<H12xH", data, pe + 6)
@@ -36,9 +38,18 @@ def resources(exe):
         named, numbered = struct.unpack_from("<12xHH", data, base + offset)
         return [struct.unpack_from("<II", data, base + offset + 16 + 8 * k) for k in range(named + numbered)]
 
+    def name_of(entry):
+        if not entry & 0x80000000:
+            return entry
+        length = struct.unpack_from("<H", data, base + (entry & 0x7FFFFFFF))[0]
+        start = base + (entry & 0x7FFFFFFF) + 2
+        return data[start:start + 2 * length].decode("utf-16-le")
+
     found = {}
-    for kind, names in first_entries(0):
-        _, languages = first_entries(names & 0x7FFFFFFF)[0]
+    for kind, entries in first_entries(0):
+        name, languages = first_entries(entries & 0x7FFFFFFF)[0]
+        if names is not None:
+            names[kind] = name_of(name)
         _, leaf = first_entries(languages & 0x7FFFFFFF)[0]
         rva, size = struct.unpack_from("<II", data, base + leaf)
         found[kind] = data[at(rva):at(rva) + size]
@@ -46,8 +57,11 @@ def resources(exe):
 
 
 def check(exe, description, version):
-    found = resources(exe)
+    names = {}
+    found = resources(exe, names)
     problems = []
+    if names.get(RT_GROUP_ICON) != "IDI_ICON1":
+        problems.append(f"the icon is resource {names.get(RT_GROUP_ICON)!r}, not IDI_ICON1, so windows show a generic one")
     group = found.get(RT_GROUP_ICON, b"\0" * 6)
     sizes = sorted(group[6 + 14 * k] or 256 for k in range(struct.unpack_from("<H", group, 4)[0]))
     if not {16, 24, 32, 48, 256} <= set(sizes):
