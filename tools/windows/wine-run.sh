@@ -25,11 +25,8 @@ done
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    # Tests start in parallel; one of them makes the prefix, and waits until Wine has finished
-    # setting it up (its services end) before any test runs a program in it: a program started
-    # meanwhile could not start processes of its own.
-    flock "$WINEPREFIX/.made-by-wine-run" sh -c \
-        '[ -f "$WINEPREFIX/system.reg" ] || { "$1" wineboot -i; "$(dirname "$1")/wineserver" -w; }' sh "$wine" \
+    # Tests start in parallel; one of them makes the prefix.
+    flock "$WINEPREFIX/.made-by-wine-run" sh -c '[ -f "$WINEPREFIX/system.reg" ] || "$1" wineboot -i' sh "$wine" \
         >/dev/null 2>&1
 fi
 
