@@ -46,9 +46,11 @@ least=3
 rest=$(( budget - probe * ${#targets[@]} - least * ${#targets[@]} ))
 [ "$rest" -ge 0 ] || rest=0
 for target in "${targets[@]}"; do
-    share=$least
-    [ "$total_found" -eq 0 ] || share=$(( least + rest * found[$target] / total_found ))
-    [ "$total_found" -ne 0 ] || share=$(( least + rest / ${#targets[@]} ))
+    if [ "$total_found" -eq 0 ]; then
+        share=$(( least + rest / ${#targets[@]} ))
+    else
+        share=$(( least + rest * found[$target] / total_found ))
+    fi
     fuzz "$target" "$share" 2
     runs=$(( $(stat "$build/$target.round1.log" number_of_executed_units) + $(stat "$build/$target.round2.log" number_of_executed_units) ))
     echo "$target: ${probe} s + ${share} s (${found[$target]} new inputs in the first round, $(stat "$build/$target.round2.log" new_units_added) in the second), $runs inputs, no finding"
