@@ -28,6 +28,7 @@ void Catalogue::Readsizes()
     ImagePixels.resize(std::size_t(ImageCount));
     m_imageChanged.assign(std::size_t(ImageCount), 0);
     m_imageLoaded.assign(std::size_t(ImageCount), 0);
+    m_imageDigests.assign(std::size_t(ImageCount), {});
     keepEntriesOnDisk();
     m_stamps.clear();
     m_stamps[GamePaths::relativeIndex()] = file.stamp();
@@ -53,6 +54,7 @@ void Catalogue::ImportGPI(int n)
     m_imageChanged[std::size_t(n)] = 0;
     m_imageLoaded.resize(std::size_t(std::max(ImageCount, 0)));
     m_imageLoaded[std::size_t(n)] = 1;
+    forgetGameFileState(n);
     m_stamps[GamePaths::relativeImage(n)] = file.stamp();
 }
 
@@ -79,6 +81,7 @@ void Catalogue::ImportGPF(int i)
     FontDetails[std::size_t(i)] = std::move(details);
     FontBitmaps[std::size_t(i)] = std::move(sheet);
     m_fontChanged[std::size_t(i)] = false;
+    m_fontSheetsOnDisk[std::size_t(i)].clear();
     m_stamps[GamePaths::relativeFont(i)] = file.stamp();
 }
 
@@ -150,11 +153,12 @@ bool Catalogue::replaceImage(int n, std::int32_t width, std::int32_t height, std
         && std::equal(pixels.begin(), pixels.end(), ImagePixels[slot].begin());
     if (same)
         return false;
+    keepGameFileState(n);
     ImagePixels[slot] = std::move(pixels);
     ImageSizes[slot] = byteCount;
     details.Width = width;
     details.Height = height;
-    markImageChanged(n);
+    settleImageMark(n);
     return true;
 }
 
@@ -165,6 +169,7 @@ bool Catalogue::replaceIndexEntry(int n, const TGPHDetails &details, std::vector
         return false;
     if (ImageDetails[slot] == details && ImageBlocks[slot] == blocks)
         return false;
+    keepGameFileState(n);
     ImageDetails[slot] = details;
     ImageBlocks[slot] = std::move(blocks);
     return true;
@@ -174,8 +179,9 @@ bool Catalogue::replaceFontSheet(int i, FontSheet sheet)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= FontBitmaps.size() || FontBitmaps[std::size_t(i)] == sheet)
         return false;
+    keepGameFontSheet(i);
     FontBitmaps[std::size_t(i)] = std::move(sheet);
-    markFontChanged(i);
+    settleFontMark(i);
     return true;
 }
 
@@ -243,12 +249,14 @@ void Catalogue::markImageWritten(int n, const FileOps::FileStamp &stamp)
     m_stamps[GamePaths::relativeImage(n)] = stamp;
     if (std::size_t(n) < m_imageChanged.size())
         m_imageChanged[std::size_t(n)] = 0;
+    forgetGameFileState(n);
 }
 
 void Catalogue::markFontWritten(int i, const FileOps::FileStamp &stamp)
 {
     m_stamps[GamePaths::relativeFont(i)] = stamp;
     m_fontChanged[std::size_t(i)] = false;
+    m_fontSheetsOnDisk[std::size_t(i)].clear();
 }
 
 Catalogue loadGameFolder(const std::string &gp4Path, const LoadProgress &report, LoadPurpose purpose)

@@ -113,6 +113,11 @@ public:
     // Marks a picture as changed after its members were changed directly.
     void markImageChanged(int n);
     void markFontChanged(int i);
+    // A change that brings a picture back to what its game file holds is no change
+    // (catalogue_marks.cpp): after image n or font sheet i was replaced, its mark says whether
+    // it still differs from the game folder's file, the image's index entry included.
+    void settleImageMark(int n);
+    void settleFontMark(int i);
     // True when image n / font i holds a change not yet written to the game folder.
     bool imageChanged(int n) const;
     bool fontChanged(int i) const;
@@ -159,6 +164,18 @@ private:
     };
     void keepEntriesOnDisk();
     std::vector<EntryOnDisk> m_entriesOnDisk;
+    // What a picture's game file holds, kept when the picture is first changed: a digest of the
+    // image's bytes, a copy of the font's sheet. Forgotten when the file is read or written.
+    struct FileDigest {
+        bool known = false;
+        std::uint64_t value = 0;
+    };
+    void keepGameFileState(int n);
+    void keepGameFontSheet(int i);
+    void forgetGameFileState(int n);
+    bool imageHoldsGameFile(int n) const;
+    std::vector<FileDigest> m_imageDigests;
+    std::array<FontSheet, FontCount> m_fontSheetsOnDisk{};
     std::map<std::string, FileOps::FileStamp> m_stamps;
 };
 

@@ -8,6 +8,7 @@ bool Catalogue::swapImage(int n, std::int32_t &width, std::int32_t &height, std:
     const auto slot = std::size_t(n);
     if (!isImage(n) || slot >= ImageDetails.size() || slot >= ImageSizes.size() || slot >= ImagePixels.size())
         return false;
+    keepGameFileState(n);
     std::swap(ImageDetails[slot].Width, width);
     std::swap(ImageDetails[slot].Height, height);
     std::swap(ImageSizes[slot], byteCount);
@@ -21,6 +22,7 @@ bool Catalogue::swapFontSheet(int i, FontSheet &sheet, bool changed)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= FontBitmaps.size() || sheet.size() != FontSheetBytes)
         return false;
+    keepGameFontSheet(i);
     FontBitmaps[std::size_t(i)].swap(sheet);
     m_fontChanged[std::size_t(i)] = changed;
     return true;

@@ -15,9 +15,10 @@ bool PictureStep::replaceImage(Catalogue &c, int n, DecodedImage image)
     if (find(false, n))
         return c.replaceImage(n, image.Width, image.Height, image.ByteCount, std::move(image.Pixels));
     Kept kept{false, n, std::move(image), {}, c.imageChanged(n), std::nullopt};
-    // The new picture goes in marked, as any replacement is; the one it replaces comes out.
+    // The new picture goes in, marked unless it is the game file's; the one it replaces comes out.
     if (!c.swapImage(n, kept.image.Width, kept.image.Height, kept.image.ByteCount, kept.image.Pixels, true))
         return false;
+    c.settleImageMark(n);
     m_kept.push_back(std::move(kept));
     return true;
 }
@@ -31,6 +32,7 @@ bool PictureStep::replaceFontSheet(Catalogue &c, int i, FontSheet sheet)
     Kept kept{true, i, {}, std::move(sheet), c.fontChanged(i), std::nullopt};
     if (!c.swapFontSheet(i, kept.sheet, true))
         return false;
+    c.settleFontMark(i);
     m_kept.push_back(std::move(kept));
     return true;
 }
