@@ -1247,10 +1247,6 @@
         <translation>Bilder (*.tga *.png)</translation>
     </message>
     <message>
-        <source>Please select a folder</source>
-        <translation>Bitte wählen Sie einen Ordner</translation>
-    </message>
-    <message>
         <source>Please choose a folder where all .tga files will be saved.</source>
         <translation>Wählen Sie den Ordner, in dem alle .tga-Dateien gespeichert werden.</translation>
     </message>
@@ -1321,6 +1317,14 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Load a picture (.tga, .png)</source>
+        <translation>Bild laden (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Save the picture (.tga, .png)</source>
+        <translation>Bild speichern (.tga, .png)</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1639,22 @@ Durch Ihre Änderungen ersetzen?</translation>
     <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>die Mods können nicht installiert oder deinstalliert werden: %1</translation>
+    </message>
+    <message>
+        <source>Saves every image into a folder, as .tga or .png files</source>
+        <translation>Speichert alle Bilder als .tga- oder .png-Dateien in einen Ordner</translation>
+    </message>
+    <message>
+        <source>Takes a .tga or .png file in place of the picture</source>
+        <translation>Ersetzt das Bild durch eine .tga- oder .png-Datei</translation>
+    </message>
+    <message>
+        <source>Saves the picture as a .tga or .png file</source>
+        <translation>Speichert das Bild als .tga- oder .png-Datei</translation>
+    </message>
+    <message>
+        <source>The image editor&apos;s save of %1 was not taken: %2</source>
+        <translation>Die im Bildbearbeitungsprogramm gespeicherte Fassung von %1 wurde nicht übernommen: %2</translation>
     </message>
 </context>
 <context>

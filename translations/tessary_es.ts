@@ -1247,10 +1247,6 @@
         <translation>Imágenes (*.tga *.png)</translation>
     </message>
     <message>
-        <source>Please select a folder</source>
-        <translation>Selecciona una carpeta</translation>
-    </message>
-    <message>
         <source>Please choose a folder where all .tga files will be saved.</source>
         <translation>Elige la carpeta donde se guardarán todos los archivos .tga.</translation>
     </message>
@@ -1321,6 +1317,14 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Load a picture (.tga, .png)</source>
+        <translation>Cargar una imagen (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Save the picture (.tga, .png)</source>
+        <translation>Guardar la imagen (.tga, .png)</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1639,22 @@ Replace them with your changes?</source>
     <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>no se pueden instalar ni desinstalar mods: %1</translation>
+    </message>
+    <message>
+        <source>Saves every image into a folder, as .tga or .png files</source>
+        <translation>Guarda todas las imágenes en una carpeta, como archivos .tga o .png</translation>
+    </message>
+    <message>
+        <source>Takes a .tga or .png file in place of the picture</source>
+        <translation>Sustituye la imagen por un archivo .tga o .png</translation>
+    </message>
+    <message>
+        <source>Saves the picture as a .tga or .png file</source>
+        <translation>Guarda la imagen como archivo .tga o .png</translation>
+    </message>
+    <message>
+        <source>The image editor&apos;s save of %1 was not taken: %2</source>
+        <translation>No se ha tomado lo que el editor de imágenes guardó de %1: %2</translation>
     </message>
 </context>
 <context>

@@ -1247,10 +1247,6 @@
         <translation>Images (*.tga *.png)</translation>
     </message>
     <message>
-        <source>Please select a folder</source>
-        <translation>Veuillez choisir un dossier</translation>
-    </message>
-    <message>
         <source>Please choose a folder where all .tga files will be saved.</source>
         <translation>Choisissez le dossier où tous les fichiers .tga seront enregistrés.</translation>
     </message>
@@ -1321,6 +1317,14 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Load a picture (.tga, .png)</source>
+        <translation>Charger une image (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Save the picture (.tga, .png)</source>
+        <translation>Enregistrer l&apos;image (.tga, .png)</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1639,22 @@ Les remplacer par vos modifications ?</translation>
     <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>les mods ne peuvent être ni installés ni désinstallés : %1</translation>
+    </message>
+    <message>
+        <source>Saves every image into a folder, as .tga or .png files</source>
+        <translation>Enregistre toutes les images dans un dossier, en fichiers .tga ou .png</translation>
+    </message>
+    <message>
+        <source>Takes a .tga or .png file in place of the picture</source>
+        <translation>Remplace l&apos;image par un fichier .tga ou .png</translation>
+    </message>
+    <message>
+        <source>Saves the picture as a .tga or .png file</source>
+        <translation>Enregistre l&apos;image en fichier .tga ou .png</translation>
+    </message>
+    <message>
+        <source>The image editor&apos;s save of %1 was not taken: %2</source>
+        <translation>L&apos;enregistrement de %1 par l&apos;éditeur d&apos;images n&apos;a pas été repris : %2</translation>
     </message>
 </context>
 <context>

@@ -1247,10 +1247,6 @@
         <translation>Immagini (*.tga *.png)</translation>
     </message>
     <message>
-        <source>Please select a folder</source>
-        <translation>Seleziona una cartella</translation>
-    </message>
-    <message>
         <source>Please choose a folder where all .tga files will be saved.</source>
         <translation>Scegli la cartella in cui salvare tutti i file .tga.</translation>
     </message>
@@ -1321,6 +1317,14 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Load a picture (.tga, .png)</source>
+        <translation>Carica un&apos;immagine (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Save the picture (.tga, .png)</source>
+        <translation>Salva l&apos;immagine (.tga, .png)</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1639,22 @@ Sostituirli con le tue modifiche?</translation>
     <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>le mod non possono essere installate né disinstallate: %1</translation>
+    </message>
+    <message>
+        <source>Saves every image into a folder, as .tga or .png files</source>
+        <translation>Salva tutte le immagini in una cartella, come file .tga o .png</translation>
+    </message>
+    <message>
+        <source>Takes a .tga or .png file in place of the picture</source>
+        <translation>Sostituisce l&apos;immagine con un file .tga o .png</translation>
+    </message>
+    <message>
+        <source>Saves the picture as a .tga or .png file</source>
+        <translation>Salva l&apos;immagine come file .tga o .png</translation>
+    </message>
+    <message>
+        <source>The image editor&apos;s save of %1 was not taken: %2</source>
+        <translation>Il salvataggio di %1 dall&apos;editor di immagini non è stato accolto: %2</translation>
     </message>
 </context>
 <context>

@@ -1247,10 +1247,6 @@
         <translation>Afbeeldingen (*.tga *.png)</translation>
     </message>
     <message>
-        <source>Please select a folder</source>
-        <translation>Kies een map</translation>
-    </message>
-    <message>
         <source>Please choose a folder where all .tga files will be saved.</source>
         <translation>Kies de map waarin alle .tga-bestanden worden opgeslagen.</translation>
     </message>
@@ -1321,6 +1317,14 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Load a picture (.tga, .png)</source>
+        <translation>Afbeelding laden (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Save the picture (.tga, .png)</source>
+        <translation>Afbeelding opslaan (.tga, .png)</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1639,22 @@ Vervangen door je wijzigingen?</translation>
     <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>de mods kunnen niet worden geïnstalleerd of verwijderd: %1</translation>
+    </message>
+    <message>
+        <source>Saves every image into a folder, as .tga or .png files</source>
+        <translation>Slaat alle afbeeldingen op in een map, als .tga- of .png-bestanden</translation>
+    </message>
+    <message>
+        <source>Takes a .tga or .png file in place of the picture</source>
+        <translation>Vervangt de afbeelding door een .tga- of .png-bestand</translation>
+    </message>
+    <message>
+        <source>Saves the picture as a .tga or .png file</source>
+        <translation>Slaat de afbeelding op als .tga- of .png-bestand</translation>
+    </message>
+    <message>
+        <source>The image editor&apos;s save of %1 was not taken: %2</source>
+        <translation>Wat de beeldbewerker van %1 opsloeg, is niet overgenomen: %2</translation>
     </message>
 </context>
 <context>

@@ -1247,10 +1247,6 @@
         <translation>Obrazy (*.tga *.png)</translation>
     </message>
     <message>
-        <source>Please select a folder</source>
-        <translation>Wybierz folder</translation>
-    </message>
-    <message>
         <source>Please choose a folder where all .tga files will be saved.</source>
         <translation>Wybierz folder, w którym zostaną zapisane wszystkie pliki .tga.</translation>
     </message>
@@ -1321,6 +1317,14 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Load a picture (.tga, .png)</source>
+        <translation>Wczytaj obraz (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Save the picture (.tga, .png)</source>
+        <translation>Zapisz obraz (.tga, .png)</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1639,22 @@ Zastąpić je twoimi zmianami?</translation>
     <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>nie można instalować ani odinstalowywać modów: %1</translation>
+    </message>
+    <message>
+        <source>Saves every image into a folder, as .tga or .png files</source>
+        <translation>Zapisuje wszystkie obrazy w folderze jako pliki .tga lub .png</translation>
+    </message>
+    <message>
+        <source>Takes a .tga or .png file in place of the picture</source>
+        <translation>Zastępuje obraz plikiem .tga lub .png</translation>
+    </message>
+    <message>
+        <source>Saves the picture as a .tga or .png file</source>
+        <translation>Zapisuje obraz jako plik .tga lub .png</translation>
+    </message>
+    <message>
+        <source>The image editor&apos;s save of %1 was not taken: %2</source>
+        <translation>Nie przyjęto zapisu %1 z edytora obrazów: %2</translation>
     </message>
 </context>
 <context>

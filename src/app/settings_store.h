@@ -11,6 +11,8 @@ class SettingsStore {
 public:
     // The value names, all of them.
     static inline const QString WindowState = QStringLiteral("WindowState");
+    // The main window's size and place (WindowGeometry::text).
+    static inline const QString WindowGeometry = QStringLiteral("WindowGeometry");
     static inline const QString ThumbSize = QStringLiteral("ThumbSize");
     static inline const QString LoadTGAFile = QStringLiteral("LoadTGAFile");
     static inline const QString SaveTGAPath = QStringLiteral("SaveTGAPath");

@@ -5,12 +5,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
+#include <optional>
 #include <memory>
 
 #include "app_test_support.h"
 #include "settings_store.h"
 #include "start_folder.h"
+#include "window_geometry.h"
+
+Q_DECLARE_METATYPE(WindowGeometry::Screen)
 
 using WindowMode = SettingsStore::WindowMode;
 
@@ -38,6 +43,8 @@ private slots:
     void writeWindowMode();
     void modeOfWindow_data();
     void modeOfWindow();
+    void windowGeometry_data();
+    void windowGeometry();
 
     void readThumbSize_data();
     void readThumbSize();
@@ -410,6 +417,71 @@ void TestSettingsStore::createMakesTheStore()
     QCOMPARE(AppTestSupport::readAll(path), after);
     if (made)
         QCOMPARE(store.readThumbSize(), before.isNull() ? 100 : 140);
+}
+
+namespace {
+
+// A left screen 1920 x 1080 with a task bar at its foot, and a right one 1280 x 1024 beside it.
+const WindowGeometry::Screen Left{QStringLiteral("DP-1"), QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)};
+const WindowGeometry::Screen Right{QStringLiteral("HDMI-1"), QRect(1920, 0, 1280, 1024), QRect(1920, 0, 1280, 1024)};
+
+} // namespace
+
+void TestSettingsStore::windowGeometry_data()
+{
+    QTest::addColumn<QList<WindowGeometry::Screen>>("kept");   // the screens when the window closed
+    QTest::addColumn<QRect>("closed");                         // where it was then
+    QTest::addColumn<QString>("text");                         // what is kept, when closed is given
+    QTest::addColumn<QList<WindowGeometry::Screen>>("screens"); // the screens at the next start
+    QTest::addColumn<QRect>("opened");                         // where it goes; null: the default place
+    const QList<WindowGeometry::Screen> both{Left, Right};
+    const QList<WindowGeometry::Screen> leftOnly{Left};
+    const WindowGeometry::Screen moved{Right.name, QRect(-1280, 0, 1280, 1024), QRect(-1280, 0, 1280, 1024)};
+    QTest::newRow("the same place") << both << QRect(300, 200, 700, 500) << "300,200,700,500,DP-1" << both << QRect(300, 200, 700, 500);
+    QTest::newRow("on the second screen") << both << QRect(2000, 100, 700, 500) << "80,100,700,500,HDMI-1" << both << QRect(2000, 100, 700, 500);
+    QTest::newRow("the second screen moved to the left") << both << QRect(2000, 100, 700, 500) << "80,100,700,500,HDMI-1"
+                                                         << QList<WindowGeometry::Screen>{Left, moved} << QRect(-1200, 100, 700, 500);
+    QTest::newRow("its screen gone, the place on no screen") << both << QRect(2000, 100, 700, 500) << "80,100,700,500,HDMI-1"
+                                                             << leftOnly << QRect(80, 100, 700, 500);
+    QTest::newRow("off every screen") << leftOnly << QRect(5000, 3000, 700, 500) << "5000,3000,700,500,DP-1" << leftOnly << QRect();
+    QTest::newRow("above the screen") << leftOnly << QRect(100, -400, 700, 500) << "100,-400,700,500,DP-1" << leftOnly << QRect();
+    QTest::newRow("top edge under the task bar") << leftOnly << QRect(100, 1030, 700, 500) << "100,1030,700,500,DP-1" << leftOnly << QRect();
+    QTest::newRow("mostly off to the right, still grabbable") << leftOnly << QRect(1800, 50, 700, 500) << "1800,50,700,500,DP-1"
+                                                              << leftOnly << QRect(1800, 50, 700, 500);
+    QTest::newRow("larger than the screen now") << both << QRect(1920, 0, 1280, 1000) << "0,0,1280,1000,HDMI-1"
+                                                << QList<WindowGeometry::Screen>{Left, {Right.name, Right.geometry, QRect(1920, 0, 1024, 740)}}
+                                                << QRect(1920, 0, 1024, 740);
+    QTest::newRow("a screen name with commas") << QList<WindowGeometry::Screen>{{QStringLiteral("Dell, Inc. U2415"), Left.geometry, Left.available}}
+                                               << QRect(10, 20, 600, 400) << "10,20,600,400,Dell, Inc. U2415"
+                                               << QList<WindowGeometry::Screen>{Right, {QStringLiteral("Dell, Inc. U2415"), Left.geometry, Left.available}}
+                                               << QRect(10, 20, 600, 400);
+    QTest::newRow("nothing kept") << leftOnly << QRect() << "" << leftOnly << QRect();
+    QTest::newRow("too few fields") << leftOnly << QRect() << "10,20,600" << leftOnly << QRect();
+    QTest::newRow("not numbers") << leftOnly << QRect() << "a,b,c,d,DP-1" << leftOnly << QRect();
+    QTest::newRow("no size") << leftOnly << QRect() << "10,20,0,400,DP-1" << leftOnly << QRect();
+    QTest::newRow("absurd numbers") << leftOnly << QRect() << "10,20,99999999,400,DP-1" << leftOnly << QRect();
+}
+
+void TestSettingsStore::windowGeometry()
+{
+    QFETCH(QList<WindowGeometry::Screen>, kept);
+    QFETCH(QRect, closed);
+    QFETCH(QString, text);
+    QFETCH(QList<WindowGeometry::Screen>, screens);
+    QFETCH(QRect, opened);
+    if (!closed.isNull()) {
+        const auto on = std::find_if(kept.begin(), kept.end(), [&](const WindowGeometry::Screen &s) { return s.geometry.contains(closed.topLeft()); });
+        QCOMPARE(WindowGeometry::text(closed, on != kept.end() ? *on : kept.front()), text);
+    }
+    // Kept in the store beside "WindowState", which stays as it is.
+    SettingsStore store(iniPath());
+    store.writeWindowMode(SettingsStore::WindowMode::Full);
+    store.writeText(SettingsStore::WindowGeometry, text);
+    QVERIFY(store.sync());
+    const SettingsStore again(iniPath());
+    QCOMPARE(again.readWindowMode(), SettingsStore::WindowMode::Full);
+    const std::optional<QRect> placed = WindowGeometry::restored(again.readText(SettingsStore::WindowGeometry, QString()), screens);
+    QCOMPARE(placed.value_or(QRect()), opened);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

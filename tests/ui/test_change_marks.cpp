@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "settings_store.h"
 #include "size_spin_box.h"
 #include "window_fixture.h"
+#include "window_work.h"
 
 namespace {
 
@@ -52,6 +54,8 @@ private slots:
     void marksShowOnThePage();
     void applyClearsTheMarks();
     void revertAndRestoreFromTheMenu();
+    void noMarkWhenThePictureIsTheGameFile_data();
+    void noMarkWhenThePictureIsTheGameFile();
     void closeAsksAboutUnappliedChanges_data();
     void closeAsksAboutUnappliedChanges();
     void closeWithoutChangesAsksNothing();
@@ -160,6 +164,75 @@ void TestChangeMarks::revertAndRestoreFromTheMenu()
     QCOMPARE(fileBytes(imageOnDisk(5)), shipped);
     QVERIFY(!form().isWindowModified());
     QVERIFY2(dialogs().messages.isEmpty(), qPrintable(dialogs().messages.join('\n')));
+}
+
+void TestChangeMarks::noMarkWhenThePictureIsTheGameFile_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("font");
+    QTest::newRow("its own file imported") << "own file" << false;
+    QTest::newRow("inverted, then its own file") << "inverted, own file" << false;
+    QTest::newRow("inverted, then its own file from a folder") << "inverted, folder" << false;
+    QTest::newRow("redo of its own file") << "redo" << false;
+    QTest::newRow("inverted, then inverted back in the image editor") << "editor" << false;
+    QTest::newRow("a font sheet, inverted, then its own file") << "inverted, own file" << true;
+}
+
+void TestChangeMarks::noMarkWhenThePictureIsTheGameFile()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, font);
+    const int n = font ? 2 : 5;
+    const QString name = font ? QString::fromLatin1(FontNames[2]) : QStringLiteral("5.gpi");
+    const QString gameFile = font ? QString::fromStdString(GamePaths::font(m_game.toStdString(), n)) : imageOnDisk(n);
+    const QByteArray shipped = fileBytes(gameFile);
+    // The game file's picture as a .tga file, and in a folder of its own as 005.tga.
+    const QString own = m_fixture->path(QStringLiteral("own.tga"));
+    QVERIFY(QDir().mkpath(m_fixture->path(QStringLiteral("folder"))));
+    const QString inFolder = m_fixture->path(QStringLiteral("folder/005.tga"));
+    for (const QString &file : {own, inFolder})
+        if (font)
+            PictureFiles::saveFont(form().catalogue(), n, file.toStdString(), PictureFiles::Format::Tga);
+        else
+            PictureFiles::saveImage(form().catalogue(), n, file.toStdString(), PictureFiles::Format::Tga);
+    const bool changed = [&] { return font ? form().catalogue().fontChanged(n) : form().catalogue().imageChanged(n); }();
+    QVERIFY(!changed);
+
+    if (how != "own file")
+        m_fixture->importInto(font ? 1 : 0, n, m_fixture->invertedFile(n, font));
+    if (how == "own file" || how == "inverted, own file" || how == "redo")
+        m_fixture->importInto(font ? 1 : 0, n, own);
+    if (how == "inverted, folder") {
+        dialogs().importFolderAnswers << m_fixture->path(QStringLiteral("folder"));
+        form().LoadAllFromFolder();
+    }
+    if (how == "redo") {
+        form().Undo();
+        QVERIFY(form().catalogue().imageChanged(n));
+        form().Redo();
+    }
+    if (how == "editor") {
+        // The stand-in editor inverts the colours again.
+        form().settings()->writeText(SettingsStore::ImageEditor, QStringLiteral(FAKE_IMAGE_EDITOR));
+        QVERIFY(form().catalogue().imageChanged(n));
+        form().EditInImageEditor();
+        QTRY_VERIFY_WITH_TIMEOUT(form().work().shownText().contains(QStringLiteral("read back")), 15000);
+    }
+
+    QVERIFY(!(font ? form().catalogue().fontChanged(n) : form().catalogue().imageChanged(n)));
+    QVERIFY(!form().isWindowModified());
+    QLabel *caption = font ? form().grids().fontCaption(n) : form().grids().imageCaption(n);
+    QCOMPARE(caption->text(), name);
+    TScrollBox *page = font ? form().parts().ScrollBox2 : form().parts().ScrollBox1;
+    QCOMPARE(markPixels(page->content()->grab(caption->geometry()).toImage()), 0);
+    // A step that changed the picture stays undoable, and Apply writes nothing.
+    QCOMPARE(form().parts().Undo1->isEnabled(), how != "own file");
+    form().LMDApplyAllClick();
+    QCOMPARE(form().work().shownText(), QStringLiteral("Nothing to write: no picture has changed"));
+    QCOMPARE(fileBytes(gameFile), shipped);
+    // Closing asks nothing.
+    QVERIFY(form().close());
+    QVERIFY2(dialogs().asked.isEmpty(), qPrintable(dialogs().asked.join('\n')));
 }
 
 void TestChangeMarks::closeAsksAboutUnappliedChanges_data()

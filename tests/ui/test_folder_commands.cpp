@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include "catalogue.h"
@@ -17,6 +19,7 @@
 #include "scroll_box.h"
 #include "settings_store.h"
 #include "window_fixture.h"
+#include "window_work.h"
 
 namespace {
 
@@ -45,6 +48,7 @@ private slots:
     void dragsOfFilesAreAccepted();
     void pngThroughTheDialogs();
     void saveAllAsPng();
+    void closeDuringAnImportAsksAfterTheSummary();
 
 private:
     TForm1 &form() { return m_fixture->form(); }
@@ -255,6 +259,29 @@ void TestFolderCommands::saveAllAsPng()
     QVERIFY2(dialogs().messages.value(0).startsWith(QStringLiteral("No picture was imported from")), qPrintable(dialogs().messages.value(0)));
     QVERIFY(dialogs().messages.value(0).contains(QStringLiteral("11 files were the same")));
     QVERIFY(!form().catalogue().hasChanges());
+}
+
+void TestFolderCommands::closeDuringAnImportAsksAfterTheSummary()
+{
+    const QString mod = folder(QStringLiteral("mod"));
+    PictureFiles::saveImage(editedCopy(2), 2, mod.toStdString() + "/002.tga", Format::Tga);
+    // The window is closed while the pictures are still being read; the summary is a box that
+    // waits for its OK as a real one does.
+    WindowWork::setWorkerStartHook([] { QThread::msleep(300); });
+    dialogs().messagesRunEvents = true;
+    dialogs().importFolderAnswers << mod;
+    QTimer::singleShot(50, &form(), &QWidget::close);
+    form().LoadAllFromFolder();
+    WindowWork::setWorkerStartHook({});
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY(dialogs().messages[0].startsWith(QStringLiteral("Imported 1 picture")));
+    // Once the summary is read, the window asks what to do with the import, once.
+    QTRY_COMPARE(dialogs().asked.size(), 1);
+    QVERIFY(dialogs().asked[0].endsWith(QStringLiteral("\nApply|Discard|Cancel")));
+    QCOMPARE(dialogs().askedOverMessage, 0);
+    // Cancelled: the window and the import stay.
+    QVERIFY(form().isVisible());
+    QVERIFY(form().catalogue().imageChanged(2));
 }
 
 QTEST_MAIN(TestFolderCommands)

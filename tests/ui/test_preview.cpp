@@ -4,7 +4,16 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <QFile>
+
+#include <ctime>
+
 #include "channel_toggle.h"
+#include "core_path.h"
+#include "mod_package_writer.h"
+#include "picture_value.h"
+#include "png_codec.h"
+#include "settings_store.h"
 #include "grid_pages.h"
 #include "main_window.h"
 #include "main_window_parts.h"
@@ -45,6 +54,8 @@ private slots:
     void readOutOfThePixelUnderTheMouse();
     void comparison_data();
     void comparison();
+    void followsEveryChange_data();
+    void followsEveryChange();
 
 private:
     TForm1 &form() { return m_fixture->form(); }
@@ -190,6 +201,91 @@ void TestPreview::comparison()
         QTest::keyRelease(&preview(), Qt::Key_Space);
     QVERIFY(preview().readOutLine()->text().startsWith(QStringLiteral("Tessary's picture")));
     QVERIFY(showsPicture(true));
+}
+
+void TestPreview::followsEveryChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("inverted"); // what the catalogue holds afterwards
+    QTest::newRow("import") << "import" << true;
+    QTest::newRow("undo") << "undo" << false;
+    QTest::newRow("redo") << "redo" << true;
+    QTest::newRow("Ctrl+Z in the preview") << "Ctrl+Z" << false;
+    QTest::newRow("Ctrl+Y in the preview") << "Ctrl+Y" << true;
+    QTest::newRow("Ctrl+Shift+Z in the preview") << "Ctrl+Shift+Z" << true;
+    QTest::newRow("revert") << "revert" << false;
+    QTest::newRow("restore after applying") << "restore" << false;
+    QTest::newRow("an image editor's save") << "editor" << true;
+    QTest::newRow("a mod's installation") << "mod" << true;
+}
+
+void TestPreview::followsEveryChange()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, inverted);
+    // The preview stays open at 2x while the picture changes under it.
+    QTest::keyClick(&preview(), Qt::Key_2);
+    const QPoint placed = preview().pos();
+    const QString inverse = m_fixture->invertedFile(6);
+    if (change == "editor") {
+        form().settings()->writeText(SettingsStore::ImageEditor, QStringLiteral(FAKE_IMAGE_EDITOR));
+        form().EditInImageEditor();
+        QTRY_VERIFY_WITH_TIMEOUT(form().catalogue().imageChanged(6), 15000);
+    } else if (change == "mod") {
+        Catalogue theirs = loadGameFolder(form().catalogue().GP4Path);
+        Catalogue picture = UiTestSupport::catalogue(12);
+        UiTestSupport::setImage(picture, 6, Width, Height, [](int x, int y) { return pattern(x, y) ^ 0x00FFFFFFu; });
+        QVERIFY(PictureValues::put(theirs, PictureValues::current(picture, {false, 6})));
+        const PackedMod packed = ModPackageWriter::pack(theirs, {"Night", "Quenby", "", std::time(nullptr)}, PngCodec::make());
+        QFile zip(m_fixture->path(QStringLiteral("night.zip")));
+        QVERIFY(zip.open(QIODevice::WriteOnly));
+        zip.write(reinterpret_cast<const char *>(packed.zip.data()), qint64(packed.zip.size()));
+        zip.close();
+        m_fixture->dialogs.installAnswers << true;
+        form().installModFrom(zip.fileName());
+    } else {
+        m_fixture->importInto(0, 6, inverse);
+        if (change == "restore")
+            form().LMDApplyAllClick();
+        m_fixture->select(0, 6);
+        if (change == "undo" || change == "redo")
+            form().Undo();
+        if (change == "redo")
+            form().Redo();
+        if (change == "Ctrl+Z" || change == "Ctrl+Y" || change == "Ctrl+Shift+Z")
+            QTest::keyClick(&preview(), Qt::Key_Z, Qt::ControlModifier);
+        if (change == "Ctrl+Y")
+            QTest::keyClick(&preview(), Qt::Key_Y, Qt::ControlModifier);
+        if (change == "Ctrl+Shift+Z")
+            QTest::keyClick(&preview(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        if (change == "revert")
+            form().RevertToGameFile();
+        if (change == "restore")
+            form().RestoreOriginal();
+    }
+    const auto expected = [inverted](int x, int y) { return pattern(x, y) ^ (inverted ? 0x00FFFFFFu : 0u); };
+    QCOMPARE(form().catalogue().ImagePixels[6][std::size_t(7 * Width + 10)], expected(10, 7));
+
+    // As drawn, at the zoom it had, in the place it had.
+    QVERIFY(preview().isVisible());
+    QCOMPARE(preview().pos(), placed);
+    QCOMPARE(preview().zoom(), 2.0);
+    const QImage grab = preview().Preview()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const QPoint at : {QPoint(0, 0), QPoint(10, 7), QPoint(Width - 1, Height - 1)})
+        QCOMPARE(grab.pixel(at.x() * 2 + 1, at.y() * 2 + 1), shown(expected(at.x(), at.y()), false));
+    // The read-out gives the pixels held now.
+    const QPointF point(10 * 2 + 1, 7 * 2 + 1);
+    QMouseEvent move(QEvent::MouseMove, point, preview().Preview()->mapToGlobal(point), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(preview().Preview(), &move);
+    const std::uint32_t pixel = expected(10, 7);
+    QCOMPARE(preview().readOutLine()->text(), QStringLiteral("Tessary's picture \u00b7 2\u00d7 \u00b7 x 10, y 7 \u00b7 R %1 G %2 B %3 A %4")
+                                                  .arg(pixel >> 16 & 0xFF).arg(pixel >> 8 & 0xFF).arg(pixel & 0xFF).arg(pixel >> 24));
+    // The game folder's file is read again too: after a revert it is what Tessary shows.
+    QTest::keyPress(&preview(), Qt::Key_Space);
+    const QImage folder = preview().Preview()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const bool folderInverted = change == "restore";
+    QCOMPARE(folder.pixel(21, 15), shown(pattern(10, 7) ^ (folderInverted ? 0x00FFFFFFu : 0u), false));
+    QTest::keyRelease(&preview(), Qt::Key_Space);
 }
 
 QTEST_MAIN(TestPreview)

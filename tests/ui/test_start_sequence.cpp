@@ -1,4 +1,6 @@
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,12 +200,19 @@ void TestStartSequence::settingsAtStart_data()
     QTest::addColumn<int>("applied");
     QTest::addColumn<int>("spinChanges");
     QTest::addColumn<QString>("storedAtClose");
-    QTest::newRow("missing values") << QString() << QString() << false << 100 << 0 << "Normal";
-    QTest::newRow("Normal, 160") << "Normal" << "160" << false << 160 << 1 << "Normal";
-    QTest::newRow("Full") << "Full" << "100" << true << 100 << 0 << "Full";
-    QTest::newRow("full in lower case, 20") << "full" << "20" << false << 40 << 1 << "Normal";
-    QTest::newRow("another text, 900") << "Maximized" << "900" << false << 600 << 1 << "Normal";
-    QTest::newRow("size not a number") << "Normal" << "abc" << false << 100 << 0 << "Normal";
+    QTest::addColumn<QString>("geometry"); // "WindowGeometry", its screen named "%screen"
+    QTest::addColumn<QRect>("opened");     // the window's normal geometry; null: in the screen's middle
+    const QString kept = QStringLiteral("40,30,700,520,%screen");
+    QTest::newRow("missing values") << QString() << QString() << false << 100 << 0 << "Normal" << QString() << QRect();
+    QTest::newRow("Normal, 160") << "Normal" << "160" << false << 160 << 1 << "Normal" << kept << QRect(40, 30, 700, 520);
+    QTest::newRow("Full") << "Full" << "100" << true << 100 << 0 << "Full" << kept << QRect(40, 30, 700, 520);
+    QTest::newRow("full in lower case, 20") << "full" << "20" << false << 40 << 1 << "Normal" << QString() << QRect();
+    QTest::newRow("another text, 900") << "Maximized" << "900" << false << 600 << 1 << "Normal" << QString() << QRect();
+    QTest::newRow("size not a number") << "Normal" << "abc" << false << 100 << 0 << "Normal" << QString() << QRect();
+    QTest::newRow("a place off the screen") << "Normal" << "100" << false << 100 << 0 << "Normal"
+                                            << QStringLiteral("5000,4000,700,520,%screen") << QRect();
+    QTest::newRow("a place that can't be read") << "Normal" << "100" << false << 100 << 0 << "Normal"
+                                                << QStringLiteral("40;30;700;520") << QRect();
 }
 
 void TestStartSequence::settingsAtStart()
@@ -214,6 +223,12 @@ void TestStartSequence::settingsAtStart()
     QFETCH(int, applied);
     QFETCH(int, spinChanges);
     QFETCH(QString, storedAtClose);
+    QFETCH(QString, geometry);
+    QFETCH(QRect, opened);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    QVERIFY(screen);
+    if (!geometry.isNull())
+        m_fixture->storeSetting(QStringLiteral("WindowGeometry"), geometry.replace(QStringLiteral("%screen"), screen->name()));
     if (!windowState.isNull())
         m_fixture->storeSetting(QStringLiteral("WindowState"), windowState);
     if (!thumbSize.isNull())
@@ -226,7 +241,22 @@ void TestStartSequence::settingsAtStart()
     QCOMPARE(form().grids().ThumbSize, applied);
     QCOMPARE(form().grids().imageCell(1)->size(), QSize(applied, applied));
     QCOMPARE(changes.count(), spinChanges);
+    const QRect normal = form().normalGeometry();
+    if (opened.isNull())
+        QVERIFY2((normal.center() - screen->availableGeometry().center()).manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(normal.x()).arg(normal.y()).arg(normal.width()).arg(normal.height())));
+    else
+        QCOMPARE(normal, opened.translated(screen->geometry().topLeft()));
+    // The normal place is kept at close, with the size the user gave the window.
+    QRect closed = normal;
+    if (!maximized) {
+        closed = QRect(screen->geometry().topLeft() + QPoint(64, 48), QSize(720, 540));
+        form().setGeometry(closed);
+    }
     QVERIFY(form().close());
+    const QPoint at = closed.topLeft() - screen->geometry().topLeft();
+    QCOMPARE(m_fixture->storedSetting(QStringLiteral("WindowGeometry")),
+             QStringLiteral("%1,%2,%3,%4,%5").arg(at.x()).arg(at.y()).arg(closed.width()).arg(closed.height()).arg(screen->name()));
     QCOMPARE(m_fixture->storedSetting(QStringLiteral("WindowState")), storedAtClose);
     QCOMPARE(m_fixture->storedSetting(QStringLiteral("ThumbSize")), QString::number(applied));
 }

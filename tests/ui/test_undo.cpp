@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
@@ -28,6 +29,8 @@ private slots:
     void undoAfterApplyingMakesAChange();
     void sizeLabelFollowsTheSelectedPicture();
     void imageEditorSavesAreReadBackWhole();
+    void imageEditorSavesThatStayBrokenAreRefused_data();
+    void imageEditorSavesThatStayBrokenAreRefused();
 
 private:
     TForm1 &form() { return m_fixture->form(); }
@@ -164,6 +167,38 @@ void TestUndo::imageEditorSavesAreReadBackWhole()
     const QString folder = QFileInfo(file).absolutePath();
     m_fixture.reset();
     QVERIFY(!QFileInfo::exists(folder));
+}
+
+void TestUndo::imageEditorSavesThatStayBrokenAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a PNG signature, then junk") << QByteArray("\x89PNG\r\n\x1a\n").append(300, 'j')
+                                                << "the file is cut off before the end of its PNG data";
+    QTest::newRow("text") << QByteArray("These are notes, not a picture.\n") << "";
+}
+
+void TestUndo::imageEditorSavesThatStayBrokenAreRefused()
+{
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, reason);
+    m_fixture->select(0, 6);
+    form().EditInImageEditor();
+    QTRY_VERIFY_WITH_TIMEOUT(form().catalogue().imageChanged(6), 10000);
+    const std::vector<PictureState> edited = pictureStates(form().catalogue());
+    // The editor saves a file that never becomes a picture: the reason is said on the window's
+    // line, and the picture stays.
+    QFile file(form().editor().fileOf(false, 6));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(saved);
+    file.close();
+    const QString refused = QStringLiteral("The image editor's save of 6.gpi was not taken: ");
+    QTRY_VERIFY_WITH_TIMEOUT(form().work().shownText().startsWith(refused), 10000);
+    const QString said = form().work().shownText().mid(refused.size());
+    QVERIFY2(reason.isEmpty() ? !said.isEmpty() : said == reason, qPrintable(said));
+    QVERIFY(pictureStates(form().catalogue()) == edited);
+    QCOMPARE(form().parts().Undo1->text(), QStringLiteral("Undo edit of 6.gpi in the image editor"));
+    QVERIFY(dialogs().messages.isEmpty());
 }
 
 QTEST_MAIN(TestUndo)

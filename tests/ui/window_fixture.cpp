@@ -1,6 +1,8 @@
 #include "window_fixture.h"
 
+#include <QEventLoop>
 #include <QSettings>
+#include <QTimer>
 
 #include "chosen_folder_record.h"
 #include "core_path.h"
@@ -13,6 +15,18 @@
 #include "picture_files.h"
 #include "preview_window.h"
 #include "settings_store.h"
+
+void ScriptedDialogs::message(const QString &text)
+{
+    messages << text;
+    if (!messagesRunEvents)
+        return;
+    ++m_messagesOpen;
+    QEventLoop loop;
+    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    loop.exec();
+    --m_messagesOpen;
+}
 
 QString ScriptedDialogs::chooseGameExecutable(const QString &startFolder, const QString &)
 {

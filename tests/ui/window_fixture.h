@@ -50,10 +50,16 @@ public:
     // Each question asked: its text, then its buttons joined by "|".
     QStringList asked;
 
-    void message(const QString &text) override { messages << text; }
+    // When set, a message box keeps the event loop running for a while, as a modal box does;
+    // a question asked meanwhile counts in askedOverMessage.
+    bool messagesRunEvents = false;
+    int askedOverMessage = 0;
+
+    void message(const QString &text) override;
     int ask(const QString &text, const QStringList &buttons) override
     {
         asked << text + QLatin1Char('\n') + buttons.join(QLatin1Char('|'));
+        askedOverMessage += m_messagesOpen;
         return askAnswers.isEmpty() ? -1 : askAnswers.takeFirst();
     }
     QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
@@ -86,6 +92,9 @@ public:
         modListsShown << mods;
         return uninstallAnswers.isEmpty() ? -1 : uninstallAnswers.takeFirst();
     }
+
+private:
+    int m_messagesOpen = 0;
 };
 
 namespace UiTestSupport {

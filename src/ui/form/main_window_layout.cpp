@@ -117,6 +117,7 @@ void buildToolBar(MainWindowParts &parts)
     parts.Panel1->setFrameStyle(QFrame::NoFrame);
     parts.Panel1->setFixedHeight(ToolBarHeight);
     parts.LMDSaveAll = button(parts.Panel1, "LMDSaveAll", QCoreApplication::translate("TForm1", "Save all images to .tga"), QRect(2, 2, 117, 20));
+    parts.LMDSaveAll->setToolTip(QCoreApplication::translate("TForm1", "Saves every image into a folder, as .tga or .png files"));
     parts.LabelSize = label(parts.Panel1, "LabelSize", QCoreApplication::translate("TForm1", "Image Size :"), QPoint(146, 6));
     parts.LabelSize->setAlignment(Qt::AlignCenter);
     parts.SizeLabel = label(parts.Panel1, "SizeLabel", QStringLiteral("-"), QPoint(208, 6));
@@ -188,6 +189,10 @@ void buildPopup(QWidget *form, MainWindowParts &parts)
                                          "Loadimagefromatgafile1");
     parts.Savetoatgafile1 = named(parts.Popup1->addAction(QCoreApplication::translate("TForm1", "Save image to a .tga file")),
                                   "Savetoatgafile1");
+    // The captions name .tga, the program's own format; the tips say that .png works too.
+    parts.Popup1->setToolTipsVisible(true);
+    parts.Loadimagefromatgafile1->setToolTip(QCoreApplication::translate("TForm1", "Takes a .tga or .png file in place of the picture"));
+    parts.Savetoatgafile1->setToolTip(QCoreApplication::translate("TForm1", "Saves the picture as a .tga or .png file"));
     parts.Popup1->addSeparator();
     parts.Loadallfromfolder1 = named(parts.Popup1->addAction(ProgramTexts::LoadAllImages()), "Loadallfromfolder1");
     parts.Popup1->addSeparator();

@@ -13,9 +13,11 @@ inline QString AppTitle() { return QStringLiteral("Tessary 1.2"); }
 inline QString TgaFilter() { return QStringLiteral("*.tga (*.tga)"); }
 inline QString PngFilter() { return QStringLiteral("*.png (*.png)"); }
 inline QString PicturesFilter() { return QCoreApplication::translate("ProgramTexts", "Pictures (*.tga *.png)"); }
-// The folder picker's title and prompt.
-inline QString FolderTitle() { return QCoreApplication::translate("ProgramTexts", "Please select a folder"); }
+// The title of the folder picker of "Save all images".
 inline QString FolderPrompt() { return QCoreApplication::translate("ProgramTexts", "Please choose a folder where all .tga files will be saved."); }
+// The titles of the dialogs that take or give one picture, naming the formats they handle.
+inline QString LoadPictureTitle() { return QCoreApplication::translate("ProgramTexts", "Load a picture (.tga, .png)"); }
+inline QString SavePictureTitle() { return QCoreApplication::translate("ProgramTexts", "Save the picture (.tga, .png)"); }
 // The folder picker of "Load all ... from a folder".
 inline QString ImportFolderPrompt() { return QCoreApplication::translate("ProgramTexts", "Please choose the folder that holds the pictures to load."); }
 // The context menu's folder import, revert and restore items.

@@ -62,7 +62,7 @@ QString ExternalEditor::edit(const Catalogue &catalogue, bool font, int n, const
 
     auto found = std::find_if(m_sessions.begin(), m_sessions.end(), [&](const Session &s) { return s.font == font && s.number == n; });
     if (found == m_sessions.end()) {
-        m_sessions.push_back(Session{font, n, file, {}, 0});
+        m_sessions.push_back(Session{font, n, file, {}, 0, {}, 0});
         found = m_sessions.end() - 1;
     }
     // What was just written is no edit.
@@ -126,18 +126,35 @@ bool ExternalEditor::check(Session &session)
     try {
         // A file still being written lacks its end, or fails to decode: it is looked at again.
         if (bytes.startsWith("\x89PNG") && !bytes.endsWith(PngEnd))
-            throw GameFileError(CorePath::fromQt(session.file), "is not whole yet");
+            throw GameFileError(CorePath::fromQt(session.file), "the file is cut off before the end of its PNG data");
         const std::string path = CorePath::fromQt(session.file);
         if (session.font)
             saved.sheet = PictureFiles::reader().readFont(path);
         else
             saved.image = PictureFiles::reader().readImage(path);
-    } catch (const std::exception &) {
-        return --session.triesLeft <= 0;
+    } catch (const std::exception &error) {
+        session.failingLooks = digest == session.failing ? session.failingLooks + 1 : 1;
+        session.failing = digest;
+        if (--session.triesLeft > 0 && session.failingLooks < StableLooks)
+            return false;
+        // The file is the editor's copy of the picture, named in the sentence: the reason is enough.
+        const auto *fileError = dynamic_cast<const GameFileError *>(&error);
+        refuse(session, digest, QString::fromStdString(fileError ? fileError->reason() : std::string(error.what())));
+        return true;
     }
     if (!m_readBack(saved))
         return false; // the window is busy: offered again without counting a try
     session.handled = digest;
     session.triesLeft = 0;
     return true;
+}
+
+void ExternalEditor::refuse(Session &session, const QByteArray &digest, const QString &reason)
+{
+    // Told once: the same bytes are not looked at again until the editor saves anew.
+    session.handled = digest;
+    session.triesLeft = 0;
+    session.failingLooks = 0;
+    if (m_refused)
+        m_refused(session.font, session.number, reason);
 }

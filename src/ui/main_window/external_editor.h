@@ -16,7 +16,8 @@
 // Pictures handed to the user's image editor: each is written to a .png file in a private
 // temporary folder and opened in the system's program for .png files or in a program of the
 // user's choice. Each time the editor saves a file, its picture is read back once the file is
-// whole and decodes completely; until then nothing changes. The files go when this goes.
+// whole and decodes completely; until then nothing changes. A saved file that stays unreadable
+// is refused once, with the reason. The files go when this goes.
 class ExternalEditor : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +31,11 @@ public:
     // Takes a saved picture into the window; false when it can't now (it is offered again later).
     using ReadBack = std::function<bool(Saved &saved)>;
 
+    // Told once per save why a saved file is not taken: it stayed unreadable.
+    using Refused = std::function<void(bool font, int number, const QString &reason)>;
+
     explicit ExternalEditor(ReadBack readBack, QObject *parent = nullptr);
+    void setRefused(Refused refused) { m_refused = std::move(refused); }
 
     // Writes image n (or font sheet n) of catalogue to its file and opens that in program, or
     // in the system's program for .png files when program is empty. Throws GameFileError when
@@ -46,6 +51,9 @@ public:
     static constexpr int SettleMs = 250;
     static constexpr int RetryMs = 400;
     static constexpr int Retries = 25;
+    // A file that fails to decode and stays the same for this many looks is finished, not
+    // still being written: it is refused then.
+    static constexpr int StableLooks = 8;
 
 private:
     struct Session {
@@ -54,14 +62,18 @@ private:
         QString file;
         QByteArray handled; // digest of the file's bytes last written or read back
         int triesLeft = 0;  // looks left while the file is not whole
+        QByteArray failing; // digest of the file's bytes that last failed to decode
+        int failingLooks = 0;
     };
 
     void noticed(const QString &path);
     void checkAll();
     // True when the session's file is settled: read back, unchanged, or given up on.
     bool check(Session &session);
+    void refuse(Session &session, const QByteArray &digest, const QString &reason);
 
     ReadBack m_readBack;
+    Refused m_refused;
     QTemporaryDir m_dir;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;

@@ -35,6 +35,11 @@ TForm1::TForm1(Dialogs &dialogs, GameFolder &folder, SettingsOpener openSettings
     m_grids = new GridPages(m_parts, m_catalogue, this);
     m_work = new WindowWork(m_parts.ProgressBar1, this);
     m_editor = new ExternalEditor([this](ExternalEditor::Saved &saved) { return readBackEdit(saved); }, this);
+    // Said on the window's line rather than in a box: an editor may save many times.
+    m_editor->setRefused([this](bool font, int n, const QString &reason) {
+        m_work->showDone(tr("The image editor's save of %1 was not taken: %2")
+                             .arg(pictureName(font, n), CoreMessages::translated(reason)));
+    });
     wire();
     updateActions();
 }
@@ -87,7 +92,15 @@ void TForm1::workChanged(bool busy)
     updateActions();
     if (m_preview)
         m_preview->setReadingAllowed(!busy);
-    if (busy || !m_closeWhenDone)
+    if (!busy)
+        closeIfAsked();
+}
+
+// A close asked for while work ran comes once the work and the command around it are over: the
+// command's own last words (an import's summary) are read before the window asks anything.
+void TForm1::closeIfAsked()
+{
+    if (!m_closeWhenDone || isBusy() || m_commandsRunning > 0)
         return;
     m_closeWhenDone = false;
     QTimer::singleShot(0, this, &QWidget::close);
@@ -105,11 +118,14 @@ void TForm1::Displaygpf(int n)
 
 void TForm1::runCommand(const std::function<void()> &command)
 {
+    ++m_commandsRunning;
     try {
         command();
     } catch (const std::exception &error) {
         showError(error);
     }
+    --m_commandsRunning;
+    closeIfAsked();
 }
 
 void TForm1::showError(const std::exception &error)
@@ -185,8 +201,32 @@ void TForm1::Showpreview()
     if (!m_preview || m_grids->catalogueLent() || !shown.isImage(n) || std::size_t(n) >= shown.ImageDetails.size())
         return;
     const bool alpha = m_grids->alphaView();
+    m_previewImage = n;
     m_preview->showPicture(QStringLiteral("%1.gpi").arg(n), PictureMaker::preview(shown, n, alpha),
                            shown.GP4Path.empty() ? PreviewLoader() : gameFolderPictures(shown.GP4Path, n, alpha));
+}
+
+void TForm1::setPreview(TFormPreview *preview)
+{
+    m_preview = preview;
+    connect(preview, &TFormPreview::undoAsked, this, &TForm1::Undo);
+    connect(preview, &TFormPreview::redoAsked, this, &TForm1::Redo);
+}
+
+// An open preview follows every change of the picture it shows, and of its game file.
+void TForm1::followPreview()
+{
+    if (!m_preview || !m_preview->isVisible() || m_grids->catalogueLent())
+        return;
+    const Catalogue &shown = m_grids->source();
+    const int n = m_previewImage;
+    if (!shown.isImage(n) || std::size_t(n) >= shown.ImageDetails.size()) {
+        m_preview->hide();
+        return;
+    }
+    const bool alpha = m_grids->alphaView();
+    m_preview->updatePicture(PictureMaker::preview(shown, n, alpha),
+                             shown.GP4Path.empty() ? PreviewLoader() : gameFolderPictures(shown.GP4Path, n, alpha));
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)

@@ -39,7 +39,7 @@ public:
     ~TForm1() override;
 
     // The preview window that double-clicks open.
-    void setPreview(TFormPreview *preview) { m_preview = preview; }
+    void setPreview(TFormPreview *preview);
     // The start sequence: finds (or asks for) the game folder, shows the window, restores the
     // settings and loads everything. False when the user gave up choosing a folder.
     bool Launch();
@@ -146,6 +146,7 @@ private:
     void wire();
     void FormClose();
     void showPopup(TPicture *control, QPoint globalPos);
+    void placeWindow();
     void restoreSettings();
     GameFolder::Choice ChangeGP4Path();
     bool onImagesPage() const;
@@ -158,6 +159,7 @@ private:
     void takeStep(const std::optional<PictureHistory::Taken> &taken, const QString &done);
     bool readBackEdit(ExternalEditor::Saved &saved);
     void workChanged(bool busy);
+    void closeIfAsked();
     bool applyChanges();
     bool hasUnappliedChanges() const;
     void changeMods(const QString &name, const std::vector<PictureKey> &touched, const std::function<void()> &change);
@@ -167,6 +169,7 @@ private:
     QStringList changedNames() const;
     void loadFolder(const QString &folder);
     void showError(const std::exception &error);
+    void followPreview();
 
     Dialogs &m_dialogs;
     GameFolder &m_folder;
@@ -178,9 +181,11 @@ private:
     MainWindowParts m_parts;
     GridPages *m_grids;
     TFormPreview *m_preview = nullptr;
+    int m_previewImage = 0; // the image the preview shows
     PictureHistory m_history;
     WindowWork *m_work;
     ExternalEditor *m_editor;
     // The window was asked to close while work ran: it closes when the work ends.
     bool m_closeWhenDone = false;
+    int m_commandsRunning = 0; // commands under way, nested ones included
 };

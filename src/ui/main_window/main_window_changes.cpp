@@ -18,6 +18,7 @@ void TForm1::showChanges()
     m_grids->refreshSelection();
     setWindowModified(hasUnappliedChanges());
     updateActions();
+    followPreview();
 }
 
 void TForm1::updateActions()

@@ -16,6 +16,7 @@
 #include "main_window.h"
 #include "program_texts.h"
 #include "size_spin_box.h"
+#include "window_geometry.h"
 #include "window_work.h"
 #include "write_back.h"
 
@@ -40,9 +41,13 @@ bool TForm1::Launch()
     bool placed = false;
     for (;;) {
         m_folder.GetPath();
+        if (!m_settings) {
+            m_settings = m_openSettings();
+            // A store that can't be made gives every value its default, as a missing value does.
+            m_settings->create();
+        }
         if (!placed) {
-            if (QScreen *screen = QGuiApplication::primaryScreen())
-                move(screen->availableGeometry().center() - rect().center());
+            placeWindow();
             placed = true;
         }
         show();
@@ -51,11 +56,6 @@ bool TForm1::Launch()
         repaint();
         // The placeholder shows the usual marker while changes wait to be applied.
         setWindowTitle(ProgramTexts::AppTitle() + QStringLiteral("[*]"));
-        if (!m_settings) {
-            m_settings = m_openSettings();
-            // A store that can't be made gives every value its default, as a missing value does.
-            m_settings->create();
-        }
         restoreSettings();
 
         if (m_folder.PathFound) {
@@ -71,6 +71,21 @@ bool TForm1::Launch()
         if (ChangeGP4Path() == GameFolder::Choice::Cancelled)
             return false;
     }
+}
+
+// Where the window last stood, on the screen it was on; the middle of the main screen at first,
+// or when that place is on no screen now.
+void TForm1::placeWindow()
+{
+    QList<WindowGeometry::Screen> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append({screen->name(), screen->geometry(), screen->availableGeometry()});
+    if (const auto kept = WindowGeometry::restored(m_settings->readText(SettingsStore::WindowGeometry, QString()), screens)) {
+        setGeometry(*kept);
+        return;
+    }
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TForm1::restoreSettings()
@@ -229,6 +244,9 @@ void TForm1::FormClose()
     if (!m_settings)
         return;
     m_settings->writeWindowMode(SettingsStore::modeOfWindow(windowState()));
+    if (const QScreen *shown = screen())
+        m_settings->writeText(SettingsStore::WindowGeometry,
+                              WindowGeometry::text(normalGeometry(), {shown->name(), shown->geometry(), shown->availableGeometry()}));
     const int applied = m_grids->ThumbSize >= TSpinSize::Minimum ? m_grids->ThumbSize
                                                                    : SettingsStore::clampThumbSize(m_parts.SpinSize->value());
     m_settings->writeThumbSize(applied);

@@ -50,7 +50,7 @@ QString QtDialogs::saveTgaFile(const QString &startFolder, const QString &preset
 {
     const QString start = QDir(StartFolder::orStandard(startFolder)).filePath(presetName);
     QString chosenFilter;
-    QString chosen = QFileDialog::getSaveFileName(m_parent, QString(), start, pictureFilters(), &chosenFilter);
+    QString chosen = QFileDialog::getSaveFileName(m_parent, ProgramTexts::SavePictureTitle(), start, pictureFilters(), &chosenFilter);
     // The .png filter writes a .png file under the name typed, its extension added when missing.
     if (!chosen.isEmpty() && chosenFilter == ProgramTexts::PngFilter() && !chosen.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
         chosen += QLatin1String(".png");
@@ -62,17 +62,17 @@ QString QtDialogs::openTgaFile(const QString &presetFile)
     // Both kinds are listed at first, so that no picture is hidden behind the wrong filter.
     const QString filters = ProgramTexts::PicturesFilter() + QLatin1String(";;") + pictureFilters();
     const QString start = StartFolder::orStandard(presetFile);
-    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, QString(), start, filters));
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, ProgramTexts::LoadPictureTitle(), start, filters));
 }
 
 FolderChoice QtDialogs::chooseFolder(const QString &startFolder)
 {
-    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle(), StartFolder::orStandard(startFolder));
+    // The prompt is the title: as the label of the name field it would squeeze "Look in" away.
+    QFileDialog dialog(m_parent, ProgramTexts::FolderPrompt(), StartFolder::orStandard(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters({ProgramTexts::TgaFilter(), ProgramTexts::PngFilter()});
-    dialog.setLabelText(QFileDialog::FileName, ProgramTexts::FolderPrompt());
     dialog.setLabelText(QFileDialog::FileType, QCoreApplication::translate("QtDialogs", "Save as:"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -81,11 +81,10 @@ FolderChoice QtDialogs::chooseFolder(const QString &startFolder)
 
 QString QtDialogs::chooseImportFolder(const QString &startFolder)
 {
-    QFileDialog dialog(m_parent, ProgramTexts::FolderTitle(), StartFolder::orStandard(startFolder));
+    QFileDialog dialog(m_parent, ProgramTexts::ImportFolderPrompt(), StartFolder::orStandard(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setLabelText(QFileDialog::FileName, ProgramTexts::ImportFolderPrompt());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());

@@ -130,6 +130,20 @@ void TFormPreview::showPicture(const QString &caption, PreviewPicture picture, P
     m_area->setFocus();
 }
 
+void TFormPreview::updatePicture(PreviewPicture picture, PreviewLoader loader)
+{
+    const PreviewSource source = m_source;
+    m_pictures = {};
+    m_read = {};
+    m_pictures[slot(PreviewSource::Tessary)] = std::move(picture);
+    m_read[slot(PreviewSource::Tessary)] = true;
+    m_loader = std::move(loader);
+    setReadingAllowed(m_readingAllowed);
+    // The game folder is not read while the main window writes it: then Tessary's picture shows.
+    m_source = m_readingAllowed ? source : PreviewSource::Tessary;
+    showCurrent();
+}
+
 double TFormPreview::zoom() const
 {
     return m_canvas->zoom();
@@ -280,6 +294,16 @@ bool TFormPreview::handleKey(QKeyEvent *event, bool pressed)
     }
     if (!pressed)
         return false;
+    // The main window's shortcuts: Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y.
+    const Qt::KeyboardModifiers held = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    if (key == Qt::Key_Z && held == Qt::ControlModifier) {
+        emit undoAsked();
+        return true;
+    }
+    if ((key == Qt::Key_Z && held == (Qt::ControlModifier | Qt::ShiftModifier)) || (key == Qt::Key_Y && held == Qt::ControlModifier)) {
+        emit redoAsked();
+        return true;
+    }
     const bool control = event->modifiers() & Qt::ControlModifier;
     if (control && (key == Qt::Key_Plus || key == Qt::Key_Equal)) {
         setZoom(PreviewZoom::stepped(zoom(), 1));

@@ -34,6 +34,9 @@ public:
     // Shows picture under caption at 1:1; loader gives the other sources' pictures when they
     // are first shown. An open preview keeps its position.
     void showPicture(const QString &caption, PreviewPicture picture, PreviewLoader loader = {});
+    // The picture shown changed (an import, an undo, an editor's save, an apply): shows it in
+    // place, at the same zoom and from the same source, read again; the window stays where it is.
+    void updatePicture(PreviewPicture picture, PreviewLoader loader = {});
 
     double zoom() const;
     // Zooms, keeping the point of the view at anchor (canvas coordinates; the view's centre by
@@ -50,6 +53,11 @@ public:
     // Height of the read-out line, and the narrowest the window gets so that it can be read.
     static constexpr int LineHeight = 24;
     static constexpr int LineMinWidth = 380;
+
+signals:
+    // Ctrl+Z and Ctrl+Y (Ctrl+Shift+Z) pressed in the preview: the main window's undo and redo.
+    void undoAsked();
+    void redoAsked();
 
 public slots:
     // Hides the preview window (the picture's click handler).
