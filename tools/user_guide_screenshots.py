@@ -309,7 +309,8 @@ def main():
 
             # Step 1: "Save all images to .tga" offers .png as well.
             session.click(wx + 60, wy + 64)
-            picker = xvfb.wait_for(lambda: session.find(shown("Please select a folder")), 10, "the folder picker")
+            picker = xvfb.wait_for(lambda: session.find(shown("Please choose a folder where all .tga files will be saved.")), 10,
+                                   "the folder picker")
             session.focus(picker)
             px, py, pw, ph = session.geometry(picker)
             session.click(px + pw - 180, py + ph - 24)  # opens the "Save as:" list
@@ -325,7 +326,8 @@ def main():
             for _ in range(3):
                 session.key("Down")
             session.key("Return")
-            picker = xvfb.wait_for(lambda: session.find(shown("Please select a folder")), 10, "the folder picker")
+            picker = xvfb.wait_for(lambda: session.find(shown("Please choose the folder that holds the pictures to load.")), 10,
+                                   "the folder picker")
             session.focus(picker)
             session.key("Return")
             summary = xvfb.wait_for(lambda: session.find(TITLE) not in (None, window) and session.find(TITLE), 20,

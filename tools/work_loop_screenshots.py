@@ -111,7 +111,7 @@ def main():
             for _ in range(3):
                 session.key("Down")
             session.key("Return")
-            picker = xvfb.wait_for(lambda: session.find(b"Please select a folder"), 10, "the folder picker")
+            picker = xvfb.wait_for(lambda: session.find(b"Please choose the folder that holds the pictures to load."), 10, "the folder picker")
             session.focus(picker)
             session.press("Return", True)
             session.press("Return", False)
