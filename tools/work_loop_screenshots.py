@@ -3,7 +3,8 @@
 xvfb-run, it starts tessary on the folder, photographs the window while it loads, a thumbnail's
 tooltip, the window while a folder of 450 edited pictures is imported (the folder picker gone,
 the thumbnails drawn, the progress bar moving), the preview zoomed to 4x with the pixel
-read-out, and the preview showing the game folder's file while Space is held.
+read-out, the preview showing the game folder's file while Space is held, and (with the tests'
+stand-in image editor in --bin) the preview beside the window following the editor's save.
 
     xvfb-run -a -s "-screen 0 1280x1024x24" tools/work_loop_screenshots.py \\
         --bin build/bin --out shots [--sample FOLDER]
@@ -78,7 +79,11 @@ def main():
             if made.returncode != 0:
                 xvfb.fail("make-sample-gamefolder failed:\n" + made.stdout + made.stderr)
         make_mod(program("tessary-cli"), game, mod)
-        guide.write_settings(env["XDG_CONFIG_HOME"], {"GameFolder": game, "LoadAllTGAPath": mod})
+        settings = {"GameFolder": game, "LoadAllTGAPath": mod}
+        editor = program("fake_image_editor")
+        if os.path.exists(editor):
+            settings["ImageEditor"] = editor
+        guide.write_settings(env["XDG_CONFIG_HOME"], settings)
 
         session = Session()
         tessary = subprocess.Popen([program("tessary")], env=env)
@@ -148,6 +153,20 @@ def main():
             guide.save(guide.settled_shot(), guide.box_of(session, preview), out("preview-game-folder.png"))
             session.press("space", False)
             time.sleep(0.5)
+
+            # "Edit in image editor...": the stand-in editor inverts the picture and saves it, and
+            # the open preview beside the window shows the picture read back.
+            if "ImageEditor" in settings:
+                session.focus(preview)
+                session.key("1")
+                session.focus(window)
+                session.click(wx + 40, wy + 100, button=3)
+                for _ in range(6):  # past the import, revert and restore are there too
+                    session.key("Down")
+                session.key("Return")
+                time.sleep(4)
+                guide.save(guide.settled_shot(), guide.union(main_box, guide.box_of(session, preview)),
+                           out("preview-follows-editor.png"))
         finally:
             if tessary.poll() is None:
                 tessary.kill()
