@@ -28,7 +28,6 @@ void Catalogue::Readsizes()
     ImagePixels.resize(std::size_t(ImageCount));
     m_imageChanged.assign(std::size_t(ImageCount), 0);
     m_imageLoaded.assign(std::size_t(ImageCount), 0);
-    m_imageDigests.assign(std::size_t(ImageCount), {});
     keepEntriesOnDisk();
     m_stamps.clear();
     m_stamps[GamePaths::relativeIndex()] = file.stamp();
@@ -54,7 +53,6 @@ void Catalogue::ImportGPI(int n)
     m_imageChanged[std::size_t(n)] = 0;
     m_imageLoaded.resize(std::size_t(std::max(ImageCount, 0)));
     m_imageLoaded[std::size_t(n)] = 1;
-    forgetGameFileState(n);
     m_stamps[GamePaths::relativeImage(n)] = file.stamp();
 }
 
@@ -153,12 +151,12 @@ bool Catalogue::replaceImage(int n, std::int32_t width, std::int32_t height, std
         && std::equal(pixels.begin(), pixels.end(), ImagePixels[slot].begin());
     if (same)
         return false;
-    keepGameFileState(n);
+    const bool heldGameFile = holdsGameFilePicture(n);
     ImagePixels[slot] = std::move(pixels);
     ImageSizes[slot] = byteCount;
     details.Width = width;
     details.Height = height;
-    settleImageMark(n);
+    settleImageMark(n, heldGameFile);
     return true;
 }
 
@@ -169,7 +167,6 @@ bool Catalogue::replaceIndexEntry(int n, const TGPHDetails &details, std::vector
         return false;
     if (ImageDetails[slot] == details && ImageBlocks[slot] == blocks)
         return false;
-    keepGameFileState(n);
     ImageDetails[slot] = details;
     ImageBlocks[slot] = std::move(blocks);
     return true;
@@ -249,7 +246,6 @@ void Catalogue::markImageWritten(int n, const FileOps::FileStamp &stamp)
     m_stamps[GamePaths::relativeImage(n)] = stamp;
     if (std::size_t(n) < m_imageChanged.size())
         m_imageChanged[std::size_t(n)] = 0;
-    forgetGameFileState(n);
 }
 
 void Catalogue::markFontWritten(int i, const FileOps::FileStamp &stamp)

@@ -116,8 +116,11 @@ public:
     // A change that brings a picture back to what its game file holds is no change
     // (catalogue_marks.cpp): after image n or font sheet i was replaced, its mark says whether
     // it still differs from the game folder's file, the image's index entry included.
-    void settleImageMark(int n);
+    // heldGameFile: image n held its game file's picture before (loaded and unmarked).
+    void settleImageMark(int n, bool heldGameFile);
     void settleFontMark(int i);
+    // True when image n holds its game file's picture: loaded and unmarked.
+    bool holdsGameFilePicture(int n) const { return imageLoaded(n) && !imageChanged(n); }
     // True when image n / font i holds a change not yet written to the game folder.
     bool imageChanged(int n) const;
     bool fontChanged(int i) const;
@@ -164,17 +167,10 @@ private:
     };
     void keepEntriesOnDisk();
     std::vector<EntryOnDisk> m_entriesOnDisk;
-    // What a picture's game file holds, kept when the picture is first changed: a digest of the
-    // image's bytes, a copy of the font's sheet. Forgotten when the file is read or written.
-    struct FileDigest {
-        bool known = false;
-        std::uint64_t value = 0;
-    };
-    void keepGameFileState(int n);
-    void keepGameFontSheet(int i);
-    void forgetGameFileState(int n);
     bool imageHoldsGameFile(int n) const;
-    std::vector<FileDigest> m_imageDigests;
+    // Each font's sheet as its file holds it, kept when the sheet is first changed; forgotten
+    // when the file is read or written.
+    void keepGameFontSheet(int i);
     std::array<FontSheet, FontCount> m_fontSheetsOnDisk{};
     std::map<std::string, FileOps::FileStamp> m_stamps;
 };

@@ -8,7 +8,6 @@ bool Catalogue::swapImage(int n, std::int32_t &width, std::int32_t &height, std:
     const auto slot = std::size_t(n);
     if (!isImage(n) || slot >= ImageDetails.size() || slot >= ImageSizes.size() || slot >= ImagePixels.size())
         return false;
-    keepGameFileState(n);
     std::swap(ImageDetails[slot].Width, width);
     std::swap(ImageDetails[slot].Height, height);
     std::swap(ImageSizes[slot], byteCount);

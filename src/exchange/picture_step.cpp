@@ -15,10 +15,11 @@ bool PictureStep::replaceImage(Catalogue &c, int n, DecodedImage image)
     if (find(false, n))
         return c.replaceImage(n, image.Width, image.Height, image.ByteCount, std::move(image.Pixels));
     Kept kept{false, n, std::move(image), {}, c.imageChanged(n), std::nullopt};
+    const bool heldGameFile = c.holdsGameFilePicture(n);
     // The new picture goes in, marked unless it is the game file's; the one it replaces comes out.
     if (!c.swapImage(n, kept.image.Width, kept.image.Height, kept.image.ByteCount, kept.image.Pixels, true))
         return false;
-    c.settleImageMark(n);
+    c.settleImageMark(n, heldGameFile);
     m_kept.push_back(std::move(kept));
     return true;
 }
