@@ -330,7 +330,7 @@ void TestGrids::preview()
     QCOMPARE(preview.windowTitle(), QStringLiteral("6.gpi"));
     // The picture at its natural size, the read-out line under it.
     QCOMPARE(preview.Preview()->size(), QSize(64, 32));
-    QCOMPARE(preview.size(), QSize(TFormPreview::LineMinWidth, 32 + TFormPreview::LineHeight));
+    QCOMPARE(preview.size(), QSize(preview.lineMinWidth(), 32 + TFormPreview::LineHeight));
     QCOMPARE(preview.Preview()->picture().size(), QSize(64, 32));
     QCOMPARE(preview.Preview()->picture().pixel(1, 0), 0xFF0000FFu);
     QVERIFY(preview.windowFlags() & Qt::WindowStaysOnTopHint);

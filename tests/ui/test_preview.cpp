@@ -109,7 +109,7 @@ void TestPreview::zoomDrawsWholeBlocks()
     QCOMPARE(preview().zoom(), double(factor));
     QCOMPARE(canvas->size(), QSize(Width * factor, Height * factor));
     // The window grows with the picture, the read-out line under it.
-    QCOMPARE(preview().size(), QSize(std::max(Width * factor, int(TFormPreview::LineMinWidth)), Height * factor + TFormPreview::LineHeight));
+    QCOMPARE(preview().size(), QSize(std::max(Width * factor, preview().lineMinWidth()), Height * factor + TFormPreview::LineHeight));
 
     // As drawn: each source pixel a block of factor x factor pixels of its colour.
     const QImage grab = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);

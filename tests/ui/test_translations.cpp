@@ -25,6 +25,8 @@
 #include "main_window.h"
 #include "page_control.h"
 #include "program_language.h"
+#include "preview_canvas.h"
+#include "preview_window.h"
 #include "push_button.h"
 #include "window_fixture.h"
 
@@ -285,6 +287,30 @@ void TestTranslations::textsFit()
                                    parts.Popup1->palette().color(item->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     }
     parts.Popup1->close();
+
+    // The preview's read-out of a picture's last pixel, from each source, whole beside its buttons.
+    TFormPreview &preview = fixture.preview();
+    PreviewPicture picture;
+    picture.size = QSize(40, 40);
+    picture.shown = QImage(picture.size, QImage::Format_ARGB32);
+    picture.shown.fill(qRgba(255, 255, 255, 255));
+    picture.values = picture.shown;
+    picture.loaded = qsizetype(picture.size.width()) * picture.size.height();
+    preview.showPicture(QStringLiteral("9.gpi"), picture, [picture](PreviewSource) { return picture; });
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    // At 8x the picture is still narrower than the line, which sets the window's width.
+    for (PreviewSource source : {PreviewSource::Tessary, PreviewSource::GameFolder, PreviewSource::Original}) {
+        preview.showSource(source);
+        preview.setZoom(8.0);
+        const QPointF at(39 * 8 + 3, 39 * 8 + 3);
+        QMouseEvent move(QEvent::MouseMove, at, preview.Preview()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(preview.Preview(), &move);
+        QLabel *line = preview.readOutLine();
+        QVERIFY2(line->text().contains(QStringLiteral("255")), qPrintable(line->text()));
+        QCOMPARE(preview.width(), preview.lineMinWidth());
+        problems << fitProblem(QStringLiteral("the preview's read-out"), preview.grab().toImage(), line->geometry().adjusted(-1, 0, 1, 0),
+                               line->text(), line->font(), line->palette().color(QPalette::WindowText));
+    }
 
     // The texts keep the window's font: the layout gives way to them instead.
     for (TPushButton *button : form.findChildren<TPushButton *>())

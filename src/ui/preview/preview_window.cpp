@@ -24,6 +24,8 @@
 
 namespace {
 
+constexpr int LineSpacing = 6;
+
 std::size_t slot(PreviewSource source)
 {
     return std::size_t(source);
@@ -83,6 +85,7 @@ TFormPreview::TFormPreview(QWidget *parent)
 
     auto *line = new QHBoxLayout;
     line->setContentsMargins(4, 0, 2, 0);
+    line->setSpacing(LineSpacing);
     line->addWidget(m_readOut, 1);
     line->addWidget(m_folderButton);
     line->addWidget(m_originalButton);
@@ -232,7 +235,7 @@ void TFormPreview::fitWindow(bool keepOnScreen)
         area.setHeight(std::min(most.height(), area.height() + bar));
     if (zoomed.height() > area.height())
         area.setWidth(std::min(most.width(), area.width() + bar));
-    const QSize client(std::max({area.width(), LineMinWidth, 1}), std::max(area.height(), 1) + LineHeight);
+    const QSize client(std::max({area.width(), lineMinWidth(), 1}), std::max(area.height(), 1) + LineHeight);
     setFixedSize(client);
     if (!keepOnScreen || !isVisible())
         return;
@@ -256,18 +259,20 @@ void TFormPreview::hovered(QPoint at)
 
 void TFormPreview::showReadOut()
 {
-    const PreviewPicture &picture = m_pictures[slot(m_source)];
-    QStringList parts{sourceName(m_source)};
+    m_readOut->setText(readOutText(m_pictures[slot(m_source)], m_source, zoom(), m_hovered));
+}
+
+QString TFormPreview::readOutText(const PreviewPicture &picture, PreviewSource source, double zoom, QPoint at) const
+{
+    QStringList parts{sourceName(source)};
     if (!picture.problem.isEmpty()) {
         parts << picture.problem;
-        m_readOut->setText(parts.join(QStringLiteral(" \u00b7 ")));
-        return;
+        return parts.join(QStringLiteral(" \u00b7 "));
     }
-    parts << zoomText(zoom());
-    const QPoint at = m_hovered;
+    parts << zoomText(zoom);
     if (at.x() >= 0 && at.y() >= 0 && at.x() < picture.size.width() && at.y() < picture.size.height()) {
         const qsizetype index = qsizetype(at.y()) * picture.size.width() + at.x();
-        if (index < picture.loaded) {
+        if (index < picture.loaded && !picture.values.isNull()) {
             const QRgb value = picture.values.pixel(at);
             parts << tr("x %1, y %2").arg(at.x()).arg(at.y())
                   << tr("R %1 G %2 B %3 A %4").arg(qRed(value)).arg(qGreen(value)).arg(qBlue(value)).arg(qAlpha(value));
@@ -277,7 +282,26 @@ void TFormPreview::showReadOut()
     } else if (picture.shown.isNull()) {
         parts << tr("no pixel data");
     }
-    m_readOut->setText(parts.join(QStringLiteral(" \u00b7 ")));
+    return parts.join(QStringLiteral(" \u00b7 "));
+}
+
+int TFormPreview::lineMinWidth() const
+{
+    // The widest read-out of this picture: each source's name, the largest whole zoom, the last
+    // pixel's coordinates, and three-digit values (8, the widest digit in most fonts).
+    const QSize size = m_pictures[slot(PreviewSource::Tessary)].size.expandedTo(QSize(1, 1));
+    const QString coordinates = tr("x %1, y %2").arg(size.width() - 1).arg(size.height() - 1);
+    const QString values = tr("R %1 G %2 B %3 A %4").arg(188).arg(188).arg(188).arg(188);
+    const QFontMetrics metrics = m_readOut->fontMetrics();
+    int text = 0;
+    for (PreviewSource source : {PreviewSource::Tessary, PreviewSource::GameFolder, PreviewSource::Original})
+        for (const QString &last : {values, tr("no pixel data")})
+            text = std::max(text, metrics.horizontalAdvance(QStringList{sourceName(source), zoomText(8.0), coordinates, last}
+                                                                .join(QStringLiteral(" \u00b7 "))));
+    const QMargins margins = m_readOut->contentsMargins();
+    const int buttons = m_folderButton->sizeHint().width() + m_originalButton->sizeHint().width();
+    // The line's own margins are 4 and 2; a few pixels to spare for the rounding of the glyphs.
+    return std::max(int(LineMinWidth), 4 + margins.left() + text + margins.right() + 2 * LineSpacing + buttons + 2 + 4);
 }
 
 bool TFormPreview::handleKey(QKeyEvent *event, bool pressed)

@@ -50,9 +50,12 @@ public:
     // While the main window works on the game folder, pictures not read yet wait.
     void setReadingAllowed(bool allowed);
 
-    // Height of the read-out line, and the narrowest the window gets so that it can be read.
+    // Height of the read-out line, and the narrowest the window ever gets.
     static constexpr int LineHeight = 24;
     static constexpr int LineMinWidth = 380;
+    // The narrowest the window gets for the picture shown: its widest read-out, in the window's
+    // language, stands whole beside the buttons.
+    int lineMinWidth() const;
 
 signals:
     // Ctrl+Z and Ctrl+Y (Ctrl+Shift+Z) pressed in the preview: the main window's undo and redo.
@@ -77,6 +80,7 @@ private:
     QSize room() const;
     void hovered(QPoint at);
     void showReadOut();
+    QString readOutText(const PreviewPicture &picture, PreviewSource source, double zoom, QPoint at) const;
     void syncButtons();
 
     QScrollArea *m_area;
