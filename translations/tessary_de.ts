@@ -1471,14 +1471,6 @@ Open them in:</source>
         <translation>Kein Bild importiert</translation>
     </message>
     <message>
-        <source>1 picture imported</source>
-        <translation>1 Bild importiert</translation>
-    </message>
-    <message>
-        <source>%1 pictures imported</source>
-        <translation>%1 Bilder importiert</translation>
-    </message>
-    <message>
         <source>Apply All Changes</source>
         <translation>Alles anwenden</translation>
     </message>
@@ -1577,10 +1569,6 @@ Open them in:</source>
         <translation>der Spielordner gewechselt wird</translation>
     </message>
     <message>
-        <source>%1 images and %2 font sheets loaded</source>
-        <translation>%1 Bilder und %2 Schriftbilder geladen</translation>
-    </message>
-    <message>
         <source>Another program changed these files since Tessary loaded them:
 %1
 
@@ -1597,14 +1585,6 @@ Durch Ihre Änderungen ersetzen?</translation>
     <message>
         <source>Nothing to write: no picture has changed</source>
         <translation>Nichts zu schreiben: kein Bild wurde geändert</translation>
-    </message>
-    <message>
-        <source>1 file written to the game folder</source>
-        <translation>1 Datei in den Spielordner geschrieben</translation>
-    </message>
-    <message>
-        <source>%1 files written to the game folder</source>
-        <translation>%1 Dateien in den Spielordner geschrieben</translation>
     </message>
     <message>
         <source>Another program changed these files since Tessary loaded them; they were left as they are:
@@ -1633,10 +1613,6 @@ Durch Ihre Änderungen ersetzen?</translation>
         <translation>die Liste der installierten Mods</translation>
     </message>
     <message>
-        <source>import of %1 pictures</source>
-        <translation>Import von %1 Bildern</translation>
-    </message>
-    <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>die Mods können nicht installiert oder deinstalliert werden: %1</translation>
     </message>
@@ -1655,6 +1631,34 @@ Durch Ihre Änderungen ersetzen?</translation>
     <message>
         <source>The image editor&apos;s save of %1 was not taken: %2</source>
         <translation>Die im Bildbearbeitungsprogramm gespeicherte Fassung von %1 wurde nicht übernommen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>import of %n pictures</source>
+        <translation>
+            <numerusform>Import von %n Bild</numerusform>
+            <numerusform>Import von %n Bildern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures imported</source>
+        <translation>
+            <numerusform>%n Bild importiert</numerusform>
+            <numerusform>%n Bilder importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images and %1 font sheets loaded</source>
+        <translation>
+            <numerusform>%n Bild und %1 Schrifttafeln geladen</numerusform>
+            <numerusform>%n Bilder und %1 Schrifttafeln geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written to the game folder</source>
+        <translation>
+            <numerusform>%n Datei in den Spielordner geschrieben</numerusform>
+            <numerusform>%n Dateien in den Spielordner geschrieben</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1471,14 +1471,6 @@ Abrirlas en:</translation>
         <translation>Ninguna imagen importada</translation>
     </message>
     <message>
-        <source>1 picture imported</source>
-        <translation>1 imagen importada</translation>
-    </message>
-    <message>
-        <source>%1 pictures imported</source>
-        <translation>%1 imágenes importadas</translation>
-    </message>
-    <message>
         <source>Apply All Changes</source>
         <translation>Aplicar todo</translation>
     </message>
@@ -1577,10 +1569,6 @@ Abrirlas en:</translation>
         <translation>cambiar la carpeta del juego</translation>
     </message>
     <message>
-        <source>%1 images and %2 font sheets loaded</source>
-        <translation>%1 imágenes y %2 hojas de fuente cargadas</translation>
-    </message>
-    <message>
         <source>Another program changed these files since Tessary loaded them:
 %1
 
@@ -1597,14 +1585,6 @@ Replace them with your changes?</source>
     <message>
         <source>Nothing to write: no picture has changed</source>
         <translation>Nada que escribir: ninguna imagen ha cambiado</translation>
-    </message>
-    <message>
-        <source>1 file written to the game folder</source>
-        <translation>1 archivo escrito en la carpeta del juego</translation>
-    </message>
-    <message>
-        <source>%1 files written to the game folder</source>
-        <translation>%1 archivos escritos en la carpeta del juego</translation>
     </message>
     <message>
         <source>Another program changed these files since Tessary loaded them; they were left as they are:
@@ -1633,10 +1613,6 @@ Replace them with your changes?</source>
         <translation>el registro de mods instalados</translation>
     </message>
     <message>
-        <source>import of %1 pictures</source>
-        <translation>importación de %1 imágenes</translation>
-    </message>
-    <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>no se pueden instalar ni desinstalar mods: %1</translation>
     </message>
@@ -1655,6 +1631,34 @@ Replace them with your changes?</source>
     <message>
         <source>The image editor&apos;s save of %1 was not taken: %2</source>
         <translation>No se ha tomado lo que el editor de imágenes guardó de %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>import of %n pictures</source>
+        <translation>
+            <numerusform>importación de %n imagen</numerusform>
+            <numerusform>importación de %n imágenes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures imported</source>
+        <translation>
+            <numerusform>%n imagen importada</numerusform>
+            <numerusform>%n imágenes importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images and %1 font sheets loaded</source>
+        <translation>
+            <numerusform>%n imagen y %1 hojas de fuente cargadas</numerusform>
+            <numerusform>%n imágenes y %1 hojas de fuente cargadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written to the game folder</source>
+        <translation>
+            <numerusform>%n archivo escrito en la carpeta del juego</numerusform>
+            <numerusform>%n archivos escritos en la carpeta del juego</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1471,14 +1471,6 @@ Les ouvrir dans :</translation>
         <translation>Aucune image importée</translation>
     </message>
     <message>
-        <source>1 picture imported</source>
-        <translation>1 image importée</translation>
-    </message>
-    <message>
-        <source>%1 pictures imported</source>
-        <translation>%1 images importées</translation>
-    </message>
-    <message>
         <source>Apply All Changes</source>
         <translation>Tout appliquer</translation>
     </message>
@@ -1577,10 +1569,6 @@ Les ouvrir dans :</translation>
         <translation>de changer de dossier de jeu</translation>
     </message>
     <message>
-        <source>%1 images and %2 font sheets loaded</source>
-        <translation>%1 images et %2 planches de police chargées</translation>
-    </message>
-    <message>
         <source>Another program changed these files since Tessary loaded them:
 %1
 
@@ -1597,14 +1585,6 @@ Les remplacer par vos modifications ?</translation>
     <message>
         <source>Nothing to write: no picture has changed</source>
         <translation>Rien à écrire : aucune image n&apos;a changé</translation>
-    </message>
-    <message>
-        <source>1 file written to the game folder</source>
-        <translation>1 fichier écrit dans le dossier du jeu</translation>
-    </message>
-    <message>
-        <source>%1 files written to the game folder</source>
-        <translation>%1 fichiers écrits dans le dossier du jeu</translation>
     </message>
     <message>
         <source>Another program changed these files since Tessary loaded them; they were left as they are:
@@ -1633,10 +1613,6 @@ Les remplacer par vos modifications ?</translation>
         <translation>la liste des mods installés</translation>
     </message>
     <message>
-        <source>import of %1 pictures</source>
-        <translation>import de %1 images</translation>
-    </message>
-    <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>les mods ne peuvent être ni installés ni désinstallés : %1</translation>
     </message>
@@ -1655,6 +1631,34 @@ Les remplacer par vos modifications ?</translation>
     <message>
         <source>The image editor&apos;s save of %1 was not taken: %2</source>
         <translation>L&apos;enregistrement de %1 par l&apos;éditeur d&apos;images n&apos;a pas été repris : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>import of %n pictures</source>
+        <translation>
+            <numerusform>import de %n image</numerusform>
+            <numerusform>import de %n images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures imported</source>
+        <translation>
+            <numerusform>%n image importée</numerusform>
+            <numerusform>%n images importées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images and %1 font sheets loaded</source>
+        <translation>
+            <numerusform>%n image et %1 planches de police chargées</numerusform>
+            <numerusform>%n images et %1 planches de police chargées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written to the game folder</source>
+        <translation>
+            <numerusform>%n fichier écrit dans le dossier du jeu</numerusform>
+            <numerusform>%n fichiers écrits dans le dossier du jeu</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1471,14 +1471,6 @@ Aprirle in:</translation>
         <translation>Nessuna immagine importata</translation>
     </message>
     <message>
-        <source>1 picture imported</source>
-        <translation>1 immagine importata</translation>
-    </message>
-    <message>
-        <source>%1 pictures imported</source>
-        <translation>%1 immagini importate</translation>
-    </message>
-    <message>
         <source>Apply All Changes</source>
         <translation>Applica tutto</translation>
     </message>
@@ -1577,10 +1569,6 @@ Aprirle in:</translation>
         <translation>di cambiare cartella del gioco</translation>
     </message>
     <message>
-        <source>%1 images and %2 font sheets loaded</source>
-        <translation>%1 immagini e %2 fogli font caricati</translation>
-    </message>
-    <message>
         <source>Another program changed these files since Tessary loaded them:
 %1
 
@@ -1597,14 +1585,6 @@ Sostituirli con le tue modifiche?</translation>
     <message>
         <source>Nothing to write: no picture has changed</source>
         <translation>Niente da scrivere: nessuna immagine è cambiata</translation>
-    </message>
-    <message>
-        <source>1 file written to the game folder</source>
-        <translation>1 file scritto nella cartella del gioco</translation>
-    </message>
-    <message>
-        <source>%1 files written to the game folder</source>
-        <translation>%1 file scritti nella cartella del gioco</translation>
     </message>
     <message>
         <source>Another program changed these files since Tessary loaded them; they were left as they are:
@@ -1633,10 +1613,6 @@ Sostituirli con le tue modifiche?</translation>
         <translation>l&apos;elenco delle mod installate</translation>
     </message>
     <message>
-        <source>import of %1 pictures</source>
-        <translation>importazione di %1 immagini</translation>
-    </message>
-    <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>le mod non possono essere installate né disinstallate: %1</translation>
     </message>
@@ -1655,6 +1631,34 @@ Sostituirli con le tue modifiche?</translation>
     <message>
         <source>The image editor&apos;s save of %1 was not taken: %2</source>
         <translation>Il salvataggio di %1 dall&apos;editor di immagini non è stato accolto: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>import of %n pictures</source>
+        <translation>
+            <numerusform>importazione di %n immagine</numerusform>
+            <numerusform>importazione di %n immagini</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures imported</source>
+        <translation>
+            <numerusform>%n immagine importata</numerusform>
+            <numerusform>%n immagini importate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images and %1 font sheets loaded</source>
+        <translation>
+            <numerusform>%n immagine e %1 fogli font caricati</numerusform>
+            <numerusform>%n immagini e %1 fogli font caricati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written to the game folder</source>
+        <translation>
+            <numerusform>%n file scritto nella cartella del gioco</numerusform>
+            <numerusform>%n file scritti nella cartella del gioco</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1471,14 +1471,6 @@ Openen in:</translation>
         <translation>Geen afbeelding geïmporteerd</translation>
     </message>
     <message>
-        <source>1 picture imported</source>
-        <translation>1 afbeelding geïmporteerd</translation>
-    </message>
-    <message>
-        <source>%1 pictures imported</source>
-        <translation>%1 afbeeldingen geïmporteerd</translation>
-    </message>
-    <message>
         <source>Apply All Changes</source>
         <translation>Alles toepassen</translation>
     </message>
@@ -1577,10 +1569,6 @@ Openen in:</translation>
         <translation>de spelmap wordt gewisseld</translation>
     </message>
     <message>
-        <source>%1 images and %2 font sheets loaded</source>
-        <translation>%1 afbeeldingen en %2 lettertypebladen geladen</translation>
-    </message>
-    <message>
         <source>Another program changed these files since Tessary loaded them:
 %1
 
@@ -1597,14 +1585,6 @@ Vervangen door je wijzigingen?</translation>
     <message>
         <source>Nothing to write: no picture has changed</source>
         <translation>Niets te schrijven: geen afbeelding is gewijzigd</translation>
-    </message>
-    <message>
-        <source>1 file written to the game folder</source>
-        <translation>1 bestand naar de spelmap geschreven</translation>
-    </message>
-    <message>
-        <source>%1 files written to the game folder</source>
-        <translation>%1 bestanden naar de spelmap geschreven</translation>
     </message>
     <message>
         <source>Another program changed these files since Tessary loaded them; they were left as they are:
@@ -1633,10 +1613,6 @@ Vervangen door je wijzigingen?</translation>
         <translation>de lijst van geïnstalleerde mods</translation>
     </message>
     <message>
-        <source>import of %1 pictures</source>
-        <translation>import van %1 afbeeldingen</translation>
-    </message>
-    <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>de mods kunnen niet worden geïnstalleerd of verwijderd: %1</translation>
     </message>
@@ -1655,6 +1631,34 @@ Vervangen door je wijzigingen?</translation>
     <message>
         <source>The image editor&apos;s save of %1 was not taken: %2</source>
         <translation>Wat de beeldbewerker van %1 opsloeg, is niet overgenomen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>import of %n pictures</source>
+        <translation>
+            <numerusform>import van %n afbeelding</numerusform>
+            <numerusform>import van %n afbeeldingen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures imported</source>
+        <translation>
+            <numerusform>%n afbeelding geïmporteerd</numerusform>
+            <numerusform>%n afbeeldingen geïmporteerd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images and %1 font sheets loaded</source>
+        <translation>
+            <numerusform>%n afbeelding en %1 lettertypebladen geladen</numerusform>
+            <numerusform>%n afbeeldingen en %1 lettertypebladen geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written to the game folder</source>
+        <translation>
+            <numerusform>%n bestand naar de spelmap geschreven</numerusform>
+            <numerusform>%n bestanden naar de spelmap geschreven</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1471,14 +1471,6 @@ Otwieraj je w:</translation>
         <translation>Nie zaimportowano żadnego obrazu</translation>
     </message>
     <message>
-        <source>1 picture imported</source>
-        <translation>Zaimportowano 1 obraz</translation>
-    </message>
-    <message>
-        <source>%1 pictures imported</source>
-        <translation>Zaimportowane obrazy: %1</translation>
-    </message>
-    <message>
         <source>Apply All Changes</source>
         <translation>Zastosuj wszystko</translation>
     </message>
@@ -1577,10 +1569,6 @@ Otwieraj je w:</translation>
         <translation>zmianą folderu gry</translation>
     </message>
     <message>
-        <source>%1 images and %2 font sheets loaded</source>
-        <translation>Wczytano obrazy: %1, arkusze czcionek: %2</translation>
-    </message>
-    <message>
         <source>Another program changed these files since Tessary loaded them:
 %1
 
@@ -1597,14 +1585,6 @@ Zastąpić je twoimi zmianami?</translation>
     <message>
         <source>Nothing to write: no picture has changed</source>
         <translation>Nie ma nic do zapisania: żaden obraz się nie zmienił</translation>
-    </message>
-    <message>
-        <source>1 file written to the game folder</source>
-        <translation>Zapisano 1 plik w folderze gry</translation>
-    </message>
-    <message>
-        <source>%1 files written to the game folder</source>
-        <translation>Pliki zapisane w folderze gry: %1</translation>
     </message>
     <message>
         <source>Another program changed these files since Tessary loaded them; they were left as they are:
@@ -1633,10 +1613,6 @@ Zastąpić je twoimi zmianami?</translation>
         <translation>spis zainstalowanych modów</translation>
     </message>
     <message>
-        <source>import of %1 pictures</source>
-        <translation>import obrazów: %1</translation>
-    </message>
-    <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>nie można instalować ani odinstalowywać modów: %1</translation>
     </message>
@@ -1655,6 +1631,38 @@ Zastąpić je twoimi zmianami?</translation>
     <message>
         <source>The image editor&apos;s save of %1 was not taken: %2</source>
         <translation>Nie przyjęto zapisu %1 z edytora obrazów: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>import of %n pictures</source>
+        <translation>
+            <numerusform>import %n obrazu</numerusform>
+            <numerusform>import %n obrazów</numerusform>
+            <numerusform>import %n obrazów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures imported</source>
+        <translation>
+            <numerusform>Zaimportowano %n obraz</numerusform>
+            <numerusform>Zaimportowano %n obrazy</numerusform>
+            <numerusform>Zaimportowano %n obrazów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images and %1 font sheets loaded</source>
+        <translation>
+            <numerusform>Wczytano %n obraz i %1 arkuszy czcionek</numerusform>
+            <numerusform>Wczytano %n obrazy i %1 arkuszy czcionek</numerusform>
+            <numerusform>Wczytano %n obrazów i %1 arkuszy czcionek</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written to the game folder</source>
+        <translation>
+            <numerusform>Zapisano %n plik w folderze gry</numerusform>
+            <numerusform>Zapisano %n pliki w folderze gry</numerusform>
+            <numerusform>Zapisano %n plików w folderze gry</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1471,14 +1471,6 @@ Abri-las em:</translation>
         <translation>Nenhuma imagem importada</translation>
     </message>
     <message>
-        <source>1 picture imported</source>
-        <translation>1 imagem importada</translation>
-    </message>
-    <message>
-        <source>%1 pictures imported</source>
-        <translation>%1 imagens importadas</translation>
-    </message>
-    <message>
         <source>Apply All Changes</source>
         <translation>Aplicar tudo</translation>
     </message>
@@ -1577,10 +1569,6 @@ Abri-las em:</translation>
         <translation>trocar a pasta do jogo</translation>
     </message>
     <message>
-        <source>%1 images and %2 font sheets loaded</source>
-        <translation>%1 imagens e %2 folhas de fonte carregadas</translation>
-    </message>
-    <message>
         <source>Another program changed these files since Tessary loaded them:
 %1
 
@@ -1597,14 +1585,6 @@ Substituí-los pelas suas alterações?</translation>
     <message>
         <source>Nothing to write: no picture has changed</source>
         <translation>Nada a gravar: nenhuma imagem foi alterada</translation>
-    </message>
-    <message>
-        <source>1 file written to the game folder</source>
-        <translation>1 arquivo gravado na pasta do jogo</translation>
-    </message>
-    <message>
-        <source>%1 files written to the game folder</source>
-        <translation>%1 arquivos gravados na pasta do jogo</translation>
     </message>
     <message>
         <source>Another program changed these files since Tessary loaded them; they were left as they are:
@@ -1633,10 +1613,6 @@ Substituí-los pelas suas alterações?</translation>
         <translation>o registro de mods instalados</translation>
     </message>
     <message>
-        <source>import of %1 pictures</source>
-        <translation>importação de %1 imagens</translation>
-    </message>
-    <message>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>os mods não podem ser instalados nem desinstalados: %1</translation>
     </message>
@@ -1655,6 +1631,34 @@ Substituí-los pelas suas alterações?</translation>
     <message>
         <source>The image editor&apos;s save of %1 was not taken: %2</source>
         <translation>O que o editor de imagens salvou de %1 não foi aceito: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>import of %n pictures</source>
+        <translation>
+            <numerusform>importação de %n imagem</numerusform>
+            <numerusform>importação de %n imagens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures imported</source>
+        <translation>
+            <numerusform>%n imagem importada</numerusform>
+            <numerusform>%n imagens importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images and %1 font sheets loaded</source>
+        <translation>
+            <numerusform>%n imagem e %1 folhas de fonte carregadas</numerusform>
+            <numerusform>%n imagens e %1 folhas de fonte carregadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files written to the game folder</source>
+        <translation>
+            <numerusform>%n arquivo gravado na pasta do jogo</numerusform>
+            <numerusform>%n arquivos gravados na pasta do jogo</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,8 @@ private slots:
     void coreMessages();
     void textsFit_data();
     void textsFit();
+    void pluralForms_data();
+    void pluralForms();
 };
 
 void TestTranslations::languageChoice_data()
@@ -334,6 +336,34 @@ void TestTranslations::textsFit()
     }
     problems.removeAll(QString());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::pluralForms_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("en 1") << "en" << 1 << "1 picture imported";
+    QTest::newRow("en 2") << "en" << 2 << "2 pictures imported";
+    QTest::newRow("pl 1") << "pl" << 1 << "Zaimportowano 1 obraz";
+    QTest::newRow("pl 2") << "pl" << 2 << "Zaimportowano 2 obrazy";
+    QTest::newRow("pl 5") << "pl" << 5 << "Zaimportowano 5 obrazów";
+    QTest::newRow("pl 22") << "pl" << 22 << "Zaimportowano 22 obrazy";
+    QTest::newRow("pl 12") << "pl" << 12 << "Zaimportowano 12 obrazów";
+    QTest::newRow("de 1") << "de" << 1 << "1 Bild importiert";
+    QTest::newRow("de 5") << "de" << 5 << "5 Bilder importiert";
+    QTest::newRow("fr 1") << "fr" << 1 << "1 image importée";
+    QTest::newRow("fr 22") << "fr" << 22 << "22 images importées";
+}
+
+void TestTranslations::pluralForms()
+{
+    QFETCH(QString, language);
+    QFETCH(int, count);
+    QFETCH(QString, shown);
+    QObject owner;
+    QVERIFY(ProgramLanguage::install(&owner, language));
+    QCOMPARE(QCoreApplication::translate("TForm1", "%n pictures imported", nullptr, count), shown);
 }
 
 QTEST_MAIN(TestTranslations)

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QSettings>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "page_control.h"
 #include "picture_files.h"
 #include "preview_window.h"
+#include "program_language.h"
 #include "settings_store.h"
 
 void ScriptedDialogs::message(const QString &text)
@@ -93,7 +95,12 @@ QString imageFile(const QString &folder, int n)
 
 } // namespace UiTestSupport
 
-WindowFixture::WindowFixture() = default;
+WindowFixture::WindowFixture()
+{
+    // The window's English: the sources' texts, and the plural forms of those with a count.
+    static const bool english = ProgramLanguage::install(QCoreApplication::instance(), QStringLiteral("en"));
+    Q_UNUSED(english);
+}
 
 WindowFixture::~WindowFixture()
 {

@@ -60,8 +60,15 @@ QString ProgramLanguage::takeOption(int &argc, char **argv)
 
 bool ProgramLanguage::install(QObject *owner, const QString &code)
 {
-    if (code == QLatin1String("en"))
+    // English takes its texts from the sources, and from its file only their plural forms.
+    if (code == QLatin1String("en")) {
+        auto *plurals = new QTranslator(owner);
+        if (plurals->load(QStringLiteral(":/i18n/tessary_en.qm")))
+            QCoreApplication::installTranslator(plurals);
+        else
+            delete plurals;
         return true;
+    }
     // Qt's own texts first: the translator installed last is asked first, so the program's
     // win where both have one.
     const QString files[] = {QStringLiteral(":/qt/translations/qtbase_%1.qm").arg(code), QStringLiteral(":/i18n/tessary_%1.qm").arg(code)};

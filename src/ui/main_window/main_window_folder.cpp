@@ -97,11 +97,9 @@ void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
         const bool font = summary.images.empty();
         step.setName(tr("import of %1").arg(pictureName(font, font ? summary.fonts.front() : summary.images.front())).toStdString());
     } else {
-        step.setName(tr("import of %1 pictures").arg(count).toStdString());
+        step.setName(tr("import of %n pictures", nullptr, int(count)).toStdString());
     }
     recordChange(std::move(step));
-    m_work->showDone(count == 0   ? tr("No picture imported")
-                     : count == 1 ? tr("1 picture imported")
-                                  : tr("%1 pictures imported").arg(count));
+    m_work->showDone(count == 0 ? tr("No picture imported") : tr("%n pictures imported", nullptr, int(count)));
     m_dialogs.message(CoreMessages::translated(QString::fromStdString(summary.text(CorePath::fromQt(source)))));
 }

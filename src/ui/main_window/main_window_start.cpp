@@ -174,7 +174,7 @@ void TForm1::loadFolder(const QString &folder)
     const std::string settled = opened->settled;
     opened.reset();
     const int images = std::max(m_catalogue.ImageCount - 1, 0);
-    m_work->showDone(tr("%1 images and %2 font sheets loaded").arg(images).arg(FontCount));
+    m_work->showDone(tr("%n images and %1 font sheets loaded", nullptr, images).arg(FontCount));
     if (!settled.empty())
         m_dialogs.message(CoreMessages::translated(QString::fromStdString(settled)));
 }
@@ -221,9 +221,8 @@ bool TForm1::applyChanges()
         m_history.noteApplied(m_catalogue);
         showChanges();
         const std::size_t written = report.written.size();
-        m_work->showDone(written == 0   ? tr("Nothing to write: no picture has changed")
-                         : written == 1 ? tr("1 file written to the game folder")
-                                        : tr("%1 files written to the game folder").arg(written));
+        m_work->showDone(written == 0 ? tr("Nothing to write: no picture has changed")
+                                      : tr("%n files written to the game folder", nullptr, int(written)));
         QStringList notes;
         if (!report.settled.empty())
             notes << CoreMessages::translated(QString::fromStdString(report.settled));
