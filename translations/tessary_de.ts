@@ -1330,10 +1330,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Speichern als:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programme (*.exe);;Alle Dateien (*)</translation>
     </message>
@@ -1344,6 +1340,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Bildbearbeitung wählen</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Die Bilder in %1 als .tga- oder als .png-Dateien speichern?</translation>
     </message>
 </context>
 <context>

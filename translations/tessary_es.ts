@@ -1330,10 +1330,6 @@
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Guardar como:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programas (*.exe);;Todos los archivos (*)</translation>
     </message>
@@ -1344,6 +1340,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Elegir el editor de imágenes</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>¿Guardar las imágenes en %1 como archivos .tga o .png?</translation>
     </message>
 </context>
 <context>

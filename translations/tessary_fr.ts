@@ -1330,10 +1330,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Enregistrer en :</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programmes (*.exe);;Tous les fichiers (*)</translation>
     </message>
@@ -1344,6 +1340,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Choisir l&apos;éditeur d&apos;images</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Enregistrer les images dans %1 en fichiers .tga ou .png ?</translation>
     </message>
 </context>
 <context>

@@ -1330,10 +1330,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Salva come:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programmi (*.exe);;Tutti i file (*)</translation>
     </message>
@@ -1344,6 +1340,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Scegli l&apos;editor di immagini</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Salvare le immagini in %1 come file .tga o .png?</translation>
     </message>
 </context>
 <context>

@@ -1330,10 +1330,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Opslaan als:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programma&apos;s (*.exe);;Alle bestanden (*)</translation>
     </message>
@@ -1344,6 +1340,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Beeldbewerker kiezen</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>De afbeeldingen in %1 opslaan als .tga- of als .png-bestanden?</translation>
     </message>
 </context>
 <context>

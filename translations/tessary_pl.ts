@@ -1330,10 +1330,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Zapisz jako:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programy (*.exe);;Wszystkie pliki (*)</translation>
     </message>
@@ -1344,6 +1340,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Wybierz edytor obrazów</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Zapisać obrazy w %1 jako pliki .tga czy .png?</translation>
     </message>
 </context>
 <context>
