@@ -1636,6 +1636,20 @@ Durch Ihre Änderungen ersetzen?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>die Mods können nicht installiert oder deinstalliert werden: %1</translation>
     </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Spielordner: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Klicken, um ihn im Dateimanager zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Der Dateimanager konnte nicht gestartet werden, um %1 zu zeigen.</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>

@@ -1636,6 +1636,20 @@ Replace them with your changes?</source>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>no se pueden instalar ni desinstalar mods: %1</translation>
     </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Carpeta del juego: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Haga clic para abrirla en el gestor de archivos.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>No se ha podido iniciar el gestor de archivos para mostrar %1.</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>

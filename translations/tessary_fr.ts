@@ -1636,6 +1636,20 @@ Les remplacer par vos modifications ?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>les mods ne peuvent être ni installés ni désinstallés : %1</translation>
     </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Dossier du jeu : %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Cliquez pour l&apos;ouvrir dans le gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Le gestionnaire de fichiers n&apos;a pas pu être lancé pour afficher %1.</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>

@@ -1636,6 +1636,20 @@ Sostituirli con le tue modifiche?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>le mod non possono essere installate né disinstallate: %1</translation>
     </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Cartella del gioco: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Fare clic per aprirla nel gestore file.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Non è stato possibile avviare il gestore file per mostrare %1.</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>

@@ -1636,6 +1636,20 @@ Vervangen door je wijzigingen?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>de mods kunnen niet worden geïnstalleerd of verwijderd: %1</translation>
     </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Spelmap: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Klik om de map in de bestandsbeheerder te openen.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>De bestandsbeheerder kon niet worden gestart om %1 te tonen.</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>

@@ -1636,6 +1636,20 @@ Zastąpić je twoimi zmianami?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>nie można instalować ani odinstalowywać modów: %1</translation>
     </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Folder gry: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Kliknij, aby otworzyć go w menedżerze plików.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Nie udało się uruchomić menedżera plików, aby pokazać %1.</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>

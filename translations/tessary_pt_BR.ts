@@ -1636,6 +1636,20 @@ Substituí-los pelas suas alterações?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>os mods não podem ser instalados nem desinstalados: %1</translation>
     </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Pasta do jogo: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Clique para abri-la no gerenciador de arquivos.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Não foi possível iniciar o gerenciador de arquivos para mostrar %1.</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
