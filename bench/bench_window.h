@@ -24,7 +24,7 @@ public:
     QString chooseGameExecutable(const QString &, const QString &) override { return QString(); }
     QString saveTgaFile(const QString &, const QString &) override { return QString(); }
     QString openTgaFile(const QString &) override { return QString(); }
-    FolderChoice chooseFolder(const QString &) override { return {}; }
+    FolderChoice chooseFolder(const QString &, bool) override { return {}; }
     QString chooseImportFolder(const QString &) override { return importFolder; }
     QString chooseProgram(const QString &) override { return QString(); }
     ModPackageChoice askModPackage(const QString &, const QString &) override { return {}; }

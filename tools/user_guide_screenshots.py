@@ -307,16 +307,16 @@ def main():
             main_box = box_of(session, window)
             save(settled_shot(), main_box, os.path.join(args.out, "main-window.png"))
 
-            # Step 1: "Save all images to .tga" offers .png as well.
+            # Step 1: "Save all images to .tga" asks .tga or .png once the folder is chosen.
             session.click(wx + 60, wy + 64)
             picker = xvfb.wait_for(lambda: session.find(shown("Please choose a folder where all .tga files will be saved.")), 10,
                                    "the folder picker")
             session.focus(picker)
-            px, py, pw, ph = session.geometry(picker)
-            session.click(px + pw - 180, py + ph - 24)  # opens the "Save as:" list
-            save(settled_shot(), union(box_of(session, picker), (px, py, px + pw, py + ph + 40)),
-                 os.path.join(args.out, "save-all-picker.png"))
-            session.key("Escape")
+            session.key("Return")
+            question = xvfb.wait_for(lambda: session.find(TITLE) not in (None, window) and session.find(TITLE), 20,
+                                     "the question of the format")
+            save(settled_shot(), box_of(session, question), os.path.join(args.out, "save-all-format.png"))
+            session.focus(question)
             session.key("Escape")
 
             # Step 3: the context menu of a thumbnail, then "Load all images from a folder...".

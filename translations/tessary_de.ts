@@ -1334,10 +1334,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Speichern als:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programme (*.exe);;Alle Dateien (*)</translation>
     </message>
@@ -1348,6 +1344,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Bildbearbeitung wählen</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Die Bilder in %1 als .tga- oder als .png-Dateien speichern?</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1659,20 @@ Durch Ihre Änderungen ersetzen?</translation>
             <numerusform>%n Datei in den Spielordner geschrieben</numerusform>
             <numerusform>%n Dateien in den Spielordner geschrieben</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Spielordner: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Klicken, um ihn im Dateimanager zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Der Dateimanager konnte nicht gestartet werden, um %1 zu zeigen.</translation>
     </message>
 </context>
 <context>

@@ -1334,10 +1334,6 @@
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Guardar como:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programas (*.exe);;Todos los archivos (*)</translation>
     </message>
@@ -1348,6 +1344,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Elegir el editor de imágenes</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>¿Guardar las imágenes en %1 como archivos .tga o .png?</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1659,20 @@ Replace them with your changes?</source>
             <numerusform>%n archivo escrito en la carpeta del juego</numerusform>
             <numerusform>%n archivos escritos en la carpeta del juego</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Carpeta del juego: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Haga clic para abrirla en el gestor de archivos.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>No se ha podido iniciar el gestor de archivos para mostrar %1.</translation>
     </message>
 </context>
 <context>

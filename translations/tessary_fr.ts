@@ -1334,10 +1334,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Enregistrer en :</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programmes (*.exe);;Tous les fichiers (*)</translation>
     </message>
@@ -1348,6 +1344,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Choisir l&apos;éditeur d&apos;images</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Enregistrer les images dans %1 en fichiers .tga ou .png ?</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1659,20 @@ Les remplacer par vos modifications ?</translation>
             <numerusform>%n fichier écrit dans le dossier du jeu</numerusform>
             <numerusform>%n fichiers écrits dans le dossier du jeu</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Dossier du jeu : %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Cliquez pour l&apos;ouvrir dans le gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Le gestionnaire de fichiers n&apos;a pas pu être lancé pour afficher %1.</translation>
     </message>
 </context>
 <context>

@@ -1334,10 +1334,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Salva come:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programmi (*.exe);;Tutti i file (*)</translation>
     </message>
@@ -1348,6 +1344,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Scegli l&apos;editor di immagini</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Salvare le immagini in %1 come file .tga o .png?</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1659,20 @@ Sostituirli con le tue modifiche?</translation>
             <numerusform>%n file scritto nella cartella del gioco</numerusform>
             <numerusform>%n file scritti nella cartella del gioco</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Cartella del gioco: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Fare clic per aprirla nel gestore file.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Non è stato possibile avviare il gestore file per mostrare %1.</translation>
     </message>
 </context>
 <context>

@@ -1334,10 +1334,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Opslaan als:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programma&apos;s (*.exe);;Alle bestanden (*)</translation>
     </message>
@@ -1348,6 +1344,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Beeldbewerker kiezen</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>De afbeeldingen in %1 opslaan als .tga- of als .png-bestanden?</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1659,20 @@ Vervangen door je wijzigingen?</translation>
             <numerusform>%n bestand naar de spelmap geschreven</numerusform>
             <numerusform>%n bestanden naar de spelmap geschreven</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Spelmap: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Klik om de map in de bestandsbeheerder te openen.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>De bestandsbeheerder kon niet worden gestart om %1 te tonen.</translation>
     </message>
 </context>
 <context>

@@ -1334,10 +1334,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Zapisz jako:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programy (*.exe);;Wszystkie pliki (*)</translation>
     </message>
@@ -1348,6 +1344,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Wybierz edytor obrazów</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Zapisać obrazy w %1 jako pliki .tga czy .png?</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +1663,20 @@ Zastąpić je twoimi zmianami?</translation>
             <numerusform>Zapisano %n pliki w folderze gry</numerusform>
             <numerusform>Zapisano %n plików w folderze gry</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Folder gry: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Kliknij, aby otworzyć go w menedżerze plików.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Nie udało się uruchomić menedżera plików, aby pokazać %1.</translation>
     </message>
 </context>
 <context>

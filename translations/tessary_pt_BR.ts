@@ -1334,10 +1334,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Save as:</source>
-        <translation>Salvar como:</translation>
-    </message>
-    <message>
         <source>Programs (*.exe);;All files (*)</source>
         <translation>Programas (*.exe);;Todos os arquivos (*)</translation>
     </message>
@@ -1348,6 +1344,10 @@
     <message>
         <source>Choose the image editor</source>
         <translation>Escolher o editor de imagens</translation>
+    </message>
+    <message>
+        <source>Save the images in %1 as .tga or as .png files?</source>
+        <translation>Salvar as imagens em %1 como arquivos .tga ou .png?</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1659,20 @@ Substituí-los pelas suas alterações?</translation>
             <numerusform>%n arquivo gravado na pasta do jogo</numerusform>
             <numerusform>%n arquivos gravados na pasta do jogo</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Pasta do jogo: %1</translation>
+    </message>
+    <message>
+        <source>%1
+Click to open it in the file manager.</source>
+        <translation>%1
+Clique para abri-la no gerenciador de arquivos.</translation>
+    </message>
+    <message>
+        <source>The file manager could not be started to show %1.</source>
+        <translation>Não foi possível iniciar o gerenciador de arquivos para mostrar %1.</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,16 @@ QString SettingsStore::readSaveAllTgaPath() const
     return readText(SaveAllTGAPath, StartFolder::standard());
 }
 
+bool SettingsStore::readSaveAllPng() const
+{
+    return readText(SaveAllFormat, QString()).compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
+}
+
+void SettingsStore::writeSaveAllPng(bool png)
+{
+    writeText(SaveAllFormat, png ? QStringLiteral("png") : QStringLiteral("tga"));
+}
+
 QString SettingsStore::readLoadAllTgaPath() const
 {
     return readText(LoadAllTGAPath, readSaveAllTgaPath());

@@ -18,6 +18,8 @@ public:
     static inline const QString SaveTGAPath = QStringLiteral("SaveTGAPath");
     static inline const QString SaveAllTGAPath = QStringLiteral("SaveAllTGAPath");
     static inline const QString LoadAllTGAPath = QStringLiteral("LoadAllTGAPath");
+    // The format "Save all images" last wrote: "png" or "tga".
+    static inline const QString SaveAllFormat = QStringLiteral("SaveAllFormat");
     // The folder of the mod package last saved or the mod last installed.
     static inline const QString ModFolder = QStringLiteral("ModFolder");
     // The game folder chosen by a user who can't change the game's installation entry.
@@ -80,6 +82,10 @@ public:
     // "SaveAllTGAPath": the folder last chosen for exporting all images; default the user's
     // Pictures or Documents folder (StartFolder::standard).
     QString readSaveAllTgaPath() const;
+    // "SaveAllFormat": true when the images were last all saved as .png; missing or any text
+    // but "png" (in any case) is .tga, as before the format could be chosen.
+    bool readSaveAllPng() const;
+    void writeSaveAllPng(bool png);
     // "LoadAllTGAPath": the folder last chosen for loading all pictures of a folder; default
     // the folder the pictures were last all saved to.
     QString readLoadAllTgaPath() const;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "program_language.h"
 #include "program_options.h"
 #include "qt_dialogs.h"
+#include "run_folders.h"
 #include "settings_store.h"
 
 namespace {
@@ -40,6 +42,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.2"));
     ProgramLanguage::install(&application, ProgramLanguage::choose(option, SettingsStore().readText(SettingsStore::Language, QString()),
                                                                   QLocale::system().uiLanguages()));
+
+    // The empty temporary folders of runs that were killed.
+    RunFolders::clearEnded(QDir::tempPath());
 
     QtDialogs dialogs;
     GameFolder folder;

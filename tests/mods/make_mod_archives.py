@@ -89,8 +89,9 @@ def seven_zip(path, files, password=None):
             target.parent.mkdir(parents=True, exist_ok=True)
             target.write_bytes(data)
         command = ["7zz", "a", "-bso0", "-bsp0", str(Path(path).resolve())] + ([f"-p{password}", "-mhe=off"] if password else [])
+        # 7zz reads the names of the files by the locale: UTF-8, whatever the test was started in.
         subprocess.run(command + [name.split("/")[0] for name in sorted({n.split("/")[0] for n, _ in files})],
-                       cwd=folder, check=True)
+                       cwd=folder, check=True, env=dict(os.environ, LC_ALL="C.UTF-8"))
 
 
 def game_layout(out, have_7z):
@@ -118,6 +119,21 @@ def pictures(out):
                                      ("my pictures/notes.txt", b"two pictures\n")])
     write_tar(out / "pictures.tar.gz", [tar_member("010.tga", tga(2, 5, 31)),
                                         tar_member("sheets/New_Font1000.gpf.tga", grey_tga(41))], "w:gz")
+
+
+# Folder and file names in letters beyond Western European ones: (archive name, folder, note,
+# first image). Python's zipfile marks such names as UTF-8, as 7-Zip does; a .7z keeps them in
+# UTF-16.
+LANGUAGES = [("polish", "Łódź nocą", "żółć.txt", 3), ("czech", "Příliš žluťoučký kůň", "čtěte mě.txt", 4),
+             ("greek", "Ελληνικά γράμματα", "διάβασέ με.txt", 5), ("cyrillic", "Москва ночью", "прочти.txt", 6)]
+
+
+def languages(out, have_7z):
+    for language, folder, note, n in LANGUAGES:
+        files = [(f"{folder}/images/{n}.gpi", gpi(n, tone=60 + n)), (f"{folder}/{note}", b"read me\n")]
+        write_zip(out / f"{language}.zip", files)
+        if have_7z:
+            seven_zip(out / f"{language}.7z", files)
 
 
 def hostile(out, have_7z):
@@ -164,6 +180,7 @@ def main():
     have_7z = shutil.which("7zz") is not None
     game_layout(out, have_7z)
     pictures(out)
+    languages(out, have_7z)
     hostile(out, have_7z)
     if have_7z:
         (out / "have-7z.txt").write_text("7zz made the .7z archives\n")

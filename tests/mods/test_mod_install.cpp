@@ -116,6 +116,21 @@ private slots:
                                               << qint64(-1) << "left out: my pictures/notes.txt";
         QTest::newRow("tar.gz of pictures") << "pictures.tar.gz" << QList<QList<int>>{{10, 2, 5, 31}} << QList<QList<int>>{{1, 41}}
                                             << qint64(-1) << "";
+        // Names in letters beyond Western European ones, which Windows' code page lacks.
+        const struct {
+            const char *archive;
+            const char *folder;
+            const char *note;
+            int image;
+        } languages[] = {{"polish", "Łódź nocą", "żółć.txt", 3}, {"czech", "Příliš žluťoučký kůň", "čtěte mě.txt", 4},
+                         {"greek", "Ελληνικά γράμματα", "διάβασέ με.txt", 5}, {"cyrillic", "Москва ночью", "прочти.txt", 6}};
+        for (const auto &language : languages)
+            for (const char *kind : {".zip", ".7z"}) {
+                const QString archive = QString::fromLatin1(language.archive) + kind;
+                const int n = language.image;
+                QTest::newRow(qPrintable(archive)) << archive << QList<QList<int>>{{n, n + 1, n + 2, 60 + n}} << QList<QList<int>>{}
+                                                  << qint64(-1) << QString::fromUtf8(language.folder) + "/" + QString::fromUtf8(language.note);
+            }
     }
 
     void archivesInstall()

@@ -1,3 +1,4 @@
+#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -7,6 +8,8 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
+#include <QUrl>
 
 #include "core_path.h"
 #include "file_ops.h"
@@ -14,6 +17,8 @@
 #include "game_paths.h"
 #include "grid_pages.h"
 #include "main_window.h"
+#include "main_window_parts.h"
+#include "page_control.h"
 #include "picture_control.h"
 #include "picture_maker.h"
 #include "preview_window.h"
@@ -50,6 +55,8 @@ private slots:
     void refusedFolderAskedAgain();
     void folderFound_data();
     void folderFound();
+    void gameFolderShownAndOpened_data();
+    void gameFolderShownAndOpened();
     void unreadableFolderAsksForAnother_data();
     void unreadableFolderAsksForAnother();
     void failedLoadLeavesNoThumbnails();
@@ -151,6 +158,62 @@ void TestStartSequence::folderFound()
     QCOMPARE(form().catalogue().GP4Path, QDir::toNativeSeparators(recorded.chopped(ending.size())).toStdString());
     QCOMPARE(form().catalogue().ImageCount, 8);
     QCOMPARE(form().grids().imageCell(7)->picture().size(), QSize(8, 9));
+}
+
+namespace {
+// Takes the URLs QDesktopServices is asked to open, in place of the file manager.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+}
+
+void TestStartSequence::gameFolderShownAndOpened_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "game";
+    QTest::newRow("spaces and letters beyond ASCII") << "Grand Prix 4 (Łódź) ü";
+    QTest::newRow("characters of markup") << "a&b <i>c</i> #1";
+}
+
+// The folder loaded is named below the pages, drawn there, and a click on it opens it.
+void TestStartSequence::gameFolderShownAndOpened()
+{
+    QFETCH(QString, name);
+    const QString game = makeGame(name, 4);
+    m_fixture->recordGameFolder(game);
+    QVERIFY(form().Launch());
+    QLabel *line = form().folderLine();
+    QTextDocument document;
+    document.setHtml(line->text());
+    const QString shown = QDir::toNativeSeparators(game);
+    QCOMPARE(document.toPlainText(), QStringLiteral("Game folder: ") + shown);
+
+    // Drawn: dark ink below the pages, as wide as the text about.
+    form().resize(900, 500);
+    QCoreApplication::processEvents();
+    const QImage drawn = form().grab(line->geometry()).toImage();
+    const int textWidth = line->fontMetrics().horizontalAdvance(document.toPlainText());
+    int right = -1;
+    for (int x = 0; x < drawn.width(); ++x)
+        for (int y = 0; y < drawn.height(); ++y)
+            if (qGray(drawn.pixel(x, y)) < 110 || qBlue(drawn.pixel(x, y)) > qRed(drawn.pixel(x, y)) + 60)
+                right = x;
+    QVERIFY2(right > textWidth * 3 / 4 && right < textWidth + 20, qPrintable(QStringLiteral("%1 of %2").arg(right).arg(textWidth)));
+    QVERIFY(line->geometry().top() >= form().parts().PageControl1->geometry().bottom());
+
+    // A click on the folder's name opens it.
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    const int linkX = line->contentsMargins().left() + line->fontMetrics().horizontalAdvance(QStringLiteral("Game folder: ")) + 8;
+    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(linkX, line->height() / 2));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(catcher.opened.size(), 1);
+    QCOMPARE(QDir::toNativeSeparators(catcher.opened.first().toLocalFile()), shown);
+    QVERIFY(dialogs().messages.isEmpty());
 }
 
 void TestStartSequence::unreadableFolderAsksForAnother_data()

@@ -68,6 +68,8 @@ private slots:
     void saveCancelledChangesNothing();
     void saveAllWritesEveryImage();
     void saveAllCancelledStoresNothing();
+    void saveAllRemembersTheFormat_data();
+    void saveAllRemembersTheFormat();
     void saveAllStopsAtTheFailedImage();
     void importImageReplacesPictureAndKeepsScroll();
     void importFontSheet();
@@ -189,6 +191,50 @@ void TestTgaCommands::saveAllCancelledStoresNothing()
     form().SaveAlltga();
     QCOMPARE(dialogs().folderAsked.size(), 1);
     QCOMPARE(m_fixture->storedSetting(SettingsStore::SaveAllTGAPath), QString());
+}
+
+void TestTgaCommands::saveAllRemembersTheFormat_data()
+{
+    QTest::addColumn<QString>("stored"); // SaveAllFormat before; empty for none
+    QTest::addColumn<bool>("offered");   // .png offered first
+    QTest::addColumn<bool>("png");       // the format chosen
+    QTest::newRow("first time, .png chosen") << "" << false << true;
+    QTest::newRow("first time, .tga chosen") << "" << false << false;
+    QTest::newRow(".png last time, again") << "png" << true << true;
+    QTest::newRow(".png last time, .tga now") << "png" << true << false;
+    QTest::newRow(".tga last time, .png now") << "tga" << false << true;
+    QTest::newRow("written in capitals") << "PNG" << true << true;
+    QTest::newRow("a value it does not know") << "bmp" << false << true;
+}
+
+void TestTgaCommands::saveAllRemembersTheFormat()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, offered);
+    QFETCH(bool, png);
+    if (!stored.isEmpty())
+        m_fixture->storeSetting(SettingsStore::SaveAllFormat, stored);
+    const QString folder = m_fixture->path(QStringLiteral("all"));
+    QVERIFY(QDir().mkpath(folder));
+    dialogs().folderAnswers << folder;
+    dialogs().folderPngAnswers << png;
+    form().SaveAlltga();
+
+    QCOMPARE(dialogs().folderPngOffered, QList<bool>{offered});
+    QCOMPARE(m_fixture->storedSetting(SettingsStore::SaveAllFormat), png ? QStringLiteral("png") : QStringLiteral("tga"));
+    const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 11);
+    const QString extension = png ? QStringLiteral(".png") : QStringLiteral(".tga");
+    for (const QString &file : files)
+        QVERIFY2(file.endsWith(extension), qPrintable(file));
+    // The bytes are of the format chosen, not only the names.
+    const QByteArray first = fileBytes(folder + QLatin1Char('/') + files.first());
+    QCOMPARE(first.startsWith("\x89PNG\r\n\x1a\n"), png);
+
+    // The next run offers what was chosen; a cancelled one keeps it.
+    form().SaveAlltga();
+    QCOMPARE(dialogs().folderPngOffered.last(), png);
+    QCOMPARE(m_fixture->storedSetting(SettingsStore::SaveAllFormat), png ? QStringLiteral("png") : QStringLiteral("tga"));
 }
 
 void TestTgaCommands::saveAllStopsAtTheFailedImage()

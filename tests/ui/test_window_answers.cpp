@@ -4,7 +4,12 @@
 #include <QFileDialog>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -16,6 +21,7 @@
 #include "grid_pages.h"
 #include "main_window.h"
 #include "main_window_parts.h"
+#include "message_dialog.h"
 #include "picture_control.h"
 #include "preview_window.h"
 #include "push_button.h"
@@ -91,6 +97,8 @@ private slots:
     void tooltips();
     void messagesNameFilesWithOneSeparator();
     void openDialogShowsBothKinds();
+    void saveAllAsksTheFormatAfterTheFolder_data();
+    void saveAllAsksTheFormatAfterTheFolder();
 
 private:
     TForm1 &form() { return m_fixture->form(); }
@@ -293,6 +301,75 @@ void TestWindowAnswers::openDialogShowsBothKinds()
     QtDialogs(nullptr).openTgaFile(QString());
     QCOMPARE(filters, (QStringList{"Pictures (*.tga *.png)", "*.tga (*.tga)", "*.png (*.png)"}));
     QCOMPARE(chosen, QStringLiteral("Pictures (*.tga *.png)"));
+}
+
+void TestWindowAnswers::saveAllAsksTheFormatAfterTheFolder_data()
+{
+    QTest::addColumn<bool>("offered"); // .png offered first
+    QTest::addColumn<QString>("press"); // the button pressed in the question; empty: Return
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("png");
+    QTest::newRow(".png pressed") << false << ".png" << true << true;
+    QTest::newRow(".tga pressed") << true << ".tga" << true << false;
+    QTest::newRow("Return on .png offered") << true << "" << true << true;
+    QTest::newRow("Return on .tga offered") << false << "" << true << false;
+    QTest::newRow("Cancel") << true << "Cancel" << false << false;
+}
+
+// The real folder picker, answered as a user would, then the question of the format, drawn with
+// its buttons, the format chosen last preset.
+void TestWindowAnswers::saveAllAsksTheFormatAfterTheFolder()
+{
+    QFETCH(bool, offered);
+    QFETCH(QString, press);
+    QFETCH(bool, saved);
+    QFETCH(bool, png);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString folder = QDir(dir.path()).filePath(QStringLiteral("exports"));
+    QVERIFY(QDir().mkpath(folder));
+    QStringList buttons;
+    QString question;
+    QImage drawn;
+    const std::function<void()> answerQuestion = [&] {
+        auto *box = dynamic_cast<MessageDialog *>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, this, answerQuestion);
+            return;
+        }
+        question = box->textField()->toPlainText();
+        drawn = box->grab().toImage();
+        QPushButton *target = nullptr;
+        for (QPushButton *button : box->findChildren<QPushButton *>()) {
+            buttons << button->text();
+            if (button->text() == press || (press.isEmpty() && button->isDefault()))
+                target = button;
+        }
+        QVERIFY(target);
+        target->click();
+    };
+    QTimer::singleShot(0, this, [&] {
+        auto *picker = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(picker);
+        auto *name = picker->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(folder);
+        QTimer::singleShot(0, this, answerQuestion);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    const FolderChoice choice = QtDialogs(nullptr).chooseFolder(QString(), offered);
+
+    QCOMPARE(buttons, (QStringList{".tga", ".png", "Cancel"}));
+    QVERIFY2(question.contains(QDir::toNativeSeparators(folder)), qPrintable(question));
+    QCOMPARE(choice.folder, saved ? QDir::toNativeSeparators(folder) : QString());
+    QCOMPARE(choice.png, png);
+    // The question was drawn with ink in it, not as an empty box.
+    QVERIFY(!drawn.isNull());
+    QSet<QRgb> colours;
+    for (int y = 0; y < drawn.height(); y += 2)
+        for (int x = 0; x < drawn.width(); x += 2)
+            colours.insert(drawn.pixel(x, y));
+    QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
 }
 
 QTEST_MAIN(TestWindowAnswers)

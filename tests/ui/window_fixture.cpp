@@ -48,9 +48,10 @@ QString ScriptedDialogs::openTgaFile(const QString &presetFile)
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
 }
 
-FolderChoice ScriptedDialogs::chooseFolder(const QString &startFolder)
+FolderChoice ScriptedDialogs::chooseFolder(const QString &startFolder, bool png)
 {
     folderAsked << startFolder;
+    folderPngOffered << png;
     FolderChoice choice;
     choice.folder = folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
     choice.png = !folderPngAnswers.isEmpty() && folderPngAnswers.takeFirst();

@@ -33,6 +33,8 @@ public:
     QStringList folderAnswers;
     // Whether each folder answer chose the .png format, taken from the front; none left means .tga.
     QList<bool> folderPngAnswers;
+    // The format each folder picker offered first: true for .png.
+    QList<bool> folderPngOffered;
     // Answers of the import folder picker, taken from the front; none left means Cancel.
     QStringList importFolderAnswers;
     // The start folder of each import folder picker.
@@ -65,7 +67,7 @@ public:
     QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
     QString saveTgaFile(const QString &startFolder, const QString &presetName) override;
     QString openTgaFile(const QString &presetFile) override;
-    FolderChoice chooseFolder(const QString &startFolder) override;
+    FolderChoice chooseFolder(const QString &startFolder, bool png) override;
     QString chooseImportFolder(const QString &startFolder) override;
     QString chooseProgram(const QString &) override { return programAnswers.isEmpty() ? QString() : programAnswers.takeFirst(); }
 

@@ -10,6 +10,7 @@
 #include "file_ops.h"
 #include "game_file_error.h"
 #include "utf8_text.h"
+#include "windows_path.h"
 
 #ifndef _WIN32
 #include <clocale>
@@ -52,7 +53,7 @@ private:
     locale_t m_previous = locale_t(nullptr);
 };
 #else
-// On Windows libarchive keeps names wide and gives them as UTF-8 whatever the code page.
+// On Windows libarchive keeps names wide, and rawName reads them so.
 class Utf8Locale {
 public:
     Utf8Locale() {}
@@ -87,10 +88,16 @@ std::string problem(archive *a)
 }
 
 // The entry's name: as text (UTF-8) when the archive says what its names are, else its bytes,
-// which must then be UTF-8 themselves. (On Windows libarchive reads such names in the system's
-// code page, as Windows archivers write them, so that they are always text there.)
+// which must then be UTF-8 themselves. On Windows libarchive reads names without a charset in
+// the system's code page, as Windows archivers write them, and keeps every name wide; its UTF-8
+// and narrow forms go through the ANSI code page there, which has no Ł, Ř, Ω or Ж, so the
+// wide form is read first.
 std::string rawName(archive_entry *entry)
 {
+#ifdef _WIN32
+    if (const wchar_t *wide = archive_entry_pathname_w(entry))
+        return WindowsPath::narrow(wide);
+#endif
     if (const char *text = archive_entry_pathname_utf8(entry))
         return text;
     const char *bytes = archive_entry_pathname(entry);

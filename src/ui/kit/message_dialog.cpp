@@ -27,7 +27,8 @@ constexpr int ScreenMargin = 40;
 
 } // namespace
 
-MessageDialog::MessageDialog(const QString &text, bool question, const QStringList &buttons, QWidget *parent)
+MessageDialog::MessageDialog(const QString &text, bool question, const QStringList &buttons, QWidget *parent,
+                             int defaultButton)
     : QDialog(parent), m_text(new QTextEdit(this))
 {
     setWindowTitle(ProgramTexts::AppTitle());
@@ -67,9 +68,9 @@ MessageDialog::MessageDialog(const QString &text, bool question, const QStringLi
             done(QDialog::Accepted);
         });
     if (!added.isEmpty()) {
-        auto *first = static_cast<QPushButton *>(added.constFirst());
-        first->setDefault(true);
-        first->setFocus();
+        auto *preset = static_cast<QPushButton *>(added.value(defaultButton, added.constFirst()));
+        preset->setDefault(true);
+        preset->setFocus();
         // Escape presses the last button.
         connect(this, &QDialog::rejected, this, [this, count = int(added.size())] {
             if (m_chosen < 0)

@@ -12,8 +12,10 @@ class QTextEdit;
 // than the screen.
 class MessageDialog : public QDialog {
 public:
-    // buttons: the captions, the first one the default and the last one what Escape presses.
-    MessageDialog(const QString &text, bool question, const QStringList &buttons, QWidget *parent = nullptr);
+    // buttons: the captions, the first one the default (or the one at defaultButton) and the last
+    // one what Escape presses.
+    MessageDialog(const QString &text, bool question, const QStringList &buttons, QWidget *parent = nullptr,
+                  int defaultButton = 0);
 
     // The index of the button pressed, or -1 for none.
     int chosen() const { return m_chosen; }

@@ -29,9 +29,9 @@ public:
     virtual QString saveTgaFile(const QString &startFolder, const QString &presetName) = 0;
     // The open dialog for a TGA file with presetFile chosen, offering .tga and .png; empty when cancelled.
     virtual QString openTgaFile(const QString &presetFile) = 0;
-    // The folder picker for exporting all images, opened at startFolder, offering .tga (the
-    // default) and .png.
-    virtual FolderChoice chooseFolder(const QString &startFolder) = 0;
+    // The folder picker for exporting all images, opened at startFolder, then the choice of .tga
+    // or .png, with .png preset when png.
+    virtual FolderChoice chooseFolder(const QString &startFolder, bool png) = 0;
     // The folder picker for loading all pictures of a folder, opened at startFolder; empty when cancelled.
     virtual QString chooseImportFolder(const QString &startFolder) = 0;
     // The open dialog for the image editor's program, with current chosen; empty when cancelled.

@@ -13,6 +13,7 @@
 #include "core_path.h"
 #include "game_file_error.h"
 #include "picture_files.h"
+#include "run_folders.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ QByteArray readAll(const QString &file)
 
 } // namespace
 
-ExternalEditor::ExternalEditor(ReadBack readBack, QObject *parent) : QObject(parent), m_readBack(std::move(readBack))
+ExternalEditor::ExternalEditor(ReadBack readBack, QObject *parent)
+    : QObject(parent), m_readBack(std::move(readBack)), m_dir(RunFolders::templateIn(QDir::tempPath()))
 {
     m_settle.setSingleShot(true);
     connect(&m_settle, &QTimer::timeout, this, &ExternalEditor::checkAll);

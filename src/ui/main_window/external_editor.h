@@ -14,10 +14,10 @@
 #include "tga_decode.h"
 
 // Pictures handed to the user's image editor: each is written to a .png file in a private
-// temporary folder and opened in the system's program for .png files or in a program of the
-// user's choice. Each time the editor saves a file, its picture is read back once the file is
-// whole and decodes completely; until then nothing changes. A saved file that stays unreadable
-// is refused once, with the reason. The files go when this goes.
+// temporary folder (named as RunFolders says) and opened in the system's program for .png files
+// or in a program of the user's choice. Each time the editor saves a file, its picture is read
+// back once the file is whole and decodes completely; until then nothing changes. A saved file
+// that stays unreadable is refused once, with the reason. The files go when this goes.
 class ExternalEditor : public QObject {
     Q_OBJECT
 public:

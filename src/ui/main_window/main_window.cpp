@@ -2,10 +2,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <new>
@@ -40,6 +45,17 @@ TForm1::TForm1(Dialogs &dialogs, GameFolder &folder, SettingsOpener openSettings
         m_work->showDone(tr("The image editor's save of %1 was not taken: %2")
                              .arg(pictureName(font, n), CoreMessages::translated(reason)));
     });
+    // Below the pages: the game folder shown, clipped where the window is narrower than it.
+    m_folderLine = new QLabel(this);
+    m_folderLine->setObjectName(QStringLiteral("FolderLine"));
+    m_folderLine->setTextFormat(Qt::RichText);
+    m_folderLine->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_folderLine->setContentsMargins(4, 1, 4, 2);
+    m_folderLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    layout()->addWidget(m_folderLine);
+    connect(m_folderLine, &QLabel::linkActivated, this, &TForm1::openGameFolder);
+    // The pages keep the height they were designed with.
+    resize(width(), height() + m_folderLine->sizeHint().height());
     wire();
     updateActions();
 }
@@ -75,6 +91,23 @@ void TForm1::wire()
     connect(m_grids, &GridPages::thumbnailDoubleClicked, this, &TForm1::Showpreview);
     connect(m_grids, &GridPages::previewAsked, this, &TForm1::Showpreview);
     connect(m_grids, &GridPages::contextMenuAsked, this, &TForm1::showPopup);
+}
+
+void TForm1::showGameFolder(const QString &folder)
+{
+    m_shownFolder = QDir::toNativeSeparators(folder);
+    const QString link = QStringLiteral("<a href=\"%1\">%2</a>")
+                             .arg(QUrl::fromLocalFile(folder).toString().toHtmlEscaped(), m_shownFolder.toHtmlEscaped());
+    m_folderLine->setText(tr("Game folder: %1").arg(link));
+    m_folderLine->setToolTip(tr("%1\nClick to open it in the file manager.").arg(m_shownFolder));
+}
+
+void TForm1::openGameFolder()
+{
+    if (m_shownFolder.isEmpty())
+        return;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_shownFolder)))
+        m_dialogs.message(tr("The file manager could not be started to show %1.").arg(m_shownFolder));
 }
 
 int TForm1::SelectedIndex() const

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QLabel;
+
 #include <exception>
 #include <functional>
 #include <memory>
@@ -46,6 +48,10 @@ public:
 
     // The window's components.
     const MainWindowParts &parts() const { return m_parts; }
+    // The line below the pages that names the game folder shown, a link that opens it.
+    QLabel *folderLine() const { return m_folderLine; }
+    // Opens the game folder shown in the file manager (Explorer on Windows).
+    void openGameFolder();
     // The thumbnail grids.
     GridPages &grids() const { return *m_grids; }
     // The catalogue of the game folder shown.
@@ -168,6 +174,7 @@ private:
     bool settleUnappliedChanges(const QString &before);
     QStringList changedNames() const;
     void loadFolder(const QString &folder);
+    void showGameFolder(const QString &folder);
     void showError(const std::exception &error);
     void followPreview();
 
@@ -185,6 +192,8 @@ private:
     PictureHistory m_history;
     WindowWork *m_work;
     ExternalEditor *m_editor;
+    QLabel *m_folderLine;
+    QString m_shownFolder;
     // The window was asked to close while work ran: it closes when the work ends.
     bool m_closeWhenDone = false;
     int m_commandsRunning = 0; // commands under way, nested ones included

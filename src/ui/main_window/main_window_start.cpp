@@ -164,6 +164,7 @@ void TForm1::loadFolder(const QString &folder)
         throw;
     }
     m_catalogue = std::move(fresh);
+    showGameFolder(folder);
     loadInstalledMods();
     m_grids->setSource(nullptr);
     // What was undoable and edited belonged to the folder shown before.

@@ -65,12 +65,13 @@ void TForm1::SaveAlltga()
     if (isBusy() || !m_settings)
         return;
     runCommand([this] {
-        const FolderChoice chosen = m_dialogs.chooseFolder(m_settings->readSaveAllTgaPath());
+        const FolderChoice chosen = m_dialogs.chooseFolder(m_settings->readSaveAllTgaPath(), m_settings->readSaveAllPng());
         if (chosen.folder.isEmpty())
             return;
         // The separator is always appended, as the stored folder has always ended in one.
         const QString folder = chosen.folder + QDir::separator();
         m_settings->writeText(SettingsStore::SaveAllTGAPath, folder);
+        m_settings->writeSaveAllPng(chosen.png);
         if (!onImagesPage())
             return;
         const std::vector<int> numbers = PictureFiles::allImages(m_catalogue);

@@ -65,18 +65,24 @@ QString QtDialogs::openTgaFile(const QString &presetFile)
     return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, ProgramTexts::LoadPictureTitle(), start, filters));
 }
 
-FolderChoice QtDialogs::chooseFolder(const QString &startFolder)
+FolderChoice QtDialogs::chooseFolder(const QString &startFolder, bool png)
 {
-    // The prompt is the title: as the label of the name field it would squeeze "Look in" away.
+    // A folder picker greys out its list of file types, so the format is asked once the folder
+    // is chosen. The prompt is the title: as the label of the name field it would squeeze
+    // "Look in" away.
     QFileDialog dialog(m_parent, ProgramTexts::FolderPrompt(), StartFolder::orStandard(startFolder));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({ProgramTexts::TgaFilter(), ProgramTexts::PngFilter()});
-    dialog.setLabelText(QFileDialog::FileType, QCoreApplication::translate("QtDialogs", "Save as:"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return {QDir::toNativeSeparators(dialog.selectedFiles().constFirst()), dialog.selectedNameFilter() == ProgramTexts::PngFilter()};
+    const QString folder = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    MessageDialog format(QCoreApplication::translate("QtDialogs", "Save the images in %1 as .tga or as .png files?").arg(folder), true,
+                         {QStringLiteral(".tga"), QStringLiteral(".png"), ProgramTexts::CancelAnswer()}, m_parent, png ? 1 : 0);
+    format.exec();
+    if (format.chosen() != 0 && format.chosen() != 1)
+        return {};
+    return {folder, format.chosen() == 1};
 }
 
 QString QtDialogs::chooseImportFolder(const QString &startFolder)

@@ -18,7 +18,7 @@ public:
     QString chooseGameExecutable(const QString &startFolder, const QString &filter) override;
     QString saveTgaFile(const QString &startFolder, const QString &presetName) override;
     QString openTgaFile(const QString &presetFile) override;
-    FolderChoice chooseFolder(const QString &startFolder) override;
+    FolderChoice chooseFolder(const QString &startFolder, bool png) override;
     QString chooseImportFolder(const QString &startFolder) override;
     QString chooseProgram(const QString &current) override;
     ModPackageChoice askModPackage(const QString &startFolder, const QString &presetName) override;
