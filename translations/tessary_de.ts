@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
-        <translation>eine Tabelle mit %1 Einträgen und ein Schriftbild brauchen %2 Byte, die Datei hat %3</translation>
+        <translation>eine Tabelle mit %1 Einträgen und eine Schrifttafel brauchen %2 Byte, die Datei hat %3</translation>
     </message>
     <message>
         <source>the file has only %1 bytes, a font header needs 14</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>a font sheet must be 256 x 256</source>
-        <translation>ein Schriftbild muss 256 x 256 groß sein</translation>
+        <translation>eine Schrifttafel muss 256 x 256 groß sein</translation>
     </message>
     <message>
         <source>not enough memory</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>a font sheet</source>
-        <translation>ein Schriftbild</translation>
+        <translation>eine Schrifttafel</translation>
     </message>
     <message>
         <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
@@ -497,11 +497,11 @@
     </message>
     <message>
         <source>there is no font sheet number %1</source>
-        <translation>es gibt kein Schriftbild Nummer %1</translation>
+        <translation>es gibt keine Schrifttafel Nummer %1</translation>
     </message>
     <message>
         <source>font sheet %1 holds %2 bytes instead of 65536</source>
-        <translation>Schriftbild %1 enthält %2 Byte statt 65536</translation>
+        <translation>Schrifttafel %1 enthält %2 Byte statt 65536</translation>
     </message>
     <message>
         <source>holds no picture a .png file can hold</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>there is no font sheet number %1 to replace</source>
-        <translation>es gibt kein Schriftbild Nummer %1, das ersetzt werden könnte</translation>
+        <translation>es gibt keine Schrifttafel Nummer %1, die ersetzt werden könnte</translation>
     </message>
     <message>
         <source>these files all name the same image: %1</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>these files all name the same font sheet: %1</source>
-        <translation>diese Dateien nennen alle dasselbe Schriftbild: %1</translation>
+        <translation>diese Dateien nennen alle dieselbe Schrifttafel: %1</translation>
     </message>
     <message>
         <source>rename or remove all but one</source>
@@ -601,19 +601,19 @@
     </message>
     <message>
         <source>1 file matched no font sheet</source>
-        <translation>1 Datei passte zu keinem Schriftbild</translation>
+        <translation>1 Datei passte zu keiner Schrifttafel</translation>
     </message>
     <message>
         <source>%1 files matched no font sheet</source>
-        <translation>%1 Dateien passten zu keinem Schriftbild</translation>
+        <translation>%1 Dateien passten zu keiner Schrifttafel</translation>
     </message>
     <message>
         <source>1 file matched no image or font sheet</source>
-        <translation>1 Datei passte zu keinem Bild und keinem Schriftbild</translation>
+        <translation>1 Datei passte zu keinem Bild und keiner Schrifttafel</translation>
     </message>
     <message>
         <source>%1 files matched no image or font sheet</source>
-        <translation>%1 Dateien passten zu keinem Bild und keinem Schriftbild</translation>
+        <translation>%1 Dateien passten zu keinem Bild und keiner Schrifttafel</translation>
     </message>
     <message>
         <source>1 entry was skipped, as they are no files</source>
@@ -717,11 +717,11 @@
     </message>
     <message>
         <source>holds no menu image or font sheet of this game that Tessary could take</source>
-        <translation>enthält kein Menübild und kein Schriftbild dieses Spiels, das Tessary übernehmen könnte</translation>
+        <translation>enthält weder ein Menübild noch eine Schrifttafel dieses Spiels, die Tessary übernehmen könnte</translation>
     </message>
     <message>
         <source>holds no menu image or font sheet of this game that Tessary could take (%1)</source>
-        <translation>enthält kein Menübild und kein Schriftbild dieses Spiels, das Tessary übernehmen könnte (%1)</translation>
+        <translation>enthält weder ein Menübild noch eine Schrifttafel dieses Spiels, die Tessary übernehmen könnte (%1)</translation>
     </message>
     <message>
         <source>holds game files in two folders, &quot;%1&quot; and &quot;%2&quot;</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>Files that name no menu image or font sheet of this game were left out: %1</source>
-        <translation>Dateien, die kein Menübild und kein Schriftbild dieses Spiels nennen, wurden ausgelassen: %1</translation>
+        <translation>Dateien, die weder ein Menübild noch eine Schrifttafel dieses Spiels nennen, wurden ausgelassen: %1</translation>
     </message>
     <message>
         <source>The package was made over other pictures than this game&apos;s originals: %1</source>
@@ -1112,7 +1112,7 @@
     <name>ExternalEditor</name>
     <message>
         <source>No program opens .png files on this system; choose one with &quot;Choose image editor…&quot;.</source>
-        <translation>Auf diesem System öffnet kein Programm .png-Dateien; wählen Sie eines mit „Bildbearbeitung wählen…“.</translation>
+        <translation>Auf diesem System öffnet kein Programm .png-Dateien; wählen Sie eines mit „Bildbearbeitungsprogramm wählen…“.</translation>
     </message>
     <message>
         <source>%1 can&apos;t be started.</source>
@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>Font sheet %1 (%2)</source>
-        <translation>Schriftbild %1 (%2)</translation>
+        <translation>Schrifttafel %1 (%2)</translation>
     </message>
     <message>
         <source>256 × 256 pixels, %1 bytes</source>
@@ -1260,7 +1260,7 @@
     </message>
     <message>
         <source>Load all font sheets from a folder…</source>
-        <translation>Alle Schriftbilder aus einem Ordner laden…</translation>
+        <translation>Alle Schrifttafeln aus einem Ordner laden…</translation>
     </message>
     <message>
         <source>Revert to the game folder&apos;s file</source>
@@ -1272,11 +1272,11 @@
     </message>
     <message>
         <source>Edit in image editor…</source>
-        <translation>In Bildbearbeitung bearbeiten…</translation>
+        <translation>Im Bildbearbeitungsprogramm öffnen…</translation>
     </message>
     <message>
         <source>Choose image editor…</source>
-        <translation>Bildbearbeitung wählen…</translation>
+        <translation>Bildbearbeitungsprogramm wählen…</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -1343,7 +1343,7 @@
     </message>
     <message>
         <source>Choose the image editor</source>
-        <translation>Bildbearbeitung wählen</translation>
+        <translation>Bildbearbeitungsprogramm wählen</translation>
     </message>
     <message>
         <source>Save the images in %1 as .tga or as .png files?</source>
@@ -1438,7 +1438,7 @@ Sollen sie angewendet werden, bevor %2?</translation>
         <source>&quot;Edit in image editor…&quot; opens pictures in %1.
 
 Open them in:</source>
-        <translation>„In Bildbearbeitung bearbeiten…“ öffnet Bilder in %1.
+        <translation>„Im Bildbearbeitungsprogramm öffnen…“ öffnet Bilder in %1.
 
 Öffnen in:</translation>
     </message>
@@ -1460,7 +1460,7 @@ Open them in:</source>
     </message>
     <message>
         <source>%1 read back from the image editor</source>
-        <translation>%1 aus der Bildbearbeitung zurückgelesen</translation>
+        <translation>%1 aus dem Bildbearbeitungsprogramm zurückgelesen</translation>
     </message>
     <message>
         <source>import</source>
@@ -1480,7 +1480,7 @@ Open them in:</source>
     </message>
     <message>
         <source>Save all images to .tga</source>
-        <translation>Alle als .tga sichern</translation>
+        <translation>Alle als .tga speichern</translation>
     </message>
     <message>
         <source>Image Size :</source>
@@ -1488,7 +1488,7 @@ Open them in:</source>
     </message>
     <message>
         <source>Thumbnail Size:</source>
-        <translation>Vorschau:</translation>
+        <translation>Miniaturen:</translation>
     </message>
     <message>
         <source>Images Workshop</source>
@@ -1534,7 +1534,7 @@ Open them in:</source>
     </message>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>Der Mod „%1“ ist als anzuwendende Änderungen deinstalliert; „Alles anwenden“ schreibt sie in den Spielordner.</translation>
+        <translation>Der Mod „%1“ ist deinstalliert – noch nicht angewendet; „Alles anwenden“ schreibt es in den Spielordner.</translation>
     </message>
     <message>
         <source>

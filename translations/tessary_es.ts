@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Sorry but Tessary can&apos;t read RLE encoded .tga files.</source>
-        <translation>Lo siento, Tessary no puede leer archivos .tga con compresión RLE.</translation>
+        <translation>Lo sentimos, Tessary no puede leer archivos .tga con compresión RLE.</translation>
     </message>
     <message>
         <source>reading beyond the end of the file (%1)</source>
@@ -1135,7 +1135,7 @@
     </message>
     <message>
         <source>Sorry but this is not a valid GP4.exe file. Image folder can&apos;t be found</source>
-        <translation>Lo siento, no es un archivo GP4.exe válido. No se encuentra la carpeta de imágenes</translation>
+        <translation>Lo sentimos, no es un archivo GP4.exe válido. No se encuentra la carpeta de imágenes</translation>
     </message>
     <message>
         <source>The game folder is recorded in Tessary&apos;s settings (%1), as %2 can&apos;t be changed (%3).</source>
@@ -1534,7 +1534,7 @@ Abrirlas en:</translation>
     </message>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>El mod «%1» se ha desinstalado como cambios por aplicar; «Aplicar todo» los escribe en la carpeta del juego.</translation>
+        <translation>El mod «%1» queda desinstalado, aún sin aplicar; «Aplicar todo» lo lleva a la carpeta del juego.</translation>
     </message>
     <message>
         <source>
@@ -1695,7 +1695,7 @@ Haga clic para abrirla en el gestor de archivos.</translation>
     </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>. Instalar hace estos cambios en Tessary; «Aplicar todo» los escribe en la carpeta del juego.</translation>
+        <translation>. La instalación aplica estos cambios en Tessary; «Aplicar todo» los escribe en la carpeta del juego.</translation>
     </message>
     <message>
         <source>Install the mod &quot;%1&quot;?</source>
@@ -1796,7 +1796,7 @@ Haga clic para abrirla en el gestor de archivos.</translation>
     </message>
     <message>
         <source>Game folder</source>
-        <translation>Carpeta juego</translation>
+        <translation>Carpeta del juego</translation>
     </message>
     <message>
         <source>Show the game folder&apos;s file (hold Space)</source>

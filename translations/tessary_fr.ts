@@ -1268,7 +1268,7 @@
     </message>
     <message>
         <source>Restore the game&apos;s original</source>
-        <translation>Rétablir l&apos;original du jeu</translation>
+        <translation>Restaurer l&apos;original du jeu</translation>
     </message>
     <message>
         <source>Edit in image editor…</source>
@@ -1534,7 +1534,7 @@ Les ouvrir dans :</translation>
     </message>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>Le mod « %1 » est désinstallé sous forme de modifications à appliquer ; « Tout appliquer » les écrit dans le dossier du jeu.</translation>
+        <translation>Le mod « %1 » est désinstallé, mais pas encore appliqué ; « Tout appliquer » l&apos;inscrit dans le dossier du jeu.</translation>
     </message>
     <message>
         <source>
@@ -1816,7 +1816,7 @@ Cliquez pour l&apos;ouvrir dans le gestionnaire de fichiers.</translation>
     </message>
     <message>
         <source>R %1 G %2 B %3 A %4</source>
-        <translation>R %1 G %2 B %3 A %4</translation>
+        <translation>R %1 V %2 B %3 A %4</translation>
     </message>
     <message>
         <source>no pixel data</source>

@@ -1396,7 +1396,7 @@
     </message>
     <message>
         <source>The %1 can&apos;t be undone: it is larger than the undo history holds</source>
-        <translation>%1 non può essere annullato: supera la capacità della cronologia</translation>
+        <translation>Non si può annullare «%1»: supera la capacità della cronologia</translation>
     </message>
     <message>
         <source>revert of %1</source>
@@ -1534,7 +1534,7 @@ Aprirle in:</translation>
     </message>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>La mod «%1» è disinstallata come modifiche da applicare; «Applica tutto» le scrive nella cartella del gioco.</translation>
+        <translation>La mod «%1» è disinstallata, ma non ancora applicata; «Applica tutto» la riporta nella cartella del gioco.</translation>
     </message>
     <message>
         <source>
@@ -1695,7 +1695,7 @@ Fare clic per aprirla nel gestore file.</translation>
     </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>. L&apos;installazione fa queste modifiche in Tessary; «Applica tutto» le scrive nella cartella del gioco.</translation>
+        <translation>. L&apos;installazione apporta queste modifiche in Tessary; «Applica tutto» le scrive nella cartella del gioco.</translation>
     </message>
     <message>
         <source>Install the mod &quot;%1&quot;?</source>

@@ -1112,7 +1112,7 @@
     <name>ExternalEditor</name>
     <message>
         <source>No program opens .png files on this system; choose one with &quot;Choose image editor…&quot;.</source>
-        <translation>Geen enkel programma opent .png-bestanden op dit systeem; kies er een met ‘Beeldbewerker kiezen…’.</translation>
+        <translation>Geen enkel programma opent .png-bestanden op dit systeem; kies er een met ‘Afbeeldingseditor kiezen…’.</translation>
     </message>
     <message>
         <source>%1 can&apos;t be started.</source>
@@ -1272,11 +1272,11 @@
     </message>
     <message>
         <source>Edit in image editor…</source>
-        <translation>Bewerken in beeldbewerker…</translation>
+        <translation>Bewerken in afbeeldingseditor…</translation>
     </message>
     <message>
         <source>Choose image editor…</source>
-        <translation>Beeldbewerker kiezen…</translation>
+        <translation>Afbeeldingseditor kiezen…</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -1312,7 +1312,7 @@
     </message>
     <message>
         <source>Discard</source>
-        <translation>Verwerpen</translation>
+        <translation>Niet toepassen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1343,7 +1343,7 @@
     </message>
     <message>
         <source>Choose the image editor</source>
-        <translation>Beeldbewerker kiezen</translation>
+        <translation>Afbeeldingseditor kiezen</translation>
     </message>
     <message>
         <source>Save the images in %1 as .tga or as .png files?</source>
@@ -1438,7 +1438,7 @@ Toepassen voordat %2?</translation>
         <source>&quot;Edit in image editor…&quot; opens pictures in %1.
 
 Open them in:</source>
-        <translation>‘Bewerken in beeldbewerker…’ opent afbeeldingen in %1.
+        <translation>‘Bewerken in afbeeldingseditor…’ opent afbeeldingen in %1.
 
 Openen in:</translation>
     </message>
@@ -1456,11 +1456,11 @@ Openen in:</translation>
     </message>
     <message>
         <source>edit of %1 in the image editor</source>
-        <translation>bewerking van %1 in de beeldbewerker</translation>
+        <translation>bewerking van %1 in de afbeeldingseditor</translation>
     </message>
     <message>
         <source>%1 read back from the image editor</source>
-        <translation>%1 teruggelezen uit de beeldbewerker</translation>
+        <translation>%1 teruggelezen uit de afbeeldingseditor</translation>
     </message>
     <message>
         <source>import</source>
@@ -1534,7 +1534,7 @@ Openen in:</translation>
     </message>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>De mod ‘%1’ is verwijderd als wijzigingen om toe te passen; ‘Alles toepassen’ schrijft ze naar de spelmap.</translation>
+        <translation>De mod ‘%1’ is verwijderd, maar nog niet toegepast; ‘Alles toepassen’ voert het door in de spelmap.</translation>
     </message>
     <message>
         <source>
@@ -1630,7 +1630,7 @@ Vervangen door je wijzigingen?</translation>
     </message>
     <message>
         <source>The image editor&apos;s save of %1 was not taken: %2</source>
-        <translation>Wat de beeldbewerker van %1 opsloeg, is niet overgenomen: %2</translation>
+        <translation>Wat de afbeeldingseditor van %1 opsloeg, is niet overgenomen: %2</translation>
     </message>
     <message numerus="yes">
         <source>import of %n pictures</source>

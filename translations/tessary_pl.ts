@@ -1264,7 +1264,7 @@
     </message>
     <message>
         <source>Revert to the game folder&apos;s file</source>
-        <translation>Przywróć plik z folderu gry</translation>
+        <translation>Wróć do pliku z folderu gry</translation>
     </message>
     <message>
         <source>Restore the game&apos;s original</source>
@@ -1400,7 +1400,7 @@
     </message>
     <message>
         <source>revert of %1</source>
-        <translation>przywrócenie %1</translation>
+        <translation>powrót %1 do pliku z folderu gry</translation>
     </message>
     <message>
         <source>restore of the original of %1</source>
@@ -1440,15 +1440,15 @@ Zastosować je przed %2?</translation>
 Open them in:</source>
         <translation>„Edytuj w edytorze obrazów…” otwiera obrazy w %1.
 
-Otwieraj je w:</translation>
+Którym programem je otwierać?</translation>
     </message>
     <message>
         <source>The system&apos;s program</source>
-        <translation>Programie systemowym</translation>
+        <translation>Program systemowy</translation>
     </message>
     <message>
         <source>A program of my choice…</source>
-        <translation>Wybranym przeze mnie programie…</translation>
+        <translation>Wybrany program…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1480,7 +1480,7 @@ Otwieraj je w:</translation>
     </message>
     <message>
         <source>Save all images to .tga</source>
-        <translation>Wszystkie do .tga</translation>
+        <translation>Eksportuj wszystkie do .tga</translation>
     </message>
     <message>
         <source>Image Size :</source>
@@ -1534,7 +1534,7 @@ Otwieraj je w:</translation>
     </message>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>Mod „%1” odinstalowano jako zmiany do zastosowania; „Zastosuj wszystko” zapisze je w folderze gry.</translation>
+        <translation>Mod „%1” jest odinstalowany, ale jeszcze nie zastosowany; „Zastosuj wszystko” wprowadzi to w folderze gry.</translation>
     </message>
     <message>
         <source>

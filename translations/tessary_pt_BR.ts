@@ -1180,13 +1180,13 @@
         <source>replaces your change not yet applied
 (uninstalling the mod gives it back)</source>
         <translation>substitui sua alteração ainda não aplicada
-(desinstalar o mod a devolve)</translation>
+(volta ao desinstalar o mod)</translation>
     </message>
     <message>
         <source>replaces your own picture
 (uninstalling the mod gives it back)</source>
         <translation>substitui sua própria imagem
-(desinstalar o mod a devolve)</translation>
+(volta ao desinstalar o mod)</translation>
     </message>
     <message>
         <source>covers the picture of the mod &quot;%1&quot;</source>
@@ -1534,7 +1534,7 @@ Abri-las em:</translation>
     </message>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
-        <translation>O mod “%1” foi desinstalado como alterações a aplicar; “Aplicar tudo” as grava na pasta do jogo.</translation>
+        <translation>O mod “%1” foi desinstalado, mas ainda não aplicado; “Aplicar tudo” leva isso para a pasta do jogo.</translation>
     </message>
     <message>
         <source>
@@ -1746,7 +1746,7 @@ Clique para abri-la no gerenciador de arquivos.</translation>
     </message>
     <message>
         <source>Installed %1 from %2.</source>
-        <translation>Instalado em %1 de %2.</translation>
+        <translation>Instalado em %1, a partir de %2.</translation>
     </message>
     <message>
         <source>None of its pictures is covered by a later mod or an edit.</source>
