@@ -22,6 +22,7 @@
 #include "mod_record.h"
 #include "channel_toggle.h"
 #include "core_messages.h"
+#include "local_format.h"
 #include "main_window.h"
 #include "page_control.h"
 #include "program_language.h"
@@ -44,6 +45,8 @@ private slots:
     void textsFit();
     void pluralForms_data();
     void pluralForms();
+    void datesInTheLanguage_data();
+    void datesInTheLanguage();
 };
 
 void TestTranslations::languageChoice_data()
@@ -364,6 +367,37 @@ void TestTranslations::pluralForms()
     QObject owner;
     QVERIFY(ProgramLanguage::install(&owner, language));
     QCOMPARE(QCoreApplication::translate("TForm1", "%n pictures imported", nullptr, count), shown);
+}
+
+void TestTranslations::datesInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("month"); // December, as the language writes it in a date
+    QTest::newRow("en") << "en" << "en" << "December";
+    QTest::newRow("de") << "de" << "de" << "Dezember";
+    QTest::newRow("fr") << "fr" << "fr" << "décembre";
+    QTest::newRow("it") << "it" << "it" << "dicembre";
+    QTest::newRow("es") << "es" << "es" << "diciembre";
+    QTest::newRow("nl") << "nl" << "nl" << "december";
+    QTest::newRow("pl") << "pl" << "pl" << "grudnia";
+    QTest::newRow("pt_BR") << "pt_BR" << "pt_BR" << "dezembro";
+}
+
+void TestTranslations::datesInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, locale);
+    QFETCH(QString, month);
+    QObject owner;
+    QVERIFY(ProgramLanguage::install(&owner, language));
+    QVERIFY2(QLocale().name().startsWith(locale), qPrintable(QLocale().name()));
+    // A record's time in the window: the user's format and time zone (UTC here), never ISO.
+    const QString shown = LocalFormat::dateTime(QStringLiteral("2026-12-09T14:09:02Z"));
+    QVERIFY2(shown.contains(month) && shown.contains(QStringLiteral("2026")) && shown.contains(QStringLiteral(":09")), qPrintable(shown));
+    QVERIFY2(!shown.contains(QStringLiteral("T14")) && !shown.contains(QStringLiteral("2026-12")), qPrintable(shown));
+    QVERIFY(LocalFormat::date(QStringLiteral("2026-12-09T14:09:02Z")).contains(QStringLiteral("9")));
+    QCOMPARE(LocalFormat::dateTime(QStringLiteral("yesterday")), QStringLiteral("yesterday"));
 }
 
 QTEST_MAIN(TestTranslations)

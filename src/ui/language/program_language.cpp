@@ -1,6 +1,7 @@
 #include "program_language.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 
 #include <cstring>
@@ -60,6 +61,9 @@ QString ProgramLanguage::takeOption(int &argc, char **argv)
 
 bool ProgramLanguage::install(QObject *owner, const QString &code)
 {
+    // Dates and numbers, and Qt's own dialogs, follow the window's language; English keeps the
+    // user's region (an English window in Germany still writes 9 Dec 2026, 24-hour).
+    QLocale::setDefault(code == QLatin1String("en") ? QLocale(QLocale::English, QLocale::system().territory()) : QLocale(code));
     // English takes its texts from the sources, and from its file only their plural forms.
     if (code == QLatin1String("en")) {
         auto *plurals = new QTranslator(owner);

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "local_format.h"
 #include "program_texts.h"
 
 TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget *parent) : QDialog(parent), m_model(model)
@@ -25,7 +26,7 @@ TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget 
                              tr("Installed")});
     for (const InstalledModRow &mod : m_model.mods)
         new QTreeWidgetItem(m_list, {mod.name, mod.author, QString::number(mod.pictures), QString::number(mod.covered.size()),
-                                     mod.installed.left(10)});
+                                     LocalFormat::date(mod.installed)});
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     column->addWidget(m_list, 1);
     m_details = new QLabel(m_model.problem, this);
@@ -57,7 +58,7 @@ void TFormInstalledMods::showDetails()
     QStringList lines;
     if (!mod.description.isEmpty())
         lines << mod.description;
-    lines << tr("Installed %1 from %2.").arg(mod.installed, mod.source);
+    lines << tr("Installed %1 from %2.").arg(LocalFormat::dateTime(mod.installed), mod.source);
     lines << (mod.covered.isEmpty() ? tr("None of its pictures is covered by a later mod or an edit.")
                                     : tr("Covered since: %1. Uninstalling leaves these as they are.").arg(mod.covered.join(QStringLiteral(", "))));
     m_details->setText(lines.join(QLatin1Char('\n')));
