@@ -285,6 +285,78 @@ private slots:
         QVERIFY(!QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods"))));
     }
 
+    void uninstallGivesWholeEntries_data()
+    {
+        QTest::addColumn<QStringList>("installs");
+        QTest::addColumn<QStringList>("uninstalls");
+        QTest::addColumn<qint64>("lead"); // image 2's Lead afterwards; -1 for the game's own
+        QTest::addColumn<int>("width");   // its width and height; -1 for the game's own
+        QTest::addColumn<int>("height");
+        const QStringList all = {"index-fewer.zip", "layout.tar.xz", "pictures.zip", "pictures again.zip"};
+        QTest::newRow("pictures over an index mod") << QStringList{"layout.tar.xz", "pictures.zip"} << QStringList{"layout"} << qint64(-1) << 9 << 4;
+        QTest::newRow("index below the index mod") << QStringList{"index-fewer.zip", "layout.tar.xz", "pictures.zip"} << QStringList{"layout"}
+                                                   << qint64(0xCC) << 9 << 4;
+        QTest::newRow("two picture mods over it") << QStringList{"layout.tar.xz", "pictures.zip", "pictures again.zip"} << QStringList{"layout"}
+                                                  << qint64(-1) << 9 << 4;
+        QTest::newRow("then the top one") << QStringList{"layout.tar.xz", "pictures.zip", "pictures again.zip"}
+                                          << QStringList{"layout", "pictures again"} << qint64(-1) << 9 << 4;
+        QTest::newRow("an index mod over pictures") << QStringList{"pictures.zip", "layout.tar.xz", "pictures again.zip"}
+                                                    << QStringList{"pictures"} << qint64(0xB0B0) << 9 << 4;
+        QTest::newRow("all of them off") << all << QStringList{"layout", "pictures", "index-fewer", "pictures again"} << qint64(-1) << -1 << -1;
+    }
+
+    // Taking a mod off gives every picture its whole index entry from what now lies below it.
+    void uninstallGivesWholeEntries()
+    {
+        QFETCH(QStringList, installs);
+        QFETCH(QStringList, uninstalls);
+        QFETCH(qint64, lead);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const QString again = m_dir->path() + "/pictures again.zip";
+        QVERIFY(QFile::copy(Archives + "/pictures.zip", again));
+        for (const QString &archive : installs) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            const QString path = archive == "pictures again.zip" ? again : Archives + "/" + archive;
+            record.install(c, ModContentsReader::read(path.toStdString(), c, PngCodec::make()), 0);
+            apply(c, record);
+        }
+        for (const QString &name : uninstalls) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            QVERIFY2(record.find(name.toStdString()) >= 0, qPrintable(name));
+            record.uninstall(c, std::size_t(record.find(name.toStdString())));
+            apply(c, record);
+        }
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(Slots);
+        const Catalogue now = loadGameFolder(m_root);
+        TGPHDetails expected = shipped.ImageDetails[2];
+        std::vector<TGPHBlock> blocks = shipped.ImageBlocks[2];
+        if (lead >= 0) {
+            // The index mod's entry: one made by make_mod_archives.py, without blocks and with a zero trailer.
+            expected = TGPHDetails{};
+            expected.Lead = std::uint32_t(lead);
+            blocks.clear();
+        }
+        if (width >= 0) {
+            expected.Width = width;
+            expected.Height = height;
+        }
+        QCOMPARE(now.ImageDetails[2].Lead, expected.Lead);
+        QCOMPARE(now.ImageDetails[2].Width, expected.Width);
+        QCOMPARE(now.ImageDetails[2].Height, expected.Height);
+        QVERIFY(now.ImageDetails[2] == expected);
+        QVERIFY(now.ImageBlocks[2] == blocks);
+        // What is left comes off again down to the game as shipped.
+        for (InstalledMods record = InstalledMods::load(m_root); !record.mods().empty(); record = InstalledMods::load(m_root)) {
+            Catalogue c = loadGameFolder(m_root);
+            record.uninstall(c, record.mods().size() - 1);
+            apply(c, record);
+        }
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == m_shipped);
+    }
+
     void coveredPictures()
     {
         const std::vector<ModContents> mods = threeMods();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "archive_reader.h"
@@ -120,7 +121,7 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
     const GameOriginals originals(c);
     std::vector<PictureValue> below;
     for (const PictureValue &value : contents.pictures) {
-        RecordedPicture picture{value.key, value.digest(), {}, {}, {}};
+        RecordedPicture picture{value.key, value.digest(), {}, {}, {}, value.sizeOnly && !value.key.font};
         if (!holdsOriginal(c, value.key, originals)) {
             below.push_back(PictureValues::current(c, value.key));
             picture.belowFile = mod.file();
@@ -169,12 +170,72 @@ PictureValue InstalledMods::belowOf(const RecordedPicture &picture, CheckedFiles
     return ModRecord::picture(path, file->second, picture.key, picture.belowDigest);
 }
 
+std::vector<InstalledMods::Rebased> InstalledMods::rebasedAbove(const Catalogue &c, std::size_t mod, const RecordedPicture &picture,
+                                                                const PictureValue *below, CheckedFiles &checked) const
+{
+    std::vector<std::size_t> chain;
+    for (std::size_t above = mod + 1; above < m_mods.size(); ++above)
+        if (m_mods[above].sets(picture.key))
+            chain.push_back(above);
+    std::vector<Rebased> found;
+    std::optional<PictureValue> base;
+    for (std::size_t k = 0; k < chain.size(); ++k) {
+        const RecordedPicture &own = *m_mods[chain[k]].find(picture.key);
+        if (!own.sizeOnly)
+            break; // it sets its whole entry; those above it lie on that
+        if (!base)
+            base = below ? *below : GameOriginals(c).picture(picture.key);
+        Rebased rebased{chain[k], k + 1 < chain.size() ? chain[k + 1] : m_mods.size(), {}};
+        if (rebased.next == m_mods.size()) {
+            if (PictureValues::currentDigest(c, picture.key) != own.digest)
+                break; // an edit of the user's own shows: left as it is
+            rebased.value = PictureValues::current(c, picture.key);
+        } else {
+            const RecordedPicture &next = *m_mods[rebased.next].find(picture.key);
+            if (next.belowFile.empty() || next.belowDigest != own.digest)
+                break; // an edit lies between them
+            rebased.value = belowOf(next, checked);
+        }
+        const std::int32_t width = rebased.value.entry.Width, height = rebased.value.entry.Height;
+        rebased.value.entry = base->entry;
+        rebased.value.entry.Width = width;
+        rebased.value.entry.Height = height;
+        rebased.value.blocks = base->blocks;
+        rebased.value.knownPixelDigest.clear();
+        found.push_back(std::move(rebased));
+    }
+    return found;
+}
+
+void InstalledMods::rewriteBelow(const std::string &file, const PictureValue &value, CheckedFiles &checked)
+{
+    // Every picture the file keeps, read back, with value in place of the one it replaces.
+    std::vector<PictureValue> kept;
+    for (const InstalledMod &mod : m_mods)
+        for (const RecordedPicture &picture : mod.pictures)
+            if (picture.belowFile == file && picture.key != value.key)
+                kept.push_back(belowOf(picture, checked));
+    kept.push_back(value);
+    std::sort(kept.begin(), kept.end(), [](const PictureValue &a, const PictureValue &b) { return a.key < b.key; });
+    std::vector<std::uint8_t> bytes = ModRecord::encodePictures(kept);
+    const std::string sha = Sha256::hex(bytes.data(), bytes.size());
+    for (InstalledMod &mod : m_mods)
+        for (RecordedPicture &picture : mod.pictures)
+            if (picture.belowFile == file)
+                picture.belowFileSha256 = sha;
+    const auto unwritten = m_newFiles.find(file);
+    const FileOps::FileStamp stamp = unwritten != m_newFiles.end() ? unwritten->second.second
+                                                                   : FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(file)));
+    m_newFiles[file] = {std::move(bytes), stamp};
+}
+
 UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
 {
     UninstallResult result;
     result.leftAlone = covered(mod, c);
     std::vector<PictureValue> back;
     std::vector<std::pair<std::size_t, RecordedPicture>> handedOn; // a later mod now lies on what lay below this one
+    std::vector<Rebased> rebased; // later mods' pictures whose entries follow what now lies below them
     std::unique_ptr<GameOriginals> originals;
     CheckedFiles checked;
     // Every picture that goes back is read first, so that a damaged record changes nothing.
@@ -189,6 +250,14 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
                         handedOn.emplace_back(above, picture);
                     break;
                 }
+            // Those above that take their entry from below now take it from what lay below this one.
+            if (!picture.key.font) {
+                std::optional<PictureValue> below;
+                if (!picture.belowFile.empty())
+                    below = belowOf(picture, checked);
+                for (Rebased &taken : rebasedAbove(c, mod, picture, below ? &*below : nullptr, checked))
+                    rebased.push_back(std::move(taken));
+            }
             continue;
         }
         if (!picture.belowFile.empty()) {
@@ -209,6 +278,19 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
         next.belowFile = picture.belowFile;
         next.belowFileSha256 = picture.belowFileSha256;
         next.belowDigest = picture.belowDigest;
+    }
+    for (Rebased &taken : rebased) {
+        const PictureKey key = taken.value.key;
+        RecordedPicture &own = *m_mods[taken.mod].find(key);
+        const std::string was = own.digest;
+        own.digest = taken.value.digest();
+        if (taken.next == m_mods.size()) {
+            PictureValues::put(c, std::move(taken.value));
+            continue;
+        }
+        RecordedPicture &next = *m_mods[taken.next].find(key);
+        next.belowDigest = own.digest;
+        rewriteBelow(next.belowFile, taken.value, checked);
     }
     m_mods.erase(m_mods.begin() + std::ptrdiff_t(mod));
     m_pending = true;

@@ -85,6 +85,18 @@ private:
     using CheckedFiles = std::map<std::pair<std::string, std::string>, std::vector<ArchiveEntry>>;
     // What lay below a mod's picture, from its record file (checked against its digest).
     PictureValue belowOf(const RecordedPicture &picture, CheckedFiles &checked) const;
+    // A later mod's picture that takes its entry from below, with the entry of what now lies below it.
+    struct Rebased {
+        std::size_t mod;  // the later mod
+        std::size_t next; // the mod right above it that keeps its picture below its own; mods().size() when it shows
+        PictureValue value;
+    };
+    // The pictures of the mods above mod that take their entries from below, as they are once
+    // below (what lies below mod's picture; null for the game's original) lies below them.
+    std::vector<Rebased> rebasedAbove(const Catalogue &catalogue, std::size_t mod, const RecordedPicture &picture,
+                                      const PictureValue *below, CheckedFiles &checked) const;
+    // Makes record file file anew with value in place of the picture of its key.
+    void rewriteBelow(const std::string &file, const PictureValue &value, CheckedFiles &checked);
     // Every record file the record names.
     std::vector<std::string> namedFiles() const;
     std::string recordFolder() const;

@@ -79,6 +79,8 @@ JsonValue pictureItem(const RecordedPicture &picture)
     else
         item.emplace_back("image", picture.key.number);
     item.emplace_back("sha256", picture.digest);
+    if (picture.sizeOnly)
+        item.emplace_back("entry", "size");
     if (!picture.belowFile.empty())
         item.emplace_back("below", JsonValue::Object{{"file", picture.belowFile}, {"file_sha256", picture.belowFileSha256},
                                                      {"sha256", picture.belowDigest}});
@@ -90,6 +92,11 @@ RecordedPicture readPicture(const std::string &source, const JsonValue &item)
     RecordedPicture picture;
     picture.key = keyOf(source, item);
     picture.digest = digest(source, item, "sha256");
+    if (const JsonValue *entry = item.find("entry")) {
+        if (picture.key.font || !entry->isString() || entry->string() != "size")
+            damaged(source, "a picture's \"entry\" is not \"size\"");
+        picture.sizeOnly = true;
+    }
     if (const JsonValue *below = item.find("below")) {
         picture.belowFile = textField(source, *below, "file", 20);
         if (!ModRecord::isRecordFile(picture.belowFile))

@@ -32,6 +32,7 @@ PictureValue decoded(const ModContents &contents, const ModPicture &picture, con
         value.blocks = c.ImageBlocks[std::size_t(picture.number)];
         value.entry.Width = image.Width;
         value.entry.Height = image.Height;
+        value.sizeOnly = true;
         value.byteCount = image.ByteCount;
         value.pixels = std::move(image.Pixels);
     }

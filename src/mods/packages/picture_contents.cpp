@@ -37,6 +37,7 @@ void readPictures(ModContents &contents, const std::vector<ArchiveEntry> &files,
             value.blocks = c.ImageBlocks[std::size_t(key.number)];
             value.entry.Width = image.Width;
             value.entry.Height = image.Height;
+            value.sizeOnly = true;
             value.byteCount = image.ByteCount;
             value.pixels = std::move(image.Pixels);
         }
