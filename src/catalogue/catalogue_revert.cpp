@@ -27,3 +27,15 @@ std::pair<std::int32_t, std::int32_t> Catalogue::sizeOnDisk(int n) const
         return {0, 0};
     return {m_entriesOnDisk[std::size_t(n)].details.Width, m_entriesOnDisk[std::size_t(n)].details.Height};
 }
+
+bool Catalogue::entryOnDiskIs(int n, const TGPHDetails &details, const std::vector<TGPHBlock> &blocks) const
+{
+    return n >= 0 && std::size_t(n) < m_entriesOnDisk.size() && m_entriesOnDisk[std::size_t(n)].details == details
+        && m_entriesOnDisk[std::size_t(n)].blocks == blocks;
+}
+
+std::pair<TGPHDetails, std::vector<TGPHBlock>> Catalogue::entryOnDisk(int n) const
+{
+    const EntryOnDisk &entry = m_entriesOnDisk.at(std::size_t(n));
+    return {entry.details, entry.blocks};
+}

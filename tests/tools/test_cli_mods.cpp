@@ -155,6 +155,33 @@ private slots:
         QVERIFY(ToolRuns::snapshot(game) == shipped);
     }
 
+    void restoreAllIsByteExact_data()
+    {
+        QTest::addColumn<QStringList>("archives");
+        QTest::newRow("a mod with an index") << QStringList{"layout.tar.xz"};
+        QTest::newRow("an index with blocks and trailer") << QStringList{"index-a.zip"};
+        QTest::newRow("two mods with indexes") << QStringList{"index-a.zip", "index-b.zip"};
+        QTest::newRow("pictures over an index mod") << QStringList{"layout.tar.xz", "pictures.zip"};
+    }
+
+    // Restoring the game's originals puts back their whole index entries, not only their sizes.
+    void restoreAllIsByteExact()
+    {
+        QFETCH(QStringList, archives);
+        const QString game = builtGame();
+        const QMap<QString, QByteArray> shipped = ToolRuns::snapshot(game);
+        for (const QString &archive : archives) {
+            const ToolRun run = ToolRuns::run(Cli, {"install", game, Archives + "/" + archive});
+            QVERIFY2(run.exitCode == 0, run.out + run.err);
+        }
+        const ToolRun restored = ToolRuns::run(Cli, {"restore", game, "--all"});
+        QVERIFY2(restored.exitCode == 0, restored.out + restored.err);
+        const QMap<QString, QByteArray> now = gameFiles(ToolRuns::snapshot(game));
+        const QString index = "MenuData/PC/GP2001/Gp2001.gph";
+        QVERIFY(now.value(index) == shipped.value(index));
+        QVERIFY(now == gameFiles(shipped));
+    }
+
     void hostileArchivesChangeNothing_data()
     {
         QTest::addColumn<QString>("archive");

@@ -55,8 +55,10 @@ int CliCommands::restore(const CliContext &context)
             throw GameFileError(folder, "there is no image " + std::to_string(n) + " (the game folder has images 1 to "
                                             + std::to_string(c.ImageCount - 1) + "); nothing was changed");
     if (args.all) {
+        // Kept image files, and entries a mod's index changed for images whose files it left alone.
+        const std::vector<int> otherEntries = KeptOriginals::imagesWithOtherEntries(c);
         for (int n = 1; n < c.ImageCount; ++n)
-            if (KeptOriginals::holdsImage(folder, n))
+            if (KeptOriginals::holdsImage(folder, n) || std::binary_search(otherEntries.begin(), otherEntries.end(), n))
                 images.push_back(n);
         for (int i = 0; i < FontCount; ++i)
             if (KeptOriginals::holdsFont(folder, i))
