@@ -10,6 +10,7 @@
 #include "game_folder_builder.h"
 #include "game_paths.h"
 #include "index_file.h"
+#include "install_preview.h"
 #include "installed_mods.h"
 #include "mod_contents.h"
 #include "png_codec.h"
@@ -355,6 +356,79 @@ private slots:
             apply(c, record);
         }
         QVERIFY(GameFolderBuilder::snapshot(m_root) == m_shipped);
+    }
+
+    void coverNames_data()
+    {
+        QTest::addColumn<int>("edit");      // an image the user changes after the three mods; 0 for none
+        QTest::addColumn<int>("uninstall"); // the mod taken off
+        QTest::addColumn<QStringList>("covers");
+        QTest::newRow("the middle mod") << 0 << 1 << QStringList{"4.gpi by third", "5.gpi by third"};
+        QTest::newRow("the first mod") << 0 << 0 << QStringList{"3.gpi by second", "4.gpi by third"};
+        QTest::newRow("an edit over the top mod") << 4 << 0 << QStringList{"3.gpi by second", "4.gpi by an edit"};
+        QTest::newRow("an edit over the middle") << 5 << 1 << QStringList{"4.gpi by third", "5.gpi by an edit"};
+        QTest::newRow("an edit on the own picture") << 3 << 1 << QStringList{"3.gpi by an edit", "4.gpi by third", "5.gpi by third"};
+    }
+
+    // What covers a mod's pictures names what shows, also after the mod is taken off the record.
+    void coverNames()
+    {
+        QFETCH(int, edit);
+        QFETCH(int, uninstall);
+        QFETCH(QStringList, covers);
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        for (const ModContents &contents : threeMods())
+            record.install(c, contents, 0);
+        apply(c, record);
+        if (edit > 0)
+            QVERIFY(PictureValues::put(c, image(edit, 2, 2, 98)));
+        auto names = [](const std::vector<CoveredPicture> &found) {
+            QStringList texts;
+            for (const CoveredPicture &cover : found)
+                texts << QString::fromStdString(cover.key.caption() + " by " + (cover.byMod >= 0 ? cover.byName : "an edit"));
+            return texts;
+        };
+        QCOMPARE(names(record.covered(std::size_t(uninstall), c)), covers);
+        const UninstallResult result = record.uninstall(c, std::size_t(uninstall));
+        QCOMPARE(names(result.leftAlone), covers);
+    }
+
+    void installPreviewNames_data()
+    {
+        QTest::addColumn<QString>("below"); // what lies under the second mod's 3.gpi
+        QTest::addColumn<int>("takesMod");
+        QTest::addColumn<bool>("takesUnapplied");
+        QTest::addColumn<bool>("takesOwn");
+        QTest::newRow("an applied mod") << "applied mod" << 0 << false << false;
+        QTest::newRow("a mod not yet applied") << "unapplied mod" << 0 << false << false;
+        QTest::newRow("an edit not yet applied") << "unapplied edit" << -1 << true << false;
+        QTest::newRow("an edit applied") << "applied edit" << -1 << false << true;
+        QTest::newRow("the game's own") << "game" << -1 << false << false;
+    }
+
+    // The install preview calls another mod's picture that mod's, applied or not.
+    void installPreviewNames()
+    {
+        QFETCH(QString, below);
+        QFETCH(int, takesMod);
+        QFETCH(bool, takesUnapplied);
+        QFETCH(bool, takesOwn);
+        const std::vector<ModContents> mods = threeMods();
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        if (below.endsWith("mod"))
+            record.install(c, mods[0], 0);
+        if (below.endsWith("edit"))
+            QVERIFY(PictureValues::put(c, image(3, 2, 2, 97)));
+        if (below.startsWith("applied"))
+            apply(c, record);
+        const std::vector<InstallPreviewItem> items = InstallPreview::of(c, record, mods[1]);
+        const auto item = std::find_if(items.begin(), items.end(), [](const InstallPreviewItem &found) { return found.key == PictureKey{false, 3}; });
+        QVERIFY(item != items.end() && item->changes);
+        QCOMPARE(item->takesMod, takesMod);
+        QCOMPARE(item->takesUnapplied, takesUnapplied);
+        QCOMPARE(item->takesOwn, takesOwn);
     }
 
     void coveredPictures()

@@ -182,6 +182,32 @@ private slots:
         QVERIFY(now == gameFiles(shipped));
     }
 
+    void uninstallNamesWhatCovers_data()
+    {
+        QTest::addColumn<QStringList>("archives");
+        QTest::addColumn<QString>("uninstall");
+        QTest::addColumn<QString>("stays"); // what uninstall says of the pictures it leaves alone
+        QTest::newRow("covered by the last") << QStringList{"layout.tar.xz", "pictures.zip", "index-a.zip"} << "layout"
+                                             << "1 picture stays as it is, covered since: 2.gpi (by \"pictures\")\n";
+        QTest::newRow("covered by the middle") << QStringList{"index-a.zip", "layout.tar.xz", "pictures.zip"} << "layout"
+                                               << "1 picture stays as it is, covered since: 2.gpi (by \"pictures\")\n";
+    }
+
+    // uninstall names the mods that cover its pictures as "mods" does, not by their places after it.
+    void uninstallNamesWhatCovers()
+    {
+        QFETCH(QStringList, archives);
+        QFETCH(QString, uninstall);
+        QFETCH(QString, stays);
+        const QString game = builtGame();
+        for (const QString &archive : archives)
+            QCOMPARE(ToolRuns::run(Cli, {"install", game, Archives + "/" + archive}).exitCode, 0);
+        const ToolRun listed = ToolRuns::run(Cli, {"mods", game});
+        QVERIFY2(listed.out.contains("covered: 2.gpi (by \"pictures\")"), listed.out.constData());
+        const ToolRun run = ToolRuns::run(Cli, {"uninstall", game, uninstall});
+        QVERIFY2(run.exitCode == 0 && run.out.contains(stays.toUtf8()), run.out + run.err);
+    }
+
     void hostileArchivesChangeNothing_data()
     {
         QTest::addColumn<QString>("archive");

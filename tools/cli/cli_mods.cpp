@@ -43,9 +43,9 @@ std::string nameFromFile(const std::string &path)
     return name;
 }
 
-std::string coverText(const InstalledMods &record, const CoveredPicture &cover)
+std::string coverText(const CoveredPicture &cover)
 {
-    return cover.key.caption() + " (by " + (cover.byMod >= 0 ? quoted(record.mods()[std::size_t(cover.byMod)].name) : std::string("an edit")) + ")";
+    return cover.key.caption() + " (by " + (cover.byMod >= 0 ? quoted(cover.byName) : std::string("an edit")) + ")";
 }
 
 std::vector<std::string> captions(const std::vector<PictureKey> &keys)
@@ -137,7 +137,7 @@ int CliCommands::mods(const CliContext &context)
             for (const CoveredPicture &cover : record.covered(k, c))
                 covered.emplace_back(JsonValue::Object{
                     {"picture", cover.key.caption()},
-                    {"by", cover.byMod >= 0 ? JsonValue(record.mods()[std::size_t(cover.byMod)].name) : JsonValue()}});
+                    {"by", cover.byMod >= 0 ? JsonValue(cover.byName) : JsonValue()}});
             list.emplace_back(JsonValue::Object{{"name", mod.name}, {"author", mod.author}, {"description", mod.description},
                                                 {"created", mod.created}, {"installed", mod.installed}, {"source", mod.source},
                                                 {"pictures", std::move(pictures)}, {"covered", std::move(covered)}});
@@ -155,7 +155,7 @@ int CliCommands::mods(const CliContext &context)
                     << mod.installed << " from " << mod.source << ": " << count(mod.pictures.size(), "picture", "pictures") << "\n";
         std::vector<std::string> covers;
         for (const CoveredPicture &cover : record.covered(k, c))
-            covers.push_back(coverText(record, cover));
+            covers.push_back(coverText(cover));
         if (!covers.empty())
             context.out << "   covered: " << shortList(covers, 20) << "\n";
     }
@@ -182,7 +182,7 @@ int CliCommands::uninstall(const CliContext &context)
     if (!result.leftAlone.empty()) {
         std::vector<std::string> covers;
         for (const CoveredPicture &cover : result.leftAlone)
-            covers.push_back(coverText(record, cover));
+            covers.push_back(coverText(cover));
         context.out << count(covers.size(), "picture stays", "pictures stay") << " as it is, covered since: " << shortList(covers) << "\n";
     }
     CliSteps::apply(context, c, record.pendingFiles());

@@ -82,10 +82,11 @@ std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalo
     std::vector<CoveredPicture> found;
     for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
         const int top = topOf(picture.key);
-        if (top > int(mod))
-            found.push_back({picture.key, top});
-        else if (PictureValues::currentDigest(c, picture.key) != picture.digest)
-            found.push_back({picture.key, -1});
+        const std::string shown = PictureValues::currentDigest(c, picture.key);
+        if (top > int(mod) && shown == m_mods[std::size_t(top)].digestOf(picture.key))
+            found.push_back({picture.key, top, m_mods[std::size_t(top)].name});
+        else if (top > int(mod) || shown != picture.digest)
+            found.push_back({picture.key, -1, {}});
     }
     return found;
 }

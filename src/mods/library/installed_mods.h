@@ -17,7 +17,8 @@ class GameOriginals;
 // A mod's picture that something later changed: a mod installed after it, or an edit.
 struct CoveredPicture {
     PictureKey key;
-    int byMod = -1; // the later mod's place in the record; -1 for an edit of the user's own
+    int byMod = -1;     // the later mod's place in the record when it was found; -1 for an edit of the user's own
+    std::string byName; // that mod's name ("" for an edit), which stays right when the record changes
 };
 
 // What uninstalling a mod did to the catalogue.
@@ -41,7 +42,8 @@ public:
     int find(const std::string &name) const;
     // The place of the last mod that set a picture, or -1.
     int topOf(PictureKey key) const;
-    // Which of mod's pictures a later mod or an edit covers, in picture order.
+    // Which of mod's pictures a later mod or an edit covers, in picture order: the later mod
+    // whose picture shows, else an edit (also one made over the later mod's picture).
     std::vector<CoveredPicture> covered(std::size_t mod, const Catalogue &catalogue) const;
     // True when the catalogue holds the game's original of the picture. A mod installed over
     // anything else keeps it in its record file, to give it back on uninstalling.

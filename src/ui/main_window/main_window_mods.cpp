@@ -166,7 +166,7 @@ void TForm1::ShowInstalledMods()
         const QString name = QString::fromStdString(m_mods.mods()[std::size_t(chosen)].name);
         QStringList covered;
         for (const CoveredPicture &cover : m_mods.covered(std::size_t(chosen), m_catalogue))
-            covered << ModViews::coverText(m_mods, cover);
+            covered << ModViews::coverText(cover);
         std::vector<PictureKey> touched;
         for (const RecordedPicture &picture : m_mods.mods()[std::size_t(chosen)].pictures)
             touched.push_back(picture.key);
