@@ -127,6 +127,48 @@ private slots:
         QVERIFY(before > 0 && after > 1);
     }
 
+    void installBetweenWriteAndCommit_data()
+    {
+        QTest::addColumn<QStringList>("between"); // what another program installs after this one's write-back, before its committed()
+        QTest::newRow("one mod") << QStringList{"third"};
+        QTest::newRow("two mods") << QStringList{"third", "fourth"};
+    }
+
+    // A record written by another program after this one's write-back keeps every file it names.
+    void installBetweenWriteAndCommit()
+    {
+        QFETCH(QStringList, between);
+        installAndApply(m_root, twoPictures("below", 0x11));
+        const auto shipped = GameFolderBuilder::snapshot(m_root);
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        record.install(c, twoPictures("above", 0x22), 0);
+        WriteBackOptions options;
+        options.records = record.pendingFiles();
+        applyAllChanges(c, options);
+        std::uint8_t shade = 0x33;
+        for (const QString &name : between)
+            installAndApply(m_root, twoPictures(name.toStdString(), shade++));
+        record.committed();
+        const InstalledMods now = InstalledMods::load(m_root);
+        QCOMPARE(now.mods().size(), std::size_t(2 + between.size()));
+        for (const InstalledMod &mod : now.mods())
+            for (const RecordedPicture &picture : mod.pictures)
+                QVERIFY2(picture.belowFile.empty() || QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods/" + picture.belowFile))),
+                         picture.belowFile.c_str());
+        // Every mod comes off again, the last one first, down to the folder with "below" alone.
+        for (std::size_t k = now.mods().size(); k-- > 1;) {
+            Catalogue later = loadGameFolder(m_root);
+            InstalledMods loaded = InstalledMods::load(m_root);
+            loaded.uninstall(later, k);
+            WriteBackOptions again;
+            again.records = loaded.pendingFiles();
+            applyAllChanges(later, again);
+            loaded.committed();
+        }
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == shipped);
+    }
+
     void craftedRecords_data()
     {
         QTest::addColumn<QString>("craft");

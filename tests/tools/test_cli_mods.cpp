@@ -10,6 +10,7 @@
 #include "archive_reader.h"
 #include "catalogue.h"
 #include "game_folder_builder.h"
+#include "mod_record.h"
 #include "picture_files.h"
 #include "tool_runs.h"
 
@@ -206,6 +207,34 @@ private slots:
         QVERIFY2(listed.out.contains("covered: 2.gpi (by \"pictures\")"), listed.out.constData());
         const ToolRun run = ToolRuns::run(Cli, {"uninstall", game, uninstall});
         QVERIFY2(run.exitCode == 0 && run.out.contains(stays.toUtf8()), run.out + run.err);
+    }
+
+    void restoreAllRemovesAnEmptyRecord_data()
+    {
+        QTest::addColumn<QStringList>("left"); // what a write-back cut off after the last uninstall leaves in tessary-mods
+        QTest::newRow("an empty list") << QStringList{"installed.json"};
+        QTest::newRow("an empty list and a mod's file") << QStringList{"installed.json", "0002.zip"};
+    }
+
+    // After the last uninstall was cut off before it tidied, "restore --all" leaves the folder as shipped.
+    void restoreAllRemovesAnEmptyRecord()
+    {
+        QFETCH(QStringList, left);
+        const QString game = builtGame();
+        const QMap<QString, QByteArray> shipped = ToolRuns::snapshot(game);
+        const QString records = game + "/MenuData/PC/GP2001/tessary-mods";
+        QVERIFY(QDir().mkpath(records));
+        for (const QString &name : left) {
+            QFile file(records + "/" + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const std::string list = ModRecord::encodeList({});
+            file.write(name.endsWith(".json") ? QByteArray::fromStdString(list) : QByteArray("PK\5\6", 4));
+        }
+        QVERIFY(ToolRuns::snapshot(game) != shipped);
+        const ToolRun run = ToolRuns::run(Cli, {"restore", game, "--all"});
+        QVERIFY2(run.exitCode == 0, run.out + run.err);
+        QVERIFY(ToolRuns::snapshot(game) == shipped);
+        QVERIFY(!QFile::exists(records));
     }
 
     void hostileArchivesChangeNothing_data()

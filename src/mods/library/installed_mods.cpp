@@ -370,14 +370,24 @@ void InstalledMods::committed()
 {
     if (!m_pending)
         return;
-    const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
-    m_listStamp = FileOps::stampOf(list);
+    m_listStamp = FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile)));
     m_newFiles.clear();
     m_pending = false;
+    tidy();
+}
+
+void InstalledMods::tidy()
+{
+    const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
     try {
         const FolderLock lock(m_gp4Path, FolderLock::Mode::Write);
-        // Another program's record, written meanwhile, names files this one does not know.
-        if (FileOps::stampOf(list) != m_listStamp || UntrustedFile::isLinkOrFile(recordFolder()))
+        m_listStamp = FileOps::stampOf(list);
+        if (!m_listStamp.exists || UntrustedFile::isLinkOrFile(recordFolder()))
+            return;
+        // Only the record this one is: another program's, written since, names files this one
+        // does not know. Its bytes tell, where a stamp read before the lock could not.
+        const std::vector<std::uint8_t> onDisk = UntrustedFile::read(list, MaxListBytes);
+        if (std::string_view(reinterpret_cast<const char *>(onDisk.data()), onDisk.size()) != ModRecord::encodeList(m_mods))
             return;
         const std::vector<std::string> named = namedFiles();
         for (const std::string &name : FileOps::namesIn(recordFolder()))

@@ -79,6 +79,10 @@ public:
     // After the write-back that wrote pendingFiles(): removes the record files no mod names any
     // more, and the record itself once no mod is left. Failures leave files for next time.
     void committed();
+    // Removes, under the folder's lock, the record files no mod names, and the record itself when
+    // it lists no mod (as a write-back cut off before committed() leaves it); only when the
+    // record on disk is this one. Failures leave files for next time.
+    void tidy();
 
 private:
     // A record file's bytes, from those not written yet or from the disk.
