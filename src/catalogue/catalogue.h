@@ -142,6 +142,10 @@ public:
     bool entryOnDiskIs(int n, const TGPHDetails &details, const std::vector<TGPHBlock> &blocks) const;
     // That entry; n must be an image of the catalogue.
     std::pair<TGPHDetails, std::vector<TGPHBlock>> entryOnDisk(int n) const;
+    // After another program rewrote the index since loading (index: what it wrote, of the same
+    // count of images): every entry this catalogue did not change becomes the one index holds,
+    // and index becomes the index on disk. Returns the images whose entries changed so.
+    std::vector<int> takeEntriesFrom(const Catalogue &index);
 
     // Undo and redo (catalogue_swap.cpp): exchanges image n's width, height, byte count and pixels
     // with the ones given, and sets its change mark to changed (false: the picture is the one the

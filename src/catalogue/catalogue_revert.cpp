@@ -39,3 +39,23 @@ std::pair<TGPHDetails, std::vector<TGPHBlock>> Catalogue::entryOnDisk(int n) con
     const EntryOnDisk &entry = m_entriesOnDisk.at(std::size_t(n));
     return {entry.details, entry.blocks};
 }
+
+std::vector<int> Catalogue::takeEntriesFrom(const Catalogue &index)
+{
+    std::vector<int> taken;
+    if (index.ImageCount != ImageCount || m_entriesOnDisk.size() != ImageDetails.size() || index.ImageDetails.size() != ImageDetails.size()
+        || index.ImageBlocks.size() != ImageDetails.size() || ImageBlocks.size() != ImageDetails.size())
+        return taken;
+    IndexExtra = index.IndexExtra;
+    for (std::size_t n = 1; n < ImageDetails.size(); ++n) {
+        EntryOnDisk &onDisk = m_entriesOnDisk[n];
+        const bool ours = onDisk.details != ImageDetails[n] || onDisk.blocks != ImageBlocks[n];
+        onDisk = {index.ImageDetails[n], index.ImageBlocks[n]};
+        if (ours || (ImageDetails[n] == onDisk.details && ImageBlocks[n] == onDisk.blocks))
+            continue;
+        ImageDetails[n] = onDisk.details;
+        ImageBlocks[n] = onDisk.blocks;
+        taken.push_back(int(n));
+    }
+    return taken;
+}
