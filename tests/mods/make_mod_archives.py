@@ -61,6 +61,19 @@ def grey_tga(tone):
     return struct.pack("<BBBHHBHHHHBB", 0, 0, 3, 0, 0, 0, 0, 0, 256, 256, 8, 0x20) + pattern(tone, 65536)
 
 
+def png(width, height):
+    """A 1-bit grey PNG of width x height black pixels: a few kilobytes that decode to width x height x 4 bytes."""
+    import zlib
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    row = b"\0" * (1 + (width + 7) // 8)
+    packer = zlib.compressobj(9)
+    body = b"".join(packer.compress(row) for _ in range(height)) + packer.flush()
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 1, 0, 0, 0, 0))
+            + chunk(b"IDAT", body) + chunk(b"IEND", b""))
+
+
 def write_zip(path, files):
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
         for name, data in files:
@@ -142,6 +155,10 @@ def hostile(out, have_7z):
     (out / "damaged.zip").write_bytes(bytes(damaged))
     write_zip(out / "damaged-manifest.zip", [("tessary-mod.json", b'{"format": "Tessary mod package", "version": 1,'),
                                             ("images/3.png", b"")])
+    # Small files that promise pictures far larger than any menu: one of 16384 x 16384, and five
+    # of 8192 x 8192 (256 MB each decoded), together past what one mod may decode.
+    write_zip(out / "huge-picture.zip", [("2.png", png(16384, 16384))])
+    write_zip(out / "many-large-pictures.zip", [("%d.png" % n, png(8192, 8192)) for n in range(2, 7)])
     if have_7z:
         seven_zip(out / "encrypted.7z", [("images/3.gpi", good)], password="secret")
 

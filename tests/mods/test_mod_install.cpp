@@ -161,6 +161,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("index of too few images") << "index-short.zip" << "lists 3 images, this game's index 11, and it has no entry for images/5.gpi";
         QTest::newRow(".gpi of another size") << "wrong-size.zip" << "images/6.gpi holds 100 bytes, but its entry in the game's index (the mod ships none) says 7 x 8 pixels (224 bytes)";
+        QTest::newRow("a picture too large") << "huge-picture.zip" << "2.png is 16384 x 16384 pixels, larger than the 8192 x 8192 Tessary takes from a mod";
+        QTest::newRow("pictures too large together") << "many-large-pictures.zip" << "6.png would bring the mod's decoded pictures past 1024 MB";
     }
 
     void refusedMods()

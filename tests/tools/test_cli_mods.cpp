@@ -259,6 +259,8 @@ private slots:
         QTest::newRow("damaged archive") << "damaged.zip" << "the archive is damaged at \"images/3.gpi\"";
         QTest::newRow("damaged manifest") << "damaged-manifest.zip" << "tessary-mod.json is damaged: at byte";
         QTest::newRow("encrypted") << "encrypted.7z" << "\"images/3.gpi\" is encrypted";
+        QTest::newRow("picture too large") << "huge-picture.zip" << "2.png is 16384 x 16384 pixels";
+        QTest::newRow("pictures too large together") << "many-large-pictures.zip" << "6.png would bring the mod's decoded pictures past 1024 MB";
     }
 
     void hostileArchivesChangeNothing()

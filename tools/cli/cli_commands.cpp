@@ -141,10 +141,21 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         err << "tessary-cli: " << stopped.what() << (stopped.text == Interruption::Interrupted().text ? "; nothing was changed" : "")
             << "\n";
         return Interrupted;
-    } catch (const std::exception &error) {
+    } catch (const GameFileError &error) {
         progress.finish();
         err << error.what() << "\n";
         return Interruption::requested() ? Interrupted : Failure; // a wait for the lock given up
+    } catch (const std::bad_alloc &) {
+        // A write-back that runs out of memory removes what it staged: the folder is as it was.
+        progress.finish();
+        err << (parsed.operands.empty() ? std::string("tessary-cli") : parsed.operands.front()) << ": there is not enough memory to finish "
+            << parsed.command << "; a write-back it began is undone whole\n";
+        return Failure;
+    } catch (const std::exception &error) {
+        progress.finish();
+        err << (parsed.operands.empty() ? std::string("tessary-cli") : parsed.operands.front()) << ": " << parsed.command
+            << " stopped on a fault of tessary-cli's own (" << error.what() << "); please report it\n";
+        return Interruption::requested() ? Interrupted : Failure;
     }
 }
 

@@ -4,6 +4,36 @@
 
 #include "game_file_error.h"
 
+namespace {
+
+std::uint32_t bigEndian32(const std::uint8_t *at)
+{
+    return std::uint32_t(at[0]) << 24 | std::uint32_t(at[1]) << 16 | std::uint32_t(at[2]) << 8 | at[3];
+}
+
+} // namespace
+
+void DecodeBudget::take(const std::string &source, const std::string &entry, const std::vector<std::uint8_t> &bytes)
+{
+    // The size the header promises: a PNG's IHDR, or a TGA's 16-bit width and height.
+    std::uint64_t width = 0, height = 0;
+    if (PictureBytes::isPng(bytes) && bytes.size() >= 24) {
+        width = bigEndian32(bytes.data() + 16);
+        height = bigEndian32(bytes.data() + 20);
+    } else if (!PictureBytes::isPng(bytes) && bytes.size() >= 18) {
+        width = std::uint64_t(bytes[12]) | std::uint64_t(bytes[13]) << 8;
+        height = std::uint64_t(bytes[14]) | std::uint64_t(bytes[15]) << 8;
+    }
+    if (width > std::uint64_t(MaxSide) || height > std::uint64_t(MaxSide))
+        throw GameFileError(source, entry + " is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, larger than the "
+                                        + std::to_string(MaxSide) + " x " + std::to_string(MaxSide) + " Tessary takes from a mod");
+    const std::uint64_t decoded = width * height * 4;
+    if (decoded > m_left)
+        throw GameFileError(source, entry + " would bring the mod's decoded pictures past " + std::to_string(m_total >> 20)
+                                        + " MB, more than any menu mod holds");
+    m_left -= decoded;
+}
+
 namespace PictureBytes {
 
 bool isPng(const std::vector<std::uint8_t> &bytes)
