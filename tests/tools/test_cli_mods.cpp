@@ -259,6 +259,11 @@ private slots:
         QTest::newRow("damaged archive") << "damaged.zip" << "the archive is damaged at \"images/3.gpi\"";
         QTest::newRow("damaged manifest") << "damaged-manifest.zip" << "tessary-mod.json is damaged: at byte";
         QTest::newRow("encrypted") << "encrypted.7z" << "\"images/3.gpi\" is encrypted";
+        QTest::newRow("tar cut after an entry") << "cut-between.tar" << "the archive is cut off: it ends without the end a tar archive has";
+        QTest::newRow("tar cut inside an entry") << "cut-inside.tar" << "the archive is damaged at \"images/5.gpi\"";
+        QTest::newRow("zip without its directory") << "cut-directory.zip" << "the archive is cut off or damaged: it lacks the central directory";
+        QTest::newRow("tar.gz cut off") << "cut-end.tar.gz" << "is not an archive Tessary can read";
+        QTest::newRow("NUL in a name") << "nul-name.zip" << "\"images/7.gpi\\x00.txt\" has a name that holds a NUL character";
         QTest::newRow("picture too large") << "huge-picture.zip" << "2.png is 16384 x 16384 pixels";
         QTest::newRow("pictures too large together") << "many-large-pictures.zip" << "6.png would bring the mod's decoded pictures past 1024 MB";
     }
