@@ -77,8 +77,21 @@ int InstalledMods::topOf(PictureKey key) const
     return -1;
 }
 
+void InstalledMods::requireFits(const Catalogue &c) const
+{
+    for (const InstalledMod &mod : m_mods)
+        for (const RecordedPicture &picture : mod.pictures)
+            if (!picture.key.font && !c.isImage(picture.key.number))
+                throw GameFileError(GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile)),
+                                    "the record of installed mods is damaged (the mod \"" + mod.name + "\" lists image "
+                                        + std::to_string(picture.key.number) + ", but this game has images 1 to "
+                                        + std::to_string(c.ImageCount - 1)
+                                        + "); Tessary leaves it as it is. Move the folder tessary-mods away to install mods again");
+}
+
 std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalogue &c) const
 {
+    requireFits(c);
     std::vector<CoveredPicture> found;
     for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
         const int top = topOf(picture.key);
@@ -100,6 +113,7 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
 {
     if (find(contents.name) >= 0)
         throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+    requireFits(c);
     // A number no mod and no file has yet: none the record names, none made since, none left in the folder.
     InstalledMod mod;
     for (const InstalledMod &other : m_mods)
@@ -110,7 +124,23 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
         mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
     do
         ++mod.id;
-    while (FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file()))));
+    while (mod.id <= ModRecord::MaxId && FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file()))));
+    if (mod.id > ModRecord::MaxId) {
+        // The numbers ran out at the top: the lowest one free is taken, which no mod, no file
+        // made since and no file in the folder has.
+        std::set<int> used;
+        for (const InstalledMod &other : m_mods)
+            used.insert(other.id);
+        for (const std::string &file : namedFiles())
+            used.insert(std::stoi(file.substr(0, file.size() - 4)));
+        for (const auto &[file, unwritten] : m_newFiles)
+            used.insert(std::stoi(file.substr(0, file.size() - 4)));
+        mod.id = 1;
+        while (mod.id <= ModRecord::MaxId && (used.count(mod.id) || FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file())))))
+            ++mod.id;
+        if (mod.id > ModRecord::MaxId)
+            throw GameFileError(recordFolder(), "the record of installed mods has no number left for another mod");
+    }
     mod.name = contents.name;
     mod.author = contents.author;
     mod.description = contents.description;
@@ -122,11 +152,13 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
     const GameOriginals originals(c);
     std::vector<PictureValue> below;
     for (const PictureValue &value : contents.pictures) {
-        RecordedPicture picture{value.key, value.digest(), {}, {}, {}, value.sizeOnly && !value.key.font};
+        RecordedPicture picture{value.key, value.digest(), {}, {}, {}, value.sizeOnly && !value.key.font, {}};
         if (!holdsOriginal(c, value.key, originals)) {
             below.push_back(PictureValues::current(c, value.key));
             picture.belowFile = mod.file();
             picture.belowDigest = below.back().digest();
+        } else {
+            picture.originalDigest = PictureValues::currentDigest(c, value.key);
         }
         mod.pictures.push_back(std::move(picture));
     }
@@ -232,6 +264,7 @@ void InstalledMods::rewriteBelow(const std::string &file, const PictureValue &va
 
 UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
 {
+    requireFits(c);
     UninstallResult result;
     result.leftAlone = covered(mod, c);
     std::vector<PictureValue> back;
@@ -268,6 +301,14 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
         if (!originals)
             originals = std::make_unique<GameOriginals>(c);
         back.push_back(originals->picture(picture.key));
+        // The original lay below when the mod was installed; one that is no longer there (its
+        // kept file deleted, so that the game folder's, the mod's own, is read) is not given back.
+        if (!picture.originalDigest.empty() && back.back().digest() != picture.originalDigest)
+            throw GameFileError(GamePaths::original(m_gp4Path, picture.key.font ? GamePaths::relativeFont(picture.key.number)
+                                                                                 : GamePaths::relativeImage(picture.key.number)),
+                                "the game's original of " + picture.key.caption() + " that lay below the mod \"" + m_mods[mod].name
+                                    + "\" is not kept any more (tessary-originals was changed); Tessary can't give it back, so "
+                                    + FailureText::NothingChanged);
     }
     for (PictureValue &value : back) {
         const PictureKey key = value.key;
@@ -279,6 +320,7 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
         next.belowFile = picture.belowFile;
         next.belowFileSha256 = picture.belowFileSha256;
         next.belowDigest = picture.belowDigest;
+        next.originalDigest = picture.originalDigest;
     }
     for (Rebased &taken : rebased) {
         const PictureKey key = taken.value.key;

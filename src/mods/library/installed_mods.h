@@ -85,6 +85,8 @@ public:
     void tidy();
 
 private:
+    // Throws GameFileError naming the record when it lists an image this game does not have.
+    void requireFits(const Catalogue &catalogue) const;
     // A record file's bytes, from those not written yet or from the disk.
     std::vector<std::uint8_t> recordBytes(const std::string &file) const;
     // Record files read and checked, by name and SHA-256: one uninstall reads each once.
