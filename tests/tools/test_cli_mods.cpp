@@ -1,6 +1,8 @@
 #include <QtTest>
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -235,6 +237,45 @@ private slots:
         QVERIFY2(run.exitCode == 0, run.out + run.err);
         QVERIFY(ToolRuns::snapshot(game) == shipped);
         QVERIFY(!QFile::exists(records));
+    }
+
+    void modsOnALargeRecord_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("as text") << QStringList{};
+        QTest::newRow("as JSON") << QStringList{"--json"};
+    }
+
+    // "mods" reads a 12 MB record (3200 mods over the same 40 pictures) in one pass, not once per mod.
+    void modsOnALargeRecord()
+    {
+        QFETCH(QStringList, options);
+        const QString game = copyOf(m_sample);
+        std::vector<InstalledMod> mods;
+        for (int k = 1; k <= 3200; ++k) {
+            InstalledMod mod;
+            mod.id = k;
+            mod.name = "mod " + std::to_string(k);
+            mod.installed = "2026-01-01T00:00:00Z";
+            mod.source = "mod.zip";
+            for (int n = 1; n <= 40; ++n)
+                mod.pictures.push_back({PictureKey{false, n}, QCryptographicHash::hash(QByteArray::number(k * 100 + n), QCryptographicHash::Sha256).toHex().toStdString(), {}, {}, {}, false, {}});
+            mods.push_back(std::move(mod));
+        }
+        const QString records = game + "/MenuData/PC/GP2001/tessary-mods";
+        QVERIFY(QDir().mkpath(records));
+        QFile list(records + "/installed.json");
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        QVERIFY(list.write(QByteArray::fromStdString(ModRecord::encodeList(mods))) > 12000000);
+        list.close();
+        QElapsedTimer timer;
+        timer.start();
+        const ToolRun run = ToolRuns::run(Cli, QStringList{"mods", game} + options);
+        const qint64 took = timer.elapsed();
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QVERIFY(run.out.contains("mod 3200"));
+        // Once per mod, every picture shown was hashed again for each mod (tens of seconds).
+        QVERIFY2(took < 8000, qPrintable(QStringLiteral("mods took %1 ms").arg(took)));
     }
 
     void hostileArchivesChangeNothing_data()

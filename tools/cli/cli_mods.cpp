@@ -129,12 +129,13 @@ int CliCommands::mods(const CliContext &context)
     const InstalledMods record = InstalledMods::load(folder);
     if (context.args.json) {
         JsonValue::Array list;
+        const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
         for (std::size_t k = 0; k < record.mods().size(); ++k) {
             const InstalledMod &mod = record.mods()[k];
             JsonValue::Array pictures, covered;
             for (const RecordedPicture &picture : mod.pictures)
                 pictures.emplace_back(picture.key.caption());
-            for (const CoveredPicture &cover : record.covered(k, c))
+            for (const CoveredPicture &cover : coveredEach[k])
                 covered.emplace_back(JsonValue::Object{
                     {"picture", cover.key.caption()},
                     {"by", cover.byMod >= 0 ? JsonValue(cover.byName) : JsonValue()}});
@@ -149,12 +150,13 @@ int CliCommands::mods(const CliContext &context)
         context.out << "No mod is installed in " << folder << ".\n";
         return Success;
     }
+    const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
     for (std::size_t k = 0; k < record.mods().size(); ++k) {
         const InstalledMod &mod = record.mods()[k];
         context.out << k + 1 << ". " << quoted(mod.name) << (mod.author.empty() ? "" : " by " + mod.author) << ", installed "
                     << mod.installed << " from " << mod.source << ": " << count(mod.pictures.size(), "picture", "pictures") << "\n";
         std::vector<std::string> covers;
-        for (const CoveredPicture &cover : record.covered(k, c))
+        for (const CoveredPicture &cover : coveredEach[k])
             covers.push_back(coverText(cover));
         if (!covers.empty())
             context.out << "   covered: " << shortList(covers, 20) << "\n";

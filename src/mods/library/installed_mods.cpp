@@ -91,17 +91,48 @@ void InstalledMods::requireFits(const Catalogue &c) const
 
 std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalogue &c) const
 {
+    m_mods.at(mod);
+    return coveredOf({mod}, c).front();
+}
+
+std::vector<std::vector<CoveredPicture>> InstalledMods::coveredEach(const Catalogue &c) const
+{
+    std::vector<std::size_t> all(m_mods.size());
+    for (std::size_t k = 0; k < all.size(); ++k)
+        all[k] = k;
+    return coveredOf(all, c);
+}
+
+std::vector<std::vector<CoveredPicture>> InstalledMods::coveredOf(const std::vector<std::size_t> &which, const Catalogue &c) const
+{
     requireFits(c);
-    std::vector<CoveredPicture> found;
-    for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
-        const int top = topOf(picture.key);
-        const std::string shown = PictureValues::currentDigest(c, picture.key);
-        if (top > int(mod) && shown == m_mods[std::size_t(top)].digestOf(picture.key))
-            found.push_back({picture.key, top, m_mods[std::size_t(top)].name});
-        else if (top > int(mod) || shown != picture.digest)
-            found.push_back({picture.key, -1, {}});
+    // The top mod of each picture, and the digest of what shows, each found once: a record of
+    // many mods over the same pictures is read in one pass, not once per mod.
+    std::map<PictureKey, std::pair<std::size_t, const RecordedPicture *>> top;
+    for (std::size_t k = 0; k < m_mods.size(); ++k)
+        for (const RecordedPicture &picture : m_mods[k].pictures)
+            top[picture.key] = {k, &picture};
+    std::map<PictureKey, std::string> shown;
+    auto shownDigest = [&](PictureKey key) -> const std::string & {
+        auto found = shown.find(key);
+        if (found == shown.end())
+            found = shown.emplace(key, PictureValues::currentDigest(c, key)).first;
+        return found->second;
+    };
+    std::vector<std::vector<CoveredPicture>> each;
+    for (std::size_t mod : which) {
+        std::vector<CoveredPicture> found;
+        for (const RecordedPicture &picture : m_mods[mod].pictures) {
+            const auto &[above, abovePicture] = top.at(picture.key);
+            const std::string &now = shownDigest(picture.key);
+            if (above > mod && now == abovePicture->digest)
+                found.push_back({picture.key, int(above), m_mods[above].name});
+            else if (above > mod || now != picture.digest)
+                found.push_back({picture.key, -1, {}});
+        }
+        each.push_back(std::move(found));
     }
-    return found;
+    return each;
 }
 
 bool InstalledMods::holdsOriginal(const Catalogue &c, PictureKey key, const GameOriginals &originals) const

@@ -45,6 +45,8 @@ public:
     // Which of mod's pictures a later mod or an edit covers, in picture order: the later mod
     // whose picture shows, else an edit (also one made over the later mod's picture).
     std::vector<CoveredPicture> covered(std::size_t mod, const Catalogue &catalogue) const;
+    // covered() of every mod, in record order, in one pass over the record.
+    std::vector<std::vector<CoveredPicture>> coveredEach(const Catalogue &catalogue) const;
     // True when the catalogue holds the game's original of the picture. A mod installed over
     // anything else keeps it in its record file, to give it back on uninstalling.
     bool holdsOriginal(const Catalogue &catalogue, PictureKey key, const GameOriginals &originals) const;
@@ -85,6 +87,7 @@ public:
     void tidy();
 
 private:
+    std::vector<std::vector<CoveredPicture>> coveredOf(const std::vector<std::size_t> &mods, const Catalogue &catalogue) const;
     // Throws GameFileError naming the record when it lists an image this game does not have.
     void requireFits(const Catalogue &catalogue) const;
     // A record file's bytes, from those not written yet or from the disk.

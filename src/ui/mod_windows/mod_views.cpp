@@ -80,11 +80,12 @@ QString coverText(const CoveredPicture &cover)
 InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c)
 {
     InstalledModsModel model;
+    const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
     for (std::size_t k = 0; k < record.mods().size(); ++k) {
         const InstalledMod &mod = record.mods()[k];
         InstalledModRow row{text(mod.name), text(mod.author), text(mod.description), text(mod.installed), text(mod.source),
                             int(mod.pictures.size()), {}};
-        for (const CoveredPicture &cover : record.covered(k, c))
+        for (const CoveredPicture &cover : coveredEach[k])
             row.covered << coverText(cover);
         model.mods.push_back(std::move(row));
     }
