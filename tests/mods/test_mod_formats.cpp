@@ -21,8 +21,8 @@ ModManifest sampleManifest()
     manifest.description = "Darker menus.\nTwo lines.";
     manifest.created = "2026-05-04T12:34:56Z";
     manifest.pictures = {
-        {false, 12, 64, 32, std::string(64, 'a'), std::string(64, 'b')},
-        {true, 1, 256, 256, std::string(64, 'c'), std::string(64, '0')},
+        {false, 12, 64, 32, std::string(64, 'a'), std::string(64, 'b'), "City Lights", "Q. Smith"},
+        {true, 1, 256, 256, std::string(64, 'c'), std::string(64, '0'), {}, {}},
     };
     return manifest;
 }

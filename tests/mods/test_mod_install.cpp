@@ -10,9 +10,12 @@
 #include "game_folder_builder.h"
 #include "game_paths.h"
 #include "index_file.h"
+#include "archive_reader.h"
 #include "install_preview.h"
 #include "installed_mods.h"
 #include "mod_contents.h"
+#include "mod_manifest.h"
+#include "mod_package_writer.h"
 #include "png_codec.h"
 #include "write_back.h"
 
@@ -431,6 +434,69 @@ private slots:
         QCOMPARE(item->takesMod, takesMod);
         QCOMPARE(item->takesUnapplied, takesUnapplied);
         QCOMPARE(item->takesOwn, takesOwn);
+    }
+
+    void packHoldsOwnChanges_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("includeMods");
+        QTest::addColumn<QStringList>("packed");  // caption, and the mod it is credited to
+        QTest::addColumn<QStringList>("leftOut"); // caption and the mod that set it; "refused" when nothing is left to pack
+        QTest::newRow("a mod alone") << QStringList{"install first"} << false << QStringList{} << QStringList{"refused"};
+        QTest::newRow("an edit beside a mod") << QStringList{"install first", "edit 7"} << false << QStringList{"7.gpi"}
+                                              << QStringList{"2.gpi first", "3.gpi first", "4.gpi first"};
+        QTest::newRow("an edit over a mod's picture") << QStringList{"install first", "edit 3"} << false << QStringList{"3.gpi"}
+                                                      << QStringList{"2.gpi first", "4.gpi first"};
+        QTest::newRow("a mod not yet applied") << QStringList{"install unapplied first", "edit 7"} << false << QStringList{"7.gpi"}
+                                               << QStringList{"2.gpi first", "3.gpi first", "4.gpi first"};
+        QTest::newRow("mods put in") << QStringList{"install first", "install second", "edit 7"} << true
+                                     << QStringList{"2.gpi first", "3.gpi second", "4.gpi second", "5.gpi second", "7.gpi", "New_Font1000.gpf second"}
+                                     << QStringList{};
+    }
+
+    // A package holds the user's own changes; installed mods' pictures go in only when asked
+    // for, credited to their mods and authors.
+    void packHoldsOwnChanges()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, includeMods);
+        QFETCH(QStringList, packed);
+        QFETCH(QStringList, leftOut);
+        const std::vector<ModContents> mods = threeMods();
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        for (const QString &step : steps) {
+            if (step.startsWith("install")) {
+                ModContents contents = mods[step.endsWith("first") ? 0 : 1];
+                contents.author = contents.name + " author";
+                record.install(c, std::move(contents), 0);
+                if (!step.contains("unapplied"))
+                    apply(c, record);
+            } else {
+                QVERIFY(PictureValues::put(c, image(step.section(' ', 1).toInt(), 2, 2, 96)));
+            }
+        }
+        PackDetails details{"Mine", "Me", "", 0, record.shownPictures(c), includeMods};
+        try {
+            const PackedMod package = ModPackageWriter::pack(c, details, PngCodec::make());
+            QVERIFY2(leftOut != QStringList{"refused"}, "a package of no picture of the user's own was made");
+            QStringList inPackage, left;
+            for (const ModPicture &picture : package.manifest.pictures) {
+                inPackage << QString::fromStdString(picture.caption() + (picture.fromMod.empty() ? "" : " " + picture.fromMod));
+                QCOMPARE(QString::fromStdString(picture.fromModAuthor), picture.fromMod.empty() ? QString() : QString::fromStdString(picture.fromMod + " author"));
+            }
+            for (const PackModPicture &picture : package.leftOut)
+                left << QString::fromStdString(picture.key.caption() + " " + picture.mod);
+            QCOMPARE(inPackage, packed);
+            QCOMPARE(left, leftOut);
+            // The manifest names them as it is read back.
+            const std::vector<ArchiveEntry> files = ArchiveReader::read("package", package.zip.data(), package.zip.size());
+            const std::vector<std::uint8_t> &manifest = files.front().bytes;
+            QVERIFY(ModManifest::parse("package", std::string(manifest.begin(), manifest.end())) == package.manifest);
+        } catch (const GameFileError &error) {
+            QVERIFY2(leftOut == QStringList{"refused"}, error.what());
+            QVERIFY2(error.reason().find("is one an installed mod set") != std::string::npos, error.what());
+        }
     }
 
     void coveredPictures()

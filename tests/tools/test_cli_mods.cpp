@@ -278,6 +278,35 @@ private slots:
         QVERIFY2(took < 8000, qPrintable(QStringLiteral("mods took %1 ms").arg(took)));
     }
 
+    void packLeavesModsOut_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("by default") << QStringList{} << 1 << "every picture that differs from the game's original is one an installed mod set (2)";
+        QTest::newRow("with --include-mods") << QStringList{"--include-mods"} << 0
+                                             << "2 pictures are an installed mod's, named so in the package: 2.gpi (\"pictures\"), 9.gpi (\"pictures\")";
+    }
+
+    // pack takes the user's own changes only, unless the installed mods' pictures are asked for.
+    void packLeavesModsOut()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        const QString game = builtGame();
+        QCOMPARE(ToolRuns::run(Cli, {"install", game, Archives + "/pictures.zip"}).exitCode, 0);
+        const QString out = m_work.filePath(QStringLiteral("pack%1.zip").arg(++m_case));
+        const ToolRun run = ToolRuns::run(Cli, QStringList{"pack", game, out} + options);
+        QVERIFY2(run.exitCode == exitCode && (run.out + run.err).contains(said.toUtf8()), run.out + run.err);
+        QCOMPARE(QFile::exists(out), exitCode == 0);
+        if (exitCode == 0) {
+            const std::vector<ArchiveEntry> files = ArchiveReader::readFile(QDir::toNativeSeparators(out).toStdString());
+            const QString manifest = QString::fromUtf8(reinterpret_cast<const char *>(files.front().bytes.data()), qsizetype(files.front().bytes.size()));
+            QVERIFY2(manifest.count(QStringLiteral("\"mod\": \"pictures\", \"mod_author\": \"\"")) == 2, qPrintable(manifest));
+        }
+    }
+
     void hostileArchivesChangeNothing_data()
     {
         QTest::addColumn<QString>("archive");

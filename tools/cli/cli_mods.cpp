@@ -64,7 +64,8 @@ int CliCommands::pack(const CliContext &context)
     const std::string &folder = args.operands[0];
     const std::string &out = args.operands[1];
     const Catalogue c = CliSteps::load(context, folder, LoadPurpose::Reading);
-    const PackDetails details{args.name.empty() ? nameFromFile(out) : args.name, args.author, args.description, std::time(nullptr)};
+    const PackDetails details{args.name.empty() ? nameFromFile(out) : args.name, args.author, args.description, std::time(nullptr),
+                              InstalledMods::load(folder).shownPictures(c), args.includeMods};
     const PackedMod packed = ModPackageWriter::pack(c, details, PngCodec::make(),
                                                     [&context](int done, int total) { context.progress.show("Packing", done, total); });
     writeExportFile(out, [&packed](FileOps::OutputFile &file) { file.write(packed.zip.data(), packed.zip.size()); });
@@ -74,6 +75,18 @@ int CliCommands::pack(const CliContext &context)
         names.push_back(picture.caption());
     context.out << "Packed " << count(names.size(), "picture", "pictures") << " into " << out << " (" << packed.zip.size()
                 << " bytes): " << shortList(names) << "\n";
+    std::vector<std::string> credited, leftOut;
+    for (const ModPicture &picture : packed.manifest.pictures)
+        if (!picture.fromMod.empty())
+            credited.push_back(picture.caption() + " (" + quoted(picture.fromMod) + (picture.fromModAuthor.empty() ? "" : " by " + picture.fromModAuthor) + ")");
+    for (const PackModPicture &picture : packed.leftOut)
+        leftOut.push_back(picture.key.caption() + " (" + quoted(picture.mod) + ")");
+    if (!credited.empty())
+        context.out << count(credited.size(), "picture is", "pictures are") << " an installed mod's, named so in the package: "
+                    << shortList(credited) << "\n";
+    if (!leftOut.empty())
+        context.out << "Left out " << count(leftOut.size(), "picture", "pictures") << " that installed mods set (--include-mods puts them in): "
+                    << shortList(leftOut) << "\n";
     return Success;
 }
 

@@ -95,6 +95,20 @@ std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalo
     return coveredOf({mod}, c).front();
 }
 
+std::vector<PackModPicture> InstalledMods::shownPictures(const Catalogue &c) const
+{
+    requireFits(c);
+    std::map<PictureKey, std::size_t> top;
+    for (std::size_t k = 0; k < m_mods.size(); ++k)
+        for (const RecordedPicture &picture : m_mods[k].pictures)
+            top[picture.key] = k;
+    std::vector<PackModPicture> shown;
+    for (const auto &[key, mod] : top)
+        if (PictureValues::currentDigest(c, key) == m_mods[mod].digestOf(key))
+            shown.push_back({key, m_mods[mod].name, m_mods[mod].author});
+    return shown;
+}
+
 std::vector<std::vector<CoveredPicture>> InstalledMods::coveredEach(const Catalogue &c) const
 {
     std::vector<std::size_t> all(m_mods.size());

@@ -10,6 +10,7 @@
 #include "file_ops.h"
 #include "installed_mod.h"
 #include "mod_contents.h"
+#include "mod_package_writer.h"
 #include "write_back.h"
 
 class GameOriginals;
@@ -45,6 +46,9 @@ public:
     // Which of mod's pictures a later mod or an edit covers, in picture order: the later mod
     // whose picture shows, else an edit (also one made over the later mod's picture).
     std::vector<CoveredPicture> covered(std::size_t mod, const Catalogue &catalogue) const;
+    // The pictures that show an installed mod's picture (the top mod's, where no edit covers it),
+    // with the mod's name and author, in picture order: what a package leaves out as not the user's.
+    std::vector<PackModPicture> shownPictures(const Catalogue &catalogue) const;
     // covered() of every mod, in record order, in one pass over the record.
     std::vector<std::vector<CoveredPicture>> coveredEach(const Catalogue &catalogue) const;
     // True when the catalogue holds the game's original of the picture. A mod installed over
