@@ -133,6 +133,13 @@ def pictures(out):
                                         tar_member("sheets/New_Font1000.gpf.tga", grey_tga(41))], "w:gz")
 
 
+def older_zippers(out):
+    """Names as older Windows zippers wrote them: code page 437, without the UTF-8 flag
+    ("Men\x81s" is "Menüs"); patched in, as Python writes the flag for any name not ASCII."""
+    zipped = zipfile_bytes([("Men#s/3.tga", tga(4, 5, 33)), ("Men#s/notiz.txt", b"Bilder\n")])
+    (out / "cp437.zip").write_bytes(zipped.replace(b"Men#s/", b"Men\x81s/"))
+
+
 def hostile(out, have_7z):
     good = gpi(3)
     write_zip(out / "climbs-out.zip", [("images/3.gpi", good), ("../../evil.gpi", good)])
@@ -166,6 +173,8 @@ def hostile(out, have_7z):
     (out / "cut-end.tar.gz").write_bytes(gzip_bytes(whole)[:-8])
     # A name that holds a NUL: "images/7.gpi\0.txt", which a reader of C strings takes as 7.gpi.
     (out / "nul-name.zip").write_bytes(zipfile_bytes([("images/7.gpi#.txt", gpi(7))]).replace(b"7.gpi#.txt", b"7.gpi\0.txt"))
+    # A JPEG picture under a .png name.
+    write_zip(out / "jpeg-named-png.zip", [("3.png", b"\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00" + bytes(200))])
     # Small files that promise pictures far larger than any menu: one of 16384 x 16384, and five
     # of 8192 x 8192 (256 MB each decoded), together past what one mod may decode.
     write_zip(out / "huge-picture.zip", [("2.png", png(16384, 16384))])
@@ -211,6 +220,7 @@ def main():
     have_7z = shutil.which("7zz") is not None
     game_layout(out, have_7z)
     pictures(out)
+    older_zippers(out)
     hostile(out, have_7z)
     if have_7z:
         (out / "have-7z.txt").write_text("7zz made the .7z archives\n")

@@ -1,6 +1,8 @@
 #include "picture_codec.h"
 
+#include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 #include "game_file_error.h"
 
@@ -34,6 +36,33 @@ void DecodeBudget::take(const std::string &source, const std::string &entry, con
     m_left -= decoded;
 }
 
+namespace {
+
+// Pictures of another kind that a mod may hold under a .png or .tga name, by their first bytes.
+const char *otherKind(const std::vector<std::uint8_t> &bytes)
+{
+    auto starts = [&bytes](std::initializer_list<std::uint8_t> lead) {
+        return bytes.size() >= lead.size() && std::equal(lead.begin(), lead.end(), bytes.begin());
+    };
+    if (starts({0xFF, 0xD8, 0xFF}))
+        return "a JPEG picture";
+    if (starts({'G', 'I', 'F', '8'}))
+        return "a GIF picture";
+    if (starts({'B', 'M'}) && bytes.size() >= 26 && bytes[14] >= 12 && bytes[15] == 0)
+        return "a BMP picture";
+    if (starts({'R', 'I', 'F', 'F'}) && bytes.size() >= 12 && std::equal(bytes.begin() + 8, bytes.begin() + 12, "WEBP"))
+        return "a WebP picture";
+    return nullptr;
+}
+
+void requireOwnKind(const std::string &name, const std::vector<std::uint8_t> &bytes)
+{
+    if (const char *kind = otherKind(bytes))
+        throw GameFileError(name, std::string("is ") + kind + ", not a PNG or TGA file, whatever its name says; save it as .png or .tga");
+}
+
+} // namespace
+
 namespace PictureBytes {
 
 bool isPng(const std::vector<std::uint8_t> &bytes)
@@ -49,6 +78,7 @@ DecodedImage image(const PictureCodec &codec, const std::string &name, const std
             throw GameFileError(name, "this program reads no .png files");
         return codec.decodeImage(name, bytes);
     }
+    requireOwnKind(name, bytes);
     return decodeImageTga(name, bytes.data(), bytes.size());
 }
 
@@ -59,6 +89,7 @@ FontSheet font(const PictureCodec &codec, const std::string &name, const std::ve
             throw GameFileError(name, "this program reads no .png files");
         return codec.decodeFont(name, bytes);
     }
+    requireOwnKind(name, bytes);
     return decodeFontTga(name, bytes.data(), bytes.size());
 }
 

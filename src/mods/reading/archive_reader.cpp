@@ -83,10 +83,11 @@ ArchivePtr openReader(const std::string &source)
     return reader;
 }
 
+// What libarchive says went wrong, as " (its words)"; "" when it says nothing.
 std::string problem(archive *a)
 {
     const char *text = archive_error_string(a);
-    return text && *text ? std::string(text) : std::string("the archive is damaged");
+    return text && *text ? " (" + std::string(text) + ")" : std::string();
 }
 
 // The entry's name: as text (UTF-8) when the archive says what its names are, else its bytes,
@@ -114,7 +115,7 @@ public:
         ArchivePtr reader = openReader(m_source);
         archive *a = reader.get();
         if (archive_read_open_memory2(a, data, size, ReadBlock) != ARCHIVE_OK)
-            throw GameFileError(m_source, "is not an archive Tessary can read (" + problem(a) + ")");
+            throw GameFileError(m_source, "is not an archive Tessary can read, or it is cut off or damaged" + problem(a));
         std::vector<ArchiveEntry> files;
         std::size_t count = 0;
         std::int64_t entryEnd = 0; // where the last entry ended in the expanded stream
@@ -125,10 +126,14 @@ public:
                 requireTarEnd(a, entryEnd);
                 break;
             }
-            const std::string raw = entry ? rawName(entry) : std::string();
+            std::string raw = entry ? rawName(entry) : std::string();
+            // A zip entry without the UTF-8 flag whose name is not UTF-8 comes from an older
+            // Windows zipper, which wrote names in code page 437.
+            if (entry && (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP && !Utf8Text::isValid(raw))
+                raw = Utf8Text::fromCp437(raw);
             if (status < ARCHIVE_WARN)
                 throw GameFileError(m_source, "the archive is damaged" + (raw.empty() ? std::string() : " at \"" + EntryNames::shown(raw) + "\"")
-                                                  + " (" + problem(a) + ")");
+                                                  + problem(a));
             if (++count > m_limits.entries)
                 throw GameFileError(m_source, "the archive holds more than " + std::to_string(m_limits.entries) + " entries");
             if (archive_entry_is_encrypted(entry))
@@ -216,7 +221,7 @@ private:
 
     [[noreturn]] void damaged(archive *a, const std::string &raw)
     {
-        throw GameFileError(m_source, "the archive is damaged at \"" + EntryNames::shown(raw) + "\" (" + problem(a) + ")");
+        throw GameFileError(m_source, "the archive is damaged at \"" + EntryNames::shown(raw) + "\"" + problem(a));
     }
 
     [[noreturn]] void tooLarge(const std::string &raw)
