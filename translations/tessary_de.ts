@@ -1636,6 +1636,16 @@ Durch Ihre Änderungen ersetzen?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>die Mods können nicht installiert oder deinstalliert werden: %1</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 („%2“)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Ausgelassen, da installierte Mods sie setzen: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1722,10 +1732,6 @@ Durch Ihre Änderungen ersetzen?</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Jedes Bild, das vom Original des Spiels abweicht, kommt ins Paket, auch Ihre noch nicht angewendeten Änderungen.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
@@ -1740,6 +1746,17 @@ Durch Ihre Änderungen ersetzen?</translation>
     <message>
         <source>Save…</source>
         <translation>Speichern…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Jedes eigene Bild, das vom Original des Spiels abweicht, kommt ins Paket, auch Ihre noch nicht angewendeten Änderungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
+        <translation>
+            <numerusform>Bilder installierter Mods aufnehmen (%n Bild), jeweils mit Mod und Autor</numerusform>
+            <numerusform>Bilder installierter Mods aufnehmen (%n Bilder), jeweils mit Mod und Autor</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1636,6 +1636,16 @@ Replace them with your changes?</source>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>no se pueden instalar ni desinstalar mods: %1</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 («%2»)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Omitidas, porque las ponen mods instalados: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1722,10 +1732,6 @@ Replace them with your changes?</source>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Cada imagen distinta del original del juego entra en el paquete, incluidos tus cambios aún no aplicados.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nombre:</translation>
     </message>
@@ -1740,6 +1746,17 @@ Replace them with your changes?</source>
     <message>
         <source>Save…</source>
         <translation>Guardar…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Cada imagen tuya distinta del original del juego entra en el paquete, incluidos tus cambios aún no aplicados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
+        <translation>
+            <numerusform>Incluir las imágenes de los mods instalados (%n imagen), nombrando el mod y el autor de cada una</numerusform>
+            <numerusform>Incluir las imágenes de los mods instalados (%n imágenes), nombrando el mod y el autor de cada una</numerusform>
+        </translation>
     </message>
 </context>
 <context>

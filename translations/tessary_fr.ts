@@ -1636,6 +1636,16 @@ Les remplacer par vos modifications ?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>les mods ne peuvent être ni installés ni désinstallés : %1</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 (« %2 »)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Laissées de côté, car des mods installés les fournissent : %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1722,10 +1732,6 @@ Les remplacer par vos modifications ?</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Chaque image qui diffère de l&apos;original du jeu entre dans le paquet, y compris vos modifications pas encore appliquées.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
@@ -1740,6 +1746,17 @@ Les remplacer par vos modifications ?</translation>
     <message>
         <source>Save…</source>
         <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Chacune de vos images qui diffère de l&apos;original du jeu entre dans le paquet, y compris vos modifications pas encore appliquées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
+        <translation>
+            <numerusform>Inclure les images des mods installés (%n image), en nommant le mod et l&apos;auteur de chacune</numerusform>
+            <numerusform>Inclure les images des mods installés (%n images), en nommant le mod et l&apos;auteur de chacune</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1636,6 +1636,16 @@ Sostituirli con le tue modifiche?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>le mod non possono essere installate né disinstallate: %1</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 («%2»)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Escluse, perché le impostano mod installate: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1722,10 +1732,6 @@ Sostituirli con le tue modifiche?</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Ogni immagine diversa dall&apos;originale del gioco entra nel pacchetto, comprese le tue modifiche non ancora applicate.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nome:</translation>
     </message>
@@ -1740,6 +1746,17 @@ Sostituirli con le tue modifiche?</translation>
     <message>
         <source>Save…</source>
         <translation>Salva…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Ogni tua immagine diversa dall&apos;originale del gioco entra nel pacchetto, comprese le tue modifiche non ancora applicate.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
+        <translation>
+            <numerusform>Includi le immagini delle mod installate (%n immagine), indicando mod e autore di ciascuna</numerusform>
+            <numerusform>Includi le immagini delle mod installate (%n immagini), indicando mod e autore di ciascuna</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1636,6 +1636,16 @@ Vervangen door je wijzigingen?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>de mods kunnen niet worden geïnstalleerd of verwijderd: %1</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 (‘%2’)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1722,10 +1732,6 @@ Vervangen door je wijzigingen?</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Elke afbeelding die afwijkt van het origineel van het spel gaat in het pakket, ook je nog niet toegepaste wijzigingen.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Naam:</translation>
     </message>
@@ -1740,6 +1746,17 @@ Vervangen door je wijzigingen?</translation>
     <message>
         <source>Save…</source>
         <translation>Opslaan…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Elke eigen afbeelding die afwijkt van het origineel van het spel gaat in het pakket, ook je nog niet toegepaste wijzigingen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
+        <translation>
+            <numerusform>De afbeeldingen van geïnstalleerde mods meenemen (%n afbeelding), elk met zijn mod en maker</numerusform>
+            <numerusform>De afbeeldingen van geïnstalleerde mods meenemen (%n afbeeldingen), elk met zijn mod en maker</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1636,6 +1636,16 @@ Zastąpić je twoimi zmianami?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>nie można instalować ani odinstalowywać modów: %1</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 („%2”)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1722,10 +1732,6 @@ Zastąpić je twoimi zmianami?</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Każdy obraz różny od oryginału gry trafia do pakietu, łącznie z twoimi jeszcze niezastosowanymi zmianami.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nazwa:</translation>
     </message>
@@ -1740,6 +1746,18 @@ Zastąpić je twoimi zmianami?</translation>
     <message>
         <source>Save…</source>
         <translation>Zapisz…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Każdy twój obraz różny od oryginału gry trafia do pakietu, łącznie z twoimi jeszcze niezastosowanymi zmianami.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
+        <translation>
+            <numerusform>Dołącz obrazy zainstalowanych modów (%n obraz), podając mod i autora każdego</numerusform>
+            <numerusform>Dołącz obrazy zainstalowanych modów (%n obrazy), podając mod i autora każdego</numerusform>
+            <numerusform>Dołącz obrazy zainstalowanych modów (%n obrazów), podając mod i autora każdego</numerusform>
+        </translation>
     </message>
 </context>
 <context>

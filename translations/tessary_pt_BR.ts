@@ -1636,6 +1636,16 @@ Substituí-los pelas suas alterações?</translation>
         <source>the mods can&apos;t be installed or uninstalled: %1</source>
         <translation>os mods não podem ser instalados nem desinstalados: %1</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 (“%2”)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Deixadas de fora, pois mods instalados as definem: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1722,10 +1732,6 @@ Substituí-los pelas suas alterações?</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Cada imagem diferente do original do jogo entra no pacote, inclusive suas alterações ainda não aplicadas.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nome:</translation>
     </message>
@@ -1740,6 +1746,17 @@ Substituí-los pelas suas alterações?</translation>
     <message>
         <source>Save…</source>
         <translation>Salvar…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Cada imagem sua diferente do original do jogo entra no pacote, inclusive suas alterações ainda não aplicadas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
+        <translation>
+            <numerusform>Incluir as imagens dos mods instalados (%n imagem), nomeando o mod e o autor de cada uma</numerusform>
+            <numerusform>Incluir as imagens dos mods instalados (%n imagens), nomeando o mod e o autor de cada uma</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -249,7 +249,7 @@ PictureValue InstalledMods::belowOf(const RecordedPicture &picture, CheckedFiles
 }
 
 std::vector<InstalledMods::Rebased> InstalledMods::rebasedAbove(const Catalogue &c, std::size_t mod, const RecordedPicture &picture,
-                                                                const PictureValue *below, CheckedFiles &checked) const
+                                                                CheckedFiles &checked) const
 {
     std::vector<std::size_t> chain;
     for (std::size_t above = mod + 1; above < m_mods.size(); ++above)
@@ -261,8 +261,10 @@ std::vector<InstalledMods::Rebased> InstalledMods::rebasedAbove(const Catalogue 
         const RecordedPicture &own = *m_mods[chain[k]].find(picture.key);
         if (!own.sizeOnly)
             break; // it sets its whole entry; those above it lie on that
-        if (!base)
-            base = below ? *below : GameOriginals(c).picture(picture.key);
+        if (k == 0 && own.belowDigest != picture.digest)
+            break; // an edit of the user's own lies between, and stays below it as it was
+        if (!base) // what lies below mod's picture, read only when a mod above needs it
+            base = picture.belowFile.empty() ? GameOriginals(c).picture(picture.key) : belowOf(picture, checked);
         Rebased rebased{chain[k], k + 1 < chain.size() ? chain[k + 1] : m_mods.size(), {}};
         if (rebased.next == m_mods.size()) {
             if (PictureValues::currentDigest(c, picture.key) != own.digest)
@@ -330,13 +332,9 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
                     break;
                 }
             // Those above that take their entry from below now take it from what lay below this one.
-            if (!picture.key.font) {
-                std::optional<PictureValue> below;
-                if (!picture.belowFile.empty())
-                    below = belowOf(picture, checked);
-                for (Rebased &taken : rebasedAbove(c, mod, picture, below ? &*below : nullptr, checked))
+            if (!picture.key.font)
+                for (Rebased &taken : rebasedAbove(c, mod, picture, checked))
                     rebased.push_back(std::move(taken));
-            }
             continue;
         }
         if (!picture.belowFile.empty()) {

@@ -107,9 +107,8 @@ private:
         PictureValue value;
     };
     // The pictures of the mods above mod that take their entries from below, as they are once
-    // below (what lies below mod's picture; null for the game's original) lies below them.
-    std::vector<Rebased> rebasedAbove(const Catalogue &catalogue, std::size_t mod, const RecordedPicture &picture,
-                                      const PictureValue *below, CheckedFiles &checked) const;
+    // what lies below mod's picture lies below them.
+    std::vector<Rebased> rebasedAbove(const Catalogue &catalogue, std::size_t mod, const RecordedPicture &picture, CheckedFiles &checked) const;
     // Makes record file file anew with value in place of the picture of its key.
     void rewriteBelow(const std::string &file, const PictureValue &value, CheckedFiles &checked);
     // Every record file the record names.
