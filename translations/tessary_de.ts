@@ -1751,12 +1751,17 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
         <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
         <translation>Jedes eigene Bild, das vom Original des Spiels abweicht, kommt ins Paket, auch Ihre noch nicht angewendeten Änderungen.</translation>
     </message>
-    <message numerus="yes">
-        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
-        <translation>
-            <numerusform>Bilder installierter Mods aufnehmen (%n Bild), jeweils mit Mod und Autor</numerusform>
-            <numerusform>Bilder installierter Mods aufnehmen (%n Bilder), jeweils mit Mod und Autor</numerusform>
-        </translation>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>1 Bild eines installierten Mods aufnehmen, mit Nennung des Mods</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>%1 Bilder installierter Mods aufnehmen, mit Nennung der Mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Bilder, die installierte Mods setzen, sind das Werk ihrer Autoren: ohne dies bleiben sie aus dem Paket; damit nennt das Manifest zu jedem Mod und Autor.</translation>
     </message>
 </context>
 <context>

@@ -1751,12 +1751,17 @@ Omitidas, porque las ponen mods instalados: %1</translation>
         <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
         <translation>Cada imagen tuya distinta del original del juego entra en el paquete, incluidos tus cambios aún no aplicados.</translation>
     </message>
-    <message numerus="yes">
-        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
-        <translation>
-            <numerusform>Incluir las imágenes de los mods instalados (%n imagen), nombrando el mod y el autor de cada una</numerusform>
-            <numerusform>Incluir las imágenes de los mods instalados (%n imágenes), nombrando el mod y el autor de cada una</numerusform>
-        </translation>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Incluir 1 imagen de un mod instalado, citando su mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Incluir %1 imágenes de mods instalados, citando sus mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Las imágenes que ponen los mods instalados son obra de sus autores: sin esto quedan fuera del paquete; con esto, el manifiesto nombra el mod y el autor de cada una.</translation>
     </message>
 </context>
 <context>

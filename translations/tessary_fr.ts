@@ -1751,12 +1751,17 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
         <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
         <translation>Chacune de vos images qui diffère de l&apos;original du jeu entre dans le paquet, y compris vos modifications pas encore appliquées.</translation>
     </message>
-    <message numerus="yes">
-        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
-        <translation>
-            <numerusform>Inclure les images des mods installés (%n image), en nommant le mod et l&apos;auteur de chacune</numerusform>
-            <numerusform>Inclure les images des mods installés (%n images), en nommant le mod et l&apos;auteur de chacune</numerusform>
-        </translation>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Inclure 1 image d&apos;un mod installé, en créditant son mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Inclure %1 images de mods installés, en créditant leurs mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Les images que fournissent des mods installés sont l&apos;œuvre de leurs auteurs : sans cela, elles restent hors du paquet ; avec, le manifeste nomme le mod et l&apos;auteur de chacune.</translation>
     </message>
 </context>
 <context>

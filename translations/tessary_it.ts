@@ -1751,12 +1751,17 @@ Escluse, perché le impostano mod installate: %1</translation>
         <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
         <translation>Ogni tua immagine diversa dall&apos;originale del gioco entra nel pacchetto, comprese le tue modifiche non ancora applicate.</translation>
     </message>
-    <message numerus="yes">
-        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
-        <translation>
-            <numerusform>Includi le immagini delle mod installate (%n immagine), indicando mod e autore di ciascuna</numerusform>
-            <numerusform>Includi le immagini delle mod installate (%n immagini), indicando mod e autore di ciascuna</numerusform>
-        </translation>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Includi 1 immagine di una mod installata, citandone la mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Includi %1 immagini di mod installate, citandone le mod</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Le immagini impostate dalle mod installate sono opera dei loro autori: senza questa opzione restano fuori dal pacchetto; con essa, il manifesto indica mod e autore di ciascuna.</translation>
     </message>
 </context>
 <context>

@@ -1751,12 +1751,17 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
         <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
         <translation>Elke eigen afbeelding die afwijkt van het origineel van het spel gaat in het pakket, ook je nog niet toegepaste wijzigingen.</translation>
     </message>
-    <message numerus="yes">
-        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
-        <translation>
-            <numerusform>De afbeeldingen van geïnstalleerde mods meenemen (%n afbeelding), elk met zijn mod en maker</numerusform>
-            <numerusform>De afbeeldingen van geïnstalleerde mods meenemen (%n afbeeldingen), elk met zijn mod en maker</numerusform>
-        </translation>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>1 afbeelding van een geïnstalleerde mod meenemen, met vermelding van de mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>%1 afbeeldingen van geïnstalleerde mods meenemen, met vermelding van de mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Afbeeldingen die geïnstalleerde mods zetten zijn het werk van hun makers: zonder dit blijven ze buiten het pakket; hiermee noemt het manifest bij elk de mod en de maker.</translation>
     </message>
 </context>
 <context>

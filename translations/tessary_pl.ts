@@ -1751,13 +1751,17 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
         <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
         <translation>Każdy twój obraz różny od oryginału gry trafia do pakietu, łącznie z twoimi jeszcze niezastosowanymi zmianami.</translation>
     </message>
-    <message numerus="yes">
-        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
-        <translation>
-            <numerusform>Dołącz obrazy zainstalowanych modów (%n obraz), podając mod i autora każdego</numerusform>
-            <numerusform>Dołącz obrazy zainstalowanych modów (%n obrazy), podając mod i autora każdego</numerusform>
-            <numerusform>Dołącz obrazy zainstalowanych modów (%n obrazów), podając mod i autora każdego</numerusform>
-        </translation>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Dołącz 1 obraz zainstalowanego moda, podając jego mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Dołącz obrazy zainstalowanych modów (%1), podając ich mody</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Obrazy ustawione przez zainstalowane mody są dziełem ich autorów: bez tego zostają poza pakietem; z tym manifest podaje mod i autora każdego z nich.</translation>
     </message>
 </context>
 <context>

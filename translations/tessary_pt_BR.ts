@@ -1751,12 +1751,17 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
         <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
         <translation>Cada imagem sua diferente do original do jogo entra no pacote, inclusive suas alterações ainda não aplicadas.</translation>
     </message>
-    <message numerus="yes">
-        <source>Include the pictures of installed mods (%n picture(s)), naming each one&apos;s mod and author</source>
-        <translation>
-            <numerusform>Incluir as imagens dos mods instalados (%n imagem), nomeando o mod e o autor de cada uma</numerusform>
-            <numerusform>Incluir as imagens dos mods instalados (%n imagens), nomeando o mod e o autor de cada uma</numerusform>
-        </translation>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Incluir 1 imagem de um mod instalado, creditando seu mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Incluir %1 imagens de mods instalados, creditando seus mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Imagens definidas por mods instalados são obra de seus autores: sem isto, ficam fora do pacote; com isto, o manifesto nomeia o mod e o autor de cada uma.</translation>
     </message>
 </context>
 <context>
