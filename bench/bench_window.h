@@ -27,7 +27,7 @@ public:
     FolderChoice chooseFolder(const QString &, bool) override { return {}; }
     QString chooseImportFolder(const QString &) override { return importFolder; }
     QString chooseProgram(const QString &) override { return QString(); }
-    ModPackageChoice askModPackage(const QString &, const QString &) override { return {}; }
+    ModPackageChoice askModPackage(const QString &, const QString &, int) override { return {}; }
     QString openModFile(const QString &) override { return QString(); }
     bool confirmInstall(const InstallPreviewModel &) override { return false; }
     int manageInstalledMods(const InstalledModsModel &) override { return -1; }

@@ -73,7 +73,7 @@ int run(const std::string &folder)
             emptyFolder(pngs);
             exportMs.push_back(milliseconds([&] { PictureFiles::exportImages(c, pngs, all, PictureFiles::Format::Png); }));
             packMs.push_back(milliseconds([&] {
-                const PackedMod mod = ModPackageWriter::pack(c, {"bench", "", "", std::time(nullptr)}, codec);
+                const PackedMod mod = ModPackageWriter::pack(c, {"bench", "", "", std::time(nullptr), {}, false}, codec);
                 writeExportFile(package, [&mod](FileOps::OutputFile &out) { out.write(mod.zip.data(), mod.zip.size()); });
                 packed = mod.manifest.pictures.size();
             }));

@@ -1674,6 +1674,16 @@ Klicken, um ihn im Dateimanager zu öffnen.</translation>
         <source>The file manager could not be started to show %1.</source>
         <translation>Der Dateimanager konnte nicht gestartet werden, um %1 zu zeigen.</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 („%2“)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Ausgelassen, da installierte Mods sie setzen: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1760,10 +1770,6 @@ Klicken, um ihn im Dateimanager zu öffnen.</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Jedes Bild, das vom Original des Spiels abweicht, kommt ins Paket, auch Ihre noch nicht angewendeten Änderungen.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
@@ -1778,6 +1784,22 @@ Klicken, um ihn im Dateimanager zu öffnen.</translation>
     <message>
         <source>Save…</source>
         <translation>Speichern…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Jedes eigene Bild, das vom Original des Spiels abweicht, kommt ins Paket, auch Ihre noch nicht angewendeten Änderungen.</translation>
+    </message>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>1 Bild eines installierten Mods aufnehmen, mit Nennung des Mods</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>%1 Bilder installierter Mods aufnehmen, mit Nennung der Mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Bilder, die installierte Mods setzen, sind das Werk ihrer Autoren: ohne dies bleiben sie aus dem Paket; damit nennt das Manifest zu jedem Mod und Autor.</translation>
     </message>
 </context>
 <context>

@@ -1674,6 +1674,16 @@ Haga clic para abrirla en el gestor de archivos.</translation>
         <source>The file manager could not be started to show %1.</source>
         <translation>No se ha podido iniciar el gestor de archivos para mostrar %1.</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 («%2»)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Omitidas, porque las ponen mods instalados: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1760,10 +1770,6 @@ Haga clic para abrirla en el gestor de archivos.</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Cada imagen distinta del original del juego entra en el paquete, incluidos tus cambios aún no aplicados.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nombre:</translation>
     </message>
@@ -1778,6 +1784,22 @@ Haga clic para abrirla en el gestor de archivos.</translation>
     <message>
         <source>Save…</source>
         <translation>Guardar…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Cada imagen tuya distinta del original del juego entra en el paquete, incluidos tus cambios aún no aplicados.</translation>
+    </message>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Incluir 1 imagen de un mod instalado, citando su mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Incluir %1 imágenes de mods instalados, citando sus mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Las imágenes que ponen los mods instalados son obra de sus autores: sin esto quedan fuera del paquete; con esto, el manifiesto nombra el mod y el autor de cada una.</translation>
     </message>
 </context>
 <context>

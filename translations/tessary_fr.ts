@@ -1674,6 +1674,16 @@ Cliquez pour l&apos;ouvrir dans le gestionnaire de fichiers.</translation>
         <source>The file manager could not be started to show %1.</source>
         <translation>Le gestionnaire de fichiers n&apos;a pas pu être lancé pour afficher %1.</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 (« %2 »)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Laissées de côté, car des mods installés les fournissent : %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1760,10 +1770,6 @@ Cliquez pour l&apos;ouvrir dans le gestionnaire de fichiers.</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Chaque image qui diffère de l&apos;original du jeu entre dans le paquet, y compris vos modifications pas encore appliquées.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
@@ -1778,6 +1784,22 @@ Cliquez pour l&apos;ouvrir dans le gestionnaire de fichiers.</translation>
     <message>
         <source>Save…</source>
         <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Chacune de vos images qui diffère de l&apos;original du jeu entre dans le paquet, y compris vos modifications pas encore appliquées.</translation>
+    </message>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Inclure 1 image d&apos;un mod installé, en créditant son mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Inclure %1 images de mods installés, en créditant leurs mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Les images que fournissent des mods installés sont l&apos;œuvre de leurs auteurs : sans cela, elles restent hors du paquet ; avec, le manifeste nomme le mod et l&apos;auteur de chacune.</translation>
     </message>
 </context>
 <context>

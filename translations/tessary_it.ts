@@ -1674,6 +1674,16 @@ Fare clic per aprirla nel gestore file.</translation>
         <source>The file manager could not be started to show %1.</source>
         <translation>Non è stato possibile avviare il gestore file per mostrare %1.</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 («%2»)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Escluse, perché le impostano mod installate: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1760,10 +1770,6 @@ Fare clic per aprirla nel gestore file.</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Ogni immagine diversa dall&apos;originale del gioco entra nel pacchetto, comprese le tue modifiche non ancora applicate.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nome:</translation>
     </message>
@@ -1778,6 +1784,22 @@ Fare clic per aprirla nel gestore file.</translation>
     <message>
         <source>Save…</source>
         <translation>Salva…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Ogni tua immagine diversa dall&apos;originale del gioco entra nel pacchetto, comprese le tue modifiche non ancora applicate.</translation>
+    </message>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Includi 1 immagine di una mod installata, citandone la mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Includi %1 immagini di mod installate, citandone le mod</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Le immagini impostate dalle mod installate sono opera dei loro autori: senza questa opzione restano fuori dal pacchetto; con essa, il manifesto indica mod e autore di ciascuna.</translation>
     </message>
 </context>
 <context>

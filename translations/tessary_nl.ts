@@ -1674,6 +1674,16 @@ Klik om de map in de bestandsbeheerder te openen.</translation>
         <source>The file manager could not be started to show %1.</source>
         <translation>De bestandsbeheerder kon niet worden gestart om %1 te tonen.</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 (‘%2’)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1760,10 +1770,6 @@ Klik om de map in de bestandsbeheerder te openen.</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Elke afbeelding die afwijkt van het origineel van het spel gaat in het pakket, ook je nog niet toegepaste wijzigingen.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Naam:</translation>
     </message>
@@ -1778,6 +1784,22 @@ Klik om de map in de bestandsbeheerder te openen.</translation>
     <message>
         <source>Save…</source>
         <translation>Opslaan…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Elke eigen afbeelding die afwijkt van het origineel van het spel gaat in het pakket, ook je nog niet toegepaste wijzigingen.</translation>
+    </message>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>1 afbeelding van een geïnstalleerde mod meenemen, met vermelding van de mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>%1 afbeeldingen van geïnstalleerde mods meenemen, met vermelding van de mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Afbeeldingen die geïnstalleerde mods zetten zijn het werk van hun makers: zonder dit blijven ze buiten het pakket; hiermee noemt het manifest bij elk de mod en de maker.</translation>
     </message>
 </context>
 <context>

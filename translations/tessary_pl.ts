@@ -1678,6 +1678,16 @@ Kliknij, aby otworzyć go w menedżerze plików.</translation>
         <source>The file manager could not be started to show %1.</source>
         <translation>Nie udało się uruchomić menedżera plików, aby pokazać %1.</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 („%2”)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1764,10 +1774,6 @@ Kliknij, aby otworzyć go w menedżerze plików.</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Każdy obraz różny od oryginału gry trafia do pakietu, łącznie z twoimi jeszcze niezastosowanymi zmianami.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nazwa:</translation>
     </message>
@@ -1782,6 +1788,22 @@ Kliknij, aby otworzyć go w menedżerze plików.</translation>
     <message>
         <source>Save…</source>
         <translation>Zapisz…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Każdy twój obraz różny od oryginału gry trafia do pakietu, łącznie z twoimi jeszcze niezastosowanymi zmianami.</translation>
+    </message>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Dołącz 1 obraz zainstalowanego moda, podając jego mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Dołącz obrazy zainstalowanych modów (%1), podając ich mody</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Obrazy ustawione przez zainstalowane mody są dziełem ich autorów: bez tego zostają poza pakietem; z tym manifest podaje mod i autora każdego z nich.</translation>
     </message>
 </context>
 <context>

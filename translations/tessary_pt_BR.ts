@@ -1674,6 +1674,16 @@ Clique para abri-la no gerenciador de arquivos.</translation>
         <source>The file manager could not be started to show %1.</source>
         <translation>Não foi possível iniciar o gerenciador de arquivos para mostrar %1.</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot;)</source>
+        <translation>%1 (“%2”)</translation>
+    </message>
+    <message>
+        <source>
+Left out, as installed mods set them: %1</source>
+        <translation>
+Deixadas de fora, pois mods instalados as definem: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1760,10 +1770,6 @@ Clique para abri-la no gerenciador de arquivos.</translation>
 <context>
     <name>TFormModPackage</name>
     <message>
-        <source>Every picture that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
-        <translation>Cada imagem diferente do original do jogo entra no pacote, inclusive suas alterações ainda não aplicadas.</translation>
-    </message>
-    <message>
         <source>Name:</source>
         <translation>Nome:</translation>
     </message>
@@ -1778,6 +1784,22 @@ Clique para abri-la no gerenciador de arquivos.</translation>
     <message>
         <source>Save…</source>
         <translation>Salvar…</translation>
+    </message>
+    <message>
+        <source>Every picture of your own that differs from the game&apos;s original goes into the package, with your changes not yet applied.</source>
+        <translation>Cada imagem sua diferente do original do jogo entra no pacote, inclusive suas alterações ainda não aplicadas.</translation>
+    </message>
+    <message>
+        <source>Include 1 picture of an installed mod, crediting its mod</source>
+        <translation>Incluir 1 imagem de um mod instalado, creditando seu mod</translation>
+    </message>
+    <message>
+        <source>Include %1 pictures of installed mods, crediting their mods</source>
+        <translation>Incluir %1 imagens de mods instalados, creditando seus mods</translation>
+    </message>
+    <message>
+        <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
+        <translation>Imagens definidas por mods instalados são obra de seus autores: sem isto, ficam fora do pacote; com isto, o manifesto nomeia o mod e o autor de cada uma.</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,15 @@ public:
     void revertFont(int i);
     // The width and height image n's entry has in the game folder's index (as loaded or last written).
     std::pair<std::int32_t, std::int32_t> sizeOnDisk(int n) const;
+    // True when image n's whole entry (size, opaque fields, blocks) is the one given as the game
+    // folder's index holds it (as loaded or last written).
+    bool entryOnDiskIs(int n, const TGPHDetails &details, const std::vector<TGPHBlock> &blocks) const;
+    // That entry; n must be an image of the catalogue.
+    std::pair<TGPHDetails, std::vector<TGPHBlock>> entryOnDisk(int n) const;
+    // After another program rewrote the index since loading (index: what it wrote, of the same
+    // count of images): every entry this catalogue did not change becomes the one index holds,
+    // and index becomes the index on disk. Returns the images whose entries changed so.
+    std::vector<int> takeEntriesFrom(const Catalogue &index);
 
     // Undo and redo (catalogue_swap.cpp): exchanges image n's width, height, byte count and pixels
     // with the ones given, and sets its change mark to changed (false: the picture is the one the

@@ -21,9 +21,16 @@ namespace {
 
 using Size = std::pair<std::int32_t, std::int32_t>;
 
+// An image's whole index entry.
+struct Entry {
+    TGPHDetails details;
+    std::vector<TGPHBlock> blocks;
+    Size size() const { return {details.Width, details.Height}; }
+};
+
 // An image as the game shipped it.
 struct OriginalImage {
-    Size size;
+    Entry entry;
     std::int32_t byteCount = 0;
     PixelBuffer pixels;
 };
@@ -60,26 +67,33 @@ std::vector<std::uint8_t> readKept(const std::string &gp4Path, const std::string
     return FileOps::readWhole(GamePaths::original(gp4Path, relative), FileOps::InputFile::Links::Refuse);
 }
 
-// Image n's width and height in the game's original index: the kept one when the index was
-// replaced, else the game folder's index as loaded.
-Size originalSize(const Catalogue &c, int n)
+// The game's original index: the kept one, parsed; null when the index was never replaced.
+std::optional<Catalogue> keptIndex(const std::string &gp4Path)
 {
-    const std::string index = GamePaths::original(c.GP4Path, GamePaths::relativeIndex());
-    if (!kept(c.GP4Path, GamePaths::relativeIndex()))
-        return c.sizeOnDisk(n);
-    const std::vector<std::uint8_t> bytes = readKept(c.GP4Path, GamePaths::relativeIndex());
-    Catalogue original;
-    IndexFile::parse(index, bytes.data(), bytes.size(), original);
-    if (n >= original.ImageCount || std::size_t(n) >= original.ImageDetails.size())
-        return c.sizeOnDisk(n);
-    return {original.ImageDetails[std::size_t(n)].Width, original.ImageDetails[std::size_t(n)].Height};
+    if (!kept(gp4Path, GamePaths::relativeIndex()))
+        return std::nullopt;
+    const std::vector<std::uint8_t> bytes = readKept(gp4Path, GamePaths::relativeIndex());
+    std::optional<Catalogue> original(std::in_place);
+    IndexFile::parse(GamePaths::original(gp4Path, GamePaths::relativeIndex()), bytes.data(), bytes.size(), *original);
+    return original;
 }
 
-OriginalImage imageFrom(const std::string &path, const std::vector<std::uint8_t> &bytes, Size size)
+// Image n's whole entry in the game's original index: the kept one when the index was
+// replaced, else the game folder's index as loaded (or last written).
+Entry originalEntry(const Catalogue &c, int n)
+{
+    const std::optional<Catalogue> original = keptIndex(c.GP4Path);
+    if (original && n < original->ImageCount && std::size_t(n) < original->ImageDetails.size())
+        return {original->ImageDetails[std::size_t(n)], original->ImageBlocks[std::size_t(n)]};
+    auto [details, blocks] = c.entryOnDisk(n);
+    return {details, std::move(blocks)};
+}
+
+OriginalImage imageFrom(const std::string &path, const std::vector<std::uint8_t> &bytes, Entry entry)
 {
     if (bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
         throw GameFileError(path, "the image file holds " + std::to_string(bytes.size()) + " bytes, more than an image can hold");
-    OriginalImage image{size, std::int32_t(bytes.size()), PixelBuffer(pixelElementsFor(bytes.size()), 0)};
+    OriginalImage image{std::move(entry), std::int32_t(bytes.size()), PixelBuffer(pixelElementsFor(bytes.size()), 0)};
     if (!bytes.empty())
         std::memcpy(image.pixels.data(), bytes.data(), bytes.size());
     return image;
@@ -88,10 +102,11 @@ OriginalImage imageFrom(const std::string &path, const std::vector<std::uint8_t>
 // Image n as the game shipped it: its kept original, or the game folder's file when none is kept.
 OriginalImage readOriginalImage(const Catalogue &c, int n)
 {
-    const Size size = originalSize(c, n);
+    Entry entry = originalEntry(c, n);
+    const Size size = entry.size();
     const std::string relative = GamePaths::relativeImage(n);
     if (!kept(c.GP4Path, relative))
-        return imageFrom(GamePaths::image(c.GP4Path, n), FileOps::readWhole(GamePaths::image(c.GP4Path, n)), size);
+        return imageFrom(GamePaths::image(c.GP4Path, n), FileOps::readWhole(GamePaths::image(c.GP4Path, n)), std::move(entry));
     // A kept original was written by the game's installer with exactly the size its entry gives.
     const std::string path = GamePaths::original(c.GP4Path, relative);
     const std::vector<std::uint8_t> bytes = readKept(c.GP4Path, relative);
@@ -100,13 +115,13 @@ OriginalImage readOriginalImage(const Catalogue &c, int n)
         throw GameFileError(path, "the kept original holds " + std::to_string(bytes.size()) + " bytes, but the game's index gives image "
                                       + std::to_string(n) + " " + std::to_string(size.first) + " \u00d7 " + std::to_string(size.second)
                                       + " pixels (" + std::to_string(expected) + " bytes); Tessary does not restore it");
-    return imageFrom(path, bytes, size);
+    return imageFrom(path, bytes, std::move(entry));
 }
 
 bool holds(const Catalogue &c, int n, const OriginalImage &image)
 {
     const auto slot = std::size_t(n);
-    return Size{c.ImageDetails[slot].Width, c.ImageDetails[slot].Height} == image.size && c.ImageSizes[slot] == image.byteCount
+    return c.ImageDetails[slot] == image.entry.details && c.ImageBlocks[slot] == image.entry.blocks && c.ImageSizes[slot] == image.byteCount
         && c.ImagePixels[slot].size() >= image.pixels.size()
         && std::memcmp(c.ImagePixels[slot].data(), image.pixels.data(), std::size_t(image.byteCount)) == 0;
 }
@@ -129,6 +144,19 @@ FontSheet sheetFrom(const std::string &path, const std::vector<std::uint8_t> &by
 
 bool holdsImage(const std::string &gp4Path, int n) { return kept(gp4Path, GamePaths::relativeImage(n)); }
 
+std::vector<int> imagesWithOtherEntries(const Catalogue &c)
+{
+    const FolderLock lock(c.GP4Path, FolderLock::Mode::Read);
+    const std::optional<Catalogue> original = keptIndex(c.GP4Path);
+    std::vector<int> found;
+    if (!original)
+        return found;
+    for (int n = 1; n < c.ImageCount && n < original->ImageCount; ++n)
+        if (!c.entryOnDiskIs(n, original->ImageDetails[std::size_t(n)], original->ImageBlocks[std::size_t(n)]))
+            found.push_back(n);
+    return found;
+}
+
 bool holdsFont(const std::string &gp4Path, int i)
 {
     return i >= 0 && i < FontCount && kept(gp4Path, GamePaths::relativeFont(i));
@@ -138,9 +166,10 @@ bool imageDiffers(const Catalogue &c, int n)
 {
     requireImage(c, n);
     const FolderLock lock(c.GP4Path, FolderLock::Mode::Read);
-    const Size size = originalSize(c, n);
-    if (!holdsImage(c.GP4Path, n) && !c.imageChanged(n))
-        return Size{c.ImageDetails[std::size_t(n)].Width, c.ImageDetails[std::size_t(n)].Height} != size;
+    if (!holdsImage(c.GP4Path, n) && !c.imageChanged(n)) {
+        const Entry original = originalEntry(c, n);
+        return c.ImageDetails[std::size_t(n)] != original.details || c.ImageBlocks[std::size_t(n)] != original.blocks;
+    }
     return !holds(c, n, readOriginalImage(c, n));
 }
 
@@ -161,7 +190,7 @@ bool revertImage(Catalogue &c, int n)
 {
     requireImage(c, n);
     const FolderLock lock(c.GP4Path, FolderLock::Mode::Read);
-    const bool wasChanged = c.imageChanged(n) || c.sizeOnDisk(n) != Size{c.ImageDetails[std::size_t(n)].Width, c.ImageDetails[std::size_t(n)].Height};
+    const bool wasChanged = c.imageChanged(n) || !c.entryOnDiskIs(n, c.ImageDetails[std::size_t(n)], c.ImageBlocks[std::size_t(n)]);
     c.revertImage(n);
     return wasChanged;
 }
@@ -185,12 +214,17 @@ bool restoreImage(Catalogue &c, int n)
         const bool keptImage = holdsImage(c.GP4Path, n);
         const std::string gameFile = GamePaths::image(c.GP4Path, n);
         original = readOriginalImage(c, n);
-        gameFileIsOriginal = original.size == c.sizeOnDisk(n) && (!keptImage || sameBytes(FileOps::readWhole(gameFile), original));
+        gameFileIsOriginal = c.entryOnDiskIs(n, original.entry.details, original.entry.blocks)
+            && (!keptImage || sameBytes(FileOps::readWhole(gameFile), original));
     }
     // Where the game folder holds the original, restoring is reverting: the change mark goes too.
     if (gameFileIsOriginal)
         return revertImage(c, n);
-    return c.replaceImage(n, original.size.first, original.size.second, original.byteCount, std::move(original.pixels));
+    // The whole original entry comes back, its opaque fields too, not only its size.
+    const bool entry = c.replaceIndexEntry(n, original.entry.details, original.entry.blocks);
+    const Size size = original.entry.size();
+    const bool picture = c.replaceImage(n, size.first, size.second, original.byteCount, std::move(original.pixels));
+    return entry || picture;
 }
 
 bool restoreFont(Catalogue &c, int i)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class Catalogue;
 
@@ -14,8 +15,11 @@ namespace KeptOriginals {
 // True when the game's original of image n / font i is kept (its game file was replaced).
 bool holdsImage(const std::string &gp4Path, int n);
 bool holdsFont(const std::string &gp4Path, int i);
+// The images whose entries in the game folder's index differ from the kept original index (none
+// when the index was never replaced).
+std::vector<int> imagesWithOtherEntries(const Catalogue &catalogue);
 
-// True when image n as the catalogue holds it (pixels, width, height) differs from the game's original.
+// True when image n as the catalogue holds it (pixels and whole index entry) differs from the game's original.
 bool imageDiffers(const Catalogue &catalogue, int n);
 // True when font sheet i as the catalogue holds it differs from the game's original.
 bool fontDiffers(const Catalogue &catalogue, int i);
@@ -25,9 +29,9 @@ bool fontDiffers(const Catalogue &catalogue, int i);
 bool revertImage(Catalogue &catalogue, int n);
 bool revertFont(Catalogue &catalogue, int i);
 
-// Puts the game's original of image n / font i into the catalogue as an unapplied change
-// (when the game folder's file already is the original, this is a revert). True when the
-// picture changed.
+// Puts the game's original of image n / font i into the catalogue as an unapplied change, an
+// image with its whole original index entry (when the game folder's file already is the
+// original, this is a revert). True when the picture changed.
 bool restoreImage(Catalogue &catalogue, int n);
 bool restoreFont(Catalogue &catalogue, int i);
 

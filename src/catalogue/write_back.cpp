@@ -133,6 +133,25 @@ void checkComplete(const Catalogue &c, WriteBackOptions::Scope scope)
     }
 }
 
+// Written over at the user's word although another program changed it since loading, the index
+// keeps that program's entries, and only the entries this catalogue changed are replaced: an
+// entry the user did not change is never put back to what it was. An image whose entry is
+// taken so is read again, unless the catalogue holds a change of it.
+void takeIndexOnDisk(Catalogue &c)
+{
+    const std::string index = GamePaths::index(c.GP4Path);
+    const std::vector<std::uint8_t> bytes = FileOps::readWhole(index);
+    Catalogue onDisk;
+    IndexFile::parse(index, bytes.data(), bytes.size(), onDisk);
+    if (onDisk.ImageCount != c.ImageCount)
+        throw GameFileError(index, "another program changed the index to " + std::to_string(std::max(onDisk.ImageCount - 1, 0))
+                                       + " images since Tessary loaded it (" + std::to_string(c.ImageCount - 1)
+                                       + "); load the game folder again");
+    for (int n : c.takeEntriesFrom(onDisk))
+        if (c.imageLoaded(n) && !c.imageChanged(n))
+            c.ImportGPI(n);
+}
+
 GameFileError nothingChanged(const GameFileError &error)
 {
     return GameFileError(error.path(), error.reason() + "; " + FailureText::NothingChanged);
@@ -203,6 +222,9 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
     std::vector<StagedCommit::StagedFile> staged;
     try {
         checkRecords(c, options.records);
+        for (const GameFile &file : toWrite)
+            if (file.kind == GameFile::Kind::Index && options.overwriteChangedOnDisk && changedSince(c, file, expected))
+                takeIndexOnDisk(c);
         std::vector<std::string> targets;
         for (const GameFile &file : toWrite) {
             checkReplaceable(GamePaths::underData(c.GP4Path, file.relative), file.kind);

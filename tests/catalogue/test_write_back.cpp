@@ -81,6 +81,8 @@ private slots:
     void fullOrReadOnlyDiskChangesNothing_data();
     void fullOrReadOnlyDiskChangesNothing();
     void readOnlyIndexIsOverwritten();
+    void forcedWriteKeepsOtherEntries_data();
+    void forcedWriteKeepsOtherEntries();
     void progressStepsOverWrittenFiles();
     void refusesIncompleteCatalogue();
     void longListsAreShortened_data();
@@ -473,3 +475,51 @@ void WriteBackTest::longListsAreShortened()
 
 QTEST_GUILESS_MAIN(WriteBackTest)
 #include "test_write_back.moc"
+
+void WriteBackTest::forcedWriteKeepsOtherEntries_data()
+{
+    QTest::addColumn<QList<int>>("ours"); // the images this catalogue changes, entry and pixels
+    QTest::newRow("another image") << QList<int>{5};
+    QTest::newRow("the same image too") << QList<int>{5, 2};
+    QTest::newRow("the same image alone") << QList<int>{2};
+}
+
+// Overwriting at the user's word after another program wrote the index writes only the entries
+// the user changed: the other program's entry stays with its file.
+void WriteBackTest::forcedWriteKeepsOtherEntries()
+{
+    QFETCH(QList<int>, ours);
+    const std::string root = folder("forced-" + std::to_string(++m_case));
+    make(root, 8);
+    auto change = [](Catalogue &c, int n, std::uint32_t lead, int width, int height) {
+        TGPHDetails entry = c.ImageDetails[std::size_t(n)];
+        entry.Lead = lead;
+        entry.Width = width;
+        entry.Height = height;
+        QVERIFY(c.replaceIndexEntry(n, entry, c.ImageBlocks[std::size_t(n)]));
+        QVERIFY(c.replaceImage(n, width, height, width * height * 4, PixelBuffer(std::size_t(width * height), lead)));
+    };
+    Catalogue window = loadGameFolder(root);
+    for (int n : ours)
+        change(window, n, 0x11110000u + std::uint32_t(n), 3, 2);
+    Catalogue other = loadGameFolder(root);
+    change(other, 2, 0x44444444u, 16, 8);
+    applyAllChanges(other);
+
+    WriteBackOptions overwrite;
+    overwrite.overwriteChangedOnDisk = true;
+    applyAllChanges(window, overwrite);
+    const Catalogue now = loadGameFolder(root);
+    const Catalogue shipped = makeCatalogue(8);
+    for (int n = 1; n < 8; ++n) {
+        const auto slot = std::size_t(n);
+        const bool mine = ours.contains(n);
+        const std::uint32_t lead = mine ? 0x11110000u + std::uint32_t(n) : n == 2 ? 0x44444444u : shipped.ImageDetails[slot].Lead;
+        QCOMPARE(now.ImageDetails[slot].Lead, lead);
+        QCOMPARE(std::int64_t(now.ImageSizes[slot]), std::int64_t(now.ImageDetails[slot].Width) * now.ImageDetails[slot].Height * 4);
+        // The window's catalogue holds what the folder holds, and nothing marked changed.
+        QVERIFY(window.ImageDetails[slot] == now.ImageDetails[slot] && window.ImageSizes[slot] == now.ImageSizes[slot]);
+        QVERIFY(!window.imageChanged(n));
+    }
+    QVERIFY(!window.indexChanged());
+}

@@ -61,6 +61,19 @@ def grey_tga(tone):
     return struct.pack("<BBBHHBHHHHBB", 0, 0, 3, 0, 0, 0, 0, 0, 256, 256, 8, 0x20) + pattern(tone, 65536)
 
 
+def png(width, height):
+    """A 1-bit grey PNG of width x height black pixels: a few kilobytes that decode to width x height x 4 bytes."""
+    import zlib
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    row = b"\0" * (1 + (width + 7) // 8)
+    packer = zlib.compressobj(9)
+    body = b"".join(packer.compress(row) for _ in range(height)) + packer.flush()
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 1, 0, 0, 0, 0))
+            + chunk(b"IDAT", body) + chunk(b"IEND", b""))
+
+
 def write_zip(path, files):
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
         for name, data in files:
@@ -136,6 +149,13 @@ def languages(out, have_7z):
             seven_zip(out / f"{language}.7z", files)
 
 
+def older_zippers(out):
+    """Names as older Windows zippers wrote them: code page 437, without the UTF-8 flag
+    ("Men\x81s" is "Menüs"); patched in, as Python writes the flag for any name not ASCII."""
+    zipped = zipfile_bytes([("Men#s/3.tga", tga(4, 5, 33)), ("Men#s/notiz.txt", b"Bilder\n")])
+    (out / "cp437.zip").write_bytes(zipped.replace(b"Men#s/", b"Men\x81s/"))
+
+
 def hostile(out, have_7z):
     good = gpi(3)
     write_zip(out / "climbs-out.zip", [("images/3.gpi", good), ("../../evil.gpi", good)])
@@ -158,8 +178,44 @@ def hostile(out, have_7z):
     (out / "damaged.zip").write_bytes(bytes(damaged))
     write_zip(out / "damaged-manifest.zip", [("tessary-mod.json", b'{"format": "Tessary mod package", "version": 1,'),
                                             ("images/3.png", b"")])
+    # Cut off as a download not finished: a tar after its second file (no end blocks), a tar in
+    # the middle of a file, a zip without its central directory, a .tar.gz without its end.
+    whole = tar_bytes([tar_member("images/3.gpi", gpi(3)), tar_member("images/4.gpi", gpi(4)), tar_member("images/5.gpi", gpi(5))])
+    second_end = 3 * 512 + len(gpi(4)) + (-len(gpi(4))) % 512 + len(gpi(3)) + (-len(gpi(3))) % 512 - 512
+    (out / "cut-between.tar").write_bytes(whole[:second_end])
+    (out / "cut-inside.tar").write_bytes(whole[:second_end + 512 + 100])
+    zipped = zipfile_bytes([("images/3.gpi", gpi(3)), ("images/4.gpi", gpi(4))])
+    (out / "cut-directory.zip").write_bytes(zipped[:central_directory_at(zipped) + 46 + len("images/3.gpi")])
+    (out / "cut-end.tar.gz").write_bytes(gzip_bytes(whole)[:-8])
+    # A name that holds a NUL: "images/7.gpi\0.txt", which a reader of C strings takes as 7.gpi.
+    (out / "nul-name.zip").write_bytes(zipfile_bytes([("images/7.gpi#.txt", gpi(7))]).replace(b"7.gpi#.txt", b"7.gpi\0.txt"))
+    # A JPEG picture under a .png name.
+    write_zip(out / "jpeg-named-png.zip", [("3.png", b"\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00" + bytes(200))])
+    # Small files that promise pictures far larger than any menu: one of 16384 x 16384, and five
+    # of 8192 x 8192 (256 MB each decoded), together past what one mod may decode.
+    write_zip(out / "huge-picture.zip", [("2.png", png(16384, 16384))])
+    write_zip(out / "many-large-pictures.zip", [("%d.png" % n, png(8192, 8192)) for n in range(2, 7)])
     if have_7z:
         seven_zip(out / "encrypted.7z", [("images/3.gpi", good)], password="secret")
+
+
+def tar_bytes(members):
+    buffer = io.BytesIO()
+    with tarfile.open(fileobj=buffer, mode="w", format=tarfile.GNU_FORMAT) as archive:
+        for member in members:
+            archive.addfile(*member)
+    return buffer.getvalue()
+
+
+def gzip_bytes(data):
+    import gzip
+    return gzip.compress(data, mtime=0)
+
+
+def central_directory_at(zipped):
+    """Where a zip's central directory begins, from its end record."""
+    end = zipped.rfind(b"PK\x05\x06")
+    return struct.unpack("<I", zipped[end + 16:end + 20])[0]
 
 
 def zipfile_bytes(files):
@@ -181,6 +237,7 @@ def main():
     game_layout(out, have_7z)
     pictures(out)
     languages(out, have_7z)
+    older_zippers(out)
     hostile(out, have_7z)
     if have_7z:
         (out / "have-7z.txt").write_text("7zz made the .7z archives\n")

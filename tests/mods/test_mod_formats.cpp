@@ -1,4 +1,7 @@
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <filesystem>
 
 #include <string>
 
@@ -6,6 +9,7 @@
 #include "json_reader.h"
 #include "mod_manifest.h"
 #include "sha256.h"
+#include "untrusted_file.h"
 
 namespace {
 
@@ -17,8 +21,8 @@ ModManifest sampleManifest()
     manifest.description = "Darker menus.\nTwo lines.";
     manifest.created = "2026-05-04T12:34:56Z";
     manifest.pictures = {
-        {false, 12, 64, 32, std::string(64, 'a'), std::string(64, 'b')},
-        {true, 1, 256, 256, std::string(64, 'c'), std::string(64, '0')},
+        {false, 12, 64, 32, std::string(64, 'a'), std::string(64, 'b'), "City Lights", "Q. Smith"},
+        {true, 1, 256, 256, std::string(64, 'c'), std::string(64, '0'), {}, {}},
     };
     return manifest;
 }
@@ -149,6 +153,52 @@ private slots:
         } catch (const GameFileError &error) {
             QCOMPARE(error.path(), std::string("mod.zip"));
             QVERIFY2(QString::fromStdString(error.reason()).contains(reason), error.what());
+        }
+    }
+
+    void openedFilesAreChecked_data()
+    {
+        QTest::addColumn<QString>("kind");  // what lies at the name when it is opened
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a link to a file") << "link" << "";
+        QTest::newRow("a folder") << "folder" << "is a folder";
+        QTest::newRow("a file past the bound") << "large" << "more than such a file ever holds";
+        QTest::newRow("a file within the bound") << "file" << "-";
+    }
+
+    // What a mod's folder or record holds is read as opened, never through a link: whatever was
+    // looked at before may have been swapped since.
+    void openedFilesAreChecked()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        namespace fs = std::filesystem;
+        QTemporaryDir dir;
+        const fs::path target = fs::path(dir.path().toStdString()) / "target.gpi";
+        const fs::path name = fs::path(dir.path().toStdString()) / "3.gpi";
+        const std::string bytes(kind == "large" ? 200 : 100, 'x');
+        QFile file(QString::fromStdString((kind == "link" ? target : name).string()));
+        if (kind == "folder") {
+            fs::create_directory(name);
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes.data(), qint64(bytes.size()));
+            file.close();
+        }
+        if (kind == "link") {
+#ifdef Q_OS_WIN
+            QSKIP("links need a privilege on Windows that a user seldom has; the check is POSIX's here");
+#endif
+            fs::create_symlink(target, name);
+        }
+        bool tooLarge = false;
+        try {
+            const std::vector<std::uint8_t> read = UntrustedFile::readOpened(name.string(), 150, [&tooLarge](std::uint64_t) { tooLarge = true; });
+            QVERIFY2(reason == "-", "a file was read that should not be");
+            QCOMPARE(read.size(), bytes.size());
+        } catch (const GameFileError &error) {
+            QVERIFY2(reason != "-" && QString::fromStdString(error.reason()).contains(reason), error.what());
+            QCOMPARE(tooLarge, kind == "large");
         }
     }
 };

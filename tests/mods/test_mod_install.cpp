@@ -10,8 +10,12 @@
 #include "game_folder_builder.h"
 #include "game_paths.h"
 #include "index_file.h"
+#include "archive_reader.h"
+#include "install_preview.h"
 #include "installed_mods.h"
 #include "mod_contents.h"
+#include "mod_manifest.h"
+#include "mod_package_writer.h"
 #include "png_codec.h"
 #include "write_back.h"
 
@@ -114,6 +118,11 @@ private slots:
                                                << qint64(0xCC) << "";
         QTest::newRow("zip of .tga pictures") << "pictures.zip" << QList<QList<int>>{{2, 9, 4, 21}, {9, 3, 3, 29}} << QList<QList<int>>{}
                                               << qint64(-1) << "left out: my pictures/notes.txt";
+#ifndef Q_OS_WIN
+        // (Windows gives such names in its own code page.)
+        QTest::newRow("zip of code page 437 names") << "cp437.zip" << QList<QList<int>>{{3, 4, 5, 33}} << QList<QList<int>>{} << qint64(-1)
+                                                    << "left out: Men\u00fcs/notiz.txt";
+#endif
         QTest::newRow("tar.gz of pictures") << "pictures.tar.gz" << QList<QList<int>>{{10, 2, 5, 31}} << QList<QList<int>>{{1, 41}}
                                             << qint64(-1) << "";
         // Names in letters beyond Western European ones, which Windows' code page lacks.
@@ -175,6 +184,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("index of too few images") << "index-short.zip" << "lists 3 images, this game's index 11, and it has no entry for images/5.gpi";
         QTest::newRow(".gpi of another size") << "wrong-size.zip" << "images/6.gpi holds 100 bytes, but its entry in the game's index (the mod ships none) says 7 x 8 pixels (224 bytes)";
+        QTest::newRow("a picture too large") << "huge-picture.zip" << "2.png is 16384 x 16384 pixels, larger than the 8192 x 8192 Tessary takes from a mod";
+        QTest::newRow("pictures too large together") << "many-large-pictures.zip" << "6.png would bring the mod's decoded pictures past 1024 MB";
     }
 
     void refusedMods()
@@ -298,6 +309,214 @@ private slots:
         for (const PictureKey key : {PictureKey{false, 2}, PictureKey{false, 4}, PictureKey{false, 5}, PictureKey{true, 1}})
             QVERIFY2(PictureValues::currentDigest(now, key) == PictureValues::currentDigest(shipped, key), key.caption().c_str());
         QVERIFY(!QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods"))));
+    }
+
+    void uninstallGivesWholeEntries_data()
+    {
+        QTest::addColumn<QStringList>("installs");
+        QTest::addColumn<QStringList>("uninstalls");
+        QTest::addColumn<qint64>("lead"); // image 2's Lead afterwards; -1 for the game's own
+        QTest::addColumn<int>("width");   // its width and height; -1 for the game's own
+        QTest::addColumn<int>("height");
+        const QStringList all = {"index-fewer.zip", "layout.tar.xz", "pictures.zip", "pictures again.zip"};
+        QTest::newRow("pictures over an index mod") << QStringList{"layout.tar.xz", "pictures.zip"} << QStringList{"layout"} << qint64(-1) << 9 << 4;
+        QTest::newRow("index below the index mod") << QStringList{"index-fewer.zip", "layout.tar.xz", "pictures.zip"} << QStringList{"layout"}
+                                                   << qint64(0xCC) << 9 << 4;
+        QTest::newRow("two picture mods over it") << QStringList{"layout.tar.xz", "pictures.zip", "pictures again.zip"} << QStringList{"layout"}
+                                                  << qint64(-1) << 9 << 4;
+        QTest::newRow("then the top one") << QStringList{"layout.tar.xz", "pictures.zip", "pictures again.zip"}
+                                          << QStringList{"layout", "pictures again"} << qint64(-1) << 9 << 4;
+        QTest::newRow("an index mod over pictures") << QStringList{"pictures.zip", "layout.tar.xz", "pictures again.zip"}
+                                                    << QStringList{"pictures"} << qint64(0xB0B0) << 9 << 4;
+        QTest::newRow("all of them off") << all << QStringList{"layout", "pictures", "index-fewer", "pictures again"} << qint64(-1) << -1 << -1;
+    }
+
+    // Taking a mod off gives every picture its whole index entry from what now lies below it.
+    void uninstallGivesWholeEntries()
+    {
+        QFETCH(QStringList, installs);
+        QFETCH(QStringList, uninstalls);
+        QFETCH(qint64, lead);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        const QString again = m_dir->path() + "/pictures again.zip";
+        QVERIFY(QFile::copy(Archives + "/pictures.zip", again));
+        for (const QString &archive : installs) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            const QString path = archive == "pictures again.zip" ? again : Archives + "/" + archive;
+            record.install(c, ModContentsReader::read(path.toStdString(), c, PngCodec::make()), 0);
+            apply(c, record);
+        }
+        for (const QString &name : uninstalls) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            QVERIFY2(record.find(name.toStdString()) >= 0, qPrintable(name));
+            record.uninstall(c, std::size_t(record.find(name.toStdString())));
+            apply(c, record);
+        }
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(Slots);
+        const Catalogue now = loadGameFolder(m_root);
+        TGPHDetails expected = shipped.ImageDetails[2];
+        std::vector<TGPHBlock> blocks = shipped.ImageBlocks[2];
+        if (lead >= 0) {
+            // The index mod's entry: one made by make_mod_archives.py, without blocks and with a zero trailer.
+            expected = TGPHDetails{};
+            expected.Lead = std::uint32_t(lead);
+            blocks.clear();
+        }
+        if (width >= 0) {
+            expected.Width = width;
+            expected.Height = height;
+        }
+        QCOMPARE(now.ImageDetails[2].Lead, expected.Lead);
+        QCOMPARE(now.ImageDetails[2].Width, expected.Width);
+        QCOMPARE(now.ImageDetails[2].Height, expected.Height);
+        QVERIFY(now.ImageDetails[2] == expected);
+        QVERIFY(now.ImageBlocks[2] == blocks);
+        // What is left comes off again down to the game as shipped.
+        for (InstalledMods record = InstalledMods::load(m_root); !record.mods().empty(); record = InstalledMods::load(m_root)) {
+            Catalogue c = loadGameFolder(m_root);
+            record.uninstall(c, record.mods().size() - 1);
+            apply(c, record);
+        }
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == m_shipped);
+    }
+
+    void coverNames_data()
+    {
+        QTest::addColumn<int>("edit");      // an image the user changes after the three mods; 0 for none
+        QTest::addColumn<int>("uninstall"); // the mod taken off
+        QTest::addColumn<QStringList>("covers");
+        QTest::newRow("the middle mod") << 0 << 1 << QStringList{"4.gpi by third", "5.gpi by third"};
+        QTest::newRow("the first mod") << 0 << 0 << QStringList{"3.gpi by second", "4.gpi by third"};
+        QTest::newRow("an edit over the top mod") << 4 << 0 << QStringList{"3.gpi by second", "4.gpi by an edit"};
+        QTest::newRow("an edit over the middle") << 5 << 1 << QStringList{"4.gpi by third", "5.gpi by an edit"};
+        QTest::newRow("an edit on the own picture") << 3 << 1 << QStringList{"3.gpi by an edit", "4.gpi by third", "5.gpi by third"};
+    }
+
+    // What covers a mod's pictures names what shows, also after the mod is taken off the record.
+    void coverNames()
+    {
+        QFETCH(int, edit);
+        QFETCH(int, uninstall);
+        QFETCH(QStringList, covers);
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        for (const ModContents &contents : threeMods())
+            record.install(c, contents, 0);
+        apply(c, record);
+        if (edit > 0)
+            QVERIFY(PictureValues::put(c, image(edit, 2, 2, 98)));
+        auto names = [](const std::vector<CoveredPicture> &found) {
+            QStringList texts;
+            for (const CoveredPicture &cover : found)
+                texts << QString::fromStdString(cover.key.caption() + " by " + (cover.byMod >= 0 ? cover.byName : "an edit"));
+            return texts;
+        };
+        QCOMPARE(names(record.covered(std::size_t(uninstall), c)), covers);
+        const UninstallResult result = record.uninstall(c, std::size_t(uninstall));
+        QCOMPARE(names(result.leftAlone), covers);
+    }
+
+    void installPreviewNames_data()
+    {
+        QTest::addColumn<QString>("below"); // what lies under the second mod's 3.gpi
+        QTest::addColumn<int>("takesMod");
+        QTest::addColumn<bool>("takesUnapplied");
+        QTest::addColumn<bool>("takesOwn");
+        QTest::newRow("an applied mod") << "applied mod" << 0 << false << false;
+        QTest::newRow("a mod not yet applied") << "unapplied mod" << 0 << false << false;
+        QTest::newRow("an edit not yet applied") << "unapplied edit" << -1 << true << false;
+        QTest::newRow("an edit applied") << "applied edit" << -1 << false << true;
+        QTest::newRow("the game's own") << "game" << -1 << false << false;
+    }
+
+    // The install preview calls another mod's picture that mod's, applied or not.
+    void installPreviewNames()
+    {
+        QFETCH(QString, below);
+        QFETCH(int, takesMod);
+        QFETCH(bool, takesUnapplied);
+        QFETCH(bool, takesOwn);
+        const std::vector<ModContents> mods = threeMods();
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        if (below.endsWith("mod"))
+            record.install(c, mods[0], 0);
+        if (below.endsWith("edit"))
+            QVERIFY(PictureValues::put(c, image(3, 2, 2, 97)));
+        if (below.startsWith("applied"))
+            apply(c, record);
+        const std::vector<InstallPreviewItem> items = InstallPreview::of(c, record, mods[1]);
+        const auto item = std::find_if(items.begin(), items.end(), [](const InstallPreviewItem &found) { return found.key == PictureKey{false, 3}; });
+        QVERIFY(item != items.end() && item->changes);
+        QCOMPARE(item->takesMod, takesMod);
+        QCOMPARE(item->takesUnapplied, takesUnapplied);
+        QCOMPARE(item->takesOwn, takesOwn);
+    }
+
+    void packHoldsOwnChanges_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("includeMods");
+        QTest::addColumn<QStringList>("packed");  // caption, and the mod it is credited to
+        QTest::addColumn<QStringList>("leftOut"); // caption and the mod that set it; "refused" when nothing is left to pack
+        QTest::newRow("a mod alone") << QStringList{"install first"} << false << QStringList{} << QStringList{"refused"};
+        QTest::newRow("an edit beside a mod") << QStringList{"install first", "edit 7"} << false << QStringList{"7.gpi"}
+                                              << QStringList{"2.gpi first", "3.gpi first", "4.gpi first"};
+        QTest::newRow("an edit over a mod's picture") << QStringList{"install first", "edit 3"} << false << QStringList{"3.gpi"}
+                                                      << QStringList{"2.gpi first", "4.gpi first"};
+        QTest::newRow("a mod not yet applied") << QStringList{"install unapplied first", "edit 7"} << false << QStringList{"7.gpi"}
+                                               << QStringList{"2.gpi first", "3.gpi first", "4.gpi first"};
+        QTest::newRow("mods put in") << QStringList{"install first", "install second", "edit 7"} << true
+                                     << QStringList{"2.gpi first", "3.gpi second", "4.gpi second", "5.gpi second", "7.gpi", "New_Font1000.gpf second"}
+                                     << QStringList{};
+    }
+
+    // A package holds the user's own changes; installed mods' pictures go in only when asked
+    // for, credited to their mods and authors.
+    void packHoldsOwnChanges()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, includeMods);
+        QFETCH(QStringList, packed);
+        QFETCH(QStringList, leftOut);
+        const std::vector<ModContents> mods = threeMods();
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        for (const QString &step : steps) {
+            if (step.startsWith("install")) {
+                ModContents contents = mods[step.endsWith("first") ? 0 : 1];
+                contents.author = contents.name + " author";
+                record.install(c, std::move(contents), 0);
+                if (!step.contains("unapplied"))
+                    apply(c, record);
+            } else {
+                QVERIFY(PictureValues::put(c, image(step.section(' ', 1).toInt(), 2, 2, 96)));
+            }
+        }
+        PackDetails details{"Mine", "Me", "", 0, record.shownPictures(c), includeMods};
+        try {
+            const PackedMod package = ModPackageWriter::pack(c, details, PngCodec::make());
+            QVERIFY2(leftOut != QStringList{"refused"}, "a package of no picture of the user's own was made");
+            QStringList inPackage, left;
+            for (const ModPicture &picture : package.manifest.pictures) {
+                inPackage << QString::fromStdString(picture.caption() + (picture.fromMod.empty() ? "" : " " + picture.fromMod));
+                QCOMPARE(QString::fromStdString(picture.fromModAuthor), picture.fromMod.empty() ? QString() : QString::fromStdString(picture.fromMod + " author"));
+            }
+            for (const PackModPicture &picture : package.leftOut)
+                left << QString::fromStdString(picture.key.caption() + " " + picture.mod);
+            QCOMPARE(inPackage, packed);
+            QCOMPARE(left, leftOut);
+            // The manifest names them as it is read back.
+            const std::vector<ArchiveEntry> files = ArchiveReader::read("package", package.zip.data(), package.zip.size());
+            const std::vector<std::uint8_t> &manifest = files.front().bytes;
+            QVERIFY(ModManifest::parse("package", std::string(manifest.begin(), manifest.end())) == package.manifest);
+        } catch (const GameFileError &error) {
+            QVERIFY2(leftOut == QStringList{"refused"}, error.what());
+            QVERIFY2(error.reason().find("is one an installed mod set") != std::string::npos, error.what());
+        }
     }
 
     void coveredPictures()

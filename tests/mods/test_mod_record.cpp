@@ -11,6 +11,8 @@
 #include "game_folder_builder.h"
 #include "game_paths.h"
 #include "installed_mods.h"
+#include "mod_record.h"
+#include "sha256.h"
 #include "write_back.h"
 #include "write_journal.h"
 
@@ -127,6 +129,86 @@ private slots:
         QVERIFY(before > 0 && after > 1);
     }
 
+    void installBetweenWriteAndCommit_data()
+    {
+        QTest::addColumn<QStringList>("between"); // what another program installs after this one's write-back, before its committed()
+        QTest::newRow("one mod") << QStringList{"third"};
+        QTest::newRow("two mods") << QStringList{"third", "fourth"};
+    }
+
+    // A record written by another program after this one's write-back keeps every file it names.
+    void installBetweenWriteAndCommit()
+    {
+        QFETCH(QStringList, between);
+        installAndApply(m_root, twoPictures("below", 0x11));
+        const auto shipped = GameFolderBuilder::snapshot(m_root);
+        Catalogue c = loadGameFolder(m_root);
+        InstalledMods record = InstalledMods::load(m_root);
+        record.install(c, twoPictures("above", 0x22), 0);
+        WriteBackOptions options;
+        options.records = record.pendingFiles();
+        applyAllChanges(c, options);
+        std::uint8_t shade = 0x33;
+        for (const QString &name : between)
+            installAndApply(m_root, twoPictures(name.toStdString(), shade++));
+        record.committed();
+        const InstalledMods now = InstalledMods::load(m_root);
+        QCOMPARE(now.mods().size(), std::size_t(2 + between.size()));
+        for (const InstalledMod &mod : now.mods())
+            for (const RecordedPicture &picture : mod.pictures)
+                QVERIFY2(picture.belowFile.empty() || QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods/" + picture.belowFile))),
+                         picture.belowFile.c_str());
+        // Every mod comes off again, the last one first, down to the folder with "below" alone.
+        for (std::size_t k = now.mods().size(); k-- > 1;) {
+            Catalogue later = loadGameFolder(m_root);
+            InstalledMods loaded = InstalledMods::load(m_root);
+            loaded.uninstall(later, k);
+            WriteBackOptions again;
+            again.records = loaded.pendingFiles();
+            applyAllChanges(later, again);
+            loaded.committed();
+        }
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == shipped);
+    }
+
+    void numbersAtTheLimit_data()
+    {
+        QTest::addColumn<int>("id"); // the number the first mod is given
+        QTest::newRow("one below the highest") << ModRecord::MaxId - 1;
+        QTest::newRow("the highest") << ModRecord::MaxId;
+    }
+
+    // A mod installed after one with the highest number gets a number the record can be read back with.
+    void numbersAtTheLimit()
+    {
+        QFETCH(int, id);
+        namespace fs = std::filesystem;
+        const fs::path list = fs::path(GamePaths::underData(m_root, "tessary-mods")) / "installed.json";
+        const auto shipped = GameFolderBuilder::snapshot(m_root);
+        installAndApply(m_root, twoPictures("below", 0x11));
+        const std::vector<std::uint8_t> text = GameFolderBuilder::readFile(list.string());
+        std::vector<InstalledMod> mods = ModRecord::parseList("list", std::string(text.begin(), text.end()));
+        mods[0].id = id;
+        const std::string renumbered = ModRecord::encodeList(mods);
+        GameFolderBuilder::writeFile(list.string(), std::vector<std::uint8_t>(renumbered.begin(), renumbered.end()));
+        installAndApply(m_root, twoPictures("above", 0x22));
+        installAndApply(m_root, twoPictures("top", 0x33));
+        InstalledMods record = InstalledMods::load(m_root);
+        QCOMPARE(record.mods().size(), std::size_t(3));
+        for (const InstalledMod &mod : record.mods())
+            QVERIFY(mod.id >= 1 && mod.id <= ModRecord::MaxId);
+        for (std::size_t k = 3; k-- > 0;) {
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods loaded = InstalledMods::load(m_root);
+            loaded.uninstall(c, k);
+            WriteBackOptions options;
+            options.records = loaded.pendingFiles();
+            applyAllChanges(c, options);
+            loaded.committed();
+        }
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == shipped);
+    }
+
     void craftedRecords_data()
     {
         QTest::addColumn<QString>("craft");
@@ -135,6 +217,9 @@ private slots:
         QTest::newRow("the list is a link") << "list link" << "is a link, which Tessary does not follow";
         QTest::newRow("the list is damaged") << "list damaged" << "the record of installed mods is damaged";
         QTest::newRow("a mod's pictures changed") << "pictures changed" << "it is not the file Tessary wrote";
+        QTest::newRow("an image past the game's count") << "image past the count" << "the mod \"above\" lists image 3000, but this game has images 1 to 7";
+        QTest::newRow("a picture unlike its entry") << "picture unlike entry" << "images/3.gpi holds 100 bytes, but its entry says 200 x 150 pixels";
+        QTest::newRow("the originals deleted") << "originals deleted" << "the game's original of 3.gpi that lay below the mod \"below\" is not kept any more";
     }
 
     void craftedRecords()
@@ -157,6 +242,30 @@ private slots:
             fs::create_symlink("../list.json", folder / "installed.json");
         } else if (craft == "list damaged") {
             GameFolderBuilder::writeFile((folder / "installed.json").string(), {'{', '"'});
+        } else if (craft == "image past the count" || craft == "picture unlike entry") {
+            const std::vector<std::uint8_t> text = GameFolderBuilder::readFile((folder / "installed.json").string());
+            std::vector<InstalledMod> mods = ModRecord::parseList("list", std::string(text.begin(), text.end()));
+            RecordedPicture &picture = mods[1].pictures[0];
+            if (craft == "image past the count") {
+                picture.key.number = 3000;
+            } else {
+                // A record file made whole and named rightly, whose picture is not what its entry says.
+                PictureValue unlike = PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), picture.key);
+                unlike.entry.Width = 200;
+                unlike.entry.Height = 150;
+                unlike.byteCount = 100;
+                unlike.pixels.resize(25);
+                const std::vector<std::uint8_t> file = ModRecord::encodePictures({unlike, PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), mods[1].pictures[1].key)});
+                GameFolderBuilder::writeFile((folder / "0002.zip").string(), file);
+                for (RecordedPicture &each : mods[1].pictures)
+                    each.belowFileSha256 = Sha256::hex(file.data(), file.size());
+                picture.belowDigest = unlike.digest();
+                mods[1].pictures[1].belowDigest = PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), mods[1].pictures[1].key).digest();
+            }
+            const std::string list = ModRecord::encodeList(mods);
+            GameFolderBuilder::writeFile((folder / "installed.json").string(), std::vector<std::uint8_t>(list.begin(), list.end()));
+        } else if (craft == "originals deleted") {
+            fs::remove_all(GamePaths::originals(m_root));
         } else {
             std::vector<std::uint8_t> bytes = GameFolderBuilder::readFile((folder / "0002.zip").string());
             bytes[bytes.size() / 2] ^= 1;
@@ -167,6 +276,7 @@ private slots:
             Catalogue c = loadGameFolder(m_root);
             InstalledMods record = InstalledMods::load(m_root);
             record.uninstall(c, 1); // needs the first mod's pictures
+            record.uninstall(c, 0); // needs the game's originals
             QFAIL("a crafted record was taken");
         } catch (const GameFileError &error) {
             QVERIFY2(QString::fromStdString(error.reason()).contains(reason), error.what());

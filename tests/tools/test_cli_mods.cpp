@@ -1,6 +1,8 @@
 #include <QtTest>
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +12,7 @@
 #include "archive_reader.h"
 #include "catalogue.h"
 #include "game_folder_builder.h"
+#include "mod_record.h"
 #include "picture_files.h"
 #include "tool_runs.h"
 
@@ -155,6 +158,155 @@ private slots:
         QVERIFY(ToolRuns::snapshot(game) == shipped);
     }
 
+    void restoreAllIsByteExact_data()
+    {
+        QTest::addColumn<QStringList>("archives");
+        QTest::newRow("a mod with an index") << QStringList{"layout.tar.xz"};
+        QTest::newRow("an index with blocks and trailer") << QStringList{"index-a.zip"};
+        QTest::newRow("two mods with indexes") << QStringList{"index-a.zip", "index-b.zip"};
+        QTest::newRow("pictures over an index mod") << QStringList{"layout.tar.xz", "pictures.zip"};
+    }
+
+    // Restoring the game's originals puts back their whole index entries, not only their sizes.
+    void restoreAllIsByteExact()
+    {
+        QFETCH(QStringList, archives);
+        const QString game = builtGame();
+        const QMap<QString, QByteArray> shipped = ToolRuns::snapshot(game);
+        for (const QString &archive : archives) {
+            const ToolRun run = ToolRuns::run(Cli, {"install", game, Archives + "/" + archive});
+            QVERIFY2(run.exitCode == 0, run.out + run.err);
+        }
+        const ToolRun restored = ToolRuns::run(Cli, {"restore", game, "--all"});
+        QVERIFY2(restored.exitCode == 0, restored.out + restored.err);
+        const QMap<QString, QByteArray> now = gameFiles(ToolRuns::snapshot(game));
+        const QString index = "MenuData/PC/GP2001/Gp2001.gph";
+        QVERIFY(now.value(index) == shipped.value(index));
+        QVERIFY(now == gameFiles(shipped));
+    }
+
+    void uninstallNamesWhatCovers_data()
+    {
+        QTest::addColumn<QStringList>("archives");
+        QTest::addColumn<QString>("uninstall");
+        QTest::addColumn<QString>("stays"); // what uninstall says of the pictures it leaves alone
+        QTest::newRow("covered by the last") << QStringList{"layout.tar.xz", "pictures.zip", "index-a.zip"} << "layout"
+                                             << "1 picture stays as it is, covered since: 2.gpi (by \"pictures\")\n";
+        QTest::newRow("covered by the middle") << QStringList{"index-a.zip", "layout.tar.xz", "pictures.zip"} << "layout"
+                                               << "1 picture stays as it is, covered since: 2.gpi (by \"pictures\")\n";
+    }
+
+    // uninstall names the mods that cover its pictures as "mods" does, not by their places after it.
+    void uninstallNamesWhatCovers()
+    {
+        QFETCH(QStringList, archives);
+        QFETCH(QString, uninstall);
+        QFETCH(QString, stays);
+        const QString game = builtGame();
+        for (const QString &archive : archives)
+            QCOMPARE(ToolRuns::run(Cli, {"install", game, Archives + "/" + archive}).exitCode, 0);
+        const ToolRun listed = ToolRuns::run(Cli, {"mods", game});
+        QVERIFY2(listed.out.contains("covered: 2.gpi (by \"pictures\")"), listed.out.constData());
+        const ToolRun run = ToolRuns::run(Cli, {"uninstall", game, uninstall});
+        QVERIFY2(run.exitCode == 0 && run.out.contains(stays.toUtf8()), run.out + run.err);
+    }
+
+    void restoreAllRemovesAnEmptyRecord_data()
+    {
+        QTest::addColumn<QStringList>("left"); // what a write-back cut off after the last uninstall leaves in tessary-mods
+        QTest::newRow("an empty list") << QStringList{"installed.json"};
+        QTest::newRow("an empty list and a mod's file") << QStringList{"installed.json", "0002.zip"};
+    }
+
+    // After the last uninstall was cut off before it tidied, "restore --all" leaves the folder as shipped.
+    void restoreAllRemovesAnEmptyRecord()
+    {
+        QFETCH(QStringList, left);
+        const QString game = builtGame();
+        const QMap<QString, QByteArray> shipped = ToolRuns::snapshot(game);
+        const QString records = game + "/MenuData/PC/GP2001/tessary-mods";
+        QVERIFY(QDir().mkpath(records));
+        for (const QString &name : left) {
+            QFile file(records + "/" + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const std::string list = ModRecord::encodeList({});
+            file.write(name.endsWith(".json") ? QByteArray::fromStdString(list) : QByteArray("PK\5\6", 4));
+        }
+        QVERIFY(ToolRuns::snapshot(game) != shipped);
+        const ToolRun run = ToolRuns::run(Cli, {"restore", game, "--all"});
+        QVERIFY2(run.exitCode == 0, run.out + run.err);
+        QVERIFY(ToolRuns::snapshot(game) == shipped);
+        QVERIFY(!QFile::exists(records));
+    }
+
+    void modsOnALargeRecord_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("as text") << QStringList{};
+        QTest::newRow("as JSON") << QStringList{"--json"};
+    }
+
+    // "mods" reads a 12 MB record (3200 mods over the same 40 pictures) in one pass, not once per mod.
+    void modsOnALargeRecord()
+    {
+        QFETCH(QStringList, options);
+        const QString game = copyOf(m_sample);
+        std::vector<InstalledMod> mods;
+        for (int k = 1; k <= 3200; ++k) {
+            InstalledMod mod;
+            mod.id = k;
+            mod.name = "mod " + std::to_string(k);
+            mod.installed = "2026-01-01T00:00:00Z";
+            mod.source = "mod.zip";
+            for (int n = 1; n <= 40; ++n)
+                mod.pictures.push_back({PictureKey{false, n}, QCryptographicHash::hash(QByteArray::number(k * 100 + n), QCryptographicHash::Sha256).toHex().toStdString(), {}, {}, {}, false, {}});
+            mods.push_back(std::move(mod));
+        }
+        const QString records = game + "/MenuData/PC/GP2001/tessary-mods";
+        QVERIFY(QDir().mkpath(records));
+        QFile list(records + "/installed.json");
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        QVERIFY(list.write(QByteArray::fromStdString(ModRecord::encodeList(mods))) > 12000000);
+        list.close();
+        QElapsedTimer timer;
+        timer.start();
+        const ToolRun run = ToolRuns::run(Cli, QStringList{"mods", game} + options);
+        const qint64 took = timer.elapsed();
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+        QVERIFY(run.out.contains("mod 3200"));
+        // Once per mod, every picture shown was hashed again for each mod (tens of seconds).
+        QVERIFY2(took < 8000, qPrintable(QStringLiteral("mods took %1 ms").arg(took)));
+    }
+
+    void packLeavesModsOut_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("by default") << QStringList{} << 1 << "every picture that differs from the game's original is one an installed mod set (2)";
+        QTest::newRow("with --include-mods") << QStringList{"--include-mods"} << 0
+                                             << "2 pictures are an installed mod's, named so in the package: 2.gpi (\"pictures\"), 9.gpi (\"pictures\")";
+    }
+
+    // pack takes the user's own changes only, unless the installed mods' pictures are asked for.
+    void packLeavesModsOut()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        const QString game = builtGame();
+        QCOMPARE(ToolRuns::run(Cli, {"install", game, Archives + "/pictures.zip"}).exitCode, 0);
+        const QString out = m_work.filePath(QStringLiteral("pack%1.zip").arg(++m_case));
+        const ToolRun run = ToolRuns::run(Cli, QStringList{"pack", game, out} + options);
+        QVERIFY2(run.exitCode == exitCode && (run.out + run.err).contains(said.toUtf8()), run.out + run.err);
+        QCOMPARE(QFile::exists(out), exitCode == 0);
+        if (exitCode == 0) {
+            const std::vector<ArchiveEntry> files = ArchiveReader::readFile(QDir::toNativeSeparators(out).toStdString());
+            const QString manifest = QString::fromUtf8(reinterpret_cast<const char *>(files.front().bytes.data()), qsizetype(files.front().bytes.size()));
+            QVERIFY2(manifest.count(QStringLiteral("\"mod\": \"pictures\", \"mod_author\": \"\"")) == 2, qPrintable(manifest));
+        }
+    }
+
     void hostileArchivesChangeNothing_data()
     {
         QTest::addColumn<QString>("archive");
@@ -177,6 +329,14 @@ private slots:
         QTest::newRow("damaged archive") << "damaged.zip" << "the archive is damaged at \"images/3.gpi\"";
         QTest::newRow("damaged manifest") << "damaged-manifest.zip" << "tessary-mod.json is damaged: at byte";
         QTest::newRow("encrypted") << "encrypted.7z" << "\"images/3.gpi\" is encrypted";
+        QTest::newRow("tar cut after an entry") << "cut-between.tar" << "the archive is cut off: it ends without the end a tar archive has";
+        QTest::newRow("tar cut inside an entry") << "cut-inside.tar" << "the archive is damaged at \"images/5.gpi\"";
+        QTest::newRow("zip without its directory") << "cut-directory.zip" << "the archive is cut off or damaged: it lacks the central directory";
+        QTest::newRow("tar.gz cut off") << "cut-end.tar.gz" << "is not an archive Tessary can read, or it is cut off or damaged";
+        QTest::newRow("JPEG under a .png name") << "jpeg-named-png.zip" << "3.png: is a JPEG picture, not a PNG or TGA file";
+        QTest::newRow("NUL in a name") << "nul-name.zip" << "\"images/7.gpi\\x00.txt\" has a name that holds a NUL character";
+        QTest::newRow("picture too large") << "huge-picture.zip" << "2.png is 16384 x 16384 pixels";
+        QTest::newRow("pictures too large together") << "many-large-pictures.zip" << "6.png would bring the mod's decoded pictures past 1024 MB";
     }
 
     void hostileArchivesChangeNothing()
@@ -192,6 +352,8 @@ private slots:
         const QString message = QString::fromUtf8(run.err);
         QVERIFY2(message.startsWith(QDir::toNativeSeparators(Archives + "/" + archive) + ": "), run.err.constData());
         QVERIFY2(message.contains(reason) && message.endsWith("; nothing was changed\n"), run.err.constData());
+        // Said once, not "the archive is damaged (the archive is damaged)".
+        QVERIFY2(message.mid(message.indexOf(QStringLiteral(": "))).count(QStringLiteral("damaged")) <= 1, run.err.constData());
         QVERIFY(ToolRuns::snapshot(game) == before);
     }
 };

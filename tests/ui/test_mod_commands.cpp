@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -16,6 +19,7 @@
 #include "install_preview_dialog.h"
 #include "main_window.h"
 #include "main_window_parts.h"
+#include "mod_package_dialog.h"
 #include "mod_package_writer.h"
 #include "picture_control.h"
 #include "picture_value.h"
@@ -53,7 +57,7 @@ private slots:
         Catalogue theirs = loadGameFolder(CorePath::fromQt(modder));
         PictureValue blue = PictureValues::current(withSolidImage3(Blue), {false, 3});
         QVERIFY(PictureValues::put(theirs, std::move(blue)));
-        const PackedMod packed = ModPackageWriter::pack(theirs, {"Blue sky", "Quenby", "A blue picture", std::time(nullptr)}, PngCodec::make());
+        const PackedMod packed = ModPackageWriter::pack(theirs, {"Blue sky", "Quenby", "A blue picture", std::time(nullptr), {}, false}, PngCodec::make());
         m_package = m_fixture->path(QStringLiteral("blue sky.zip"));
         QFile file(m_package);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -209,6 +213,61 @@ private slots:
             names << QString::fromStdString(entry.name);
         QCOMPARE(names, (QStringList{"tessary-mod.json", "preview.png", "images/3.png"}));
         QVERIFY(form().catalogue().imageChanged(3)); // saving a package applies nothing
+    }
+
+    void packageLeavesModsOut_data()
+    {
+        QTest::addColumn<bool>("includeMods");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("left out") << false << QStringList{"tessary-mod.json", "preview.png", "images/5.png"}
+                                  << "Left out, as installed mods set them: 3.gpi (\"Blue sky\")";
+        QTest::newRow("put in") << true << QStringList{"tessary-mod.json", "preview.png", "images/3.png", "images/5.png"} << "Saved 2 pictures";
+    }
+
+    // "Save changes as a mod package" offers to put in the installed mods' pictures; without it
+    // they stay out and the message says which.
+    void packageLeavesModsOut()
+    {
+        QFETCH(bool, includeMods);
+        QFETCH(QStringList, files);
+        QFETCH(QString, said);
+        dialogs().modFileAnswers << m_package;
+        dialogs().installAnswers << true;
+        form().InstallMod();
+        Catalogue own = UiTestSupport::catalogue(12);
+        UiTestSupport::setImage(own, 5, 4, 4, [](int, int) { return Yellow; });
+        QVERIFY(PictureValues::put(form().catalogue(), PictureValues::current(own, {false, 5})));
+        const QString file = m_fixture->path(QStringLiteral("mine.zip"));
+        dialogs().packageAnswers << ModPackageChoice{file, QStringLiteral("Mine"), QStringLiteral("Me"), QString(), includeMods};
+        form().SaveModPackage();
+        QCOMPARE(dialogs().packageModPictures, QList<int>{1});
+        QVERIFY2(dialogs().messages.value(0).contains(said), qPrintable(dialogs().messages.join('\n')));
+        QStringList names;
+        for (const ArchiveEntry &entry : ArchiveReader::readFile(CorePath::fromQt(file)))
+            names << QString::fromStdString(entry.name);
+        QCOMPARE(names, files);
+
+        // As the user sees it: between the description and the buttons the check box is drawn,
+        // its box and words, only when mods set pictures.
+        for (int modPictures : {0, 1}) {
+            TFormModPackage dialog(QStringLiteral("Mine"), modPictures);
+            dialog.resize(460, 320);
+            dialog.show();
+            QCoreApplication::processEvents();
+            const QImage shot = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto *description = dialog.findChild<QPlainTextEdit *>();
+            const auto *buttons = dialog.findChild<QDialogButtonBox *>();
+            QVERIFY(description && buttons);
+            const int top = description->mapTo(&dialog, QPoint(0, description->height())).y() + 1;
+            const int bottom = buttons->mapTo(&dialog, QPoint(0, 0)).y() - 1;
+            const QRgb background = shot.pixel(shot.width() - 2, 2);
+            int ink = 0;
+            for (int y = top; y <= bottom; ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    ink += shot.pixel(x, y) != background;
+            QVERIFY2((ink > 100) == (modPictures > 0), qPrintable(QStringLiteral("%1 pixels of ink below the description").arg(ink)));
+        }
     }
 
 private:

@@ -236,7 +236,7 @@ void TestPreview::followsEveryChange()
         Catalogue picture = UiTestSupport::catalogue(12);
         UiTestSupport::setImage(picture, 6, Width, Height, [](int x, int y) { return pattern(x, y) ^ 0x00FFFFFFu; });
         QVERIFY(PictureValues::put(theirs, PictureValues::current(picture, {false, 6})));
-        const PackedMod packed = ModPackageWriter::pack(theirs, {"Night", "Quenby", "", std::time(nullptr)}, PngCodec::make());
+        const PackedMod packed = ModPackageWriter::pack(theirs, {"Night", "Quenby", "", std::time(nullptr), {}, false}, PngCodec::make());
         QFile zip(m_fixture->path(QStringLiteral("night.zip")));
         QVERIFY(zip.open(QIODevice::WriteOnly));
         zip.write(reinterpret_cast<const char *>(packed.zip.data()), qint64(packed.zip.size()));

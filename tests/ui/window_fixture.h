@@ -79,8 +79,10 @@ public:
     QList<InstallPreviewModel> previewsShown;
     QList<int> uninstallAnswers;
     QList<InstalledModsModel> modListsShown;
-    ModPackageChoice askModPackage(const QString &, const QString &) override
+    QList<int> packageModPictures; // what each package dialog was told installed mods set
+    ModPackageChoice askModPackage(const QString &, const QString &, int modPictures) override
     {
+        packageModPictures << modPictures;
         return packageAnswers.isEmpty() ? ModPackageChoice{} : packageAnswers.takeFirst();
     }
     QString openModFile(const QString &) override { return modFileAnswers.isEmpty() ? QString() : modFileAnswers.takeFirst(); }

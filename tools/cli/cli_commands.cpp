@@ -35,8 +35,10 @@ const char *const Usage =
     "  rewrite GAME_FOLDER [--force]\n"
     "      write every file back through the same safe commit\n"
     "  pack GAME_FOLDER OUT.zip [--name N] [--author A] [--description D]\n"
-    "      write every picture that differs from the game's original into a mod\n"
-    "      package that anyone can install\n"
+    "                           [--include-mods]\n"
+    "      write every picture of your own that differs from the game's original\n"
+    "      into a mod package that anyone can install; --include-mods puts in the\n"
+    "      installed mods' pictures too, naming each one's mod and author\n"
     "  install GAME_FOLDER MOD [--dry-run] [--force]\n"
     "      install a mod package, an archive (.zip, .7z, .rar, .tar.*) or a folder\n"
     "      laid out as the game folder or holding pictures, then apply; --dry-run\n"
@@ -141,10 +143,21 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         err << "tessary-cli: " << stopped.what() << (stopped.text == Interruption::Interrupted().text ? "; nothing was changed" : "")
             << "\n";
         return Interrupted;
-    } catch (const std::exception &error) {
+    } catch (const GameFileError &error) {
         progress.finish();
         err << error.what() << "\n";
         return Interruption::requested() ? Interrupted : Failure; // a wait for the lock given up
+    } catch (const std::bad_alloc &) {
+        // A write-back that runs out of memory removes what it staged: the folder is as it was.
+        progress.finish();
+        err << (parsed.operands.empty() ? std::string("tessary-cli") : parsed.operands.front()) << ": there is not enough memory to finish "
+            << parsed.command << "; a write-back it began is undone whole\n";
+        return Failure;
+    } catch (const std::exception &error) {
+        progress.finish();
+        err << (parsed.operands.empty() ? std::string("tessary-cli") : parsed.operands.front()) << ": " << parsed.command
+            << " stopped on a fault of tessary-cli's own (" << error.what() << "); please report it\n";
+        return Interruption::requested() ? Interrupted : Failure;
     }
 }
 

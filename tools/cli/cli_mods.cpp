@@ -43,9 +43,9 @@ std::string nameFromFile(const std::string &path)
     return name;
 }
 
-std::string coverText(const InstalledMods &record, const CoveredPicture &cover)
+std::string coverText(const CoveredPicture &cover)
 {
-    return cover.key.caption() + " (by " + (cover.byMod >= 0 ? quoted(record.mods()[std::size_t(cover.byMod)].name) : std::string("an edit")) + ")";
+    return cover.key.caption() + " (by " + (cover.byMod >= 0 ? quoted(cover.byName) : std::string("an edit")) + ")";
 }
 
 std::vector<std::string> captions(const std::vector<PictureKey> &keys)
@@ -64,7 +64,8 @@ int CliCommands::pack(const CliContext &context)
     const std::string &folder = args.operands[0];
     const std::string &out = args.operands[1];
     const Catalogue c = CliSteps::load(context, folder, LoadPurpose::Reading);
-    const PackDetails details{args.name.empty() ? nameFromFile(out) : args.name, args.author, args.description, std::time(nullptr)};
+    const PackDetails details{args.name.empty() ? nameFromFile(out) : args.name, args.author, args.description, std::time(nullptr),
+                              InstalledMods::load(folder).shownPictures(c), args.includeMods};
     const PackedMod packed = ModPackageWriter::pack(c, details, PngCodec::make(),
                                                     [&context](int done, int total) { context.progress.show("Packing", done, total); });
     writeExportFile(out, [&packed](FileOps::OutputFile &file) { file.write(packed.zip.data(), packed.zip.size()); });
@@ -74,6 +75,18 @@ int CliCommands::pack(const CliContext &context)
         names.push_back(picture.caption());
     context.out << "Packed " << count(names.size(), "picture", "pictures") << " into " << out << " (" << packed.zip.size()
                 << " bytes): " << shortList(names) << "\n";
+    std::vector<std::string> credited, leftOut;
+    for (const ModPicture &picture : packed.manifest.pictures)
+        if (!picture.fromMod.empty())
+            credited.push_back(picture.caption() + " (" + quoted(picture.fromMod) + (picture.fromModAuthor.empty() ? "" : " by " + picture.fromModAuthor) + ")");
+    for (const PackModPicture &picture : packed.leftOut)
+        leftOut.push_back(picture.key.caption() + " (" + quoted(picture.mod) + ")");
+    if (!credited.empty())
+        context.out << count(credited.size(), "picture is", "pictures are") << " an installed mod's, named so in the package: "
+                    << shortList(credited) << "\n";
+    if (!leftOut.empty())
+        context.out << "Left out " << count(leftOut.size(), "picture", "pictures") << " that installed mods set (--include-mods puts them in): "
+                    << shortList(leftOut) << "\n";
     return Success;
 }
 
@@ -129,15 +142,16 @@ int CliCommands::mods(const CliContext &context)
     const InstalledMods record = InstalledMods::load(folder);
     if (context.args.json) {
         JsonValue::Array list;
+        const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
         for (std::size_t k = 0; k < record.mods().size(); ++k) {
             const InstalledMod &mod = record.mods()[k];
             JsonValue::Array pictures, covered;
             for (const RecordedPicture &picture : mod.pictures)
                 pictures.emplace_back(picture.key.caption());
-            for (const CoveredPicture &cover : record.covered(k, c))
+            for (const CoveredPicture &cover : coveredEach[k])
                 covered.emplace_back(JsonValue::Object{
                     {"picture", cover.key.caption()},
-                    {"by", cover.byMod >= 0 ? JsonValue(record.mods()[std::size_t(cover.byMod)].name) : JsonValue()}});
+                    {"by", cover.byMod >= 0 ? JsonValue(cover.byName) : JsonValue()}});
             list.emplace_back(JsonValue::Object{{"name", mod.name}, {"author", mod.author}, {"description", mod.description},
                                                 {"created", mod.created}, {"installed", mod.installed}, {"source", mod.source},
                                                 {"pictures", std::move(pictures)}, {"covered", std::move(covered)}});
@@ -149,13 +163,14 @@ int CliCommands::mods(const CliContext &context)
         context.out << "No mod is installed in " << folder << ".\n";
         return Success;
     }
+    const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
     for (std::size_t k = 0; k < record.mods().size(); ++k) {
         const InstalledMod &mod = record.mods()[k];
         context.out << k + 1 << ". " << quoted(mod.name) << (mod.author.empty() ? "" : " by " + mod.author) << ", installed "
                     << mod.installed << " from " << mod.source << ": " << count(mod.pictures.size(), "picture", "pictures") << "\n";
         std::vector<std::string> covers;
-        for (const CoveredPicture &cover : record.covered(k, c))
-            covers.push_back(coverText(record, cover));
+        for (const CoveredPicture &cover : coveredEach[k])
+            covers.push_back(coverText(cover));
         if (!covers.empty())
             context.out << "   covered: " << shortList(covers, 20) << "\n";
     }
@@ -182,7 +197,7 @@ int CliCommands::uninstall(const CliContext &context)
     if (!result.leftAlone.empty()) {
         std::vector<std::string> covers;
         for (const CoveredPicture &cover : result.leftAlone)
-            covers.push_back(coverText(record, cover));
+            covers.push_back(coverText(cover));
         context.out << count(covers.size(), "picture stays", "pictures stay") << " as it is, covered since: " << shortList(covers) << "\n";
     }
     CliSteps::apply(context, c, record.pendingFiles());

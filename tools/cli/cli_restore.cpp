@@ -4,6 +4,7 @@
 #include "cli_commands.h"
 #include "cli_context.h"
 #include "game_file_error.h"
+#include "installed_mods.h"
 #include "kept_originals.h"
 #include "write_back.h"
 
@@ -55,8 +56,17 @@ int CliCommands::restore(const CliContext &context)
             throw GameFileError(folder, "there is no image " + std::to_string(n) + " (the game folder has images 1 to "
                                             + std::to_string(c.ImageCount - 1) + "); nothing was changed");
     if (args.all) {
+        // A record of installed mods that lists none (a write-back cut off at the end of the last
+        // uninstall leaves one) goes, as the game shipped no such folder.
+        try {
+            InstalledMods::load(folder).tidy();
+        } catch (const GameFileError &) {
+            // A damaged record stays for "mods" to report; restoring goes on.
+        }
+        // Kept image files, and entries a mod's index changed for images whose files it left alone.
+        const std::vector<int> otherEntries = KeptOriginals::imagesWithOtherEntries(c);
         for (int n = 1; n < c.ImageCount; ++n)
-            if (KeptOriginals::holdsImage(folder, n))
+            if (KeptOriginals::holdsImage(folder, n) || std::binary_search(otherEntries.begin(), otherEntries.end(), n))
                 images.push_back(n);
         for (int i = 0; i < FontCount; ++i)
             if (KeptOriginals::holdsFont(folder, i))

@@ -16,12 +16,14 @@ std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods
         item.key = value.key;
         item.changes = !PictureValues::holds(c, value);
         if (item.changes) {
-            item.takesUnapplied = value.key.font ? c.fontChanged(value.key.number) : c.imageChanged(value.key.number);
+            // Another mod's picture, applied or not, is that mod's; only what is left is the user's own.
             const int top = mods.topOf(value.key);
-            if (top >= 0 && PictureValues::currentDigest(c, value.key) == mods.mods()[std::size_t(top)].digestOf(value.key))
+            if (top >= 0 && PictureValues::currentDigest(c, value.key) == mods.mods()[std::size_t(top)].digestOf(value.key)) {
                 item.takesMod = top;
-            else
+            } else {
+                item.takesUnapplied = value.key.font ? c.fontChanged(value.key.number) : c.imageChanged(value.key.number);
                 item.takesOwn = !item.takesUnapplied && !mods.holdsOriginal(c, value.key, originals);
+            }
         }
         items.push_back(item);
     }

@@ -14,6 +14,8 @@ struct RecordedPicture {
     std::string belowFile;       // "0002.zip"; empty when the game's original lies below
     std::string belowFileSha256; // of that file
     std::string belowDigest;     // of the picture kept there
+    bool sizeOnly = false;       // an image whose entry the mod takes from below but for its size (PictureValue::sizeOnly)
+    std::string originalDigest;  // with the game's original below: its digest, to tell it is still there; "" in older records
     bool operator==(const RecordedPicture &) const = default;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "archive_reader.h"
@@ -76,17 +77,76 @@ int InstalledMods::topOf(PictureKey key) const
     return -1;
 }
 
+void InstalledMods::requireFits(const Catalogue &c) const
+{
+    for (const InstalledMod &mod : m_mods)
+        for (const RecordedPicture &picture : mod.pictures)
+            if (!picture.key.font && !c.isImage(picture.key.number))
+                throw GameFileError(GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile)),
+                                    "the record of installed mods is damaged (the mod \"" + mod.name + "\" lists image "
+                                        + std::to_string(picture.key.number) + ", but this game has images 1 to "
+                                        + std::to_string(c.ImageCount - 1)
+                                        + "); Tessary leaves it as it is. Move the folder tessary-mods away to install mods again");
+}
+
 std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalogue &c) const
 {
-    std::vector<CoveredPicture> found;
-    for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
-        const int top = topOf(picture.key);
-        if (top > int(mod))
-            found.push_back({picture.key, top});
-        else if (PictureValues::currentDigest(c, picture.key) != picture.digest)
-            found.push_back({picture.key, -1});
+    m_mods.at(mod);
+    return coveredOf({mod}, c).front();
+}
+
+std::vector<PackModPicture> InstalledMods::shownPictures(const Catalogue &c) const
+{
+    requireFits(c);
+    std::map<PictureKey, std::size_t> top;
+    for (std::size_t k = 0; k < m_mods.size(); ++k)
+        for (const RecordedPicture &picture : m_mods[k].pictures)
+            top[picture.key] = k;
+    std::vector<PackModPicture> shown;
+    for (const auto &[key, mod] : top)
+        if (PictureValues::currentDigest(c, key) == m_mods[mod].digestOf(key))
+            shown.push_back({key, m_mods[mod].name, m_mods[mod].author});
+    return shown;
+}
+
+std::vector<std::vector<CoveredPicture>> InstalledMods::coveredEach(const Catalogue &c) const
+{
+    std::vector<std::size_t> all(m_mods.size());
+    for (std::size_t k = 0; k < all.size(); ++k)
+        all[k] = k;
+    return coveredOf(all, c);
+}
+
+std::vector<std::vector<CoveredPicture>> InstalledMods::coveredOf(const std::vector<std::size_t> &which, const Catalogue &c) const
+{
+    requireFits(c);
+    // The top mod of each picture, and the digest of what shows, each found once: a record of
+    // many mods over the same pictures is read in one pass, not once per mod.
+    std::map<PictureKey, std::pair<std::size_t, const RecordedPicture *>> top;
+    for (std::size_t k = 0; k < m_mods.size(); ++k)
+        for (const RecordedPicture &picture : m_mods[k].pictures)
+            top[picture.key] = {k, &picture};
+    std::map<PictureKey, std::string> shown;
+    auto shownDigest = [&](PictureKey key) -> const std::string & {
+        auto found = shown.find(key);
+        if (found == shown.end())
+            found = shown.emplace(key, PictureValues::currentDigest(c, key)).first;
+        return found->second;
+    };
+    std::vector<std::vector<CoveredPicture>> each;
+    for (std::size_t mod : which) {
+        std::vector<CoveredPicture> found;
+        for (const RecordedPicture &picture : m_mods[mod].pictures) {
+            const auto &[above, abovePicture] = top.at(picture.key);
+            const std::string &now = shownDigest(picture.key);
+            if (above > mod && now == abovePicture->digest)
+                found.push_back({picture.key, int(above), m_mods[above].name});
+            else if (above > mod || now != picture.digest)
+                found.push_back({picture.key, -1, {}});
+        }
+        each.push_back(std::move(found));
     }
-    return found;
+    return each;
 }
 
 bool InstalledMods::holdsOriginal(const Catalogue &c, PictureKey key, const GameOriginals &originals) const
@@ -98,6 +158,7 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
 {
     if (find(contents.name) >= 0)
         throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+    requireFits(c);
     // A number no mod and no file has yet: none the record names, none made since, none left in the folder.
     InstalledMod mod;
     for (const InstalledMod &other : m_mods)
@@ -108,7 +169,23 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
         mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
     do
         ++mod.id;
-    while (FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file()))));
+    while (mod.id <= ModRecord::MaxId && FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file()))));
+    if (mod.id > ModRecord::MaxId) {
+        // The numbers ran out at the top: the lowest one free is taken, which no mod, no file
+        // made since and no file in the folder has.
+        std::set<int> used;
+        for (const InstalledMod &other : m_mods)
+            used.insert(other.id);
+        for (const std::string &file : namedFiles())
+            used.insert(std::stoi(file.substr(0, file.size() - 4)));
+        for (const auto &[file, unwritten] : m_newFiles)
+            used.insert(std::stoi(file.substr(0, file.size() - 4)));
+        mod.id = 1;
+        while (mod.id <= ModRecord::MaxId && (used.count(mod.id) || FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file())))))
+            ++mod.id;
+        if (mod.id > ModRecord::MaxId)
+            throw GameFileError(recordFolder(), "the record of installed mods has no number left for another mod");
+    }
     mod.name = contents.name;
     mod.author = contents.author;
     mod.description = contents.description;
@@ -120,11 +197,13 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
     const GameOriginals originals(c);
     std::vector<PictureValue> below;
     for (const PictureValue &value : contents.pictures) {
-        RecordedPicture picture{value.key, value.digest(), {}, {}, {}};
+        RecordedPicture picture{value.key, value.digest(), {}, {}, {}, value.sizeOnly && !value.key.font, {}};
         if (!holdsOriginal(c, value.key, originals)) {
             below.push_back(PictureValues::current(c, value.key));
             picture.belowFile = mod.file();
             picture.belowDigest = below.back().digest();
+        } else {
+            picture.originalDigest = PictureValues::currentDigest(c, value.key);
         }
         mod.pictures.push_back(std::move(picture));
     }
@@ -169,12 +248,75 @@ PictureValue InstalledMods::belowOf(const RecordedPicture &picture, CheckedFiles
     return ModRecord::picture(path, file->second, picture.key, picture.belowDigest);
 }
 
+std::vector<InstalledMods::Rebased> InstalledMods::rebasedAbove(const Catalogue &c, std::size_t mod, const RecordedPicture &picture,
+                                                                CheckedFiles &checked) const
+{
+    std::vector<std::size_t> chain;
+    for (std::size_t above = mod + 1; above < m_mods.size(); ++above)
+        if (m_mods[above].sets(picture.key))
+            chain.push_back(above);
+    std::vector<Rebased> found;
+    std::optional<PictureValue> base;
+    for (std::size_t k = 0; k < chain.size(); ++k) {
+        const RecordedPicture &own = *m_mods[chain[k]].find(picture.key);
+        if (!own.sizeOnly)
+            break; // it sets its whole entry; those above it lie on that
+        if (k == 0 && own.belowDigest != picture.digest)
+            break; // an edit of the user's own lies between, and stays below it as it was
+        if (!base) // what lies below mod's picture, read only when a mod above needs it
+            base = picture.belowFile.empty() ? GameOriginals(c).picture(picture.key) : belowOf(picture, checked);
+        Rebased rebased{chain[k], k + 1 < chain.size() ? chain[k + 1] : m_mods.size(), {}};
+        if (rebased.next == m_mods.size()) {
+            if (PictureValues::currentDigest(c, picture.key) != own.digest)
+                break; // an edit of the user's own shows: left as it is
+            rebased.value = PictureValues::current(c, picture.key);
+        } else {
+            const RecordedPicture &next = *m_mods[rebased.next].find(picture.key);
+            if (next.belowFile.empty() || next.belowDigest != own.digest)
+                break; // an edit lies between them
+            rebased.value = belowOf(next, checked);
+        }
+        const std::int32_t width = rebased.value.entry.Width, height = rebased.value.entry.Height;
+        rebased.value.entry = base->entry;
+        rebased.value.entry.Width = width;
+        rebased.value.entry.Height = height;
+        rebased.value.blocks = base->blocks;
+        rebased.value.knownPixelDigest.clear();
+        found.push_back(std::move(rebased));
+    }
+    return found;
+}
+
+void InstalledMods::rewriteBelow(const std::string &file, const PictureValue &value, CheckedFiles &checked)
+{
+    // Every picture the file keeps, read back, with value in place of the one it replaces.
+    std::vector<PictureValue> kept;
+    for (const InstalledMod &mod : m_mods)
+        for (const RecordedPicture &picture : mod.pictures)
+            if (picture.belowFile == file && picture.key != value.key)
+                kept.push_back(belowOf(picture, checked));
+    kept.push_back(value);
+    std::sort(kept.begin(), kept.end(), [](const PictureValue &a, const PictureValue &b) { return a.key < b.key; });
+    std::vector<std::uint8_t> bytes = ModRecord::encodePictures(kept);
+    const std::string sha = Sha256::hex(bytes.data(), bytes.size());
+    for (InstalledMod &mod : m_mods)
+        for (RecordedPicture &picture : mod.pictures)
+            if (picture.belowFile == file)
+                picture.belowFileSha256 = sha;
+    const auto unwritten = m_newFiles.find(file);
+    const FileOps::FileStamp stamp = unwritten != m_newFiles.end() ? unwritten->second.second
+                                                                   : FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(file)));
+    m_newFiles[file] = {std::move(bytes), stamp};
+}
+
 UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
 {
+    requireFits(c);
     UninstallResult result;
     result.leftAlone = covered(mod, c);
     std::vector<PictureValue> back;
     std::vector<std::pair<std::size_t, RecordedPicture>> handedOn; // a later mod now lies on what lay below this one
+    std::vector<Rebased> rebased; // later mods' pictures whose entries follow what now lies below them
     std::unique_ptr<GameOriginals> originals;
     CheckedFiles checked;
     // Every picture that goes back is read first, so that a damaged record changes nothing.
@@ -189,6 +331,10 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
                         handedOn.emplace_back(above, picture);
                     break;
                 }
+            // Those above that take their entry from below now take it from what lay below this one.
+            if (!picture.key.font)
+                for (Rebased &taken : rebasedAbove(c, mod, picture, checked))
+                    rebased.push_back(std::move(taken));
             continue;
         }
         if (!picture.belowFile.empty()) {
@@ -198,6 +344,14 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
         if (!originals)
             originals = std::make_unique<GameOriginals>(c);
         back.push_back(originals->picture(picture.key));
+        // The original lay below when the mod was installed; one that is no longer there (its
+        // kept file deleted, so that the game folder's, the mod's own, is read) is not given back.
+        if (!picture.originalDigest.empty() && back.back().digest() != picture.originalDigest)
+            throw GameFileError(GamePaths::original(m_gp4Path, picture.key.font ? GamePaths::relativeFont(picture.key.number)
+                                                                                 : GamePaths::relativeImage(picture.key.number)),
+                                "the game's original of " + picture.key.caption() + " that lay below the mod \"" + m_mods[mod].name
+                                    + "\" is not kept any more (tessary-originals was changed); Tessary can't give it back, so "
+                                    + FailureText::NothingChanged);
     }
     for (PictureValue &value : back) {
         const PictureKey key = value.key;
@@ -209,6 +363,20 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
         next.belowFile = picture.belowFile;
         next.belowFileSha256 = picture.belowFileSha256;
         next.belowDigest = picture.belowDigest;
+        next.originalDigest = picture.originalDigest;
+    }
+    for (Rebased &taken : rebased) {
+        const PictureKey key = taken.value.key;
+        RecordedPicture &own = *m_mods[taken.mod].find(key);
+        const std::string was = own.digest;
+        own.digest = taken.value.digest();
+        if (taken.next == m_mods.size()) {
+            PictureValues::put(c, std::move(taken.value));
+            continue;
+        }
+        RecordedPicture &next = *m_mods[taken.next].find(key);
+        next.belowDigest = own.digest;
+        rewriteBelow(next.belowFile, taken.value, checked);
     }
     m_mods.erase(m_mods.begin() + std::ptrdiff_t(mod));
     m_pending = true;
@@ -287,14 +455,24 @@ void InstalledMods::committed()
 {
     if (!m_pending)
         return;
-    const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
-    m_listStamp = FileOps::stampOf(list);
+    m_listStamp = FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile)));
     m_newFiles.clear();
     m_pending = false;
+    tidy();
+}
+
+void InstalledMods::tidy()
+{
+    const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
     try {
         const FolderLock lock(m_gp4Path, FolderLock::Mode::Write);
-        // Another program's record, written meanwhile, names files this one does not know.
-        if (FileOps::stampOf(list) != m_listStamp || UntrustedFile::isLinkOrFile(recordFolder()))
+        m_listStamp = FileOps::stampOf(list);
+        if (!m_listStamp.exists || UntrustedFile::isLinkOrFile(recordFolder()))
+            return;
+        // Only the record this one is: another program's, written since, names files this one
+        // does not know. Its bytes tell, where a stamp read before the lock could not.
+        const std::vector<std::uint8_t> onDisk = UntrustedFile::read(list, MaxListBytes);
+        if (std::string_view(reinterpret_cast<const char *>(onDisk.data()), onDisk.size()) != ModRecord::encodeList(m_mods))
             return;
         const std::vector<std::string> named = namedFiles();
         for (const std::string &name : FileOps::namesIn(recordFolder()))

@@ -10,6 +10,7 @@
 #include "file_ops.h"
 #include "installed_mod.h"
 #include "mod_contents.h"
+#include "mod_package_writer.h"
 #include "write_back.h"
 
 class GameOriginals;
@@ -17,7 +18,8 @@ class GameOriginals;
 // A mod's picture that something later changed: a mod installed after it, or an edit.
 struct CoveredPicture {
     PictureKey key;
-    int byMod = -1; // the later mod's place in the record; -1 for an edit of the user's own
+    int byMod = -1;     // the later mod's place in the record when it was found; -1 for an edit of the user's own
+    std::string byName; // that mod's name ("" for an edit), which stays right when the record changes
 };
 
 // What uninstalling a mod did to the catalogue.
@@ -41,8 +43,14 @@ public:
     int find(const std::string &name) const;
     // The place of the last mod that set a picture, or -1.
     int topOf(PictureKey key) const;
-    // Which of mod's pictures a later mod or an edit covers, in picture order.
+    // Which of mod's pictures a later mod or an edit covers, in picture order: the later mod
+    // whose picture shows, else an edit (also one made over the later mod's picture).
     std::vector<CoveredPicture> covered(std::size_t mod, const Catalogue &catalogue) const;
+    // The pictures that show an installed mod's picture (the top mod's, where no edit covers it),
+    // with the mod's name and author, in picture order: what a package leaves out as not the user's.
+    std::vector<PackModPicture> shownPictures(const Catalogue &catalogue) const;
+    // covered() of every mod, in record order, in one pass over the record.
+    std::vector<std::vector<CoveredPicture>> coveredEach(const Catalogue &catalogue) const;
     // True when the catalogue holds the game's original of the picture. A mod installed over
     // anything else keeps it in its record file, to give it back on uninstalling.
     bool holdsOriginal(const Catalogue &catalogue, PictureKey key, const GameOriginals &originals) const;
@@ -77,14 +85,32 @@ public:
     // After the write-back that wrote pendingFiles(): removes the record files no mod names any
     // more, and the record itself once no mod is left. Failures leave files for next time.
     void committed();
+    // Removes, under the folder's lock, the record files no mod names, and the record itself when
+    // it lists no mod (as a write-back cut off before committed() leaves it); only when the
+    // record on disk is this one. Failures leave files for next time.
+    void tidy();
 
 private:
+    std::vector<std::vector<CoveredPicture>> coveredOf(const std::vector<std::size_t> &mods, const Catalogue &catalogue) const;
+    // Throws GameFileError naming the record when it lists an image this game does not have.
+    void requireFits(const Catalogue &catalogue) const;
     // A record file's bytes, from those not written yet or from the disk.
     std::vector<std::uint8_t> recordBytes(const std::string &file) const;
     // Record files read and checked, by name and SHA-256: one uninstall reads each once.
     using CheckedFiles = std::map<std::pair<std::string, std::string>, std::vector<ArchiveEntry>>;
     // What lay below a mod's picture, from its record file (checked against its digest).
     PictureValue belowOf(const RecordedPicture &picture, CheckedFiles &checked) const;
+    // A later mod's picture that takes its entry from below, with the entry of what now lies below it.
+    struct Rebased {
+        std::size_t mod;  // the later mod
+        std::size_t next; // the mod right above it that keeps its picture below its own; mods().size() when it shows
+        PictureValue value;
+    };
+    // The pictures of the mods above mod that take their entries from below, as they are once
+    // what lies below mod's picture lies below them.
+    std::vector<Rebased> rebasedAbove(const Catalogue &catalogue, std::size_t mod, const RecordedPicture &picture, CheckedFiles &checked) const;
+    // Makes record file file anew with value in place of the picture of its key.
+    void rewriteBelow(const std::string &file, const PictureValue &value, CheckedFiles &checked);
     // Every record file the record names.
     std::vector<std::string> namedFiles() const;
     std::string recordFolder() const;

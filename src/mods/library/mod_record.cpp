@@ -14,7 +14,6 @@ namespace {
 
 const char *const Format = "Tessary installed mods";
 constexpr int Version = 1;
-constexpr std::int64_t MaxId = 999999;
 constexpr std::size_t MaxMods = 10000;
 
 [[noreturn]] void damaged(const std::string &source, const std::string &what)
@@ -79,6 +78,10 @@ JsonValue pictureItem(const RecordedPicture &picture)
     else
         item.emplace_back("image", picture.key.number);
     item.emplace_back("sha256", picture.digest);
+    if (picture.sizeOnly)
+        item.emplace_back("entry", "size");
+    if (!picture.originalDigest.empty())
+        item.emplace_back("original_sha256", picture.originalDigest);
     if (!picture.belowFile.empty())
         item.emplace_back("below", JsonValue::Object{{"file", picture.belowFile}, {"file_sha256", picture.belowFileSha256},
                                                      {"sha256", picture.belowDigest}});
@@ -90,6 +93,14 @@ RecordedPicture readPicture(const std::string &source, const JsonValue &item)
     RecordedPicture picture;
     picture.key = keyOf(source, item);
     picture.digest = digest(source, item, "sha256");
+    if (const JsonValue *entry = item.find("entry")) {
+        if (picture.key.font || !entry->isString() || entry->string() != "size")
+            damaged(source, "a picture's \"entry\" is not \"size\"");
+        picture.sizeOnly = true;
+    }
+    if (item.find("original_sha256")) {
+        picture.originalDigest = digest(source, item, "original_sha256");
+    }
     if (const JsonValue *below = item.find("below")) {
         picture.belowFile = textField(source, *below, "file", 20);
         if (!ModRecord::isRecordFile(picture.belowFile))
@@ -168,7 +179,7 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
     for (const JsonValue &item : list->array()) {
         const JsonValue *id = item.find("id");
         const JsonValue *pictures = item.find("pictures");
-        if (!id || !id->isInteger() || id->integer() < 1 || id->integer() > MaxId || !ids.insert(id->integer()).second)
+        if (!id || !id->isInteger() || id->integer() < 1 || id->integer() > ModRecord::MaxId || !ids.insert(id->integer()).second)
             damaged(source, "a mod has no number of its own");
         if (!pictures || !pictures->isArray())
             damaged(source, "a mod has no list of pictures");
@@ -237,6 +248,11 @@ PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> 
         PictureValues::parseEntry(source, find(entryName(key, ".entry")).bytes, value.entry, value.blocks);
         if (pixels.bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
             damaged(source, entryName(key, ".gpi") + " is too large");
+        // The bytes are what the entry says: an entry of 200 x 150 over 100 bytes is no picture.
+        const std::int64_t expected = std::int64_t(value.entry.Width) * value.entry.Height * 4;
+        if (value.entry.Width < 0 || value.entry.Height < 0 || std::int64_t(pixels.bytes.size()) != expected)
+            damaged(source, entryName(key, ".gpi") + " holds " + std::to_string(pixels.bytes.size()) + " bytes, but its entry says "
+                                + std::to_string(value.entry.Width) + " x " + std::to_string(value.entry.Height) + " pixels");
         value.byteCount = std::int32_t(pixels.bytes.size());
         value.pixels.assign(pixelElementsFor(pixels.bytes.size()), 0);
         if (!pixels.bytes.empty())

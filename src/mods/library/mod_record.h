@@ -17,6 +17,8 @@ namespace ModRecord {
 
 inline constexpr const char *Folder = "tessary-mods";
 inline constexpr const char *ListFile = "installed.json";
+// The highest number a mod has in the record.
+inline constexpr int MaxId = 999999;
 
 // The text of installed.json.
 std::string encodeList(const std::vector<InstalledMod> &mods);

@@ -85,6 +85,7 @@ PictureValue imageValue(const ModContents &contents, int n, const ArchiveEntry &
     const Catalogue &from = shipped ? *shipped : c;
     value.entry = from.ImageDetails[std::size_t(n)];
     value.blocks = from.ImageBlocks[std::size_t(n)];
+    value.sizeOnly = !shipped; // without an index of its own the mod keeps the entry it lies on
     const std::int64_t expected = std::int64_t(value.entry.Width) * value.entry.Height * 4;
     if (value.entry.Width < 0 || value.entry.Height < 0 || std::int64_t(file.bytes.size()) != expected)
         throw GameFileError(contents.source, file.name + " holds " + std::to_string(file.bytes.size()) + " bytes, but its entry in "

@@ -101,7 +101,7 @@ ModPicture readPicture(const Checked &check, const JsonValue &item, std::size_t 
     const std::string where = "picture " + std::to_string(index + 1);
     if (!item.isObject())
         check.fail(where + " is not an object");
-    check.onlyKeys(item, {"image", "font", "width", "height", "sha256", "original_sha256", "file"}, where);
+    check.onlyKeys(item, {"image", "font", "width", "height", "sha256", "original_sha256", "file", "mod", "mod_author"}, where);
     ModPicture picture;
     const bool image = item.find("image") != nullptr, font = item.find("font") != nullptr;
     if (image == font)
@@ -124,6 +124,12 @@ ModPicture readPicture(const Checked &check, const JsonValue &item, std::size_t 
     picture.originalSha256 = check.digest(item, "original_sha256", where);
     if (check.text(item, "file", 200, false, where) != picture.file())
         check.fail(where + " must be in the file \"" + picture.file() + "\"");
+    if (item.find("mod") || item.find("mod_author")) {
+        picture.fromMod = check.text(item, "mod", 200, false, where);
+        picture.fromModAuthor = check.text(item, "mod_author", 200, false, where);
+        if (picture.fromMod.empty())
+            check.fail(where + " names the mod it comes from without a name");
+    }
     return picture;
 }
 
@@ -153,6 +159,10 @@ std::string ModManifest::toJson() const
         item.emplace_back("sha256", picture.sha256);
         item.emplace_back("original_sha256", picture.originalSha256);
         item.emplace_back("file", picture.file());
+        if (!picture.fromMod.empty()) {
+            item.emplace_back("mod", picture.fromMod);
+            item.emplace_back("mod_author", picture.fromModAuthor);
+        }
         list.emplace_back(std::move(item));
     }
     const JsonValue document(JsonValue::Object{

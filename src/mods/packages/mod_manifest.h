@@ -15,6 +15,10 @@ struct ModPicture {
     std::int32_t height = 0;
     std::string sha256;
     std::string originalSha256;
+    // A picture of another mod the package took in at its maker's word: that mod's name and
+    // author, so that its work is credited; both "" for the maker's own.
+    std::string fromMod;
+    std::string fromModAuthor;
 
     // The PNG file that holds the picture in the package ("images/12.png", "fonts/New_Font1000.gpf.png").
     std::string file() const;

@@ -1,5 +1,6 @@
 #include "mod_package_writer.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "contact_sheet.h"
@@ -94,11 +95,22 @@ PackedMod pack(const Catalogue &c, const PackDetails &details, const PictureCode
         const std::optional<Difference> difference = differenceOf(c, originals, key);
         if (!difference)
             continue;
+        // Another's work goes in only at the user's word, credited to its mod.
+        const auto fromMod = std::find_if(details.modPictures.begin(), details.modPictures.end(),
+                                          [key](const PackModPicture &picture) { return picture.key == key; });
+        if (fromMod != details.modPictures.end() && !details.includeMods) {
+            packed.leftOut.push_back(*fromMod);
+            continue;
+        }
         if (!key.font)
             requireWholePicture(c, key.number);
         const auto slot = std::size_t(key.number);
         ModPicture picture{key.font, key.number, key.font ? FontSheetSide : c.ImageDetails[slot].Width,
-                           key.font ? FontSheetSide : c.ImageDetails[slot].Height, difference->pixels, difference->original};
+                           key.font ? FontSheetSide : c.ImageDetails[slot].Height, difference->pixels, difference->original, {}, {}};
+        if (fromMod != details.modPictures.end()) {
+            picture.fromMod = fromMod->mod;
+            picture.fromModAuthor = fromMod->author;
+        }
         files.push_back({picture.file(), key.font ? codec.encodeFont(c.FontBitmaps[slot])
                                                   : codec.encodeImage(picture.width, picture.height, c.ImagePixels[slot].data())});
         packed.manifest.pictures.push_back(std::move(picture));
@@ -106,6 +118,10 @@ PackedMod pack(const Catalogue &c, const PackDetails &details, const PictureCode
     }
     if (progress)
         progress(int(keys.size()), int(keys.size()));
+    if (changed.empty() && !packed.leftOut.empty())
+        throw GameFileError(c.GP4Path, "every picture that differs from the game's original is one an installed mod set ("
+                                           + std::to_string(packed.leftOut.size())
+                                           + "), and a package holds only your own changes unless you include the mods' pictures");
     if (changed.empty())
         throw GameFileError(c.GP4Path, "every picture is the game's original, so there is nothing to put in a mod package");
 

@@ -12,13 +12,14 @@ namespace {
 constexpr const char *PreviewFile = "preview.png";
 
 PictureValue decoded(const ModContents &contents, const ModPicture &picture, const std::vector<std::uint8_t> &bytes,
-                     const Catalogue &c, const PictureCodec &codec)
+                     const Catalogue &c, const PictureCodec &codec, DecodeBudget &budget)
 {
     const std::string name = contents.source + ": " + picture.file();
     PictureValue value;
     value.key = {picture.font, picture.number};
     if (!PictureBytes::isPng(bytes))
         throw GameFileError(contents.source, picture.file() + " is not a PNG file, as its manifest says");
+    budget.take(contents.source, picture.file(), bytes);
     if (picture.font) {
         value.sheet = codec.decodeFont(name, bytes);
     } else {
@@ -32,6 +33,7 @@ PictureValue decoded(const ModContents &contents, const ModPicture &picture, con
         value.blocks = c.ImageBlocks[std::size_t(picture.number)];
         value.entry.Width = image.Width;
         value.entry.Height = image.Height;
+        value.sizeOnly = true;
         value.byteCount = image.ByteCount;
         value.pixels = std::move(image.Pixels);
     }
@@ -59,6 +61,7 @@ void readPackage(ModContents &contents, const std::vector<ArchiveEntry> &files, 
 
     std::vector<std::string> otherOriginal;
     const GameOriginals originals(c);
+    DecodeBudget budget;
     for (const ModPicture &picture : manifest.pictures) {
         if (!picture.font && !c.isImage(picture.number))
             throw GameFileError(contents.source, "the package replaces image " + std::to_string(picture.number) + ", but this game has images 1 to "
@@ -66,7 +69,7 @@ void readPackage(ModContents &contents, const std::vector<ArchiveEntry> &files, 
         const auto found = byName.find(picture.file());
         if (found == byName.end())
             throw GameFileError(contents.source, "the package lacks " + picture.file() + ", which its manifest lists; the package is damaged");
-        PictureValue value = decoded(contents, picture, found->second->bytes, c, codec);
+        PictureValue value = decoded(contents, picture, found->second->bytes, c, codec, budget);
         if (originals.pixelDigest(value.key) != picture.originalSha256)
             otherOriginal.push_back(picture.caption());
         contents.pictures.push_back(std::move(value));

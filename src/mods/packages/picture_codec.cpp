@@ -1,8 +1,67 @@
 #include "picture_codec.h"
 
+#include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 #include "game_file_error.h"
+
+namespace {
+
+std::uint32_t bigEndian32(const std::uint8_t *at)
+{
+    return std::uint32_t(at[0]) << 24 | std::uint32_t(at[1]) << 16 | std::uint32_t(at[2]) << 8 | at[3];
+}
+
+} // namespace
+
+void DecodeBudget::take(const std::string &source, const std::string &entry, const std::vector<std::uint8_t> &bytes)
+{
+    // The size the header promises: a PNG's IHDR, or a TGA's 16-bit width and height.
+    std::uint64_t width = 0, height = 0;
+    if (PictureBytes::isPng(bytes) && bytes.size() >= 24) {
+        width = bigEndian32(bytes.data() + 16);
+        height = bigEndian32(bytes.data() + 20);
+    } else if (!PictureBytes::isPng(bytes) && bytes.size() >= 18) {
+        width = std::uint64_t(bytes[12]) | std::uint64_t(bytes[13]) << 8;
+        height = std::uint64_t(bytes[14]) | std::uint64_t(bytes[15]) << 8;
+    }
+    if (width > std::uint64_t(MaxSide) || height > std::uint64_t(MaxSide))
+        throw GameFileError(source, entry + " is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, larger than the "
+                                        + std::to_string(MaxSide) + " x " + std::to_string(MaxSide) + " Tessary takes from a mod");
+    const std::uint64_t decoded = width * height * 4;
+    if (decoded > m_left)
+        throw GameFileError(source, entry + " would bring the mod's decoded pictures past " + std::to_string(m_total >> 20)
+                                        + " MB, more than any menu mod holds");
+    m_left -= decoded;
+}
+
+namespace {
+
+// Pictures of another kind that a mod may hold under a .png or .tga name, by their first bytes.
+const char *otherKind(const std::vector<std::uint8_t> &bytes)
+{
+    auto starts = [&bytes](std::initializer_list<std::uint8_t> lead) {
+        return bytes.size() >= lead.size() && std::equal(lead.begin(), lead.end(), bytes.begin());
+    };
+    if (starts({0xFF, 0xD8, 0xFF}))
+        return "a JPEG picture";
+    if (starts({'G', 'I', 'F', '8'}))
+        return "a GIF picture";
+    if (starts({'B', 'M'}) && bytes.size() >= 26 && bytes[14] >= 12 && bytes[15] == 0)
+        return "a BMP picture";
+    if (starts({'R', 'I', 'F', 'F'}) && bytes.size() >= 12 && std::equal(bytes.begin() + 8, bytes.begin() + 12, "WEBP"))
+        return "a WebP picture";
+    return nullptr;
+}
+
+void requireOwnKind(const std::string &name, const std::vector<std::uint8_t> &bytes)
+{
+    if (const char *kind = otherKind(bytes))
+        throw GameFileError(name, std::string("is ") + kind + ", not a PNG or TGA file, whatever its name says; save it as .png or .tga");
+}
+
+} // namespace
 
 namespace PictureBytes {
 
@@ -19,6 +78,7 @@ DecodedImage image(const PictureCodec &codec, const std::string &name, const std
             throw GameFileError(name, "this program reads no .png files");
         return codec.decodeImage(name, bytes);
     }
+    requireOwnKind(name, bytes);
     return decodeImageTga(name, bytes.data(), bytes.size());
 }
 
@@ -29,6 +89,7 @@ FontSheet font(const PictureCodec &codec, const std::string &name, const std::ve
             throw GameFileError(name, "this program reads no .png files");
         return codec.decodeFont(name, bytes);
     }
+    requireOwnKind(name, bytes);
     return decodeFontTga(name, bytes.data(), bytes.size());
 }
 

@@ -21,6 +21,22 @@ struct PictureCodec {
     std::function<FontSheet(const std::string &name, const std::vector<std::uint8_t> &bytes)> decodeFont;
 };
 
+// What decoding one mod's pictures may take, counted before each is decoded from the size its
+// header gives: no picture larger than MaxSide x MaxSide pixels, and at most the budget's bytes
+// of decoded pixels for the whole mod (a small file can promise a huge picture).
+class DecodeBudget {
+public:
+    static constexpr std::int64_t MaxSide = 8192;
+    explicit DecodeBudget(std::uint64_t bytes = std::uint64_t(1) << 30) : m_left(bytes), m_total(bytes) {}
+    // Charges the picture in bytes (a .png or .tga file's), entry of the mod source; throws
+    // GameFileError naming source and entry when it is too large or the budget is spent.
+    void take(const std::string &source, const std::string &entry, const std::vector<std::uint8_t> &bytes);
+
+private:
+    std::uint64_t m_left;
+    std::uint64_t m_total;
+};
+
 namespace PictureBytes {
 
 // True when the bytes start with the PNG signature.

@@ -25,8 +25,10 @@ void readPictures(ModContents &contents, const std::vector<ArchiveEntry> &files,
             throw GameFileError(contents.source, "\"" + at->second->name + "\" and \"" + file.name + "\" both name " + key.caption()
                                                      + "; Tessary can't tell which of them the mod means");
     }
+    DecodeBudget budget;
     for (const auto &[key, file] : matched) {
         const std::string name = contents.source + ": " + file->name;
+        budget.take(contents.source, file->name, file->bytes);
         PictureValue value;
         value.key = key;
         if (key.font) {
@@ -37,6 +39,7 @@ void readPictures(ModContents &contents, const std::vector<ArchiveEntry> &files,
             value.blocks = c.ImageBlocks[std::size_t(key.number)];
             value.entry.Width = image.Width;
             value.entry.Height = image.Height;
+            value.sizeOnly = true;
             value.byteCount = image.ByteCount;
             value.pixels = std::move(image.Pixels);
         }

@@ -26,6 +26,9 @@ struct PictureValue {
     FontSheet sheet;               // fonts
     // pixelDigest() when a reader has taken it already (checking the pixels against it).
     std::string knownPixelDigest;
+    // images: the mod sets the size and the bytes only; the entry's other fields (Lead, blocks,
+    // Trailer) are whatever lies below it, and follow that when it changes.
+    bool sizeOnly = false;
 
     // SHA-256 of the pixels alone (the .gpi bytes, or the sheet), as a mod package names them.
     std::string pixelDigest() const;

@@ -11,6 +11,7 @@
 #include "game_file_error.h"
 #include "utf8_text.h"
 #include "windows_path.h"
+#include "zip_directory.h"
 
 #ifndef _WIN32
 #include <clocale>
@@ -69,7 +70,9 @@ ArchivePtr openReader(const std::string &source)
     // Only formats and filters built into the library: none that runs another program or reads
     // files beside the archive (as mtree could).
     archive *a = reader.get();
-    archive_read_support_format_zip(a);
+    // A zip through its central directory (ZipDirectory has checked it is whole), never by
+    // walking its entries' own headers, which a cut or crafted archive can make tell another story.
+    archive_read_support_format_zip_seekable(a);
     archive_read_support_format_7zip(a);
     archive_read_support_format_rar(a);
     archive_read_support_format_rar5(a);
@@ -81,10 +84,11 @@ ArchivePtr openReader(const std::string &source)
     return reader;
 }
 
+// What libarchive says went wrong, as " (its words)"; "" when it says nothing.
 std::string problem(archive *a)
 {
     const char *text = archive_error_string(a);
-    return text && *text ? std::string(text) : std::string("the archive is damaged");
+    return text && *text ? " (" + std::string(text) + ")" : std::string();
 }
 
 // The entry's name: as text (UTF-8) when the archive says what its names are, else its bytes,
@@ -113,22 +117,30 @@ public:
         if (size > m_limits.archiveBytes)
             throw GameFileError(m_source, "the archive holds " + std::to_string(size) + " bytes, more than Tessary reads ("
                                               + std::to_string(m_limits.archiveBytes) + ")");
+        ZipDirectory::check(m_source, data, size);
         const Utf8Locale locale;
         ArchivePtr reader = openReader(m_source);
         archive *a = reader.get();
         if (archive_read_open_memory2(a, data, size, ReadBlock) != ARCHIVE_OK)
-            throw GameFileError(m_source, "is not an archive Tessary can read (" + problem(a) + ")");
+            throw GameFileError(m_source, "is not an archive Tessary can read, or it is cut off or damaged" + problem(a));
         std::vector<ArchiveEntry> files;
         std::size_t count = 0;
+        std::int64_t entryEnd = 0; // where the last entry ended in the expanded stream
         for (;;) {
             archive_entry *entry = nullptr;
             const int status = archive_read_next_header(a, &entry);
-            if (status == ARCHIVE_EOF)
+            if (status == ARCHIVE_EOF) {
+                requireTarEnd(a, entryEnd);
                 break;
-            const std::string raw = entry ? rawName(entry) : std::string();
+            }
+            std::string raw = entry ? rawName(entry) : std::string();
+            // A zip entry without the UTF-8 flag whose name is not UTF-8 comes from an older
+            // Windows zipper, which wrote names in code page 437.
+            if (entry && (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP && !Utf8Text::isValid(raw))
+                raw = Utf8Text::fromCp437(raw);
             if (status < ARCHIVE_WARN)
                 throw GameFileError(m_source, "the archive is damaged" + (raw.empty() ? std::string() : " at \"" + EntryNames::shown(raw) + "\"")
-                                                  + " (" + problem(a) + ")");
+                                                  + problem(a));
             if (++count > m_limits.entries)
                 throw GameFileError(m_source, "the archive holds more than " + std::to_string(m_limits.entries) + " entries");
             if (archive_entry_is_encrypted(entry))
@@ -139,9 +151,12 @@ public:
             if (type != AE_IFREG && type != AE_IFDIR)
                 m_names.refuse(raw, "is a device or another special file, not a file");
             const std::string name = m_names.accept(raw, type == AE_IFDIR);
-            if (type == AE_IFDIR)
+            if (type == AE_IFDIR) {
+                entryEnd = archive_filter_bytes(a, 0);
                 continue;
+            }
             files.push_back({name, body(a, raw, entry)});
+            entryEnd = archive_filter_bytes(a, 0);
         }
         return files;
     }
@@ -201,9 +216,19 @@ private:
                                     + " times over what it takes in the archive, as a zip bomb does");
     }
 
+    // A tar ends in blocks of zeros; one that stops right after an entry was cut off (a
+    // download not finished), though every entry in it is whole.
+    void requireTarEnd(archive *a, std::int64_t entryEnd) const
+    {
+        if ((archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_TAR)
+            return;
+        if (archive_filter_bytes(a, 0) - entryEnd < 512)
+            throw GameFileError(m_source, "the archive is cut off: it ends without the end a tar archive has (a download not finished?)");
+    }
+
     [[noreturn]] void damaged(archive *a, const std::string &raw)
     {
-        throw GameFileError(m_source, "the archive is damaged at \"" + EntryNames::shown(raw) + "\" (" + problem(a) + ")");
+        throw GameFileError(m_source, "the archive is damaged at \"" + EntryNames::shown(raw) + "\"" + problem(a));
     }
 
     [[noreturn]] void tooLarge(const std::string &raw)

@@ -7,6 +7,7 @@
 #include "game_file_error.h"
 #include "game_paths.h"
 #include "platform_files.h"
+#include "untrusted_file.h"
 
 namespace {
 
@@ -40,11 +41,14 @@ public:
             if (!info.regular)
                 m_names.refuse(raw, "is a device or another special file, not a file");
             const std::string plain = m_names.accept(raw, false);
-            m_total += info.size;
-            if (m_total > m_limits.totalBytes)
-                m_names.refuse(raw, "would take the mod past " + std::to_string(m_limits.totalBytes >> 20)
-                                        + " MB, more than any menu mod holds");
-            files.push_back({plain, FileOps::readWhole(path)});
+            const auto tooLarge = [&](std::uint64_t) {
+                m_names.refuse(raw, "would take the mod past " + std::to_string(m_limits.totalBytes >> 20) + " MB, more than any menu mod holds");
+            };
+            if (info.size > m_limits.totalBytes - m_total)
+                tooLarge(info.size);
+            std::vector<std::uint8_t> bytes = UntrustedFile::readOpened(path, m_limits.totalBytes - m_total, tooLarge);
+            m_total += bytes.size();
+            files.push_back({plain, std::move(bytes)});
         }
     }
 

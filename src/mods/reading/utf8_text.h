@@ -10,5 +10,7 @@ namespace Utf8Text {
 bool isValid(std::string_view text);
 // The text with ASCII letters lowered: how Windows would compare two names of one folder.
 std::string foldedCase(std::string_view text);
+// Bytes in code page 437, as older Windows zippers wrote names, as UTF-8.
+std::string fromCp437(std::string_view bytes);
 
 } // namespace Utf8Text

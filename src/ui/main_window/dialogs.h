@@ -36,9 +36,10 @@ public:
     virtual QString chooseImportFolder(const QString &startFolder) = 0;
     // The open dialog for the image editor's program, with current chosen; empty when cancelled.
     virtual QString chooseProgram(const QString &current) = 0;
-    // "Save changes as a mod package": the name, author and description, then the .zip file,
-    // saved in startFolder under presetName; the file is empty when cancelled.
-    virtual ModPackageChoice askModPackage(const QString &startFolder, const QString &presetName) = 0;
+    // "Save changes as a mod package": the name, author and description, whether the modPictures
+    // pictures installed mods set go in too, then the .zip file, saved in startFolder under
+    // presetName; the file is empty when cancelled.
+    virtual ModPackageChoice askModPackage(const QString &startFolder, const QString &presetName, int modPictures) = 0;
     // The open dialog for a mod archive, opened in startFolder; empty when cancelled.
     virtual QString openModFile(const QString &startFolder) = 0;
     // What installing a mod would change; true when the user chose to install it.

@@ -94,12 +94,15 @@ void TForm1::SaveModPackage()
     if (!m_settings || m_catalogue.GP4Path.empty())
         return;
     runCommand([this] {
+        // The pictures installed mods set are theirs, not the user's: left out unless asked for.
+        std::vector<PackModPicture> modPictures = m_modsProblem.isEmpty() ? m_mods.shownPictures(m_catalogue) : std::vector<PackModPicture>{};
         const ModPackageChoice choice = m_dialogs.askModPackage(m_settings->readText(SettingsStore::ModFolder, QString()),
-                                                                tr("My menu mod"));
+                                                                tr("My menu mod"), int(modPictures.size()));
         if (choice.file.isEmpty())
             return;
         m_settings->writeText(SettingsStore::ModFolder, QFileInfo(choice.file).absolutePath());
-        const PackDetails details{choice.name.toStdString(), choice.author.toStdString(), choice.description.toStdString(), std::time(nullptr)};
+        const PackDetails details{choice.name.toStdString(), choice.author.toStdString(), choice.description.toStdString(), std::time(nullptr),
+                                  std::move(modPictures), choice.includeMods};
         PackedMod packed;
         {
             ProgressSteps progress(m_parts.ProgressBar1, m_catalogue.ImageCount + FontCount);
@@ -109,9 +112,14 @@ void TForm1::SaveModPackage()
         QStringList names;
         for (const ModPicture &picture : packed.manifest.pictures)
             names << QString::fromStdString(picture.caption());
-        m_dialogs.message(tr("Saved %1 as the mod package %2:\n%3")
-                              .arg(names.size() == 1 ? tr("1 picture") : tr("%1 pictures").arg(names.size()),
-                                   choice.file, shortNames(names)));
+        QString text = tr("Saved %1 as the mod package %2:\n%3")
+                           .arg(names.size() == 1 ? tr("1 picture") : tr("%1 pictures").arg(names.size()), choice.file, shortNames(names));
+        QStringList leftOut;
+        for (const PackModPicture &picture : packed.leftOut)
+            leftOut << tr("%1 (\"%2\")").arg(QString::fromStdString(picture.key.caption()), QString::fromStdString(picture.mod));
+        if (!leftOut.isEmpty())
+            text += tr("\nLeft out, as installed mods set them: %1").arg(shortNames(leftOut));
+        m_dialogs.message(text);
     });
 }
 
@@ -166,7 +174,7 @@ void TForm1::ShowInstalledMods()
         const QString name = QString::fromStdString(m_mods.mods()[std::size_t(chosen)].name);
         QStringList covered;
         for (const CoveredPicture &cover : m_mods.covered(std::size_t(chosen), m_catalogue))
-            covered << ModViews::coverText(m_mods, cover);
+            covered << ModViews::coverText(cover);
         std::vector<PictureKey> touched;
         for (const RecordedPicture &picture : m_mods.mods()[std::size_t(chosen)].pictures)
             touched.push_back(picture.key);

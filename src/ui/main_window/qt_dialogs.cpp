@@ -107,9 +107,9 @@ QString QtDialogs::chooseProgram(const QString &current)
         QFileDialog::getOpenFileName(m_parent, QCoreApplication::translate("QtDialogs", "Choose the image editor"), current, filters));
 }
 
-ModPackageChoice QtDialogs::askModPackage(const QString &startFolder, const QString &presetName)
+ModPackageChoice QtDialogs::askModPackage(const QString &startFolder, const QString &presetName, int modPictures)
 {
-    TFormModPackage details(presetName, m_parent);
+    TFormModPackage details(presetName, modPictures, m_parent);
     if (details.exec() != QDialog::Accepted)
         return {};
     const QString start = QDir(StartFolder::orStandard(startFolder)).filePath(details.name() + QStringLiteral(".zip"));
@@ -118,7 +118,7 @@ ModPackageChoice QtDialogs::askModPackage(const QString &startFolder, const QStr
         return {};
     if (!file.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
         file += QLatin1String(".zip");
-    return {QDir::toNativeSeparators(file), details.name(), details.author(), details.description()};
+    return {QDir::toNativeSeparators(file), details.name(), details.author(), details.description(), details.includeMods()};
 }
 
 QString QtDialogs::openModFile(const QString &startFolder)

@@ -21,7 +21,7 @@ public:
     FolderChoice chooseFolder(const QString &startFolder, bool png) override;
     QString chooseImportFolder(const QString &startFolder) override;
     QString chooseProgram(const QString &current) override;
-    ModPackageChoice askModPackage(const QString &startFolder, const QString &presetName) override;
+    ModPackageChoice askModPackage(const QString &startFolder, const QString &presetName, int modPictures) override;
     QString openModFile(const QString &startFolder) override;
     bool confirmInstall(const InstallPreviewModel &preview) override;
     int manageInstalledMods(const InstalledModsModel &mods) override;

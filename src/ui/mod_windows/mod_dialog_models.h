@@ -12,6 +12,7 @@ struct ModPackageChoice {
     QString name;
     QString author;
     QString description;
+    bool includeMods = false; // the pictures installed mods set go in too, credited to their mods
 };
 
 // One picture in the preview of an install: how it looks now and with the mod.

@@ -1,5 +1,6 @@
 #include "mod_package_dialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -10,13 +11,13 @@
 
 #include "program_texts.h"
 
-TFormModPackage::TFormModPackage(const QString &presetName, QWidget *parent) : QDialog(parent)
+TFormModPackage::TFormModPackage(const QString &presetName, int modPictures, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormModPackage"));
     setWindowTitle(ProgramTexts::AppTitle());
     auto *column = new QVBoxLayout(this);
-    auto *intro = new QLabel(tr("Every picture that differs from the game's original goes into the package, "
-                                            "with your changes not yet applied."),
+    auto *intro = new QLabel(tr("Every picture of your own that differs from the game's original goes into the package, "
+                                "with your changes not yet applied."),
                              this);
     intro->setWordWrap(true);
     column->addWidget(intro);
@@ -31,6 +32,14 @@ TFormModPackage::TFormModPackage(const QString &presetName, QWidget *parent) : Q
     form->addRow(tr("Author:"), m_author);
     form->addRow(tr("Description:"), m_description);
     column->addLayout(form);
+    m_includeMods = new QCheckBox(modPictures == 1 ? tr("Include 1 picture of an installed mod, crediting its mod")
+                                                   : tr("Include %1 pictures of installed mods, crediting their mods").arg(modPictures),
+                                  this);
+    m_includeMods->setToolTip(tr("Pictures that installed mods set are their authors' work: without this they stay out of the "
+                                 "package; with it, the manifest names each one's mod and author."));
+    m_includeMods->setObjectName(QStringLiteral("IncludeMods"));
+    m_includeMods->setVisible(modPictures > 0);
+    column->addWidget(m_includeMods);
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *save = buttons->addButton(tr("Save\u2026"), QDialogButtonBox::AcceptRole);
     save->setDefault(true);
@@ -44,3 +53,4 @@ TFormModPackage::TFormModPackage(const QString &presetName, QWidget *parent) : Q
 QString TFormModPackage::name() const { return m_name->text().trimmed(); }
 QString TFormModPackage::author() const { return m_author->text().trimmed(); }
 QString TFormModPackage::description() const { return m_description->toPlainText().trimmed(); }
+bool TFormModPackage::includeMods() const { return m_includeMods->isChecked(); }

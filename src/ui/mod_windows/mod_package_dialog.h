@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -9,14 +10,18 @@ class QPlainTextEdit;
 class TFormModPackage : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormModPackage(const QString &presetName, QWidget *parent = nullptr);
+    // modPictures: how many of the differing pictures installed mods set (the check box to put
+    // them in shows only when there are any).
+    explicit TFormModPackage(const QString &presetName, int modPictures = 0, QWidget *parent = nullptr);
 
     QString name() const;
     QString author() const;
     QString description() const;
+    bool includeMods() const;
 
 private:
     QLineEdit *m_name;
     QLineEdit *m_author;
     QPlainTextEdit *m_description;
+    QCheckBox *m_includeMods;
 };

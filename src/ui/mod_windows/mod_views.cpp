@@ -70,9 +70,9 @@ InstallPreviewModel installPreview(const Catalogue &c, const InstalledMods &reco
     return model;
 }
 
-QString coverText(const InstalledMods &record, const CoveredPicture &cover)
+QString coverText(const CoveredPicture &cover)
 {
-    const QString by = cover.byMod >= 0 ? QStringLiteral("\"%1\"").arg(text(record.mods()[std::size_t(cover.byMod)].name))
+    const QString by = cover.byMod >= 0 ? QStringLiteral("\"%1\"").arg(text(cover.byName))
                                         : QCoreApplication::translate("ModViews", "an edit");
     return QCoreApplication::translate("ModViews", "%1 (by %2)").arg(text(cover.key.caption()), by);
 }
@@ -80,12 +80,13 @@ QString coverText(const InstalledMods &record, const CoveredPicture &cover)
 InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c)
 {
     InstalledModsModel model;
+    const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
     for (std::size_t k = 0; k < record.mods().size(); ++k) {
         const InstalledMod &mod = record.mods()[k];
         InstalledModRow row{text(mod.name), text(mod.author), text(mod.description), text(mod.installed), text(mod.source),
                             int(mod.pictures.size()), {}};
-        for (const CoveredPicture &cover : record.covered(k, c))
-            row.covered << coverText(record, cover);
+        for (const CoveredPicture &cover : coveredEach[k])
+            row.covered << coverText(cover);
         model.mods.push_back(std::move(row));
     }
     return model;

@@ -15,6 +15,6 @@ InstallPreviewModel installPreview(const Catalogue &catalogue, const InstalledMo
 // The record's mods with what covers their pictures.
 InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &catalogue);
 // "12.gpi (by \"Night Race\")" or "12.gpi (by an edit)".
-QString coverText(const InstalledMods &record, const CoveredPicture &cover);
+QString coverText(const CoveredPicture &cover);
 
 } // namespace ModViews
