@@ -1511,20 +1511,6 @@ Open them in:</source>
         <translation>Mein Menü-Mod</translation>
     </message>
     <message>
-        <source>Saved %1 as the mod package %2:
-%3</source>
-        <translation>%1 als Modpaket %2 gespeichert:
-%3</translation>
-    </message>
-    <message>
-        <source>1 picture</source>
-        <translation>1 Bild</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1 Bilder</translation>
-    </message>
-    <message>
         <source>installation of %1</source>
         <translation>Installation von %1</translation>
     </message>
@@ -1535,34 +1521,6 @@ Open them in:</source>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>Der Mod „%1“ ist deinstalliert – noch nicht angewendet; „Alles anwenden“ schreibt es in den Spielordner.</translation>
-    </message>
-    <message>
-        <source>
-%1 back to what lies below: %2</source>
-        <translation>
-%1 zurück auf das, was darunter liegt: %2</translation>
-    </message>
-    <message>
-        <source>1 picture goes</source>
-        <translation>1 Bild geht</translation>
-    </message>
-    <message>
-        <source>%1 pictures go</source>
-        <translation>%1 Bilder gehen</translation>
-    </message>
-    <message>
-        <source>
-%1 as it is, covered since: %2</source>
-        <translation>
-%1 wie bisher, seitdem überdeckt: %2</translation>
-    </message>
-    <message>
-        <source>1 picture stays</source>
-        <translation>1 Bild bleibt</translation>
-    </message>
-    <message>
-        <source>%1 pictures stay</source>
-        <translation>%1 Bilder bleiben</translation>
     </message>
     <message>
         <source>changing the game folder</source>
@@ -1595,14 +1553,6 @@ Durch Ihre Änderungen ersetzen?</translation>
     <message>
         <source>%1: the settings can&apos;t be written</source>
         <translation>%1: die Einstellungen können nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>1 image saved</source>
-        <translation>1 Bild gespeichert</translation>
-    </message>
-    <message>
-        <source>%1 images saved</source>
-        <translation>%1 Bilder gespeichert</translation>
     </message>
     <message>
         <source>import of %1</source>
@@ -1684,25 +1634,46 @@ Left out, as installed mods set them: %1</source>
         <translation>
 Ausgelassen, da installierte Mods sie setzen: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Saved %n pictures as the mod package %1:
+%2</source>
+        <translation>
+            <numerusform>%n Bild als Modpaket %1 gespeichert:
+%2</numerusform>
+            <numerusform>%n Bilder als Modpaket %1 gespeichert:
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures go back to what lies below: %1</source>
+        <translation>
+            <numerusform>
+%n Bild kehrt zu dem zurück, was darunter liegt: %1</numerusform>
+            <numerusform>
+%n Bilder kehren zu dem zurück, was darunter liegt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures stay as they are, covered since: %1</source>
+        <translation>
+            <numerusform>
+%n Bild bleibt, wie es ist, inzwischen überdeckt: %1</numerusform>
+            <numerusform>
+%n Bilder bleiben, wie sie sind, inzwischen überdeckt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images saved</source>
+        <translation>
+            <numerusform>%n Bild gespeichert</numerusform>
+            <numerusform>%n Bilder gespeichert</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
-    <message>
-        <source>1 picture changes</source>
-        <translation>1 Bild ändert sich</translation>
-    </message>
-    <message>
-        <source>%1 pictures change</source>
-        <translation>%1 Bilder ändern sich</translation>
-    </message>
-    <message>
-        <source>; 1 is the same already</source>
-        <translation>; 1 ist bereits gleich</translation>
-    </message>
-    <message>
-        <source>; %1 are the same already</source>
-        <translation>; %1 sind bereits gleich</translation>
-    </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>. Die Installation nimmt diese Änderungen in Tessary vor; „Alles anwenden“ schreibt sie in den Spielordner.</translation>
@@ -1714,6 +1685,20 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
     <message>
         <source>Install</source>
         <translation>Installieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures change</source>
+        <translation>
+            <numerusform>%n Bild ändert sich</numerusform>
+            <numerusform>%n Bilder ändern sich</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n are the same already</source>
+        <translation>
+            <numerusform>; %n ist schon gleich</numerusform>
+            <numerusform>; %n sind schon gleich</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1790,16 +1775,15 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
         <translation>Jedes eigene Bild, das vom Original des Spiels abweicht, kommt ins Paket, auch Ihre noch nicht angewendeten Änderungen.</translation>
     </message>
     <message>
-        <source>Include 1 picture of an installed mod, crediting its mod</source>
-        <translation>1 Bild eines installierten Mods aufnehmen, mit Nennung des Mods</translation>
-    </message>
-    <message>
-        <source>Include %1 pictures of installed mods, crediting their mods</source>
-        <translation>%1 Bilder installierter Mods aufnehmen, mit Nennung der Mods</translation>
-    </message>
-    <message>
         <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
         <translation>Bilder, die installierte Mods setzen, sind das Werk ihrer Autoren: ohne dies bleiben sie aus dem Paket; damit nennt das Manifest zu jedem Mod und Autor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include %n pictures of installed mods, crediting their mods</source>
+        <translation>
+            <numerusform>%n Bild eines installierten Mods aufnehmen, mit Nennung seines Mods</numerusform>
+            <numerusform>%n Bilder installierter Mods aufnehmen, mit Nennung ihrer Mods</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -31,5 +31,69 @@
             <numerusform>%n files written to the game folder</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Saved %n pictures as the mod package %1:
+%2</source>
+        <translation>
+            <numerusform>Saved %n picture as the mod package %1:
+%2</numerusform>
+            <numerusform>Saved %n pictures as the mod package %1:
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures go back to what lies below: %1</source>
+        <translation>
+            <numerusform>
+%n picture goes back to what lies below: %1</numerusform>
+            <numerusform>
+%n pictures go back to what lies below: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures stay as they are, covered since: %1</source>
+        <translation>
+            <numerusform>
+%n picture stays as it is, covered since: %1</numerusform>
+            <numerusform>
+%n pictures stay as they are, covered since: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images saved</source>
+        <translation>
+            <numerusform>%n image saved</numerusform>
+            <numerusform>%n images saved</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormInstallPreview</name>
+    <message numerus="yes">
+        <source>%n pictures change</source>
+        <translation>
+            <numerusform>%n picture changes</numerusform>
+            <numerusform>%n pictures change</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n are the same already</source>
+        <translation>
+            <numerusform>; %n is the same already</numerusform>
+            <numerusform>; %n are the same already</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TFormModPackage</name>
+    <message numerus="yes">
+        <source>Include %n pictures of installed mods, crediting their mods</source>
+        <translation>
+            <numerusform>Include %n picture of an installed mod, crediting its mod</numerusform>
+            <numerusform>Include %n pictures of installed mods, crediting their mods</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1511,20 +1511,6 @@ Abrirlas en:</translation>
         <translation>Mi mod de menú</translation>
     </message>
     <message>
-        <source>Saved %1 as the mod package %2:
-%3</source>
-        <translation>%1 guardadas como el paquete de mod %2:
-%3</translation>
-    </message>
-    <message>
-        <source>1 picture</source>
-        <translation>1 imagen</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1 imágenes</translation>
-    </message>
-    <message>
         <source>installation of %1</source>
         <translation>instalación de %1</translation>
     </message>
@@ -1535,34 +1521,6 @@ Abrirlas en:</translation>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>El mod «%1» queda desinstalado, aún sin aplicar; «Aplicar todo» lo lleva a la carpeta del juego.</translation>
-    </message>
-    <message>
-        <source>
-%1 back to what lies below: %2</source>
-        <translation>
-%1 a lo que hay debajo: %2</translation>
-    </message>
-    <message>
-        <source>1 picture goes</source>
-        <translation>1 imagen vuelve</translation>
-    </message>
-    <message>
-        <source>%1 pictures go</source>
-        <translation>%1 imágenes vuelven</translation>
-    </message>
-    <message>
-        <source>
-%1 as it is, covered since: %2</source>
-        <translation>
-%1 como está, cubierta desde entonces: %2</translation>
-    </message>
-    <message>
-        <source>1 picture stays</source>
-        <translation>1 imagen se queda</translation>
-    </message>
-    <message>
-        <source>%1 pictures stay</source>
-        <translation>%1 imágenes se quedan</translation>
     </message>
     <message>
         <source>changing the game folder</source>
@@ -1595,14 +1553,6 @@ Replace them with your changes?</source>
     <message>
         <source>%1: the settings can&apos;t be written</source>
         <translation>%1: no se pueden guardar los ajustes</translation>
-    </message>
-    <message>
-        <source>1 image saved</source>
-        <translation>1 imagen guardada</translation>
-    </message>
-    <message>
-        <source>%1 images saved</source>
-        <translation>%1 imágenes guardadas</translation>
     </message>
     <message>
         <source>import of %1</source>
@@ -1684,25 +1634,46 @@ Left out, as installed mods set them: %1</source>
         <translation>
 Omitidas, porque las ponen mods instalados: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Saved %n pictures as the mod package %1:
+%2</source>
+        <translation>
+            <numerusform>%n imagen guardada como el paquete de mod %1:
+%2</numerusform>
+            <numerusform>%n imágenes guardadas como el paquete de mod %1:
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures go back to what lies below: %1</source>
+        <translation>
+            <numerusform>
+%n imagen vuelve a lo que hay debajo: %1</numerusform>
+            <numerusform>
+%n imágenes vuelven a lo que hay debajo: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures stay as they are, covered since: %1</source>
+        <translation>
+            <numerusform>
+%n imagen se queda como está, cubierta desde entonces: %1</numerusform>
+            <numerusform>
+%n imágenes se quedan como están, cubiertas desde entonces: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images saved</source>
+        <translation>
+            <numerusform>%n imagen guardada</numerusform>
+            <numerusform>%n imágenes guardadas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
-    <message>
-        <source>1 picture changes</source>
-        <translation>1 imagen cambia</translation>
-    </message>
-    <message>
-        <source>%1 pictures change</source>
-        <translation>%1 imágenes cambian</translation>
-    </message>
-    <message>
-        <source>; 1 is the same already</source>
-        <translation>; 1 ya es igual</translation>
-    </message>
-    <message>
-        <source>; %1 are the same already</source>
-        <translation>; %1 ya son iguales</translation>
-    </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>. La instalación aplica estos cambios en Tessary; «Aplicar todo» los escribe en la carpeta del juego.</translation>
@@ -1714,6 +1685,20 @@ Omitidas, porque las ponen mods instalados: %1</translation>
     <message>
         <source>Install</source>
         <translation>Instalar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures change</source>
+        <translation>
+            <numerusform>%n imagen cambia</numerusform>
+            <numerusform>%n imágenes cambian</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n are the same already</source>
+        <translation>
+            <numerusform>; %n ya es igual</numerusform>
+            <numerusform>; %n ya son iguales</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1790,16 +1775,15 @@ Omitidas, porque las ponen mods instalados: %1</translation>
         <translation>Cada imagen tuya distinta del original del juego entra en el paquete, incluidos tus cambios aún no aplicados.</translation>
     </message>
     <message>
-        <source>Include 1 picture of an installed mod, crediting its mod</source>
-        <translation>Incluir 1 imagen de un mod instalado, citando su mod</translation>
-    </message>
-    <message>
-        <source>Include %1 pictures of installed mods, crediting their mods</source>
-        <translation>Incluir %1 imágenes de mods instalados, citando sus mods</translation>
-    </message>
-    <message>
         <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
         <translation>Las imágenes que ponen los mods instalados son obra de sus autores: sin esto quedan fuera del paquete; con esto, el manifiesto nombra el mod y el autor de cada una.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include %n pictures of installed mods, crediting their mods</source>
+        <translation>
+            <numerusform>Incluir %n imagen de un mod instalado, citando su mod</numerusform>
+            <numerusform>Incluir %n imágenes de mods instalados, citando sus mods</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1511,20 +1511,6 @@ Les ouvrir dans :</translation>
         <translation>Mon mod de menu</translation>
     </message>
     <message>
-        <source>Saved %1 as the mod package %2:
-%3</source>
-        <translation>%1 enregistrée(s) dans le paquet de mod %2 :
-%3</translation>
-    </message>
-    <message>
-        <source>1 picture</source>
-        <translation>1 image</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1 images</translation>
-    </message>
-    <message>
         <source>installation of %1</source>
         <translation>installation de %1</translation>
     </message>
@@ -1535,34 +1521,6 @@ Les ouvrir dans :</translation>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>Le mod « %1 » est désinstallé, mais pas encore appliqué ; « Tout appliquer » l&apos;inscrit dans le dossier du jeu.</translation>
-    </message>
-    <message>
-        <source>
-%1 back to what lies below: %2</source>
-        <translation>
-%1 à ce qui se trouve dessous : %2</translation>
-    </message>
-    <message>
-        <source>1 picture goes</source>
-        <translation>1 image revient</translation>
-    </message>
-    <message>
-        <source>%1 pictures go</source>
-        <translation>%1 images reviennent</translation>
-    </message>
-    <message>
-        <source>
-%1 as it is, covered since: %2</source>
-        <translation>
-%1 tel(les) quel(les), recouverte(s) depuis : %2</translation>
-    </message>
-    <message>
-        <source>1 picture stays</source>
-        <translation>1 image reste</translation>
-    </message>
-    <message>
-        <source>%1 pictures stay</source>
-        <translation>%1 images restent</translation>
     </message>
     <message>
         <source>changing the game folder</source>
@@ -1595,14 +1553,6 @@ Les remplacer par vos modifications ?</translation>
     <message>
         <source>%1: the settings can&apos;t be written</source>
         <translation>%1 : les réglages ne peuvent pas être enregistrés</translation>
-    </message>
-    <message>
-        <source>1 image saved</source>
-        <translation>1 image enregistrée</translation>
-    </message>
-    <message>
-        <source>%1 images saved</source>
-        <translation>%1 images enregistrées</translation>
     </message>
     <message>
         <source>import of %1</source>
@@ -1684,25 +1634,46 @@ Left out, as installed mods set them: %1</source>
         <translation>
 Laissées de côté, car des mods installés les fournissent : %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Saved %n pictures as the mod package %1:
+%2</source>
+        <translation>
+            <numerusform>%n image enregistrée dans le paquet de mod %1 :
+%2</numerusform>
+            <numerusform>%n images enregistrées dans le paquet de mod %1 :
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures go back to what lies below: %1</source>
+        <translation>
+            <numerusform>
+%n image revient à ce qui se trouve dessous : %1</numerusform>
+            <numerusform>
+%n images reviennent à ce qui se trouve dessous : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures stay as they are, covered since: %1</source>
+        <translation>
+            <numerusform>
+%n image reste telle quelle, recouverte depuis : %1</numerusform>
+            <numerusform>
+%n images restent telles quelles, recouvertes depuis : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images saved</source>
+        <translation>
+            <numerusform>%n image enregistrée</numerusform>
+            <numerusform>%n images enregistrées</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
-    <message>
-        <source>1 picture changes</source>
-        <translation>1 image change</translation>
-    </message>
-    <message>
-        <source>%1 pictures change</source>
-        <translation>%1 images changent</translation>
-    </message>
-    <message>
-        <source>; 1 is the same already</source>
-        <translation>; 1 est déjà identique</translation>
-    </message>
-    <message>
-        <source>; %1 are the same already</source>
-        <translation>; %1 sont déjà identiques</translation>
-    </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>. L&apos;installation fait ces modifications dans Tessary ; « Tout appliquer » les écrit dans le dossier du jeu.</translation>
@@ -1714,6 +1685,20 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
     <message>
         <source>Install</source>
         <translation>Installer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures change</source>
+        <translation>
+            <numerusform>%n image change</numerusform>
+            <numerusform>%n images changent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n are the same already</source>
+        <translation>
+            <numerusform>; %n est déjà identique</numerusform>
+            <numerusform>; %n sont déjà identiques</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1790,16 +1775,15 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
         <translation>Chacune de vos images qui diffère de l&apos;original du jeu entre dans le paquet, y compris vos modifications pas encore appliquées.</translation>
     </message>
     <message>
-        <source>Include 1 picture of an installed mod, crediting its mod</source>
-        <translation>Inclure 1 image d&apos;un mod installé, en créditant son mod</translation>
-    </message>
-    <message>
-        <source>Include %1 pictures of installed mods, crediting their mods</source>
-        <translation>Inclure %1 images de mods installés, en créditant leurs mods</translation>
-    </message>
-    <message>
         <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
         <translation>Les images que fournissent des mods installés sont l&apos;œuvre de leurs auteurs : sans cela, elles restent hors du paquet ; avec, le manifeste nomme le mod et l&apos;auteur de chacune.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include %n pictures of installed mods, crediting their mods</source>
+        <translation>
+            <numerusform>Inclure %n image d&apos;un mod installé, en citant son mod</numerusform>
+            <numerusform>Inclure %n images de mods installés, en citant leurs mods</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1511,20 +1511,6 @@ Aprirle in:</translation>
         <translation>La mia mod del menu</translation>
     </message>
     <message>
-        <source>Saved %1 as the mod package %2:
-%3</source>
-        <translation>%1 salvate nel pacchetto mod %2:
-%3</translation>
-    </message>
-    <message>
-        <source>1 picture</source>
-        <translation>1 immagine</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1 immagini</translation>
-    </message>
-    <message>
         <source>installation of %1</source>
         <translation>installazione di %1</translation>
     </message>
@@ -1535,34 +1521,6 @@ Aprirle in:</translation>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>La mod «%1» è disinstallata, ma non ancora applicata; «Applica tutto» la riporta nella cartella del gioco.</translation>
-    </message>
-    <message>
-        <source>
-%1 back to what lies below: %2</source>
-        <translation>
-%1 a ciò che sta sotto: %2</translation>
-    </message>
-    <message>
-        <source>1 picture goes</source>
-        <translation>1 immagine torna</translation>
-    </message>
-    <message>
-        <source>%1 pictures go</source>
-        <translation>%1 immagini tornano</translation>
-    </message>
-    <message>
-        <source>
-%1 as it is, covered since: %2</source>
-        <translation>
-%1 com&apos;è, coperta da allora: %2</translation>
-    </message>
-    <message>
-        <source>1 picture stays</source>
-        <translation>1 immagine resta</translation>
-    </message>
-    <message>
-        <source>%1 pictures stay</source>
-        <translation>%1 immagini restano</translation>
     </message>
     <message>
         <source>changing the game folder</source>
@@ -1595,14 +1553,6 @@ Sostituirli con le tue modifiche?</translation>
     <message>
         <source>%1: the settings can&apos;t be written</source>
         <translation>%1: le impostazioni non possono essere salvate</translation>
-    </message>
-    <message>
-        <source>1 image saved</source>
-        <translation>1 immagine salvata</translation>
-    </message>
-    <message>
-        <source>%1 images saved</source>
-        <translation>%1 immagini salvate</translation>
     </message>
     <message>
         <source>import of %1</source>
@@ -1684,25 +1634,46 @@ Left out, as installed mods set them: %1</source>
         <translation>
 Escluse, perché le impostano mod installate: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Saved %n pictures as the mod package %1:
+%2</source>
+        <translation>
+            <numerusform>%n immagine salvata nel pacchetto mod %1:
+%2</numerusform>
+            <numerusform>%n immagini salvate nel pacchetto mod %1:
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures go back to what lies below: %1</source>
+        <translation>
+            <numerusform>
+%n immagine torna a ciò che c&apos;è sotto: %1</numerusform>
+            <numerusform>
+%n immagini tornano a ciò che c&apos;è sotto: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures stay as they are, covered since: %1</source>
+        <translation>
+            <numerusform>
+%n immagine resta com&apos;è, coperta nel frattempo: %1</numerusform>
+            <numerusform>
+%n immagini restano come sono, coperte nel frattempo: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images saved</source>
+        <translation>
+            <numerusform>%n immagine salvata</numerusform>
+            <numerusform>%n immagini salvate</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
-    <message>
-        <source>1 picture changes</source>
-        <translation>1 immagine cambia</translation>
-    </message>
-    <message>
-        <source>%1 pictures change</source>
-        <translation>%1 immagini cambiano</translation>
-    </message>
-    <message>
-        <source>; 1 is the same already</source>
-        <translation>; 1 è già uguale</translation>
-    </message>
-    <message>
-        <source>; %1 are the same already</source>
-        <translation>; %1 sono già uguali</translation>
-    </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>. L&apos;installazione apporta queste modifiche in Tessary; «Applica tutto» le scrive nella cartella del gioco.</translation>
@@ -1714,6 +1685,20 @@ Escluse, perché le impostano mod installate: %1</translation>
     <message>
         <source>Install</source>
         <translation>Installa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures change</source>
+        <translation>
+            <numerusform>%n immagine cambia</numerusform>
+            <numerusform>%n immagini cambiano</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n are the same already</source>
+        <translation>
+            <numerusform>; %n è già uguale</numerusform>
+            <numerusform>; %n sono già uguali</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1790,16 +1775,15 @@ Escluse, perché le impostano mod installate: %1</translation>
         <translation>Ogni tua immagine diversa dall&apos;originale del gioco entra nel pacchetto, comprese le tue modifiche non ancora applicate.</translation>
     </message>
     <message>
-        <source>Include 1 picture of an installed mod, crediting its mod</source>
-        <translation>Includi 1 immagine di una mod installata, citandone la mod</translation>
-    </message>
-    <message>
-        <source>Include %1 pictures of installed mods, crediting their mods</source>
-        <translation>Includi %1 immagini di mod installate, citandone le mod</translation>
-    </message>
-    <message>
         <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
         <translation>Le immagini impostate dalle mod installate sono opera dei loro autori: senza questa opzione restano fuori dal pacchetto; con essa, il manifesto indica mod e autore di ciascuna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include %n pictures of installed mods, crediting their mods</source>
+        <translation>
+            <numerusform>Includi %n immagine di una mod installata, citandone la mod</numerusform>
+            <numerusform>Includi %n immagini di mod installate, citandone le mod</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1511,20 +1511,6 @@ Openen in:</translation>
         <translation>Mijn menumod</translation>
     </message>
     <message>
-        <source>Saved %1 as the mod package %2:
-%3</source>
-        <translation>%1 opgeslagen als modpakket %2:
-%3</translation>
-    </message>
-    <message>
-        <source>1 picture</source>
-        <translation>1 afbeelding</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1 afbeeldingen</translation>
-    </message>
-    <message>
         <source>installation of %1</source>
         <translation>installatie van %1</translation>
     </message>
@@ -1535,34 +1521,6 @@ Openen in:</translation>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>De mod ‘%1’ is verwijderd, maar nog niet toegepast; ‘Alles toepassen’ voert het door in de spelmap.</translation>
-    </message>
-    <message>
-        <source>
-%1 back to what lies below: %2</source>
-        <translation>
-%1 terug naar wat eronder ligt: %2</translation>
-    </message>
-    <message>
-        <source>1 picture goes</source>
-        <translation>1 afbeelding gaat</translation>
-    </message>
-    <message>
-        <source>%1 pictures go</source>
-        <translation>%1 afbeeldingen gaan</translation>
-    </message>
-    <message>
-        <source>
-%1 as it is, covered since: %2</source>
-        <translation>
-%1 zoals het is, sindsdien bedekt: %2</translation>
-    </message>
-    <message>
-        <source>1 picture stays</source>
-        <translation>1 afbeelding blijft</translation>
-    </message>
-    <message>
-        <source>%1 pictures stay</source>
-        <translation>%1 afbeeldingen blijven</translation>
     </message>
     <message>
         <source>changing the game folder</source>
@@ -1595,14 +1553,6 @@ Vervangen door je wijzigingen?</translation>
     <message>
         <source>%1: the settings can&apos;t be written</source>
         <translation>%1: de instellingen kunnen niet worden opgeslagen</translation>
-    </message>
-    <message>
-        <source>1 image saved</source>
-        <translation>1 afbeelding opgeslagen</translation>
-    </message>
-    <message>
-        <source>%1 images saved</source>
-        <translation>%1 afbeeldingen opgeslagen</translation>
     </message>
     <message>
         <source>import of %1</source>
@@ -1684,25 +1634,46 @@ Left out, as installed mods set them: %1</source>
         <translation>
 Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Saved %n pictures as the mod package %1:
+%2</source>
+        <translation>
+            <numerusform>%n afbeelding opgeslagen als modpakket %1:
+%2</numerusform>
+            <numerusform>%n afbeeldingen opgeslagen als modpakket %1:
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures go back to what lies below: %1</source>
+        <translation>
+            <numerusform>
+%n afbeelding gaat terug naar wat eronder ligt: %1</numerusform>
+            <numerusform>
+%n afbeeldingen gaan terug naar wat eronder ligt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures stay as they are, covered since: %1</source>
+        <translation>
+            <numerusform>
+%n afbeelding blijft zoals ze is, inmiddels bedekt: %1</numerusform>
+            <numerusform>
+%n afbeeldingen blijven zoals ze zijn, inmiddels bedekt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images saved</source>
+        <translation>
+            <numerusform>%n afbeelding opgeslagen</numerusform>
+            <numerusform>%n afbeeldingen opgeslagen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
-    <message>
-        <source>1 picture changes</source>
-        <translation>1 afbeelding verandert</translation>
-    </message>
-    <message>
-        <source>%1 pictures change</source>
-        <translation>%1 afbeeldingen veranderen</translation>
-    </message>
-    <message>
-        <source>; 1 is the same already</source>
-        <translation>; 1 is al gelijk</translation>
-    </message>
-    <message>
-        <source>; %1 are the same already</source>
-        <translation>; %1 zijn al gelijk</translation>
-    </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>. Installeren brengt deze wijzigingen aan in Tessary; ‘Alles toepassen’ schrijft ze naar de spelmap.</translation>
@@ -1714,6 +1685,20 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     <message>
         <source>Install</source>
         <translation>Installeren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures change</source>
+        <translation>
+            <numerusform>%n afbeelding verandert</numerusform>
+            <numerusform>%n afbeeldingen veranderen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n are the same already</source>
+        <translation>
+            <numerusform>; %n is al gelijk</numerusform>
+            <numerusform>; %n zijn al gelijk</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1790,16 +1775,15 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
         <translation>Elke eigen afbeelding die afwijkt van het origineel van het spel gaat in het pakket, ook je nog niet toegepaste wijzigingen.</translation>
     </message>
     <message>
-        <source>Include 1 picture of an installed mod, crediting its mod</source>
-        <translation>1 afbeelding van een geïnstalleerde mod meenemen, met vermelding van de mod</translation>
-    </message>
-    <message>
-        <source>Include %1 pictures of installed mods, crediting their mods</source>
-        <translation>%1 afbeeldingen van geïnstalleerde mods meenemen, met vermelding van de mods</translation>
-    </message>
-    <message>
         <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
         <translation>Afbeeldingen die geïnstalleerde mods zetten zijn het werk van hun makers: zonder dit blijven ze buiten het pakket; hiermee noemt het manifest bij elk de mod en de maker.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include %n pictures of installed mods, crediting their mods</source>
+        <translation>
+            <numerusform>%n afbeelding van een geïnstalleerde mod opnemen, met vermelding van die mod</numerusform>
+            <numerusform>%n afbeeldingen van geïnstalleerde mods opnemen, met vermelding van hun mods</numerusform>
+        </translation>
     </message>
 </context>
 <context>

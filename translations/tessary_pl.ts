@@ -1511,20 +1511,6 @@ Którym programem je otwierać?</translation>
         <translation>Mój mod menu</translation>
     </message>
     <message>
-        <source>Saved %1 as the mod package %2:
-%3</source>
-        <translation>Zapisano jako pakiet moda %2 (obrazy: %1):
-%3</translation>
-    </message>
-    <message>
-        <source>1 picture</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1</translation>
-    </message>
-    <message>
         <source>installation of %1</source>
         <translation>instalacja %1</translation>
     </message>
@@ -1535,34 +1521,6 @@ Którym programem je otwierać?</translation>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>Mod „%1” jest odinstalowany, ale jeszcze nie zastosowany; „Zastosuj wszystko” wprowadzi to w folderze gry.</translation>
-    </message>
-    <message>
-        <source>
-%1 back to what lies below: %2</source>
-        <translation>
-%1 do tego, co leży pod spodem: %2</translation>
-    </message>
-    <message>
-        <source>1 picture goes</source>
-        <translation>Wraca 1 obraz</translation>
-    </message>
-    <message>
-        <source>%1 pictures go</source>
-        <translation>Wracają obrazy (%1)</translation>
-    </message>
-    <message>
-        <source>
-%1 as it is, covered since: %2</source>
-        <translation>
-%1 bez zmian, zakryte od tamtej pory: %2</translation>
-    </message>
-    <message>
-        <source>1 picture stays</source>
-        <translation>Zostaje 1 obraz</translation>
-    </message>
-    <message>
-        <source>%1 pictures stay</source>
-        <translation>Zostają obrazy (%1)</translation>
     </message>
     <message>
         <source>changing the game folder</source>
@@ -1595,14 +1553,6 @@ Zastąpić je twoimi zmianami?</translation>
     <message>
         <source>%1: the settings can&apos;t be written</source>
         <translation>%1: nie można zapisać ustawień</translation>
-    </message>
-    <message>
-        <source>1 image saved</source>
-        <translation>Zapisano 1 obraz</translation>
-    </message>
-    <message>
-        <source>%1 images saved</source>
-        <translation>Zapisane obrazy: %1</translation>
     </message>
     <message>
         <source>import of %1</source>
@@ -1688,25 +1638,53 @@ Left out, as installed mods set them: %1</source>
         <translation>
 Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Saved %n pictures as the mod package %1:
+%2</source>
+        <translation>
+            <numerusform>Zapisano %n obraz jako pakiet moda %1:
+%2</numerusform>
+            <numerusform>Zapisano %n obrazy jako pakiet moda %1:
+%2</numerusform>
+            <numerusform>Zapisano %n obrazów jako pakiet moda %1:
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures go back to what lies below: %1</source>
+        <translation>
+            <numerusform>
+%n obraz wraca do tego, co leży pod spodem: %1</numerusform>
+            <numerusform>
+%n obrazy wracają do tego, co leży pod spodem: %1</numerusform>
+            <numerusform>
+%n obrazów wraca do tego, co leży pod spodem: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures stay as they are, covered since: %1</source>
+        <translation>
+            <numerusform>
+%n obraz zostaje bez zmian, bo został przykryty: %1</numerusform>
+            <numerusform>
+%n obrazy zostają bez zmian, bo zostały przykryte: %1</numerusform>
+            <numerusform>
+%n obrazów zostaje bez zmian, bo zostały przykryte: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images saved</source>
+        <translation>
+            <numerusform>Zapisano %n obraz</numerusform>
+            <numerusform>Zapisano %n obrazy</numerusform>
+            <numerusform>Zapisano %n obrazów</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
-    <message>
-        <source>1 picture changes</source>
-        <translation>Zmienia się 1 obraz</translation>
-    </message>
-    <message>
-        <source>%1 pictures change</source>
-        <translation>Zmieniają się obrazy: %1</translation>
-    </message>
-    <message>
-        <source>; 1 is the same already</source>
-        <translation>; 1 jest już taki sam</translation>
-    </message>
-    <message>
-        <source>; %1 are the same already</source>
-        <translation>; już takie same: %1</translation>
-    </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>. Instalacja wprowadza te zmiany w Tessary; „Zastosuj wszystko” zapisze je w folderze gry.</translation>
@@ -1718,6 +1696,22 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     <message>
         <source>Install</source>
         <translation>Zainstaluj</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures change</source>
+        <translation>
+            <numerusform>Zmienia się %n obraz</numerusform>
+            <numerusform>Zmieniają się %n obrazy</numerusform>
+            <numerusform>Zmienia się %n obrazów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n are the same already</source>
+        <translation>
+            <numerusform>; %n jest już taki sam</numerusform>
+            <numerusform>; %n są już takie same</numerusform>
+            <numerusform>; %n jest już takich samych</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1794,16 +1788,16 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
         <translation>Każdy twój obraz różny od oryginału gry trafia do pakietu, łącznie z twoimi jeszcze niezastosowanymi zmianami.</translation>
     </message>
     <message>
-        <source>Include 1 picture of an installed mod, crediting its mod</source>
-        <translation>Dołącz 1 obraz zainstalowanego moda, podając jego mod</translation>
-    </message>
-    <message>
-        <source>Include %1 pictures of installed mods, crediting their mods</source>
-        <translation>Dołącz obrazy zainstalowanych modów (%1), podając ich mody</translation>
-    </message>
-    <message>
         <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
         <translation>Obrazy ustawione przez zainstalowane mody są dziełem ich autorów: bez tego zostają poza pakietem; z tym manifest podaje mod i autora każdego z nich.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include %n pictures of installed mods, crediting their mods</source>
+        <translation>
+            <numerusform>Dołącz %n obraz zainstalowanego moda, podając jego mod</numerusform>
+            <numerusform>Dołącz %n obrazy zainstalowanych modów, podając ich mody</numerusform>
+            <numerusform>Dołącz %n obrazów zainstalowanych modów, podając ich mody</numerusform>
+        </translation>
     </message>
 </context>
 <context>

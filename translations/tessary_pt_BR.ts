@@ -1511,20 +1511,6 @@ Abri-las em:</translation>
         <translation>Meu mod de menu</translation>
     </message>
     <message>
-        <source>Saved %1 as the mod package %2:
-%3</source>
-        <translation>%1 salvas como o pacote de mod %2:
-%3</translation>
-    </message>
-    <message>
-        <source>1 picture</source>
-        <translation>1 imagem</translation>
-    </message>
-    <message>
-        <source>%1 pictures</source>
-        <translation>%1 imagens</translation>
-    </message>
-    <message>
         <source>installation of %1</source>
         <translation>instalação de %1</translation>
     </message>
@@ -1535,34 +1521,6 @@ Abri-las em:</translation>
     <message>
         <source>The mod &quot;%1&quot; is uninstalled as changes to apply; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>O mod “%1” foi desinstalado, mas ainda não aplicado; “Aplicar tudo” leva isso para a pasta do jogo.</translation>
-    </message>
-    <message>
-        <source>
-%1 back to what lies below: %2</source>
-        <translation>
-%1 ao que está por baixo: %2</translation>
-    </message>
-    <message>
-        <source>1 picture goes</source>
-        <translation>1 imagem volta</translation>
-    </message>
-    <message>
-        <source>%1 pictures go</source>
-        <translation>%1 imagens voltam</translation>
-    </message>
-    <message>
-        <source>
-%1 as it is, covered since: %2</source>
-        <translation>
-%1 como está, coberta desde então: %2</translation>
-    </message>
-    <message>
-        <source>1 picture stays</source>
-        <translation>1 imagem fica</translation>
-    </message>
-    <message>
-        <source>%1 pictures stay</source>
-        <translation>%1 imagens ficam</translation>
     </message>
     <message>
         <source>changing the game folder</source>
@@ -1595,14 +1553,6 @@ Substituí-los pelas suas alterações?</translation>
     <message>
         <source>%1: the settings can&apos;t be written</source>
         <translation>%1: as configurações não podem ser gravadas</translation>
-    </message>
-    <message>
-        <source>1 image saved</source>
-        <translation>1 imagem salva</translation>
-    </message>
-    <message>
-        <source>%1 images saved</source>
-        <translation>%1 imagens salvas</translation>
     </message>
     <message>
         <source>import of %1</source>
@@ -1684,25 +1634,46 @@ Left out, as installed mods set them: %1</source>
         <translation>
 Deixadas de fora, pois mods instalados as definem: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Saved %n pictures as the mod package %1:
+%2</source>
+        <translation>
+            <numerusform>%n imagem salva como o pacote de mod %1:
+%2</numerusform>
+            <numerusform>%n imagens salvas como o pacote de mod %1:
+%2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures go back to what lies below: %1</source>
+        <translation>
+            <numerusform>
+%n imagem volta ao que está por baixo: %1</numerusform>
+            <numerusform>
+%n imagens voltam ao que está por baixo: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n pictures stay as they are, covered since: %1</source>
+        <translation>
+            <numerusform>
+%n imagem fica como está, coberta desde então: %1</numerusform>
+            <numerusform>
+%n imagens ficam como estão, cobertas desde então: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images saved</source>
+        <translation>
+            <numerusform>%n imagem salva</numerusform>
+            <numerusform>%n imagens salvas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
-    <message>
-        <source>1 picture changes</source>
-        <translation>1 imagem muda</translation>
-    </message>
-    <message>
-        <source>%1 pictures change</source>
-        <translation>%1 imagens mudam</translation>
-    </message>
-    <message>
-        <source>; 1 is the same already</source>
-        <translation>; 1 já é igual</translation>
-    </message>
-    <message>
-        <source>; %1 are the same already</source>
-        <translation>; %1 já são iguais</translation>
-    </message>
     <message>
         <source>. Installing makes these changes in Tessary; &quot;Apply All Changes&quot; writes them into the game folder.</source>
         <translation>. Instalar faz estas alterações no Tessary; “Aplicar tudo” as grava na pasta do jogo.</translation>
@@ -1714,6 +1685,20 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
     <message>
         <source>Install</source>
         <translation>Instalar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures change</source>
+        <translation>
+            <numerusform>%n imagem muda</numerusform>
+            <numerusform>%n imagens mudam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n are the same already</source>
+        <translation>
+            <numerusform>; %n já é igual</numerusform>
+            <numerusform>; %n já são iguais</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1790,16 +1775,15 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
         <translation>Cada imagem sua diferente do original do jogo entra no pacote, inclusive suas alterações ainda não aplicadas.</translation>
     </message>
     <message>
-        <source>Include 1 picture of an installed mod, crediting its mod</source>
-        <translation>Incluir 1 imagem de um mod instalado, creditando seu mod</translation>
-    </message>
-    <message>
-        <source>Include %1 pictures of installed mods, crediting their mods</source>
-        <translation>Incluir %1 imagens de mods instalados, creditando seus mods</translation>
-    </message>
-    <message>
         <source>Pictures that installed mods set are their authors&apos; work: without this they stay out of the package; with it, the manifest names each one&apos;s mod and author.</source>
         <translation>Imagens definidas por mods instalados são obra de seus autores: sem isto, ficam fora do pacote; com isto, o manifesto nomeia o mod e o autor de cada uma.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Include %n pictures of installed mods, crediting their mods</source>
+        <translation>
+            <numerusform>Incluir %n imagem de um mod instalado, citando seu mod</numerusform>
+            <numerusform>Incluir %n imagens de mods instalados, citando seus mods</numerusform>
+        </translation>
     </message>
 </context>
 <context>

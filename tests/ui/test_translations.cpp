@@ -344,29 +344,39 @@ void TestTranslations::textsFit()
 void TestTranslations::pluralForms_data()
 {
     QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("source");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("en 1") << "en" << 1 << "1 picture imported";
-    QTest::newRow("en 2") << "en" << 2 << "2 pictures imported";
-    QTest::newRow("pl 1") << "pl" << 1 << "Zaimportowano 1 obraz";
-    QTest::newRow("pl 2") << "pl" << 2 << "Zaimportowano 2 obrazy";
-    QTest::newRow("pl 5") << "pl" << 5 << "Zaimportowano 5 obrazów";
-    QTest::newRow("pl 22") << "pl" << 22 << "Zaimportowano 22 obrazy";
-    QTest::newRow("pl 12") << "pl" << 12 << "Zaimportowano 12 obrazów";
-    QTest::newRow("de 1") << "de" << 1 << "1 Bild importiert";
-    QTest::newRow("de 5") << "de" << 5 << "5 Bilder importiert";
-    QTest::newRow("fr 1") << "fr" << 1 << "1 image importée";
-    QTest::newRow("fr 22") << "fr" << 22 << "22 images importées";
+    const QString imported = QStringLiteral("%n pictures imported");
+    const QString stay = QStringLiteral("\n%n pictures stay as they are, covered since: %1");
+    QTest::newRow("en 1") << "en" << imported << 1 << "1 picture imported";
+    QTest::newRow("en 2") << "en" << imported << 2 << "2 pictures imported";
+    QTest::newRow("pl 1") << "pl" << imported << 1 << "Zaimportowano 1 obraz";
+    QTest::newRow("pl 2") << "pl" << imported << 2 << "Zaimportowano 2 obrazy";
+    QTest::newRow("pl 5") << "pl" << imported << 5 << "Zaimportowano 5 obrazów";
+    QTest::newRow("pl 22") << "pl" << imported << 22 << "Zaimportowano 22 obrazy";
+    QTest::newRow("pl 12") << "pl" << imported << 12 << "Zaimportowano 12 obrazów";
+    QTest::newRow("de 1") << "de" << imported << 1 << "1 Bild importiert";
+    QTest::newRow("de 5") << "de" << imported << 5 << "5 Bilder importiert";
+    QTest::newRow("fr 1") << "fr" << imported << 1 << "1 image importée";
+    QTest::newRow("fr 22") << "fr" << imported << 22 << "22 images importées";
+    // A whole sentence for each count: its verb and adjectives agree with the number.
+    QTest::newRow("en, stays") << "en" << stay << 1 << "\n1 picture stays as it is, covered since: %1";
+    QTest::newRow("it, stay") << "it" << stay << 2 << "\n2 immagini restano come sono, coperte nel frattempo: %1";
+    QTest::newRow("es, stays") << "es" << stay << 1 << "\n1 imagen se queda como está, cubierta desde entonces: %1";
+    QTest::newRow("fr, stay") << "fr" << stay << 2 << "\n2 images restent telles quelles, recouvertes depuis : %1";
+    QTest::newRow("pl, 5 stay") << "pl" << stay << 5 << "\n5 obrazów zostaje bez zmian, bo zostały przykryte: %1";
 }
 
 void TestTranslations::pluralForms()
 {
     QFETCH(QString, language);
+    QFETCH(QString, source);
     QFETCH(int, count);
     QFETCH(QString, shown);
     QObject owner;
     QVERIFY(ProgramLanguage::install(&owner, language));
-    QCOMPARE(QCoreApplication::translate("TForm1", "%n pictures imported", nullptr, count), shown);
+    QCOMPARE(QCoreApplication::translate("TForm1", source.toUtf8().constData(), nullptr, count), shown);
 }
 
 void TestTranslations::datesInTheLanguage_data()

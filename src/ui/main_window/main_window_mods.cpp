@@ -112,8 +112,7 @@ void TForm1::SaveModPackage()
         QStringList names;
         for (const ModPicture &picture : packed.manifest.pictures)
             names << QString::fromStdString(picture.caption());
-        QString text = tr("Saved %1 as the mod package %2:\n%3")
-                           .arg(names.size() == 1 ? tr("1 picture") : tr("%1 pictures").arg(names.size()), choice.file, shortNames(names));
+        QString text = tr("Saved %n pictures as the mod package %1:\n%2", nullptr, int(names.size())).arg(choice.file, shortNames(names));
         QStringList leftOut;
         for (const PackModPicture &picture : packed.leftOut)
             leftOut << tr("%1 (\"%2\")").arg(QString::fromStdString(picture.key.caption()), QString::fromStdString(picture.mod));
@@ -184,14 +183,12 @@ void TForm1::ShowInstalledMods()
         QString text = tr("The mod \"%1\" is uninstalled as changes to apply; \"Apply All Changes\" writes them into the "
                                       "game folder.")
                            .arg(name);
+        // Each sentence is built whole for its count, so that every word can agree with it.
         if (!result.restored.empty())
-            text += tr("\n%1 back to what lies below: %2")
-                        .arg(result.restored.size() == 1 ? tr("1 picture goes") : tr("%1 pictures go").arg(result.restored.size()),
-                             shortNames(captions(result.restored)));
+            text += tr("\n%n pictures go back to what lies below: %1", nullptr, int(result.restored.size()))
+                        .arg(shortNames(captions(result.restored)));
         if (!covered.isEmpty())
-            text += tr("\n%1 as it is, covered since: %2")
-                        .arg(covered.size() == 1 ? tr("1 picture stays") : tr("%1 pictures stay").arg(covered.size()),
-                             shortNames(covered));
+            text += tr("\n%n pictures stay as they are, covered since: %1", nullptr, int(covered.size())).arg(shortNames(covered));
         m_dialogs.message(text);
     });
 }

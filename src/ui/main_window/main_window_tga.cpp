@@ -85,7 +85,7 @@ void TForm1::SaveAlltga()
                                            [&progress, count](int n) { progress.set(n, count); });
             },
             true);
-        m_work->showDone(count == 1 ? tr("1 image saved") : tr("%1 images saved").arg(count));
+        m_work->showDone(tr("%n images saved", nullptr, count));
     });
 }
 

@@ -29,9 +29,9 @@ QString summary(const InstallPreviewModel &model)
     for (const InstallPreviewRow &row : model.rows)
         changing += row.changes ? 1 : 0;
     const int same = int(model.rows.size()) - changing;
-    QString text = changing == 1 ? QCoreApplication::translate("TFormInstallPreview", "1 picture changes") : QCoreApplication::translate("TFormInstallPreview", "%1 pictures change").arg(changing);
+    QString text = QCoreApplication::translate("TFormInstallPreview", "%n pictures change", nullptr, changing);
     if (same > 0)
-        text += same == 1 ? QCoreApplication::translate("TFormInstallPreview", "; 1 is the same already") : QCoreApplication::translate("TFormInstallPreview", "; %1 are the same already").arg(same);
+        text += QCoreApplication::translate("TFormInstallPreview", "; %n are the same already", nullptr, same);
     return text + QCoreApplication::translate("TFormInstallPreview", ". Installing makes these changes in Tessary; \"Apply All Changes\" writes them into the game folder.");
 }
 

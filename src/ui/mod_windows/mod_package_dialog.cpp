@@ -32,8 +32,7 @@ TFormModPackage::TFormModPackage(const QString &presetName, int modPictures, QWi
     form->addRow(tr("Author:"), m_author);
     form->addRow(tr("Description:"), m_description);
     column->addLayout(form);
-    m_includeMods = new QCheckBox(modPictures == 1 ? tr("Include 1 picture of an installed mod, crediting its mod")
-                                                   : tr("Include %1 pictures of installed mods, crediting their mods").arg(modPictures),
+    m_includeMods = new QCheckBox(tr("Include %n pictures of installed mods, crediting their mods", nullptr, modPictures),
                                   this);
     m_includeMods->setToolTip(tr("Pictures that installed mods set are their authors' work: without this they stay out of the "
                                  "package; with it, the manifest names each one's mod and author."));
