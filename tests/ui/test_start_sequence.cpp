@@ -106,7 +106,7 @@ void TestStartSequence::noFolderCancelled()
 {
     QVERIFY(!form().Launch());
     QCOMPARE(dialogs().messages, QStringList{Choose});
-    QCOMPARE(dialogs().executableStartFolders, QStringList{StartFolder::standard()});
+    QCOMPARE(dialogs().executableStartFolders, QStringList{StartFolder::games()});
     QVERIFY(form().isVisible());
     QCOMPARE(form().windowTitle(), QStringLiteral("Tessary 1.2[*]"));
     QVERIFY(!form().isWindowModified());
