@@ -27,6 +27,33 @@ if(WIN32)
 Function un.onUninstSuccess
   DeleteRegKey /ifempty SHCTX "Software\Quenby's Tools"
 FunctionEnd]])
+    # The uninstaller runs from a copy of itself in %TEMP%\~nsu*.tmp, which can't remove itself
+    # while it runs; NSIS has Windows remove it at the next start (PendingFileRenameOperations).
+    # CPack's own NSIS template, with the uninstaller's last page added: it says that the
+    # settings stay. The template's English texts become ones in the user's language.
+    file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in template)
+    set(texts ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer_texts.nsh)
+    set(edits
+        [[  !insertmacro MUI_UNPAGE_INSTFILES
+]]
+        [[  !insertmacro MUI_UNPAGE_INSTFILES
+  !define MUI_FINISHPAGE_TEXT "$(TessarySettingsKept)"
+  !insertmacro MUI_UNPAGE_FINISH
+]]
+        [[  !insertmacro MUI_LANGUAGE "Welsh"
+]]
+        "  !insertmacro MUI_LANGUAGE \"Welsh\"\n  !include /CHARSET=UTF8 \"${texts}\"\n")
+    while(edits)
+        list(POP_FRONT edits old new)
+        string(FIND "${template}" "${old}" at)
+        if(at EQUAL -1)
+            message(FATAL_ERROR "CPack's NSIS template (CMake ${CMAKE_VERSION}) has no \"${old}\"")
+        endif()
+        string(REPLACE "${old}" "${new}" template "${template}")
+    endwhile()
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${template}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${texts})
+    list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_NSIS_PACKAGE_NAME "Tessary ${PROJECT_VERSION}")
     set(CPACK_NSIS_DISPLAY_NAME "Tessary ${PROJECT_VERSION}")
