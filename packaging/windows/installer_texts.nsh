@@ -1,6 +1,25 @@
 ; The installer's and uninstaller's own texts in the languages the program speaks; every other
 ; language the pages are offered in shows the English ones. Included after the languages.
 
+; Asked when an earlier version is installed, and said when its uninstaller fails.
+LangString TessaryAlreadyInstalled ${LANG_ENGLISH} "Tessary is already installed.$\n$\nDo you want to uninstall the old version before installing Tessary ${VERSION}?"
+LangString TessaryAlreadyInstalled ${LANG_GERMAN} "Tessary ist bereits installiert.$\n$\nSoll die alte Version deinstalliert werden, bevor Tessary ${VERSION} installiert wird?"
+LangString TessaryAlreadyInstalled ${LANG_FRENCH} "Tessary est déjà installé.$\n$\nVoulez-vous désinstaller l'ancienne version avant d'installer Tessary ${VERSION} ?"
+LangString TessaryAlreadyInstalled ${LANG_ITALIAN} "Tessary è già installato.$\n$\nDisinstallare la versione precedente prima di installare Tessary ${VERSION}?"
+LangString TessaryAlreadyInstalled ${LANG_SPANISH} "Tessary ya está instalado.$\n$\n¿Desea desinstalar la versión anterior antes de instalar Tessary ${VERSION}?"
+LangString TessaryAlreadyInstalled ${LANG_DUTCH} "Tessary is al geïnstalleerd.$\n$\nWilt u de oude versie verwijderen voordat Tessary ${VERSION} wordt geïnstalleerd?"
+LangString TessaryAlreadyInstalled ${LANG_POLISH} "Tessary jest już zainstalowany.$\n$\nCzy odinstalować starą wersję przed zainstalowaniem Tessary ${VERSION}?"
+LangString TessaryAlreadyInstalled ${LANG_PORTUGUESEBR} "O Tessary já está instalado.$\n$\nDeseja desinstalar a versão antiga antes de instalar o Tessary ${VERSION}?"
+
+LangString TessaryUninstallFailed ${LANG_ENGLISH} "The old version could not be uninstalled."
+LangString TessaryUninstallFailed ${LANG_GERMAN} "Die alte Version konnte nicht deinstalliert werden."
+LangString TessaryUninstallFailed ${LANG_FRENCH} "L'ancienne version n'a pas pu être désinstallée."
+LangString TessaryUninstallFailed ${LANG_ITALIAN} "Non è stato possibile disinstallare la versione precedente."
+LangString TessaryUninstallFailed ${LANG_SPANISH} "No se ha podido desinstalar la versión anterior."
+LangString TessaryUninstallFailed ${LANG_DUTCH} "De oude versie kon niet worden verwijderd."
+LangString TessaryUninstallFailed ${LANG_POLISH} "Nie udało się odinstalować starej wersji."
+LangString TessaryUninstallFailed ${LANG_PORTUGUESEBR} "Não foi possível desinstalar a versão antiga."
+
 ; The uninstaller's last page: the settings stay, as Windows programs' settings do.
 LangString TessarySettingsKept ${LANG_ENGLISH} "Tessary has been removed from your computer. Your settings stay in the registry, under HKEY_CURRENT_USER\Software\Quenby's Tools\Tessary, so that a new installation finds them. To remove them as well, delete that key in the Registry Editor."
 LangString TessarySettingsKept ${LANG_GERMAN} "Tessary wurde von Ihrem Computer entfernt. Ihre Einstellungen bleiben in der Registrierung unter HKEY_CURRENT_USER\Software\Quenby's Tools\Tessary erhalten, damit eine neue Installation sie findet. Um auch sie zu entfernen, löschen Sie diesen Schlüssel im Registrierungs-Editor."
