@@ -22,11 +22,47 @@ if(WIN32)
     # A 64-bit installer for a 64-bit program: it runs where the program runs, Wine's wine64
     # included, and writes to the 64-bit Program Files and registry. The Start-menu folder is
     # "Tessary", whatever the version. An uninstall leaves no empty key of the vendor's behind.
-    set(CPACK_NSIS_DEFINES [[Target amd64-unicode
-  !define MUI_STARTMENUPAGE_DEFAULTFOLDER "Tessary"
+    # The line at the foot of every page names the program, not NSIS (CPack's own setting of it
+    # trims the line, which makensis allows only on Windows).
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode
+  BrandingText \"Tessary ${PROJECT_VERSION}\"\n")
+    string(APPEND CPACK_NSIS_DEFINES [[  !define MUI_STARTMENUPAGE_DEFAULTFOLDER "Tessary"
 Function un.onUninstSuccess
   DeleteRegKey /ifempty SHCTX "Software\Quenby's Tools"
 FunctionEnd]])
+    # The uninstaller runs from a copy of itself in %TEMP%\~nsu*.tmp, which can't remove itself
+    # while it runs; NSIS has Windows remove it at the next start (PendingFileRenameOperations).
+
+    # CPack's own NSIS template, with the uninstaller's last page added: it says that the
+    # settings stay. The template's English texts (the question before installing over an
+    # earlier version, and its failure) become ones in the user's language.
+    file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in template)
+    set(texts ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer_texts.nsh)
+    set(edits
+        [[  !insertmacro MUI_UNPAGE_INSTFILES
+]]
+        [[  !insertmacro MUI_UNPAGE_INSTFILES
+  !define MUI_FINISHPAGE_TEXT "$(TessarySettingsKept)"
+  !insertmacro MUI_UNPAGE_FINISH
+]]
+        [[  !insertmacro MUI_LANGUAGE "Welsh"
+]]
+        "  !insertmacro MUI_LANGUAGE \"Welsh\"\n  !include /CHARSET=UTF8 \"${texts}\"\n"
+        [["@CPACK_NSIS_PACKAGE_NAME@ is already installed. $\n$\nDo you want to uninstall the old version before installing the new one?"]]
+        [["$(TessaryAlreadyInstalled)"]]
+        [[MessageBox MB_OK|MB_ICONSTOP "Uninstall failed."]]
+        [[MessageBox MB_OK|MB_ICONSTOP "$(TessaryUninstallFailed)"]])
+    while(edits)
+        list(POP_FRONT edits old new)
+        string(FIND "${template}" "${old}" at)
+        if(at EQUAL -1)
+            message(FATAL_ERROR "CPack's NSIS template (CMake ${CMAKE_VERSION}) has no \"${old}\"")
+        endif()
+        string(REPLACE "${old}" "${new}" template "${template}")
+    endwhile()
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${template}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${texts})
+    list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_NSIS_PACKAGE_NAME "Tessary ${PROJECT_VERSION}")
     set(CPACK_NSIS_DISPLAY_NAME "Tessary ${PROJECT_VERSION}")

@@ -156,7 +156,7 @@ QString GameFolder::recordedFolder() const
 
 QString GameFolder::dialogStartFolder() const
 {
-    return PathFound ? GP4Path : StartFolder::standard();
+    return PathFound ? GP4Path : StartFolder::games();
 }
 
 QString GameFolder::executableFilter()

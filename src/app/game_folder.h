@@ -62,8 +62,8 @@ public:
     QString recordedInSettingsMessage() const;
     // The message for Choice::NotRecorded: where the entry lives and why it can't be written.
     QString notRecordedMessage() const;
-    // The folder the game-executable dialog opens in: GP4Path when found, else the user's
-    // Pictures or Documents folder (StartFolder::standard).
+    // The folder the game-executable dialog opens in: GP4Path when found, else where games are
+    // installed (StartFolder::games).
     QString dialogStartFolder() const;
     // The game-executable dialog's filter; on case-sensitive file systems it lists gp4.exe in
     // any case. Use with QFileDialog::HideNameFilterDetails to show just "GP4.exe".

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
+
+#include "wine_prefix_search.h"
 
 namespace StartFolder {
 
@@ -26,6 +29,26 @@ QString orStandard(const QString &remembered)
     if (info.dir().exists())
         return QDir::toNativeSeparators(info.absolutePath());
     return standard();
+}
+
+QString firstExisting(const QStringList &folders)
+{
+    for (const QString &folder : folders)
+        if (!folder.isEmpty() && !QDir::isRelativePath(folder) && QFileInfo(folder).isDir())
+            return QDir::toNativeSeparators(QDir::cleanPath(folder));
+    return standard();
+}
+
+QString games()
+{
+    QStringList folders;
+#ifdef Q_OS_WIN
+    folders << qEnvironmentVariable("ProgramFiles(x86)") << qEnvironmentVariable("ProgramFiles");
+#else
+    for (const QString &prefix : WinePrefixSearch().prefixes())
+        folders << QDir(prefix).filePath(QStringLiteral("drive_c/Program Files (x86)")) << QDir(prefix).filePath(QStringLiteral("drive_c"));
+#endif
+    return firstExisting(folders);
 }
 
 } // namespace StartFolder

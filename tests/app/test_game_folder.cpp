@@ -478,14 +478,27 @@ void TestGameFolder::choiceKeptInSettings()
 void TestGameFolder::dialogStartFolder_data()
 {
     QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("prefixHolds"); // below a Wine prefix in $WINEPREFIX; empty: no prefix
+    QTest::addColumn<QString>("expected");    // "found", "standard", or the folder below the prefix
 
-    QTest::newRow("folder found") << true;
-    QTest::newRow("no folder yet") << false;
+    QTest::newRow("folder found") << true << "drive_c/Program Files (x86)" << "found";
+    QTest::newRow("no folder yet, no Wine prefix") << false << "" << "standard";
+    QTest::newRow("no folder yet, a 64-bit prefix") << false << "drive_c/Program Files (x86)" << "drive_c/Program Files (x86)";
+    QTest::newRow("no folder yet, a 32-bit prefix") << false << "drive_c/Program Files" << "drive_c";
 }
 
 void TestGameFolder::dialogStartFolder()
 {
     QFETCH(bool, found);
+    QFETCH(QString, prefixHolds);
+    QFETCH(QString, expected);
+    const QString prefix = m_dir->filePath(QStringLiteral("prefix"));
+    if (!prefixHolds.isEmpty()) {
+        QVERIFY(AppTestSupport::touch(prefix + QStringLiteral("/system.reg")));
+        QVERIFY(AppTestSupport::makeFolder(prefix + QLatin1Char('/') + prefixHolds));
+    }
+    const QByteArray variable = qgetenv("WINEPREFIX");
+    qputenv("WINEPREFIX", prefixHolds.isEmpty() ? QByteArray() : QFile::encodeName(prefix));
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir->path()));
     GameFolder folder{GameInstallEntry(iniPath())};
@@ -493,8 +506,20 @@ void TestGameFolder::dialogStartFolder()
     folder.PathFound = found;
     const QString start = folder.dialogStartFolder();
     QVERIFY(QDir::setCurrent(before));
+    qputenv("WINEPREFIX", variable);
 
-    QCOMPARE(start, found ? QStringLiteral("/games/gp4/") : StartFolder::standard());
+    if (expected == QLatin1String("found"))
+        QCOMPARE(start, QStringLiteral("/games/gp4/"));
+#ifdef Q_OS_WIN
+    // Windows has no Wine prefix to look in: games live in Program Files (x86).
+    else
+        QCOMPARE(start, QDir::toNativeSeparators(qEnvironmentVariable("ProgramFiles(x86)")));
+#else
+    else if (expected == QLatin1String("standard"))
+        QCOMPARE(start, StartFolder::standard());
+    else
+        QCOMPARE(start, QDir::toNativeSeparators(prefix + QLatin1Char('/') + expected));
+#endif
 }
 
 void TestGameFolder::executableFilter_data()

@@ -58,10 +58,26 @@ Catalogue makeCatalogue(int slots)
     return c;
 }
 
+namespace {
+
+// A UTF-8 name as a path: on Windows a narrow name would go through the ANSI code page.
+fs::path utf8Path(const std::string &name)
+{
+    return fs::path(std::u8string(name.begin(), name.end()));
+}
+
+std::string utf8Name(const fs::path &path)
+{
+    const std::u8string name = path.generic_u8string();
+    return std::string(name.begin(), name.end());
+}
+
+} // namespace
+
 void writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes)
 {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    fs::create_directories(utf8Path(path).parent_path());
+    std::ofstream out(utf8Path(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
 }
 
@@ -87,7 +103,7 @@ Catalogue make(const std::string &root, int slots)
 
 std::vector<std::uint8_t> readFile(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::ifstream in(utf8Path(path), std::ios::binary | std::ios::ate);
     if (!in)
         return {};
     std::vector<std::uint8_t> bytes(std::size_t(in.tellg()));
@@ -99,11 +115,11 @@ std::vector<std::uint8_t> readFile(const std::string &path)
 std::vector<std::pair<std::string, std::vector<std::uint8_t>>> snapshot(const std::string &root)
 {
     std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
-    for (const auto &entry : fs::recursive_directory_iterator(root)) {
-        const std::string relative = fs::relative(entry.path(), root).generic_string();
+    for (const auto &entry : fs::recursive_directory_iterator(utf8Path(root))) {
+        const std::string relative = utf8Name(fs::relative(entry.path(), utf8Path(root)));
         const bool tessarysOwn = entry.path().filename() == "tessary.lock" || relative.find("tessary-originals") != std::string::npos;
         if (entry.is_regular_file() && !tessarysOwn)
-            files.emplace_back(relative, readFile(entry.path().string()));
+            files.emplace_back(relative, readFile(utf8Name(entry.path())));
     }
     std::sort(files.begin(), files.end());
     return files;

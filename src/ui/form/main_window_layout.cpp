@@ -222,12 +222,21 @@ MainWindowParts build(QWidget *form)
     form->setWindowTitle(QStringLiteral("Tessary"));
     // The small sans-serif text the layout was designed for: 8 points, 13-pixel lines at 96 dpi.
     // Outline fonts only: "MS Sans Serif" is a bitmap font (sserife.fon, on Windows and in Wine),
-    // whose one-pixel-wide glyphs ("I", ":") Qt's GDI font engine leaves out at this size, and so
-    // are Wine's Tahoma's small sizes; "Microsoft Sans Serif" is the outline version.
+    // whose one-pixel-wide glyphs ("I", ":") Qt's GDI font engine leaves out at this size;
+    // "Microsoft Sans Serif" is the outline version. Where it is missing (under Wine), Windows
+    // asks for faces drawn whole at this size: Tahoma (Windows' and Wine's own), Segoe UI, then
+    // DejaVu Sans, which Wine finds among a Linux host's fonts when it has no Tahoma; never
+    // Liberation Sans, whose "I" and "!" Qt leaves out there. The system's face comes last: under
+    // a Wine without Tahoma it is whatever serif the host maps it to.
     QFont small = form->font();
+#ifdef Q_OS_WIN
+    small.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma"), QStringLiteral("Segoe UI"),
+                       QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"), small.family()});
+#else
     small.setFamilies({QStringLiteral("Microsoft Sans Serif"),
                        QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                        QStringLiteral("DejaVu Sans Condensed"), small.family()});
+#endif
     small.setPixelSize(SmallTextPixels);
     form->setFont(small);
     form->setBackgroundRole(QPalette::Button);
