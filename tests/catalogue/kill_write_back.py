@@ -155,12 +155,24 @@ def main():
     while trials < args.concurrent and not (covered(outcomes, ("unchanged", "applied"), trials) and refused > 0):
         k = trials
         trials += 1
-        first = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        time.sleep(moments.uniform(0, 0.3 * duration))
-        second = subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        victim, survivor = (first, second) if k % 2 == 0 else (second, first)
-        kill_at(victim, moments.uniform(0, duration))
-        _, err = survivor.communicate(timeout=600)
+        flip = lambda: subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        if k % 3 == 2:
+            # The second starts while the first holds the folder to write its new files, and the
+            # first is killed once the second has ended: neither may have changed the folder. Left
+            # to chance, this hardly ever happens on a busy machine.
+            victim = flip()
+            while victim.poll() is None and not leftovers(args.folder):
+                time.sleep(0.001)
+            survivor = flip()
+            _, err = survivor.communicate(timeout=600)
+            kill_at(victim, 0)
+        else:
+            first = flip()
+            time.sleep(moments.uniform(0, 0.3 * duration))
+            second = flip()
+            victim, survivor = (first, second) if k % 2 == 0 else (second, first)
+            kill_at(victim, moments.uniform(0, duration))
+            _, err = survivor.communicate(timeout=600)
         if survivor.returncode != 0:
             if "another program" not in err:
                 sys.exit("the surviving write-back failed for another reason: " + err)

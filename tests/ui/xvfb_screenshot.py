@@ -4,7 +4,8 @@ folder, waits until its thumbnails are drawn, saves a screenshot, clicks the cha
 checks on a second screenshot that it shows the alpha view's light blue with a lowered edge,
 closes the main window the way its title bar's close button does (a WM_DELETE_WINDOW message)
 and checks that the program ended normally and wrote "WindowState" and "ThumbSize" to its
-settings.
+settings. With --icon it also checks that the window gives the desktop the program's own icon
+(not a generic one); with --maximised the window starts maximised and must fill the screen.
 
 The settings and the game's installation entry live in a temporary HOME / XDG_CONFIG_HOME,
 so the machine's own are never touched. With --wine-run the programs are Windows ones, run
@@ -85,6 +86,7 @@ class Display:
         self.x.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int,
                                                  ctypes.c_int, ctypes.POINTER(ctypes.c_int),
                                                  ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong)]
+        self.x.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_void_p] * 7
         self.x.XFlush.argtypes = [ctypes.c_void_p]
         self.x.XFree.argtypes = [ctypes.c_void_p]
         self.x.XCloseDisplay.argtypes = [ctypes.c_void_p]
@@ -143,6 +145,27 @@ class Display:
         event.client.data[1] = 0  # CurrentTime
         self.x.XSendEvent(self.display, window, False, 0, ctypes.byref(event))
         self.x.XFlush(self.display)
+
+    def cardinals(self, window, name):
+        """A window's property of 32-bit numbers (as _NET_WM_ICON is), or an empty list."""
+        kind, fmt = ctypes.c_ulong(), ctypes.c_int()
+        count, after, data = ctypes.c_ulong(), ctypes.c_ulong(), ctypes.c_void_p()
+        status = self.x.XGetWindowProperty(self.display, window, self.atom(name), 0, 1 << 22, False, 0,
+                                           ctypes.byref(kind), ctypes.byref(fmt), ctypes.byref(count),
+                                           ctypes.byref(after), ctypes.byref(data))
+        if status != 0 or not data.value:
+            return []
+        # Xlib hands format-32 items over as longs.
+        values = list((ctypes.c_ulong * count.value).from_address(data.value)) if fmt.value == 32 else []
+        self.x.XFree(data)
+        return values
+
+    def size(self, window):
+        width, height = ctypes.c_uint(), ctypes.c_uint()
+        root, x, y, border, depth = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int(), ctypes.c_uint(), ctypes.c_uint()
+        self.x.XGetGeometry(self.display, window, ctypes.byref(root), ctypes.byref(x), ctypes.byref(y),
+                            ctypes.byref(width), ctypes.byref(height), ctypes.byref(border), ctypes.byref(depth))
+        return width.value, height.value
 
     def origin(self, window):
         """The window's top-left corner on the screen."""
@@ -247,6 +270,52 @@ def check_toggle(shot, corner, alpha):
     return None
 
 
+def window_icons(values):
+    """The pictures of an _NET_WM_ICON property: width, height, then ARGB pixels, repeated."""
+    icons, at = {}, 0
+    while at + 2 <= len(values):
+        width, height = values[at], values[at + 1]
+        pixels = values[at + 2:at + 2 + width * height]
+        if not width or not height or len(pixels) < width * height:
+            break
+        icons[(width, height)] = [((p >> 16) & 255, (p >> 8) & 255, p & 255, (p >> 24) & 255) for p in pixels]
+        at += 2 + width * height
+    return icons
+
+
+def icon_difference(shown, expected):
+    """The mean difference per channel between two pictures' pixels, over those not transparent
+    in either (a window manager may blend the edge differently)."""
+    pairs = [(a, b) for a, b in zip(shown, expected) if a[3] > 128 and b[3] > 128]
+    if not pairs:
+        return 255.0
+    return sum(abs(a[i] - b[i]) for a, b in pairs for i in range(3)) / (3 * len(pairs))
+
+
+def check_icon(display, window, ico_path):
+    """The window's icon on the desktop is the program's: one of the sizes it gives matches the
+    same size in the .ico within a few levels per channel."""
+    from PIL import Image
+    icons = window_icons(display.cardinals(window, b"_NET_WM_ICON"))
+    if not icons:
+        return "the main window gives the desktop no icon at all"
+    sizes = Image.open(ico_path).info.get("sizes", set())
+    best = None
+    for (width, height), pixels in icons.items():
+        if (width, height) not in sizes:
+            continue
+        ico = Image.open(ico_path)
+        ico.size = (width, height)
+        expected = list(ico.convert("RGBA").getdata())
+        difference = icon_difference(pixels, expected)
+        best = difference if best is None else min(best, difference)
+    if best is None:
+        return "the window's icons (%s) have no size of the program's icon" % sorted(icons)
+    if best > 8:
+        return "the window's icon is not the program's (%.1f levels off per channel): a generic one" % best
+    return None
+
+
 SETTINGS_KEY = r"HKCU\Software\Quenby's Tools\Tessary"
 
 
@@ -277,6 +346,17 @@ class Programs:
         if self.wine_run:
             subprocess.run(self.command("reg", "delete", SETTINGS_KEY, "/f"), env=self.env, capture_output=True)
 
+    def start_maximised(self):
+        """Settings that open the window maximised, as the program keeps them on closing."""
+        if self.wine_run:
+            subprocess.run(self.command("reg", "add", SETTINGS_KEY, "/v", "WindowState", "/d", "Full", "/f"),
+                           env=self.env, capture_output=True, check=True)
+            return
+        folder = os.path.join(self.env["XDG_CONFIG_HOME"], "Quenby's Tools")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "Tessary.conf"), "a", encoding="utf-8") as settings:
+            settings.write("[General]\nWindowState=Full\n")
+
     def settings(self):
         if self.wine_run:
             query = subprocess.run(self.command("reg", "query", SETTINGS_KEY), env=self.env, capture_output=True,
@@ -304,7 +384,10 @@ def main():
                         help="the ensure-sample-gamefolder executable; without it a game folder is recorded already")
     parser.add_argument("--wine-run", help="runs Windows programs under Wine (tools/windows/wine-run.sh)")
     parser.add_argument("--screenshot", required=True, help="where to save the screenshot (PNG)")
+    parser.add_argument("--icon", help="the program's .ico: check that the window shows it")
+    parser.add_argument("--maximised", action="store_true", help="start maximised and check the window fills the screen (needs a window manager, or Wine)")
     args = parser.parse_args()
+    state = "Full" if args.maximised else "Normal"
 
     with tempfile.TemporaryDirectory(prefix="tessary-xvfb-") as temp:
         programs = Programs(args.wine_run, temp)
@@ -314,6 +397,8 @@ def main():
                                   env=programs.env, capture_output=True, text=True, errors="replace")
             if made.returncode != 0:
                 fail("ensure-sample-gamefolder failed:\n" + made.stdout + made.stderr)
+        if args.maximised:
+            programs.start_maximised()
 
         display = Display()
         program = subprocess.Popen(programs.command(args.program), env=programs.env)
@@ -332,6 +417,18 @@ def main():
             os.makedirs(os.path.dirname(os.path.abspath(args.screenshot)), exist_ok=True)
             shot.save(args.screenshot)
             print("xvfb_screenshot: saved " + args.screenshot)
+
+            if args.icon:
+                problem = check_icon(display, window, args.icon)
+                if problem:
+                    fail(problem)
+                print("xvfb_screenshot: the window shows the program's own icon")
+            if args.maximised:
+                width, height = display.size(window)
+                if width < shot.width - 8 or height < shot.height * 3 // 4:
+                    fail("maximised, the window is only %dx%d on a %dx%d screen" % (width, height, shot.width, shot.height))
+                print("xvfb_screenshot: maximised, the window is %dx%d on a %dx%d screen"
+                      % (width, height, shot.width, shot.height))
 
             origin = display.origin(window)
             corner = find_toggle(shot, origin)
@@ -367,11 +464,11 @@ def main():
         if code != 0:
             fail("the program ended with exit code %d" % code)
         values = programs.settings()
-        if values.get("WindowState") != "Normal":
-            fail("WindowState is %r, expected 'Normal'" % values.get("WindowState"))
+        if values.get("WindowState") != state:
+            fail("WindowState is %r, expected %r" % (values.get("WindowState"), state))
         if values.get("ThumbSize") != "100":
             fail("ThumbSize is %r, expected '100'" % values.get("ThumbSize"))
-        print("xvfb_screenshot: closed normally; settings hold WindowState=Normal and ThumbSize=100")
+        print("xvfb_screenshot: closed normally; settings hold WindowState=%s and ThumbSize=100" % state)
 
 
 if __name__ == "__main__":
