@@ -43,6 +43,10 @@ def save_through_dialog(session, window, steps_right, typed):
     guide.settled_shot(20)
     session.focus(dialog)
     if typed:
+        # The dialog may show the offered name with the filter's extension: clear it all.
+        session.key("End")
+        for _ in range(16):
+            session.key("BackSpace")
         session.type(typed)
     session.key("Return")
     xvfb.wait_for(lambda: not session.find(DIALOG), 20, "the save dialog to close")
