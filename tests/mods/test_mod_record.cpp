@@ -155,9 +155,7 @@ private slots:
         const InstalledMods now = InstalledMods::load(m_root);
         QCOMPARE(now.mods().size(), std::size_t(2 + between.size()));
         for (const InstalledMod &mod : now.mods())
-            for (const RecordedPicture &picture : mod.pictures)
-                QVERIFY2(picture.belowFile.empty() || QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods/" + picture.belowFile))),
-                         picture.belowFile.c_str());
+            QVERIFY2(QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods/" + mod.file()))), mod.file().c_str());
         // Every mod comes off again, the last one first, down to the folder with "below" alone.
         for (std::size_t k = now.mods().size(); k-- > 1;) {
             Catalogue later = loadGameFolder(m_root);
@@ -188,6 +186,7 @@ private slots:
         installAndApply(m_root, twoPictures("below", 0x11));
         const std::vector<std::uint8_t> text = GameFolderBuilder::readFile(list.string());
         std::vector<InstalledMod> mods = ModRecord::parseList("list", std::string(text.begin(), text.end()));
+        fs::rename(list.parent_path() / mods[0].file(), list.parent_path() / InstalledMod::fileOf(id));
         mods[0].id = id;
         const std::string renumbered = ModRecord::encodeList(mods);
         GameFolderBuilder::writeFile(list.string(), std::vector<std::uint8_t>(renumbered.begin(), renumbered.end()));
@@ -255,12 +254,12 @@ private slots:
                 unlike.entry.Height = 150;
                 unlike.byteCount = 100;
                 unlike.pixels.resize(25);
-                const std::vector<std::uint8_t> file = ModRecord::encodePictures({unlike, PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), mods[1].pictures[1].key)});
+                const PictureValue sheet = PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), mods[1].pictures[1].key);
+                const std::vector<std::uint8_t> file = ModRecord::encodePictures({unlike, sheet});
                 GameFolderBuilder::writeFile((folder / "0002.zip").string(), file);
-                for (RecordedPicture &each : mods[1].pictures)
-                    each.belowFileSha256 = Sha256::hex(file.data(), file.size());
-                picture.belowDigest = unlike.digest();
-                mods[1].pictures[1].belowDigest = PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), mods[1].pictures[1].key).digest();
+                mods[1].fileSha256 = Sha256::hex(file.data(), file.size());
+                picture.digest = unlike.digest();
+                mods[1].pictures[1].digest = sheet.digest();
             }
             const std::string list = ModRecord::encodeList(mods);
             GameFolderBuilder::writeFile((folder / "installed.json").string(), std::vector<std::uint8_t>(list.begin(), list.end()));
