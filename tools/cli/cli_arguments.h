@@ -23,9 +23,12 @@ struct CliArguments {
     bool png = false;                  // --format png
     bool imagesGiven = false;
     std::vector<ImageRange> images;    // --images, as given
-    std::string name;                  // pack: --name, --author, --description
+    std::string name;                  // pack: --name, --author, --description; install: --name
     std::string author;
     std::string description;
+    int to = 0;                        // move: --to, the place counted from 1; 0 when not given
+    std::string above;                 // move: --above, --below
+    std::string below;
 };
 
 // A command line the program can't run; what() says why.
