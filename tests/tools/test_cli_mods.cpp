@@ -258,8 +258,14 @@ private slots:
             mod.name = "mod " + std::to_string(k);
             mod.installed = "2026-01-01T00:00:00Z";
             mod.source = "mod.zip";
-            for (int n = 1; n <= 40; ++n)
-                mod.pictures.push_back({PictureKey{false, n}, QCryptographicHash::hash(QByteArray::number(k * 100 + n), QCryptographicHash::Sha256).toHex().toStdString(), {}, {}, {}, false, {}});
+            // Listing names what shows from the digests alone: the mods' files are not read.
+            mod.fileSha256 = QCryptographicHash::hash(QByteArray::number(k), QCryptographicHash::Sha256).toHex().toStdString();
+            for (int n = 1; n <= 40; ++n) {
+                RecordedPicture picture;
+                picture.key = {false, n};
+                picture.digest = QCryptographicHash::hash(QByteArray::number(k * 100 + n), QCryptographicHash::Sha256).toHex().toStdString();
+                mod.pictures.push_back(std::move(picture));
+            }
             mods.push_back(std::move(mod));
         }
         const QString records = game + "/MenuData/PC/GP2001/tessary-mods";

@@ -183,10 +183,11 @@ PictureValue InstalledMods::composedOf(const std::vector<InstalledMod> &mods, Pi
     });
 }
 
-std::string InstalledMods::composedDigestOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals) const
+std::string InstalledMods::composedDigestOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals,
+                                            const PictureLayers::Shown *known) const
 {
     // Where one layer gives the whole picture, the library names its digest.
-    const PictureLayers::Shown shown = PictureLayers::of(mods, key);
+    const PictureLayers::Shown shown = known ? *known : PictureLayers::of(mods, key);
     if (!(shown.entry == shown.pixels))
         return composedOf(mods, key, originals).digest();
     switch (shown.pixels.from) {
@@ -233,7 +234,7 @@ std::vector<PackModPicture> InstalledMods::shownPictures(const Catalogue &c) con
             continue;
         if (!originals)
             originals.emplace(c);
-        if (PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, *originals)) {
+        if (PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, *originals, &layers)) {
             const InstalledMod &mod = m_mods[layers.pixels.mod];
             shown.push_back({key, mod.name, mod.author});
         }
@@ -255,29 +256,35 @@ std::vector<std::vector<CoveredPicture>> InstalledMods::coveredOf(const std::vec
     std::optional<GameOriginals> originals;
     // Whether the catalogue shows what the library gives, found once a picture: a library of many
     // mods over the same pictures is read in one pass, not once per mod.
-    std::map<PictureKey, bool> shows;
-    auto showsComposed = [&](PictureKey key) {
-        auto found = shows.find(key);
-        if (found == shows.end()) {
+    struct Found {
+        PictureLayers::Source top; // whose pixels show
+        bool shows = false;        // the catalogue shows what the library gives
+    };
+    std::map<PictureKey, Found> found;
+    auto foundOf = [&](PictureKey key) -> const Found & {
+        auto known = found.find(key);
+        if (known == found.end()) {
             if (!originals)
                 originals.emplace(c);
-            found = shows.emplace(key, PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, *originals)).first;
+            const PictureLayers::Shown shown = PictureLayers::of(m_mods, key);
+            const bool shows = PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, *originals, &shown);
+            known = found.emplace(key, Found{shown.pixels, shows}).first;
         }
-        return found->second;
+        return known->second;
     };
     std::vector<std::vector<CoveredPicture>> each;
     for (std::size_t mod : which) {
-        std::vector<CoveredPicture> found;
+        std::vector<CoveredPicture> covers;
         if (m_mods[mod].enabled)
             for (const RecordedPicture &picture : m_mods[mod].pictures) {
-                const PictureLayers::Source top = PictureLayers::of(m_mods, picture.key).pixels;
-                const bool own = top == PictureLayers::Source{PictureLayers::Source::From::Mod, mod};
-                if (!showsComposed(picture.key) || (!own && top.from != PictureLayers::Source::From::Mod))
-                    found.push_back({picture.key, -1, {}});
+                const Found &layer = foundOf(picture.key);
+                const bool own = layer.top == PictureLayers::Source{PictureLayers::Source::From::Mod, mod};
+                if (!layer.shows || (!own && layer.top.from != PictureLayers::Source::From::Mod))
+                    covers.push_back({picture.key, -1, {}});
                 else if (!own)
-                    found.push_back({picture.key, int(top.mod), m_mods[top.mod].name});
+                    covers.push_back({picture.key, int(layer.top.mod), m_mods[layer.top.mod].name});
             }
-        each.push_back(std::move(found));
+        each.push_back(std::move(covers));
     }
     return each;
 }

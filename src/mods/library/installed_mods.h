@@ -11,6 +11,7 @@
 #include "installed_mod.h"
 #include "mod_contents.h"
 #include "mod_package_writer.h"
+#include "picture_layers.h"
 #include "write_back.h"
 
 class GameOriginals;
@@ -124,7 +125,9 @@ private:
     PictureValue pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
     // The picture composing mods gives, or its digest, over the game's originals.
     PictureValue composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals) const;
-    std::string composedDigestOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals) const;
+    // known: PictureLayers::of(mods, key) when the caller has it already.
+    std::string composedDigestOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals,
+                                 const PictureLayers::Shown *known = nullptr) const;
     // The game's original, checked against what the mods found below them when they were installed.
     PictureValue originalOf(PictureKey key, const GameOriginals &originals) const;
     // A mod's file made anew with extra pictures of the user's own below it.
