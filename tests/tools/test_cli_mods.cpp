@@ -313,6 +313,97 @@ private slots:
         }
     }
 
+    // A folder of tests/support with three mods: an index mod, and over it the same pictures twice.
+    QString gameWithThreeMods()
+    {
+        const QString game = builtGame();
+        for (const QStringList &install : {QStringList{Archives + "/layout.tar.xz"}, QStringList{Archives + "/pictures.zip"},
+                                           QStringList{Archives + "/pictures.zip", "--name", "Again"}}) {
+            const ToolRun run = ToolRuns::run(Cli, QStringList{"install", game} + install);
+            if (run.exitCode != 0)
+                qWarning("%s", run.err.constData());
+        }
+        return game;
+    }
+
+    void switchAndMoveFromTheCommandLine_data()
+    {
+        QTest::addColumn<QList<QStringList>>("there");
+        QTest::addColumn<QList<QStringList>>("back");
+        QTest::addColumn<QStringList>("listed"); // mods --json afterwards: name and whether it is on, from the bottom up
+        QTest::newRow("two off and on") << QList<QStringList>{{"disable", "Again"}, {"disable", "pictures"}}
+                                        << QList<QStringList>{{"enable", "pictures"}, {"enable", "Again"}}
+                                        << QStringList{"layout on", "pictures off", "Again off"};
+        QTest::newRow("to the top and back") << QList<QStringList>{{"move", "layout", "--to", "3"}} << QList<QStringList>{{"move", "layout", "--to=1"}}
+                                             << QStringList{"pictures on", "Again on", "layout on"};
+        QTest::newRow("above and below") << QList<QStringList>{{"move", "layout", "--above", "Again"}}
+                                         << QList<QStringList>{{"move", "layout", "--below", "pictures"}}
+                                         << QStringList{"pictures on", "Again on", "layout on"};
+        QTest::newRow("moved while off") << QList<QStringList>{{"disable", "Again"}, {"disable", "pictures"}, {"move", "layout", "--above", "pictures"}}
+                                         << QList<QStringList>{{"move", "layout", "--to", "1"}, {"enable", "pictures"}, {"enable", "Again"}}
+                                         << QStringList{"pictures off", "layout on", "Again off"};
+    }
+
+    // enable, disable and move change the game folder, and back again leave every file as it was.
+    void switchAndMoveFromTheCommandLine()
+    {
+        QFETCH(QList<QStringList>, there);
+        QFETCH(QList<QStringList>, back);
+        QFETCH(QStringList, listed);
+        const QString game = gameWithThreeMods();
+        const QMap<QString, QByteArray> before = ToolRuns::snapshot(game);
+        for (const QStringList &command : there) {
+            const ToolRun run = ToolRuns::run(Cli, QStringList{command[0], game} + command.mid(1));
+            QVERIFY2(run.exitCode == 0 && run.out.contains("Applied: wrote"), run.out + run.err);
+        }
+        QVERIFY(gameFiles(ToolRuns::snapshot(game)) != gameFiles(before));
+        const ToolRun list = ToolRuns::run(Cli, {"mods", game, "--json"});
+        QStringList states;
+        for (const QJsonValue &mod : QJsonDocument::fromJson(list.out).object()["mods"].toArray())
+            states << mod.toObject()["name"].toString() + (mod.toObject()["enabled"].toBool() ? " on" : " off");
+        QCOMPARE(states, listed);
+        for (const QStringList &command : back) {
+            const ToolRun run = ToolRuns::run(Cli, QStringList{command[0], game} + command.mid(1));
+            QVERIFY2(run.exitCode == 0, run.out + run.err);
+        }
+        QVERIFY(ToolRuns::snapshot(game) == before);
+    }
+
+    void libraryCommandsRefuse_data()
+    {
+        QTest::addColumn<QStringList>("command"); // after the game folder; ARCHIVES/ names a test archive
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no such mod") << QStringList{"enable", "Nothing"} << 1
+                                     << "no mod named \"Nothing\" is installed; installed: \"layout\", \"pictures\", \"Again\"";
+        QTest::newRow("no such place") << QStringList{"move", "pictures", "--to", "9"} << 1 << "there is no place 9 (3 mods are installed)";
+        QTest::newRow("no place given") << QStringList{"move", "pictures"} << 2 << "move needs one of --to N, --above OTHER and --below OTHER";
+        QTest::newRow("two places given") << QStringList{"move", "pictures", "--to", "1", "--below", "Again"} << 2 << "move needs one of";
+        QTest::newRow("place zero") << QStringList{"move", "pictures", "--to", "0"} << 2 << "--to takes a place counted from 1";
+        QTest::newRow("above itself") << QStringList{"move", "pictures", "--above", "pictures"} << 2 << "can't be moved above itself";
+        QTest::newRow("above no such mod") << QStringList{"move", "pictures", "--above", "Nothing"} << 1 << "no mod named \"Nothing\"";
+        QTest::newRow("on already") << QStringList{"enable", "pictures"} << 0 << "\"pictures\" is on already; nothing was changed.";
+        QTest::newRow("at its place already") << QStringList{"move", "Again", "--above", "pictures"} << 0 << "\"Again\" is at place 3 already";
+        QTest::newRow("the same name again") << QStringList{"install", "ARCHIVES/pictures.zip"} << 1 << "a mod named \"pictures\" is installed already";
+        QTest::newRow("a name given twice") << QStringList{"install", "ARCHIVES/layout.zip", "--name", "Again"} << 1
+                                            << "a mod named \"Again\" is installed already";
+        QTest::newRow("an empty name") << QStringList{"install", "ARCHIVES/layout.zip", "--name="} << 2 << "--name needs a name that is not empty";
+    }
+
+    // Commands of the library that can't be run say why and change nothing.
+    void libraryCommandsRefuse()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        const QString game = gameWithThreeMods();
+        const QMap<QString, QByteArray> before = ToolRuns::snapshot(game);
+        command.replaceInStrings(QStringLiteral("ARCHIVES/"), Archives + "/");
+        const ToolRun run = ToolRuns::run(Cli, QStringList{command[0], game} + command.mid(1));
+        QVERIFY2(run.exitCode == exitCode && (run.out + run.err).contains(said.toUtf8()), run.out + run.err);
+        QVERIFY(ToolRuns::snapshot(game) == before);
+    }
+
     void hostileArchivesChangeNothing_data()
     {
         QTest::addColumn<QString>("archive");
