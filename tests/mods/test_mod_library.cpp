@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 #include "file_ops.h"
@@ -28,6 +29,13 @@ std::vector<ModContents> libraryMods()
     sized.sizeOnly = true;
     mods.push_back(mod("sized", {sized}));
     return mods;
+}
+
+// Newer versions of the first two, of the same names: the first without image 3, the second
+// with other pictures of 3 and 7 and without 4, 5 and its font.
+std::vector<ModContents> updatedMods()
+{
+    return {mod("first", {image(2, 4, 1, 50)}), mod("second", {image(3, 2, 2, 40), image(7, 3, 3, 41)})};
 }
 
 const ModContents &named(const std::vector<ModContents> &mods, const QString &name)
@@ -68,7 +76,8 @@ PictureValue expected(const QString &spec)
         return PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), key);
     if (words[1] == "own")
         return ownPicture(key.number);
-    PictureValue value = modPicture(named(mods, words[1]), key);
+    const std::vector<ModContents> updated = updatedMods();
+    PictureValue value = words[1].endsWith('\'') ? modPicture(named(updated, words[1].chopped(1)), key) : modPicture(named(mods, words[1]), key);
     if (words.size() == 4) {
         const PictureValue below = words[3] == "game" ? PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), key)
                                                       : modPicture(named(mods, words[3]), key);
@@ -80,8 +89,8 @@ PictureValue expected(const QString &spec)
     return value;
 }
 
-// Runs "install NAME", "uninstall NAME", "disable NAME", "enable NAME", "move NAME N" or
-// "edit N" on the game folder and applies it.
+// Runs "install NAME", "update NAME", "uninstall NAME", "disable NAME", "enable NAME",
+// "move NAME N" or "edit N" on the game folder and applies it.
 void runSteps(const std::string &root, const QString &step);
 
 void run(const std::string &root, const QString &step)
@@ -108,6 +117,8 @@ void runSteps(const std::string &root, const QString &step)
         QFAIL(qPrintable("no mod installed for " + step));
     else if (verb == "uninstall")
         record.uninstall(c, std::size_t(mod));
+    else if (verb == "update")
+        record.update(c, std::size_t(mod), named(updatedMods(), what), 0);
     else if (verb == "move")
         record.move(c, std::size_t(mod), std::size_t(step.section(' ', 2, 2).toInt()));
     else
@@ -270,6 +281,48 @@ private slots:
         for (const QString &step : steps)
             run(m_root, step);
         checkShows(shows);
+    }
+
+    void updateInItsPlace_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("shows");
+        QTest::addColumn<QStringList>("order"); // the mods from the bottom up, with those off in brackets
+        const QStringList three = {"install first", "install second", "install third"};
+        QTest::newRow("the middle one") << three + QStringList{"update second"}
+                                        << QStringList{"3.gpi second'", "4.gpi third", "5.gpi third", "font1 game", "7.gpi second'"}
+                                        << QStringList{"first", "second", "third"};
+        QTest::newRow("off stays off") << three + QStringList{"disable second", "update second"}
+                                       << QStringList{"3.gpi first", "7.gpi game", "font1 game"} << QStringList{"first", "(second)", "third"};
+        QTest::newRow("then switched on") << three + QStringList{"disable second", "update second", "enable second"}
+                                          << QStringList{"3.gpi second'", "7.gpi second'"} << QStringList{"first", "second", "third"};
+        QTest::newRow("the user's own stays below") << QStringList{"edit 3", "install second", "update second", "disable second"}
+                                                    << QStringList{"3.gpi own", "7.gpi game"} << QStringList{"(second)"};
+        QTest::newRow("the user's own below a picture it drops") << QStringList{"edit 3", "install first", "install second", "update first",
+                                                                                  "disable second"}
+                                                                 << QStringList{"3.gpi own", "2.gpi first'"} << QStringList{"first", "(second)"};
+        QTest::newRow("an edit over it stays") << QStringList{"install second", "edit 7", "update second"} << QStringList{"7.gpi own", "3.gpi second'"}
+                                               << QStringList{"second"};
+    }
+
+    // A newer version of a mod takes its place, on or off as it was, over what lies below it.
+    void updateInItsPlace()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, shows);
+        QFETCH(QStringList, order);
+        for (const QString &step : steps)
+            run(m_root, step);
+        checkShows(shows);
+        QStringList found;
+        const InstalledMods library = InstalledMods::load(m_root);
+        for (const InstalledMod &mod : library.mods())
+            found << (mod.enabled ? QString::fromStdString(mod.name) : "(" + QString::fromStdString(mod.name) + ")");
+        QCOMPARE(found, order);
+        // What the old version kept is gone with it: the library names one file a mod.
+        const auto files = GameFolderBuilder::snapshot(m_root);
+        const auto records = std::count_if(files.begin(), files.end(), [](const auto &file) { return file.first.ends_with(".zip"); });
+        QCOMPARE(std::size_t(records), std::size_t(order.size()));
     }
 
     void firstFormatRecords_data()

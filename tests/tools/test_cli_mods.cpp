@@ -369,6 +369,26 @@ private slots:
         QVERIFY(ToolRuns::snapshot(game) == before);
     }
 
+    // install --update puts a newer version of a mod in its place, the others above it still.
+    void installUpdateInPlace()
+    {
+        const QString game = gameWithThreeMods();
+        const ToolRun run = ToolRuns::run(Cli, {"install", game, Archives + "/layout.zip", "--update"});
+        QVERIFY2(run.exitCode == 0 && run.out.contains("Updated \"layout\" in its place (1 of 3).\n"), run.out + run.err);
+        const ToolRun list = ToolRuns::run(Cli, {"mods", game, "--json"});
+        QStringList names, sources;
+        for (const QJsonValue &mod : QJsonDocument::fromJson(list.out).object()["mods"].toArray()) {
+            names << mod.toObject()["name"].toString();
+            sources << mod.toObject()["source"].toString();
+        }
+        QCOMPARE(names, (QStringList{"layout", "pictures", "Again"}));
+        QCOMPARE(sources, (QStringList{"layout.zip", "pictures.zip", "pictures.zip"}));
+        // The older version's index entry went with it: image 2 has the game's own entry again under the pictures.
+        Catalogue c = loadGameFolder(QDir::toNativeSeparators(game).toStdString());
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(12);
+        QCOMPARE(c.ImageDetails[2].Lead, shipped.ImageDetails[2].Lead);
+    }
+
     void libraryCommandsRefuse_data()
     {
         QTest::addColumn<QStringList>("command"); // after the game folder; ARCHIVES/ names a test archive

@@ -28,7 +28,7 @@ const std::map<std::string, CommandShape> &shapes()
         {"import", {{"--dry-run", "--force"}, 2, 2, "a game folder and a folder of pictures"}},
         {"restore", {{"--all", "--force"}, 1, std::size_t(-1), "one game folder"}},
         {"pack", {{"--name", "--author", "--description", "--include-mods"}, 2, 2, "a game folder and the .zip file to write"}},
-        {"install", {{"--dry-run", "--force", "--name"}, 2, 2, "a game folder and a mod (an archive or a folder)"}},
+        {"install", {{"--dry-run", "--force", "--name", "--update"}, 2, 2, "a game folder and a mod (an archive or a folder)"}},
         {"mods", {{"--json"}, 1, 1, "one game folder"}},
         {"uninstall", {{"--force"}, 2, 2, "a game folder and the name of an installed mod"}},
         {"enable", {{"--force"}, 2, 2, "a game folder and the name of an installed mod"}},
@@ -55,6 +55,8 @@ void setOption(CliArguments &parsed, const std::string &name, const std::string 
         parsed.force = true;
     else if (name == "--all")
         parsed.all = true;
+    else if (name == "--update")
+        parsed.update = true;
     else if (name == "--include-mods")
         parsed.includeMods = true;
     else if (name == "--fonts")

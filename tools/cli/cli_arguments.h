@@ -18,6 +18,7 @@ struct CliArguments {
     bool dryRun = false;
     bool force = false;
     bool all = false;
+    bool update = false;               // install: a mod of the same name is replaced in its place
     bool includeMods = false;          // pack: the pictures installed mods set go in too
     bool fonts = false;
     bool png = false;                  // --format png

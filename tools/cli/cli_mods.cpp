@@ -115,7 +115,7 @@ int CliCommands::install(const CliContext &context)
         contents = ModContentsReader::read(source, c, PngCodec::make());
         if (!args.name.empty())
             contents.name = args.name; // two packs both called pictures.zip need not clash
-        preview = InstallPreview::of(c, record, contents);
+        preview = InstallPreview::of(c, record, contents, args.update);
     } catch (const GameFileError &refused) {
         throw GameFileError(refused.path(), refused.reason() + "; " + FailureText::NothingChanged);
     }
@@ -142,10 +142,17 @@ int CliCommands::install(const CliContext &context)
         return Success;
     }
     const std::string name = contents.name;
-    record.install(c, std::move(contents), std::time(nullptr));
+    const int replaced = args.update ? record.find(name) : -1;
+    if (replaced >= 0)
+        record.update(c, std::size_t(replaced), std::move(contents), std::time(nullptr));
+    else
+        record.install(c, std::move(contents), std::time(nullptr));
     CliSteps::apply(context, c, record.pendingFiles());
     record.committed();
-    context.out << "Installed " << quoted(name) << ".\n";
+    if (replaced >= 0)
+        context.out << "Updated " << quoted(name) << " in its place (" << replaced + 1 << " of " << record.mods().size() << ").\n";
+    else
+        context.out << "Installed " << quoted(name) << ".\n";
     return Success;
 }
 

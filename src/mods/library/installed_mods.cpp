@@ -339,26 +339,20 @@ InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<Ins
     return result;
 }
 
-std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
+int InstalledMods::freshId() const
 {
-    if (find(contents.name) >= 0)
-        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
-    if (contents.name.empty() || contents.name.size() > LongestName)
-        throw GameFileError(contents.source, "a mod's name must be 1 to " + std::to_string(LongestName) + " bytes long; \""
-                                                 + contents.name.substr(0, 40) + "\" is not");
-    requireFits(c);
     // A number no mod and no file has yet: none the library names, none made since, none left in the folder.
-    InstalledMod mod;
+    int id = 0;
     for (const InstalledMod &other : m_mods)
-        mod.id = std::max(mod.id, other.id);
+        id = std::max(id, other.id);
     for (const std::string &file : namedFiles())
-        mod.id = std::max(mod.id, idOf(file));
+        id = std::max(id, idOf(file));
     for (const auto &[file, unwritten] : m_newFiles)
-        mod.id = std::max(mod.id, idOf(file));
+        id = std::max(id, idOf(file));
     do
-        ++mod.id;
-    while (mod.id <= ModRecord::MaxId && FileOps::exists(recordPath(mod.file())));
-    if (mod.id > ModRecord::MaxId) {
+        ++id;
+    while (id <= ModRecord::MaxId && FileOps::exists(recordPath(InstalledMod::fileOf(id))));
+    if (id > ModRecord::MaxId) {
         // The numbers ran out at the top: the lowest one free is taken, which no mod, no file
         // made since and no file in the folder has.
         std::set<int> used;
@@ -368,12 +362,25 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
             used.insert(idOf(file));
         for (const auto &[file, unwritten] : m_newFiles)
             used.insert(idOf(file));
-        mod.id = 1;
-        while (mod.id <= ModRecord::MaxId && (used.count(mod.id) || FileOps::exists(recordPath(mod.file()))))
-            ++mod.id;
-        if (mod.id > ModRecord::MaxId)
+        id = 1;
+        while (id <= ModRecord::MaxId && (used.count(id) || FileOps::exists(recordPath(InstalledMod::fileOf(id)))))
+            ++id;
+        if (id > ModRecord::MaxId)
             throw GameFileError(recordFolder(), "the record of installed mods has no number left for another mod");
     }
+    return id;
+}
+
+std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
+{
+    if (find(contents.name) >= 0)
+        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first, or update it in its place");
+    if (contents.name.empty() || contents.name.size() > LongestName)
+        throw GameFileError(contents.source, "a mod's name must be 1 to " + std::to_string(LongestName) + " bytes long; \""
+                                                 + contents.name.substr(0, 40) + "\" is not");
+    requireFits(c);
+    InstalledMod mod;
+    mod.id = freshId();
     mod.name = contents.name;
     mod.author = contents.author;
     mod.description = contents.description;
@@ -419,22 +426,15 @@ std::vector<std::uint8_t> InstalledMods::fileWith(const InstalledMod &mod, const
     return ModRecord::encodePictures(own, below);
 }
 
-UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
+void InstalledMods::handOn(const InstalledMod &gone, const std::set<PictureKey> &kept, std::vector<InstalledMod> &next, std::size_t from,
+                           Files &files, std::map<PictureKey, PictureValue> &floating) const
 {
-    requireFits(c);
-    UninstallResult result;
-    result.leftAlone = covered(mod, c);
-    const InstalledMod &gone = m_mods.at(mod);
-    std::vector<InstalledMod> next = m_mods;
-    next.erase(next.begin() + std::ptrdiff_t(mod));
-    // The user's own pictures kept below it go below the next mod above that sets them, or show.
     std::map<std::size_t, std::map<PictureKey, PictureValue>> handedOn;
-    std::map<PictureKey, PictureValue> floating;
     for (const RecordedPicture &picture : gone.pictures) {
-        if (picture.ownBelowDigest.empty())
+        if (picture.ownBelowDigest.empty() || kept.count(picture.key))
             continue;
         PictureValue own = pictureOf(gone, picture.key, true);
-        std::size_t above = mod;
+        std::size_t above = from;
         while (above < next.size() && !next[above].sets(picture.key))
             ++above;
         if (above == next.size())
@@ -442,7 +442,6 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
         else if (next[above].find(picture.key)->ownBelowDigest.empty())
             handedOn[above].emplace(picture.key, std::move(own)); // else the one kept there lies over it
     }
-    Files files;
     for (const auto &[above, pictures] : handedOn) {
         InstalledMod &receiver = next[above];
         std::vector<std::uint8_t> file = fileWith(receiver, pictures);
@@ -451,8 +450,69 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
         receiver.fileSha256 = Sha256::hex(file.data(), file.size());
         files[receiver.file()] = std::move(file);
     }
+}
+
+UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
+{
+    requireFits(c);
+    UninstallResult result;
+    result.leftAlone = covered(mod, c);
+    const InstalledMod &gone = m_mods.at(mod);
+    std::vector<InstalledMod> next = m_mods;
+    next.erase(next.begin() + std::ptrdiff_t(mod));
+    Files files;
+    std::map<PictureKey, PictureValue> floating;
+    handOn(gone, {}, next, mod, files, floating);
     result.restored = recompose(c, std::move(next), std::move(files), keysOf(gone), floating, false).changed;
     return result;
+}
+
+std::vector<PictureKey> InstalledMods::update(Catalogue &c, std::size_t mod, ModContents contents, std::time_t now)
+{
+    requireFits(c);
+    const InstalledMod &old = m_mods.at(mod);
+    if (contents.name != old.name)
+        throw GameFileError(contents.source, "the mod is named \"" + contents.name + "\", not \"" + old.name + "\"; it can't update that one");
+    InstalledMod made;
+    made.id = freshId();
+    made.name = contents.name;
+    made.author = contents.author;
+    made.description = contents.description;
+    made.created = contents.created;
+    made.installed = ModManifest::utcText(now);
+    made.source = sourceName(contents.source);
+    made.enabled = old.enabled;
+    // The user's own pictures kept below the old one stay below the new one where it sets them too;
+    // an edit over a picture only the new one sets stays where it shows, over it.
+    const GameOriginals originals(c);
+    const std::vector<InstalledMod> below(m_mods.begin(), m_mods.begin() + std::ptrdiff_t(mod));
+    std::vector<PictureValue> ownBelow;
+    std::set<PictureKey> shared;
+    std::vector<PictureKey> keys = keysOf(old);
+    for (const PictureValue &value : contents.pictures) {
+        RecordedPicture picture{value.key, value.digest(), value.sizeOnly && !value.key.font, {}, {}, {}, {}, {}};
+        if (const RecordedPicture *was = old.find(value.key)) {
+            shared.insert(value.key);
+            picture.originalDigest = was->originalDigest;
+            if (!was->ownBelowDigest.empty()) {
+                ownBelow.push_back(pictureOf(old, value.key, true));
+                picture.ownBelowDigest = was->ownBelowDigest;
+            }
+        } else {
+            keys.push_back(value.key);
+            if (PictureLayers::of(below, value.key).pixels.from == PictureLayers::Source::From::Original)
+                picture.originalDigest = originals.digest(value.key);
+        }
+        made.pictures.push_back(std::move(picture));
+    }
+    std::vector<std::uint8_t> file = ModRecord::encodePictures(contents.pictures, ownBelow);
+    made.fileSha256 = Sha256::hex(file.data(), file.size());
+    std::vector<InstalledMod> next = m_mods;
+    Files files{{made.file(), std::move(file)}};
+    next[mod] = std::move(made);
+    std::map<PictureKey, PictureValue> floating;
+    handOn(old, shared, next, mod + 1, files, floating);
+    return recompose(c, std::move(next), std::move(files), keys, floating, false).changed;
 }
 
 std::vector<PictureKey> InstalledMods::setEnabled(Catalogue &c, std::size_t mod, bool enabled)

@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,10 @@ public:
     // and the user's own kept below it goes below the next mod above that sets it (or shows).
     // Throws GameFileError, changing nothing, when a picture of the library can't be read.
     UninstallResult uninstall(Catalogue &catalogue, std::size_t mod);
+    // Puts contents, a newer version of mod (of the same name), in its place, on or off as it was;
+    // the user's own pictures kept below the old one stay below the new one where it sets them too.
+    // Returns the pictures that changed. Throws GameFileError, changing nothing.
+    std::vector<PictureKey> update(Catalogue &catalogue, std::size_t mod, ModContents contents, std::time_t now);
     // Switches mod on or off; returns the pictures that changed. Throws GameFileError, changing nothing.
     std::vector<PictureKey> setEnabled(Catalogue &catalogue, std::size_t mod, bool enabled);
     // Moves mod to place to (0 the bottom), the others keeping their order, with the user's own
@@ -116,6 +121,12 @@ private:
     // library is read first, so that one that can't be read changes nothing.
     Recomposed recompose(Catalogue &catalogue, std::vector<InstalledMod> next, Files files, const std::vector<PictureKey> &keys,
                          const std::map<PictureKey, PictureValue> &floating, bool coverEdits);
+    // A number for a new mod that no mod and no file has.
+    int freshId() const;
+    // Of gone's own pictures kept below it, but those of kept: each goes below the next mod of next
+    // from from on that sets it (its file made anew into files), or shows (floating).
+    void handOn(const InstalledMod &gone, const std::set<PictureKey> &kept, std::vector<InstalledMod> &next, std::size_t from, Files &files,
+                std::map<PictureKey, PictureValue> &floating) const;
     // Throws GameFileError naming the record when it lists an image this game does not have.
     void requireFits(const Catalogue &catalogue) const;
     // A mod's file, read and checked against its digest (once), from those not written yet or the disk.
