@@ -90,7 +90,7 @@ PictureValue expected(const QString &spec)
 }
 
 // Runs "install NAME", "update NAME", "uninstall NAME", "disable NAME", "enable NAME",
-// "move NAME N" or "edit N" on the game folder and applies it.
+// "move NAME N", "edit N", or "save PROFILE" and "use PROFILE" on the game folder and applies it.
 void runSteps(const std::string &root, const QString &step);
 
 void run(const std::string &root, const QString &step)
@@ -113,6 +113,10 @@ void runSteps(const std::string &root, const QString &step)
         record.install(c, named(libraryMods(), what), 0);
     else if (verb == "edit")
         QVERIFY(PictureValues::put(c, ownPicture(what.toInt())));
+    else if (verb == "save")
+        record.saveProfile(what.toStdString());
+    else if (verb == "use")
+        record.useProfile(c, what.toStdString());
     else if (mod < 0)
         QFAIL(qPrintable("no mod installed for " + step));
     else if (verb == "uninstall")
@@ -228,6 +232,11 @@ private slots:
                                                          << QStringList{"disable second", "move second 0"} << QStringList{"enable second", "move second 1"};
         QTest::newRow("a size-only picture") << QStringList{"install first", "install second", "install third", "install sized"}
                                              << QStringList{"disable third", "move sized 0"} << QStringList{"move sized 3", "enable third"};
+        QTest::newRow("two profiles") << three + QStringList{"save all", "disable second", "move third 0", "save other", "use all"}
+                                      << QStringList{"use other"} << QStringList{"use all"};
+        QTest::newRow("a profile over the user's own") << QStringList{"edit 3", "install first", "install second", "save both", "disable first",
+                                                                      "disable second", "save none", "use both"}
+                                                       << QStringList{"use none", "use both", "use none"} << QStringList{"use both"};
     }
 
     // Switching mods off and on again, or moving them and back, leaves every file as it was.
@@ -269,6 +278,10 @@ private slots:
                                                           << QStringList{"4.gpi sized over second"};
         QTest::newRow("a size-only picture moved down") << three + QStringList{"install sized", "move sized 1"}
                                                         << QStringList{"4.gpi third", "3.gpi second"};
+        QTest::newRow("a profile in use") << three + QStringList{"save all", "disable first", "disable third", "save middle", "use all", "use middle"}
+                                          << QStringList{"3.gpi second", "4.gpi second", "2.gpi game", "6.gpi game"};
+        QTest::newRow("a profile in its own order") << three + QStringList{"move third 0", "save turned", "move third 2", "use turned"}
+                                                    << QStringList{"4.gpi second", "5.gpi second", "6.gpi third"};
         QTest::newRow("a size-only picture alone") << three + QStringList{"install sized", "disable first", "disable second", "disable third"}
                                                    << QStringList{"4.gpi sized over game"};
     }
@@ -323,6 +336,17 @@ private slots:
         const auto files = GameFolderBuilder::snapshot(m_root);
         const auto records = std::count_if(files.begin(), files.end(), [](const auto &file) { return file.first.ends_with(".zip"); });
         QCOMPARE(std::size_t(records), std::size_t(order.size()));
+    }
+
+    // A profile forgets a mod uninstalled since, and keeps its others in their order.
+    void profilesForgetUninstalledMods()
+    {
+        for (const QString &step : QStringList{"install first", "install second", "install third", "save all", "uninstall second"})
+            run(m_root, step);
+        const InstalledMods library = InstalledMods::load(m_root);
+        QCOMPARE(library.profiles().size(), std::size_t(1));
+        QCOMPARE(library.profiles()[0].mods, (std::vector<std::string>{"first", "third"}));
+        QVERIFY(library.inUse(library.profiles()[0]));
     }
 
     void firstFormatRecords_data()

@@ -389,6 +389,26 @@ private slots:
         QCOMPARE(c.ImageDetails[2].Lead, shipped.ImageDetails[2].Lead);
     }
 
+    // profile save keeps the mods on; profile use switches to them, and back again is exact.
+    void profilesFromTheCommandLine()
+    {
+        const QString game = gameWithThreeMods();
+        for (const QStringList &command : {QStringList{"profile", game, "save", "all"}, QStringList{"disable", game, "Again"},
+                                           QStringList{"disable", game, "pictures"}, QStringList{"profile", game, "save", "bare"},
+                                           QStringList{"profile", game, "use", "all"}}) {
+            const ToolRun run = ToolRuns::run(Cli, command);
+            QVERIFY2(run.exitCode == 0, run.out + run.err);
+        }
+        const QMap<QString, QByteArray> all = ToolRuns::snapshot(game);
+        const ToolRun bare = ToolRuns::run(Cli, {"profile", game, "use", "bare"});
+        QVERIFY2(bare.exitCode == 0 && bare.out.contains("Using the profile \"bare\": 2 pictures change: 2.gpi, 9.gpi"), bare.out + bare.err);
+        QVERIFY(gameFiles(ToolRuns::snapshot(game)) != gameFiles(all));
+        const ToolRun listed = ToolRuns::run(Cli, {"profiles", game});
+        QCOMPARE(listed.out, QByteArray("1. \"all\": \"layout\", \"pictures\", \"Again\"\n2. \"bare\" (in use): \"layout\"\n"));
+        QCOMPARE(ToolRuns::run(Cli, {"profile", game, "use", "all"}).exitCode, 0);
+        QVERIFY(ToolRuns::snapshot(game) == all);
+    }
+
     void libraryCommandsRefuse_data()
     {
         QTest::addColumn<QStringList>("command"); // after the game folder; ARCHIVES/ names a test archive
@@ -407,6 +427,8 @@ private slots:
         QTest::newRow("the same name again") << QStringList{"install", "ARCHIVES/pictures.zip"} << 1 << "a mod named \"pictures\" is installed already";
         QTest::newRow("a name given twice") << QStringList{"install", "ARCHIVES/layout.zip", "--name", "Again"} << 1
                                             << "a mod named \"Again\" is installed already";
+        QTest::newRow("no such profile") << QStringList{"profile", "use", "none"} << 1 << "there is no profile named \"none\" (none is kept)";
+        QTest::newRow("no such action") << QStringList{"profile", "keep", "none"} << 2 << "profile takes save NAME or use NAME, not \"keep\"";
         QTest::newRow("an empty name") << QStringList{"install", "ARCHIVES/layout.zip", "--name="} << 2 << "--name needs a name that is not empty";
     }
 

@@ -34,6 +34,8 @@ const std::map<std::string, CommandShape> &shapes()
         {"enable", {{"--force"}, 2, 2, "a game folder and the name of an installed mod"}},
         {"disable", {{"--force"}, 2, 2, "a game folder and the name of an installed mod"}},
         {"move", {{"--force", "--to", "--above", "--below"}, 2, 2, "a game folder and the name of an installed mod"}},
+        {"profiles", {{}, 1, 1, "one game folder"}},
+        {"profile", {{"--force"}, 3, 3, "a game folder, save or use, and the profile's name"}},
     };
     return table;
 }

@@ -56,6 +56,11 @@ const char *const Usage =
     "  move GAME_FOLDER NAME --to N | --above OTHER | --below OTHER [--force]\n"
     "      put an installed mod at place N as mods counts them (1 the bottom), or\n"
     "      right above or below another, then apply\n"
+    "  profiles GAME_FOLDER\n"
+    "      the profiles kept: named sets of mods to switch on, in their order\n"
+    "  profile GAME_FOLDER save NAME | use NAME [--force]\n"
+    "      keep the mods on now, in their order, as the profile NAME; or switch\n"
+    "      the profile's mods on in its order and the others off, then apply\n"
     "\n"
     "Options:\n"
     "  --force    overwrite game files another program changed since they were\n"
@@ -145,6 +150,10 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             return disable(context);
         if (parsed.command == "move")
             return move(context);
+        if (parsed.command == "profiles")
+            return profiles(context);
+        if (parsed.command == "profile")
+            return profile(context);
         return restore(context);
     } catch (const UsageError &error) {
         progress.finish();

@@ -52,4 +52,6 @@ int uninstall(const CliContext &context);
 int enable(const CliContext &context);
 int disable(const CliContext &context);
 int move(const CliContext &context);
+int profiles(const CliContext &context);
+int profile(const CliContext &context);
 } // namespace CliCommands

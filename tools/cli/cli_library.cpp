@@ -1,4 +1,5 @@
-// Switching installed mods on and off and putting them in another order, applied at once.
+// Switching installed mods on and off, putting them in another order and keeping profiles of
+// them, applied at once.
 #include "cli_commands.h"
 #include "cli_context.h"
 #include "game_file_error.h"
@@ -85,5 +86,59 @@ int CliCommands::move(const CliContext &context)
     CliSteps::apply(context, c, record.pendingFiles());
     record.committed();
     context.out << "Moved " << quoted(name) << ".\n";
+    return Success;
+}
+
+int CliCommands::profiles(const CliContext &context)
+{
+    const std::string &folder = context.args.operands[0];
+    const InstalledMods record = InstalledMods::load(folder);
+    if (record.profiles().empty()) {
+        context.out << "No profile is kept in " << folder << " (profile GAME_FOLDER save NAME keeps the mods on now as one).\n";
+        return Success;
+    }
+    for (std::size_t k = 0; k < record.profiles().size(); ++k) {
+        const ModProfile &profile = record.profiles()[k];
+        std::vector<std::string> names;
+        for (const std::string &mod : profile.mods)
+            names.push_back(quoted(mod));
+        context.out << k + 1 << ". " << quoted(profile.name) << (record.inUse(profile) ? " (in use)" : "") << ": "
+                    << (names.empty() ? std::string("no mod on") : shortList(names, 20)) << "\n";
+    }
+    return Success;
+}
+
+int CliCommands::profile(const CliContext &context)
+{
+    const std::string &folder = context.args.operands[0];
+    const std::string &action = context.args.operands[1];
+    const std::string &name = context.args.operands[2];
+    if (action != "save" && action != "use")
+        throw UsageError("profile takes save NAME or use NAME, not \"" + action + "\"");
+    Catalogue c = CliSteps::load(context, folder, action == "save" ? LoadPurpose::Reading : LoadPurpose::Editing);
+    InstalledMods record = InstalledMods::load(folder);
+    if (record.mods().empty())
+        throw GameFileError(folder, "no mod is installed, so there is no profile to " + action + "; nothing was changed");
+    if (action == "save") {
+        record.saveProfile(name);
+        CliSteps::apply(context, c, record.pendingFiles());
+        record.committed();
+        const ModProfile &saved = record.profiles()[std::size_t(record.findProfile(name))];
+        context.out << "Saved the profile " << quoted(name) << ": " << saved.mods.size() << (saved.mods.size() == 1 ? " mod" : " mods")
+                    << " on.\n";
+        return Success;
+    }
+    if (record.findProfile(name) < 0) {
+        std::vector<std::string> names;
+        for (const ModProfile &kept : record.profiles())
+            names.push_back(quoted(kept.name));
+        throw GameFileError(folder, "there is no profile named " + quoted(name)
+                                        + (names.empty() ? std::string(" (none is kept)") : "; kept: " + shortList(names)) + "; nothing was changed");
+    }
+    const std::vector<PictureKey> changed = record.useProfile(c, name);
+    context.out << "Using the profile " << quoted(name) << ": " << changeText(changed) << "\n";
+    CliSteps::apply(context, c, record.pendingFiles());
+    record.committed();
+    context.out << "Now using " << quoted(name) << ".\n";
     return Success;
 }

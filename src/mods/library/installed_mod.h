@@ -48,3 +48,11 @@ struct InstalledMod {
     std::string digestOf(PictureKey key) const { return sets(key) ? find(key)->digest : std::string(); }
     bool operator==(const InstalledMod &) const = default;
 };
+
+// A named, ordered set of the library's mods: using it switches those on, in its order, and the
+// others off.
+struct ModProfile {
+    std::string name;
+    std::vector<std::string> mods; // by name, from the bottom up
+    bool operator==(const ModProfile &) const = default;
+};

@@ -69,7 +69,7 @@ InstalledMods InstalledMods::load(const std::string &gp4Path)
     const std::vector<std::uint8_t> bytes = UntrustedFile::read(list, MaxListBytes);
     library.m_listText.assign(bytes.begin(), bytes.end());
     int version = 0;
-    library.m_mods = ModRecord::parseList(list, library.m_listText, &version);
+    library.m_mods = ModRecord::parseList(list, library.m_listText, &version, &library.m_profiles);
     if (version == ModRecord::FirstVersion) {
         // The files the old record names stay until the library that replaces it is written.
         std::set<std::string> older;
@@ -463,7 +463,10 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
     Files files;
     std::map<PictureKey, PictureValue> floating;
     handOn(gone, {}, next, mod, files, floating);
+    const std::string name = gone.name;
     result.restored = recompose(c, std::move(next), std::move(files), keysOf(gone), floating, false).changed;
+    for (ModProfile &profile : m_profiles)
+        std::erase(profile.mods, name);
     return result;
 }
 
@@ -539,6 +542,67 @@ std::vector<PictureKey> InstalledMods::move(Catalogue &c, std::size_t mod, std::
     return recompose(c, std::move(next), {}, keysOf(m_mods[mod]), {}, false).changed;
 }
 
+int InstalledMods::findProfile(const std::string &name) const
+{
+    for (std::size_t k = 0; k < m_profiles.size(); ++k)
+        if (m_profiles[k].name == name)
+            return int(k);
+    return -1;
+}
+
+bool InstalledMods::inUse(const ModProfile &profile) const
+{
+    std::vector<std::string> enabled;
+    for (const InstalledMod &mod : m_mods)
+        if (mod.enabled)
+            enabled.push_back(mod.name);
+    return enabled == profile.mods;
+}
+
+void InstalledMods::saveProfile(const std::string &name)
+{
+    if (name.empty() || name.size() > LongestName)
+        throw GameFileError(recordFolder(), "a profile's name must be 1 to " + std::to_string(LongestName) + " bytes long");
+    ModProfile profile{name, {}};
+    for (const InstalledMod &mod : m_mods)
+        if (mod.enabled)
+            profile.mods.push_back(mod.name);
+    const int at = findProfile(name);
+    if (at >= 0)
+        m_profiles[std::size_t(at)] = std::move(profile);
+    else
+        m_profiles.push_back(std::move(profile));
+    m_pending = true;
+}
+
+std::vector<PictureKey> InstalledMods::useProfile(Catalogue &c, const std::string &name)
+{
+    requireFits(c);
+    const int at = findProfile(name);
+    if (at < 0)
+        throw GameFileError(recordFolder(), "there is no profile named \"" + name + "\"");
+    // Its mods in its order, then the others off in the order they were installed: the same
+    // profile always gives the same library, whatever was used before.
+    std::vector<InstalledMod> next, others;
+    for (const std::string &member : m_profiles[std::size_t(at)].mods) {
+        next.push_back(m_mods.at(std::size_t(find(member))));
+        next.back().enabled = true;
+    }
+    for (const InstalledMod &mod : m_mods)
+        if (std::find(m_profiles[std::size_t(at)].mods.begin(), m_profiles[std::size_t(at)].mods.end(), mod.name)
+            == m_profiles[std::size_t(at)].mods.end()) {
+            others.push_back(mod);
+            others.back().enabled = false;
+        }
+    std::sort(others.begin(), others.end(), [](const InstalledMod &a, const InstalledMod &b) { return a.id < b.id; });
+    next.insert(next.end(), others.begin(), others.end());
+    std::set<PictureKey> keys;
+    for (const InstalledMod &mod : m_mods)
+        for (const RecordedPicture &picture : mod.pictures)
+            keys.insert(picture.key);
+    return recompose(c, std::move(next), {}, {keys.begin(), keys.end()}, {}, false).changed;
+}
+
 std::vector<std::string> InstalledMods::namedFiles() const
 {
     std::set<std::string> files(m_olderFiles.begin(), m_olderFiles.end());
@@ -557,7 +621,7 @@ std::uint64_t InstalledMods::Snapshot::bytes() const
 
 InstalledMods::Snapshot InstalledMods::snapshot() const
 {
-    Snapshot taken{m_mods, {}};
+    Snapshot taken{m_mods, m_profiles, {}};
     for (const InstalledMod &mod : m_mods)
         taken.files[mod.file()] = fileBytes(mod.file(), mod.fileSha256);
     return taken;
@@ -566,6 +630,7 @@ InstalledMods::Snapshot InstalledMods::snapshot() const
 void InstalledMods::restore(const Snapshot &snapshot)
 {
     m_mods = snapshot.mods;
+    m_profiles = snapshot.profiles;
     m_newFiles.clear();
     m_read.clear();
     for (const auto &[file, bytes] : snapshot.files) {
@@ -585,7 +650,7 @@ void InstalledMods::restore(const Snapshot &snapshot)
         onDisk.assign(bytes.begin(), bytes.end());
     } catch (const GameFileError &) {
     }
-    m_pending = !m_newFiles.empty() || onDisk != (m_mods.empty() ? std::string() : ModRecord::encodeList(m_mods));
+    m_pending = !m_newFiles.empty() || onDisk != (m_mods.empty() ? std::string() : ModRecord::encodeList(m_mods, m_profiles));
 }
 
 std::vector<ModRecordFile> InstalledMods::pendingFiles() const
@@ -593,7 +658,7 @@ std::vector<ModRecordFile> InstalledMods::pendingFiles() const
     if (!m_pending)
         return {};
     std::vector<ModRecordFile> files;
-    const std::string list = ModRecord::encodeList(m_mods);
+    const std::string list = ModRecord::encodeList(m_mods, m_profiles);
     files.push_back({relative(ModRecord::ListFile), std::vector<std::uint8_t>(list.begin(), list.end()), m_listStamp});
     // Only files the library names: one made and dropped again before it was written is not.
     for (const InstalledMod &mod : m_mods) {
@@ -609,7 +674,7 @@ void InstalledMods::committed()
     if (!m_pending)
         return;
     m_listStamp = FileOps::stampOf(recordPath(ModRecord::ListFile));
-    m_listText = ModRecord::encodeList(m_mods);
+    m_listText = ModRecord::encodeList(m_mods, m_profiles);
     m_newFiles.clear();
     m_olderFiles.clear();
     m_read.clear();

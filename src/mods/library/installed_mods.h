@@ -84,10 +84,24 @@ public:
     // pictures kept below it; returns the pictures that changed. Throws GameFileError, changing nothing.
     std::vector<PictureKey> move(Catalogue &catalogue, std::size_t mod, std::size_t to);
 
+    // The profiles, named sets of mods to switch on, in the order they were first saved.
+    const std::vector<ModProfile> &profiles() const { return m_profiles; }
+    // The place of the profile named name, or -1.
+    int findProfile(const std::string &name) const;
+    // True when the mods on are the profile's, in its order.
+    bool inUse(const ModProfile &profile) const;
+    // Keeps the mods on now, in their order, as the profile name (replacing one of that name).
+    // Throws GameFileError for an empty or too long name.
+    void saveProfile(const std::string &name);
+    // Switches the profile's mods on, in its order, and the others off (after them, in the order
+    // they were installed); returns the pictures that changed. Throws GameFileError, changing nothing.
+    std::vector<PictureKey> useProfile(Catalogue &catalogue, const std::string &name);
+
     // What an operation changes of the library, for an undo step to put back: the mods, and the
     // bytes of every file they name.
     struct Snapshot {
         std::vector<InstalledMod> mods;
+        std::vector<ModProfile> profiles;
         std::map<std::string, std::vector<std::uint8_t>> files;
         std::uint64_t bytes() const;
     };
@@ -151,6 +165,7 @@ private:
 
     std::string m_gp4Path;
     std::vector<InstalledMod> m_mods;
+    std::vector<ModProfile> m_profiles;
     FileOps::FileStamp m_listStamp; // installed.json as read or last written
     std::string m_listText;         // and its text then
     // Files made since, not written yet, with the file each would replace as seen then.

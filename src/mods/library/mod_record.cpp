@@ -135,7 +135,7 @@ RecordedPicture *InstalledMod::find(PictureKey key)
 
 namespace ModRecord {
 
-std::string encodeList(const std::vector<InstalledMod> &mods)
+std::string encodeList(const std::vector<InstalledMod> &mods, const std::vector<ModProfile> &profiles)
 {
     JsonValue::Array list;
     for (const InstalledMod &mod : mods) {
@@ -155,10 +155,19 @@ std::string encodeList(const std::vector<InstalledMod> &mods)
             {"pictures", std::move(pictures)},
         });
     }
-    return JsonValue(JsonValue::Object{{"format", Format}, {"version", Version}, {"mods", std::move(list)}}).dump();
+    JsonValue::Object document{{"format", Format}, {"version", Version}, {"mods", std::move(list)}};
+    if (!profiles.empty()) {
+        JsonValue::Array named;
+        for (const ModProfile &profile : profiles) {
+            JsonValue::Array members(profile.mods.begin(), profile.mods.end());
+            named.emplace_back(JsonValue::Object{{"name", profile.name}, {"mods", std::move(members)}});
+        }
+        document.emplace_back("profiles", std::move(named));
+    }
+    return JsonValue(std::move(document)).dump();
 }
 
-std::vector<InstalledMod> parseList(const std::string &source, std::string_view text, int *versionRead)
+std::vector<InstalledMod> parseList(const std::string &source, std::string_view text, int *versionRead, std::vector<ModProfile> *profilesRead)
 {
     JsonValue document;
     try {
@@ -214,6 +223,27 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
             mod.pictures.push_back(std::move(picture));
         }
         mods.push_back(std::move(mod));
+    }
+    const JsonValue *profiles = formatRead >= 2 ? document.find("profiles") : nullptr;
+    if (profiles && !profiles->isArray())
+        damaged(source, "\"profiles\" is not a list");
+    std::set<std::string> profileNames;
+    for (const JsonValue &item : profiles ? profiles->array() : JsonValue::Array{}) {
+        ModProfile profile;
+        profile.name = textField(source, item, "name", 200);
+        if (profile.name.empty() || !profileNames.insert(profile.name).second)
+            damaged(source, "two profiles have the name \"" + profile.name + "\"");
+        const JsonValue *members = item.find("mods");
+        if (!members || !members->isArray())
+            damaged(source, "the profile \"" + profile.name + "\" has no list of mods");
+        std::set<std::string> listed;
+        for (const JsonValue &member : members->array()) {
+            if (!member.isString() || !names.count(member.string()) || !listed.insert(member.string()).second)
+                damaged(source, "the profile \"" + profile.name + "\" names a mod that is not installed, or one twice");
+            profile.mods.push_back(member.string());
+        }
+        if (profilesRead)
+            profilesRead->push_back(std::move(profile));
     }
     return mods;
 }

@@ -27,9 +27,11 @@ inline constexpr int FirstVersion = 1;
 inline constexpr int Version = 2;
 
 // The text of installed.json.
-std::string encodeList(const std::vector<InstalledMod> &mods);
-// Reads installed.json of either format strictly, giving its version; throws GameFileError naming source.
-std::vector<InstalledMod> parseList(const std::string &source, std::string_view text, int *version = nullptr);
+std::string encodeList(const std::vector<InstalledMod> &mods, const std::vector<ModProfile> &profiles = {});
+// Reads installed.json of either format strictly, giving its version and profiles; throws
+// GameFileError naming source.
+std::vector<InstalledMod> parseList(const std::string &source, std::string_view text, int *version = nullptr,
+                                    std::vector<ModProfile> *profiles = nullptr);
 
 // Where a picture lies in a mod's file.
 enum class Part {
