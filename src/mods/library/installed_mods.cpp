@@ -153,9 +153,17 @@ const std::vector<ArchiveEntry> &InstalledMods::entriesOf(const InstalledMod &mo
 
 PictureValue InstalledMods::pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const
 {
-    const RecordedPicture &picture = *mod.find(key);
-    return ModRecord::picture(recordPath(mod.file()), entriesOf(mod), key, ownBelow ? picture.ownBelowDigest : picture.digest,
-                              ownBelow ? ModRecord::Part::OwnBelow : ModRecord::Part::Own);
+    // Read and checked once an operation: composing reads the same layers again.
+    const auto name = std::make_tuple(mod.fileSha256, key, ownBelow);
+    auto found = m_values.find(name);
+    if (found == m_values.end()) {
+        const RecordedPicture &picture = *mod.find(key);
+        PictureValue value = ModRecord::picture(recordPath(mod.file()), entriesOf(mod), key, ownBelow ? picture.ownBelowDigest : picture.digest,
+                                                ownBelow ? ModRecord::Part::OwnBelow : ModRecord::Part::Own);
+        value.knownPixelDigest = value.pixelDigest();
+        found = m_values.emplace(name, std::move(value)).first;
+    }
+    return found->second;
 }
 
 PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &originals) const
@@ -336,6 +344,8 @@ InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<Ins
     }
     m_mods = std::move(next);
     m_pending = true;
+    m_read.clear(); // the pictures read stay on disk and in the catalogue, not twice in memory
+    m_values.clear();
     return result;
 }
 
@@ -392,6 +402,8 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
     const GameOriginals originals(c);
     std::vector<PictureValue> ownBelow;
     std::vector<PictureKey> keys;
+    for (PictureValue &value : contents.pictures)
+        value.knownPixelDigest = value.pixelDigest(); // hashed once
     for (const PictureValue &value : contents.pictures) {
         RecordedPicture picture{value.key, value.digest(), value.sizeOnly && !value.key.font, {}, {}, {}, {}, {}};
         const std::string shows = PictureValues::currentDigest(c, value.key);
@@ -407,6 +419,12 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
     }
     std::vector<std::uint8_t> file = ModRecord::encodePictures(contents.pictures, ownBelow);
     mod.fileSha256 = Sha256::hex(file.data(), file.size());
+    // The pictures just written into the file need not be read back from it.
+    for (PictureValue &value : contents.pictures) {
+        m_values.emplace(std::make_tuple(mod.fileSha256, value.key, false), std::move(value));
+    }
+    for (PictureValue &value : ownBelow)
+        m_values.emplace(std::make_tuple(mod.fileSha256, value.key, true), std::move(value));
     std::vector<InstalledMod> next = m_mods;
     Files files{{mod.file(), std::move(file)}};
     next.push_back(std::move(mod));
@@ -633,6 +651,7 @@ void InstalledMods::restore(const Snapshot &snapshot)
     m_profiles = snapshot.profiles;
     m_newFiles.clear();
     m_read.clear();
+    m_values.clear();
     for (const auto &[file, bytes] : snapshot.files) {
         const std::string path = recordPath(file);
         try {
@@ -678,6 +697,7 @@ void InstalledMods::committed()
     m_newFiles.clear();
     m_olderFiles.clear();
     m_read.clear();
+    m_values.clear();
     m_pending = false;
     tidy();
 }

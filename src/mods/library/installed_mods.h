@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "archive_entry_list.h"
@@ -174,5 +175,6 @@ private:
     std::vector<std::string> m_olderFiles;
     Files m_staged; // an operation's new files while it composes its pictures
     mutable std::map<std::pair<std::string, std::string>, std::vector<ArchiveEntry>> m_read; // by file and SHA-256
+    mutable std::map<std::tuple<std::string, PictureKey, bool>, PictureValue> m_values;     // by file SHA-256, key, own below
     bool m_pending = false;
 };
