@@ -349,6 +349,44 @@ private slots:
         QVERIFY(library.inUse(library.profiles()[0]));
     }
 
+    // Until the library that replaces it is written, a record of the first format keeps every file
+    // it names, also one of a mod uninstalled since: tidying after only reading it removes nothing.
+    void firstFormatKeptUntilWritten()
+    {
+        JsonValue::Array list;
+        run(m_root, "edit 3");
+        for (const char *name : {"first", "second"})
+            installAsFirstFormat(m_root, named(libraryMods(), name), list);
+        // As the first format uninstalled "first": the mod above took over what lay below it,
+        // kept in the file of the mod gone.
+        const std::string folder = GamePaths::underData(m_root, "tessary-mods/");
+        const std::vector<std::uint8_t> kept = GameFolderBuilder::readFile(folder + "0001.zip");
+        JsonValue::Object second = list[1].object();
+        for (auto &[field, value] : second)
+            if (field == "pictures") {
+                JsonValue::Array pictures = value.array();
+                JsonValue::Object three = pictures[0].object();
+                for (auto &[name, item] : three)
+                    if (name == "below")
+                        item = JsonValue::Object{{"file", "0001.zip"}, {"file_sha256", Sha256::hex(kept.data(), kept.size())},
+                                                 {"sha256", ownPicture(3).digest()}};
+                pictures[0] = std::move(three);
+                value = std::move(pictures);
+            }
+        const std::string text = JsonValue(JsonValue::Object{{"format", "Tessary installed mods"}, {"version", 1}, {"mods", JsonValue::Array{second}}}).dump();
+        GameFolderBuilder::writeFile(folder + "installed.json", std::vector<std::uint8_t>(text.begin(), text.end()));
+        const auto written = GameFolderBuilder::snapshot(m_root);
+
+        InstalledMods read = InstalledMods::load(m_root);
+        QVERIFY(!read.hasPendingChanges());
+        read.tidy();
+        QVERIFY(GameFolderBuilder::snapshot(m_root) == written);
+        // The user's own picture below it came through: switched off, "second" shows it.
+        run(m_root, "disable second");
+        checkShows({"3.gpi own"});
+        QVERIFY(!QFile::exists(QString::fromStdString(folder + "0001.zip")));
+    }
+
     void firstFormatRecords_data()
     {
         QTest::addColumn<QStringList>("history"); // installed by the first format, or "edit N"

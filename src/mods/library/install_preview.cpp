@@ -9,7 +9,7 @@ namespace InstallPreview {
 std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods, const ModContents &contents, bool updating)
 {
     if (!updating && mods.find(contents.name) >= 0)
-        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first, or update it in its place");
+        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
     const GameOriginals originals(c);
     std::vector<InstallPreviewItem> items;
     for (const PictureValue &value : contents.pictures) {

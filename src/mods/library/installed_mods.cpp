@@ -384,7 +384,7 @@ int InstalledMods::freshId() const
 std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
 {
     if (find(contents.name) >= 0)
-        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first, or update it in its place");
+        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
     if (contents.name.empty() || contents.name.size() > LongestName)
         throw GameFileError(contents.source, "a mod's name must be 1 to " + std::to_string(LongestName) + " bytes long; \""
                                                  + contents.name.substr(0, 40) + "\" is not");

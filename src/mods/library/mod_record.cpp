@@ -182,7 +182,7 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
         damaged(source, "it does not begin as Tessary writes it");
     if (version->integer() != FirstVersion && version->integer() != Version)
         throw GameFileError(source, "the record of installed mods was written by another version of Tessary (record version "
-                                        + std::to_string(version->integer()) + "); this one reads versions 1 and 2");
+                                        + std::to_string(version->integer()) + "); this one reads version " + std::to_string(Version));
     const int formatRead = int(version->integer());
     if (versionRead)
         *versionRead = formatRead;
