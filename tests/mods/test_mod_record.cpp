@@ -129,6 +129,64 @@ private slots:
         QVERIFY(before > 0 && after > 1);
     }
 
+    void crashWhileSwitching_data()
+    {
+        QTest::addColumn<QString>("change"); // made to "below" and "above", both applied, and crashed while applying
+        QTest::newRow("switching a mod off") << "disable";
+        QTest::newRow("moving a mod") << "move";
+        QTest::newRow("using a profile") << "profile";
+    }
+
+    // A crash while switching, moving or using a profile leaves the library and the pictures both
+    // before or both after: what the folder shows is what its library composes.
+    void crashWhileSwitching()
+    {
+        QFETCH(QString, change);
+        const ModContents below = twoPictures("below", 0x11), above = twoPictures("above", 0x22);
+        int before = 0, after = 0;
+        for (long crashAt = 1;; ++crashAt) {
+            init();
+            installAndApply(m_root, below);
+            installAndApply(m_root, above);
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            if (change == "disable") {
+                record.setEnabled(c, 1, false);
+            } else if (change == "move") {
+                record.move(c, 1, 0);
+            } else {
+                record.setEnabled(c, 1, false);
+                record.saveProfile("low");
+                record.setEnabled(c, 1, true);
+                record.saveProfile("both");
+                WriteBackOptions saved;
+                saved.records = record.pendingFiles();
+                applyAllChanges(c, saved);
+                record.committed();
+                record.useProfile(c, "low");
+            }
+            WriteBackOptions options;
+            options.records = record.pendingFiles();
+            bool crashed = false;
+            FileOps::injectFault(crashAt, FileOps::FaultKind::Crash);
+            try {
+                applyAllChanges(c, options);
+            } catch (const FileOps::SimulatedCrash &) {
+                crashed = true;
+            }
+            FileOps::injectFault(0, FileOps::FaultKind::NotFound);
+            const Catalogue now = loadGameFolder(m_root);
+            const InstalledMods settled = InstalledMods::load(m_root);
+            for (const PictureValue &value : below.pictures)
+                QVERIFY2(PictureValues::currentDigest(now, value.key) == settled.composed(now, value.key).digest(),
+                         qPrintable(QStringLiteral("crash at %1: %2").arg(crashAt).arg(QString::fromStdString(value.key.caption()))));
+            ++(PictureValues::currentDigest(now, below.pictures[0].key) == below.pictures[0].digest() ? after : before);
+            if (!crashed)
+                break;
+        }
+        QVERIFY(before > 0 && after > 1);
+    }
+
     void installBetweenWriteAndCommit_data()
     {
         QTest::addColumn<QStringList>("between"); // what another program installs after this one's write-back, before its committed()
