@@ -169,11 +169,18 @@ PictureValue InstalledMods::pictureOf(const InstalledMod &mod, PictureKey key, b
 PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &originals) const
 {
     PictureValue value = originals.picture(key);
+    std::string digest; // taken once, and only where a mod recorded the original
     for (const InstalledMod &mod : m_mods) {
         const RecordedPicture *picture = mod.find(key);
+        if (!picture || picture->originalDigest.empty())
+            continue;
+        if (digest.empty()) {
+            value.knownPixelDigest = value.pixelDigest();
+            digest = value.digest();
+        }
         // The original lay below when the mod was installed; one that is no longer there (its kept
         // file deleted, so that the game folder's, a mod's own, is read) is not given back.
-        if (picture && !picture->originalDigest.empty() && value.digest() != picture->originalDigest)
+        if (digest != picture->originalDigest)
             throw GameFileError(GamePaths::original(m_gp4Path, key.font ? GamePaths::relativeFont(key.number) : GamePaths::relativeImage(key.number)),
                                 "the game's original of " + key.caption() + " that lay below the mod \"" + mod.name
                                     + "\" is not kept any more (tessary-originals was changed); Tessary can't give it back, so "
