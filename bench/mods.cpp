@@ -1,6 +1,6 @@
 // bench_mods FOLDER: "Save changes as a mod package" of every image against "Save all images"
 // to .png, and installing that package against loading the same pictures as a folder import,
-// all in the same run.
+// all in the same run; and switching that mod off and on again in the library.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -65,8 +65,8 @@ int run(const std::string &folder)
     fs::create_directory(pngs);
     const PictureCodec codec = PngCodec::make();
 
-    std::vector<double> exportMs, packMs, importMs, installMs;
-    std::size_t packed = 0, imported = 0, installed = 0;
+    std::vector<double> exportMs, packMs, importMs, installMs, disableMs, enableMs;
+    std::size_t packed = 0, imported = 0, installed = 0, switchedOff = 0, switchedOn = 0;
     try {
         touchEveryImage(c, true);
         for (int k = 0; k < Runs; ++k) {
@@ -90,6 +90,8 @@ int run(const std::string &folder)
                 ModContents contents = ModContentsReader::read(package, other, codec);
                 installed = record.install(other, std::move(contents), std::time(nullptr)).size();
             }));
+            disableMs.push_back(milliseconds([&] { switchedOff = record.setEnabled(other, 0, false).size(); }));
+            enableMs.push_back(milliseconds([&] { switchedOn = record.setEnabled(other, 0, true).size(); }));
         }
     } catch (...) {
         fs::remove_all(scratch);
@@ -101,8 +103,11 @@ int run(const std::string &folder)
                 double(c.totalBytes() - FontCount * FontSheetBytes) / 1e6, Runs);
     line("pack all images into a mod", median(packMs), "export all images to .png", median(exportMs));
     line("install that mod (to apply)", median(installMs), "folder import of the .png files", median(importMs));
-    const bool whole = packed == all.size() && imported == all.size() && installed == all.size();
-    std::printf("every image packed, imported and installed: %s\n", whole ? "yes" : "NO");
+    line("switch that mod off (to apply)", median(disableMs), "folder import of the .png files", median(importMs));
+    line("switch it on again (to apply)", median(enableMs), "folder import of the .png files", median(importMs));
+    const bool whole = packed == all.size() && imported == all.size() && installed == all.size() && switchedOff == all.size()
+                    && switchedOn == all.size();
+    std::printf("every image packed, imported, installed and switched off and on: %s\n", whole ? "yes" : "NO");
     return whole ? 0 : 1;
 }
 

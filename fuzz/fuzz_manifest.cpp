@@ -25,8 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const GameFileError &) {
     }
     try {
-        const std::vector<InstalledMod> mods = ModRecord::parseList("installed.json", text);
-        if (ModRecord::parseList("installed.json", ModRecord::encodeList(mods)) != mods)
+        // A record of the present format reads back as it was written; one of the first format
+        // is read into the library first, so only its written form is compared.
+        int version = 0;
+        std::vector<ModProfile> profiles, again;
+        const std::vector<InstalledMod> mods = ModRecord::parseList("installed.json", text, &version, &profiles);
+        if (version == ModRecord::Version
+            && (ModRecord::parseList("installed.json", ModRecord::encodeList(mods, profiles), nullptr, &again) != mods || again != profiles))
             std::abort();
     } catch (const GameFileError &) {
     }

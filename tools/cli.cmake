@@ -5,6 +5,7 @@ add_executable(tessary-cli
     cli/cli_commands.cpp cli/cli_commands.h
     cli/cli_context.h
     cli/cli_exchange.cpp
+    cli/cli_library.cpp
     cli/cli_list.cpp
     cli/cli_mods.cpp
     cli/cli_restore.cpp

@@ -129,6 +129,64 @@ private slots:
         QVERIFY(before > 0 && after > 1);
     }
 
+    void crashWhileSwitching_data()
+    {
+        QTest::addColumn<QString>("change"); // made to "below" and "above", both applied, and crashed while applying
+        QTest::newRow("switching a mod off") << "disable";
+        QTest::newRow("moving a mod") << "move";
+        QTest::newRow("using a profile") << "profile";
+    }
+
+    // A crash while switching, moving or using a profile leaves the library and the pictures both
+    // before or both after: what the folder shows is what its library composes.
+    void crashWhileSwitching()
+    {
+        QFETCH(QString, change);
+        const ModContents below = twoPictures("below", 0x11), above = twoPictures("above", 0x22);
+        int before = 0, after = 0;
+        for (long crashAt = 1;; ++crashAt) {
+            init();
+            installAndApply(m_root, below);
+            installAndApply(m_root, above);
+            Catalogue c = loadGameFolder(m_root);
+            InstalledMods record = InstalledMods::load(m_root);
+            if (change == "disable") {
+                record.setEnabled(c, 1, false);
+            } else if (change == "move") {
+                record.move(c, 1, 0);
+            } else {
+                record.setEnabled(c, 1, false);
+                record.saveProfile("low");
+                record.setEnabled(c, 1, true);
+                record.saveProfile("both");
+                WriteBackOptions saved;
+                saved.records = record.pendingFiles();
+                applyAllChanges(c, saved);
+                record.committed();
+                record.useProfile(c, "low");
+            }
+            WriteBackOptions options;
+            options.records = record.pendingFiles();
+            bool crashed = false;
+            FileOps::injectFault(crashAt, FileOps::FaultKind::Crash);
+            try {
+                applyAllChanges(c, options);
+            } catch (const FileOps::SimulatedCrash &) {
+                crashed = true;
+            }
+            FileOps::injectFault(0, FileOps::FaultKind::NotFound);
+            const Catalogue now = loadGameFolder(m_root);
+            const InstalledMods settled = InstalledMods::load(m_root);
+            for (const PictureValue &value : below.pictures)
+                QVERIFY2(PictureValues::currentDigest(now, value.key) == settled.composed(now, value.key).digest(),
+                         qPrintable(QStringLiteral("crash at %1: %2").arg(crashAt).arg(QString::fromStdString(value.key.caption()))));
+            ++(PictureValues::currentDigest(now, below.pictures[0].key) == below.pictures[0].digest() ? after : before);
+            if (!crashed)
+                break;
+        }
+        QVERIFY(before > 0 && after > 1);
+    }
+
     void installBetweenWriteAndCommit_data()
     {
         QTest::addColumn<QStringList>("between"); // what another program installs after this one's write-back, before its committed()
@@ -155,9 +213,7 @@ private slots:
         const InstalledMods now = InstalledMods::load(m_root);
         QCOMPARE(now.mods().size(), std::size_t(2 + between.size()));
         for (const InstalledMod &mod : now.mods())
-            for (const RecordedPicture &picture : mod.pictures)
-                QVERIFY2(picture.belowFile.empty() || QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods/" + picture.belowFile))),
-                         picture.belowFile.c_str());
+            QVERIFY2(QFile::exists(QString::fromStdString(GamePaths::underData(m_root, "tessary-mods/" + mod.file()))), mod.file().c_str());
         // Every mod comes off again, the last one first, down to the folder with "below" alone.
         for (std::size_t k = now.mods().size(); k-- > 1;) {
             Catalogue later = loadGameFolder(m_root);
@@ -188,6 +244,7 @@ private slots:
         installAndApply(m_root, twoPictures("below", 0x11));
         const std::vector<std::uint8_t> text = GameFolderBuilder::readFile(list.string());
         std::vector<InstalledMod> mods = ModRecord::parseList("list", std::string(text.begin(), text.end()));
+        fs::rename(list.parent_path() / mods[0].file(), list.parent_path() / InstalledMod::fileOf(id));
         mods[0].id = id;
         const std::string renumbered = ModRecord::encodeList(mods);
         GameFolderBuilder::writeFile(list.string(), std::vector<std::uint8_t>(renumbered.begin(), renumbered.end()));
@@ -255,12 +312,12 @@ private slots:
                 unlike.entry.Height = 150;
                 unlike.byteCount = 100;
                 unlike.pixels.resize(25);
-                const std::vector<std::uint8_t> file = ModRecord::encodePictures({unlike, PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), mods[1].pictures[1].key)});
+                const PictureValue sheet = PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), mods[1].pictures[1].key);
+                const std::vector<std::uint8_t> file = ModRecord::encodePictures({unlike, sheet});
                 GameFolderBuilder::writeFile((folder / "0002.zip").string(), file);
-                for (RecordedPicture &each : mods[1].pictures)
-                    each.belowFileSha256 = Sha256::hex(file.data(), file.size());
-                picture.belowDigest = unlike.digest();
-                mods[1].pictures[1].belowDigest = PictureValues::current(GameFolderBuilder::makeCatalogue(Slots), mods[1].pictures[1].key).digest();
+                mods[1].fileSha256 = Sha256::hex(file.data(), file.size());
+                picture.digest = unlike.digest();
+                mods[1].pictures[1].digest = sheet.digest();
             }
             const std::string list = ModRecord::encodeList(mods);
             GameFolderBuilder::writeFile((folder / "installed.json").string(), std::vector<std::uint8_t>(list.begin(), list.end()));

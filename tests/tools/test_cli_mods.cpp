@@ -258,8 +258,14 @@ private slots:
             mod.name = "mod " + std::to_string(k);
             mod.installed = "2026-01-01T00:00:00Z";
             mod.source = "mod.zip";
-            for (int n = 1; n <= 40; ++n)
-                mod.pictures.push_back({PictureKey{false, n}, QCryptographicHash::hash(QByteArray::number(k * 100 + n), QCryptographicHash::Sha256).toHex().toStdString(), {}, {}, {}, false, {}});
+            // Listing names what shows from the digests alone: the mods' files are not read.
+            mod.fileSha256 = QCryptographicHash::hash(QByteArray::number(k), QCryptographicHash::Sha256).toHex().toStdString();
+            for (int n = 1; n <= 40; ++n) {
+                RecordedPicture picture;
+                picture.key = {false, n};
+                picture.digest = QCryptographicHash::hash(QByteArray::number(k * 100 + n), QCryptographicHash::Sha256).toHex().toStdString();
+                mod.pictures.push_back(std::move(picture));
+            }
             mods.push_back(std::move(mod));
         }
         const QString records = game + "/MenuData/PC/GP2001/tessary-mods";
@@ -305,6 +311,139 @@ private slots:
             const QString manifest = QString::fromUtf8(reinterpret_cast<const char *>(files.front().bytes.data()), qsizetype(files.front().bytes.size()));
             QVERIFY2(manifest.count(QStringLiteral("\"mod\": \"pictures\", \"mod_author\": \"\"")) == 2, qPrintable(manifest));
         }
+    }
+
+    // A folder of tests/support with three mods: an index mod, and over it the same pictures twice.
+    QString gameWithThreeMods()
+    {
+        const QString game = builtGame();
+        for (const QStringList &install : {QStringList{Archives + "/layout.tar.xz"}, QStringList{Archives + "/pictures.zip"},
+                                           QStringList{Archives + "/pictures.zip", "--name", "Again"}}) {
+            const ToolRun run = ToolRuns::run(Cli, QStringList{"install", game} + install);
+            if (run.exitCode != 0)
+                qWarning("%s", run.err.constData());
+        }
+        return game;
+    }
+
+    void switchAndMoveFromTheCommandLine_data()
+    {
+        QTest::addColumn<QList<QStringList>>("there");
+        QTest::addColumn<QList<QStringList>>("back");
+        QTest::addColumn<QStringList>("listed"); // mods --json afterwards: name and whether it is on, from the bottom up
+        QTest::newRow("two off and on") << QList<QStringList>{{"disable", "Again"}, {"disable", "pictures"}}
+                                        << QList<QStringList>{{"enable", "pictures"}, {"enable", "Again"}}
+                                        << QStringList{"layout on", "pictures off", "Again off"};
+        QTest::newRow("to the top and back") << QList<QStringList>{{"move", "layout", "--to", "3"}} << QList<QStringList>{{"move", "layout", "--to=1"}}
+                                             << QStringList{"pictures on", "Again on", "layout on"};
+        QTest::newRow("above and below") << QList<QStringList>{{"move", "layout", "--above", "Again"}}
+                                         << QList<QStringList>{{"move", "layout", "--below", "pictures"}}
+                                         << QStringList{"pictures on", "Again on", "layout on"};
+        QTest::newRow("moved while off") << QList<QStringList>{{"disable", "Again"}, {"disable", "pictures"}, {"move", "layout", "--above", "pictures"}}
+                                         << QList<QStringList>{{"move", "layout", "--to", "1"}, {"enable", "pictures"}, {"enable", "Again"}}
+                                         << QStringList{"pictures off", "layout on", "Again off"};
+    }
+
+    // enable, disable and move change the game folder, and back again leave every file as it was.
+    void switchAndMoveFromTheCommandLine()
+    {
+        QFETCH(QList<QStringList>, there);
+        QFETCH(QList<QStringList>, back);
+        QFETCH(QStringList, listed);
+        const QString game = gameWithThreeMods();
+        const QMap<QString, QByteArray> before = ToolRuns::snapshot(game);
+        for (const QStringList &command : there) {
+            const ToolRun run = ToolRuns::run(Cli, QStringList{command[0], game} + command.mid(1));
+            QVERIFY2(run.exitCode == 0 && run.out.contains("Applied: wrote"), run.out + run.err);
+        }
+        QVERIFY(gameFiles(ToolRuns::snapshot(game)) != gameFiles(before));
+        const ToolRun list = ToolRuns::run(Cli, {"mods", game, "--json"});
+        QStringList states;
+        for (const QJsonValue &mod : QJsonDocument::fromJson(list.out).object()["mods"].toArray())
+            states << mod.toObject()["name"].toString() + (mod.toObject()["enabled"].toBool() ? " on" : " off");
+        QCOMPARE(states, listed);
+        for (const QStringList &command : back) {
+            const ToolRun run = ToolRuns::run(Cli, QStringList{command[0], game} + command.mid(1));
+            QVERIFY2(run.exitCode == 0, run.out + run.err);
+        }
+        QVERIFY(ToolRuns::snapshot(game) == before);
+    }
+
+    // install --update puts a newer version of a mod in its place, the others above it still.
+    void installUpdateInPlace()
+    {
+        const QString game = gameWithThreeMods();
+        const ToolRun run = ToolRuns::run(Cli, {"install", game, Archives + "/layout.zip", "--update"});
+        QVERIFY2(run.exitCode == 0 && run.out.contains("Updated \"layout\" in its place (1 of 3).\n"), run.out + run.err);
+        const ToolRun list = ToolRuns::run(Cli, {"mods", game, "--json"});
+        QStringList names, sources;
+        for (const QJsonValue &mod : QJsonDocument::fromJson(list.out).object()["mods"].toArray()) {
+            names << mod.toObject()["name"].toString();
+            sources << mod.toObject()["source"].toString();
+        }
+        QCOMPARE(names, (QStringList{"layout", "pictures", "Again"}));
+        QCOMPARE(sources, (QStringList{"layout.zip", "pictures.zip", "pictures.zip"}));
+        // The older version's index entry went with it: image 2 has the game's own entry again under the pictures.
+        Catalogue c = loadGameFolder(QDir::toNativeSeparators(game).toStdString());
+        const Catalogue shipped = GameFolderBuilder::makeCatalogue(12);
+        QCOMPARE(c.ImageDetails[2].Lead, shipped.ImageDetails[2].Lead);
+    }
+
+    // profile save keeps the mods on; profile use switches to them, and back again is exact.
+    void profilesFromTheCommandLine()
+    {
+        const QString game = gameWithThreeMods();
+        for (const QStringList &command : {QStringList{"profile", game, "save", "all"}, QStringList{"disable", game, "Again"},
+                                           QStringList{"disable", game, "pictures"}, QStringList{"profile", game, "save", "bare"},
+                                           QStringList{"profile", game, "use", "all"}}) {
+            const ToolRun run = ToolRuns::run(Cli, command);
+            QVERIFY2(run.exitCode == 0, run.out + run.err);
+        }
+        const QMap<QString, QByteArray> all = ToolRuns::snapshot(game);
+        const ToolRun bare = ToolRuns::run(Cli, {"profile", game, "use", "bare"});
+        QVERIFY2(bare.exitCode == 0 && bare.out.contains("Using the profile \"bare\": 2 pictures change: 2.gpi, 9.gpi"), bare.out + bare.err);
+        QVERIFY(gameFiles(ToolRuns::snapshot(game)) != gameFiles(all));
+        const ToolRun listed = ToolRuns::run(Cli, {"profiles", game});
+        QCOMPARE(listed.out, QByteArray("1. \"all\": \"layout\", \"pictures\", \"Again\"\n2. \"bare\" (in use): \"layout\"\n"));
+        QCOMPARE(ToolRuns::run(Cli, {"profile", game, "use", "all"}).exitCode, 0);
+        QVERIFY(ToolRuns::snapshot(game) == all);
+    }
+
+    void libraryCommandsRefuse_data()
+    {
+        QTest::addColumn<QStringList>("command"); // after the game folder; ARCHIVES/ names a test archive
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no such mod") << QStringList{"enable", "Nothing"} << 1
+                                     << "no mod named \"Nothing\" is installed; installed: \"layout\", \"pictures\", \"Again\"";
+        QTest::newRow("no such place") << QStringList{"move", "pictures", "--to", "9"} << 1 << "there is no place 9 (3 mods are installed)";
+        QTest::newRow("no place given") << QStringList{"move", "pictures"} << 2 << "move needs one of --to N, --above OTHER and --below OTHER";
+        QTest::newRow("two places given") << QStringList{"move", "pictures", "--to", "1", "--below", "Again"} << 2 << "move needs one of";
+        QTest::newRow("place zero") << QStringList{"move", "pictures", "--to", "0"} << 2 << "--to takes a place counted from 1";
+        QTest::newRow("above itself") << QStringList{"move", "pictures", "--above", "pictures"} << 2 << "can't be moved above itself";
+        QTest::newRow("above no such mod") << QStringList{"move", "pictures", "--above", "Nothing"} << 1 << "no mod named \"Nothing\"";
+        QTest::newRow("on already") << QStringList{"enable", "pictures"} << 0 << "\"pictures\" is on already; nothing was changed.";
+        QTest::newRow("at its place already") << QStringList{"move", "Again", "--above", "pictures"} << 0 << "\"Again\" is at place 3 already";
+        QTest::newRow("the same name again") << QStringList{"install", "ARCHIVES/pictures.zip"} << 1 << "a mod named \"pictures\" is installed already";
+        QTest::newRow("a name given twice") << QStringList{"install", "ARCHIVES/layout.zip", "--name", "Again"} << 1
+                                            << "a mod named \"Again\" is installed already";
+        QTest::newRow("no such profile") << QStringList{"profile", "use", "none"} << 1 << "there is no profile named \"none\" (none is kept)";
+        QTest::newRow("no such action") << QStringList{"profile", "keep", "none"} << 2 << "profile takes save NAME or use NAME, not \"keep\"";
+        QTest::newRow("an empty name") << QStringList{"install", "ARCHIVES/layout.zip", "--name="} << 2 << "--name needs a name that is not empty";
+    }
+
+    // Commands of the library that can't be run say why and change nothing.
+    void libraryCommandsRefuse()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        const QString game = gameWithThreeMods();
+        const QMap<QString, QByteArray> before = ToolRuns::snapshot(game);
+        command.replaceInStrings(QStringLiteral("ARCHIVES/"), Archives + "/");
+        const ToolRun run = ToolRuns::run(Cli, QStringList{command[0], game} + command.mid(1));
+        QVERIFY2(run.exitCode == exitCode && (run.out + run.err).contains(said.toUtf8()), run.out + run.err);
+        QVERIFY(ToolRuns::snapshot(game) == before);
     }
 
     void hostileArchivesChangeNothing_data()

@@ -28,9 +28,14 @@ const std::map<std::string, CommandShape> &shapes()
         {"import", {{"--dry-run", "--force"}, 2, 2, "a game folder and a folder of pictures"}},
         {"restore", {{"--all", "--force"}, 1, std::size_t(-1), "one game folder"}},
         {"pack", {{"--name", "--author", "--description", "--include-mods"}, 2, 2, "a game folder and the .zip file to write"}},
-        {"install", {{"--dry-run", "--force"}, 2, 2, "a game folder and a mod (an archive or a folder)"}},
+        {"install", {{"--dry-run", "--force", "--name", "--update"}, 2, 2, "a game folder and a mod (an archive or a folder)"}},
         {"mods", {{"--json"}, 1, 1, "one game folder"}},
         {"uninstall", {{"--force"}, 2, 2, "a game folder and the name of an installed mod"}},
+        {"enable", {{"--force"}, 2, 2, "a game folder and the name of an installed mod"}},
+        {"disable", {{"--force"}, 2, 2, "a game folder and the name of an installed mod"}},
+        {"move", {{"--force", "--to", "--above", "--below"}, 2, 2, "a game folder and the name of an installed mod"}},
+        {"profiles", {{}, 1, 1, "one game folder"}},
+        {"profile", {{"--force"}, 3, 3, "a game folder, save or use, and the profile's name"}},
     };
     return table;
 }
@@ -52,6 +57,8 @@ void setOption(CliArguments &parsed, const std::string &name, const std::string 
         parsed.force = true;
     else if (name == "--all")
         parsed.all = true;
+    else if (name == "--update")
+        parsed.update = true;
     else if (name == "--include-mods")
         parsed.includeMods = true;
     else if (name == "--fonts")
@@ -64,11 +71,22 @@ void setOption(CliArguments &parsed, const std::string &name, const std::string 
         parsed.images = parseImageList(value);
         parsed.imagesGiven = true;
     } else if (name == "--name") {
+        if (value.empty())
+            throw UsageError("--name needs a name that is not empty");
         parsed.name = value;
     } else if (name == "--author") {
         parsed.author = value;
     } else if (name == "--description") {
         parsed.description = value;
+    } else if (name == "--to") {
+        if (value.empty() || value.size() > 6 || !std::all_of(value.begin(), value.end(), [](unsigned char c) { return std::isdigit(c); })
+            || std::stoi(value) < 1)
+            throw UsageError("--to takes a place counted from 1, as mods lists them, not \"" + value + "\"");
+        parsed.to = std::stoi(value);
+    } else if (name == "--above") {
+        parsed.above = value;
+    } else if (name == "--below") {
+        parsed.below = value;
     }
 }
 
@@ -139,7 +157,8 @@ CliArguments parseCliArguments(const std::vector<std::string> &args)
         const std::string name = arg.substr(0, equals);
         if (!shape->second.options.count(name))
             throw UsageError(parsed.command + " takes no option " + name);
-        const bool takesValue = name == "--format" || name == "--images" || name == "--name" || name == "--author" || name == "--description";
+        const bool takesValue = name == "--format" || name == "--images" || name == "--name" || name == "--author" || name == "--description"
+                             || name == "--to" || name == "--above" || name == "--below";
         std::string value;
         if (equals != std::string::npos) {
             if (!takesValue)
@@ -157,5 +176,7 @@ CliArguments parseCliArguments(const std::vector<std::string> &args)
         throw UsageError(parsed.command + " needs " + shape->second.operands);
     if (parsed.command == "restore" && parsed.all == (count > 1))
         throw UsageError("restore needs --all or the pictures to restore, not both");
+    if (parsed.command == "move" && (parsed.to > 0) + !parsed.above.empty() + !parsed.below.empty() != 1)
+        throw UsageError("move needs one of --to N, --above OTHER and --below OTHER");
     return parsed;
 }

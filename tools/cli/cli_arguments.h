@@ -18,14 +18,18 @@ struct CliArguments {
     bool dryRun = false;
     bool force = false;
     bool all = false;
+    bool update = false;               // install: a mod of the same name is replaced in its place
     bool includeMods = false;          // pack: the pictures installed mods set go in too
     bool fonts = false;
     bool png = false;                  // --format png
     bool imagesGiven = false;
     std::vector<ImageRange> images;    // --images, as given
-    std::string name;                  // pack: --name, --author, --description
+    std::string name;                  // pack: --name, --author, --description; install: --name
     std::string author;
     std::string description;
+    int to = 0;                        // move: --to, the place counted from 1; 0 when not given
+    std::string above;                 // move: --above, --below
+    std::string below;
 };
 
 // A command line the program can't run; what() says why.

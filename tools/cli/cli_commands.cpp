@@ -39,16 +39,28 @@ const char *const Usage =
     "      write every picture of your own that differs from the game's original\n"
     "      into a mod package that anyone can install; --include-mods puts in the\n"
     "      installed mods' pictures too, naming each one's mod and author\n"
-    "  install GAME_FOLDER MOD [--dry-run] [--force]\n"
+    "  install GAME_FOLDER MOD [--name NAME] [--update] [--dry-run] [--force]\n"
     "      install a mod package, an archive (.zip, .7z, .rar, .tar.*) or a folder\n"
-    "      laid out as the game folder or holding pictures, then apply; --dry-run\n"
-    "      only tells what it would change\n"
+    "      laid out as the game folder or holding pictures, on top of the others,\n"
+    "      then apply; --name gives it a name of its own; --update replaces a mod\n"
+    "      of the same name in its place; --dry-run only tells what it would change\n"
     "  mods GAME_FOLDER [--json]\n"
-    "      the installed mods in install order, and which of their pictures a\n"
-    "      later mod or edit covers\n"
+    "      the installed mods from the bottom up, whether each is on, and which of\n"
+    "      their pictures a later mod or edit covers\n"
     "  uninstall GAME_FOLDER NAME [--force]\n"
-    "      take an installed mod off: its pictures go back to what lies below (an\n"
-    "      earlier mod's, or the game's original), then apply\n"
+    "      take an installed mod out of the library: its pictures show what lies\n"
+    "      below (an earlier mod's, your own, or the game's original), then apply\n"
+    "  enable GAME_FOLDER NAME [--force]\n"
+    "  disable GAME_FOLDER NAME [--force]\n"
+    "      switch an installed mod on or off, keeping it in the library, then apply\n"
+    "  move GAME_FOLDER NAME --to N | --above OTHER | --below OTHER [--force]\n"
+    "      put an installed mod at place N as mods counts them (1 the bottom), or\n"
+    "      right above or below another, then apply\n"
+    "  profiles GAME_FOLDER\n"
+    "      the profiles kept: named sets of mods to switch on, in their order\n"
+    "  profile GAME_FOLDER save NAME | use NAME [--force]\n"
+    "      keep the mods on now, in their order, as the profile NAME; or switch\n"
+    "      the profile's mods on in its order and the others off, then apply\n"
     "\n"
     "Options:\n"
     "  --force    overwrite game files another program changed since they were\n"
@@ -132,6 +144,16 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             return mods(context);
         if (parsed.command == "uninstall")
             return uninstall(context);
+        if (parsed.command == "enable")
+            return enable(context);
+        if (parsed.command == "disable")
+            return disable(context);
+        if (parsed.command == "move")
+            return move(context);
+        if (parsed.command == "profiles")
+            return profiles(context);
+        if (parsed.command == "profile")
+            return profile(context);
         return restore(context);
     } catch (const UsageError &error) {
         progress.finish();

@@ -8,6 +8,8 @@
 #include "terminal_progress.h"
 #include "write_back.h"
 
+class InstalledMods;
+
 // What each command of tessary-cli works with: its arguments, its two streams and the progress bar.
 struct CliContext {
     const CliArguments &args;
@@ -32,6 +34,8 @@ WriteBackReport write(const CliContext &context, Catalogue &catalogue, WriteBack
                       std::vector<ModRecordFile> records = {});
 // write() of what the command changed in the catalogue (and the record); prints which files were written.
 void apply(const CliContext &context, Catalogue &catalogue, std::vector<ModRecordFile> records = {});
+// The place of the installed mod named name; throws GameFileError naming folder and the mods installed.
+std::size_t placeOfMod(const InstalledMods &record, const std::string &name, const std::string &folder);
 
 } // namespace CliSteps
 
@@ -45,4 +49,9 @@ int pack(const CliContext &context);
 int install(const CliContext &context);
 int mods(const CliContext &context);
 int uninstall(const CliContext &context);
+int enable(const CliContext &context);
+int disable(const CliContext &context);
+int move(const CliContext &context);
+int profiles(const CliContext &context);
+int profile(const CliContext &context);
 } // namespace CliCommands

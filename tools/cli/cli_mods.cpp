@@ -58,6 +58,18 @@ std::vector<std::string> captions(const std::vector<PictureKey> &keys)
 
 } // namespace
 
+std::size_t CliSteps::placeOfMod(const InstalledMods &record, const std::string &name, const std::string &folder)
+{
+    const int mod = record.find(name);
+    if (mod >= 0)
+        return std::size_t(mod);
+    std::vector<std::string> names;
+    for (const InstalledMod &installed : record.mods())
+        names.push_back(quoted(installed.name));
+    throw GameFileError(folder, "no mod named " + quoted(name) + " is installed"
+                                    + (names.empty() ? std::string(" (none is)") : "; installed: " + shortList(names)));
+}
+
 int CliCommands::pack(const CliContext &context)
 {
     const CliArguments &args = context.args;
@@ -101,7 +113,9 @@ int CliCommands::install(const CliContext &context)
     std::vector<InstallPreviewItem> preview;
     try {
         contents = ModContentsReader::read(source, c, PngCodec::make());
-        preview = InstallPreview::of(c, record, contents);
+        if (!args.name.empty())
+            contents.name = args.name; // two packs both called pictures.zip need not clash
+        preview = InstallPreview::of(c, record, contents, args.update);
     } catch (const GameFileError &refused) {
         throw GameFileError(refused.path(), refused.reason() + "; " + FailureText::NothingChanged);
     }
@@ -128,10 +142,17 @@ int CliCommands::install(const CliContext &context)
         return Success;
     }
     const std::string name = contents.name;
-    record.install(c, std::move(contents), std::time(nullptr));
+    const int replaced = args.update ? record.find(name) : -1;
+    if (replaced >= 0)
+        record.update(c, std::size_t(replaced), std::move(contents), std::time(nullptr));
+    else
+        record.install(c, std::move(contents), std::time(nullptr));
     CliSteps::apply(context, c, record.pendingFiles());
     record.committed();
-    context.out << "Installed " << quoted(name) << ".\n";
+    if (replaced >= 0)
+        context.out << "Updated " << quoted(name) << " in its place (" << replaced + 1 << " of " << record.mods().size() << ").\n";
+    else
+        context.out << "Installed " << quoted(name) << ".\n";
     return Success;
 }
 
@@ -152,7 +173,7 @@ int CliCommands::mods(const CliContext &context)
                 covered.emplace_back(JsonValue::Object{
                     {"picture", cover.key.caption()},
                     {"by", cover.byMod >= 0 ? JsonValue(cover.byName) : JsonValue()}});
-            list.emplace_back(JsonValue::Object{{"name", mod.name}, {"author", mod.author}, {"description", mod.description},
+            list.emplace_back(JsonValue::Object{{"name", mod.name}, {"enabled", mod.enabled}, {"author", mod.author}, {"description", mod.description},
                                                 {"created", mod.created}, {"installed", mod.installed}, {"source", mod.source},
                                                 {"pictures", std::move(pictures)}, {"covered", std::move(covered)}});
         }
@@ -166,7 +187,7 @@ int CliCommands::mods(const CliContext &context)
     const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
     for (std::size_t k = 0; k < record.mods().size(); ++k) {
         const InstalledMod &mod = record.mods()[k];
-        context.out << k + 1 << ". " << quoted(mod.name) << (mod.author.empty() ? "" : " by " + mod.author) << ", installed "
+        context.out << k + 1 << ". " << quoted(mod.name) << (mod.enabled ? "" : " (off)") << (mod.author.empty() ? "" : " by " + mod.author) << ", installed "
                     << mod.installed << " from " << mod.source << ": " << count(mod.pictures.size(), "picture", "pictures") << "\n";
         std::vector<std::string> covers;
         for (const CoveredPicture &cover : coveredEach[k])
@@ -183,15 +204,8 @@ int CliCommands::uninstall(const CliContext &context)
     const std::string &name = context.args.operands[1];
     Catalogue c = CliSteps::load(context, folder, LoadPurpose::Editing);
     InstalledMods record = InstalledMods::load(folder);
-    const int mod = record.find(name);
-    if (mod < 0) {
-        std::vector<std::string> names;
-        for (const InstalledMod &installed : record.mods())
-            names.push_back(quoted(installed.name));
-        throw GameFileError(folder, "no mod named " + quoted(name) + " is installed"
-                                        + (names.empty() ? std::string(" (none is)") : "; installed: " + shortList(names)));
-    }
-    const UninstallResult result = record.uninstall(c, std::size_t(mod));
+    const std::size_t mod = CliSteps::placeOfMod(record, name, folder);
+    const UninstallResult result = record.uninstall(c, mod);
     context.out << "Uninstalling " << quoted(name) << ": " << count(result.restored.size(), "picture goes", "pictures go")
                 << " back to what lies below" << (result.restored.empty() ? "" : ": " + shortList(captions(result.restored))) << "\n";
     if (!result.leftAlone.empty()) {

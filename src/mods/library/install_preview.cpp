@@ -2,12 +2,13 @@
 
 #include "game_file_error.h"
 #include "game_originals.h"
+#include "picture_layers.h"
 
 namespace InstallPreview {
 
-std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods, const ModContents &contents)
+std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods, const ModContents &contents, bool updating)
 {
-    if (mods.find(contents.name) >= 0)
+    if (!updating && mods.find(contents.name) >= 0)
         throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
     const GameOriginals originals(c);
     std::vector<InstallPreviewItem> items;
@@ -17,12 +18,14 @@ std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods
         item.changes = !PictureValues::holds(c, value);
         if (item.changes) {
             // Another mod's picture, applied or not, is that mod's; only what is left is the user's own.
-            const int top = mods.topOf(value.key);
-            if (top >= 0 && PictureValues::currentDigest(c, value.key) == mods.mods()[std::size_t(top)].digestOf(value.key)) {
+            const int top = mods.showing(c, value.key);
+            if (top >= 0) {
                 item.takesMod = top;
             } else {
+                // Not a mod's: the game's original where no mod's layer lies, else the user's own.
+                const bool onOriginal = PictureLayers::of(mods.mods(), value.key).pixels.from == PictureLayers::Source::From::Original;
                 item.takesUnapplied = value.key.font ? c.fontChanged(value.key.number) : c.imageChanged(value.key.number);
-                item.takesOwn = !item.takesUnapplied && !mods.holdsOriginal(c, value.key, originals);
+                item.takesOwn = !item.takesUnapplied && !(onOriginal && mods.holdsOriginal(c, value.key, originals));
             }
         }
         items.push_back(item);

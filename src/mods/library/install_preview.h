@@ -18,7 +18,7 @@ struct InstallPreviewItem {
 namespace InstallPreview {
 
 // One item per picture of the mod, in its order. Throws GameFileError when a mod of that name
-// is installed already (installing would be refused).
-std::vector<InstallPreviewItem> of(const Catalogue &catalogue, const InstalledMods &mods, const ModContents &contents);
+// is installed already (installing would be refused), unless it is updating that one.
+std::vector<InstallPreviewItem> of(const Catalogue &catalogue, const InstalledMods &mods, const ModContents &contents, bool updating = false);
 
 } // namespace InstallPreview

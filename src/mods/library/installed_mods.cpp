@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <set>
 
@@ -13,6 +12,8 @@
 #include "game_paths.h"
 #include "mod_manifest.h"
 #include "mod_record.h"
+#include "older_record.h"
+#include "picture_layers.h"
 #include "platform_files.h"
 #include "sha256.h"
 #include "untrusted_file.h"
@@ -20,6 +21,7 @@
 namespace {
 
 constexpr std::uint64_t MaxListBytes = 16u << 20;
+constexpr std::size_t LongestName = 200; // as the record reads names back
 
 std::string relative(const std::string &file)
 {
@@ -35,30 +37,63 @@ std::string sourceName(const std::string &path)
     return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
+int idOf(const std::string &file)
+{
+    return std::stoi(file.substr(0, file.size() - 4));
+}
+
+std::vector<PictureKey> keysOf(const InstalledMod &mod)
+{
+    std::vector<PictureKey> keys;
+    for (const RecordedPicture &picture : mod.pictures)
+        keys.push_back(picture.key);
+    return keys;
+}
+
 } // namespace
 
 InstalledMods InstalledMods::load(const std::string &gp4Path)
 {
-    InstalledMods record;
-    record.m_gp4Path = gp4Path;
-    const std::string folder = record.recordFolder();
+    InstalledMods library;
+    library.m_gp4Path = gp4Path;
+    const std::string folder = library.recordFolder();
     PlatformFiles::Info info;
     if (PlatformFiles::linkInfoOf(folder, info) != 0)
-        return record;
+        return library;
     if (info.link || !info.folder)
         throw GameFileError(folder, "is not a folder of Tessary's own (a link or a file has its name); Tessary leaves it as it is");
-    const std::string list = GamePaths::underData(gp4Path, relative(ModRecord::ListFile));
-    record.m_listStamp = FileOps::stampOf(list);
+    const std::string list = library.recordPath(ModRecord::ListFile);
+    library.m_listStamp = FileOps::stampOf(list);
     if (!FileOps::exists(list))
-        return record;
+        return library;
     const std::vector<std::uint8_t> bytes = UntrustedFile::read(list, MaxListBytes);
-    record.m_mods = ModRecord::parseList(list, std::string_view(reinterpret_cast<const char *>(bytes.data()), bytes.size()));
-    return record;
+    library.m_listText.assign(bytes.begin(), bytes.end());
+    int version = 0;
+    library.m_mods = ModRecord::parseList(list, library.m_listText, &version, &library.m_profiles);
+    if (version == ModRecord::FirstVersion) {
+        // The files the old record names stay until the library that replaces it is written.
+        std::set<std::string> older;
+        for (const InstalledMod &mod : library.m_mods)
+            for (const RecordedPicture &picture : mod.pictures)
+                if (!picture.belowFile.empty())
+                    older.insert(picture.belowFile);
+        library.m_olderFiles.assign(older.begin(), older.end());
+        OlderRecord::Migrated migrated = OlderRecord::migrate(gp4Path, std::move(library.m_mods));
+        library.m_mods = std::move(migrated.mods);
+        for (auto &[file, content] : migrated.files)
+            library.m_newFiles[file] = {std::move(content), FileOps::stampOf(library.recordPath(file))};
+    }
+    return library;
 }
 
 std::string InstalledMods::recordFolder() const
 {
     return GamePaths::underData(m_gp4Path, ModRecord::Folder);
+}
+
+std::string InstalledMods::recordPath(const std::string &file) const
+{
+    return GamePaths::underData(m_gp4Path, relative(file));
 }
 
 int InstalledMods::find(const std::string &name) const
@@ -72,7 +107,7 @@ int InstalledMods::find(const std::string &name) const
 int InstalledMods::topOf(PictureKey key) const
 {
     for (std::size_t k = m_mods.size(); k-- > 0;)
-        if (m_mods[k].sets(key))
+        if (m_mods[k].enabled && m_mods[k].sets(key))
             return int(k);
     return -1;
 }
@@ -82,11 +117,115 @@ void InstalledMods::requireFits(const Catalogue &c) const
     for (const InstalledMod &mod : m_mods)
         for (const RecordedPicture &picture : mod.pictures)
             if (!picture.key.font && !c.isImage(picture.key.number))
-                throw GameFileError(GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile)),
+                throw GameFileError(recordPath(ModRecord::ListFile),
                                     "the record of installed mods is damaged (the mod \"" + mod.name + "\" lists image "
                                         + std::to_string(picture.key.number) + ", but this game has images 1 to "
                                         + std::to_string(c.ImageCount - 1)
                                         + "); Tessary leaves it as it is. Move the folder tessary-mods away to install mods again");
+}
+
+std::vector<std::uint8_t> InstalledMods::fileBytes(const std::string &file, const std::string &sha256) const
+{
+    auto matches = [&sha256](const std::vector<std::uint8_t> &bytes) { return Sha256::hex(bytes.data(), bytes.size()) == sha256; };
+    const auto staged = m_staged.find(file);
+    if (staged != m_staged.end() && matches(staged->second))
+        return staged->second;
+    const auto unwritten = m_newFiles.find(file);
+    if (unwritten != m_newFiles.end() && matches(unwritten->second.first))
+        return unwritten->second.first;
+    const std::string path = recordPath(file);
+    std::vector<std::uint8_t> bytes = UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
+    if (!matches(bytes))
+        throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
+    return bytes;
+}
+
+const std::vector<ArchiveEntry> &InstalledMods::entriesOf(const InstalledMod &mod) const
+{
+    const std::pair<std::string, std::string> name{mod.file(), mod.fileSha256};
+    auto found = m_read.find(name);
+    if (found == m_read.end()) {
+        const std::vector<std::uint8_t> bytes = fileBytes(mod.file(), mod.fileSha256);
+        found = m_read.emplace(name, ArchiveReader::read(recordPath(mod.file()), bytes.data(), bytes.size())).first;
+    }
+    return found->second;
+}
+
+PictureValue InstalledMods::pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const
+{
+    // Read and checked once an operation: composing reads the same layers again.
+    const auto name = std::make_tuple(mod.fileSha256, key, ownBelow);
+    auto found = m_values.find(name);
+    if (found == m_values.end()) {
+        const RecordedPicture &picture = *mod.find(key);
+        PictureValue value = ModRecord::picture(recordPath(mod.file()), entriesOf(mod), key, ownBelow ? picture.ownBelowDigest : picture.digest,
+                                                ownBelow ? ModRecord::Part::OwnBelow : ModRecord::Part::Own);
+        value.knownPixelDigest = value.pixelDigest();
+        found = m_values.emplace(name, std::move(value)).first;
+    }
+    return found->second;
+}
+
+PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &originals) const
+{
+    PictureValue value = originals.picture(key);
+    std::string digest; // taken once, and only where a mod recorded the original
+    for (const InstalledMod &mod : m_mods) {
+        const RecordedPicture *picture = mod.find(key);
+        if (!picture || picture->originalDigest.empty())
+            continue;
+        if (digest.empty()) {
+            value.knownPixelDigest = value.pixelDigest();
+            digest = value.digest();
+        }
+        // The original lay below when the mod was installed; one that is no longer there (its kept
+        // file deleted, so that the game folder's, a mod's own, is read) is not given back.
+        if (digest != picture->originalDigest)
+            throw GameFileError(GamePaths::original(m_gp4Path, key.font ? GamePaths::relativeFont(key.number) : GamePaths::relativeImage(key.number)),
+                                "the game's original of " + key.caption() + " that lay below the mod \"" + mod.name
+                                    + "\" is not kept any more (tessary-originals was changed); Tessary can't give it back, so "
+                                    + FailureText::NothingChanged);
+    }
+    return value;
+}
+
+PictureValue InstalledMods::composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals) const
+{
+    return PictureLayers::value(key, PictureLayers::of(mods, key), [&](const PictureLayers::Source &source) {
+        if (source.from == PictureLayers::Source::From::Original)
+            return originalOf(key, originals);
+        return pictureOf(mods[source.mod], key, source.from == PictureLayers::Source::From::OwnBelow);
+    });
+}
+
+std::string InstalledMods::composedDigestOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals,
+                                            const PictureLayers::Shown *known) const
+{
+    // Where one layer gives the whole picture, the library names its digest.
+    const PictureLayers::Shown shown = known ? *known : PictureLayers::of(mods, key);
+    if (!(shown.entry == shown.pixels))
+        return composedOf(mods, key, originals).digest();
+    switch (shown.pixels.from) {
+    case PictureLayers::Source::From::Mod: return mods[shown.pixels.mod].find(key)->digest;
+    case PictureLayers::Source::From::OwnBelow: return mods[shown.pixels.mod].find(key)->ownBelowDigest;
+    case PictureLayers::Source::From::Original: break;
+    }
+    return originals.digest(key);
+}
+
+PictureValue InstalledMods::composed(const Catalogue &c, PictureKey key) const
+{
+    requireFits(c);
+    return composedOf(m_mods, key, GameOriginals(c));
+}
+
+int InstalledMods::showing(const Catalogue &c, PictureKey key) const
+{
+    const PictureLayers::Shown shown = PictureLayers::of(m_mods, key);
+    if (shown.pixels.from != PictureLayers::Source::From::Mod)
+        return -1;
+    requireFits(c);
+    return PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, GameOriginals(c)) ? int(shown.pixels.mod) : -1;
 }
 
 std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalogue &c) const
@@ -98,14 +237,23 @@ std::vector<CoveredPicture> InstalledMods::covered(std::size_t mod, const Catalo
 std::vector<PackModPicture> InstalledMods::shownPictures(const Catalogue &c) const
 {
     requireFits(c);
-    std::map<PictureKey, std::size_t> top;
-    for (std::size_t k = 0; k < m_mods.size(); ++k)
-        for (const RecordedPicture &picture : m_mods[k].pictures)
-            top[picture.key] = k;
+    std::set<PictureKey> keys;
+    for (const InstalledMod &mod : m_mods)
+        for (const RecordedPicture &picture : mod.pictures)
+            keys.insert(picture.key);
+    std::optional<GameOriginals> originals;
     std::vector<PackModPicture> shown;
-    for (const auto &[key, mod] : top)
-        if (PictureValues::currentDigest(c, key) == m_mods[mod].digestOf(key))
-            shown.push_back({key, m_mods[mod].name, m_mods[mod].author});
+    for (const PictureKey &key : keys) {
+        const PictureLayers::Shown layers = PictureLayers::of(m_mods, key);
+        if (layers.pixels.from != PictureLayers::Source::From::Mod)
+            continue;
+        if (!originals)
+            originals.emplace(c);
+        if (PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, *originals, &layers)) {
+            const InstalledMod &mod = m_mods[layers.pixels.mod];
+            shown.push_back({key, mod.name, mod.author});
+        }
+    }
     return shown;
 }
 
@@ -120,31 +268,38 @@ std::vector<std::vector<CoveredPicture>> InstalledMods::coveredEach(const Catalo
 std::vector<std::vector<CoveredPicture>> InstalledMods::coveredOf(const std::vector<std::size_t> &which, const Catalogue &c) const
 {
     requireFits(c);
-    // The top mod of each picture, and the digest of what shows, each found once: a record of
-    // many mods over the same pictures is read in one pass, not once per mod.
-    std::map<PictureKey, std::pair<std::size_t, const RecordedPicture *>> top;
-    for (std::size_t k = 0; k < m_mods.size(); ++k)
-        for (const RecordedPicture &picture : m_mods[k].pictures)
-            top[picture.key] = {k, &picture};
-    std::map<PictureKey, std::string> shown;
-    auto shownDigest = [&](PictureKey key) -> const std::string & {
-        auto found = shown.find(key);
-        if (found == shown.end())
-            found = shown.emplace(key, PictureValues::currentDigest(c, key)).first;
-        return found->second;
+    std::optional<GameOriginals> originals;
+    // Whether the catalogue shows what the library gives, found once a picture: a library of many
+    // mods over the same pictures is read in one pass, not once per mod.
+    struct Found {
+        PictureLayers::Source top; // whose pixels show
+        bool shows = false;        // the catalogue shows what the library gives
+    };
+    std::map<PictureKey, Found> found;
+    auto foundOf = [&](PictureKey key) -> const Found & {
+        auto known = found.find(key);
+        if (known == found.end()) {
+            if (!originals)
+                originals.emplace(c);
+            const PictureLayers::Shown shown = PictureLayers::of(m_mods, key);
+            const bool shows = PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, *originals, &shown);
+            known = found.emplace(key, Found{shown.pixels, shows}).first;
+        }
+        return known->second;
     };
     std::vector<std::vector<CoveredPicture>> each;
     for (std::size_t mod : which) {
-        std::vector<CoveredPicture> found;
-        for (const RecordedPicture &picture : m_mods[mod].pictures) {
-            const auto &[above, abovePicture] = top.at(picture.key);
-            const std::string &now = shownDigest(picture.key);
-            if (above > mod && now == abovePicture->digest)
-                found.push_back({picture.key, int(above), m_mods[above].name});
-            else if (above > mod || now != picture.digest)
-                found.push_back({picture.key, -1, {}});
-        }
-        each.push_back(std::move(found));
+        std::vector<CoveredPicture> covers;
+        if (m_mods[mod].enabled)
+            for (const RecordedPicture &picture : m_mods[mod].pictures) {
+                const Found &layer = foundOf(picture.key);
+                const bool own = layer.top == PictureLayers::Source{PictureLayers::Source::From::Mod, mod};
+                if (!layer.shows || (!own && layer.top.from != PictureLayers::Source::From::Mod))
+                    covers.push_back({picture.key, -1, {}});
+                else if (!own)
+                    covers.push_back({picture.key, int(layer.top.mod), m_mods[layer.top.mod].name});
+            }
+        each.push_back(std::move(covers));
     }
     return each;
 }
@@ -154,38 +309,95 @@ bool InstalledMods::holdsOriginal(const Catalogue &c, PictureKey key, const Game
     return originals.heldUnchanged(key) || PictureValues::currentDigest(c, key) == originals.digest(key);
 }
 
-std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
+InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<InstalledMod> next, Files files, const std::vector<PictureKey> &keys,
+                                                   const std::map<PictureKey, PictureValue> &floating, bool coverEdits)
 {
-    if (find(contents.name) >= 0)
-        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
-    requireFits(c);
-    // A number no mod and no file has yet: none the record names, none made since, none left in the folder.
-    InstalledMod mod;
+    const GameOriginals originals(c);
+    struct Unstage {
+        Files &staged;
+        ~Unstage() { staged.clear(); }
+    } unstage{m_staged};
+    m_staged = files;
+    // Every picture of these keys in both libraries is read (and so checked) before anything changes.
+    for (const std::vector<InstalledMod> *library : {&m_mods, &next})
+        for (const InstalledMod &mod : *library)
+            for (const PictureKey &key : keys)
+                if (const RecordedPicture *picture = mod.find(key)) {
+                    pictureOf(mod, key, false);
+                    if (!picture->ownBelowDigest.empty())
+                        pictureOf(mod, key, true);
+                }
+    std::vector<std::string> before;
+    std::vector<PictureValue> after;
+    for (const PictureKey &key : keys) {
+        before.push_back(coverEdits ? std::string() : composedDigestOf(m_mods, key, originals));
+        const auto lying = floating.find(key);
+        after.push_back(lying != floating.end() ? lying->second : composedOf(next, key, originals));
+    }
+
+    Recomposed result;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        if (!coverEdits && PictureValues::currentDigest(c, keys[k]) != before[k]) {
+            result.leftAlone.push_back(keys[k]);
+            continue;
+        }
+        if (PictureValues::put(c, std::move(after[k])))
+            result.changed.push_back(keys[k]);
+    }
+    for (auto &[file, bytes] : files) {
+        const auto unwritten = m_newFiles.find(file);
+        const FileOps::FileStamp stamp = unwritten != m_newFiles.end() ? unwritten->second.second : FileOps::stampOf(recordPath(file));
+        m_newFiles[file] = {std::move(bytes), stamp};
+    }
+    m_mods = std::move(next);
+    m_pending = true;
+    m_read.clear(); // the pictures read stay on disk and in the catalogue, not twice in memory
+    m_values.clear();
+    return result;
+}
+
+int InstalledMods::freshId() const
+{
+    // A number no mod and no file has yet: none the library names, none made since, none left in the folder.
+    int id = 0;
     for (const InstalledMod &other : m_mods)
-        mod.id = std::max(mod.id, other.id);
+        id = std::max(id, other.id);
     for (const std::string &file : namedFiles())
-        mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
+        id = std::max(id, idOf(file));
     for (const auto &[file, unwritten] : m_newFiles)
-        mod.id = std::max(mod.id, std::stoi(file.substr(0, file.size() - 4)));
+        id = std::max(id, idOf(file));
     do
-        ++mod.id;
-    while (mod.id <= ModRecord::MaxId && FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file()))));
-    if (mod.id > ModRecord::MaxId) {
+        ++id;
+    while (id <= ModRecord::MaxId && FileOps::exists(recordPath(InstalledMod::fileOf(id))));
+    if (id > ModRecord::MaxId) {
         // The numbers ran out at the top: the lowest one free is taken, which no mod, no file
         // made since and no file in the folder has.
         std::set<int> used;
         for (const InstalledMod &other : m_mods)
             used.insert(other.id);
         for (const std::string &file : namedFiles())
-            used.insert(std::stoi(file.substr(0, file.size() - 4)));
+            used.insert(idOf(file));
         for (const auto &[file, unwritten] : m_newFiles)
-            used.insert(std::stoi(file.substr(0, file.size() - 4)));
-        mod.id = 1;
-        while (mod.id <= ModRecord::MaxId && (used.count(mod.id) || FileOps::exists(GamePaths::underData(m_gp4Path, relative(mod.file())))))
-            ++mod.id;
-        if (mod.id > ModRecord::MaxId)
+            used.insert(idOf(file));
+        id = 1;
+        while (id <= ModRecord::MaxId && (used.count(id) || FileOps::exists(recordPath(InstalledMod::fileOf(id)))))
+            ++id;
+        if (id > ModRecord::MaxId)
             throw GameFileError(recordFolder(), "the record of installed mods has no number left for another mod");
     }
+    return id;
+}
+
+std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
+{
+    if (find(contents.name) >= 0)
+        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+    if (contents.name.empty() || contents.name.size() > LongestName)
+        throw GameFileError(contents.source, "a mod's name must be 1 to " + std::to_string(LongestName) + " bytes long; \""
+                                                 + contents.name.substr(0, 40) + "\" is not");
+    requireFits(c);
+    InstalledMod mod;
+    mod.id = freshId();
     mod.name = contents.name;
     mod.author = contents.author;
     mod.description = contents.description;
@@ -193,120 +405,76 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
     mod.installed = ModManifest::utcText(now);
     mod.source = sourceName(contents.source);
 
-    // What lies below each picture is kept, unless it is the game's original.
+    // What shows that the library does not give is the user's own: kept below the mod.
     const GameOriginals originals(c);
-    std::vector<PictureValue> below;
+    std::vector<PictureValue> ownBelow;
+    std::vector<PictureKey> keys;
+    for (PictureValue &value : contents.pictures)
+        value.knownPixelDigest = value.pixelDigest(); // hashed once
     for (const PictureValue &value : contents.pictures) {
-        RecordedPicture picture{value.key, value.digest(), {}, {}, {}, value.sizeOnly && !value.key.font, {}};
-        if (!holdsOriginal(c, value.key, originals)) {
-            below.push_back(PictureValues::current(c, value.key));
-            picture.belowFile = mod.file();
-            picture.belowDigest = below.back().digest();
-        } else {
-            picture.originalDigest = PictureValues::currentDigest(c, value.key);
+        RecordedPicture picture{value.key, value.digest(), value.sizeOnly && !value.key.font, {}, {}, {}, {}, {}};
+        const std::string shows = PictureValues::currentDigest(c, value.key);
+        const bool onOriginal = PictureLayers::of(m_mods, value.key).pixels.from == PictureLayers::Source::From::Original;
+        if (onOriginal ? !holdsOriginal(c, value.key, originals) : shows != composedDigestOf(m_mods, value.key, originals)) {
+            ownBelow.push_back(PictureValues::current(c, value.key));
+            picture.ownBelowDigest = ownBelow.back().digest();
+        } else if (onOriginal) {
+            picture.originalDigest = shows;
         }
+        keys.push_back(value.key);
         mod.pictures.push_back(std::move(picture));
     }
-    if (!below.empty()) {
-        std::vector<std::uint8_t> file = ModRecord::encodePictures(below);
-        const std::string sha = Sha256::hex(file.data(), file.size());
-        for (RecordedPicture &picture : mod.pictures)
-            if (!picture.belowFile.empty())
-                picture.belowFileSha256 = sha;
-        m_newFiles[mod.file()] = {std::move(file), FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(mod.file())))};
-    }
-
-    std::vector<PictureKey> changed;
+    std::vector<std::uint8_t> file = ModRecord::encodePictures(contents.pictures, ownBelow);
+    mod.fileSha256 = Sha256::hex(file.data(), file.size());
+    // The pictures just written into the file need not be read back from it.
     for (PictureValue &value : contents.pictures) {
-        const PictureKey key = value.key;
-        if (PictureValues::put(c, std::move(value)))
-            changed.push_back(key);
+        m_values.emplace(std::make_tuple(mod.fileSha256, value.key, false), std::move(value));
     }
-    m_mods.push_back(std::move(mod));
-    m_pending = true;
-    return changed;
+    for (PictureValue &value : ownBelow)
+        m_values.emplace(std::make_tuple(mod.fileSha256, value.key, true), std::move(value));
+    std::vector<InstalledMod> next = m_mods;
+    Files files{{mod.file(), std::move(file)}};
+    next.push_back(std::move(mod));
+    return recompose(c, std::move(next), std::move(files), keys, {}, true).changed;
 }
 
-std::vector<std::uint8_t> InstalledMods::recordBytes(const std::string &file) const
+std::vector<std::uint8_t> InstalledMods::fileWith(const InstalledMod &mod, const std::map<PictureKey, PictureValue> &extraBelow) const
 {
-    const auto unwritten = m_newFiles.find(file);
-    if (unwritten != m_newFiles.end())
-        return unwritten->second.first;
-    return UntrustedFile::read(GamePaths::underData(m_gp4Path, relative(file)), ArchiveLimits{}.archiveBytes);
-}
-
-PictureValue InstalledMods::belowOf(const RecordedPicture &picture, CheckedFiles &checked) const
-{
-    const std::string path = GamePaths::underData(m_gp4Path, relative(picture.belowFile));
-    auto file = checked.find({picture.belowFile, picture.belowFileSha256});
-    if (file == checked.end()) {
-        const std::vector<std::uint8_t> bytes = recordBytes(picture.belowFile);
-        if (Sha256::hex(bytes.data(), bytes.size()) != picture.belowFileSha256)
-            throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
-        file = checked.emplace(std::pair(picture.belowFile, picture.belowFileSha256), ArchiveReader::read(path, bytes.data(), bytes.size())).first;
+    std::vector<PictureValue> own, below;
+    for (const RecordedPicture &picture : mod.pictures) {
+        own.push_back(pictureOf(mod, picture.key, false));
+        if (!picture.ownBelowDigest.empty())
+            below.push_back(pictureOf(mod, picture.key, true));
+        else if (const auto extra = extraBelow.find(picture.key); extra != extraBelow.end())
+            below.push_back(extra->second);
     }
-    return ModRecord::picture(path, file->second, picture.key, picture.belowDigest);
+    return ModRecord::encodePictures(own, below);
 }
 
-std::vector<InstalledMods::Rebased> InstalledMods::rebasedAbove(const Catalogue &c, std::size_t mod, const RecordedPicture &picture,
-                                                                CheckedFiles &checked) const
+void InstalledMods::handOn(const InstalledMod &gone, const std::set<PictureKey> &kept, std::vector<InstalledMod> &next, std::size_t from,
+                           Files &files, std::map<PictureKey, PictureValue> &floating) const
 {
-    std::vector<std::size_t> chain;
-    for (std::size_t above = mod + 1; above < m_mods.size(); ++above)
-        if (m_mods[above].sets(picture.key))
-            chain.push_back(above);
-    std::vector<Rebased> found;
-    std::optional<PictureValue> base;
-    for (std::size_t k = 0; k < chain.size(); ++k) {
-        const RecordedPicture &own = *m_mods[chain[k]].find(picture.key);
-        if (!own.sizeOnly)
-            break; // it sets its whole entry; those above it lie on that
-        if (k == 0 && own.belowDigest != picture.digest)
-            break; // an edit of the user's own lies between, and stays below it as it was
-        if (!base) // what lies below mod's picture, read only when a mod above needs it
-            base = picture.belowFile.empty() ? GameOriginals(c).picture(picture.key) : belowOf(picture, checked);
-        Rebased rebased{chain[k], k + 1 < chain.size() ? chain[k + 1] : m_mods.size(), {}};
-        if (rebased.next == m_mods.size()) {
-            if (PictureValues::currentDigest(c, picture.key) != own.digest)
-                break; // an edit of the user's own shows: left as it is
-            rebased.value = PictureValues::current(c, picture.key);
-        } else {
-            const RecordedPicture &next = *m_mods[rebased.next].find(picture.key);
-            if (next.belowFile.empty() || next.belowDigest != own.digest)
-                break; // an edit lies between them
-            rebased.value = belowOf(next, checked);
-        }
-        const std::int32_t width = rebased.value.entry.Width, height = rebased.value.entry.Height;
-        rebased.value.entry = base->entry;
-        rebased.value.entry.Width = width;
-        rebased.value.entry.Height = height;
-        rebased.value.blocks = base->blocks;
-        rebased.value.knownPixelDigest.clear();
-        found.push_back(std::move(rebased));
+    std::map<std::size_t, std::map<PictureKey, PictureValue>> handedOn;
+    for (const RecordedPicture &picture : gone.pictures) {
+        if (picture.ownBelowDigest.empty() || kept.count(picture.key))
+            continue;
+        PictureValue own = pictureOf(gone, picture.key, true);
+        std::size_t above = from;
+        while (above < next.size() && !next[above].sets(picture.key))
+            ++above;
+        if (above == next.size())
+            floating.emplace(picture.key, std::move(own));
+        else if (next[above].find(picture.key)->ownBelowDigest.empty())
+            handedOn[above].emplace(picture.key, std::move(own)); // else the one kept there lies over it
     }
-    return found;
-}
-
-void InstalledMods::rewriteBelow(const std::string &file, const PictureValue &value, CheckedFiles &checked)
-{
-    // Every picture the file keeps, read back, with value in place of the one it replaces.
-    std::vector<PictureValue> kept;
-    for (const InstalledMod &mod : m_mods)
-        for (const RecordedPicture &picture : mod.pictures)
-            if (picture.belowFile == file && picture.key != value.key)
-                kept.push_back(belowOf(picture, checked));
-    kept.push_back(value);
-    std::sort(kept.begin(), kept.end(), [](const PictureValue &a, const PictureValue &b) { return a.key < b.key; });
-    std::vector<std::uint8_t> bytes = ModRecord::encodePictures(kept);
-    const std::string sha = Sha256::hex(bytes.data(), bytes.size());
-    for (InstalledMod &mod : m_mods)
-        for (RecordedPicture &picture : mod.pictures)
-            if (picture.belowFile == file)
-                picture.belowFileSha256 = sha;
-    const auto unwritten = m_newFiles.find(file);
-    const FileOps::FileStamp stamp = unwritten != m_newFiles.end() ? unwritten->second.second
-                                                                   : FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(file)));
-    m_newFiles[file] = {std::move(bytes), stamp};
+    for (const auto &[above, pictures] : handedOn) {
+        InstalledMod &receiver = next[above];
+        std::vector<std::uint8_t> file = fileWith(receiver, pictures);
+        for (const auto &[key, value] : pictures)
+            receiver.find(key)->ownBelowDigest = value.digest();
+        receiver.fileSha256 = Sha256::hex(file.data(), file.size());
+        files[receiver.file()] = std::move(file);
+    }
 }
 
 UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
@@ -314,83 +482,157 @@ UninstallResult InstalledMods::uninstall(Catalogue &c, std::size_t mod)
     requireFits(c);
     UninstallResult result;
     result.leftAlone = covered(mod, c);
-    std::vector<PictureValue> back;
-    std::vector<std::pair<std::size_t, RecordedPicture>> handedOn; // a later mod now lies on what lay below this one
-    std::vector<Rebased> rebased; // later mods' pictures whose entries follow what now lies below them
-    std::unique_ptr<GameOriginals> originals;
-    CheckedFiles checked;
-    // Every picture that goes back is read first, so that a damaged record changes nothing.
-    for (const RecordedPicture &picture : m_mods.at(mod).pictures) {
-        const auto cover = std::find_if(result.leftAlone.begin(), result.leftAlone.end(),
-                                        [&picture](const CoveredPicture &covering) { return covering.key == picture.key; });
-        if (cover != result.leftAlone.end()) {
-            // The next mod that lies right on this one's picture now lies on what lay below it.
-            for (std::size_t above = mod + 1; above < m_mods.size(); ++above)
-                if (const RecordedPicture *next = m_mods[above].find(picture.key)) {
-                    if (next->belowDigest == picture.digest)
-                        handedOn.emplace_back(above, picture);
-                    break;
-                }
-            // Those above that take their entry from below now take it from what lay below this one.
-            if (!picture.key.font)
-                for (Rebased &taken : rebasedAbove(c, mod, picture, checked))
-                    rebased.push_back(std::move(taken));
-            continue;
-        }
-        if (!picture.belowFile.empty()) {
-            back.push_back(belowOf(picture, checked));
-            continue;
-        }
-        if (!originals)
-            originals = std::make_unique<GameOriginals>(c);
-        back.push_back(originals->picture(picture.key));
-        // The original lay below when the mod was installed; one that is no longer there (its
-        // kept file deleted, so that the game folder's, the mod's own, is read) is not given back.
-        if (!picture.originalDigest.empty() && back.back().digest() != picture.originalDigest)
-            throw GameFileError(GamePaths::original(m_gp4Path, picture.key.font ? GamePaths::relativeFont(picture.key.number)
-                                                                                 : GamePaths::relativeImage(picture.key.number)),
-                                "the game's original of " + picture.key.caption() + " that lay below the mod \"" + m_mods[mod].name
-                                    + "\" is not kept any more (tessary-originals was changed); Tessary can't give it back, so "
-                                    + FailureText::NothingChanged);
-    }
-    for (PictureValue &value : back) {
-        const PictureKey key = value.key;
-        PictureValues::put(c, std::move(value));
-        result.restored.push_back(key);
-    }
-    for (const auto &[above, picture] : handedOn) {
-        RecordedPicture &next = *m_mods[above].find(picture.key);
-        next.belowFile = picture.belowFile;
-        next.belowFileSha256 = picture.belowFileSha256;
-        next.belowDigest = picture.belowDigest;
-        next.originalDigest = picture.originalDigest;
-    }
-    for (Rebased &taken : rebased) {
-        const PictureKey key = taken.value.key;
-        RecordedPicture &own = *m_mods[taken.mod].find(key);
-        const std::string was = own.digest;
-        own.digest = taken.value.digest();
-        if (taken.next == m_mods.size()) {
-            PictureValues::put(c, std::move(taken.value));
-            continue;
-        }
-        RecordedPicture &next = *m_mods[taken.next].find(key);
-        next.belowDigest = own.digest;
-        rewriteBelow(next.belowFile, taken.value, checked);
-    }
-    m_mods.erase(m_mods.begin() + std::ptrdiff_t(mod));
-    m_pending = true;
+    const InstalledMod &gone = m_mods.at(mod);
+    std::vector<InstalledMod> next = m_mods;
+    next.erase(next.begin() + std::ptrdiff_t(mod));
+    Files files;
+    std::map<PictureKey, PictureValue> floating;
+    handOn(gone, {}, next, mod, files, floating);
+    const std::string name = gone.name;
+    result.restored = recompose(c, std::move(next), std::move(files), keysOf(gone), floating, false).changed;
+    for (ModProfile &profile : m_profiles)
+        std::erase(profile.mods, name);
     return result;
+}
+
+std::vector<PictureKey> InstalledMods::update(Catalogue &c, std::size_t mod, ModContents contents, std::time_t now)
+{
+    requireFits(c);
+    const InstalledMod &old = m_mods.at(mod);
+    if (contents.name != old.name)
+        throw GameFileError(contents.source, "the mod is named \"" + contents.name + "\", not \"" + old.name + "\"; it can't update that one");
+    InstalledMod made;
+    made.id = freshId();
+    made.name = contents.name;
+    made.author = contents.author;
+    made.description = contents.description;
+    made.created = contents.created;
+    made.installed = ModManifest::utcText(now);
+    made.source = sourceName(contents.source);
+    made.enabled = old.enabled;
+    // The user's own pictures kept below the old one stay below the new one where it sets them too;
+    // an edit over a picture only the new one sets stays where it shows, over it.
+    const GameOriginals originals(c);
+    const std::vector<InstalledMod> below(m_mods.begin(), m_mods.begin() + std::ptrdiff_t(mod));
+    std::vector<PictureValue> ownBelow;
+    std::set<PictureKey> shared;
+    std::vector<PictureKey> keys = keysOf(old);
+    for (const PictureValue &value : contents.pictures) {
+        RecordedPicture picture{value.key, value.digest(), value.sizeOnly && !value.key.font, {}, {}, {}, {}, {}};
+        if (const RecordedPicture *was = old.find(value.key)) {
+            shared.insert(value.key);
+            picture.originalDigest = was->originalDigest;
+            if (!was->ownBelowDigest.empty()) {
+                ownBelow.push_back(pictureOf(old, value.key, true));
+                picture.ownBelowDigest = was->ownBelowDigest;
+            }
+        } else {
+            keys.push_back(value.key);
+            if (PictureLayers::of(below, value.key).pixels.from == PictureLayers::Source::From::Original)
+                picture.originalDigest = originals.digest(value.key);
+        }
+        made.pictures.push_back(std::move(picture));
+    }
+    std::vector<std::uint8_t> file = ModRecord::encodePictures(contents.pictures, ownBelow);
+    made.fileSha256 = Sha256::hex(file.data(), file.size());
+    std::vector<InstalledMod> next = m_mods;
+    Files files{{made.file(), std::move(file)}};
+    next[mod] = std::move(made);
+    std::map<PictureKey, PictureValue> floating;
+    handOn(old, shared, next, mod + 1, files, floating);
+    return recompose(c, std::move(next), std::move(files), keys, floating, false).changed;
+}
+
+std::vector<PictureKey> InstalledMods::setEnabled(Catalogue &c, std::size_t mod, bool enabled)
+{
+    requireFits(c);
+    if (m_mods.at(mod).enabled == enabled)
+        return {};
+    std::vector<InstalledMod> next = m_mods;
+    next[mod].enabled = enabled;
+    return recompose(c, std::move(next), {}, keysOf(m_mods[mod]), {}, false).changed;
+}
+
+std::vector<PictureKey> InstalledMods::move(Catalogue &c, std::size_t mod, std::size_t to)
+{
+    requireFits(c);
+    m_mods.at(mod);
+    to = std::min(to, m_mods.size() - 1);
+    if (to == mod)
+        return {};
+    std::vector<InstalledMod> next = m_mods;
+    InstalledMod moving = std::move(next[mod]);
+    next.erase(next.begin() + std::ptrdiff_t(mod));
+    next.insert(next.begin() + std::ptrdiff_t(to), std::move(moving));
+    return recompose(c, std::move(next), {}, keysOf(m_mods[mod]), {}, false).changed;
+}
+
+int InstalledMods::findProfile(const std::string &name) const
+{
+    for (std::size_t k = 0; k < m_profiles.size(); ++k)
+        if (m_profiles[k].name == name)
+            return int(k);
+    return -1;
+}
+
+bool InstalledMods::inUse(const ModProfile &profile) const
+{
+    std::vector<std::string> enabled;
+    for (const InstalledMod &mod : m_mods)
+        if (mod.enabled)
+            enabled.push_back(mod.name);
+    return enabled == profile.mods;
+}
+
+void InstalledMods::saveProfile(const std::string &name)
+{
+    if (name.empty() || name.size() > LongestName)
+        throw GameFileError(recordFolder(), "a profile's name must be 1 to " + std::to_string(LongestName) + " bytes long");
+    ModProfile profile{name, {}};
+    for (const InstalledMod &mod : m_mods)
+        if (mod.enabled)
+            profile.mods.push_back(mod.name);
+    const int at = findProfile(name);
+    if (at >= 0)
+        m_profiles[std::size_t(at)] = std::move(profile);
+    else
+        m_profiles.push_back(std::move(profile));
+    m_pending = true;
+}
+
+std::vector<PictureKey> InstalledMods::useProfile(Catalogue &c, const std::string &name)
+{
+    requireFits(c);
+    const int at = findProfile(name);
+    if (at < 0)
+        throw GameFileError(recordFolder(), "there is no profile named \"" + name + "\"");
+    // Its mods in its order, then the others off in the order they were installed: the same
+    // profile always gives the same library, whatever was used before.
+    std::vector<InstalledMod> next, others;
+    for (const std::string &member : m_profiles[std::size_t(at)].mods) {
+        next.push_back(m_mods.at(std::size_t(find(member))));
+        next.back().enabled = true;
+    }
+    for (const InstalledMod &mod : m_mods)
+        if (std::find(m_profiles[std::size_t(at)].mods.begin(), m_profiles[std::size_t(at)].mods.end(), mod.name)
+            == m_profiles[std::size_t(at)].mods.end()) {
+            others.push_back(mod);
+            others.back().enabled = false;
+        }
+    std::sort(others.begin(), others.end(), [](const InstalledMod &a, const InstalledMod &b) { return a.id < b.id; });
+    next.insert(next.end(), others.begin(), others.end());
+    std::set<PictureKey> keys;
+    for (const InstalledMod &mod : m_mods)
+        for (const RecordedPicture &picture : mod.pictures)
+            keys.insert(picture.key);
+    return recompose(c, std::move(next), {}, {keys.begin(), keys.end()}, {}, false).changed;
 }
 
 std::vector<std::string> InstalledMods::namedFiles() const
 {
-    std::set<std::string> files;
-    for (const InstalledMod &mod : m_mods) {
-        for (const RecordedPicture &picture : mod.pictures)
-            if (!picture.belowFile.empty())
-                files.insert(picture.belowFile);
-    }
+    std::set<std::string> files(m_olderFiles.begin(), m_olderFiles.end());
+    for (const InstalledMod &mod : m_mods)
+        files.insert(mod.file());
     return {files.begin(), files.end()};
 }
 
@@ -404,18 +646,21 @@ std::uint64_t InstalledMods::Snapshot::bytes() const
 
 InstalledMods::Snapshot InstalledMods::snapshot() const
 {
-    Snapshot taken{m_mods, {}};
-    for (const std::string &file : namedFiles())
-        taken.files[file] = recordBytes(file);
+    Snapshot taken{m_mods, m_profiles, {}};
+    for (const InstalledMod &mod : m_mods)
+        taken.files[mod.file()] = fileBytes(mod.file(), mod.fileSha256);
     return taken;
 }
 
 void InstalledMods::restore(const Snapshot &snapshot)
 {
     m_mods = snapshot.mods;
+    m_profiles = snapshot.profiles;
     m_newFiles.clear();
+    m_read.clear();
+    m_values.clear();
     for (const auto &[file, bytes] : snapshot.files) {
-        const std::string path = GamePaths::underData(m_gp4Path, relative(file));
+        const std::string path = recordPath(file);
         try {
             if (UntrustedFile::read(path, ArchiveLimits{}.archiveBytes) == bytes)
                 continue;
@@ -424,15 +669,14 @@ void InstalledMods::restore(const Snapshot &snapshot)
         }
         m_newFiles[file] = {bytes, FileOps::stampOf(path)};
     }
-    // Back to what the game folder holds, the record has nothing left to write.
-    const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
+    // Back to what the game folder holds, the library has nothing left to write.
     std::string onDisk;
     try {
-        const std::vector<std::uint8_t> bytes = UntrustedFile::read(list, MaxListBytes);
+        const std::vector<std::uint8_t> bytes = UntrustedFile::read(recordPath(ModRecord::ListFile), MaxListBytes);
         onDisk.assign(bytes.begin(), bytes.end());
     } catch (const GameFileError &) {
     }
-    m_pending = !m_newFiles.empty() || onDisk != (m_mods.empty() ? std::string() : ModRecord::encodeList(m_mods));
+    m_pending = !m_newFiles.empty() || onDisk != (m_mods.empty() ? std::string() : ModRecord::encodeList(m_mods, m_profiles));
 }
 
 std::vector<ModRecordFile> InstalledMods::pendingFiles() const
@@ -440,13 +684,13 @@ std::vector<ModRecordFile> InstalledMods::pendingFiles() const
     if (!m_pending)
         return {};
     std::vector<ModRecordFile> files;
-    const std::string list = ModRecord::encodeList(m_mods);
+    const std::string list = ModRecord::encodeList(m_mods, m_profiles);
     files.push_back({relative(ModRecord::ListFile), std::vector<std::uint8_t>(list.begin(), list.end()), m_listStamp});
-    // Only files the record names: one made and dropped again before it was written is not.
-    for (const std::string &file : namedFiles()) {
-        const auto unwritten = m_newFiles.find(file);
+    // Only files the library names: one made and dropped again before it was written is not.
+    for (const InstalledMod &mod : m_mods) {
+        const auto unwritten = m_newFiles.find(mod.file());
         if (unwritten != m_newFiles.end())
-            files.push_back({relative(file), unwritten->second.first, unwritten->second.second});
+            files.push_back({relative(mod.file()), unwritten->second.first, unwritten->second.second});
     }
     return files;
 }
@@ -455,15 +699,19 @@ void InstalledMods::committed()
 {
     if (!m_pending)
         return;
-    m_listStamp = FileOps::stampOf(GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile)));
+    m_listStamp = FileOps::stampOf(recordPath(ModRecord::ListFile));
+    m_listText = ModRecord::encodeList(m_mods, m_profiles);
     m_newFiles.clear();
+    m_olderFiles.clear();
+    m_read.clear();
+    m_values.clear();
     m_pending = false;
     tidy();
 }
 
 void InstalledMods::tidy()
 {
-    const std::string list = GamePaths::underData(m_gp4Path, relative(ModRecord::ListFile));
+    const std::string list = recordPath(ModRecord::ListFile);
     try {
         const FolderLock lock(m_gp4Path, FolderLock::Mode::Write);
         m_listStamp = FileOps::stampOf(list);
@@ -472,21 +720,22 @@ void InstalledMods::tidy()
         // Only the record this one is: another program's, written since, names files this one
         // does not know. Its bytes tell, where a stamp read before the lock could not.
         const std::vector<std::uint8_t> onDisk = UntrustedFile::read(list, MaxListBytes);
-        if (std::string_view(reinterpret_cast<const char *>(onDisk.data()), onDisk.size()) != ModRecord::encodeList(m_mods))
+        if (std::string_view(reinterpret_cast<const char *>(onDisk.data()), onDisk.size()) != m_listText)
             return;
         const std::vector<std::string> named = namedFiles();
         for (const std::string &name : FileOps::namesIn(recordFolder()))
             if (ModRecord::isRecordFile(name) && !std::binary_search(named.begin(), named.end(), name))
-                FileOps::removeQuietly(GamePaths::underData(m_gp4Path, relative(name)));
+                FileOps::removeQuietly(recordPath(name));
         // No mod left: the folder goes back to what the game shipped.
         if (m_mods.empty()) {
             FileOps::removeFile(list, list);
             m_listStamp = FileOps::stampOf(list);
+            m_listText.clear();
             const std::string folder = recordFolder();
             std::error_code ignored; // a folder that still holds files stays
             std::filesystem::remove(std::filesystem::path(std::u8string(folder.begin(), folder.end())), ignored);
         }
     } catch (const GameFileError &) {
-        // Files the record no longer names are ignored; the next commit tidies them.
+        // Files the library no longer names are ignored; the next commit tidies them.
     }
 }

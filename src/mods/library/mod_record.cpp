@@ -13,7 +13,7 @@
 namespace {
 
 const char *const Format = "Tessary installed mods";
-constexpr int Version = 1;
+const char *const OwnFolder = "own/";
 constexpr std::size_t MaxMods = 10000;
 
 [[noreturn]] void damaged(const std::string &source, const std::string &what)
@@ -60,14 +60,14 @@ PictureKey keyOf(const std::string &source, const JsonValue &item)
     damaged(source, "a picture names neither an image nor a font");
 }
 
-std::string entryName(PictureKey key, const char *ending)
+std::string entryName(PictureKey key, const char *ending, ModRecord::Part part = ModRecord::Part::Own)
 {
-    return "images/" + std::to_string(key.number) + ending;
+    return (part == ModRecord::Part::OwnBelow ? OwnFolder : "") + ("images/" + std::to_string(key.number)) + ending;
 }
 
-std::string fontName(PictureKey key)
+std::string fontName(PictureKey key, ModRecord::Part part = ModRecord::Part::Own)
 {
-    return "fonts/" + std::string(FontNames.at(std::size_t(key.number)));
+    return (part == ModRecord::Part::OwnBelow ? OwnFolder : "") + ("fonts/" + std::string(FontNames.at(std::size_t(key.number))));
 }
 
 JsonValue pictureItem(const RecordedPicture &picture)
@@ -82,13 +82,12 @@ JsonValue pictureItem(const RecordedPicture &picture)
         item.emplace_back("entry", "size");
     if (!picture.originalDigest.empty())
         item.emplace_back("original_sha256", picture.originalDigest);
-    if (!picture.belowFile.empty())
-        item.emplace_back("below", JsonValue::Object{{"file", picture.belowFile}, {"file_sha256", picture.belowFileSha256},
-                                                     {"sha256", picture.belowDigest}});
+    if (!picture.ownBelowDigest.empty())
+        item.emplace_back("own_below_sha256", picture.ownBelowDigest);
     return item;
 }
 
-RecordedPicture readPicture(const std::string &source, const JsonValue &item)
+RecordedPicture readPicture(const std::string &source, const JsonValue &item, int version)
 {
     RecordedPicture picture;
     picture.key = keyOf(source, item);
@@ -101,7 +100,9 @@ RecordedPicture readPicture(const std::string &source, const JsonValue &item)
     if (item.find("original_sha256")) {
         picture.originalDigest = digest(source, item, "original_sha256");
     }
-    if (const JsonValue *below = item.find("below")) {
+    if (version >= 2 && item.find("own_below_sha256"))
+        picture.ownBelowDigest = digest(source, item, "own_below_sha256");
+    if (const JsonValue *below = version == 1 ? item.find("below") : nullptr) {
         picture.belowFile = textField(source, *below, "file", 20);
         if (!ModRecord::isRecordFile(picture.belowFile))
             damaged(source, "a picture is kept in \"" + picture.belowFile + "\", which is not a record file");
@@ -134,7 +135,7 @@ RecordedPicture *InstalledMod::find(PictureKey key)
 
 namespace ModRecord {
 
-std::string encodeList(const std::vector<InstalledMod> &mods)
+std::string encodeList(const std::vector<InstalledMod> &mods, const std::vector<ModProfile> &profiles)
 {
     JsonValue::Array list;
     for (const InstalledMod &mod : mods) {
@@ -149,13 +150,24 @@ std::string encodeList(const std::vector<InstalledMod> &mods)
             {"created", mod.created},
             {"installed", mod.installed},
             {"source", mod.source},
+            {"enabled", mod.enabled},
+            {"file_sha256", mod.fileSha256},
             {"pictures", std::move(pictures)},
         });
     }
-    return JsonValue(JsonValue::Object{{"format", Format}, {"version", Version}, {"mods", std::move(list)}}).dump();
+    JsonValue::Object document{{"format", Format}, {"version", Version}, {"mods", std::move(list)}};
+    if (!profiles.empty()) {
+        JsonValue::Array named;
+        for (const ModProfile &profile : profiles) {
+            JsonValue::Array members(profile.mods.begin(), profile.mods.end());
+            named.emplace_back(JsonValue::Object{{"name", profile.name}, {"mods", std::move(members)}});
+        }
+        document.emplace_back("profiles", std::move(named));
+    }
+    return JsonValue(std::move(document)).dump();
 }
 
-std::vector<InstalledMod> parseList(const std::string &source, std::string_view text)
+std::vector<InstalledMod> parseList(const std::string &source, std::string_view text, int *versionRead, std::vector<ModProfile> *profilesRead)
 {
     JsonValue document;
     try {
@@ -168,9 +180,12 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
     const JsonValue *list = document.find("mods");
     if (!format || !format->isString() || format->string() != Format || !version || !version->isInteger() || !list || !list->isArray())
         damaged(source, "it does not begin as Tessary writes it");
-    if (version->integer() != Version)
+    if (version->integer() != FirstVersion && version->integer() != Version)
         throw GameFileError(source, "the record of installed mods was written by another version of Tessary (record version "
-                                        + std::to_string(version->integer()) + "); this one reads version 1");
+                                        + std::to_string(version->integer()) + "); this one reads version " + std::to_string(Version));
+    const int formatRead = int(version->integer());
+    if (versionRead)
+        *versionRead = formatRead;
     if (list->array().size() > MaxMods)
         damaged(source, "it lists too many mods");
     std::vector<InstalledMod> mods;
@@ -193,30 +208,59 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
         mod.created = textField(source, item, "created", 20);
         mod.installed = textField(source, item, "installed", 20);
         mod.source = textField(source, item, "source", 1000);
+        if (formatRead >= 2) {
+            const JsonValue *enabled = item.find("enabled");
+            if (!enabled || !enabled->isBool())
+                damaged(source, "the mod \"" + mod.name + "\" is neither on nor off");
+            mod.enabled = enabled->boolean();
+            mod.fileSha256 = digest(source, item, "file_sha256");
+        }
         std::set<PictureKey> keys;
         for (const JsonValue &entry : pictures->array()) {
-            RecordedPicture picture = readPicture(source, entry);
+            RecordedPicture picture = readPicture(source, entry, formatRead);
             if (!keys.insert(picture.key).second)
                 damaged(source, "the mod \"" + mod.name + "\" lists " + picture.key.caption() + " twice");
             mod.pictures.push_back(std::move(picture));
         }
         mods.push_back(std::move(mod));
     }
+    const JsonValue *profiles = formatRead >= 2 ? document.find("profiles") : nullptr;
+    if (profiles && !profiles->isArray())
+        damaged(source, "\"profiles\" is not a list");
+    std::set<std::string> profileNames;
+    for (const JsonValue &item : profiles ? profiles->array() : JsonValue::Array{}) {
+        ModProfile profile;
+        profile.name = textField(source, item, "name", 200);
+        if (profile.name.empty() || !profileNames.insert(profile.name).second)
+            damaged(source, "two profiles have the name \"" + profile.name + "\"");
+        const JsonValue *members = item.find("mods");
+        if (!members || !members->isArray())
+            damaged(source, "the profile \"" + profile.name + "\" has no list of mods");
+        std::set<std::string> listed;
+        for (const JsonValue &member : members->array()) {
+            if (!member.isString() || !names.count(member.string()) || !listed.insert(member.string()).second)
+                damaged(source, "the profile \"" + profile.name + "\" names a mod that is not installed, or one twice");
+            profile.mods.push_back(member.string());
+        }
+        if (profilesRead)
+            profilesRead->push_back(std::move(profile));
+    }
     return mods;
 }
 
-std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &pictures)
+std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &own, const std::vector<PictureValue> &ownBelow)
 {
     std::vector<ArchiveEntry> files;
-    for (const PictureValue &value : pictures) {
-        if (value.key.font) {
-            files.push_back({fontName(value.key), value.sheet});
-            continue;
+    for (const Part part : {Part::Own, Part::OwnBelow})
+        for (const PictureValue &value : part == Part::Own ? own : ownBelow) {
+            if (value.key.font) {
+                files.push_back({fontName(value.key, part), value.sheet});
+                continue;
+            }
+            const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
+            files.push_back({entryName(value.key, ".gpi", part), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
+            files.push_back({entryName(value.key, ".entry", part), PictureValues::entryBytes(value.entry, value.blocks)});
         }
-        const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
-        files.push_back({entryName(value.key, ".gpi"), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
-        files.push_back({entryName(value.key, ".entry"), PictureValues::entryBytes(value.entry, value.blocks)});
-    }
     return ZipWriter::write(files, ZipWriter::Compression::Deflated);
 }
 
@@ -231,7 +275,7 @@ bool isRecordFile(const std::string &name)
     return id >= 1 && InstalledMod::fileOf(id) == name;
 }
 
-PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest)
+PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest, Part part)
 {
     auto find = [&](const std::string &name) -> const ArchiveEntry & {
         const auto found = std::find_if(files.begin(), files.end(), [&name](const ArchiveEntry &file) { return file.name == name; });
@@ -242,16 +286,17 @@ PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> 
     PictureValue value;
     value.key = key;
     if (key.font) {
-        value.sheet = find(fontName(key)).bytes;
+        value.sheet = find(fontName(key, part)).bytes;
     } else {
-        const ArchiveEntry &pixels = find(entryName(key, ".gpi"));
-        PictureValues::parseEntry(source, find(entryName(key, ".entry")).bytes, value.entry, value.blocks);
+        const std::string gpi = entryName(key, ".gpi", part);
+        const ArchiveEntry &pixels = find(gpi);
+        PictureValues::parseEntry(source, find(entryName(key, ".entry", part)).bytes, value.entry, value.blocks);
         if (pixels.bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
-            damaged(source, entryName(key, ".gpi") + " is too large");
+            damaged(source, gpi + " is too large");
         // The bytes are what the entry says: an entry of 200 x 150 over 100 bytes is no picture.
         const std::int64_t expected = std::int64_t(value.entry.Width) * value.entry.Height * 4;
         if (value.entry.Width < 0 || value.entry.Height < 0 || std::int64_t(pixels.bytes.size()) != expected)
-            damaged(source, entryName(key, ".gpi") + " holds " + std::to_string(pixels.bytes.size()) + " bytes, but its entry says "
+            damaged(source, gpi + " holds " + std::to_string(pixels.bytes.size()) + " bytes, but its entry says "
                                 + std::to_string(value.entry.Width) + " x " + std::to_string(value.entry.Height) + " pixels");
         value.byteCount = std::int32_t(pixels.bytes.size());
         value.pixels.assign(pixelElementsFor(pixels.bytes.size()), 0);
