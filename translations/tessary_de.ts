@@ -1295,10 +1295,6 @@
         <translation>Mod installieren…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Installierte Mods…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Tessary-Modpaket (*.zip)</translation>
     </message>
@@ -1325,6 +1321,10 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Bild speichern (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mods…</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1671,18 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
             <numerusform>%n Bilder gespeichert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>Einschalten von %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>Ausschalten von %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>Verschieben von %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1718,6 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>In diesem Spielordner ist kein Mod installiert.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Installierte Mods, der zuletzt installierte unten:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1758,26 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Seitdem überdeckt: %1. Die Deinstallation lässt diese, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Die Mods dieses Spielordners: Setzen zwei dasselbe Bild, zeigt sich das des unteren in der Liste.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Noch nicht angewendete Änderungen: „Alles anwenden“ schreibt sie in den Spielordner.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Ausgeschaltet: Seine Bilder werden nicht gezeigt; einschalten, um sie wieder zu zeigen.</translation>
     </message>
 </context>
 <context>

@@ -1295,10 +1295,6 @@
         <translation>Instalar mod…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Mods instalados…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Paquete de mod de Tessary (*.zip)</translation>
     </message>
@@ -1325,6 +1321,10 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Guardar la imagen (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mods…</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1671,18 @@ Omitidas, porque las ponen mods instalados: %1</translation>
             <numerusform>%n imágenes guardadas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>activación de %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>desactivación de %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>traslado de %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1718,6 @@ Omitidas, porque las ponen mods instalados: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>No hay ningún mod instalado en esta carpeta del juego.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Mods instalados, el último instalado abajo:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1758,26 @@ Omitidas, porque las ponen mods instalados: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Cubiertas desde entonces: %1. Desinstalar las deja como están.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Los mods de esta carpeta del juego: si dos fijan la misma imagen, se ve la del que está más abajo en la lista.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Cambios aún sin aplicar: «Aplicar todo» los escribe en la carpeta del juego.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Desactivado: sus imágenes no se muestran; actívelo para volver a mostrarlas.</translation>
     </message>
 </context>
 <context>

@@ -1295,10 +1295,6 @@
         <translation>Installa mod…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Mod installate…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Pacchetto mod di Tessary (*.zip)</translation>
     </message>
@@ -1325,6 +1321,10 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Salva l&apos;immagine (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mod…</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1671,18 @@ Escluse, perché le impostano mod installate: %1</translation>
             <numerusform>%n immagini salvate</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>attivazione di %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>disattivazione di %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>spostamento di %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1718,6 @@ Escluse, perché le impostano mod installate: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>Nessuna mod è installata in questa cartella del gioco.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Mod installate, l&apos;ultima installata in fondo:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1758,26 @@ Escluse, perché le impostano mod installate: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Coperte da allora: %1. La disinstallazione le lascia come sono.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Le mod di questa cartella del gioco: se due impostano la stessa immagine, si vede quella più in basso nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Modifiche non ancora applicate: «Applica tutto» le scrive nella cartella del gioco.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Disattivata: le sue immagini non si vedono; attivala per mostrarle di nuovo.</translation>
     </message>
 </context>
 <context>

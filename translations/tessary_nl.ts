@@ -1295,10 +1295,6 @@
         <translation>Mod installeren…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Geïnstalleerde mods…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Tessary-modpakket (*.zip)</translation>
     </message>
@@ -1325,6 +1321,10 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Afbeelding opslaan (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mods…</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1671,18 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
             <numerusform>%n afbeeldingen opgeslagen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>inschakelen van %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>uitschakelen van %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>verplaatsen van %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1718,6 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>Er is geen mod geïnstalleerd in deze spelmap.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Geïnstalleerde mods, de laatst geïnstalleerde onderaan:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1758,26 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Sindsdien bedekt: %1. Verwijderen laat deze zoals ze zijn.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>De mods van deze spelmap: zetten er twee dezelfde afbeelding, dan toont die van de onderste in de lijst.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Nog niet toegepaste wijzigingen: ‘Alles toepassen’ schrijft ze in de spelmap.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Uitgeschakeld: de afbeeldingen ervan worden niet getoond; schakel hem in om ze weer te tonen.</translation>
     </message>
 </context>
 <context>

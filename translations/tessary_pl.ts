@@ -1295,10 +1295,6 @@
         <translation>Zainstaluj moda…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Zainstalowane mody…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Pakiet moda Tessary (*.zip)</translation>
     </message>
@@ -1325,6 +1321,10 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Zapisz obraz (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mody…</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +1682,18 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
             <numerusform>Zapisano %n obrazów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>włączenie %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>wyłączenie %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>przeniesienie %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1719,10 +1731,6 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>W tym folderze gry nie zainstalowano żadnego moda.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Zainstalowane mody, ostatnio zainstalowany na dole:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1763,6 +1771,26 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Zakryte od tamtej pory: %1. Odinstalowanie pozostawi je bez zmian.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Mody tego folderu gry: gdy dwa ustawiają ten sam obraz, widać obraz niższego na liście.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Zmiany jeszcze niezastosowane: „Zastosuj wszystko” zapisuje je w folderze gry.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Wyłączony: jego obrazy nie są widoczne; włącz go, aby znów je pokazać.</translation>
     </message>
 </context>
 <context>

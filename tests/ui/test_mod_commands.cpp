@@ -38,6 +38,12 @@ Catalogue withSolidImage3(std::uint32_t colour)
     return c;
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 // The window's mod commands: saving a package, installing one (from the context menu or by a
@@ -53,15 +59,24 @@ private slots:
         m_fixture->recordGameFolder(m_game);
         QVERIFY(form().Launch());
         // The package of a modder whose image 3 is blue.
-        const QString modder = m_fixture->makeGame(QStringLiteral("modder"), withSolidImage3(Red));
+        m_package = writePackage("Blue sky", Blue);
+        QVERIFY(!m_package.isEmpty());
+    }
+
+    // A mod package named name whose image 3 is all colour.
+    QString writePackage(const std::string &name, std::uint32_t colour)
+    {
+        const QString modder = m_fixture->makeGame(QString::fromStdString("modder " + name), withSolidImage3(Red));
         Catalogue theirs = loadGameFolder(CorePath::fromQt(modder));
-        PictureValue blue = PictureValues::current(withSolidImage3(Blue), {false, 3});
-        QVERIFY(PictureValues::put(theirs, std::move(blue)));
-        const PackedMod packed = ModPackageWriter::pack(theirs, {"Blue sky", "Quenby", "A blue picture", std::time(nullptr), {}, false}, PngCodec::make());
-        m_package = m_fixture->path(QStringLiteral("blue sky.zip"));
-        QFile file(m_package);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (!PictureValues::put(theirs, PictureValues::current(withSolidImage3(colour), {false, 3})))
+            return QString();
+        const PackedMod packed = ModPackageWriter::pack(theirs, {name, "Quenby", "A picture of one colour", std::time(nullptr), {}, false}, PngCodec::make());
+        const QString path = m_fixture->path(QString::fromStdString(name + ".zip"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
         file.write(reinterpret_cast<const char *>(packed.zip.data()), qint64(packed.zip.size()));
+        return path;
     }
 
     void cleanup() { m_fixture.reset(); }
@@ -72,7 +87,7 @@ private slots:
         const MainWindowParts &parts = form().parts();
         QCOMPARE(parts.Savemodpackage1->text(), QStringLiteral("Save changes as a mod package\u2026"));
         QCOMPARE(parts.Installmod1->text(), QStringLiteral("Install mod\u2026"));
-        QCOMPARE(parts.Installedmods1->text(), QStringLiteral("Installed mods\u2026"));
+        QCOMPARE(parts.Installedmods1->text(), QStringLiteral("Mods\u2026"));
         QVERIFY(parts.Savemodpackage1->isEnabled() && parts.Installmod1->isEnabled() && parts.Installedmods1->isEnabled());
     }
 
@@ -129,8 +144,10 @@ private slots:
 
         dialogs().uninstallAnswers << 0;
         form().ShowInstalledMods();
-        QCOMPARE(dialogs().modListsShown.size(), 1);
+        // Shown again after the uninstall, without the mod, to be closed.
+        QCOMPARE(dialogs().modListsShown.size(), 2);
         QCOMPARE(dialogs().modListsShown.first().mods.at(0).author, QStringLiteral("Quenby"));
+        QVERIFY(dialogs().modListsShown.last().mods.empty());
         QVERIFY2(dialogs().messages.value(0).contains(QStringLiteral("1 picture goes back to what lies below: 3.gpi")),
                  qPrintable(dialogs().messages.join('\n')));
         QCOMPARE(c.ImagePixels[3][0], Red);
@@ -182,6 +199,85 @@ private slots:
         form().ShowInstalledMods();
         QCOMPARE(c.ImagePixels[3][0], Red);
         QVERIFY2(dialogs().messages.value(0).contains(QStringLiteral("1 picture goes back")), qPrintable(dialogs().messages.join('\n')));
+    }
+
+    // Each action of the "Mods" window is one undo step: Blue sky below Yellow sky, both setting
+    // image 3; the window opens again on the mod after each, until it is closed.
+    void libraryActionsAreUndoSteps_data()
+    {
+        QTest::addColumn<QList<int>>("actions"); // kinds of ModAction, each on the mod given after it
+        QTest::addColumn<quint32>("shown");
+        QTest::addColumn<QString>("undoText");
+        QTest::addColumn<QList<bool>>("enabled");
+        QTest::addColumn<QStringList>("order");
+        using K = ModAction::Kind;
+        const QStringList installed{QStringLiteral("Blue sky"), QStringLiteral("Yellow sky")};
+        const QStringList swapped{QStringLiteral("Yellow sky"), QStringLiteral("Blue sky")};
+        QTest::newRow("the top one off") << QList<int>{int(K::Disable), 1} << quint32(Blue)
+                                         << "Undo switching off of Yellow sky" << QList<bool>{true, false} << installed;
+        QTest::newRow("both off") << QList<int>{int(K::Disable), 1, int(K::Disable), 0} << quint32(Red)
+                                  << "Undo switching off of Blue sky" << QList<bool>{false, false} << installed;
+        QTest::newRow("off and on again") << QList<int>{int(K::Disable), 1, int(K::Enable), 1} << quint32(Yellow)
+                                          << "Undo switching on of Yellow sky" << QList<bool>{true, true} << installed;
+        QTest::newRow("the top one moved up") << QList<int>{int(K::MoveUp), 1} << quint32(Blue)
+                                              << "Undo moving of Yellow sky" << QList<bool>{true, true} << swapped;
+        QTest::newRow("the bottom one moved down") << QList<int>{int(K::MoveDown), 0} << quint32(Blue)
+                                                   << "Undo moving of Blue sky" << QList<bool>{true, true} << swapped;
+        QTest::newRow("moved and back") << QList<int>{int(K::MoveUp), 1, int(K::MoveDown), 0} << quint32(Yellow)
+                                        << "Undo moving of Yellow sky" << QList<bool>{true, true} << installed;
+        QTest::newRow("the bottom one off, under the top one") << QList<int>{int(K::Disable), 0} << quint32(Yellow)
+                                                               << "Undo switching off of Blue sky" << QList<bool>{false, true} << installed;
+    }
+    void libraryActionsAreUndoSteps()
+    {
+        QFETCH(QList<int>, actions);
+        QFETCH(quint32, shown);
+        QFETCH(QString, undoText);
+        QFETCH(QList<bool>, enabled);
+        QFETCH(QStringList, order);
+        const QString yellow = writePackage("Yellow sky", Yellow);
+        dialogs().modFileAnswers << m_package << yellow;
+        dialogs().installAnswers << true << true;
+        form().InstallMod();
+        form().InstallMod();
+        form().LMDApplyAllClick();
+        const Catalogue &c = form().catalogue();
+        QCOMPARE(c.ImagePixels[3][0], Yellow);
+        const QByteArray before = readBytes(UiTestSupport::imageFile(m_game, 3));
+
+        for (qsizetype k = 0; k + 1 < actions.size(); k += 2)
+            dialogs().modActions << ModAction{ModAction::Kind(actions[k]), actions[k + 1]};
+        form().ShowInstalledMods();
+        const int steps = int(actions.size() / 2);
+        // Opened once for each action and once more, on the mod of the last action, to be closed.
+        QCOMPARE(dialogs().modListsShown.size(), steps + 1);
+        const InstalledModsModel &last = dialogs().modListsShown.last();
+        // Selected again: the mod of the last action, where it is now.
+        const ModAction::Kind lastKind = ModAction::Kind(actions[actions.size() - 2]);
+        QCOMPARE(last.current, actions.last() + (lastKind == ModAction::Kind::MoveUp ? -1 : lastKind == ModAction::Kind::MoveDown ? 1 : 0));
+        QVERIFY(last.pending);
+        QList<bool> shownEnabled;
+        QStringList shownOrder;
+        for (const InstalledModRow &row : last.mods)
+            shownEnabled << row.enabled, shownOrder << row.name;
+        QCOMPARE(shownEnabled, enabled);
+        QCOMPARE(shownOrder, order);
+        QCOMPARE(c.ImagePixels[3][0], shown);
+        QCOMPARE(form().parts().Undo1->text(), undoText);
+
+        // Applied, the library on disk says the same; every step undone gives the folder back.
+        form().LMDApplyAllClick();
+        QVERIFY2(dialogs().messages.isEmpty(), qPrintable(dialogs().messages.join('\n')));
+        const InstalledMods onDisk = InstalledMods::load(CorePath::fromQt(m_game));
+        for (std::size_t k = 0; k < onDisk.mods().size(); ++k) {
+            QCOMPARE(QString::fromStdString(onDisk.mods()[k].name), order.at(qsizetype(k)));
+            QCOMPARE(onDisk.mods()[k].enabled, enabled.at(qsizetype(k)));
+        }
+        for (int k = 0; k < steps; ++k)
+            form().Undo();
+        QCOMPARE(c.ImagePixels[3][0], Yellow);
+        form().LMDApplyAllClick();
+        QCOMPARE(readBytes(UiTestSupport::imageFile(m_game, 3)), before);
     }
 
     void droppedArchiveIsInstalled()

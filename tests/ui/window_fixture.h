@@ -77,7 +77,8 @@ public:
     QStringList modFileAnswers;
     QList<bool> installAnswers;
     QList<InstallPreviewModel> previewsShown;
-    QList<int> uninstallAnswers;
+    QList<int> uninstallAnswers; // the mod to uninstall, after modActions
+    QList<ModAction> modActions;
     QList<InstalledModsModel> modListsShown;
     QList<int> packageModPictures; // what each package dialog was told installed mods set
     ModPackageChoice askModPackage(const QString &, const QString &, int modPictures) override
@@ -91,10 +92,12 @@ public:
         previewsShown << preview;
         return !installAnswers.isEmpty() && installAnswers.takeFirst();
     }
-    int manageInstalledMods(const InstalledModsModel &mods) override
+    ModAction manageInstalledMods(const InstalledModsModel &mods) override
     {
         modListsShown << mods;
-        return uninstallAnswers.isEmpty() ? -1 : uninstallAnswers.takeFirst();
+        if (!modActions.isEmpty())
+            return modActions.takeFirst();
+        return uninstallAnswers.isEmpty() ? ModAction{} : ModAction{ModAction::Kind::Uninstall, uninstallAnswers.takeFirst()};
     }
 
 private:

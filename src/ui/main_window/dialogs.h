@@ -44,6 +44,6 @@ public:
     virtual QString openModFile(const QString &startFolder) = 0;
     // What installing a mod would change; true when the user chose to install it.
     virtual bool confirmInstall(const InstallPreviewModel &preview) = 0;
-    // The installed mods; the place of the one the user chose to uninstall, or -1.
-    virtual int manageInstalledMods(const InstalledModsModel &mods) = 0;
+    // The library of mods; what the user asked of one of them, or nothing when the window was closed.
+    virtual ModAction manageInstalledMods(const InstalledModsModel &mods) = 0;
 };

@@ -24,6 +24,7 @@ class GridPages;
 class PictureStep;
 class WindowWork;
 struct FolderImportPlan;
+struct ModAction;
 class QCloseEvent;
 class QResizeEvent;
 class TFormPreview;
@@ -169,6 +170,9 @@ private:
     bool applyChanges();
     bool hasUnappliedChanges() const;
     void changeMods(const QString &name, const std::vector<PictureKey> &touched, const std::function<void()> &change);
+    // Switches or moves a mod of the library, as one undo step; returns the mod's place after it.
+    int changeModInLibrary(const ModAction &action);
+    void uninstallMod(std::size_t mod);
     void loadInstalledMods();
     void requireInstalledMods() const;
     bool settleUnappliedChanges(const QString &before);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <ctime>
 #include <functional>
 #include <memory>
@@ -163,32 +164,84 @@ void TForm1::ShowInstalledMods()
 {
     if (m_catalogue.GP4Path.empty())
         return;
-    runCommand([this] {
-        InstalledModsModel model = ModViews::installedMods(m_mods, m_catalogue);
-        model.problem = m_modsProblem;
-        const int chosen = m_dialogs.manageInstalledMods(model);
-        if (chosen < 0 || std::size_t(chosen) >= m_mods.mods().size())
-            return;
-        requireInstalledMods();
-        const QString name = QString::fromStdString(m_mods.mods()[std::size_t(chosen)].name);
-        QStringList covered;
-        for (const CoveredPicture &cover : m_mods.covered(std::size_t(chosen), m_catalogue))
-            covered << ModViews::coverText(cover);
-        std::vector<PictureKey> touched;
-        for (const RecordedPicture &picture : m_mods.mods()[std::size_t(chosen)].pictures)
+    // The window opens again after each action, on the mod it was about, until it is closed.
+    int current = -1;
+    for (bool open = true; open;) {
+        runCommand([this, &current, &open] {
+            InstalledModsModel model = ModViews::installedMods(m_mods, m_catalogue);
+            model.problem = m_modsProblem;
+            model.current = current;
+            model.pending = m_mods.hasPendingChanges();
+            const ModAction action = m_dialogs.manageInstalledMods(model);
+            open = false;
+            if (action.kind == ModAction::Kind::None || action.mod < 0 || std::size_t(action.mod) >= m_mods.mods().size())
+                return;
+            requireInstalledMods();
+            current = action.mod;
+            open = true;
+            if (action.kind == ModAction::Kind::Uninstall) {
+                uninstallMod(std::size_t(action.mod));
+                current = -1;
+            } else {
+                current = changeModInLibrary(action);
+            }
+        });
+    }
+}
+
+int TForm1::changeModInLibrary(const ModAction &action)
+{
+    const std::size_t mod = std::size_t(action.mod);
+    const QString name = QString::fromStdString(m_mods.mods()[mod].name);
+    // Switching or moving one mod changes only pictures the mods set.
+    std::vector<PictureKey> touched;
+    for (const InstalledMod &each : m_mods.mods())
+        for (const RecordedPicture &picture : each.pictures)
             touched.push_back(picture.key);
-        UninstallResult result;
-        changeMods(tr("uninstalling of %1").arg(name), touched,
-                   [&] { result = m_mods.uninstall(m_catalogue, std::size_t(chosen)); });
-        QString text = tr("The mod \"%1\" is uninstalled as changes to apply; \"Apply All Changes\" writes them into the "
-                                      "game folder.")
-                           .arg(name);
-        // Each sentence is built whole for its count, so that every word can agree with it.
-        if (!result.restored.empty())
-            text += tr("\n%n pictures go back to what lies below: %1", nullptr, int(result.restored.size()))
-                        .arg(shortNames(captions(result.restored)));
-        if (!covered.isEmpty())
-            text += tr("\n%n pictures stay as they are, covered since: %1", nullptr, int(covered.size())).arg(shortNames(covered));
-        m_dialogs.message(text);
-    });
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    switch (action.kind) {
+    case ModAction::Kind::Enable:
+        changeMods(tr("switching on of %1").arg(name), touched, [&] { m_mods.setEnabled(m_catalogue, mod, true); });
+        break;
+    case ModAction::Kind::Disable:
+        changeMods(tr("switching off of %1").arg(name), touched, [&] { m_mods.setEnabled(m_catalogue, mod, false); });
+        break;
+    case ModAction::Kind::MoveUp:
+    case ModAction::Kind::MoveDown: {
+        const bool up = action.kind == ModAction::Kind::MoveUp;
+        if ((up && mod == 0) || (!up && mod + 1 >= m_mods.mods().size()))
+            return int(mod);
+        const std::size_t to = up ? mod - 1 : mod + 1;
+        changeMods(tr("moving of %1").arg(name), touched, [&] { m_mods.move(m_catalogue, mod, to); });
+        return int(to);
+    }
+    case ModAction::Kind::None:
+    case ModAction::Kind::Uninstall:
+        break;
+    }
+    return int(mod);
+}
+
+void TForm1::uninstallMod(std::size_t chosen)
+{
+    const QString name = QString::fromStdString(m_mods.mods()[chosen].name);
+    QStringList covered;
+    for (const CoveredPicture &cover : m_mods.covered(chosen, m_catalogue))
+        covered << ModViews::coverText(cover);
+    std::vector<PictureKey> touched;
+    for (const RecordedPicture &picture : m_mods.mods()[chosen].pictures)
+        touched.push_back(picture.key);
+    UninstallResult result;
+    changeMods(tr("uninstalling of %1").arg(name), touched, [&] { result = m_mods.uninstall(m_catalogue, chosen); });
+    QString text = tr("The mod \"%1\" is uninstalled as changes to apply; \"Apply All Changes\" writes them into the "
+                      "game folder.")
+                       .arg(name);
+    // Each sentence is built whole for its count, so that every word can agree with it.
+    if (!result.restored.empty())
+        text += tr("\n%n pictures go back to what lies below: %1", nullptr, int(result.restored.size()))
+                    .arg(shortNames(captions(result.restored)));
+    if (!covered.isEmpty())
+        text += tr("\n%n pictures stay as they are, covered since: %1", nullptr, int(covered.size())).arg(shortNames(covered));
+    m_dialogs.message(text);
 }

@@ -132,9 +132,9 @@ bool QtDialogs::confirmInstall(const InstallPreviewModel &preview)
     return dialog.exec() == QDialog::Accepted;
 }
 
-int QtDialogs::manageInstalledMods(const InstalledModsModel &mods)
+ModAction QtDialogs::manageInstalledMods(const InstalledModsModel &mods)
 {
     TFormInstalledMods dialog(mods, m_parent);
     dialog.exec();
-    return dialog.chosen();
+    return dialog.action();
 }

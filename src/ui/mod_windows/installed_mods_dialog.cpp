@@ -10,6 +10,12 @@
 #include "local_format.h"
 #include "program_texts.h"
 
+namespace {
+
+enum Column { NameColumn, AuthorColumn, PicturesColumn, CoveredColumn, InstalledColumn };
+
+} // namespace
+
 TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget *parent) : QDialog(parent), m_model(model)
 {
     setObjectName(QStringLiteral("FormInstalledMods"));
@@ -17,49 +23,80 @@ TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget 
     auto *column = new QVBoxLayout(this);
     column->addWidget(new QLabel(m_model.mods.empty() && m_model.problem.isEmpty()
                                      ? tr("No mod is installed in this game folder.")
-                                     : tr("Installed mods, the last installed at the bottom:"),
+                                     : tr("The mods of this game folder: where two set a picture, the lower one in the list shows."),
                                  this));
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ModList"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({tr("Mod"), tr("Author"), tr("Pictures"), tr("Covered"),
-                             tr("Installed")});
-    for (const InstalledModRow &mod : m_model.mods)
-        new QTreeWidgetItem(m_list, {mod.name, mod.author, QString::number(mod.pictures), QString::number(mod.covered.size()),
-                                     LocalFormat::date(mod.installed)});
-    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->setHeaderLabels({tr("Mod"), tr("Author"), tr("Pictures"), tr("Covered"), tr("Installed")});
+    for (const InstalledModRow &mod : m_model.mods) {
+        auto *item = new QTreeWidgetItem(m_list, {mod.name, mod.author, QString::number(mod.pictures), QString::number(mod.covered.size()),
+                                                  LocalFormat::date(mod.installed)});
+        // The check box switches the mod on or off.
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(NameColumn, mod.enabled ? Qt::Checked : Qt::Unchecked);
+    }
+    m_list->header()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     column->addWidget(m_list, 1);
     m_details = new QLabel(m_model.problem, this);
     m_details->setWordWrap(true);
     m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(m_details);
+    if (m_model.pending)
+        column->addWidget(new QLabel(tr("Changes not yet applied: \"Apply All Changes\" writes them into the game folder."), this));
 
     auto *buttons = new QDialogButtonBox(this);
+    m_up = buttons->addButton(tr("Move up"), QDialogButtonBox::ActionRole);
+    m_down = buttons->addButton(tr("Move down"), QDialogButtonBox::ActionRole);
     m_uninstall = buttons->addButton(tr("Uninstall"), QDialogButtonBox::ActionRole);
-    m_uninstall->setEnabled(false);
     buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_uninstall, &QPushButton::clicked, this, [this] {
-        m_chosen = m_list->indexOfTopLevelItem(m_list->currentItem());
-        accept();
+    const auto current = [this] { return m_list->indexOfTopLevelItem(m_list->currentItem()); };
+    connect(m_uninstall, &QPushButton::clicked, this, [this, current] { choose(ModAction::Kind::Uninstall, current()); });
+    connect(m_up, &QPushButton::clicked, this, [this, current] { choose(ModAction::Kind::MoveUp, current()); });
+    connect(m_down, &QPushButton::clicked, this, [this, current] { choose(ModAction::Kind::MoveDown, current()); });
+    connect(m_list, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item, int changed) {
+        const int row = m_list->indexOfTopLevelItem(item);
+        if (changed != NameColumn || row < 0 || std::size_t(row) >= m_model.mods.size())
+            return;
+        const bool on = item->checkState(NameColumn) == Qt::Checked;
+        if (on != m_model.mods[std::size_t(row)].enabled)
+            choose(on ? ModAction::Kind::Enable : ModAction::Kind::Disable, row);
     });
     connect(m_list, &QTreeWidget::currentItemChanged, this, &TFormInstalledMods::showDetails);
     column->addWidget(buttons);
-    resize(560, 400);
+    if (m_model.current >= 0 && m_model.current < m_list->topLevelItemCount())
+        m_list->setCurrentItem(m_list->topLevelItem(m_model.current));
+    showDetails();
+    resize(600, 400);
+}
+
+void TFormInstalledMods::choose(ModAction::Kind kind, int mod)
+{
+    if (mod < 0)
+        return;
+    m_action = ModAction{kind, mod};
+    accept();
 }
 
 void TFormInstalledMods::showDetails()
 {
     const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
+    const int count = int(m_model.mods.size());
     m_uninstall->setEnabled(row >= 0);
-    if (row < 0 || std::size_t(row) >= m_model.mods.size())
+    m_up->setEnabled(row > 0);
+    m_down->setEnabled(row >= 0 && row + 1 < count);
+    if (row < 0 || row >= count)
         return;
     const InstalledModRow &mod = m_model.mods[std::size_t(row)];
     QStringList lines;
     if (!mod.description.isEmpty())
         lines << mod.description;
     lines << tr("Installed %1 from %2.").arg(LocalFormat::dateTime(mod.installed), mod.source);
-    lines << (mod.covered.isEmpty() ? tr("None of its pictures is covered by a later mod or an edit.")
-                                    : tr("Covered since: %1. Uninstalling leaves these as they are.").arg(mod.covered.join(QStringLiteral(", "))));
+    if (!mod.enabled)
+        lines << tr("Switched off: its pictures don't show; switch it on to show them again.");
+    else
+        lines << (mod.covered.isEmpty() ? tr("None of its pictures is covered by a later mod or an edit.")
+                                        : tr("Covered since: %1. Uninstalling leaves these as they are.").arg(mod.covered.join(QStringLiteral(", "))));
     m_details->setText(lines.join(QLatin1Char('\n')));
 }

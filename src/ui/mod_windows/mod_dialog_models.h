@@ -32,7 +32,7 @@ struct InstallPreviewModel {
     QStringList notes; // what the mod holds that is not taken, and why
 };
 
-// One installed mod as the "Installed mods" window lists it.
+// One mod of the library as the "Mods" window lists it.
 struct InstalledModRow {
     QString name;
     QString author;
@@ -41,10 +41,20 @@ struct InstalledModRow {
     QString source;
     int pictures = 0;
     QStringList covered; // "12.gpi (by \"Night Race\")", "13.gpi (by an edit)"
+    bool enabled = true;
 };
 
-// The installed mods in install order, or the reason the record can't be read.
+// The library's mods, the bottom one first, or the reason the record can't be read.
 struct InstalledModsModel {
     std::vector<InstalledModRow> mods;
     QString problem;
+    int current = -1;     // the mod to select when the window opens
+    bool pending = false; // the library has changes not yet applied
+};
+
+// What the user asked of one mod in the "Mods" window.
+struct ModAction {
+    enum class Kind { None, Uninstall, Enable, Disable, MoveUp, MoveDown };
+    Kind kind = Kind::None;
+    int mod = -1; // its place in the library
 };

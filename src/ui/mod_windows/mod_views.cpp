@@ -84,7 +84,7 @@ InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c
     for (std::size_t k = 0; k < record.mods().size(); ++k) {
         const InstalledMod &mod = record.mods()[k];
         InstalledModRow row{text(mod.name), text(mod.author), text(mod.description), text(mod.installed), text(mod.source),
-                            int(mod.pictures.size()), {}};
+                            int(mod.pictures.size()), {}, mod.enabled};
         for (const CoveredPicture &cover : coveredEach[k])
             row.covered << coverText(cover);
         model.mods.push_back(std::move(row));
