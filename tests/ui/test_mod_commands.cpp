@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QTest>
 #include <QUrl>
 
@@ -17,6 +19,7 @@
 #include "core_path.h"
 #include "grid_pages.h"
 #include "install_preview_dialog.h"
+#include "installed_mods_dialog.h"
 #include "main_window.h"
 #include "main_window_parts.h"
 #include "mod_package_dialog.h"
@@ -278,6 +281,35 @@ private slots:
         QCOMPARE(c.ImagePixels[3][0], Yellow);
         form().LMDApplyAllClick();
         QCOMPARE(readBytes(UiTestSupport::imageFile(m_game, 3)), before);
+    }
+
+    // As the user sees it: the check box of a mod that is off is drawn empty, that of one on is
+    // ticked; clicking it asks for the switch, and the buttons fit the selected mod's place.
+    void modsWindowShowsWhichAreOn()
+    {
+        InstalledModsModel model;
+        model.mods = {InstalledModRow{QStringLiteral("Off"), {}, {}, {}, {}, 1, {}, false},
+                      InstalledModRow{QStringLiteral("On"), {}, {}, {}, {}, 1, {}, true}};
+        model.current = 0;
+        TFormInstalledMods dialog(model);
+        dialog.resize(600, 400);
+        const QImage shot = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto inkOfCheckBox = [&](int row) {
+            QTreeWidget *list = dialog.list();
+            const QRect item = list->visualItemRect(list->topLevelItem(row));
+            const QRect box(list->viewport()->mapTo(&dialog, item.topLeft()), QSize(item.height() + 4, item.height()));
+            // The row's background: the darkest pixels of a check box's tick, not its frame.
+            int dark = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    dark += qGray(shot.pixel(x, y)) < 60;
+            return dark;
+        };
+        QVERIFY2(inkOfCheckBox(1) > inkOfCheckBox(0) + 4, qPrintable(QStringLiteral("%1 against %2").arg(inkOfCheckBox(1)).arg(inkOfCheckBox(0))));
+        QVERIFY(!dialog.upButton()->isEnabled() && dialog.downButton()->isEnabled());
+        dialog.list()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        QCOMPARE(int(dialog.action().kind), int(ModAction::Kind::Enable));
+        QCOMPARE(dialog.action().mod, 0);
     }
 
     void droppedArchiveIsInstalled()
