@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (durch %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (sichtbar: „%2“)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (keiner der Mods sichtbar)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (eine Bearbeitung sichtbar)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1778,6 +1790,10 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
     <message>
         <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
         <translation>Ausgeschaltet: Seine Bilder werden nicht gezeigt; einschalten, um sie wieder zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Auch von anderen Mods gesetzt: %1</translation>
     </message>
 </context>
 <context>

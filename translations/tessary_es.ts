@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (por %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (se ve «%2»)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (no se ve ninguno de los mods)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (se ve una edición)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1778,6 +1790,10 @@ Omitidas, porque las ponen mods instalados: %1</translation>
     <message>
         <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
         <translation>Desactivado: sus imágenes no se muestran; actívelo para volver a mostrarlas.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Fijadas también por otros mods: %1</translation>
     </message>
 </context>
 <context>

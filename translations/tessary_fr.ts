@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (par %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (visible : « %2 »)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (aucun des mods n&apos;est visible)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (une modification est visible)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1778,6 +1790,10 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
     <message>
         <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
         <translation>Désactivé : ses images ne s&apos;affichent pas ; activez-le pour les afficher de nouveau.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Fixées aussi par d&apos;autres mods : %1</translation>
     </message>
 </context>
 <context>

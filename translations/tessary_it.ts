@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (da %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (si vede «%2»)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (non si vede nessuna delle mod)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (si vede una modifica)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1778,6 +1790,10 @@ Escluse, perché le impostano mod installate: %1</translation>
     <message>
         <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
         <translation>Disattivata: le sue immagini non si vedono; attivala per mostrarle di nuovo.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Impostate anche da altre mod: %1</translation>
     </message>
 </context>
 <context>

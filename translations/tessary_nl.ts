@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (door %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (zichtbaar: ‘%2’)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (geen van de mods zichtbaar)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (een bewerking zichtbaar)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1778,6 +1790,10 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     <message>
         <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
         <translation>Uitgeschakeld: de afbeeldingen ervan worden niet getoond; schakel hem in om ze weer te tonen.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Ook door andere mods gezet: %1</translation>
     </message>
 </context>
 <context>

@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (przez %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (widoczny: „%2”)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (nie widać żadnego z modów)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (widać edycję)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1791,6 +1803,10 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     <message>
         <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
         <translation>Wyłączony: jego obrazy nie są widoczne; włącz go, aby znów je pokazać.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Ustawiane też przez inne mody: %1</translation>
     </message>
 </context>
 <context>

@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (por %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (aparece “%2”)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (nenhum dos mods aparece)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (aparece uma edição)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1778,6 +1790,10 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
     <message>
         <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
         <translation>Desativado: suas imagens não aparecem; ative-o para mostrá-las de novo.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Definidas também por outros mods: %1</translation>
     </message>
 </context>
 <context>

@@ -213,23 +213,24 @@ private slots:
         QTest::addColumn<QString>("undoText");
         QTest::addColumn<QList<bool>>("enabled");
         QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QString>("shows"); // which mod shows image 3, as each mod's details name it
         using K = ModAction::Kind;
         const QStringList installed{QStringLiteral("Blue sky"), QStringLiteral("Yellow sky")};
         const QStringList swapped{QStringLiteral("Yellow sky"), QStringLiteral("Blue sky")};
         QTest::newRow("the top one off") << QList<int>{int(K::Disable), 1} << quint32(Blue)
-                                         << "Undo switching off of Yellow sky" << QList<bool>{true, false} << installed;
+                                         << "Undo switching off of Yellow sky" << QList<bool>{true, false} << installed << "3.gpi (\"Blue sky\" shows)";
         QTest::newRow("both off") << QList<int>{int(K::Disable), 1, int(K::Disable), 0} << quint32(Red)
-                                  << "Undo switching off of Blue sky" << QList<bool>{false, false} << installed;
+                                  << "Undo switching off of Blue sky" << QList<bool>{false, false} << installed << "3.gpi (none of the mods shows)";
         QTest::newRow("off and on again") << QList<int>{int(K::Disable), 1, int(K::Enable), 1} << quint32(Yellow)
-                                          << "Undo switching on of Yellow sky" << QList<bool>{true, true} << installed;
+                                          << "Undo switching on of Yellow sky" << QList<bool>{true, true} << installed << "3.gpi (\"Yellow sky\" shows)";
         QTest::newRow("the top one moved up") << QList<int>{int(K::MoveUp), 1} << quint32(Blue)
-                                              << "Undo moving of Yellow sky" << QList<bool>{true, true} << swapped;
+                                              << "Undo moving of Yellow sky" << QList<bool>{true, true} << swapped << "3.gpi (\"Blue sky\" shows)";
         QTest::newRow("the bottom one moved down") << QList<int>{int(K::MoveDown), 0} << quint32(Blue)
-                                                   << "Undo moving of Blue sky" << QList<bool>{true, true} << swapped;
+                                                   << "Undo moving of Blue sky" << QList<bool>{true, true} << swapped << "3.gpi (\"Blue sky\" shows)";
         QTest::newRow("moved and back") << QList<int>{int(K::MoveUp), 1, int(K::MoveDown), 0} << quint32(Yellow)
-                                        << "Undo moving of Yellow sky" << QList<bool>{true, true} << installed;
+                                        << "Undo moving of Yellow sky" << QList<bool>{true, true} << installed << "3.gpi (\"Yellow sky\" shows)";
         QTest::newRow("the bottom one off, under the top one") << QList<int>{int(K::Disable), 0} << quint32(Yellow)
-                                                               << "Undo switching off of Blue sky" << QList<bool>{false, true} << installed;
+                                                               << "Undo switching off of Blue sky" << QList<bool>{false, true} << installed << "3.gpi (\"Yellow sky\" shows)";
     }
     void libraryActionsAreUndoSteps()
     {
@@ -238,6 +239,7 @@ private slots:
         QFETCH(QString, undoText);
         QFETCH(QList<bool>, enabled);
         QFETCH(QStringList, order);
+        QFETCH(QString, shows);
         const QString yellow = writePackage("Yellow sky", Yellow);
         dialogs().modFileAnswers << m_package << yellow;
         dialogs().installAnswers << true << true;
@@ -265,6 +267,8 @@ private slots:
             shownEnabled << row.enabled, shownOrder << row.name;
         QCOMPARE(shownEnabled, enabled);
         QCOMPARE(shownOrder, order);
+        for (const InstalledModRow &row : last.mods)
+            QCOMPARE(row.shared, QStringList{shows});
         QCOMPARE(c.ImagePixels[3][0], shown);
         QCOMPARE(form().parts().Undo1->text(), undoText);
 
@@ -288,8 +292,8 @@ private slots:
     void modsWindowShowsWhichAreOn()
     {
         InstalledModsModel model;
-        model.mods = {InstalledModRow{QStringLiteral("Off"), {}, {}, {}, {}, 1, {}, false},
-                      InstalledModRow{QStringLiteral("On"), {}, {}, {}, {}, 1, {}, true}};
+        model.mods = {InstalledModRow{QStringLiteral("Off"), {}, {}, {}, {}, 1, {}, false, {}},
+                      InstalledModRow{QStringLiteral("On"), {}, {}, {}, {}, 1, {}, true, {}}};
         model.current = 0;
         TFormInstalledMods dialog(model);
         dialog.resize(600, 400);

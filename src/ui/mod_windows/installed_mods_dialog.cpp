@@ -98,5 +98,7 @@ void TFormInstalledMods::showDetails()
     else
         lines << (mod.covered.isEmpty() ? tr("None of its pictures is covered by a later mod or an edit.")
                                         : tr("Covered since: %1. Uninstalling leaves these as they are.").arg(mod.covered.join(QStringLiteral(", "))));
+    if (!mod.shared.isEmpty())
+        lines << tr("Set by other mods too: %1").arg(mod.shared.join(QStringLiteral(", ")));
     m_details->setText(lines.join(QLatin1Char('\n')));
 }

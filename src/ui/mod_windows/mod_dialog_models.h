@@ -42,6 +42,7 @@ struct InstalledModRow {
     int pictures = 0;
     QStringList covered; // "12.gpi (by \"Night Race\")", "13.gpi (by an edit)"
     bool enabled = true;
+    QStringList shared; // pictures another mod sets too, with the one that shows: "12.gpi (\"Night Race\" shows)"
 };
 
 // The library's mods, the bottom one first, or the reason the record can't be read.
