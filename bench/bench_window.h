@@ -29,6 +29,7 @@ public:
     QString chooseProgram(const QString &) override { return QString(); }
     ModPackageChoice askModPackage(const QString &, const QString &, int) override { return {}; }
     QString openModFile(const QString &) override { return QString(); }
+    QString openModFolder(const QString &) override { return QString(); }
     bool confirmInstall(const InstallPreviewModel &) override { return false; }
     ModAction manageInstalledMods(const InstalledModsModel &) override { return {}; }
 };

@@ -1338,6 +1338,10 @@
         <source>Mods…</source>
         <translation>Mods…</translation>
     </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Einen Mod aus einem Ordner installieren</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1794,6 +1798,18 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
     <message>
         <source>Set by other mods too: %1</source>
         <translation>Auch von anderen Mods gesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installieren…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Aus einem Archiv…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Aus einem Ordner…</translation>
     </message>
 </context>
 <context>

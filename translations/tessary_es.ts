@@ -1338,6 +1338,10 @@
         <source>Mods…</source>
         <translation>Mods…</translation>
     </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Instalar un mod desde una carpeta</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1794,6 +1798,18 @@ Omitidas, porque las ponen mods instalados: %1</translation>
     <message>
         <source>Set by other mods too: %1</source>
         <translation>Fijadas también por otros mods: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Instalar…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Desde un archivo comprimido…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Desde una carpeta…</translation>
     </message>
 </context>
 <context>

@@ -1338,6 +1338,10 @@
         <source>Mods…</source>
         <translation>Mods…</translation>
     </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Installer un mod depuis un dossier</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1794,6 +1798,18 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
     <message>
         <source>Set by other mods too: %1</source>
         <translation>Fixées aussi par d&apos;autres mods : %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installer…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Depuis une archive…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Depuis un dossier…</translation>
     </message>
 </context>
 <context>

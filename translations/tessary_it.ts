@@ -1338,6 +1338,10 @@
         <source>Mods…</source>
         <translation>Mod…</translation>
     </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Installa una mod da una cartella</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1794,6 +1798,18 @@ Escluse, perché le impostano mod installate: %1</translation>
     <message>
         <source>Set by other mods too: %1</source>
         <translation>Impostate anche da altre mod: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installa…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Da un archivio…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Da una cartella…</translation>
     </message>
 </context>
 <context>

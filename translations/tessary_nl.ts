@@ -1338,6 +1338,10 @@
         <source>Mods…</source>
         <translation>Mods…</translation>
     </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Een mod uit een map installeren</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1794,6 +1798,18 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     <message>
         <source>Set by other mods too: %1</source>
         <translation>Ook door andere mods gezet: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installeren…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Uit een archief…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Uit een map…</translation>
     </message>
 </context>
 <context>

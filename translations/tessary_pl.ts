@@ -1338,6 +1338,10 @@
         <source>Mods…</source>
         <translation>Mody…</translation>
     </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Zainstaluj mod z folderu</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1807,6 +1811,18 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     <message>
         <source>Set by other mods too: %1</source>
         <translation>Ustawiane też przez inne mody: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Zainstaluj…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Z archiwum…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Z folderu…</translation>
     </message>
 </context>
 <context>

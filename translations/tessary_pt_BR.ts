@@ -1338,6 +1338,10 @@
         <source>Mods…</source>
         <translation>Mods…</translation>
     </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Instalar um mod de uma pasta</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1794,6 +1798,18 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
     <message>
         <source>Set by other mods too: %1</source>
         <translation>Definidas também por outros mods: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Instalar…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>De um arquivo compactado…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>De uma pasta…</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -285,6 +286,42 @@ private slots:
         QCOMPARE(c.ImagePixels[3][0], Yellow);
         form().LMDApplyAllClick();
         QCOMPARE(readBytes(UiTestSupport::imageFile(m_game, 3)), before);
+    }
+
+    // "Install…" in the "Mods" window takes an archive or a folder (here the package unpacked),
+    // then opens again on the new mod; cancelling the picker changes nothing.
+    void modsWindowInstalls_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("an archive") << int(ModAction::Kind::InstallArchive) << true;
+        QTest::newRow("a folder") << int(ModAction::Kind::InstallFolder) << true;
+        QTest::newRow("the folder picker cancelled") << int(ModAction::Kind::InstallFolder) << false;
+    }
+    void modsWindowInstalls()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, chosen);
+        const QString folder = m_fixture->path(QStringLiteral("Blue sky folder"));
+        for (const ArchiveEntry &entry : ArchiveReader::readFile(CorePath::fromQt(m_package))) {
+            const QString path = folder + QLatin1Char('/') + QString::fromStdString(entry.name);
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(reinterpret_cast<const char *>(entry.bytes.data()), qint64(entry.bytes.size()));
+        }
+        if (chosen)
+            (ModAction::Kind(kind) == ModAction::Kind::InstallFolder ? dialogs().modFolderAnswers : dialogs().modFileAnswers)
+                << (ModAction::Kind(kind) == ModAction::Kind::InstallFolder ? folder : m_package);
+        dialogs().installAnswers << true;
+        dialogs().modActions << ModAction{ModAction::Kind(kind), -1};
+        form().ShowInstalledMods();
+        QCOMPARE(form().catalogue().ImagePixels[3][0], chosen ? Blue : Red);
+        QCOMPARE(form().installedMods().mods().size(), std::size_t(chosen ? 1 : 0));
+        QCOMPARE(dialogs().previewsShown.size(), chosen ? 1 : 0);
+        QCOMPARE(dialogs().modListsShown.size(), 2);
+        QCOMPARE(dialogs().modListsShown.last().current, chosen ? 0 : -1);
+        QCOMPARE(dialogs().modListsShown.last().mods.size(), std::size_t(chosen ? 1 : 0));
     }
 
     // As the user sees it: the check box of a mod that is off is drawn empty, that of one on is

@@ -87,6 +87,8 @@ public:
         return packageAnswers.isEmpty() ? ModPackageChoice{} : packageAnswers.takeFirst();
     }
     QString openModFile(const QString &) override { return modFileAnswers.isEmpty() ? QString() : modFileAnswers.takeFirst(); }
+    QStringList modFolderAnswers;
+    QString openModFolder(const QString &) override { return modFolderAnswers.isEmpty() ? QString() : modFolderAnswers.takeFirst(); }
     bool confirmInstall(const InstallPreviewModel &preview) override
     {
         previewsShown << preview;

@@ -172,6 +172,8 @@ private:
     void changeMods(const QString &name, const std::vector<PictureKey> &touched, const std::function<void()> &change);
     // Switches or moves a mod of the library, as one undo step; returns the mod's place after it.
     int changeModInLibrary(const ModAction &action);
+    // Asks for a mod's archive, or its folder, and installs it after its preview; true when it was.
+    bool installFromPicker(bool folder);
     void uninstallMod(std::size_t mod);
     void loadInstalledMods();
     void requireInstalledMods() const;

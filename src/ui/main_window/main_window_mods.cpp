@@ -125,13 +125,21 @@ void TForm1::SaveModPackage()
 
 void TForm1::InstallMod()
 {
+    installFromPicker(false);
+}
+
+bool TForm1::installFromPicker(bool folder)
+{
     if (!m_settings || m_catalogue.GP4Path.empty())
-        return;
-    const QString chosen = m_dialogs.openModFile(m_settings->readText(SettingsStore::ModFolder, QString()));
+        return false;
+    const QString start = m_settings->readText(SettingsStore::ModFolder, QString());
+    const QString chosen = folder ? m_dialogs.openModFolder(start) : m_dialogs.openModFile(start);
     if (chosen.isEmpty())
-        return;
+        return false;
     m_settings->writeText(SettingsStore::ModFolder, QFileInfo(chosen).absolutePath());
+    const std::size_t before = m_mods.mods().size();
     installModFrom(chosen);
+    return m_mods.mods().size() > before;
 }
 
 void TForm1::installModFrom(const QString &path)
@@ -167,13 +175,19 @@ void TForm1::ShowInstalledMods()
     // The window opens again after each action, on the mod it was about, until it is closed.
     int current = -1;
     for (bool open = true; open;) {
-        runCommand([this, &current, &open] {
+        ModAction install;
+        runCommand([this, &current, &open, &install] {
             InstalledModsModel model = ModViews::installedMods(m_mods, m_catalogue);
             model.problem = m_modsProblem;
             model.current = current;
             model.pending = m_mods.hasPendingChanges();
             const ModAction action = m_dialogs.manageInstalledMods(model);
             open = false;
+            if (action.kind == ModAction::Kind::InstallArchive || action.kind == ModAction::Kind::InstallFolder) {
+                install = action;
+                open = true;
+                return;
+            }
             if (action.kind == ModAction::Kind::None || action.mod < 0 || std::size_t(action.mod) >= m_mods.mods().size())
                 return;
             requireInstalledMods();
@@ -186,6 +200,9 @@ void TForm1::ShowInstalledMods()
                 current = changeModInLibrary(action);
             }
         });
+        // Installing runs as a command of its own, with its preview, and the new mod comes on top.
+        if (install.kind != ModAction::Kind::None && installFromPicker(install.kind == ModAction::Kind::InstallFolder))
+            current = int(m_mods.mods().size()) - 1;
     }
 }
 
@@ -218,6 +235,8 @@ int TForm1::changeModInLibrary(const ModAction &action)
     }
     case ModAction::Kind::None:
     case ModAction::Kind::Uninstall:
+    case ModAction::Kind::InstallArchive:
+    case ModAction::Kind::InstallFolder:
         break;
     }
     return int(mod);

@@ -126,6 +126,11 @@ QString QtDialogs::openModFile(const QString &startFolder)
     return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, ProgramTexts::InstallModItem(), StartFolder::orStandard(startFolder), ProgramTexts::ModFilter()));
 }
 
+QString QtDialogs::openModFolder(const QString &startFolder)
+{
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(m_parent, ProgramTexts::InstallModFolderTitle(), StartFolder::orStandard(startFolder)));
+}
+
 bool QtDialogs::confirmInstall(const InstallPreviewModel &preview)
 {
     TFormInstallPreview dialog(preview, m_parent);

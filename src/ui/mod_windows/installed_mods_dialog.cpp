@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -46,6 +47,12 @@ TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget 
         column->addWidget(new QLabel(tr("Changes not yet applied: \"Apply All Changes\" writes them into the game folder."), this));
 
     auto *buttons = new QDialogButtonBox(this);
+    // An archive and a folder need pickers of their own.
+    m_install = buttons->addButton(tr("Install\u2026"), QDialogButtonBox::ActionRole);
+    auto *installMenu = new QMenu(m_install);
+    connect(installMenu->addAction(tr("From an archive\u2026")), &QAction::triggered, this, [this] { choose(ModAction::Kind::InstallArchive, -1); });
+    connect(installMenu->addAction(tr("From a folder\u2026")), &QAction::triggered, this, [this] { choose(ModAction::Kind::InstallFolder, -1); });
+    m_install->setMenu(installMenu);
     m_up = buttons->addButton(tr("Move up"), QDialogButtonBox::ActionRole);
     m_down = buttons->addButton(tr("Move down"), QDialogButtonBox::ActionRole);
     m_uninstall = buttons->addButton(tr("Uninstall"), QDialogButtonBox::ActionRole);
@@ -73,7 +80,8 @@ TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget 
 
 void TFormInstalledMods::choose(ModAction::Kind kind, int mod)
 {
-    if (mod < 0)
+    const bool install = kind == ModAction::Kind::InstallArchive || kind == ModAction::Kind::InstallFolder;
+    if (mod < 0 && !install)
         return;
     m_action = ModAction{kind, mod};
     accept();

@@ -10,7 +10,8 @@ class QTreeWidget;
 
 // "Mods": the library of mods of the game folder, the bottom one first, each switched on or off,
 // which of their pictures a later mod or an edit covers; one action on one mod at a time (switch
-// on or off, move up or down, uninstall), which the main window applies as a step of its own.
+// on or off, move up or down, uninstall) or an install from an archive or a folder, which the
+// main window applies as a step of its own.
 class TFormInstalledMods : public QDialog {
     Q_OBJECT
 public:
@@ -18,6 +19,7 @@ public:
 
     QTreeWidget *list() const { return m_list; }
     QPushButton *uninstallButton() const { return m_uninstall; }
+    QPushButton *installButton() const { return m_install; }
     QPushButton *upButton() const { return m_up; }
     QPushButton *downButton() const { return m_down; }
     // What the user asked of which mod; nothing when the window was closed.
@@ -30,6 +32,7 @@ private:
     InstalledModsModel m_model;
     QTreeWidget *m_list;
     QLabel *m_details;
+    QPushButton *m_install;
     QPushButton *m_up;
     QPushButton *m_down;
     QPushButton *m_uninstall;

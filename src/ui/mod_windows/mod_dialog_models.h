@@ -55,7 +55,7 @@ struct InstalledModsModel {
 
 // What the user asked of one mod in the "Mods" window.
 struct ModAction {
-    enum class Kind { None, Uninstall, Enable, Disable, MoveUp, MoveDown };
+    enum class Kind { None, Uninstall, Enable, Disable, MoveUp, MoveDown, InstallArchive, InstallFolder };
     Kind kind = Kind::None;
-    int mod = -1; // its place in the library
+    int mod = -1; // its place in the library; -1 for an install
 };
