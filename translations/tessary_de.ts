@@ -1811,6 +1811,18 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
         <source>From a folder…</source>
         <translation>Aus einem Ordner…</translation>
     </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>anzuwenden</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>angewendet</translation>
+    </message>
 </context>
 <context>
     <name>TFormModPackage</name>

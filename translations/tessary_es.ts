@@ -1811,6 +1811,18 @@ Omitidas, porque las ponen mods instalados: %1</translation>
         <source>From a folder…</source>
         <translation>Desde una carpeta…</translation>
     </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>por aplicar</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>aplicado</translation>
+    </message>
 </context>
 <context>
     <name>TFormModPackage</name>

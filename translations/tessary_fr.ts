@@ -1811,6 +1811,18 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
         <source>From a folder…</source>
         <translation>Depuis un dossier…</translation>
     </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>à appliquer</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>appliqué</translation>
+    </message>
 </context>
 <context>
     <name>TFormModPackage</name>

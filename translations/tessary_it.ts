@@ -1811,6 +1811,18 @@ Escluse, perché le impostano mod installate: %1</translation>
         <source>From a folder…</source>
         <translation>Da una cartella…</translation>
     </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>da applicare</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>applicata</translation>
+    </message>
 </context>
 <context>
     <name>TFormModPackage</name>

@@ -1811,6 +1811,18 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
         <source>From a folder…</source>
         <translation>Uit een map…</translation>
     </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>toe te passen</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>toegepast</translation>
+    </message>
 </context>
 <context>
     <name>TFormModPackage</name>

@@ -1824,6 +1824,18 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
         <source>From a folder…</source>
         <translation>Z folderu…</translation>
     </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>do zastosowania</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>zastosowany</translation>
+    </message>
 </context>
 <context>
     <name>TFormModPackage</name>

@@ -1811,6 +1811,18 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
         <source>From a folder…</source>
         <translation>De uma pasta…</translation>
     </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>a aplicar</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>aplicado</translation>
+    </message>
 </context>
 <context>
     <name>TFormModPackage</name>

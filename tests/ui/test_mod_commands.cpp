@@ -215,23 +215,24 @@ private slots:
         QTest::addColumn<QList<bool>>("enabled");
         QTest::addColumn<QStringList>("order");
         QTest::addColumn<QString>("shows"); // which mod shows image 3, as each mod's details name it
+        QTest::addColumn<QList<bool>>("toApply"); // each mod's state differs from the game folder's
         using K = ModAction::Kind;
         const QStringList installed{QStringLiteral("Blue sky"), QStringLiteral("Yellow sky")};
         const QStringList swapped{QStringLiteral("Yellow sky"), QStringLiteral("Blue sky")};
         QTest::newRow("the top one off") << QList<int>{int(K::Disable), 1} << quint32(Blue)
-                                         << "Undo switching off of Yellow sky" << QList<bool>{true, false} << installed << "3.gpi (\"Blue sky\" shows)";
+                                         << "Undo switching off of Yellow sky" << QList<bool>{true, false} << installed << "3.gpi (\"Blue sky\" shows)" << QList<bool>{false, true};
         QTest::newRow("both off") << QList<int>{int(K::Disable), 1, int(K::Disable), 0} << quint32(Red)
-                                  << "Undo switching off of Blue sky" << QList<bool>{false, false} << installed << "3.gpi (none of the mods shows)";
+                                  << "Undo switching off of Blue sky" << QList<bool>{false, false} << installed << "3.gpi (none of the mods shows)" << QList<bool>{true, true};
         QTest::newRow("off and on again") << QList<int>{int(K::Disable), 1, int(K::Enable), 1} << quint32(Yellow)
-                                          << "Undo switching on of Yellow sky" << QList<bool>{true, true} << installed << "3.gpi (\"Yellow sky\" shows)";
+                                          << "Undo switching on of Yellow sky" << QList<bool>{true, true} << installed << "3.gpi (\"Yellow sky\" shows)" << QList<bool>{false, false};
         QTest::newRow("the top one moved up") << QList<int>{int(K::MoveUp), 1} << quint32(Blue)
-                                              << "Undo moving of Yellow sky" << QList<bool>{true, true} << swapped << "3.gpi (\"Blue sky\" shows)";
+                                              << "Undo moving of Yellow sky" << QList<bool>{true, true} << swapped << "3.gpi (\"Blue sky\" shows)" << QList<bool>{true, true};
         QTest::newRow("the bottom one moved down") << QList<int>{int(K::MoveDown), 0} << quint32(Blue)
-                                                   << "Undo moving of Blue sky" << QList<bool>{true, true} << swapped << "3.gpi (\"Blue sky\" shows)";
+                                                   << "Undo moving of Blue sky" << QList<bool>{true, true} << swapped << "3.gpi (\"Blue sky\" shows)" << QList<bool>{true, true};
         QTest::newRow("moved and back") << QList<int>{int(K::MoveUp), 1, int(K::MoveDown), 0} << quint32(Yellow)
-                                        << "Undo moving of Yellow sky" << QList<bool>{true, true} << installed << "3.gpi (\"Yellow sky\" shows)";
+                                        << "Undo moving of Yellow sky" << QList<bool>{true, true} << installed << "3.gpi (\"Yellow sky\" shows)" << QList<bool>{false, false};
         QTest::newRow("the bottom one off, under the top one") << QList<int>{int(K::Disable), 0} << quint32(Yellow)
-                                                               << "Undo switching off of Blue sky" << QList<bool>{false, true} << installed << "3.gpi (\"Yellow sky\" shows)";
+                                                               << "Undo switching off of Blue sky" << QList<bool>{false, true} << installed << "3.gpi (\"Yellow sky\" shows)" << QList<bool>{true, false};
     }
     void libraryActionsAreUndoSteps()
     {
@@ -241,6 +242,7 @@ private slots:
         QFETCH(QList<bool>, enabled);
         QFETCH(QStringList, order);
         QFETCH(QString, shows);
+        QFETCH(QList<bool>, toApply);
         const QString yellow = writePackage("Yellow sky", Yellow);
         dialogs().modFileAnswers << m_package << yellow;
         dialogs().installAnswers << true << true;
@@ -262,10 +264,11 @@ private slots:
         const ModAction::Kind lastKind = ModAction::Kind(actions[actions.size() - 2]);
         QCOMPARE(last.current, actions.last() + (lastKind == ModAction::Kind::MoveUp ? -1 : lastKind == ModAction::Kind::MoveDown ? 1 : 0));
         QVERIFY(last.pending);
-        QList<bool> shownEnabled;
+        QList<bool> shownEnabled, shownToApply;
         QStringList shownOrder;
         for (const InstalledModRow &row : last.mods)
-            shownEnabled << row.enabled, shownOrder << row.name;
+            shownEnabled << row.enabled, shownOrder << row.name, shownToApply << row.pending;
+        QCOMPARE(shownToApply, toApply);
         QCOMPARE(shownEnabled, enabled);
         QCOMPARE(shownOrder, order);
         for (const InstalledModRow &row : last.mods)
@@ -281,6 +284,9 @@ private slots:
             QCOMPARE(QString::fromStdString(onDisk.mods()[k].name), order.at(qsizetype(k)));
             QCOMPARE(onDisk.mods()[k].enabled, enabled.at(qsizetype(k)));
         }
+        form().ShowInstalledMods();
+        for (const InstalledModRow &row : dialogs().modListsShown.last().mods)
+            QVERIFY(!row.pending);
         for (int k = 0; k < steps; ++k)
             form().Undo();
         QCOMPARE(c.ImagePixels[3][0], Yellow);
@@ -329,8 +335,8 @@ private slots:
     void modsWindowShowsWhichAreOn()
     {
         InstalledModsModel model;
-        model.mods = {InstalledModRow{QStringLiteral("Off"), {}, {}, {}, {}, 1, {}, false, {}},
-                      InstalledModRow{QStringLiteral("On"), {}, {}, {}, {}, 1, {}, true, {}}};
+        model.mods = {InstalledModRow{QStringLiteral("Off"), {}, {}, {}, {}, 1, {}, false, {}, false},
+                      InstalledModRow{QStringLiteral("On"), {}, {}, {}, {}, 1, {}, true, {}, false}};
         model.current = 0;
         TFormInstalledMods dialog(model);
         dialog.resize(600, 400);

@@ -190,6 +190,8 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     Catalogue m_catalogue;
     InstalledMods m_mods;
+    // The library as the game folder holds it: as loaded, or as last applied.
+    std::vector<InstalledMod> m_appliedMods;
     QString m_modsProblem; // why the record of installed mods can't be read; empty when it can
     MainWindowParts m_parts;
     GridPages *m_grids;

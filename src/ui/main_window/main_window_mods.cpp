@@ -58,9 +58,11 @@ void TForm1::loadInstalledMods()
 {
     try {
         m_mods = InstalledMods::load(m_catalogue.GP4Path);
+        m_appliedMods = m_mods.mods();
         m_modsProblem.clear();
     } catch (const GameFileError &error) {
         m_mods = InstalledMods();
+        m_appliedMods.clear();
         m_modsProblem = CoreMessages::translated(QString::fromStdString(error.what()));
     }
 }
@@ -177,7 +179,7 @@ void TForm1::ShowInstalledMods()
     for (bool open = true; open;) {
         ModAction install;
         runCommand([this, &current, &open, &install] {
-            InstalledModsModel model = ModViews::installedMods(m_mods, m_catalogue);
+            InstalledModsModel model = ModViews::installedMods(m_mods, m_catalogue, m_appliedMods);
             model.problem = m_modsProblem;
             model.current = current;
             model.pending = m_mods.hasPendingChanges();

@@ -13,7 +13,7 @@
 
 namespace {
 
-enum Column { NameColumn, AuthorColumn, PicturesColumn, CoveredColumn, InstalledColumn };
+enum Column { NameColumn, AuthorColumn, PicturesColumn, CoveredColumn, InstalledColumn, StateColumn };
 
 } // namespace
 
@@ -29,10 +29,10 @@ TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ModList"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({tr("Mod"), tr("Author"), tr("Pictures"), tr("Covered"), tr("Installed")});
+    m_list->setHeaderLabels({tr("Mod"), tr("Author"), tr("Pictures"), tr("Covered"), tr("Installed"), tr("State")});
     for (const InstalledModRow &mod : m_model.mods) {
         auto *item = new QTreeWidgetItem(m_list, {mod.name, mod.author, QString::number(mod.pictures), QString::number(mod.covered.size()),
-                                                  LocalFormat::date(mod.installed)});
+                                                  LocalFormat::date(mod.installed), mod.pending ? tr("to apply") : tr("applied")});
         // The check box switches the mod on or off.
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(NameColumn, mod.enabled ? Qt::Checked : Qt::Unchecked);

@@ -43,6 +43,7 @@ struct InstalledModRow {
     QStringList covered; // "12.gpi (by \"Night Race\")", "13.gpi (by an edit)"
     bool enabled = true;
     QStringList shared; // pictures another mod sets too, with the one that shows: "12.gpi (\"Night Race\" shows)"
+    bool pending = false; // installed, switched or moved since the game folder was last written
 };
 
 // The library's mods, the bottom one first, or the reason the record can't be read.

@@ -80,7 +80,7 @@ QString coverText(const CoveredPicture &cover)
     return QCoreApplication::translate("ModViews", "%1 (by %2)").arg(text(cover.key.caption()), by);
 }
 
-InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c)
+InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c, const std::vector<InstalledMod> &applied)
 {
     InstalledModsModel model;
     const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
@@ -105,12 +105,13 @@ InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c
     for (std::size_t k = 0; k < record.mods().size(); ++k) {
         const InstalledMod &mod = record.mods()[k];
         InstalledModRow row{text(mod.name), text(mod.author), text(mod.description), text(mod.installed), text(mod.source),
-                            int(mod.pictures.size()), {}, mod.enabled, {}};
+                            int(mod.pictures.size()), {}, mod.enabled, {}, false};
         for (const CoveredPicture &cover : coveredEach[k])
             row.covered << coverText(cover);
         for (const RecordedPicture &picture : mod.pictures)
             if (const auto shared = shownBy.find(picture.key); shared != shownBy.end())
                 row.shared << shared->second;
+        row.pending = k >= applied.size() || applied[k].id != mod.id || applied[k].enabled != mod.enabled;
         model.mods.push_back(std::move(row));
     }
     return model;
