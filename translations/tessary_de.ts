@@ -1699,6 +1699,14 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
         <source>moving of %1</source>
         <translation>Verschieben von %1</translation>
     </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>Speichern des Profils %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>Wechsel zum Profil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1822,6 +1830,22 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
     <message>
         <source>applied</source>
         <translation>angewendet</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(keines in Gebrauch)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Als Profil speichern…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Die jetzt eingeschalteten Mods in ihrer Reihenfolge als Profil speichern:</translation>
     </message>
 </context>
 <context>

@@ -1699,6 +1699,14 @@ Omitidas, porque las ponen mods instalados: %1</translation>
         <source>moving of %1</source>
         <translation>traslado de %1</translation>
     </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>guardado del perfil %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>cambio al perfil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1822,6 +1830,22 @@ Omitidas, porque las ponen mods instalados: %1</translation>
     <message>
         <source>applied</source>
         <translation>aplicado</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(ninguno en uso)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Guardar como perfil…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Guardar los mods activos, en su orden, como el perfil:</translation>
     </message>
 </context>
 <context>

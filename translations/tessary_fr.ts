@@ -1699,6 +1699,14 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
         <source>moving of %1</source>
         <translation>déplacement de %1</translation>
     </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>enregistrement du profil %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>passage au profil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1822,6 +1830,22 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
     <message>
         <source>applied</source>
         <translation>appliqué</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(aucun en cours)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Enregistrer comme profil…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Enregistrer les mods actifs, dans leur ordre, comme le profil :</translation>
     </message>
 </context>
 <context>

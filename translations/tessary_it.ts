@@ -1699,6 +1699,14 @@ Escluse, perché le impostano mod installate: %1</translation>
         <source>moving of %1</source>
         <translation>spostamento di %1</translation>
     </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>salvataggio del profilo %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>passaggio al profilo %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1822,6 +1830,22 @@ Escluse, perché le impostano mod installate: %1</translation>
     <message>
         <source>applied</source>
         <translation>applicata</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profilo:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(nessuno in uso)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Salva come profilo…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Salva le mod attive, nel loro ordine, come il profilo:</translation>
     </message>
 </context>
 <context>

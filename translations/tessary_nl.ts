@@ -1699,6 +1699,14 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
         <source>moving of %1</source>
         <translation>verplaatsen van %1</translation>
     </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>opslaan van het profiel %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>overschakelen naar het profiel %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1822,6 +1830,22 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     <message>
         <source>applied</source>
         <translation>toegepast</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profiel:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(geen in gebruik)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Opslaan als profiel…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>De mods die nu aan staan, in hun volgorde, opslaan als het profiel:</translation>
     </message>
 </context>
 <context>

@@ -1710,6 +1710,14 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
         <source>moving of %1</source>
         <translation>przeniesienie %1</translation>
     </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>zapisanie profilu %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>przełączenie na profil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1835,6 +1843,22 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     <message>
         <source>applied</source>
         <translation>zastosowany</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(żaden nie jest używany)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Zapisz jako profil…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Zapisz włączone teraz mody, w ich kolejności, jako profil:</translation>
     </message>
 </context>
 <context>

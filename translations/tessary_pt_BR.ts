@@ -1699,6 +1699,14 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
         <source>moving of %1</source>
         <translation>movimentação de %1</translation>
     </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>gravação do perfil %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>troca para o perfil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1822,6 +1830,22 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
     <message>
         <source>applied</source>
         <translation>aplicado</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(nenhum em uso)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Salvar como perfil…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Salvar os mods ativos agora, na sua ordem, como o perfil:</translation>
     </message>
 </context>
 <context>

@@ -254,7 +254,7 @@ private slots:
         const QByteArray before = readBytes(UiTestSupport::imageFile(m_game, 3));
 
         for (qsizetype k = 0; k + 1 < actions.size(); k += 2)
-            dialogs().modActions << ModAction{ModAction::Kind(actions[k]), actions[k + 1]};
+            dialogs().modActions << ModAction{ModAction::Kind(actions[k]), actions[k + 1], {}};
         form().ShowInstalledMods();
         const int steps = int(actions.size() / 2);
         // Opened once for each action and once more, on the mod of the last action, to be closed.
@@ -320,7 +320,7 @@ private slots:
             (ModAction::Kind(kind) == ModAction::Kind::InstallFolder ? dialogs().modFolderAnswers : dialogs().modFileAnswers)
                 << (ModAction::Kind(kind) == ModAction::Kind::InstallFolder ? folder : m_package);
         dialogs().installAnswers << true;
-        dialogs().modActions << ModAction{ModAction::Kind(kind), -1};
+        dialogs().modActions << ModAction{ModAction::Kind(kind), -1, {}};
         form().ShowInstalledMods();
         QCOMPARE(form().catalogue().ImagePixels[3][0], chosen ? Blue : Red);
         QCOMPARE(form().installedMods().mods().size(), std::size_t(chosen ? 1 : 0));
@@ -328,6 +328,40 @@ private slots:
         QCOMPARE(dialogs().modListsShown.size(), 2);
         QCOMPARE(dialogs().modListsShown.last().current, chosen ? 0 : -1);
         QCOMPARE(dialogs().modListsShown.last().mods.size(), std::size_t(chosen ? 1 : 0));
+    }
+
+    // Profiles from the "Mods" window: the mods on now kept as one, then switched to in one step
+    // that Undo takes back; the window names the profile in use.
+    void profilesFromTheModsWindow()
+    {
+        const QString yellow = writePackage("Yellow sky", Yellow);
+        dialogs().modFileAnswers << m_package << yellow;
+        dialogs().installAnswers << true << true;
+        form().InstallMod();
+        form().InstallMod();
+        using K = ModAction::Kind;
+        dialogs().modActions << ModAction{K::SaveProfile, -1, QStringLiteral("Both")} << ModAction{K::Disable, 1, {}}
+                             << ModAction{K::SaveProfile, -1, QStringLiteral("Blue only")}
+                             << ModAction{K::UseProfile, -1, QStringLiteral("Both")};
+        form().ShowInstalledMods();
+        const Catalogue &c = form().catalogue();
+        QCOMPARE(c.ImagePixels[3][0], Yellow);
+        QCOMPARE(form().parts().Undo1->text(), QStringLiteral("Undo switching to the profile Both"));
+        const QList<InstalledModsModel> &shown = dialogs().modListsShown;
+        QCOMPARE(shown.size(), 5);
+        QCOMPARE(shown[1].profiles, QStringList{QStringLiteral("Both")});
+        QCOMPARE(shown[1].profileInUse, 0);
+        QCOMPARE(shown[2].profileInUse, -1); // the top one off: no profile's mods are on
+        QCOMPARE(shown[3].profiles, (QStringList{QStringLiteral("Both"), QStringLiteral("Blue only")}));
+        QCOMPARE(shown[3].profileInUse, 1);
+        QCOMPARE(shown[4].profileInUse, 0);
+        form().Undo();
+        QCOMPARE(c.ImagePixels[3][0], Blue);
+        form().Undo(); // the second profile's saving
+        form().Undo(); // switching off
+        form().Undo(); // the first profile's saving
+        QVERIFY(form().installedMods().profiles().empty());
+        QCOMPARE(c.ImagePixels[3][0], Yellow);
     }
 
     // As the user sees it: the check box of a mod that is off is drawn empty, that of one on is

@@ -99,7 +99,7 @@ public:
         modListsShown << mods;
         if (!modActions.isEmpty())
             return modActions.takeFirst();
-        return uninstallAnswers.isEmpty() ? ModAction{} : ModAction{ModAction::Kind::Uninstall, uninstallAnswers.takeFirst()};
+        return uninstallAnswers.isEmpty() ? ModAction{} : ModAction{ModAction::Kind::Uninstall, uninstallAnswers.takeFirst(), {}};
     }
 
 private:

@@ -175,6 +175,8 @@ private:
     // Asks for a mod's archive, or its folder, and installs it after its preview; true when it was.
     bool installFromPicker(bool folder);
     void uninstallMod(std::size_t mod);
+    // Switches to a profile, or keeps the mods on now as one, as one undo step.
+    void changeProfile(const ModAction &action);
     void loadInstalledMods();
     void requireInstalledMods() const;
     bool settleUnappliedChanges(const QString &before);

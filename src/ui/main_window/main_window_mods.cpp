@@ -183,11 +183,22 @@ void TForm1::ShowInstalledMods()
             model.problem = m_modsProblem;
             model.current = current;
             model.pending = m_mods.hasPendingChanges();
+            for (const ModProfile &profile : m_mods.profiles()) {
+                if (model.profileInUse < 0 && m_mods.inUse(profile))
+                    model.profileInUse = int(model.profiles.size());
+                model.profiles << QString::fromStdString(profile.name);
+            }
             const ModAction action = m_dialogs.manageInstalledMods(model);
             open = false;
             if (action.kind == ModAction::Kind::InstallArchive || action.kind == ModAction::Kind::InstallFolder) {
                 install = action;
                 open = true;
+                return;
+            }
+            if (action.kind == ModAction::Kind::UseProfile || action.kind == ModAction::Kind::SaveProfile) {
+                requireInstalledMods();
+                open = true;
+                changeProfile(action);
                 return;
             }
             if (action.kind == ModAction::Kind::None || action.mod < 0 || std::size_t(action.mod) >= m_mods.mods().size())
@@ -239,9 +250,27 @@ int TForm1::changeModInLibrary(const ModAction &action)
     case ModAction::Kind::Uninstall:
     case ModAction::Kind::InstallArchive:
     case ModAction::Kind::InstallFolder:
+    case ModAction::Kind::UseProfile:
+    case ModAction::Kind::SaveProfile:
         break;
     }
     return int(mod);
+}
+
+void TForm1::changeProfile(const ModAction &action)
+{
+    const std::string name = action.profile.toStdString();
+    if (action.kind == ModAction::Kind::SaveProfile) {
+        changeMods(tr("saving of the profile %1").arg(action.profile), {}, [&] { m_mods.saveProfile(name); });
+        return;
+    }
+    std::vector<PictureKey> touched;
+    for (const InstalledMod &each : m_mods.mods())
+        for (const RecordedPicture &picture : each.pictures)
+            touched.push_back(picture.key);
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    changeMods(tr("switching to the profile %1").arg(action.profile), touched, [&] { m_mods.useProfile(m_catalogue, name); });
 }
 
 void TForm1::uninstallMod(std::size_t chosen)

@@ -1,8 +1,12 @@
 #include "installed_mods_dialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -43,6 +47,32 @@ TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget 
     m_details->setWordWrap(true);
     m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(m_details);
+    // The profile chooser: choosing one switches to it; the mods on now can be kept as one.
+    auto *profileRow = new QHBoxLayout;
+    profileRow->addWidget(new QLabel(tr("Profile:"), this));
+    m_profiles = new QComboBox(this);
+    m_profiles->setObjectName(QStringLiteral("ProfileChooser"));
+    m_profiles->addItem(tr("(none in use)"));
+    m_profiles->addItems(m_model.profiles);
+    m_profiles->setCurrentIndex(m_model.profileInUse + 1);
+    m_profiles->setEnabled(!m_model.profiles.isEmpty());
+    profileRow->addWidget(m_profiles, 1);
+    auto *saveProfile = new QPushButton(tr("Save as profile\u2026"), this);
+    saveProfile->setObjectName(QStringLiteral("SaveProfile"));
+    saveProfile->setEnabled(!m_model.mods.empty());
+    profileRow->addWidget(saveProfile);
+    column->addLayout(profileRow);
+    connect(m_profiles, &QComboBox::activated, this, [this](int index) {
+        if (index > 0 && index - 1 != m_model.profileInUse)
+            choose(ModAction::Kind::UseProfile, -1, m_model.profiles.value(index - 1));
+    });
+    connect(saveProfile, &QPushButton::clicked, this, [this] {
+        const QString preset = m_model.profileInUse >= 0 ? m_model.profiles.value(m_model.profileInUse) : QString();
+        const QString name = QInputDialog::getText(this, ProgramTexts::AppTitle(), tr("Keep the mods on now, in their order, as the profile:"),
+                                                   QLineEdit::Normal, preset).trimmed();
+        if (!name.isEmpty())
+            choose(ModAction::Kind::SaveProfile, -1, name);
+    });
     if (m_model.pending)
         column->addWidget(new QLabel(tr("Changes not yet applied: \"Apply All Changes\" writes them into the game folder."), this));
 
@@ -78,12 +108,13 @@ TFormInstalledMods::TFormInstalledMods(const InstalledModsModel &model, QWidget 
     resize(600, 400);
 }
 
-void TFormInstalledMods::choose(ModAction::Kind kind, int mod)
+void TFormInstalledMods::choose(ModAction::Kind kind, int mod, const QString &profile)
 {
-    const bool install = kind == ModAction::Kind::InstallArchive || kind == ModAction::Kind::InstallFolder;
-    if (mod < 0 && !install)
+    const bool forNoMod = kind == ModAction::Kind::InstallArchive || kind == ModAction::Kind::InstallFolder
+                          || kind == ModAction::Kind::UseProfile || kind == ModAction::Kind::SaveProfile;
+    if (mod < 0 && !forNoMod)
         return;
-    m_action = ModAction{kind, mod};
+    m_action = ModAction{kind, mod, profile};
     accept();
 }
 

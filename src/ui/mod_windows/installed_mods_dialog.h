@@ -4,6 +4,7 @@
 
 #include "mod_dialog_models.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -20,6 +21,7 @@ public:
     QTreeWidget *list() const { return m_list; }
     QPushButton *uninstallButton() const { return m_uninstall; }
     QPushButton *installButton() const { return m_install; }
+    QComboBox *profileChooser() const { return m_profiles; }
     QPushButton *upButton() const { return m_up; }
     QPushButton *downButton() const { return m_down; }
     // What the user asked of which mod; nothing when the window was closed.
@@ -27,11 +29,12 @@ public:
 
 private:
     void showDetails();
-    void choose(ModAction::Kind kind, int mod);
+    void choose(ModAction::Kind kind, int mod, const QString &profile = QString());
 
     InstalledModsModel m_model;
     QTreeWidget *m_list;
     QLabel *m_details;
+    QComboBox *m_profiles;
     QPushButton *m_install;
     QPushButton *m_up;
     QPushButton *m_down;

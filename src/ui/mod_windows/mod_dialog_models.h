@@ -52,11 +52,14 @@ struct InstalledModsModel {
     QString problem;
     int current = -1;     // the mod to select when the window opens
     bool pending = false; // the library has changes not yet applied
+    QStringList profiles; // the profiles kept, by name
+    int profileInUse = -1; // the one whose mods are on now, in its order; -1 for none
 };
 
 // What the user asked of one mod in the "Mods" window.
 struct ModAction {
-    enum class Kind { None, Uninstall, Enable, Disable, MoveUp, MoveDown, InstallArchive, InstallFolder };
+    enum class Kind { None, Uninstall, Enable, Disable, MoveUp, MoveDown, InstallArchive, InstallFolder, UseProfile, SaveProfile };
     Kind kind = Kind::None;
-    int mod = -1; // its place in the library; -1 for an install
+    int mod = -1;    // its place in the library; -1 for an install or a profile
+    QString profile; // the profile to use, or the name to keep the mods on now as
 };
