@@ -29,8 +29,9 @@ public:
     QString chooseProgram(const QString &) override { return QString(); }
     ModPackageChoice askModPackage(const QString &, const QString &, int) override { return {}; }
     QString openModFile(const QString &) override { return QString(); }
+    QString openModFolder(const QString &) override { return QString(); }
     bool confirmInstall(const InstallPreviewModel &) override { return false; }
-    int manageInstalledMods(const InstalledModsModel &) override { return -1; }
+    ModAction manageInstalledMods(const InstalledModsModel &) override { return {}; }
 };
 
 struct BenchWindow {

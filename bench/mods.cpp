@@ -1,11 +1,14 @@
 // bench_mods FOLDER: "Save changes as a mod package" of every image against "Save all images"
 // to .png, and installing that package against loading the same pictures as a folder import,
-// all in the same run; and switching that mod off and on again in the library.
+// all in the same run; and switching that mod off and on again in the library, with the memory
+// each switch takes at its peak against the decoded pictures it changes.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -39,6 +42,30 @@ void emptyFolder(const fs::path &folder)
         fs::remove(entry.path());
 }
 
+// A field of /proc/self/status ("VmRSS:", "VmHWM:") in bytes; -1 where the system has none.
+long long statusBytes(const char *field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long long kb = -1;
+    while (status >> key)
+        if (key == field && status >> kb)
+            return kb * 1024;
+    return -1;
+}
+
+// What an operation takes at its peak beyond the memory the process held before it, in bytes;
+// -1 where the system can't tell.
+template <typename Operation>
+long long peakExtra(Operation &&operation)
+{
+    std::ofstream("/proc/self/clear_refs") << "5"; // resets the peak to the present
+    const long long before = statusBytes("VmRSS:");
+    operation();
+    const long long peak = statusBytes("VmHWM:");
+    return before < 0 || peak < 0 ? -1 : peak - before;
+}
+
 void line(const char *what, double ms, const char *baseline, double baseMs)
 {
     const double ratio = ms / baseMs;
@@ -67,6 +94,7 @@ int run(const std::string &folder)
 
     std::vector<double> exportMs, packMs, importMs, installMs, disableMs, enableMs;
     std::size_t packed = 0, imported = 0, installed = 0, switchedOff = 0, switchedOn = 0;
+    long long offPeak = -1, onPeak = -1;
     try {
         touchEveryImage(c, true);
         for (int k = 0; k < Runs; ++k) {
@@ -90,8 +118,12 @@ int run(const std::string &folder)
                 ModContents contents = ModContentsReader::read(package, other, codec);
                 installed = record.install(other, std::move(contents), std::time(nullptr)).size();
             }));
-            disableMs.push_back(milliseconds([&] { switchedOff = record.setEnabled(other, 0, false).size(); }));
-            enableMs.push_back(milliseconds([&] { switchedOn = record.setEnabled(other, 0, true).size(); }));
+            offPeak = std::max(offPeak, peakExtra([&] {
+                disableMs.push_back(milliseconds([&] { switchedOff = record.setEnabled(other, 0, false).size(); }));
+            }));
+            onPeak = std::max(onPeak, peakExtra([&] {
+                enableMs.push_back(milliseconds([&] { switchedOn = record.setEnabled(other, 0, true).size(); }));
+            }));
         }
     } catch (...) {
         fs::remove_all(scratch);
@@ -105,6 +137,11 @@ int run(const std::string &folder)
     line("install that mod (to apply)", median(installMs), "folder import of the .png files", median(importMs));
     line("switch that mod off (to apply)", median(disableMs), "folder import of the .png files", median(importMs));
     line("switch it on again (to apply)", median(enableMs), "folder import of the .png files", median(importMs));
+    const double changed = double(c.totalBytes() - FontCount * FontSheetBytes);
+    for (const auto &[what, peak] : {std::pair{"off", offPeak}, std::pair{"on", onPeak}})
+        if (peak >= 0)
+            std::printf("switching %-3s took %8.1f MB at its peak, %.2f times the %.1f MB of pictures it changed (target <= 2: %s)\n", what,
+                        double(peak) / 1e6, double(peak) / changed, changed / 1e6, double(peak) <= 2 * changed ? "met" : "missed");
     const bool whole = packed == all.size() && imported == all.size() && installed == all.size() && switchedOff == all.size()
                     && switchedOn == all.size();
     std::printf("every image packed, imported, installed and switched off and on: %s\n", whole ? "yes" : "NO");

@@ -241,7 +241,7 @@ def share_and_install(session, program, env, args):
         session.key("Return")  # Install
         xvfb.wait_for(lambda: session.find(MODIFIED_TITLE), 10, "the modified marker in the title")
 
-        menu_item_from_bottom(session, wx, wy, 1)  # Installed mods...
+        menu_item_from_bottom(session, wx, wy, 1)  # Mods...
         listed = session.other_window(TITLE, [session.find(MODIFIED_TITLE)], 10, "the installed mods")
         session.focus(listed)
         session.key("Down")

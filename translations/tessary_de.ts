@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (durch %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (sichtbar: „%2“)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (keiner der Mods sichtbar)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (eine Bearbeitung sichtbar)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1295,10 +1307,6 @@
         <translation>Mod installieren…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Installierte Mods…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Tessary-Modpaket (*.zip)</translation>
     </message>
@@ -1325,6 +1333,14 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Bild speichern (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mods…</translation>
+    </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Einen Mod aus einem Ordner installieren</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1687,26 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
             <numerusform>%n Bilder gespeichert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>Einschalten von %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>Ausschalten von %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>Verschieben von %1</translation>
+    </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>Speichern des Profils %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>Wechsel zum Profil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1742,6 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>In diesem Spielordner ist kein Mod installiert.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Installierte Mods, der zuletzt installierte unten:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1782,70 @@ Ausgelassen, da installierte Mods sie setzen: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Seitdem überdeckt: %1. Die Deinstallation lässt diese, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Die Mods dieses Spielordners: Setzen zwei dasselbe Bild, zeigt sich das des unteren in der Liste.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Noch nicht angewendete Änderungen: „Alles anwenden“ schreibt sie in den Spielordner.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Ausgeschaltet: Seine Bilder werden nicht gezeigt; einschalten, um sie wieder zu zeigen.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Auch von anderen Mods gesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installieren…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Aus einem Archiv…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Aus einem Ordner…</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>anzuwenden</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>angewendet</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(keines in Gebrauch)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Als Profil speichern…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Die jetzt eingeschalteten Mods in ihrer Reihenfolge als Profil speichern:</translation>
     </message>
 </context>
 <context>

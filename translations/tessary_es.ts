@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (por %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (se ve «%2»)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (no se ve ninguno de los mods)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (se ve una edición)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1295,10 +1307,6 @@
         <translation>Instalar mod…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Mods instalados…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Paquete de mod de Tessary (*.zip)</translation>
     </message>
@@ -1325,6 +1333,14 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Guardar la imagen (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mods…</translation>
+    </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Instalar un mod desde una carpeta</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1687,26 @@ Omitidas, porque las ponen mods instalados: %1</translation>
             <numerusform>%n imágenes guardadas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>activación de %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>desactivación de %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>traslado de %1</translation>
+    </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>guardado del perfil %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>cambio al perfil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1742,6 @@ Omitidas, porque las ponen mods instalados: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>No hay ningún mod instalado en esta carpeta del juego.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Mods instalados, el último instalado abajo:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1782,70 @@ Omitidas, porque las ponen mods instalados: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Cubiertas desde entonces: %1. Desinstalar las deja como están.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Los mods de esta carpeta del juego: si dos fijan la misma imagen, se ve la del que está más abajo en la lista.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Cambios aún sin aplicar: «Aplicar todo» los escribe en la carpeta del juego.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Desactivado: sus imágenes no se muestran; actívelo para volver a mostrarlas.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Fijadas también por otros mods: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Instalar…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Desde un archivo comprimido…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Desde una carpeta…</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>por aplicar</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>aplicado</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(ninguno en uso)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Guardar como perfil…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Guardar los mods activos, en su orden, como el perfil:</translation>
     </message>
 </context>
 <context>

@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (par %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (visible : « %2 »)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (aucun des mods n&apos;est visible)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (une modification est visible)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1295,10 +1307,6 @@
         <translation>Installer un mod…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Mods installés…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Paquet de mod Tessary (*.zip)</translation>
     </message>
@@ -1325,6 +1333,14 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Enregistrer l&apos;image (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mods…</translation>
+    </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Installer un mod depuis un dossier</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1687,26 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
             <numerusform>%n images enregistrées</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>activation de %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>désactivation de %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>déplacement de %1</translation>
+    </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>enregistrement du profil %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>passage au profil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1742,6 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>Aucun mod n&apos;est installé dans ce dossier du jeu.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Mods installés, le dernier installé en bas :</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1782,70 @@ Laissées de côté, car des mods installés les fournissent : %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Recouvertes depuis : %1. La désinstallation les laisse telles quelles.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Les mods de ce dossier de jeu : quand deux fixent la même image, c&apos;est celle du plus bas dans la liste qui s&apos;affiche.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Modifications pas encore appliquées : « Tout appliquer » les écrit dans le dossier du jeu.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Désactivé : ses images ne s&apos;affichent pas ; activez-le pour les afficher de nouveau.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Fixées aussi par d&apos;autres mods : %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installer…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Depuis une archive…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Depuis un dossier…</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>à appliquer</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>appliqué</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(aucun en cours)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Enregistrer comme profil…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Enregistrer les mods actifs, dans leur ordre, comme le profil :</translation>
     </message>
 </context>
 <context>

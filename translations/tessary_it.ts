@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (da %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (si vede «%2»)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (non si vede nessuna delle mod)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (si vede una modifica)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1295,10 +1307,6 @@
         <translation>Installa mod…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Mod installate…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Pacchetto mod di Tessary (*.zip)</translation>
     </message>
@@ -1325,6 +1333,14 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Salva l&apos;immagine (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mod…</translation>
+    </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Installa una mod da una cartella</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1687,26 @@ Escluse, perché le impostano mod installate: %1</translation>
             <numerusform>%n immagini salvate</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>attivazione di %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>disattivazione di %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>spostamento di %1</translation>
+    </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>salvataggio del profilo %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>passaggio al profilo %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1742,6 @@ Escluse, perché le impostano mod installate: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>Nessuna mod è installata in questa cartella del gioco.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Mod installate, l&apos;ultima installata in fondo:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1782,70 @@ Escluse, perché le impostano mod installate: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Coperte da allora: %1. La disinstallazione le lascia come sono.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Le mod di questa cartella del gioco: se due impostano la stessa immagine, si vede quella più in basso nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Modifiche non ancora applicate: «Applica tutto» le scrive nella cartella del gioco.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Disattivata: le sue immagini non si vedono; attivala per mostrarle di nuovo.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Impostate anche da altre mod: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installa…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Da un archivio…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Da una cartella…</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>da applicare</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>applicata</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profilo:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(nessuno in uso)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Salva come profilo…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Salva le mod attive, nel loro ordine, come il profilo:</translation>
     </message>
 </context>
 <context>

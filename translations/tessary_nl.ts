@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (door %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (zichtbaar: ‘%2’)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (geen van de mods zichtbaar)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (een bewerking zichtbaar)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1295,10 +1307,6 @@
         <translation>Mod installeren…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Geïnstalleerde mods…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Tessary-modpakket (*.zip)</translation>
     </message>
@@ -1325,6 +1333,14 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Afbeelding opslaan (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mods…</translation>
+    </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Een mod uit een map installeren</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1687,26 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
             <numerusform>%n afbeeldingen opgeslagen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>inschakelen van %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>uitschakelen van %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>verplaatsen van %1</translation>
+    </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>opslaan van het profiel %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>overschakelen naar het profiel %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1742,6 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>Er is geen mod geïnstalleerd in deze spelmap.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Geïnstalleerde mods, de laatst geïnstalleerde onderaan:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1782,70 @@ Weggelaten, omdat geïnstalleerde mods ze zetten: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Sindsdien bedekt: %1. Verwijderen laat deze zoals ze zijn.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>De mods van deze spelmap: zetten er twee dezelfde afbeelding, dan toont die van de onderste in de lijst.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Nog niet toegepaste wijzigingen: ‘Alles toepassen’ schrijft ze in de spelmap.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Uitgeschakeld: de afbeeldingen ervan worden niet getoond; schakel hem in om ze weer te tonen.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Ook door andere mods gezet: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Installeren…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Uit een archief…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Uit een map…</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>toe te passen</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>toegepast</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profiel:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(geen in gebruik)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Opslaan als profiel…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>De mods die nu aan staan, in hun volgorde, opslaan als het profiel:</translation>
     </message>
 </context>
 <context>

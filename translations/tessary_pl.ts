@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (przez %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (widoczny: „%2”)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (nie widać żadnego z modów)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (widać edycję)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1295,10 +1307,6 @@
         <translation>Zainstaluj moda…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Zainstalowane mody…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Pakiet moda Tessary (*.zip)</translation>
     </message>
@@ -1325,6 +1333,14 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Zapisz obraz (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mody…</translation>
+    </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Zainstaluj mod z folderu</translation>
     </message>
 </context>
 <context>
@@ -1682,6 +1698,26 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
             <numerusform>Zapisano %n obrazów</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>włączenie %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>wyłączenie %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>przeniesienie %1</translation>
+    </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>zapisanie profilu %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>przełączenie na profil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1719,10 +1755,6 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>W tym folderze gry nie zainstalowano żadnego moda.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Zainstalowane mody, ostatnio zainstalowany na dole:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1763,6 +1795,70 @@ Pominięte, bo ustawiają je zainstalowane mody: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Zakryte od tamtej pory: %1. Odinstalowanie pozostawi je bez zmian.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Mody tego folderu gry: gdy dwa ustawiają ten sam obraz, widać obraz niższego na liście.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Zmiany jeszcze niezastosowane: „Zastosuj wszystko” zapisuje je w folderze gry.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Wyłączony: jego obrazy nie są widoczne; włącz go, aby znów je pokazać.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Ustawiane też przez inne mody: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Zainstaluj…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>Z archiwum…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>Z folderu…</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>do zastosowania</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>zastosowany</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(żaden nie jest używany)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Zapisz jako profil…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Zapisz włączone teraz mody, w ich kolejności, jako profil:</translation>
     </message>
 </context>
 <context>

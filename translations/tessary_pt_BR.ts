@@ -1200,6 +1200,18 @@
         <source>%1 (by %2)</source>
         <translation>%1 (por %2)</translation>
     </message>
+    <message>
+        <source>%1 (&quot;%2&quot; shows)</source>
+        <translation>%1 (aparece “%2”)</translation>
+    </message>
+    <message>
+        <source>%1 (none of the mods shows)</source>
+        <translation>%1 (nenhum dos mods aparece)</translation>
+    </message>
+    <message>
+        <source>%1 (an edit shows)</source>
+        <translation>%1 (aparece uma edição)</translation>
+    </message>
 </context>
 <context>
     <name>PictureTip</name>
@@ -1295,10 +1307,6 @@
         <translation>Instalar mod…</translation>
     </message>
     <message>
-        <source>Installed mods…</source>
-        <translation>Mods instalados…</translation>
-    </message>
-    <message>
         <source>Tessary mod package (*.zip)</source>
         <translation>Pacote de mod do Tessary (*.zip)</translation>
     </message>
@@ -1325,6 +1333,14 @@
     <message>
         <source>Save the picture (.tga, .png)</source>
         <translation>Salvar a imagem (.tga, .png)</translation>
+    </message>
+    <message>
+        <source>Mods…</source>
+        <translation>Mods…</translation>
+    </message>
+    <message>
+        <source>Install a mod from a folder</source>
+        <translation>Instalar um mod de uma pasta</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1687,26 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
             <numerusform>%n imagens salvas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>switching on of %1</source>
+        <translation>ativação de %1</translation>
+    </message>
+    <message>
+        <source>switching off of %1</source>
+        <translation>desativação de %1</translation>
+    </message>
+    <message>
+        <source>moving of %1</source>
+        <translation>movimentação de %1</translation>
+    </message>
+    <message>
+        <source>saving of the profile %1</source>
+        <translation>gravação do perfil %1</translation>
+    </message>
+    <message>
+        <source>switching to the profile %1</source>
+        <translation>troca para o perfil %1</translation>
+    </message>
 </context>
 <context>
     <name>TFormInstallPreview</name>
@@ -1706,10 +1742,6 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
     <message>
         <source>No mod is installed in this game folder.</source>
         <translation>Nenhum mod está instalado nesta pasta do jogo.</translation>
-    </message>
-    <message>
-        <source>Installed mods, the last installed at the bottom:</source>
-        <translation>Mods instalados, o último instalado embaixo:</translation>
     </message>
     <message>
         <source>Mod</source>
@@ -1750,6 +1782,70 @@ Deixadas de fora, pois mods instalados as definem: %1</translation>
     <message>
         <source>Covered since: %1. Uninstalling leaves these as they are.</source>
         <translation>Cobertas desde então: %1. Desinstalar as deixa como estão.</translation>
+    </message>
+    <message>
+        <source>The mods of this game folder: where two set a picture, the lower one in the list shows.</source>
+        <translation>Os mods desta pasta do jogo: quando dois definem a mesma imagem, aparece a do que está mais abaixo na lista.</translation>
+    </message>
+    <message>
+        <source>Changes not yet applied: &quot;Apply All Changes&quot; writes them into the game folder.</source>
+        <translation>Alterações ainda não aplicadas: “Aplicar tudo” as grava na pasta do jogo.</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Switched off: its pictures don&apos;t show; switch it on to show them again.</source>
+        <translation>Desativado: suas imagens não aparecem; ative-o para mostrá-las de novo.</translation>
+    </message>
+    <message>
+        <source>Set by other mods too: %1</source>
+        <translation>Definidas também por outros mods: %1</translation>
+    </message>
+    <message>
+        <source>Install…</source>
+        <translation>Instalar…</translation>
+    </message>
+    <message>
+        <source>From an archive…</source>
+        <translation>De um arquivo compactado…</translation>
+    </message>
+    <message>
+        <source>From a folder…</source>
+        <translation>De uma pasta…</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>to apply</source>
+        <translation>a aplicar</translation>
+    </message>
+    <message>
+        <source>applied</source>
+        <translation>aplicado</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>(none in use)</source>
+        <translation>(nenhum em uso)</translation>
+    </message>
+    <message>
+        <source>Save as profile…</source>
+        <translation>Salvar como perfil…</translation>
+    </message>
+    <message>
+        <source>Keep the mods on now, in their order, as the profile:</source>
+        <translation>Salvar os mods ativos agora, na sua ordem, como o perfil:</translation>
     </message>
 </context>
 <context>

@@ -5,9 +5,12 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QTest>
 #include <QUrl>
 
@@ -17,6 +20,7 @@
 #include "core_path.h"
 #include "grid_pages.h"
 #include "install_preview_dialog.h"
+#include "installed_mods_dialog.h"
 #include "main_window.h"
 #include "main_window_parts.h"
 #include "mod_package_dialog.h"
@@ -38,6 +42,12 @@ Catalogue withSolidImage3(std::uint32_t colour)
     return c;
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 // The window's mod commands: saving a package, installing one (from the context menu or by a
@@ -53,15 +63,24 @@ private slots:
         m_fixture->recordGameFolder(m_game);
         QVERIFY(form().Launch());
         // The package of a modder whose image 3 is blue.
-        const QString modder = m_fixture->makeGame(QStringLiteral("modder"), withSolidImage3(Red));
+        m_package = writePackage("Blue sky", Blue);
+        QVERIFY(!m_package.isEmpty());
+    }
+
+    // A mod package named name whose image 3 is all colour.
+    QString writePackage(const std::string &name, std::uint32_t colour)
+    {
+        const QString modder = m_fixture->makeGame(QString::fromStdString("modder " + name), withSolidImage3(Red));
         Catalogue theirs = loadGameFolder(CorePath::fromQt(modder));
-        PictureValue blue = PictureValues::current(withSolidImage3(Blue), {false, 3});
-        QVERIFY(PictureValues::put(theirs, std::move(blue)));
-        const PackedMod packed = ModPackageWriter::pack(theirs, {"Blue sky", "Quenby", "A blue picture", std::time(nullptr), {}, false}, PngCodec::make());
-        m_package = m_fixture->path(QStringLiteral("blue sky.zip"));
-        QFile file(m_package);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (!PictureValues::put(theirs, PictureValues::current(withSolidImage3(colour), {false, 3})))
+            return QString();
+        const PackedMod packed = ModPackageWriter::pack(theirs, {name, "Quenby", "A picture of one colour", std::time(nullptr), {}, false}, PngCodec::make());
+        const QString path = m_fixture->path(QString::fromStdString(name + ".zip"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
         file.write(reinterpret_cast<const char *>(packed.zip.data()), qint64(packed.zip.size()));
+        return path;
     }
 
     void cleanup() { m_fixture.reset(); }
@@ -72,7 +91,7 @@ private slots:
         const MainWindowParts &parts = form().parts();
         QCOMPARE(parts.Savemodpackage1->text(), QStringLiteral("Save changes as a mod package\u2026"));
         QCOMPARE(parts.Installmod1->text(), QStringLiteral("Install mod\u2026"));
-        QCOMPARE(parts.Installedmods1->text(), QStringLiteral("Installed mods\u2026"));
+        QCOMPARE(parts.Installedmods1->text(), QStringLiteral("Mods\u2026"));
         QVERIFY(parts.Savemodpackage1->isEnabled() && parts.Installmod1->isEnabled() && parts.Installedmods1->isEnabled());
     }
 
@@ -129,8 +148,10 @@ private slots:
 
         dialogs().uninstallAnswers << 0;
         form().ShowInstalledMods();
-        QCOMPARE(dialogs().modListsShown.size(), 1);
+        // Shown again after the uninstall, without the mod, to be closed.
+        QCOMPARE(dialogs().modListsShown.size(), 2);
         QCOMPARE(dialogs().modListsShown.first().mods.at(0).author, QStringLiteral("Quenby"));
+        QVERIFY(dialogs().modListsShown.last().mods.empty());
         QVERIFY2(dialogs().messages.value(0).contains(QStringLiteral("1 picture goes back to what lies below: 3.gpi")),
                  qPrintable(dialogs().messages.join('\n')));
         QCOMPARE(c.ImagePixels[3][0], Red);
@@ -182,6 +203,194 @@ private slots:
         form().ShowInstalledMods();
         QCOMPARE(c.ImagePixels[3][0], Red);
         QVERIFY2(dialogs().messages.value(0).contains(QStringLiteral("1 picture goes back")), qPrintable(dialogs().messages.join('\n')));
+    }
+
+    // Each action of the "Mods" window is one undo step: Blue sky below Yellow sky, both setting
+    // image 3; the window opens again on the mod after each, until it is closed.
+    void libraryActionsAreUndoSteps_data()
+    {
+        QTest::addColumn<QList<int>>("actions"); // kinds of ModAction, each on the mod given after it
+        QTest::addColumn<quint32>("shown");
+        QTest::addColumn<QString>("undoText");
+        QTest::addColumn<QList<bool>>("enabled");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QString>("shows"); // which mod shows image 3, as each mod's details name it
+        QTest::addColumn<QList<bool>>("toApply"); // each mod's state differs from the game folder's
+        using K = ModAction::Kind;
+        const QStringList installed{QStringLiteral("Blue sky"), QStringLiteral("Yellow sky")};
+        const QStringList swapped{QStringLiteral("Yellow sky"), QStringLiteral("Blue sky")};
+        QTest::newRow("the top one off") << QList<int>{int(K::Disable), 1} << quint32(Blue)
+                                         << "Undo switching off of Yellow sky" << QList<bool>{true, false} << installed << "3.gpi (\"Blue sky\" shows)" << QList<bool>{false, true};
+        QTest::newRow("both off") << QList<int>{int(K::Disable), 1, int(K::Disable), 0} << quint32(Red)
+                                  << "Undo switching off of Blue sky" << QList<bool>{false, false} << installed << "3.gpi (none of the mods shows)" << QList<bool>{true, true};
+        QTest::newRow("off and on again") << QList<int>{int(K::Disable), 1, int(K::Enable), 1} << quint32(Yellow)
+                                          << "Undo switching on of Yellow sky" << QList<bool>{true, true} << installed << "3.gpi (\"Yellow sky\" shows)" << QList<bool>{false, false};
+        QTest::newRow("the top one moved up") << QList<int>{int(K::MoveUp), 1} << quint32(Blue)
+                                              << "Undo moving of Yellow sky" << QList<bool>{true, true} << swapped << "3.gpi (\"Blue sky\" shows)" << QList<bool>{true, true};
+        QTest::newRow("the bottom one moved down") << QList<int>{int(K::MoveDown), 0} << quint32(Blue)
+                                                   << "Undo moving of Blue sky" << QList<bool>{true, true} << swapped << "3.gpi (\"Blue sky\" shows)" << QList<bool>{true, true};
+        QTest::newRow("moved and back") << QList<int>{int(K::MoveUp), 1, int(K::MoveDown), 0} << quint32(Yellow)
+                                        << "Undo moving of Yellow sky" << QList<bool>{true, true} << installed << "3.gpi (\"Yellow sky\" shows)" << QList<bool>{false, false};
+        QTest::newRow("the bottom one off, under the top one") << QList<int>{int(K::Disable), 0} << quint32(Yellow)
+                                                               << "Undo switching off of Blue sky" << QList<bool>{false, true} << installed << "3.gpi (\"Yellow sky\" shows)" << QList<bool>{true, false};
+    }
+    void libraryActionsAreUndoSteps()
+    {
+        QFETCH(QList<int>, actions);
+        QFETCH(quint32, shown);
+        QFETCH(QString, undoText);
+        QFETCH(QList<bool>, enabled);
+        QFETCH(QStringList, order);
+        QFETCH(QString, shows);
+        QFETCH(QList<bool>, toApply);
+        const QString yellow = writePackage("Yellow sky", Yellow);
+        dialogs().modFileAnswers << m_package << yellow;
+        dialogs().installAnswers << true << true;
+        form().InstallMod();
+        form().InstallMod();
+        form().LMDApplyAllClick();
+        const Catalogue &c = form().catalogue();
+        QCOMPARE(c.ImagePixels[3][0], Yellow);
+        const QByteArray before = readBytes(UiTestSupport::imageFile(m_game, 3));
+
+        for (qsizetype k = 0; k + 1 < actions.size(); k += 2)
+            dialogs().modActions << ModAction{ModAction::Kind(actions[k]), actions[k + 1], {}};
+        form().ShowInstalledMods();
+        const int steps = int(actions.size() / 2);
+        // Opened once for each action and once more, on the mod of the last action, to be closed.
+        QCOMPARE(dialogs().modListsShown.size(), steps + 1);
+        const InstalledModsModel &last = dialogs().modListsShown.last();
+        // Selected again: the mod of the last action, where it is now.
+        const ModAction::Kind lastKind = ModAction::Kind(actions[actions.size() - 2]);
+        QCOMPARE(last.current, actions.last() + (lastKind == ModAction::Kind::MoveUp ? -1 : lastKind == ModAction::Kind::MoveDown ? 1 : 0));
+        QVERIFY(last.pending);
+        QList<bool> shownEnabled, shownToApply;
+        QStringList shownOrder;
+        for (const InstalledModRow &row : last.mods)
+            shownEnabled << row.enabled, shownOrder << row.name, shownToApply << row.pending;
+        QCOMPARE(shownToApply, toApply);
+        QCOMPARE(shownEnabled, enabled);
+        QCOMPARE(shownOrder, order);
+        for (const InstalledModRow &row : last.mods)
+            QCOMPARE(row.shared, QStringList{shows});
+        QCOMPARE(c.ImagePixels[3][0], shown);
+        QCOMPARE(form().parts().Undo1->text(), undoText);
+
+        // Applied, the library on disk says the same; every step undone gives the folder back.
+        form().LMDApplyAllClick();
+        QVERIFY2(dialogs().messages.isEmpty(), qPrintable(dialogs().messages.join('\n')));
+        const InstalledMods onDisk = InstalledMods::load(CorePath::fromQt(m_game));
+        for (std::size_t k = 0; k < onDisk.mods().size(); ++k) {
+            QCOMPARE(QString::fromStdString(onDisk.mods()[k].name), order.at(qsizetype(k)));
+            QCOMPARE(onDisk.mods()[k].enabled, enabled.at(qsizetype(k)));
+        }
+        form().ShowInstalledMods();
+        for (const InstalledModRow &row : dialogs().modListsShown.last().mods)
+            QVERIFY(!row.pending);
+        for (int k = 0; k < steps; ++k)
+            form().Undo();
+        QCOMPARE(c.ImagePixels[3][0], Yellow);
+        form().LMDApplyAllClick();
+        QCOMPARE(readBytes(UiTestSupport::imageFile(m_game, 3)), before);
+    }
+
+    // "Install…" in the "Mods" window takes an archive or a folder (here the package unpacked),
+    // then opens again on the new mod; cancelling the picker changes nothing.
+    void modsWindowInstalls_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("an archive") << int(ModAction::Kind::InstallArchive) << true;
+        QTest::newRow("a folder") << int(ModAction::Kind::InstallFolder) << true;
+        QTest::newRow("the folder picker cancelled") << int(ModAction::Kind::InstallFolder) << false;
+    }
+    void modsWindowInstalls()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, chosen);
+        const QString folder = m_fixture->path(QStringLiteral("Blue sky folder"));
+        for (const ArchiveEntry &entry : ArchiveReader::readFile(CorePath::fromQt(m_package))) {
+            const QString path = folder + QLatin1Char('/') + QString::fromStdString(entry.name);
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(reinterpret_cast<const char *>(entry.bytes.data()), qint64(entry.bytes.size()));
+        }
+        if (chosen)
+            (ModAction::Kind(kind) == ModAction::Kind::InstallFolder ? dialogs().modFolderAnswers : dialogs().modFileAnswers)
+                << (ModAction::Kind(kind) == ModAction::Kind::InstallFolder ? folder : m_package);
+        dialogs().installAnswers << true;
+        dialogs().modActions << ModAction{ModAction::Kind(kind), -1, {}};
+        form().ShowInstalledMods();
+        QCOMPARE(form().catalogue().ImagePixels[3][0], chosen ? Blue : Red);
+        QCOMPARE(form().installedMods().mods().size(), std::size_t(chosen ? 1 : 0));
+        QCOMPARE(dialogs().previewsShown.size(), chosen ? 1 : 0);
+        QCOMPARE(dialogs().modListsShown.size(), 2);
+        QCOMPARE(dialogs().modListsShown.last().current, chosen ? 0 : -1);
+        QCOMPARE(dialogs().modListsShown.last().mods.size(), std::size_t(chosen ? 1 : 0));
+    }
+
+    // Profiles from the "Mods" window: the mods on now kept as one, then switched to in one step
+    // that Undo takes back; the window names the profile in use.
+    void profilesFromTheModsWindow()
+    {
+        const QString yellow = writePackage("Yellow sky", Yellow);
+        dialogs().modFileAnswers << m_package << yellow;
+        dialogs().installAnswers << true << true;
+        form().InstallMod();
+        form().InstallMod();
+        using K = ModAction::Kind;
+        dialogs().modActions << ModAction{K::SaveProfile, -1, QStringLiteral("Both")} << ModAction{K::Disable, 1, {}}
+                             << ModAction{K::SaveProfile, -1, QStringLiteral("Blue only")}
+                             << ModAction{K::UseProfile, -1, QStringLiteral("Both")};
+        form().ShowInstalledMods();
+        const Catalogue &c = form().catalogue();
+        QCOMPARE(c.ImagePixels[3][0], Yellow);
+        QCOMPARE(form().parts().Undo1->text(), QStringLiteral("Undo switching to the profile Both"));
+        const QList<InstalledModsModel> &shown = dialogs().modListsShown;
+        QCOMPARE(shown.size(), 5);
+        QCOMPARE(shown[1].profiles, QStringList{QStringLiteral("Both")});
+        QCOMPARE(shown[1].profileInUse, 0);
+        QCOMPARE(shown[2].profileInUse, -1); // the top one off: no profile's mods are on
+        QCOMPARE(shown[3].profiles, (QStringList{QStringLiteral("Both"), QStringLiteral("Blue only")}));
+        QCOMPARE(shown[3].profileInUse, 1);
+        QCOMPARE(shown[4].profileInUse, 0);
+        form().Undo();
+        QCOMPARE(c.ImagePixels[3][0], Blue);
+        form().Undo(); // the second profile's saving
+        form().Undo(); // switching off
+        form().Undo(); // the first profile's saving
+        QVERIFY(form().installedMods().profiles().empty());
+        QCOMPARE(c.ImagePixels[3][0], Yellow);
+    }
+
+    // As the user sees it: the check box of a mod that is off is drawn empty, that of one on is
+    // ticked; clicking it asks for the switch, and the buttons fit the selected mod's place.
+    void modsWindowShowsWhichAreOn()
+    {
+        InstalledModsModel model;
+        model.mods = {InstalledModRow{QStringLiteral("Off"), {}, {}, {}, {}, 1, {}, false, {}, false},
+                      InstalledModRow{QStringLiteral("On"), {}, {}, {}, {}, 1, {}, true, {}, false}};
+        model.current = 0;
+        TFormInstalledMods dialog(model);
+        dialog.resize(600, 400);
+        const QImage shot = dialog.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto inkOfCheckBox = [&](int row) {
+            QTreeWidget *list = dialog.list();
+            const QRect item = list->visualItemRect(list->topLevelItem(row));
+            const QRect box(list->viewport()->mapTo(&dialog, item.topLeft()), QSize(item.height() + 4, item.height()));
+            // The row's background: the darkest pixels of a check box's tick, not its frame.
+            int dark = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    dark += qGray(shot.pixel(x, y)) < 60;
+            return dark;
+        };
+        QVERIFY2(inkOfCheckBox(1) > inkOfCheckBox(0) + 4, qPrintable(QStringLiteral("%1 against %2").arg(inkOfCheckBox(1)).arg(inkOfCheckBox(0))));
+        QVERIFY(!dialog.upButton()->isEnabled() && dialog.downButton()->isEnabled());
+        dialog.list()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        QCOMPARE(int(dialog.action().kind), int(ModAction::Kind::Enable));
+        QCOMPARE(dialog.action().mod, 0);
     }
 
     void droppedArchiveIsInstalled()

@@ -77,7 +77,8 @@ public:
     QStringList modFileAnswers;
     QList<bool> installAnswers;
     QList<InstallPreviewModel> previewsShown;
-    QList<int> uninstallAnswers;
+    QList<int> uninstallAnswers; // the mod to uninstall, after modActions
+    QList<ModAction> modActions;
     QList<InstalledModsModel> modListsShown;
     QList<int> packageModPictures; // what each package dialog was told installed mods set
     ModPackageChoice askModPackage(const QString &, const QString &, int modPictures) override
@@ -86,15 +87,19 @@ public:
         return packageAnswers.isEmpty() ? ModPackageChoice{} : packageAnswers.takeFirst();
     }
     QString openModFile(const QString &) override { return modFileAnswers.isEmpty() ? QString() : modFileAnswers.takeFirst(); }
+    QStringList modFolderAnswers;
+    QString openModFolder(const QString &) override { return modFolderAnswers.isEmpty() ? QString() : modFolderAnswers.takeFirst(); }
     bool confirmInstall(const InstallPreviewModel &preview) override
     {
         previewsShown << preview;
         return !installAnswers.isEmpty() && installAnswers.takeFirst();
     }
-    int manageInstalledMods(const InstalledModsModel &mods) override
+    ModAction manageInstalledMods(const InstalledModsModel &mods) override
     {
         modListsShown << mods;
-        return uninstallAnswers.isEmpty() ? -1 : uninstallAnswers.takeFirst();
+        if (!modActions.isEmpty())
+            return modActions.takeFirst();
+        return uninstallAnswers.isEmpty() ? ModAction{} : ModAction{ModAction::Kind::Uninstall, uninstallAnswers.takeFirst(), {}};
     }
 
 private:

@@ -33,7 +33,8 @@ inline QString RedoItem() { return QCoreApplication::translate("ProgramTexts", "
 // The context menu's mod items, and the filters of their file dialogs.
 inline QString SaveModItem() { return QCoreApplication::translate("ProgramTexts", "Save changes as a mod package\u2026"); }
 inline QString InstallModItem() { return QCoreApplication::translate("ProgramTexts", "Install mod\u2026"); }
-inline QString InstalledModsItem() { return QCoreApplication::translate("ProgramTexts", "Installed mods\u2026"); }
+inline QString InstallModFolderTitle() { return QCoreApplication::translate("ProgramTexts", "Install a mod from a folder"); }
+inline QString InstalledModsItem() { return QCoreApplication::translate("ProgramTexts", "Mods\u2026"); }
 inline QString PackageFilter() { return QCoreApplication::translate("ProgramTexts", "Tessary mod package (*.zip)"); }
 inline QString ModFilter() { return QCoreApplication::translate("ProgramTexts", "Mods (*.zip *.7z *.rar *.tar *.tar.gz *.tgz *.tar.bz2 *.tbz2 *.tar.xz *.txz)"); }
 // The question asked before unapplied changes would be lost, and its answers.

@@ -42,8 +42,10 @@ public:
     virtual ModPackageChoice askModPackage(const QString &startFolder, const QString &presetName, int modPictures) = 0;
     // The open dialog for a mod archive, opened in startFolder; empty when cancelled.
     virtual QString openModFile(const QString &startFolder) = 0;
+    // The folder picker for a mod that is a folder, opened in startFolder; empty when cancelled.
+    virtual QString openModFolder(const QString &startFolder) = 0;
     // What installing a mod would change; true when the user chose to install it.
     virtual bool confirmInstall(const InstallPreviewModel &preview) = 0;
-    // The installed mods; the place of the one the user chose to uninstall, or -1.
-    virtual int manageInstalledMods(const InstalledModsModel &mods) = 0;
+    // The library of mods; what the user asked of one of them, or nothing when the window was closed.
+    virtual ModAction manageInstalledMods(const InstalledModsModel &mods) = 0;
 };

@@ -24,6 +24,7 @@ class GridPages;
 class PictureStep;
 class WindowWork;
 struct FolderImportPlan;
+struct ModAction;
 class QCloseEvent;
 class QResizeEvent;
 class TFormPreview;
@@ -169,6 +170,13 @@ private:
     bool applyChanges();
     bool hasUnappliedChanges() const;
     void changeMods(const QString &name, const std::vector<PictureKey> &touched, const std::function<void()> &change);
+    // Switches or moves a mod of the library, as one undo step; returns the mod's place after it.
+    int changeModInLibrary(const ModAction &action);
+    // Asks for a mod's archive, or its folder, and installs it after its preview; true when it was.
+    bool installFromPicker(bool folder);
+    void uninstallMod(std::size_t mod);
+    // Switches to a profile, or keeps the mods on now as one, as one undo step.
+    void changeProfile(const ModAction &action);
     void loadInstalledMods();
     void requireInstalledMods() const;
     bool settleUnappliedChanges(const QString &before);
@@ -184,6 +192,8 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     Catalogue m_catalogue;
     InstalledMods m_mods;
+    // The library as the game folder holds it: as loaded, or as last applied.
+    std::vector<InstalledMod> m_appliedMods;
     QString m_modsProblem; // why the record of installed mods can't be read; empty when it can
     MainWindowParts m_parts;
     GridPages *m_grids;

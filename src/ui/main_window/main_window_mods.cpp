@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <ctime>
 #include <functional>
 #include <memory>
@@ -57,9 +58,11 @@ void TForm1::loadInstalledMods()
 {
     try {
         m_mods = InstalledMods::load(m_catalogue.GP4Path);
+        m_appliedMods = m_mods.mods();
         m_modsProblem.clear();
     } catch (const GameFileError &error) {
         m_mods = InstalledMods();
+        m_appliedMods.clear();
         m_modsProblem = CoreMessages::translated(QString::fromStdString(error.what()));
     }
 }
@@ -124,13 +127,21 @@ void TForm1::SaveModPackage()
 
 void TForm1::InstallMod()
 {
+    installFromPicker(false);
+}
+
+bool TForm1::installFromPicker(bool folder)
+{
     if (!m_settings || m_catalogue.GP4Path.empty())
-        return;
-    const QString chosen = m_dialogs.openModFile(m_settings->readText(SettingsStore::ModFolder, QString()));
+        return false;
+    const QString start = m_settings->readText(SettingsStore::ModFolder, QString());
+    const QString chosen = folder ? m_dialogs.openModFolder(start) : m_dialogs.openModFile(start);
     if (chosen.isEmpty())
-        return;
+        return false;
     m_settings->writeText(SettingsStore::ModFolder, QFileInfo(chosen).absolutePath());
+    const std::size_t before = m_mods.mods().size();
     installModFrom(chosen);
+    return m_mods.mods().size() > before;
 }
 
 void TForm1::installModFrom(const QString &path)
@@ -163,32 +174,124 @@ void TForm1::ShowInstalledMods()
 {
     if (m_catalogue.GP4Path.empty())
         return;
-    runCommand([this] {
-        InstalledModsModel model = ModViews::installedMods(m_mods, m_catalogue);
-        model.problem = m_modsProblem;
-        const int chosen = m_dialogs.manageInstalledMods(model);
-        if (chosen < 0 || std::size_t(chosen) >= m_mods.mods().size())
-            return;
-        requireInstalledMods();
-        const QString name = QString::fromStdString(m_mods.mods()[std::size_t(chosen)].name);
-        QStringList covered;
-        for (const CoveredPicture &cover : m_mods.covered(std::size_t(chosen), m_catalogue))
-            covered << ModViews::coverText(cover);
-        std::vector<PictureKey> touched;
-        for (const RecordedPicture &picture : m_mods.mods()[std::size_t(chosen)].pictures)
+    // The window opens again after each action, on the mod it was about, until it is closed.
+    int current = -1;
+    for (bool open = true; open;) {
+        ModAction install;
+        runCommand([this, &current, &open, &install] {
+            InstalledModsModel model = ModViews::installedMods(m_mods, m_catalogue, m_appliedMods);
+            model.problem = m_modsProblem;
+            model.current = current;
+            model.pending = m_mods.hasPendingChanges();
+            for (const ModProfile &profile : m_mods.profiles()) {
+                if (model.profileInUse < 0 && m_mods.inUse(profile))
+                    model.profileInUse = int(model.profiles.size());
+                model.profiles << QString::fromStdString(profile.name);
+            }
+            const ModAction action = m_dialogs.manageInstalledMods(model);
+            open = false;
+            if (action.kind == ModAction::Kind::InstallArchive || action.kind == ModAction::Kind::InstallFolder) {
+                install = action;
+                open = true;
+                return;
+            }
+            if (action.kind == ModAction::Kind::UseProfile || action.kind == ModAction::Kind::SaveProfile) {
+                requireInstalledMods();
+                open = true;
+                changeProfile(action);
+                return;
+            }
+            if (action.kind == ModAction::Kind::None || action.mod < 0 || std::size_t(action.mod) >= m_mods.mods().size())
+                return;
+            requireInstalledMods();
+            current = action.mod;
+            open = true;
+            if (action.kind == ModAction::Kind::Uninstall) {
+                uninstallMod(std::size_t(action.mod));
+                current = -1;
+            } else {
+                current = changeModInLibrary(action);
+            }
+        });
+        // Installing runs as a command of its own, with its preview, and the new mod comes on top.
+        if (install.kind != ModAction::Kind::None && installFromPicker(install.kind == ModAction::Kind::InstallFolder))
+            current = int(m_mods.mods().size()) - 1;
+    }
+}
+
+int TForm1::changeModInLibrary(const ModAction &action)
+{
+    const std::size_t mod = std::size_t(action.mod);
+    const QString name = QString::fromStdString(m_mods.mods()[mod].name);
+    // Switching or moving one mod changes only pictures the mods set.
+    std::vector<PictureKey> touched;
+    for (const InstalledMod &each : m_mods.mods())
+        for (const RecordedPicture &picture : each.pictures)
             touched.push_back(picture.key);
-        UninstallResult result;
-        changeMods(tr("uninstalling of %1").arg(name), touched,
-                   [&] { result = m_mods.uninstall(m_catalogue, std::size_t(chosen)); });
-        QString text = tr("The mod \"%1\" is uninstalled as changes to apply; \"Apply All Changes\" writes them into the "
-                                      "game folder.")
-                           .arg(name);
-        // Each sentence is built whole for its count, so that every word can agree with it.
-        if (!result.restored.empty())
-            text += tr("\n%n pictures go back to what lies below: %1", nullptr, int(result.restored.size()))
-                        .arg(shortNames(captions(result.restored)));
-        if (!covered.isEmpty())
-            text += tr("\n%n pictures stay as they are, covered since: %1", nullptr, int(covered.size())).arg(shortNames(covered));
-        m_dialogs.message(text);
-    });
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    switch (action.kind) {
+    case ModAction::Kind::Enable:
+        changeMods(tr("switching on of %1").arg(name), touched, [&] { m_mods.setEnabled(m_catalogue, mod, true); });
+        break;
+    case ModAction::Kind::Disable:
+        changeMods(tr("switching off of %1").arg(name), touched, [&] { m_mods.setEnabled(m_catalogue, mod, false); });
+        break;
+    case ModAction::Kind::MoveUp:
+    case ModAction::Kind::MoveDown: {
+        const bool up = action.kind == ModAction::Kind::MoveUp;
+        if ((up && mod == 0) || (!up && mod + 1 >= m_mods.mods().size()))
+            return int(mod);
+        const std::size_t to = up ? mod - 1 : mod + 1;
+        changeMods(tr("moving of %1").arg(name), touched, [&] { m_mods.move(m_catalogue, mod, to); });
+        return int(to);
+    }
+    case ModAction::Kind::None:
+    case ModAction::Kind::Uninstall:
+    case ModAction::Kind::InstallArchive:
+    case ModAction::Kind::InstallFolder:
+    case ModAction::Kind::UseProfile:
+    case ModAction::Kind::SaveProfile:
+        break;
+    }
+    return int(mod);
+}
+
+void TForm1::changeProfile(const ModAction &action)
+{
+    const std::string name = action.profile.toStdString();
+    if (action.kind == ModAction::Kind::SaveProfile) {
+        changeMods(tr("saving of the profile %1").arg(action.profile), {}, [&] { m_mods.saveProfile(name); });
+        return;
+    }
+    std::vector<PictureKey> touched;
+    for (const InstalledMod &each : m_mods.mods())
+        for (const RecordedPicture &picture : each.pictures)
+            touched.push_back(picture.key);
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    changeMods(tr("switching to the profile %1").arg(action.profile), touched, [&] { m_mods.useProfile(m_catalogue, name); });
+}
+
+void TForm1::uninstallMod(std::size_t chosen)
+{
+    const QString name = QString::fromStdString(m_mods.mods()[chosen].name);
+    QStringList covered;
+    for (const CoveredPicture &cover : m_mods.covered(chosen, m_catalogue))
+        covered << ModViews::coverText(cover);
+    std::vector<PictureKey> touched;
+    for (const RecordedPicture &picture : m_mods.mods()[chosen].pictures)
+        touched.push_back(picture.key);
+    UninstallResult result;
+    changeMods(tr("uninstalling of %1").arg(name), touched, [&] { result = m_mods.uninstall(m_catalogue, chosen); });
+    QString text = tr("The mod \"%1\" is uninstalled as changes to apply; \"Apply All Changes\" writes them into the "
+                      "game folder.")
+                       .arg(name);
+    // Each sentence is built whole for its count, so that every word can agree with it.
+    if (!result.restored.empty())
+        text += tr("\n%n pictures go back to what lies below: %1", nullptr, int(result.restored.size()))
+                    .arg(shortNames(captions(result.restored)));
+    if (!covered.isEmpty())
+        text += tr("\n%n pictures stay as they are, covered since: %1", nullptr, int(covered.size())).arg(shortNames(covered));
+    m_dialogs.message(text);
 }

@@ -218,6 +218,7 @@ bool TForm1::applyChanges()
             });
         }
         m_mods.committed();
+        m_appliedMods = m_mods.mods();
         applied = true;
         m_history.noteApplied(m_catalogue);
         showChanges();

@@ -126,15 +126,20 @@ QString QtDialogs::openModFile(const QString &startFolder)
     return QDir::toNativeSeparators(QFileDialog::getOpenFileName(m_parent, ProgramTexts::InstallModItem(), StartFolder::orStandard(startFolder), ProgramTexts::ModFilter()));
 }
 
+QString QtDialogs::openModFolder(const QString &startFolder)
+{
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(m_parent, ProgramTexts::InstallModFolderTitle(), StartFolder::orStandard(startFolder)));
+}
+
 bool QtDialogs::confirmInstall(const InstallPreviewModel &preview)
 {
     TFormInstallPreview dialog(preview, m_parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
-int QtDialogs::manageInstalledMods(const InstalledModsModel &mods)
+ModAction QtDialogs::manageInstalledMods(const InstalledModsModel &mods)
 {
     TFormInstalledMods dialog(mods, m_parent);
     dialog.exec();
-    return dialog.chosen();
+    return dialog.action();
 }

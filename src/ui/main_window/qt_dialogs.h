@@ -23,8 +23,9 @@ public:
     QString chooseProgram(const QString &current) override;
     ModPackageChoice askModPackage(const QString &startFolder, const QString &presetName, int modPictures) override;
     QString openModFile(const QString &startFolder) override;
+    QString openModFolder(const QString &startFolder) override;
     bool confirmInstall(const InstallPreviewModel &preview) override;
-    int manageInstalledMods(const InstalledModsModel &mods) override;
+    ModAction manageInstalledMods(const InstalledModsModel &mods) override;
 
 private:
     QWidget *m_parent;

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <map>
+
 #include "core_messages.h"
 #include "grid_metrics.h"
 #include "picture_maker.h"
@@ -77,16 +80,38 @@ QString coverText(const CoveredPicture &cover)
     return QCoreApplication::translate("ModViews", "%1 (by %2)").arg(text(cover.key.caption()), by);
 }
 
-InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c)
+InstalledModsModel installedMods(const InstalledMods &record, const Catalogue &c, const std::vector<InstalledMod> &applied)
 {
     InstalledModsModel model;
     const std::vector<std::vector<CoveredPicture>> coveredEach = record.coveredEach(c);
+    // Which mod shows each picture that more than one mod sets.
+    std::map<PictureKey, int> setters;
+    for (const InstalledMod &mod : record.mods())
+        for (const RecordedPicture &picture : mod.pictures)
+            ++setters[picture.key];
+    // The top mod that is on shows it, unless an edit covers its picture (which coveredEach knows).
+    std::map<PictureKey, QString> shownBy;
+    for (const auto &[key, count] : setters) {
+        if (count < 2)
+            continue;
+        const int top = record.topOf(key);
+        const auto &coveredTop = top >= 0 ? coveredEach[std::size_t(top)] : std::vector<CoveredPicture>{};
+        const bool edited = std::any_of(coveredTop.begin(), coveredTop.end(), [&](const CoveredPicture &cover) { return cover.key == key; });
+        const QString caption = text(key.caption());
+        shownBy[key] = top < 0 ? QCoreApplication::translate("ModViews", "%1 (none of the mods shows)").arg(caption)
+                       : edited ? QCoreApplication::translate("ModViews", "%1 (an edit shows)").arg(caption)
+                                : QCoreApplication::translate("ModViews", "%1 (\"%2\" shows)").arg(caption, text(record.mods()[std::size_t(top)].name));
+    }
     for (std::size_t k = 0; k < record.mods().size(); ++k) {
         const InstalledMod &mod = record.mods()[k];
         InstalledModRow row{text(mod.name), text(mod.author), text(mod.description), text(mod.installed), text(mod.source),
-                            int(mod.pictures.size()), {}};
+                            int(mod.pictures.size()), {}, mod.enabled, {}, false};
         for (const CoveredPicture &cover : coveredEach[k])
             row.covered << coverText(cover);
+        for (const RecordedPicture &picture : mod.pictures)
+            if (const auto shared = shownBy.find(picture.key); shared != shownBy.end())
+                row.shared << shared->second;
+        row.pending = k >= applied.size() || applied[k].id != mod.id || applied[k].enabled != mod.enabled;
         model.mods.push_back(std::move(row));
     }
     return model;
