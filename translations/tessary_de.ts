@@ -1107,6 +1107,58 @@
         <source>%1 … and %2 more</source>
         <translation>%1 … und %2 weitere</translation>
     </message>
+    <message>
+        <source>a mod&apos;s name must be 1 to %1 bytes long</source>
+        <translation>der Name eines Mods muss 1 bis %1 Byte lang sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not</source>
+        <translation>„%1“ ist es nicht</translation>
+    </message>
+    <message>
+        <source>the mod is named &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>der Mod heißt „%1“, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>it can&apos;t update that one</source>
+        <translation>er kann jenen nicht aktualisieren</translation>
+    </message>
+    <message>
+        <source>a profile&apos;s name must be 1 to %1 bytes long</source>
+        <translation>der Name eines Profils muss 1 bis %1 Byte lang sein</translation>
+    </message>
+    <message>
+        <source>there is no profile named &quot;%1&quot;</source>
+        <translation>es gibt kein Profil namens „%1“</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original of %1 that lay below the mod &quot;%2&quot; is not kept any more (tessary-originals was changed)</source>
+        <translation>das Original des Spiels von %1, das unter dem Mod „%2“ lag, ist nicht mehr aufbewahrt (tessary-originals wurde verändert)</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t give it back, so nothing was changed</source>
+        <translation>Tessary kann es nicht zurückgeben, daher wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; is neither on nor off</source>
+        <translation>der Mod „%1“ ist weder ein- noch ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>&quot;profiles&quot; is not a list</source>
+        <translation>„profiles“ ist keine Liste</translation>
+    </message>
+    <message>
+        <source>two profiles have the name &quot;%1&quot;</source>
+        <translation>zwei Profile heißen „%1“</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; has no list of mods</source>
+        <translation>das Profil „%1“ hat keine Liste von Mods</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
+        <translation>das Profil „%1“ nennt einen Mod, der nicht installiert ist, oder einen zweimal</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

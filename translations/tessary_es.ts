@@ -1107,6 +1107,58 @@
         <source>%1 … and %2 more</source>
         <translation>%1 … y %2 más</translation>
     </message>
+    <message>
+        <source>a mod&apos;s name must be 1 to %1 bytes long</source>
+        <translation>el nombre de un mod debe tener de 1 a %1 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not</source>
+        <translation>«%1» no lo es</translation>
+    </message>
+    <message>
+        <source>the mod is named &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>el mod se llama «%1», no «%2»</translation>
+    </message>
+    <message>
+        <source>it can&apos;t update that one</source>
+        <translation>no puede actualizar ese</translation>
+    </message>
+    <message>
+        <source>a profile&apos;s name must be 1 to %1 bytes long</source>
+        <translation>el nombre de un perfil debe tener de 1 a %1 bytes</translation>
+    </message>
+    <message>
+        <source>there is no profile named &quot;%1&quot;</source>
+        <translation>no hay ningún perfil llamado «%1»</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original of %1 that lay below the mod &quot;%2&quot; is not kept any more (tessary-originals was changed)</source>
+        <translation>el original del juego de %1, que estaba bajo el mod «%2», ya no se conserva (tessary-originals fue modificado)</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t give it back, so nothing was changed</source>
+        <translation>Tessary no puede devolverlo, así que no se cambió nada</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; is neither on nor off</source>
+        <translation>el mod «%1» no está ni activado ni desactivado</translation>
+    </message>
+    <message>
+        <source>&quot;profiles&quot; is not a list</source>
+        <translation>«profiles» no es una lista</translation>
+    </message>
+    <message>
+        <source>two profiles have the name &quot;%1&quot;</source>
+        <translation>dos perfiles se llaman «%1»</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; has no list of mods</source>
+        <translation>el perfil «%1» no tiene lista de mods</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
+        <translation>el perfil «%1» nombra un mod que no está instalado, o uno dos veces</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1107,6 +1107,58 @@
         <source>%1 … and %2 more</source>
         <translation>%1 … et %2 de plus</translation>
     </message>
+    <message>
+        <source>a mod&apos;s name must be 1 to %1 bytes long</source>
+        <translation>le nom d&apos;un mod doit faire de 1 à %1 octets</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not</source>
+        <translation>« %1 » ne l&apos;est pas</translation>
+    </message>
+    <message>
+        <source>the mod is named &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>le mod s&apos;appelle « %1 », pas « %2 »</translation>
+    </message>
+    <message>
+        <source>it can&apos;t update that one</source>
+        <translation>il ne peut pas mettre celui-là à jour</translation>
+    </message>
+    <message>
+        <source>a profile&apos;s name must be 1 to %1 bytes long</source>
+        <translation>le nom d&apos;un profil doit faire de 1 à %1 octets</translation>
+    </message>
+    <message>
+        <source>there is no profile named &quot;%1&quot;</source>
+        <translation>il n&apos;y a pas de profil nommé « %1 »</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original of %1 that lay below the mod &quot;%2&quot; is not kept any more (tessary-originals was changed)</source>
+        <translation>l&apos;original du jeu de %1, qui se trouvait sous le mod « %2 », n&apos;est plus conservé (tessary-originals a été modifié)</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t give it back, so nothing was changed</source>
+        <translation>Tessary ne peut pas le rendre, donc rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; is neither on nor off</source>
+        <translation>le mod « %1 » n&apos;est ni activé ni désactivé</translation>
+    </message>
+    <message>
+        <source>&quot;profiles&quot; is not a list</source>
+        <translation>« profiles » n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>two profiles have the name &quot;%1&quot;</source>
+        <translation>deux profils s&apos;appellent « %1 »</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; has no list of mods</source>
+        <translation>le profil « %1 » n&apos;a pas de liste de mods</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
+        <translation>le profil « %1 » nomme un mod qui n&apos;est pas installé, ou un mod deux fois</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1107,6 +1107,58 @@
         <source>%1 … and %2 more</source>
         <translation>%1 … e altri %2</translation>
     </message>
+    <message>
+        <source>a mod&apos;s name must be 1 to %1 bytes long</source>
+        <translation>il nome di una mod deve essere lungo da 1 a %1 byte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not</source>
+        <translation>«%1» non lo è</translation>
+    </message>
+    <message>
+        <source>the mod is named &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>la mod si chiama «%1», non «%2»</translation>
+    </message>
+    <message>
+        <source>it can&apos;t update that one</source>
+        <translation>non può aggiornare quella</translation>
+    </message>
+    <message>
+        <source>a profile&apos;s name must be 1 to %1 bytes long</source>
+        <translation>il nome di un profilo deve essere lungo da 1 a %1 byte</translation>
+    </message>
+    <message>
+        <source>there is no profile named &quot;%1&quot;</source>
+        <translation>non c&apos;è un profilo chiamato «%1»</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original of %1 that lay below the mod &quot;%2&quot; is not kept any more (tessary-originals was changed)</source>
+        <translation>l&apos;originale del gioco di %1, che stava sotto la mod «%2», non è più conservato (tessary-originals è stato modificato)</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t give it back, so nothing was changed</source>
+        <translation>Tessary non può restituirlo, quindi non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; is neither on nor off</source>
+        <translation>la mod «%1» non è né attiva né disattivata</translation>
+    </message>
+    <message>
+        <source>&quot;profiles&quot; is not a list</source>
+        <translation>«profiles» non è un elenco</translation>
+    </message>
+    <message>
+        <source>two profiles have the name &quot;%1&quot;</source>
+        <translation>due profili si chiamano «%1»</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; has no list of mods</source>
+        <translation>il profilo «%1» non ha un elenco di mod</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
+        <translation>il profilo «%1» nomina una mod non installata, o una due volte</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1107,6 +1107,58 @@
         <source>%1 … and %2 more</source>
         <translation>%1 … en nog %2</translation>
     </message>
+    <message>
+        <source>a mod&apos;s name must be 1 to %1 bytes long</source>
+        <translation>de naam van een mod moet 1 tot %1 bytes lang zijn</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not</source>
+        <translation>‘%1’ is dat niet</translation>
+    </message>
+    <message>
+        <source>the mod is named &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>de mod heet ‘%1’, niet ‘%2’</translation>
+    </message>
+    <message>
+        <source>it can&apos;t update that one</source>
+        <translation>hij kan die niet bijwerken</translation>
+    </message>
+    <message>
+        <source>a profile&apos;s name must be 1 to %1 bytes long</source>
+        <translation>de naam van een profiel moet 1 tot %1 bytes lang zijn</translation>
+    </message>
+    <message>
+        <source>there is no profile named &quot;%1&quot;</source>
+        <translation>er is geen profiel met de naam ‘%1’</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original of %1 that lay below the mod &quot;%2&quot; is not kept any more (tessary-originals was changed)</source>
+        <translation>het origineel van het spel van %1, dat onder de mod ‘%2’ lag, wordt niet meer bewaard (tessary-originals is gewijzigd)</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t give it back, so nothing was changed</source>
+        <translation>Tessary kan het niet teruggeven, dus er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; is neither on nor off</source>
+        <translation>de mod ‘%1’ staat aan noch uit</translation>
+    </message>
+    <message>
+        <source>&quot;profiles&quot; is not a list</source>
+        <translation>‘profiles’ is geen lijst</translation>
+    </message>
+    <message>
+        <source>two profiles have the name &quot;%1&quot;</source>
+        <translation>twee profielen heten ‘%1’</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; has no list of mods</source>
+        <translation>het profiel ‘%1’ heeft geen lijst van mods</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
+        <translation>het profiel ‘%1’ noemt een mod die niet geïnstalleerd is, of een twee keer</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1107,6 +1107,58 @@
         <source>%1 … and %2 more</source>
         <translation>%1 … i jeszcze %2</translation>
     </message>
+    <message>
+        <source>a mod&apos;s name must be 1 to %1 bytes long</source>
+        <translation>nazwa moda musi mieć od 1 do %1 bajtów</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not</source>
+        <translation>„%1” nie spełnia tego</translation>
+    </message>
+    <message>
+        <source>the mod is named &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>mod nazywa się „%1”, a nie „%2”</translation>
+    </message>
+    <message>
+        <source>it can&apos;t update that one</source>
+        <translation>nie może zaktualizować tamtego</translation>
+    </message>
+    <message>
+        <source>a profile&apos;s name must be 1 to %1 bytes long</source>
+        <translation>nazwa profilu musi mieć od 1 do %1 bajtów</translation>
+    </message>
+    <message>
+        <source>there is no profile named &quot;%1&quot;</source>
+        <translation>nie ma profilu o nazwie „%1”</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original of %1 that lay below the mod &quot;%2&quot; is not kept any more (tessary-originals was changed)</source>
+        <translation>oryginał gry %1, który leżał pod modem „%2”, nie jest już przechowywany (tessary-originals zostało zmienione)</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t give it back, so nothing was changed</source>
+        <translation>Tessary nie może go przywrócić, więc nic nie zostało zmienione</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; is neither on nor off</source>
+        <translation>mod „%1” nie jest ani włączony, ani wyłączony</translation>
+    </message>
+    <message>
+        <source>&quot;profiles&quot; is not a list</source>
+        <translation>„profiles” nie jest listą</translation>
+    </message>
+    <message>
+        <source>two profiles have the name &quot;%1&quot;</source>
+        <translation>dwa profile mają nazwę „%1”</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; has no list of mods</source>
+        <translation>profil „%1” nie ma listy modów</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
+        <translation>profil „%1” wymienia mod, który nie jest zainstalowany, albo jeden dwa razy</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1107,6 +1107,58 @@
         <source>%1 … and %2 more</source>
         <translation>%1 … e mais %2</translation>
     </message>
+    <message>
+        <source>a mod&apos;s name must be 1 to %1 bytes long</source>
+        <translation>o nome de um mod deve ter de 1 a %1 bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not</source>
+        <translation>“%1” não tem</translation>
+    </message>
+    <message>
+        <source>the mod is named &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>o mod se chama “%1”, não “%2”</translation>
+    </message>
+    <message>
+        <source>it can&apos;t update that one</source>
+        <translation>ele não pode atualizar aquele</translation>
+    </message>
+    <message>
+        <source>a profile&apos;s name must be 1 to %1 bytes long</source>
+        <translation>o nome de um perfil deve ter de 1 a %1 bytes</translation>
+    </message>
+    <message>
+        <source>there is no profile named &quot;%1&quot;</source>
+        <translation>não há perfil chamado “%1”</translation>
+    </message>
+    <message>
+        <source>the game&apos;s original of %1 that lay below the mod &quot;%2&quot; is not kept any more (tessary-originals was changed)</source>
+        <translation>o original do jogo de %1, que estava sob o mod “%2”, não é mais guardado (tessary-originals foi alterado)</translation>
+    </message>
+    <message>
+        <source>Tessary can&apos;t give it back, so nothing was changed</source>
+        <translation>o Tessary não pode devolvê-lo, então nada foi alterado</translation>
+    </message>
+    <message>
+        <source>the mod &quot;%1&quot; is neither on nor off</source>
+        <translation>o mod “%1” não está nem ativado nem desativado</translation>
+    </message>
+    <message>
+        <source>&quot;profiles&quot; is not a list</source>
+        <translation>“profiles” não é uma lista</translation>
+    </message>
+    <message>
+        <source>two profiles have the name &quot;%1&quot;</source>
+        <translation>dois perfis se chamam “%1”</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; has no list of mods</source>
+        <translation>o perfil “%1” não tem lista de mods</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
+        <translation>o perfil “%1” nomeia um mod que não está instalado, ou um duas vezes</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -120,6 +120,18 @@ void TestTranslations::coreMessages_data()
         << "de" << refusal([&] { ModRecord::parseList(record.toStdString(), "[1 2]"); })
         << record + ": die Liste der installierten Mods ist beschädigt (bei Byte 3: ',' oder ']' erwartet); Tessary lässt sie, "
                     "wie sie ist. Verschieben Sie den Ordner tessary-mods woandershin, um wieder Mods zu installieren";
+    // A profile of the library naming a mod that isn't there; the name holds "; " and "%1".
+    InstalledMod night;
+    night.id = 1;
+    night.name = "Night";
+    night.installed = "2026-12-10T09:00:00Z";
+    night.fileSha256 = std::string(64, 'a');
+    const std::string withStrayProfile = ModRecord::encodeList({night}, {ModProfile{"2003; season %1", {"Day"}}});
+    QTest::newRow("a profile naming a mod not installed, Polish")
+        << "pl" << refusal([&] { ModRecord::parseList(record.toStdString(), withStrayProfile); })
+        << record + QStringLiteral(": spis zainstalowanych modów jest uszkodzony (profil „2003; season %1” wymienia mod, który nie "
+                                   "jest zainstalowany, albo jeden dwa razy); Tessary zostawia go bez zmian. Przenieś folder "
+                                   "tessary-mods gdzie indziej, aby znów instalować mody");
     const QString archive = QStringLiteral("C:\\Mods\\menus.zip");
     QTest::newRow("mod entry refused, Polish") << "pl" << refusal([&] { EntryNames(archive.toStdString()).accept("../12.gpi", false); })
                                                << archive + ": „../12.gpi” wychodzi poza folder archiwum (\"..\")";

@@ -299,6 +299,20 @@ const char *const Wordings[] = {
     QT_TRANSLATE_NOOP("CoreMessages", "\"%1\" is not a SHA-256 digest"),
     QT_TRANSLATE_NOOP("CoreMessages", "it lacks %1"),
     QT_TRANSLATE_NOOP("CoreMessages", "%1 is too large"),
+    // The library of mods: names, updates, profiles, switches
+    QT_TRANSLATE_NOOP("CoreMessages", "a mod's name must be 1 to %1 bytes long"),
+    QT_TRANSLATE_NOOP("CoreMessages", "\"%1\" is not"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the mod is named \"%1\", not \"%2\""),
+    QT_TRANSLATE_NOOP("CoreMessages", "it can't update that one"),
+    QT_TRANSLATE_NOOP("CoreMessages", "a profile's name must be 1 to %1 bytes long"),
+    QT_TRANSLATE_NOOP("CoreMessages", "there is no profile named \"%1\""),
+    QT_TRANSLATE_NOOP("CoreMessages", "the game's original of %1 that lay below the mod \"%2\" is not kept any more (tessary-originals was changed)"),
+    QT_TRANSLATE_NOOP("CoreMessages", "Tessary can't give it back, so nothing was changed"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the mod \"%1\" is neither on nor off"),
+    QT_TRANSLATE_NOOP("CoreMessages", "\"profiles\" is not a list"),
+    QT_TRANSLATE_NOOP("CoreMessages", "two profiles have the name \"%1\""),
+    QT_TRANSLATE_NOOP("CoreMessages", "the profile \"%1\" has no list of mods"),
+    QT_TRANSLATE_NOOP("CoreMessages", "the profile \"%1\" names a mod that is not installed, or one twice"),
     QT_TRANSLATE_NOOP("CoreMessages", "%1 is not the picture the record names"),
 };
 
