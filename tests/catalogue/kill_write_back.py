@@ -9,13 +9,16 @@ must then hold exactly the bytes of the folder before that write-back, or exactl
 it, and no file of the write-back may be left. A second series runs two write-backs at once and
 kills one of them. Two more series stop `tessary-cli import` and `tessary-cli export` with
 SIGINT (Ctrl-C) at random moments: each must end by itself, removing its unfinished files, and
-leave the game folder all-old or all-imported, and only whole exported files.
+leave the game folder all-old or all-imported, and only whole exported files. A mod of every
+picture is switched off and on, and two profiles are switched between, killed in the same way:
+the folder (the small sample) must show the mod all on or all off, as its library says.
 
 Each series runs until it has seen every outcome its phases can have (a kill before the new
 state is committed, one while the files are moved, one after) and at least MINIMUM_TRIALS, or
 until its most trials: a series that ends without every outcome fails, as it covered too little."""
 import argparse
 import hashlib
+import json
 import os
 import random
 import signal
@@ -122,6 +125,7 @@ def main():
     parser.add_argument("--window-kills", type=int, default=16)
     parser.add_argument("--concurrent", type=int, default=16)
     parser.add_argument("--interrupts", type=int, default=10)
+    parser.add_argument("--library-kills", type=int, default=16)
     parser.add_argument("--random-start", type=int, default=int(time.time()),
                         help="starting value of the random kill moments, to repeat a run")
     args = parser.parse_args()
@@ -191,8 +195,68 @@ def main():
 
     if current != "old":
         subprocess.run([args.flip, args.folder], check=True, stdout=subprocess.DEVNULL)
+    library_kills(args, moments)
     interrupted_imports(args, moments, states)
     interrupted_exports(args, moments)
+
+
+def cli(args, *arguments):
+    done = subprocess.run([args.cli, *arguments], capture_output=True, text=True, timeout=600)
+    if done.returncode != 0:
+        sys.exit("tessary-cli %s failed:\n%s%s" % (" ".join(arguments), done.stdout, done.stderr))
+    return done.stdout
+
+
+def library_kills(original, moments):
+    """A mod of every picture switched off and on, and two profiles switched between, killed as a
+    write-back is: the next opening shows the mod all on or all off, and the library says the
+    same. Taken off at the end, the folder is the shipped one again. On the small sample, whose
+    mod takes seconds to make where the large one's would take minutes."""
+    args = argparse.Namespace(**vars(original))
+    args.folder = os.path.join(args.work, "library-game")
+    subprocess.run(["rm", "-rf", args.folder], check=True)
+    subprocess.run([args.maker, "--small", args.folder], check=True, stdout=subprocess.DEVNULL)
+    shipped = digests(args.folder)
+    journal = os.path.join(game_files(args.folder)[0], "tessary-write-back.journal")
+    package = os.path.join(args.work, "flip-mod.zip")
+    subprocess.run([args.flip, args.folder], check=True, stdout=subprocess.DEVNULL)
+    cli(args, "pack", args.folder, package, "--name", "Flip")
+    cli(args, "restore", args.folder, "--all")
+    cli(args, "install", args.folder, package)
+    cli(args, "profile", args.folder, "save", "on")
+    on = digests(args.folder)
+    started = time.monotonic()
+    cli(args, "disable", args.folder, "Flip")
+    duration = time.monotonic() - started
+    cli(args, "profile", args.folder, "save", "off")
+    off = digests(args.folder)
+    if off != shipped:
+        sys.exit("switched off, the mod of every picture did not give the shipped folder back")
+    # "old" is the mod off, "new" the mod on.
+    switches = {"old": off, "new": on}
+    current = "old"
+    series = (("switching the mod", lambda on: ["enable" if on else "disable", args.folder, "Flip"]),
+              ("using a profile", lambda on: ["profile", args.folder, "use", "on" if on else "off"]))
+    for name, command in series:
+        outcomes, k = {}, 0
+        while k < args.library_kills and not covered(outcomes, SETTLED_OUTCOMES, k):
+            process = subprocess.Popen([args.cli] + command(current == "old"), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if k % 3 == 0:
+                kill_at(process, moments.uniform(0, 1.05 * duration))
+            else:
+                # The small sample's files are moved in a millisecond or two.
+                kill_while_moving(process, journal, moments.uniform(0, 0.002))
+            current = settle_and_judge(args, switches, current, outcomes)
+            listed = json.loads(cli(args, "mods", args.folder, "--json"))["mods"]
+            if [mod["enabled"] for mod in listed] != [current == "new"]:
+                sys.exit("after a kill while %s, the folder shows the mod %s but the library lists %s"
+                         % (name, "on" if current == "new" else "off", listed))
+            k += 1
+        print("%s killed %d times (a switch takes %.2f s): %s" % (name, k, duration, outcomes))
+        require(name, outcomes, SETTLED_OUTCOMES)
+    cli(args, "uninstall", args.folder, "Flip")
+    if digests(args.folder) != shipped:
+        sys.exit("with the mod uninstalled, the folder is not the shipped one")
 
 
 def window_kills(args, moments, states, current, journal):
