@@ -37,6 +37,20 @@ std::string sourceName(const std::string &path)
     return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
+// A new entry of the library for contents, numbered id, installed at now; its pictures follow.
+InstalledMod describing(const ModContents &contents, int id, std::time_t now)
+{
+    InstalledMod mod;
+    mod.id = id;
+    mod.name = contents.name;
+    mod.author = contents.author;
+    mod.description = contents.description;
+    mod.created = contents.created;
+    mod.installed = ModManifest::utcText(now);
+    mod.source = sourceName(contents.source);
+    return mod;
+}
+
 int idOf(const std::string &file)
 {
     return std::stoi(file.substr(0, file.size() - 4));
@@ -396,14 +410,7 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
         throw GameFileError(contents.source, "a mod's name must be 1 to " + std::to_string(LongestName) + " bytes long; \""
                                                  + contents.name.substr(0, 40) + "\" is not");
     requireFits(c);
-    InstalledMod mod;
-    mod.id = freshId();
-    mod.name = contents.name;
-    mod.author = contents.author;
-    mod.description = contents.description;
-    mod.created = contents.created;
-    mod.installed = ModManifest::utcText(now);
-    mod.source = sourceName(contents.source);
+    InstalledMod mod = describing(contents, freshId(), now);
 
     // What shows that the library does not give is the user's own: kept below the mod.
     const GameOriginals originals(c);
@@ -501,14 +508,7 @@ std::vector<PictureKey> InstalledMods::update(Catalogue &c, std::size_t mod, Mod
     const InstalledMod &old = m_mods.at(mod);
     if (contents.name != old.name)
         throw GameFileError(contents.source, "the mod is named \"" + contents.name + "\", not \"" + old.name + "\"; it can't update that one");
-    InstalledMod made;
-    made.id = freshId();
-    made.name = contents.name;
-    made.author = contents.author;
-    made.description = contents.description;
-    made.created = contents.created;
-    made.installed = ModManifest::utcText(now);
-    made.source = sourceName(contents.source);
+    InstalledMod made = describing(contents, freshId(), now);
     made.enabled = old.enabled;
     // The user's own pictures kept below the old one stay below the new one where it sets them too;
     // an edit over a picture only the new one sets stays where it shows, over it.

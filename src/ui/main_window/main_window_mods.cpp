@@ -44,6 +44,18 @@ QStringList captions(const std::vector<PictureKey> &keys)
     return names;
 }
 
+// Every picture a mod of the library sets, once each: what switching, moving or a profile may change.
+std::vector<PictureKey> picturesOfTheMods(const InstalledMods &library)
+{
+    std::vector<PictureKey> keys;
+    for (const InstalledMod &mod : library.mods())
+        for (const RecordedPicture &picture : mod.pictures)
+            keys.push_back(picture.key);
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    return keys;
+}
+
 QString shortNames(const QStringList &names)
 {
     std::vector<std::string> list;
@@ -224,12 +236,7 @@ int TForm1::changeModInLibrary(const ModAction &action)
     const std::size_t mod = std::size_t(action.mod);
     const QString name = QString::fromStdString(m_mods.mods()[mod].name);
     // Switching or moving one mod changes only pictures the mods set.
-    std::vector<PictureKey> touched;
-    for (const InstalledMod &each : m_mods.mods())
-        for (const RecordedPicture &picture : each.pictures)
-            touched.push_back(picture.key);
-    std::sort(touched.begin(), touched.end());
-    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    const std::vector<PictureKey> touched = picturesOfTheMods(m_mods);
     switch (action.kind) {
     case ModAction::Kind::Enable:
         changeMods(tr("switching on of %1").arg(name), touched, [&] { m_mods.setEnabled(m_catalogue, mod, true); });
@@ -264,12 +271,7 @@ void TForm1::changeProfile(const ModAction &action)
         changeMods(tr("saving of the profile %1").arg(action.profile), {}, [&] { m_mods.saveProfile(name); });
         return;
     }
-    std::vector<PictureKey> touched;
-    for (const InstalledMod &each : m_mods.mods())
-        for (const RecordedPicture &picture : each.pictures)
-            touched.push_back(picture.key);
-    std::sort(touched.begin(), touched.end());
-    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    const std::vector<PictureKey> touched = picturesOfTheMods(m_mods);
     changeMods(tr("switching to the profile %1").arg(action.profile), touched, [&] { m_mods.useProfile(m_catalogue, name); });
 }
 
