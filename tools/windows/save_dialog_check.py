@@ -60,6 +60,8 @@ def main():
 
     with tempfile.TemporaryDirectory(prefix="tessary-save-dialog-") as temp:
         programs = xvfb.Programs(args.wine_run, temp)
+        # The window as it first opens (a maximised one lays its cells out elsewhere).
+        programs.forget_settings()
         out = os.path.join(temp, "out")
         os.makedirs(out)
         subprocess.run(programs.command("reg", "add", xvfb.SETTINGS_KEY, "/v", "SaveTGAPath", "/d",
