@@ -67,9 +67,9 @@ PictureValue modPicture(const ModContents &contents, PictureKey key)
 
 // What "4.gpi second", "3.gpi own", "6.gpi game" or "4.gpi sized over second" names: the picture
 // expected there, whole index entry included.
-PictureValue expected(const QString &spec)
+PictureValue expected(const QString &layer)
 {
-    const QStringList words = spec.split(' ');
+    const QStringList words = layer.split(' ');
     const PictureKey key = keyOf(words[0]);
     const std::vector<ModContents> mods = libraryMods();
     if (words[1] == "game")
@@ -198,8 +198,8 @@ private:
     void checkShows(const QStringList &pictures)
     {
         const Catalogue now = loadGameFolder(m_root);
-        for (const QString &spec : pictures)
-            QVERIFY2(PictureValues::current(now, keyOf(spec.section(' ', 0, 0))).digest() == expected(spec).digest(), qPrintable(spec));
+        for (const QString &layer : pictures)
+            QVERIFY2(PictureValues::current(now, keyOf(layer.section(' ', 0, 0))).digest() == expected(layer).digest(), qPrintable(layer));
     }
 
 private slots:
