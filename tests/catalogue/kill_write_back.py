@@ -161,12 +161,15 @@ def main():
         trials += 1
         flip = lambda: subprocess.Popen([args.flip, args.folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         if k % 3 == 2:
-            # The second starts while the first holds the folder to write its new files, and the
+            # The second runs while the first holds the folder to write its new files, and the
             # first is killed once the second has ended: neither may have changed the folder. Left
-            # to chance, this hardly ever happens on a busy machine.
+            # to chance, this hardly ever happens on a busy machine, so the first is stopped
+            # (keeping its lock) for as long as the second runs.
             victim = flip()
             while victim.poll() is None and not leftovers(args.folder):
                 time.sleep(0.001)
+            if victim.poll() is None:
+                victim.send_signal(signal.SIGSTOP)
             survivor = flip()
             _, err = survivor.communicate(timeout=600)
             kill_at(victim, 0)
