@@ -28,7 +28,8 @@ foreach(group IN ITEMS others english)
         set(files ${copies})
         set(only)
     endif()
-    execute_process(COMMAND "${LUPDATE}" ${only} -no-obsolete -locations none "@${SOURCES_FILE}" -ts ${files}
+    execute_process(COMMAND "${LUPDATE}" ${only} -tr-function-alias QT_TRANSLATE_NOOP+=CORE_WORDING,QT_TRANSLATE_N_NOOP+=CORE_COUNTED_WORDING -no-obsolete -locations none
+                            "@${SOURCES_FILE}" -ts ${files}
         RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
     if(NOT result EQUAL 0)
         message(FATAL_ERROR "lupdate failed: ${errors}")

@@ -1159,6 +1159,128 @@
         <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
         <translation>das Profil „%1“ nennt einen Mod, der nicht installiert ist, oder einen zweimal</translation>
     </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a font header needs 14</source>
+        <translation>
+            <numerusform>die Datei hat nur %n Byte, ein Schriftkopf braucht 14</numerusform>
+            <numerusform>die Datei hat nur %n Byte, ein Schriftkopf braucht 14</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … and %n more</source>
+        <translation>
+            <numerusform>%1 … und %n weitere</numerusform>
+            <numerusform>%1 … und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>another program changed the index to %1 images since Tessary loaded it (%2)</source>
+        <translation>ein anderes Programm hat den Index auf %1 Bilder geändert, seit Tessary ihn geladen hat (%2)</translation>
+    </message>
+    <message>
+        <source>load the game folder again</source>
+        <translation>laden Sie den Spielordner neu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image: %1</source>
+        <translation>
+            <numerusform>%n Datei passte zu keinem Bild: %1</numerusform>
+            <numerusform>%n Dateien passten zu keinem Bild: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no font sheet: %1</source>
+        <translation>
+            <numerusform>%n Datei passte zu keiner Schrifttafel: %1</numerusform>
+            <numerusform>%n Dateien passten zu keiner Schrifttafel: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image or font sheet: %1</source>
+        <translation>
+            <numerusform>%n Datei passte zu keinem Bild und keiner Schrifttafel: %1</numerusform>
+            <numerusform>%n Dateien passten zu keinem Bild und keiner Schrifttafel: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures.</source>
+        <translation>
+            <numerusform>%n Bild importiert.</numerusform>
+            <numerusform>%n Bilder importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures from %1.</source>
+        <translation>
+            <numerusform>%n Bild aus %1 importiert.</numerusform>
+            <numerusform>%n Bilder aus %1 importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were the same as the picture already there: %1</source>
+        <translation>
+            <numerusform>%n Datei war gleich dem Bild, das schon dort ist: %1</numerusform>
+            <numerusform>%n Dateien waren gleich dem Bild, das schon dort ist: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were refused:</source>
+        <translation>
+            <numerusform>%n Datei wurde abgelehnt:</numerusform>
+            <numerusform>%n Dateien wurden abgelehnt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were skipped, as they are no files: %1</source>
+        <translation>
+            <numerusform>%n Eintrag wurde übersprungen, da er keine Datei ist: %1</numerusform>
+            <numerusform>%n Einträge wurden übersprungen, da sie keine Dateien sind: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a .tga header needs 18</source>
+        <translation>
+            <numerusform>die Datei hat nur %n Byte, ein .tga-Kopf braucht 18</numerusform>
+            <numerusform>die Datei hat nur %n Byte, ein .tga-Kopf braucht 18</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

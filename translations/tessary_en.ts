@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CoreMessages</name>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a font header needs 14</source>
+        <translation>
+            <numerusform>the file has only %n byte, a font header needs 14</numerusform>
+            <numerusform>the file has only %n bytes, a font header needs 14</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … and %n more</source>
+        <translation>
+            <numerusform>%1 … and %n more</numerusform>
+            <numerusform>%1 … and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image: %1</source>
+        <translation>
+            <numerusform>%n file matched no image: %1</numerusform>
+            <numerusform>%n files matched no image: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no font sheet: %1</source>
+        <translation>
+            <numerusform>%n file matched no font sheet: %1</numerusform>
+            <numerusform>%n files matched no font sheet: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image or font sheet: %1</source>
+        <translation>
+            <numerusform>%n file matched no image or font sheet: %1</numerusform>
+            <numerusform>%n files matched no image or font sheet: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures.</source>
+        <translation>
+            <numerusform>Imported %n picture.</numerusform>
+            <numerusform>Imported %n pictures.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures from %1.</source>
+        <translation>
+            <numerusform>Imported %n picture from %1.</numerusform>
+            <numerusform>Imported %n pictures from %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were the same as the picture already there: %1</source>
+        <translation>
+            <numerusform>%n file was the same as the picture already there: %1</numerusform>
+            <numerusform>%n files were the same as the picture already there: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were refused:</source>
+        <translation>
+            <numerusform>%n file was refused:</numerusform>
+            <numerusform>%n files were refused:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were skipped, as they are no files: %1</source>
+        <translation>
+            <numerusform>%n entry was skipped, as it is no file: %1</numerusform>
+            <numerusform>%n entries were skipped, as they are no files: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a .tga header needs 18</source>
+        <translation>
+            <numerusform>the file has only %n byte, a .tga header needs 18</numerusform>
+            <numerusform>the file has only %n bytes, a .tga header needs 18</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message numerus="yes">
         <source>import of %n pictures</source>

@@ -1159,6 +1159,128 @@
         <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
         <translation>el perfil «%1» nombra un mod que no está instalado, o uno dos veces</translation>
     </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a font header needs 14</source>
+        <translation>
+            <numerusform>el archivo solo tiene %n byte y una cabecera de fuente necesita 14</numerusform>
+            <numerusform>el archivo solo tiene %n bytes y una cabecera de fuente necesita 14</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … and %n more</source>
+        <translation>
+            <numerusform>%1 … y %n más</numerusform>
+            <numerusform>%1 … y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>another program changed the index to %1 images since Tessary loaded it (%2)</source>
+        <translation>otro programa ha cambiado el índice a %1 imágenes desde que Tessary lo cargó (%2)</translation>
+    </message>
+    <message>
+        <source>load the game folder again</source>
+        <translation>vuelva a cargar la carpeta del juego</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image: %1</source>
+        <translation>
+            <numerusform>%n archivo no correspondía a ninguna imagen: %1</numerusform>
+            <numerusform>%n archivos no correspondían a ninguna imagen: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no font sheet: %1</source>
+        <translation>
+            <numerusform>%n archivo no correspondía a ninguna hoja de fuente: %1</numerusform>
+            <numerusform>%n archivos no correspondían a ninguna hoja de fuente: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image or font sheet: %1</source>
+        <translation>
+            <numerusform>%n archivo no correspondía a ninguna imagen ni hoja de fuente: %1</numerusform>
+            <numerusform>%n archivos no correspondían a ninguna imagen ni hoja de fuente: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures.</source>
+        <translation>
+            <numerusform>%n imagen importada.</numerusform>
+            <numerusform>%n imágenes importadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures from %1.</source>
+        <translation>
+            <numerusform>%n imagen importada de %1.</numerusform>
+            <numerusform>%n imágenes importadas de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were the same as the picture already there: %1</source>
+        <translation>
+            <numerusform>%n archivo era igual que la imagen que ya había: %1</numerusform>
+            <numerusform>%n archivos eran iguales que la imagen que ya había: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were refused:</source>
+        <translation>
+            <numerusform>%n archivo se ha rechazado:</numerusform>
+            <numerusform>%n archivos se han rechazado:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were skipped, as they are no files: %1</source>
+        <translation>
+            <numerusform>%n entrada se ha omitido porque no es un archivo: %1</numerusform>
+            <numerusform>%n entradas se han omitido porque no son archivos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a .tga header needs 18</source>
+        <translation>
+            <numerusform>el archivo solo tiene %n byte y una cabecera .tga necesita 18</numerusform>
+            <numerusform>el archivo solo tiene %n bytes y una cabecera .tga necesita 18</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1159,6 +1159,128 @@
         <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
         <translation>le profil « %1 » nomme un mod qui n&apos;est pas installé, ou un mod deux fois</translation>
     </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a font header needs 14</source>
+        <translation>
+            <numerusform>le fichier n&apos;a que %n octet, un en-tête de police en demande 14</numerusform>
+            <numerusform>le fichier n&apos;a que %n octets, un en-tête de police en demande 14</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … and %n more</source>
+        <translation>
+            <numerusform>%1 … et %n de plus</numerusform>
+            <numerusform>%1 … et %n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>another program changed the index to %1 images since Tessary loaded it (%2)</source>
+        <translation>un autre programme a porté l&apos;index à %1 images depuis que Tessary l&apos;a chargé (%2)</translation>
+    </message>
+    <message>
+        <source>load the game folder again</source>
+        <translation>chargez de nouveau le dossier du jeu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image: %1</source>
+        <translation>
+            <numerusform>%n fichier ne correspondait à aucune image : %1</numerusform>
+            <numerusform>%n fichiers ne correspondaient à aucune image : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no font sheet: %1</source>
+        <translation>
+            <numerusform>%n fichier ne correspondait à aucune planche de police : %1</numerusform>
+            <numerusform>%n fichiers ne correspondaient à aucune planche de police : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image or font sheet: %1</source>
+        <translation>
+            <numerusform>%n fichier ne correspondait à aucune image ni planche de police : %1</numerusform>
+            <numerusform>%n fichiers ne correspondaient à aucune image ni planche de police : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures.</source>
+        <translation>
+            <numerusform>%n image importée.</numerusform>
+            <numerusform>%n images importées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures from %1.</source>
+        <translation>
+            <numerusform>%n image importée de %1.</numerusform>
+            <numerusform>%n images importées de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were the same as the picture already there: %1</source>
+        <translation>
+            <numerusform>%n fichier était identique à l&apos;image déjà en place : %1</numerusform>
+            <numerusform>%n fichiers étaient identiques à l&apos;image déjà en place : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were refused:</source>
+        <translation>
+            <numerusform>%n fichier a été refusé :</numerusform>
+            <numerusform>%n fichiers ont été refusés :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… et %n de plus</numerusform>
+            <numerusform>… et %n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were skipped, as they are no files: %1</source>
+        <translation>
+            <numerusform>%n entrée a été ignorée, car ce n&apos;est pas un fichier : %1</numerusform>
+            <numerusform>%n entrées ont été ignorées, car ce ne sont pas des fichiers : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a .tga header needs 18</source>
+        <translation>
+            <numerusform>le fichier n&apos;a que %n octet, un en-tête .tga en demande 18</numerusform>
+            <numerusform>le fichier n&apos;a que %n octets, un en-tête .tga en demande 18</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

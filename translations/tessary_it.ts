@@ -1159,6 +1159,128 @@
         <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
         <translation>il profilo «%1» nomina una mod non installata, o una due volte</translation>
     </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a font header needs 14</source>
+        <translation>
+            <numerusform>il file ha solo %n byte, un&apos;intestazione di font ne richiede 14</numerusform>
+            <numerusform>il file ha solo %n byte, un&apos;intestazione di font ne richiede 14</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … and %n more</source>
+        <translation>
+            <numerusform>%1 … e un altro</numerusform>
+            <numerusform>%1 … e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>another program changed the index to %1 images since Tessary loaded it (%2)</source>
+        <translation>un altro programma ha portato l&apos;indice a %1 immagini da quando Tessary l&apos;ha caricato (%2)</translation>
+    </message>
+    <message>
+        <source>load the game folder again</source>
+        <translation>carica di nuovo la cartella del gioco</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image: %1</source>
+        <translation>
+            <numerusform>%n file non corrispondeva a nessuna immagine: %1</numerusform>
+            <numerusform>%n file non corrispondevano a nessuna immagine: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no font sheet: %1</source>
+        <translation>
+            <numerusform>%n file non corrispondeva a nessun foglio font: %1</numerusform>
+            <numerusform>%n file non corrispondevano a nessun foglio font: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image or font sheet: %1</source>
+        <translation>
+            <numerusform>%n file non corrispondeva a nessuna immagine né foglio font: %1</numerusform>
+            <numerusform>%n file non corrispondevano a nessuna immagine né foglio font: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures.</source>
+        <translation>
+            <numerusform>%n immagine importata.</numerusform>
+            <numerusform>%n immagini importate.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures from %1.</source>
+        <translation>
+            <numerusform>%n immagine importata da %1.</numerusform>
+            <numerusform>%n immagini importate da %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were the same as the picture already there: %1</source>
+        <translation>
+            <numerusform>%n file era uguale all&apos;immagine già presente: %1</numerusform>
+            <numerusform>%n file erano uguali all&apos;immagine già presente: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were refused:</source>
+        <translation>
+            <numerusform>%n file è stato rifiutato:</numerusform>
+            <numerusform>%n file sono stati rifiutati:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e un altro</numerusform>
+            <numerusform>… e altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were skipped, as they are no files: %1</source>
+        <translation>
+            <numerusform>%n voce è stata saltata perché non è un file: %1</numerusform>
+            <numerusform>%n voci sono state saltate perché non sono file: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a .tga header needs 18</source>
+        <translation>
+            <numerusform>il file ha solo %n byte, un&apos;intestazione .tga ne richiede 18</numerusform>
+            <numerusform>il file ha solo %n byte, un&apos;intestazione .tga ne richiede 18</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

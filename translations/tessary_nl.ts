@@ -1159,6 +1159,128 @@
         <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
         <translation>het profiel ‘%1’ noemt een mod die niet geïnstalleerd is, of een twee keer</translation>
     </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a font header needs 14</source>
+        <translation>
+            <numerusform>het bestand heeft maar %n byte, een lettertypekop heeft er 14 nodig</numerusform>
+            <numerusform>het bestand heeft maar %n bytes, een lettertypekop heeft er 14 nodig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … and %n more</source>
+        <translation>
+            <numerusform>%1 … en nog %n</numerusform>
+            <numerusform>%1 … en nog %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>another program changed the index to %1 images since Tessary loaded it (%2)</source>
+        <translation>een ander programma heeft de index gewijzigd naar %1 afbeeldingen sinds Tessary hem laadde (%2)</translation>
+    </message>
+    <message>
+        <source>load the game folder again</source>
+        <translation>laad de spelmap opnieuw</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image: %1</source>
+        <translation>
+            <numerusform>%n bestand paste bij geen enkele afbeelding: %1</numerusform>
+            <numerusform>%n bestanden pasten bij geen enkele afbeelding: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no font sheet: %1</source>
+        <translation>
+            <numerusform>%n bestand paste bij geen enkel lettertypeblad: %1</numerusform>
+            <numerusform>%n bestanden pasten bij geen enkel lettertypeblad: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image or font sheet: %1</source>
+        <translation>
+            <numerusform>%n bestand paste bij geen enkele afbeelding of lettertypeblad: %1</numerusform>
+            <numerusform>%n bestanden pasten bij geen enkele afbeelding of lettertypeblad: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures.</source>
+        <translation>
+            <numerusform>%n afbeelding geïmporteerd.</numerusform>
+            <numerusform>%n afbeeldingen geïmporteerd.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures from %1.</source>
+        <translation>
+            <numerusform>%n afbeelding geïmporteerd uit %1.</numerusform>
+            <numerusform>%n afbeeldingen geïmporteerd uit %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were the same as the picture already there: %1</source>
+        <translation>
+            <numerusform>%n bestand was gelijk aan de afbeelding die er al stond: %1</numerusform>
+            <numerusform>%n bestanden waren gelijk aan de afbeelding die er al stond: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were refused:</source>
+        <translation>
+            <numerusform>%n bestand is geweigerd:</numerusform>
+            <numerusform>%n bestanden zijn geweigerd:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… en nog %n</numerusform>
+            <numerusform>… en nog %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were skipped, as they are no files: %1</source>
+        <translation>
+            <numerusform>%n item is overgeslagen, omdat het geen bestand is: %1</numerusform>
+            <numerusform>%n items zijn overgeslagen, omdat het geen bestanden zijn: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a .tga header needs 18</source>
+        <translation>
+            <numerusform>het bestand heeft maar %n byte, een .tga-kop heeft er 18 nodig</numerusform>
+            <numerusform>het bestand heeft maar %n bytes, een .tga-kop heeft er 18 nodig</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

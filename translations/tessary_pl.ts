@@ -1159,6 +1159,140 @@
         <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
         <translation>profil „%1” wymienia mod, który nie jest zainstalowany, albo jeden dwa razy</translation>
     </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a font header needs 14</source>
+        <translation>
+            <numerusform>plik ma tylko %n bajt, a nagłówek czcionki wymaga 14</numerusform>
+            <numerusform>plik ma tylko %n bajty, a nagłówek czcionki wymaga 14</numerusform>
+            <numerusform>plik ma tylko %n bajtów, a nagłówek czcionki wymaga 14</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … and %n more</source>
+        <translation>
+            <numerusform>%1 … i jeszcze %n</numerusform>
+            <numerusform>%1 … i jeszcze %n</numerusform>
+            <numerusform>%1 … i jeszcze %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>another program changed the index to %1 images since Tessary loaded it (%2)</source>
+        <translation>inny program zmienił indeks na %1 obrazów, odkąd Tessary go wczytał (%2)</translation>
+    </message>
+    <message>
+        <source>load the game folder again</source>
+        <translation>wczytaj folder gry ponownie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image: %1</source>
+        <translation>
+            <numerusform>%n plik nie pasował do żadnego obrazu: %1</numerusform>
+            <numerusform>%n pliki nie pasowały do żadnego obrazu: %1</numerusform>
+            <numerusform>%n plików nie pasowało do żadnego obrazu: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no font sheet: %1</source>
+        <translation>
+            <numerusform>%n plik nie pasował do żadnego arkusza czcionki: %1</numerusform>
+            <numerusform>%n pliki nie pasowały do żadnego arkusza czcionki: %1</numerusform>
+            <numerusform>%n plików nie pasowało do żadnego arkusza czcionki: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image or font sheet: %1</source>
+        <translation>
+            <numerusform>%n plik nie pasował do żadnego obrazu ani arkusza czcionki: %1</numerusform>
+            <numerusform>%n pliki nie pasowały do żadnego obrazu ani arkusza czcionki: %1</numerusform>
+            <numerusform>%n plików nie pasowało do żadnego obrazu ani arkusza czcionki: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>nie jest zwykłym plikiem</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures.</source>
+        <translation>
+            <numerusform>Zaimportowano %n obraz.</numerusform>
+            <numerusform>Zaimportowano %n obrazy.</numerusform>
+            <numerusform>Zaimportowano %n obrazów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures from %1.</source>
+        <translation>
+            <numerusform>Zaimportowano %n obraz z %1.</numerusform>
+            <numerusform>Zaimportowano %n obrazy z %1.</numerusform>
+            <numerusform>Zaimportowano %n obrazów z %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were the same as the picture already there: %1</source>
+        <translation>
+            <numerusform>%n plik był taki sam jak obraz, który już tam był: %1</numerusform>
+            <numerusform>%n pliki były takie same jak obraz, który już tam był: %1</numerusform>
+            <numerusform>%n plików było takich samych jak obraz, który już tam był: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were refused:</source>
+        <translation>
+            <numerusform>Odrzucono %n plik:</numerusform>
+            <numerusform>Odrzucono %n pliki:</numerusform>
+            <numerusform>Odrzucono %n plików:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… i jeszcze %n</numerusform>
+            <numerusform>… i jeszcze %n</numerusform>
+            <numerusform>… i jeszcze %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were skipped, as they are no files: %1</source>
+        <translation>
+            <numerusform>Pominięto %n element, bo nie jest plikiem: %1</numerusform>
+            <numerusform>Pominięto %n elementy, bo nie są plikami: %1</numerusform>
+            <numerusform>Pominięto %n elementów, bo nie są plikami: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a .tga header needs 18</source>
+        <translation>
+            <numerusform>plik ma tylko %n bajt, a nagłówek .tga wymaga 18</numerusform>
+            <numerusform>plik ma tylko %n bajty, a nagłówek .tga wymaga 18</numerusform>
+            <numerusform>plik ma tylko %n bajtów, a nagłówek .tga wymaga 18</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

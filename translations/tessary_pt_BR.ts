@@ -1159,6 +1159,128 @@
         <source>the profile &quot;%1&quot; names a mod that is not installed, or one twice</source>
         <translation>o perfil “%1” nomeia um mod que não está instalado, ou um duas vezes</translation>
     </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a font header needs 14</source>
+        <translation>
+            <numerusform>o arquivo tem só %n byte, um cabeçalho de fonte precisa de 14</numerusform>
+            <numerusform>o arquivo tem só %n bytes, um cabeçalho de fonte precisa de 14</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 … and %n more</source>
+        <translation>
+            <numerusform>%1 … e mais %n</numerusform>
+            <numerusform>%1 … e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>another program changed the index to %1 images since Tessary loaded it (%2)</source>
+        <translation>outro programa alterou o índice para %1 imagens desde que o Tessary o carregou (%2)</translation>
+    </message>
+    <message>
+        <source>load the game folder again</source>
+        <translation>carregue a pasta do jogo de novo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image: %1</source>
+        <translation>
+            <numerusform>%n arquivo não correspondia a nenhuma imagem: %1</numerusform>
+            <numerusform>%n arquivos não correspondiam a nenhuma imagem: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no font sheet: %1</source>
+        <translation>
+            <numerusform>%n arquivo não correspondia a nenhuma folha de fonte: %1</numerusform>
+            <numerusform>%n arquivos não correspondiam a nenhuma folha de fonte: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files matched no image or font sheet: %1</source>
+        <translation>
+            <numerusform>%n arquivo não correspondia a nenhuma imagem nem folha de fonte: %1</numerusform>
+            <numerusform>%n arquivos não correspondiam a nenhuma imagem nem folha de fonte: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>uma pasta</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures.</source>
+        <translation>
+            <numerusform>%n imagem importada.</numerusform>
+            <numerusform>%n imagens importadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n pictures from %1.</source>
+        <translation>
+            <numerusform>%n imagem importada de %1.</numerusform>
+            <numerusform>%n imagens importadas de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were the same as the picture already there: %1</source>
+        <translation>
+            <numerusform>%n arquivo era igual à imagem que já estava lá: %1</numerusform>
+            <numerusform>%n arquivos eram iguais à imagem que já estava lá: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were refused:</source>
+        <translation>
+            <numerusform>%n arquivo foi recusado:</numerusform>
+            <numerusform>%n arquivos foram recusados:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were skipped, as they are no files: %1</source>
+        <translation>
+            <numerusform>%n entrada foi ignorada, pois não é um arquivo: %1</numerusform>
+            <numerusform>%n entradas foram ignoradas, pois não são arquivos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the file has only %n bytes, a .tga header needs 18</source>
+        <translation>
+            <numerusform>o arquivo tem só %n byte, um cabeçalho .tga precisa de 18</numerusform>
+            <numerusform>o arquivo tem só %n bytes, um cabeçalho .tga precisa de 18</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -46,11 +46,11 @@ public:
     const std::uint8_t *peek(std::size_t count) { need(count); return m_data + m_offset; }
 
     // Raises the short-read error unless count more bytes are there; detail says what was expected.
-    void need(std::size_t count, const std::string &detail = {}) const
+    void need(std::size_t count, const Message &detail = {}) const
     {
         if (count > remaining())
-            throw GameFileError(m_path, detail.empty() ? std::string(FailureText::BeyondEnd)
-                                                       : std::string(FailureText::BeyondEnd) + " (" + detail + ")");
+            throw GameFileError(m_path, detail.empty() ? Message(FailureText::BeyondEnd)
+                                                       : Message(CORE_WORDING("CoreMessages", "reading beyond the end of the file (%1)")).nested(detail));
     }
 
 private:

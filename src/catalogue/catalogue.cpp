@@ -41,7 +41,7 @@ void Catalogue::ImportGPI(int n)
     FileOps::InputFile file(path);
     const std::uint64_t length = file.length();
     if (length > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
-        throw GameFileError(path, "the image file holds " + std::to_string(length) + " bytes, more than an image can hold");
+        throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "the image file holds %1 bytes, more than an image can hold")).number(static_cast<long long>(length)));
     PixelBuffer pixels(pixelElementsFor(std::size_t(length)));
     if (length % 4 != 0)
         pixels.back() = 0; // the partial last pixel's unused bytes stay defined
@@ -65,8 +65,8 @@ void Catalogue::ImportGPF(int i)
     // Read the header first so that the table's size is checked against the file before it is read.
     std::vector<std::uint8_t> bytes(FontFile::TableAt);
     if (file.length() < bytes.size())
-        throw GameFileError(path, std::string(FailureText::BeyondEnd) + " (the file has only " + std::to_string(file.length())
-                                      + " bytes, a font header needs 14)");
+        throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "reading beyond the end of the file (%1)"))
+                                      .nested(Message(CORE_COUNTED_WORDING("CoreMessages", "the file has only %n bytes, a font header needs 14")).count(static_cast<long long>(file.length()), "the file has only %n byte, a font header needs 14")));
     file.read(bytes.data(), bytes.size());
     bytes.resize(std::size_t(FontFile::bytesToRead(bytes.data(), file.length())));
     if (bytes.size() > FontFile::TableAt)

@@ -7,7 +7,7 @@ void Catalogue::revertImage(int n)
 {
     if (!isImage(n) || std::size_t(n) >= ImageDetails.size() || std::size_t(n) >= ImageBlocks.size()
         || std::size_t(n) >= m_entriesOnDisk.size())
-        throw GameFileError(GamePaths::image(GP4Path, n), "there is no menu image number " + std::to_string(n));
+        throw GameFileError(GamePaths::image(GP4Path, n), Message(CORE_WORDING("CoreMessages", "there is no menu image number %1")).number(n));
     // The file is read whole before anything changes; only then does the entry follow it.
     ImportGPI(n);
     ImageDetails[std::size_t(n)] = m_entriesOnDisk[std::size_t(n)].details;
@@ -17,7 +17,7 @@ void Catalogue::revertImage(int n)
 void Catalogue::revertFont(int i)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= FontBitmaps.size())
-        throw GameFileError(GP4Path, "there is no font number " + std::to_string(i));
+        throw GameFileError(GP4Path, Message(CORE_WORDING("CoreMessages", "there is no font number %1")).number(i));
     ImportGPF(i);
 }
 

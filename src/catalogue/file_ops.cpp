@@ -80,7 +80,7 @@ void injectFault(long failAt, FaultKind kind)
 long operationCount() { return g_count; }
 void resetCount() { g_count = 0; }
 
-std::string describeError(int errorNumber)
+Message describeError(int errorNumber)
 {
     return PF::describe(errorNumber);
 }
@@ -316,7 +316,7 @@ void makeFolder(const std::string &path)
         if (info.link)
             throw GameFileError(path, FailureText::IsLink);
         if (!info.folder)
-            throw GameFileError(path, "is a file, not a folder");
+            throw GameFileError(path, CORE_WORDING("CoreMessages", "is a file, not a folder"));
         return;
     }
     countOperation(path);

@@ -149,6 +149,6 @@ void makeFolder(const std::string &path);
 std::vector<std::string> namesIn(const std::string &folder);
 
 // The user-facing text of a system error number.
-std::string describeError(int errorNumber);
+Message describeError(int errorNumber);
 
 } // namespace FileOps

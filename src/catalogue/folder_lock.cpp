@@ -45,7 +45,7 @@ FolderLock::FolderLock(const std::string &gp4Path, Mode mode) : m_folder(GamePat
         m_handle = PF::NoHandle;
         if (mode == Mode::Read)
             return;
-        throw GameFileError(lockFile, PF::describe(openError) + "; " + FailureText::NothingChanged);
+        throw GameFileError(lockFile, Message::joined(PF::describe(openError), FailureText::NothingChanged));
     }
     int error = 0;
     if (mode == Mode::Write) {
@@ -55,13 +55,13 @@ FolderLock::FolderLock(const std::string &gp4Path, Mode mode) : m_folder(GamePat
             // writer, it is not: refuse at once.
             if (PF::lock(m_handle, PF::LockKind::Shared) != 0) {
                 PF::close(std::exchange(m_handle, PF::NoHandle));
-                throw GameFileError(m_folder, WriterBusy);
+                throw GameFileError(m_folder, writerBusy());
             }
             PF::lock(m_handle, PF::LockKind::Unlock);
             error = lockWithin(m_handle, PF::LockKind::Exclusive, ReadersWait, WaitingForReaders);
             if (PF::isLockBusy(error)) {
                 PF::close(std::exchange(m_handle, PF::NoHandle));
-                throw GameFileError(m_folder, std::string(ReadersBusy) + "; " + FailureText::NothingChanged);
+                throw GameFileError(m_folder, Message::joined(readersBusy(), FailureText::NothingChanged));
             }
         }
         m_exclusive = error == 0;
@@ -76,8 +76,25 @@ FolderLock::FolderLock(const std::string &gp4Path, Mode mode) : m_folder(GamePat
         // A file system without locks can still be read; it is never written unlocked.
         if (mode == Mode::Read)
             return;
-        throw GameFileError(lockFile, PF::describe(error) + "; " + FailureText::NothingChanged);
+        throw GameFileError(lockFile, Message::joined(PF::describe(error), FailureText::NothingChanged));
     }
+}
+
+Message FolderLock::writerBusy()
+{
+    return Message::joined(CORE_WORDING("CoreMessages", "another program is writing this game folder"), FailureText::NothingChanged);
+}
+
+Message FolderLock::readerBusy()
+{
+    return Message::joined(CORE_WORDING("CoreMessages", "another program is writing this game folder"),
+                           CORE_WORDING("CoreMessages", "try again when it has finished"));
+}
+
+Message FolderLock::readersBusy()
+{
+    return Message::joined(CORE_WORDING("CoreMessages", "another program is reading this game folder"),
+                           CORE_WORDING("CoreMessages", "try again in a moment"));
 }
 
 FolderLock::~FolderLock()
@@ -97,7 +114,7 @@ int FolderLock::takeShared()
     const int error = lockWithin(m_handle, PF::LockKind::Shared, WriterWait, WaitingForWriter);
     if (PF::isLockBusy(error)) {
         PF::close(std::exchange(m_handle, PF::NoHandle));
-        throw GameFileError(m_folder, ReaderBusy);
+        throw GameFileError(m_folder, readerBusy());
     }
     return error;
 }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "message.h"
 #include "platform_files.h"
 
 // One writer per game folder, and no reader while a writer moves files into place. The lock
@@ -37,10 +38,11 @@ public:
     // True while the lock is held alone.
     bool exclusive() const { return m_exclusive; }
 
-    // The text a second writer is refused with.
-    static constexpr const char *WriterBusy = "another program is writing this game folder; nothing was changed";
-    static constexpr const char *ReaderBusy = "another program is writing this game folder; try again when it has finished";
-    static constexpr const char *ReadersBusy = "another program is reading this game folder; try again in a moment";
+    // What a second writer is refused with; a reader while a writer stays; a writer or a
+    // settling reader while other readers stay.
+    static Message writerBusy();
+    static Message readerBusy();
+    static Message readersBusy();
 
     // Told, once per lock taken, when taking it has to wait for another program: the command
     // line says so on standard error. Nothing is told when it is empty (the default).

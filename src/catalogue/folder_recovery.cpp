@@ -89,7 +89,7 @@ std::string settle(const std::string &gp4Path)
         } catch (const DamagedRecord &) {
             throw;
         } catch (const GameFileError &error) {
-            throw GameFileError(error.path(), error.reason() + "; a write-back to this game folder was cut short, and Tessary can't finish or undo it");
+            throw GameFileError(error.path(), Message::joined(error.why(), CORE_WORDING("CoreMessages", "a write-back to this game folder was cut short, and Tessary can't finish or undo it")));
         }
     }
     const Tidied tidied = tidyScratchFiles(gp4Path);
@@ -114,7 +114,7 @@ Opened openForReading(const std::string &gp4Path)
     if (!opened.lock.held() || opened.lock.exclusive() || (FileOps::exists(GamePaths::journal(gp4Path)) && opened.lock.waitExclusive()))
         opened.settled = settle(gp4Path);
     else if (FileOps::exists(GamePaths::journal(gp4Path)))
-        throw GameFileError(GamePaths::dataFolder(gp4Path), FolderLock::ReadersBusy);
+        throw GameFileError(GamePaths::dataFolder(gp4Path), FolderLock::readersBusy());
     opened.lock.share();
     return opened;
 }

@@ -16,13 +16,14 @@ void parse(const std::string &path, const std::uint8_t *data, std::size_t size, 
     read.HeaderIntA = in.u32();
     read.HeaderIntB = in.u32();
     if (read.TableCount < 0)
-        throw GameFileError(path, "the font table count " + std::to_string(read.TableCount) + " is negative");
+        throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "the font table count %1 is negative")).number(read.TableCount));
     const std::size_t entries = std::size_t(read.TableCount);
     // The table and the sheet must both be there before the table is allocated.
     if (entries > in.remaining() / 4 || entries * 4 + FontSheetBytes > in.remaining())
-        in.need(entries * 4 + FontSheetBytes, "a table of " + std::to_string(read.TableCount) + " entries and a sheet need "
-                                                  + std::to_string(TableAt + entries * 4 + FontSheetBytes)
-                                                  + " bytes, the file has " + std::to_string(std::max<std::uint64_t>(size, fileLength)));
+        in.need(entries * 4 + FontSheetBytes, Message(CORE_WORDING("CoreMessages", "a table of %1 entries and a sheet need %2 bytes, the file has %3"))
+                                                  .number(read.TableCount)
+                                                  .number(static_cast<long long>(TableAt + entries * 4 + FontSheetBytes))
+                                                  .number(static_cast<long long>(std::max<std::uint64_t>(size, fileLength))));
     read.Table.resize(entries);
     for (std::uint32_t &value : read.Table)
         value = in.u32();

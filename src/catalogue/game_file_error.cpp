@@ -2,8 +2,8 @@
 
 #include <vector>
 
-GameFileError::GameFileError(std::string path, std::string reason)
-    : std::runtime_error(path + ": " + reason), m_path(std::move(path)), m_reason(std::move(reason))
+GameFileError::GameFileError(std::string path, Message reason)
+    : std::runtime_error(path + ": " + reason.english()), m_path(std::move(path)), m_reason(std::move(reason))
 {
 }
 

@@ -11,12 +11,11 @@ void parse(const std::string &path, const std::uint8_t *data, std::size_t size, 
     const std::int32_t count = in.i32();
     const std::uint32_t extra = in.u32();
     if (count < 0)
-        throw GameFileError(path, "the image count " + std::to_string(count) + " is negative");
+        throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "the image count %1 is negative")).number(count));
     // Every entry takes at least 46 bytes: a count the file can't hold is refused before any allocation.
     const std::size_t entries = count > 1 ? std::size_t(count) - 1 : 0;
     if (entries > in.remaining() / EntryFixedSize)
-        in.need(entries * EntryFixedSize, "the index lists " + std::to_string(count) + " image slots but holds only "
-                                              + std::to_string(size) + " bytes");
+        in.need(entries * EntryFixedSize, Message(CORE_WORDING("CoreMessages", "the index lists %1 image slots but holds only %2 bytes")).number(count).number(static_cast<long long>(size)));
 
     into.ImageCount = count;
     into.IndexExtra = extra;
@@ -30,7 +29,7 @@ void parse(const std::string &path, const std::uint8_t *data, std::size_t size, 
         entry.Width = in.i32();
         entry.Height = in.i32();
         const std::size_t blockBytes = std::size_t(entry.BlockCount) * BlockSize;
-        in.need(blockBytes + TrailerSize, "entry " + std::to_string(n) + " runs past the end of the file");
+        in.need(blockBytes + TrailerSize, Message(CORE_WORDING("CoreMessages", "entry %1 runs past the end of the file")).number(static_cast<long long>(n)));
         auto &blocks = into.ImageBlocks[n];
         blocks.resize(entry.BlockCount);
         for (TGPHBlock &block : blocks)

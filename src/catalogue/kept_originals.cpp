@@ -39,13 +39,13 @@ void requireImage(const Catalogue &c, int n)
 {
     if (!c.isImage(n) || std::size_t(n) >= c.ImageDetails.size() || std::size_t(n) >= c.ImageSizes.size()
         || std::size_t(n) >= c.ImagePixels.size())
-        throw GameFileError(GamePaths::image(c.GP4Path, n), "there is no menu image number " + std::to_string(n));
+        throw GameFileError(GamePaths::image(c.GP4Path, n), Message(CORE_WORDING("CoreMessages", "there is no menu image number %1")).number(n));
 }
 
 void requireFont(const Catalogue &c, int i)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= c.FontBitmaps.size())
-        throw GameFileError(c.GP4Path, "there is no font number " + std::to_string(i));
+        throw GameFileError(c.GP4Path, Message(CORE_WORDING("CoreMessages", "there is no font number %1")).number(i));
 }
 
 // True when anything has the name of relative's kept original, or of a folder on the way to it.
@@ -92,7 +92,7 @@ Entry originalEntry(const Catalogue &c, int n)
 OriginalImage imageFrom(const std::string &path, const std::vector<std::uint8_t> &bytes, Entry entry)
 {
     if (bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
-        throw GameFileError(path, "the image file holds " + std::to_string(bytes.size()) + " bytes, more than an image can hold");
+        throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "the image file holds %1 bytes, more than an image can hold")).number(static_cast<long long>(bytes.size())));
     OriginalImage image{std::move(entry), std::int32_t(bytes.size()), PixelBuffer(pixelElementsFor(bytes.size()), 0)};
     if (!bytes.empty())
         std::memcpy(image.pixels.data(), bytes.data(), bytes.size());
@@ -112,9 +112,13 @@ OriginalImage readOriginalImage(const Catalogue &c, int n)
     const std::vector<std::uint8_t> bytes = readKept(c.GP4Path, relative);
     const std::uint64_t expected = std::uint64_t(std::max(size.first, 0)) * std::uint64_t(std::max(size.second, 0)) * 4;
     if (bytes.size() != expected)
-        throw GameFileError(path, "the kept original holds " + std::to_string(bytes.size()) + " bytes, but the game's index gives image "
-                                      + std::to_string(n) + " " + std::to_string(size.first) + " \u00d7 " + std::to_string(size.second)
-                                      + " pixels (" + std::to_string(expected) + " bytes); Tessary does not restore it");
+        throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "the kept original holds %1 bytes, but the game's index gives image %2 %3 \u00d7 %4 pixels (%5 bytes)"))
+                                                      .number(static_cast<long long>(bytes.size()))
+                                                      .number(n)
+                                                      .number(size.first)
+                                                      .number(size.second)
+                                                      .number(static_cast<long long>(expected)),
+                                                  CORE_WORDING("CoreMessages", "Tessary does not restore it")));
     return imageFrom(path, bytes, std::move(entry));
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "message.h"
+
 // The system's file calls behind FileOps and FolderLock: POSIX descriptors or Windows handles.
 // Paths are UTF-8 everywhere; on Windows they are widened and made absolute in the long form
 // ("\\?\C:\..."), so that any name and any length the file system takes can be used. Every call
@@ -86,6 +88,6 @@ int notRegularError();
 int diskFullError();
 int processId();
 // The system's error in words a user can act on.
-std::string describe(int error);
+Message describe(int error);
 
 } // namespace PlatformFiles

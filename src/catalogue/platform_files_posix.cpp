@@ -267,7 +267,7 @@ int notRegularError() { return ENODEV; }
 int diskFullError() { return ENOSPC; }
 int processId() { return static_cast<int>(::getpid()); }
 
-std::string describe(int error)
+Message describe(int error)
 {
     switch (error) {
     case ENOENT:
@@ -289,7 +289,7 @@ std::string describe(int error)
     case ETXTBSY: return FailureText::InUse;
     default: break;
     }
-    return "error code " + std::to_string(error) + " (" + std::strerror(error) + ")";
+    return Message::systemError(error, std::strerror(error));
 }
 
 } // namespace PlatformFiles

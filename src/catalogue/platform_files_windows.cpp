@@ -264,7 +264,7 @@ int notRegularError() { return ERROR_BAD_FILE_TYPE; }
 int diskFullError() { return ERROR_DISK_FULL; }
 int processId() { return static_cast<int>(::GetCurrentProcessId()); }
 
-std::string describe(int error)
+Message describe(int error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -293,7 +293,7 @@ std::string describe(int error)
         ::LocalFree(text);
     while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == '.' || words.back() == ' '))
         words.pop_back();
-    return "error code " + std::to_string(error) + (words.empty() ? "" : " (" + words + ")");
+    return Message::systemError(error, words);
 }
 
 } // namespace PlatformFiles

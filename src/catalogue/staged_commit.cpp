@@ -169,11 +169,11 @@ void prepareOriginalsFolder(const std::string &gp4Path, const std::string &folde
         }
         FileOps::removeQuietly(probePath);
     } catch (const GameFileError &error) {
-        throw GameFileError(path, error.reason() + "; Tessary keeps the game's original files there");
+        throw GameFileError(path, Message::joined(error.why(), CORE_WORDING("CoreMessages", "Tessary keeps the game's original files there")));
     }
     PF::Info kept, game;
     if (PF::identityOf(path, kept) == 0 && PF::identityOf(gameFolder, game) == 0 && kept.device != game.device)
-        throw GameFileError(path, "lies on another drive than the game files, so Tessary can't keep the game's original files there");
+        throw GameFileError(path, CORE_WORDING("CoreMessages", "lies on another drive than the game files, so Tessary can't keep the game's original files there"));
 }
 
 } // namespace
@@ -188,8 +188,8 @@ void checkKeeping(const std::string &gp4Path, const std::vector<std::string> &ta
         if (error == 0 && info.regular && !info.link)
             continue; // kept already
         if (error == 0)
-            throw GameFileError(kept, std::string(info.link ? FailureText::IsLink : "is not a plain file")
-                                          + "; Tessary keeps the game's original of " + target + " there");
+            throw GameFileError(kept, Message::joined(info.link ? FailureText::IsLink : CORE_WORDING("CoreMessages", "is not a plain file"),
+                                                      Message(CORE_WORDING("CoreMessages", "Tessary keeps the game's original of %1 there")).name(target)));
         if (!PF::isNotFound(error))
             throw GameFileError(kept, PF::describe(error));
         folders.insert(GamePaths::folderOf(target));
@@ -223,7 +223,7 @@ Kept commit(const std::string &gp4Path, const std::vector<StagedFile> &files)
         FileOps::removeQuietly(GamePaths::journal(gp4Path));
         for (const JournalEntry &entry : entries)
             FileOps::removeQuietly(at(gp4Path, entry.staged));
-        throw GameFileError(error.path(), error.reason() + "; " + FailureText::NothingChanged);
+        throw GameFileError(error.path(), Message::joined(error.why(), FailureText::NothingChanged));
     }
 
     std::size_t movedAside = 0, placed = 0;
@@ -241,12 +241,12 @@ Kept commit(const std::string &gp4Path, const std::vector<StagedFile> &files)
         try {
             rollBack(gp4Path, entries, movedAside, placed);
         } catch (const GameFileError &undoError) {
-            throw GameFileError(error.path(), error.reason() + "; putting the earlier files back failed too (" + undoError.what()
-                                                  + "); Tessary finishes the write-back the next time it opens this game folder");
+            throw GameFileError(error.path(),
+                                Message::joined(Message::joined(error.why(), Message(CORE_WORDING("CoreMessages", "putting the earlier files back failed too (%1)")).nested(undoError.message())),
+                                                CORE_WORDING("CoreMessages", "Tessary finishes the write-back the next time it opens this game folder")));
         }
-        throw GameFileError(error.path(), error.reason() + "; "
-                                              + (placed > 0 ? "the files already replaced were put back, so nothing was changed"
-                                                            : FailureText::NothingChanged));
+        throw GameFileError(error.path(), Message::joined(error.why(), placed > 0 ? CORE_WORDING("CoreMessages", "the files already replaced were put back, so nothing was changed")
+                                                                                  : FailureText::NothingChanged));
     }
     // Every file is in place and on the disk; from here on the write-back has happened.
     try {

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr const char *NothingWritten = CORE_WORDING("CoreMessages", "nothing was written");
+
 // One game file of the catalogue.
 struct GameFile {
     enum class Kind { Image, Index, Font };
@@ -101,9 +103,9 @@ void checkRecords(const Catalogue &c, const std::vector<ModRecordFile> &records)
     for (const ModRecordFile &record : records) {
         const std::string target = GamePaths::underData(c.GP4Path, record.relative);
         if (!GamePaths::isModRecord(record.relative))
-            throw GameFileError(target, "is not a file of the record of installed mods");
+            throw GameFileError(target, CORE_WORDING("CoreMessages", "is not a file of the record of installed mods"));
         if (FileOps::stampOf(target) != record.expected)
-            throw GameFileError(target, "another program changed the record of installed mods since Tessary read it");
+            throw GameFileError(target, CORE_WORDING("CoreMessages", "another program changed the record of installed mods since Tessary read it"));
     }
 }
 
@@ -111,7 +113,7 @@ void checkRecords(const Catalogue &c, const std::vector<ModRecordFile> &records)
 void checkReplaceable(const std::string &target, GameFile::Kind kind)
 {
     if (FileOps::isLink(target))
-        throw GameFileError(target, std::string(FailureText::IsLink) + "; Tessary replaces only plain game files");
+        throw GameFileError(target, Message::joined(FailureText::IsLink, CORE_WORDING("CoreMessages", "Tessary replaces only plain game files")));
     if (FileOps::isFolder(target))
         throw GameFileError(target, FailureText::IsFolder);
     if (kind != GameFile::Kind::Index && FileOps::isReadOnly(target))
@@ -126,10 +128,10 @@ void checkComplete(const Catalogue &c, WriteBackOptions::Scope scope)
     for (std::size_t n = 1; n < slots && complete && scope == WriteBackOptions::Scope::Everything; ++n)
         complete = c.imageLoaded(int(n));
     if (!complete)
-        throw GameFileError(c.GP4Path, "the game folder is not loaded completely; nothing was written");
+        throw GameFileError(c.GP4Path, Message::joined(CORE_WORDING("CoreMessages", "the game folder is not loaded completely"), NothingWritten));
     for (std::size_t n = 1; n < slots; ++n) {
         if (c.ImageSizes[n] < 0 || pixelElementsFor(std::size_t(c.ImageSizes[n])) > c.ImagePixels[n].size())
-            throw GameFileError(GamePaths::image(c.GP4Path, int(n)), "holds fewer pixels than its byte count; nothing was written");
+            throw GameFileError(GamePaths::image(c.GP4Path, int(n)), Message::joined(CORE_WORDING("CoreMessages", "holds fewer pixels than its byte count"), NothingWritten));
     }
 }
 
@@ -144,9 +146,10 @@ void takeIndexOnDisk(Catalogue &c)
     Catalogue onDisk;
     IndexFile::parse(index, bytes.data(), bytes.size(), onDisk);
     if (onDisk.ImageCount != c.ImageCount)
-        throw GameFileError(index, "another program changed the index to " + std::to_string(std::max(onDisk.ImageCount - 1, 0))
-                                       + " images since Tessary loaded it (" + std::to_string(c.ImageCount - 1)
-                                       + "); load the game folder again");
+        throw GameFileError(index, Message::joined(Message(CORE_WORDING("CoreMessages", "another program changed the index to %1 images since Tessary loaded it (%2)"))
+                                                       .number(std::max(onDisk.ImageCount - 1, 0))
+                                                       .number(c.ImageCount - 1),
+                                                   CORE_WORDING("CoreMessages", "load the game folder again")));
     for (int n : c.takeEntriesFrom(onDisk))
         if (c.imageLoaded(n) && !c.imageChanged(n))
             c.ImportGPI(n);
@@ -154,7 +157,7 @@ void takeIndexOnDisk(Catalogue &c)
 
 GameFileError nothingChanged(const GameFileError &error)
 {
-    return GameFileError(error.path(), error.reason() + "; " + FailureText::NothingChanged);
+    return GameFileError(error.path(), Message::joined(error.why(), FailureText::NothingChanged));
 }
 
 FileOps::FileStamp stampNow(const Catalogue &c, const GameFile &file)
@@ -165,9 +168,11 @@ FileOps::FileStamp stampNow(const Catalogue &c, const GameFile &file)
 } // namespace
 
 ChangedOnDisk::ChangedOnDisk(std::string folder, std::vector<std::string> files)
-    : GameFileError(std::move(folder), "another program changed " + std::string(files.size() == 1 ? "this file" : "these files")
-                                           + " since Tessary loaded them: " + shortList(files) + "; "
-                                           + FailureText::NothingChanged),
+    : GameFileError(std::move(folder),
+                    Message::joined(Message(files.size() == 1 ? CORE_WORDING("CoreMessages", "another program changed this file since Tessary loaded them: %1")
+                                                              : CORE_WORDING("CoreMessages", "another program changed these files since Tessary loaded them: %1"))
+                                        .nested(Message::list(files, 10)),
+                                    FailureText::NothingChanged)),
       m_files(std::move(files))
 {
 }
@@ -290,11 +295,5 @@ WriteBackReport applyAllChanges(Catalogue &c, const WriteBackOptions &options)
 
 std::string shortList(const std::vector<std::string> &names, std::size_t limit)
 {
-    std::string text;
-    const std::size_t shown = names.size() > limit ? limit : names.size();
-    for (std::size_t k = 0; k < shown; ++k)
-        text += (k == 0 ? "" : ", ") + names[k];
-    if (names.size() > shown)
-        text += " \u2026 and " + std::to_string(names.size() - shown) + " more";
-    return text;
+    return Message::list(names, limit).english();
 }

@@ -20,23 +20,24 @@ DecodedPicture decode(const FolderImportPlan::Match &match, const PictureReader 
             return reader.readFont(match.path);
         return reader.readImage(match.path);
     } catch (const GameFileError &error) {
-        return error.path() == match.path ? error.reason() : std::string(error.what());
+        return error.path() == match.path ? error.why() : error.message();
     }
 }
 
-std::string count(std::size_t n, const char *one, const char *many)
+// A line of the summary that counts its names and lists them.
+Message countedList(const char *many, const char *one, const std::vector<std::string> &names)
 {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
+    return Message(many).nested(Message::list(names, 10)).count(static_cast<long long>(names.size()), one);
 }
 
-const char *nothingMatched(PictureKinds kinds)
+Message nothingMatched(PictureKinds kinds, const std::vector<std::string> &names)
 {
     switch (kinds) {
-    case PictureKinds::Images: return "matched no image";
-    case PictureKinds::Fonts: return "matched no font sheet";
-    case PictureKinds::Both: return "matched no image or font sheet";
+    case PictureKinds::Images: return countedList(CORE_COUNTED_WORDING("CoreMessages", "%n files matched no image: %1"), "%n file matched no image: %1", names);
+    case PictureKinds::Fonts: return countedList(CORE_COUNTED_WORDING("CoreMessages", "%n files matched no font sheet: %1"), "%n file matched no font sheet: %1", names);
+    case PictureKinds::Both: break;
     }
-    return "";
+    return countedList(CORE_COUNTED_WORDING("CoreMessages", "%n files matched no image or font sheet: %1"), "%n file matched no image or font sheet: %1", names);
 }
 
 } // namespace
@@ -55,9 +56,9 @@ FolderListing listPicturesFolder(const std::string &folder)
         if (FileOps::isFile(path))
             listing.files.push_back(path);
         else if (FileOps::isFolder(path))
-            listing.skipped.emplace_back(name, "a folder");
+            listing.skipped.emplace_back(name, CORE_WORDING("CoreMessages", "a folder"));
         else if (FileOps::exists(path))
-            listing.skipped.emplace_back(name, "not a regular file");
+            listing.skipped.emplace_back(name, CORE_WORDING("CoreMessages", "not a regular file"));
     }
     return listing;
 }
@@ -100,8 +101,8 @@ FolderImportPlan planFolderImport(const std::vector<std::string> &files, const C
         for (const FolderImportPlan::Match &match : matches)
             names.push_back(match.name);
         for (const FolderImportPlan::Match &match : matches)
-            plan.clashes.emplace_back(match.name, "these files all name the same " + std::string(picture.first ? "font sheet" : "image")
-                                                      + ": " + shortList(names) + "; rename or remove all but one");
+            plan.clashes.emplace_back(match.name, Message::joined(Message(picture.first ? CORE_WORDING("CoreMessages", "these files all name the same font sheet: %1") : CORE_WORDING("CoreMessages", "these files all name the same image: %1")).nested(Message::list(names, 10)),
+                                                                  CORE_WORDING("CoreMessages", "rename or remove all but one")));
     }
     return plan;
 }
@@ -133,7 +134,7 @@ FolderImportSummary replaceFromFolder(Catalogue &c, const FolderImportPlan &plan
     summary.skipped = plan.skipped;
     for (std::size_t k = 0; k < plan.matches.size() && k < decoded.size(); ++k) {
         const FolderImportPlan::Match &match = plan.matches[k];
-        if (const std::string *reason = std::get_if<std::string>(&decoded[k])) {
+        if (const Message *reason = std::get_if<Message>(&decoded[k])) {
             summary.refused.emplace_back(match.name, *reason);
             continue;
         }
@@ -155,9 +156,9 @@ FolderImportSummary replaceFromFolder(Catalogue &c, const FolderImportPlan &plan
         (changed ? summary.imported : summary.identical).push_back(match.name);
         if (changed)
             (match.font ? summary.fonts : summary.images).push_back(match.number);
-        decoded[k] = std::string(); // the pixels now belong to the catalogue or the step, or go
+        decoded[k] = Message(); // the pixels now belong to the catalogue or the step, or go
     }
-    std::sort(summary.refused.begin(), summary.refused.end());
+    std::stable_sort(summary.refused.begin(), summary.refused.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     return summary;
 }
 
@@ -168,31 +169,39 @@ FolderImportSummary runFolderImport(Catalogue &c, const FolderImportPlan &plan, 
     return replaceFromFolder(c, plan, decodeFolderImport(plan, reader, progress), nullptr, dryRun);
 }
 
-std::string FolderImportSummary::text(const std::string &source) const
+Message FolderImportSummary::message(const std::string &source) const
 {
-    std::string text;
-    if (imported.empty())
-        text = dryRun ? "No picture would be imported" : "No picture was imported";
+    // The command line's dry run alone says "would": its wordings are not the window's.
+    Message said;
+    if (imported.empty() && source.empty())
+        said = dryRun ? "No picture would be imported." : CORE_WORDING("CoreMessages", "No picture was imported.");
+    else if (imported.empty())
+        said = Message(dryRun ? "No picture would be imported from %1." : CORE_WORDING("CoreMessages", "No picture was imported from %1.")).name(source);
+    else if (source.empty())
+        said = Message(dryRun ? "Would import %n pictures." : CORE_COUNTED_WORDING("CoreMessages", "Imported %n pictures."))
+                   .count(static_cast<long long>(imported.size()), dryRun ? "Would import %n picture." : "Imported %n picture.");
     else
-        text = (dryRun ? "Would import " : "Imported ") + count(imported.size(), "picture", "pictures");
-    text += source.empty() ? "." : " from " + source + ".";
+        said = Message(dryRun ? "Would import %n pictures from %1." : CORE_COUNTED_WORDING("CoreMessages", "Imported %n pictures from %1."))
+                   .name(source)
+                   .count(static_cast<long long>(imported.size()), dryRun ? "Would import %n picture from %1." : "Imported %n picture from %1.");
+    const auto line = [&said](Message next) { said = Message(CORE_WORDING("CoreMessages", "%1\n%2")).nested(std::move(said)).nested(std::move(next)); };
     if (!identical.empty())
-        text += "\n" + count(identical.size(), "file was", "files were") + " the same as the picture already there: " + shortList(identical);
+        line(countedList(CORE_COUNTED_WORDING("CoreMessages", "%n files were the same as the picture already there: %1"), "%n file was the same as the picture already there: %1", identical));
     if (!refused.empty()) {
-        text += "\n" + count(refused.size(), "file was", "files were") + " refused:";
+        line(Message(CORE_COUNTED_WORDING("CoreMessages", "%n files were refused:")).count(static_cast<long long>(refused.size()), "%n file was refused:"));
         const std::size_t shown = std::min<std::size_t>(refused.size(), 10);
         for (std::size_t k = 0; k < shown; ++k)
-            text += "\n" + refused[k].first + ": " + refused[k].second;
+            line(Message::about(refused[k].first, refused[k].second));
         if (refused.size() > shown)
-            text += "\n\u2026 and " + std::to_string(refused.size() - shown) + " more";
+            line(Message(CORE_COUNTED_WORDING("CoreMessages", "\u2026 and %n more")).count(static_cast<long long>(refused.size() - shown), "\u2026 and %n more"));
     }
     if (!unmatched.empty())
-        text += "\n" + count(unmatched.size(), "file", "files") + " " + nothingMatched(kinds) + ": " + shortList(unmatched);
+        line(nothingMatched(kinds, unmatched));
     if (!skipped.empty()) {
-        std::vector<std::string> named;
+        std::vector<Message> named;
         for (const auto &[name, what] : skipped)
-            named.push_back(name + " (" + what + ")");
-        text += "\n" + count(skipped.size(), "entry was", "entries were") + " skipped, as they are no files: " + shortList(named);
+            named.push_back(Message(CORE_WORDING("CoreMessages", "%1 (%2)")).name(name).nested(what));
+        line(Message(CORE_COUNTED_WORDING("CoreMessages", "%n entries were skipped, as they are no files: %1")).nested(Message::list(named, 10)).count(static_cast<long long>(skipped.size()), "%n entry was skipped, as it is no file: %1"));
     }
-    return text;
+    return said;
 }

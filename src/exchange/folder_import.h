@@ -25,8 +25,8 @@ struct FolderImportPlan {
     PictureKinds kinds = PictureKinds::Images;
     std::vector<Match> matches;
     std::vector<std::string> unmatched;               // names of files that name no picture
-    std::vector<std::pair<std::string, std::string>> clashes; // a name and the reason it was left out
-    std::vector<std::pair<std::string, std::string>> skipped; // a name in the folder that is no file, and what it is
+    std::vector<std::pair<std::string, Message>> clashes; // a name and the reason it was left out
+    std::vector<std::pair<std::string, Message>> skipped; // a name in the folder that is no file, and what it is
 };
 
 // What a folder import did (or, on a dry run, would do).
@@ -34,9 +34,9 @@ struct FolderImportSummary {
     PictureKinds kinds = PictureKinds::Images;
     std::vector<std::string> imported;  // names whose picture replaced one of the catalogue's
     std::vector<std::string> identical; // names whose picture was the one already there
-    std::vector<std::pair<std::string, std::string>> refused; // a name and why it was refused
+    std::vector<std::pair<std::string, Message>> refused; // a name and why it was refused
     std::vector<std::string> unmatched; // names that matched no picture
-    std::vector<std::pair<std::string, std::string>> skipped; // names that are no files, and what they are
+    std::vector<std::pair<std::string, Message>> skipped; // names that are no files, and what they are
     std::vector<int> images;            // the images replaced
     std::vector<int> fonts;             // the font sheets replaced
     bool dryRun = false;                // nothing was replaced: the summary says what would be
@@ -44,7 +44,8 @@ struct FolderImportSummary {
     // The summary for the user: how many were imported from source, which were identical,
     // which refused and why (one line each), which matched nothing, which were skipped as no
     // files. Lists past 10 are shortened.
-    std::string text(const std::string &source) const;
+    Message message(const std::string &source) const;
+    std::string text(const std::string &source) const { return message(source).english(); }
 };
 
 // What a folder holds for an import: its regular files as full paths sorted by name, and the
@@ -52,7 +53,7 @@ struct FolderImportSummary {
 // names (starting with ".") are left out. Throws GameFileError when the folder can't be read.
 struct FolderListing {
     std::vector<std::string> files;
-    std::vector<std::pair<std::string, std::string>> skipped;
+    std::vector<std::pair<std::string, Message>> skipped;
 };
 FolderListing listPicturesFolder(const std::string &folder);
 // The regular files of a folder alone, as listPicturesFolder finds them.
@@ -66,7 +67,7 @@ FolderImportPlan planFolderImport(const std::vector<std::string> &files, const C
 FolderImportPlan planFolderImport(const FolderListing &listing, const Catalogue &catalogue, PictureKinds kinds);
 
 // A matched file read: its picture, or why it was refused.
-using DecodedPicture = std::variant<DecodedImage, FontSheet, std::string>;
+using DecodedPicture = std::variant<DecodedImage, FontSheet, Message>;
 
 // Decodes every matched file, in the plan's order, calling progress(done, total) before each and
 // once more at the end. It reads no catalogue, so it may run beside a window that shows one.

@@ -8,7 +8,7 @@
 TgaHeader TgaHeader::parse(const std::string &path, const std::uint8_t *data, std::size_t size)
 {
     ByteReader in(path, data, size);
-    in.need(TgaHeaderSize, "the file has only " + std::to_string(size) + " bytes, a .tga header needs 18");
+    in.need(TgaHeaderSize, Message(CORE_COUNTED_WORDING("CoreMessages", "the file has only %n bytes, a .tga header needs 18")).count(static_cast<long long>(size), "the file has only %n byte, a .tga header needs 18"));
     TgaHeader h;
     h.IdLength = in.u8();
     h.ColourMapType = in.u8();

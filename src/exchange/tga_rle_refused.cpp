@@ -2,4 +2,4 @@
 
 #include <utility>
 
-TgaRleRefused::TgaRleRefused(std::string path) : GameFileError(std::move(path), Message) {}
+TgaRleRefused::TgaRleRefused(std::string path) : GameFileError(std::move(path), Text) {}

@@ -9,7 +9,7 @@
 class TgaRleRefused : public GameFileError {
 public:
     // The fixed text of the refusal.
-    static constexpr const char *Message = "Sorry but Tessary can't read RLE encoded .tga files.";
+    static constexpr const char *Text = CORE_WORDING("CoreMessages", "Sorry but Tessary can't read RLE encoded .tga files.");
 
     // The refusal of the file at path.
     explicit TgaRleRefused(std::string path);

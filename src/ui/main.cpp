@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
             return 0;
     } catch (const std::exception &error) {
         // An error the start sequence can't recover from ends the program after saying so.
-        dialogs.message(GameFolder::shownInMessage(CoreMessages::translated(QString::fromStdString(error.what()))));
+        dialogs.message(GameFolder::shownInMessage(CoreMessages::said(error)));
         return 1;
     }
     return QApplication::exec();

@@ -42,7 +42,7 @@ std::vector<std::string> sorted(std::vector<std::string> names)
     return names;
 }
 
-QStringList namesOf(const std::vector<std::pair<std::string, std::string>> &refused)
+QStringList namesOf(const std::vector<std::pair<std::string, Message>> &refused)
 {
     QStringList names;
     for (const auto &[name, reason] : refused)
@@ -146,9 +146,9 @@ private slots:
         QCOMPARE(qt(summary.imported), QStringList{"002.tga"});
         QCOMPARE(qt(summary.identical), QStringList{"3.tga"});
         QCOMPARE(namesOf(summary.refused), (QStringList{"004.tga", "005.TGA", "006.tga", "6.gpi.tga"}));
-        QCOMPARE(summary.refused[0].second, std::string(TgaRleRefused::Message));
-        QVERIFY(summary.refused[1].second.starts_with("reading beyond the end of the file"));
-        QVERIFY(summary.refused[2].second.find("all name the same image: 006.tga, 6.gpi.tga") != std::string::npos);
+        QCOMPARE(summary.refused[0].second.english(), std::string(TgaRleRefused::Text));
+        QVERIFY(summary.refused[1].second.english().starts_with("reading beyond the end of the file"));
+        QVERIFY(summary.refused[2].second.english().find("all name the same image: 006.tga, 6.gpi.tga") != std::string::npos);
         QCOMPARE(qt(sorted(summary.unmatched)), (QStringList{"999.tga", "New_Font1000.gpf.tga", "readme.txt"}));
         QCOMPARE(summary.images, std::vector<int>{2});
 
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(lines[0], "Imported 1 picture from mod.");
         QCOMPARE(lines[1], "1 file was the same as the picture already there: 3.tga");
         QCOMPARE(lines[2], "4 files were refused:");
-        QCOMPARE(lines[3], QStringLiteral("004.tga: ") + TgaRleRefused::Message);
+        QCOMPARE(lines[3], QStringLiteral("004.tga: ") + TgaRleRefused::Text);
         QVERIFY(lines[6].startsWith("6.gpi.tga: these files all name the same image"));
         QVERIFY(lines[7].startsWith("3 files matched no image: "));
         // What is no file is named as skipped, never read.

@@ -230,10 +230,10 @@ private slots:
         const Bytes pixels32 = patternBgra(4, 4, 1);
         const auto row = [](const char *name, const Bytes &file, const QString &reason) { QTest::newRow(name) << toQt(file) << reason; };
 
-        row("RLE true-colour (10)", buildTga(header(10, 4, 4, 32, 0x20), {}, {}, pixels32), TgaRleRefused::Message);
+        row("RLE true-colour (10)", buildTga(header(10, 4, 4, 32, 0x20), {}, {}, pixels32), TgaRleRefused::Text);
         row("RLE colour-mapped (9)", buildTga([] { TgaHeader h = mappedHeader(4, 4, 0, 2, 24, 0x20); h.ImageType = 9; return h; }(), {}, Bytes(6, 0), Bytes(16, 0)),
-            TgaRleRefused::Message);
-        row("RLE grey (11)", buildTga(header(11, 4, 4, 8, 0x20), {}, {}, Bytes(16, 0)), TgaRleRefused::Message);
+            TgaRleRefused::Text);
+        row("RLE grey (11)", buildTga(header(11, 4, 4, 8, 0x20), {}, {}, Bytes(16, 0)), TgaRleRefused::Text);
         row("type 32", buildTga(header(32, 4, 4, 32, 0x20), {}, {}, pixels32),
             "image type 32 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file");
         row("16-bit true-colour", buildTga(header(TgaTrueColour, 4, 4, 16, 0x21), {}, {}, pixels16),
@@ -297,7 +297,7 @@ private slots:
         } catch (const GameFileError &error) {
             QCOMPARE(QString::fromStdString(error.path()), QString("refused.tga"));
             QCOMPARE(QString::fromStdString(error.reason()), reason);
-            QCOMPARE(dynamic_cast<const TgaRleRefused *>(&error) != nullptr, reason == TgaRleRefused::Message);
+            QCOMPARE(dynamic_cast<const TgaRleRefused *>(&error) != nullptr, reason == TgaRleRefused::Text);
         }
 
         // Through the catalogue, the image keeps everything it had.
@@ -487,7 +487,7 @@ private slots:
             "the picture is 128 x 128 pixels; a font sheet must be 256 x 256");
         row("16-bit grey", buildTga(header(TgaGreyScale, 256, 256, 16, 0x20), {}, {}, Bytes(131072, 0)),
             "16-bit grey-scale .tga files can't be read; only 8-bit grey-scale can");
-        row("RLE grey", buildTga(header(11, 256, 256, 8, 0x20), {}, {}, Bytes(100, 0)), TgaRleRefused::Message);
+        row("RLE grey", buildTga(header(11, 256, 256, 8, 0x20), {}, {}, Bytes(100, 0)), TgaRleRefused::Text);
         row("one byte short", buildTga(header(TgaGreyScale, 256, 256, 8, 0x20), {}, {}, Bytes(65535, 0)),
             "reading beyond the end of the file (the header announces a 256 x 256 picture of 8 bits per pixel, which needs 65554 bytes, "
             "but the file has only 65553)");

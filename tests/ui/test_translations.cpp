@@ -9,10 +9,13 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/folder_lock.h"
 #include "catalogue/game_file_error.h"
 #include "catalogue/index_file.h"
 #include "catalogue/write_back.h"
@@ -31,6 +34,8 @@
 #include "push_button.h"
 #include "window_fixture.h"
 
+Q_DECLARE_METATYPE(Message)
+
 // The window in the modders' languages: which language it speaks, the core's messages in it,
 // and every text of the window whole inside its control.
 class TestTranslations : public QObject {
@@ -41,6 +46,7 @@ private slots:
     void languageChoice();
     void coreMessages_data();
     void coreMessages();
+    void systemErrorsNeverEnglish();
     void textsFit_data();
     void textsFit();
     void pluralForms_data();
@@ -78,10 +84,12 @@ void TestTranslations::languageChoice()
 void TestTranslations::coreMessages_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("english");
+    QTest::addColumn<Message>("message");
     QTest::addColumn<QString>("shown");
     const QString file = QStringLiteral("C:\\GP4\\MenuData\\PC\\GP2001\\images\\12.gpi");
-    const auto what = [](const GameFileError &error) { return QString::fromStdString(error.what()); };
+    const auto what = [](const GameFileError &error) { return error.message(); };
+    // English as the core made it before its messages were values.
+    const auto english = [](const QString &text) { return Message(text.toStdString()); };
     QTest::newRow("English unchanged") << "en" << what(GameFileError(file.toStdString(), FailureText::AccessDenied))
                                        << file + ": access denied";
     QTest::newRow("can't be read, German") << "de" << what(GameFileError(file.toStdString(), FailureText::NotFound))
@@ -90,11 +98,15 @@ void TestTranslations::coreMessages_data()
                                               << file + ": dysk jest pełny";
     QTest::newRow("changed by another program, French")
         << "fr" << what(ChangedOnDisk("C:\\GP4", {"images/12.gpi", "Gp2001.gph"}))
-        << "C:\\GP4: un autre programme a modifié ces fichiers depuis que Tessary les a chargés : images/12.gpi, Gp2001.gph; "
+        << "C:\\GP4 : un autre programme a modifié ces fichiers depuis que Tessary les a chargés : images/12.gpi, Gp2001.gph ; "
            "rien n'a été modifié";
-    QTest::newRow("system error with its code, Spanish") << "es" << file + ": error code 5 (Input/output error)"
-                                                         << file + ": código de error 5 (Input/output error)";
-    QTest::newRow("unknown wording stays English, Dutch") << "nl" << file + ": something new; nothing was changed"
+    QTest::newRow("a name of separators and placeholders, German")
+        << "de" << Message::about("C:\\Night: sky; 100%1", FolderLock::writerBusy())
+        << "C:\\Night: sky; 100%1: ein anderes Programm schreibt gerade in diesen Spielordner; es wurde nichts geändert";
+    QTest::newRow("system error with its code, English")
+        << "en" << Message::about(file.toStdString(), Message::systemError(5, "Input/output error"))
+        << file + ": error code 5 (Input/output error)";
+    QTest::newRow("unknown wording stays English, Dutch") << "nl" << english(file + ": something new; nothing was changed")
                                                           << file + ": something new; er is niets gewijzigd";
 
     // The rarer messages, as the core builds them: numbers put into a nested reason, a JSON
@@ -103,9 +115,9 @@ void TestTranslations::coreMessages_data()
         try {
             refuse();
         } catch (const GameFileError &error) {
-            return QString::fromStdString(error.what());
+            return error.message();
         }
-        return QString();
+        return Message();
     };
     const QString index = QStringLiteral("C:\\GP4\\MenuData\\PC\\GP2001\\Gp2001.gph");
     const std::uint8_t fiveSlotsNoEntries[8] = {5, 0, 0, 0, 0, 0, 0, 0};
@@ -138,23 +150,36 @@ void TestTranslations::coreMessages_data()
     FolderImportSummary summary;
     summary.imported = {"001.tga", "002.png"};
     summary.identical = {"003.tga"};
-    summary.refused = {{"004.tga", TgaRleRefused::Message}};
+    summary.refused = {{"004.tga", TgaRleRefused::Text}};
     summary.unmatched = {"readme.txt"};
     QTest::newRow("folder import summary, Brazilian")
-        << "pt_BR" << QString::fromStdString(summary.text("C:\\Pictures"))
+        << "pt_BR" << summary.message("C:\\Pictures")
         << "2 imagens importadas de C:\\Pictures.\n1 arquivo era igual à imagem que já estava lá: 003.tga\n1 arquivo foi recusado:\n"
            "004.tga: Desculpe, o Tessary não consegue ler arquivos .tga com compressão RLE.\n"
            "1 arquivo não correspondia a nenhuma imagem: readme.txt";
+    // Polish counts take three forms: 1, 2 to 4 (and 22), 5 and more.
+    FolderImportSummary counted;
+    counted.imported = {"1.png", "2.png", "3.png", "4.png", "5.png"};
+    for (int n = 1; n <= 22; ++n)
+        counted.identical.push_back(std::to_string(n + 10) + ".png");
+    counted.refused = {{"004.tga", TgaRleRefused::Text}, {"005.tga", FailureText::NotFound}};
+    counted.unmatched = {"readme.txt"};
+    QTest::newRow("folder import summary with counts, Polish")
+        << "pl" << counted.message("C:\\Obrazy")
+        << QStringLiteral("Zaimportowano 5 obrazów z C:\\Obrazy.\n22 pliki były takie same jak obraz, który już tam był: 11.png, "
+                          "12.png, 13.png, 14.png, 15.png, 16.png, 17.png, 18.png, 19.png, 20.png … i jeszcze 12\n"
+                          "Odrzucono 2 pliki:\n004.tga: Niestety Tessary nie potrafi czytać plików .tga kompresowanych RLE.\n"
+                          "005.tga: nie znaleziono pliku\n1 plik nie pasował do żadnego obrazu: readme.txt");
     FolderImportSummary many;
     for (int n = 1; n <= 12; ++n)
         many.identical.push_back(std::to_string(n) + ".png");
     QTest::newRow("a list of names cut short, German")
-        << "de" << QString::fromStdString(many.text(""))
+        << "de" << many.message("")
         << QStringLiteral("Es wurde kein Bild importiert.\n12 Dateien waren gleich dem Bild, das schon dort ist: 1.png, 2.png, "
                           "3.png, 4.png, 5.png, 6.png, 7.png, 8.png, 9.png, 10.png \u2026 und 2 weitere");
     QTest::newRow("a file's reason nested in parentheses, Spanish")
-        << "es" << index + ": disk full; putting the earlier files back failed too (" + file + ": access denied); Tessary finishes "
-                           "the write-back the next time it opens this game folder"
+        << "es" << english(index + ": disk full; putting the earlier files back failed too (" + file + ": access denied); Tessary finishes "
+                           "the write-back the next time it opens this game folder")
         << index + ": disco lleno; también ha fallado la restauración de los archivos anteriores (" + file + ": acceso denegado); "
                    "Tessary terminará la escritura la próxima vez que abra esta carpeta del juego";
 }
@@ -162,11 +187,23 @@ void TestTranslations::coreMessages_data()
 void TestTranslations::coreMessages()
 {
     QFETCH(QString, language);
-    QFETCH(QString, english);
+    QFETCH(Message, message);
     QFETCH(QString, shown);
     QObject owner;
     QVERIFY(ProgramLanguage::install(&owner, language));
-    QCOMPARE(CoreMessages::translated(english), shown);
+    QCOMPARE(CoreMessages::said(message), shown);
+}
+
+// The system's text of an error is in the window's language, or left out where the system has
+// none in it (as on a machine without that locale): never English in a German sentence.
+void TestTranslations::systemErrorsNeverEnglish()
+{
+    QObject owner;
+    QVERIFY(ProgramLanguage::install(&owner, QStringLiteral("de")));
+    const QString english = QString::fromLocal8Bit(std::strerror(EIO));
+    const QString shown = CoreMessages::said(Message::systemError(EIO, english.toStdString()));
+    QVERIFY2(shown.startsWith(QStringLiteral("Fehlercode %1").arg(EIO)), qPrintable(shown));
+    QVERIFY2(!shown.contains(english), qPrintable(shown));
 }
 
 namespace {

@@ -25,7 +25,7 @@ QString originalLine(Differs differs)
     try {
         return differs() ? QCoreApplication::translate("PictureTip", "Differs from the game's original") : QCoreApplication::translate("PictureTip", "The game's original");
     } catch (const std::exception &error) {
-        return QCoreApplication::translate("PictureTip", "Can't be compared with the game's original: %1").arg(CoreMessages::translated(QString::fromStdString(error.what())));
+        return QCoreApplication::translate("PictureTip", "Can't be compared with the game's original: %1").arg(CoreMessages::said(error));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "core_messages.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
@@ -11,6 +12,9 @@
 #include <vector>
 
 #include "core_message_wordings.h"
+#include "game_file_error.h"
+#include "message.h"
+#include "system_error_text.h"
 
 namespace {
 
@@ -176,4 +180,37 @@ QString CoreMessages::translated(const QString &english)
     for (QString &line : lines)
         line = line.size() > LongestLine ? line : translatedText(line, 0);
     return lines.join(QLatin1Char('\n'));
+}
+
+QString CoreMessages::said(const Message &message)
+{
+    if (!message.wording())
+        return translated(QString::fromStdString(message.english()));
+    if (message.systemErrorCode() != 0) {
+        const QString local = systemErrorText(message.systemErrorCode());
+        const QString code = QString::number(message.systemErrorCode());
+        return local.isEmpty() ? QCoreApplication::translate("CoreMessages", "error code %1").arg(code)
+                               : filledIn(QCoreApplication::translate("CoreMessages", "error code %1 (%2)"), {code, local});
+    }
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QStringList arguments;
+    for (const Message::Argument &argument : message.arguments()) {
+        switch (argument.kind) {
+        case Message::Argument::Kind::Name: arguments << QString::fromStdString(argument.name); break;
+        case Message::Argument::Kind::Number: arguments << locale.toString(argument.number); break;
+        case Message::Argument::Kind::Nested: arguments << said(argument.nested.front()); break;
+        }
+    }
+    const QString wording = message.counted()
+                                ? QCoreApplication::translate("CoreMessages", message.wording(), nullptr, int(message.countValue()))
+                                : QCoreApplication::translate("CoreMessages", message.wording());
+    return filledIn(wording, arguments);
+}
+
+QString CoreMessages::said(const std::exception &error)
+{
+    if (const auto *fileError = dynamic_cast<const GameFileError *>(&error))
+        return said(fileError->message());
+    return translated(QString::fromStdString(error.what()));
 }

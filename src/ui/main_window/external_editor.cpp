@@ -1,5 +1,7 @@
 #include "external_editor.h"
 
+#include "core_messages.h"
+
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 
+#include "core_messages.h"
 #include "core_path.h"
 #include "game_file_error.h"
 #include "picture_files.h"
@@ -141,7 +144,7 @@ bool ExternalEditor::check(Session &session)
             return false;
         // The file is the editor's copy of the picture, named in the sentence: the reason is enough.
         const auto *fileError = dynamic_cast<const GameFileError *>(&error);
-        refuse(session, digest, QString::fromStdString(fileError ? fileError->reason() : std::string(error.what())));
+        refuse(session, digest, fileError ? CoreMessages::said(fileError->why()) : CoreMessages::said(error));
         return true;
     }
     if (!m_readBack(saved))

@@ -43,7 +43,7 @@ TForm1::TForm1(Dialogs &dialogs, GameFolder &folder, SettingsOpener openSettings
     // Said on the window's line rather than in a box: an editor may save many times.
     m_editor->setRefused([this](bool font, int n, const QString &reason) {
         m_work->showDone(tr("The image editor's save of %1 was not taken: %2")
-                             .arg(pictureName(font, n), CoreMessages::translated(reason)));
+                             .arg(pictureName(font, n), reason));
     });
     // Below the pages: the game folder shown, clipped where the window is narrower than it.
     m_folderLine = new QLabel(this);
@@ -167,7 +167,7 @@ void TForm1::showError(const std::exception &error)
         m_dialogs.message(tr("Not enough memory to finish the command."));
         return;
     }
-    m_dialogs.message(GameFolder::shownInMessage(CoreMessages::translated(QString::fromStdString(error.what()))));
+    m_dialogs.message(GameFolder::shownInMessage(CoreMessages::said(error)));
 }
 
 void TForm1::SpinEdit1Change()
@@ -218,7 +218,7 @@ PreviewLoader gameFolderPictures(std::string folder, int n, bool alpha)
             const std::size_t loaded = std::min(image.Pixels.size(), std::size_t(std::max(image.ByteCount, 0)) / 4);
             picture = PictureMaker::preview(image.Pixels.data(), loaded, image.Width, image.Height, alpha);
         } catch (const std::exception &error) {
-            picture.problem = GameFolder::shownInMessage(CoreMessages::translated(QString::fromStdString(error.what())));
+            picture.problem = GameFolder::shownInMessage(CoreMessages::said(error));
         }
         return picture;
     };

@@ -1,5 +1,6 @@
 #include <QAction>
 
+#include "core_messages.h"
 #include "dialogs.h"
 #include "grid_pages.h"
 #include "kept_originals.h"
@@ -145,7 +146,7 @@ bool TForm1::settleUnappliedChanges(const QString &before)
         names.push_back(tr("the record of installed mods").toStdString());
     const QString pending = names.empty() ? tr("The image index has changes")
                                           : tr("These pictures have changes")
-                                                + QStringLiteral(" (%1)").arg(QString::fromStdString(shortList(names)));
+                                                + QStringLiteral(" (%1)").arg(CoreMessages::said(Message::list(names, 10)));
     const QString question = tr("%1 not yet applied to the game folder.\n\nApply them before %2?").arg(pending, before);
     switch (m_dialogs.ask(question, {ProgramTexts::ApplyAnswer(), ProgramTexts::DiscardAnswer(), ProgramTexts::CancelAnswer()})) {
     case 0: return applyChanges();

@@ -101,5 +101,5 @@ void TForm1::importPictures(const FolderImportPlan &plan, const QString &source)
     }
     recordChange(std::move(step));
     m_work->showDone(count == 0 ? tr("No picture imported") : tr("%n pictures imported", nullptr, int(count)));
-    m_dialogs.message(CoreMessages::translated(QString::fromStdString(summary.text(CorePath::fromQt(source)))));
+    m_dialogs.message(CoreMessages::said(summary.message(CorePath::fromQt(source))));
 }

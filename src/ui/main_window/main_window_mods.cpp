@@ -61,7 +61,7 @@ QString shortNames(const QStringList &names)
     std::vector<std::string> list;
     for (const QString &name : names)
         list.push_back(name.toStdString());
-    return QString::fromStdString(shortList(list));
+    return CoreMessages::said(Message::list(list, 10));
 }
 
 } // namespace
@@ -75,7 +75,7 @@ void TForm1::loadInstalledMods()
     } catch (const GameFileError &error) {
         m_mods = InstalledMods();
         m_appliedMods.clear();
-        m_modsProblem = CoreMessages::translated(QString::fromStdString(error.what()));
+        m_modsProblem = CoreMessages::said(error);
     }
 }
 

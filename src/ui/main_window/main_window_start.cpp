@@ -202,7 +202,7 @@ bool TForm1::applyChanges()
         if (!theirs.empty()) {
             const QString question = tr("Another program changed these files since Tessary loaded them:\n%1\n\n"
                                                      "Replace them with your changes?")
-                                         .arg(QString::fromStdString(shortList(theirs)));
+                                         .arg(CoreMessages::said(Message::list(theirs, 10)));
             if (m_dialogs.ask(question, {tr("Replace"), tr("Cancel")}) != 0)
                 return;
             options.overwriteChangedOnDisk = true;
@@ -233,7 +233,7 @@ bool TForm1::applyChanges()
         if (!report.leftAlone.empty())
             notes << tr("Another program changed these files since Tessary loaded them; they were left as they "
                                     "are:\n%1")
-                         .arg(QString::fromStdString(shortList(report.leftAlone)));
+                         .arg(CoreMessages::said(Message::list(report.leftAlone, 10)));
         if (!notes.isEmpty())
             m_dialogs.message(notes.join(QStringLiteral("\n\n")));
     });

@@ -126,7 +126,7 @@ void TForm1::importFile(bool font, int n, const std::string &file)
         else
             importImage(m_catalogue, n, file, PictureFiles::reader(), &step);
     } catch (const TgaRleRefused &refusal) {
-        m_dialogs.message(CoreMessages::translated(QString::fromStdString(refusal.reason())));
+        m_dialogs.message(CoreMessages::said(refusal.why()));
         return;
     }
     recordChange(std::move(step));
