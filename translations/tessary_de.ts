@@ -1281,6 +1281,54 @@
             <numerusform>die Datei hat nur %n Byte, ein .tga-Kopf braucht 18</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tessary has finished it, so all %n files it was replacing now hold the changes.</source>
+        <translation>
+            <numerusform>Tessary hat ihn abgeschlossen, also enthält die %n Datei, die er ersetzen sollte, jetzt die Änderungen.</numerusform>
+            <numerusform>Tessary hat ihn abgeschlossen, also enthalten alle %n Dateien, die er ersetzen sollte, jetzt die Änderungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</source>
+        <translation>
+            <numerusform>Tessary hat die früheren Dateien zurückgelegt, aber %n Datei, die es vorher nicht gab, behält den neuen Inhalt: %1.</numerusform>
+            <numerusform>Tessary hat die früheren Dateien zurückgelegt, aber %n Dateien, die es vorher nicht gab, behalten den neuen Inhalt: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished files</source>
+        <translation>
+            <numerusform>%n unfertige Datei</numerusform>
+            <numerusform>%n unfertige Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals</source>
+        <translation>
+            <numerusform>%n Original</numerusform>
+            <numerusform>%n Originale</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>a checksum (CRC) of the PNG data does not match, so the file is damaged (%1)</source>
+        <translation>eine Prüfsumme (CRC) der PNG-Daten stimmt nicht, die Datei ist also beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>%1-bit true-colour .tga files can&apos;t be read</source>
+        <translation>%1-Bit-Truecolor-.tga-Dateien können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1-bit colour indices can&apos;t be read</source>
+        <translation>.tga-Dateien mit Farbtabelle und %1-Bit-Farbindizes können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1-bit grey-scale .tga files can&apos;t be read</source>
+        <translation>%1-Bit-Graustufen-.tga-Dateien können nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

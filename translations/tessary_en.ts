@@ -87,6 +87,34 @@
             <numerusform>the file has only %n bytes, a .tga header needs 18</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tessary has finished it, so all %n files it was replacing now hold the changes.</source>
+        <translation>
+            <numerusform>Tessary has finished it, so the %n file it was replacing now holds the changes.</numerusform>
+            <numerusform>Tessary has finished it, so all %n files it was replacing now hold the changes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</source>
+        <translation>
+            <numerusform>Tessary has put the earlier files back, but %n file that did not exist before it keeps the new content: %1.</numerusform>
+            <numerusform>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished files</source>
+        <translation>
+            <numerusform>%n unfinished file</numerusform>
+            <numerusform>%n unfinished files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals</source>
+        <translation>
+            <numerusform>%n original</numerusform>
+            <numerusform>%n originals</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>

@@ -1281,6 +1281,54 @@
             <numerusform>el archivo solo tiene %n bytes y una cabecera .tga necesita 18</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tessary has finished it, so all %n files it was replacing now hold the changes.</source>
+        <translation>
+            <numerusform>Tessary la ha terminado, así que el archivo que estaba sustituyendo ya contiene los cambios.</numerusform>
+            <numerusform>Tessary la ha terminado, así que los %n archivos que estaba sustituyendo ya contienen los cambios.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</source>
+        <translation>
+            <numerusform>Tessary ha restaurado los archivos anteriores, pero %n archivo que antes no existía conserva el contenido nuevo: %1.</numerusform>
+            <numerusform>Tessary ha restaurado los archivos anteriores, pero %n archivos que antes no existían conservan el contenido nuevo: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished files</source>
+        <translation>
+            <numerusform>%n archivo sin terminar</numerusform>
+            <numerusform>%n archivos sin terminar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals</source>
+        <translation>
+            <numerusform>%n original</numerusform>
+            <numerusform>%n originales</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>a checksum (CRC) of the PNG data does not match, so the file is damaged (%1)</source>
+        <translation>una suma de comprobación (CRC) de los datos PNG no coincide, así que el archivo está dañado (%1)</translation>
+    </message>
+    <message>
+        <source>%1-bit true-colour .tga files can&apos;t be read</source>
+        <translation>los archivos .tga de color verdadero de %1 bits no se pueden leer</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1-bit colour indices can&apos;t be read</source>
+        <translation>los archivos .tga indexados con índices de color de %1 bits no se pueden leer</translation>
+    </message>
+    <message>
+        <source>%1-bit grey-scale .tga files can&apos;t be read</source>
+        <translation>los archivos .tga en escala de grises de %1 bits no se pueden leer</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1281,6 +1281,54 @@
             <numerusform>le fichier n&apos;a que %n octets, un en-tête .tga en demande 18</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tessary has finished it, so all %n files it was replacing now hold the changes.</source>
+        <translation>
+            <numerusform>Tessary l&apos;a terminée, donc le fichier qu&apos;elle remplaçait contient maintenant les modifications.</numerusform>
+            <numerusform>Tessary l&apos;a terminée, donc les %n fichiers qu&apos;elle remplaçait contiennent maintenant les modifications.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</source>
+        <translation>
+            <numerusform>Tessary a remis en place les fichiers précédents, mais %n fichier qui n&apos;existait pas avant garde le nouveau contenu : %1.</numerusform>
+            <numerusform>Tessary a remis en place les fichiers précédents, mais %n fichiers qui n&apos;existaient pas avant gardent le nouveau contenu : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished files</source>
+        <translation>
+            <numerusform>%n fichier inachevé</numerusform>
+            <numerusform>%n fichiers inachevés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals</source>
+        <translation>
+            <numerusform>%n original</numerusform>
+            <numerusform>%n originaux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>a checksum (CRC) of the PNG data does not match, so the file is damaged (%1)</source>
+        <translation>une somme de contrôle (CRC) des données PNG ne correspond pas, le fichier est donc endommagé (%1)</translation>
+    </message>
+    <message>
+        <source>%1-bit true-colour .tga files can&apos;t be read</source>
+        <translation>les fichiers .tga en couleurs vraies sur %1 bits ne peuvent pas être lus</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1-bit colour indices can&apos;t be read</source>
+        <translation>les fichiers .tga indexés avec des indices de couleur sur %1 bits ne peuvent pas être lus</translation>
+    </message>
+    <message>
+        <source>%1-bit grey-scale .tga files can&apos;t be read</source>
+        <translation>les fichiers .tga en niveaux de gris sur %1 bits ne peuvent pas être lus</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1281,6 +1281,54 @@
             <numerusform>il file ha solo %n byte, un&apos;intestazione .tga ne richiede 18</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tessary has finished it, so all %n files it was replacing now hold the changes.</source>
+        <translation>
+            <numerusform>Tessary l&apos;ha completata, quindi il file che stava sostituendo ora contiene le modifiche.</numerusform>
+            <numerusform>Tessary l&apos;ha completata, quindi tutti i %n file che stava sostituendo ora contengono le modifiche.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</source>
+        <translation>
+            <numerusform>Tessary ha rimesso al loro posto i file precedenti, ma %n file che prima non esisteva mantiene il nuovo contenuto: %1.</numerusform>
+            <numerusform>Tessary ha rimesso al loro posto i file precedenti, ma %n file che prima non esistevano mantengono il nuovo contenuto: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished files</source>
+        <translation>
+            <numerusform>%n file incompleto</numerusform>
+            <numerusform>%n file incompleti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals</source>
+        <translation>
+            <numerusform>%n originale</numerusform>
+            <numerusform>%n originali</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>a checksum (CRC) of the PNG data does not match, so the file is damaged (%1)</source>
+        <translation>un checksum (CRC) dei dati PNG non corrisponde, quindi il file è danneggiato (%1)</translation>
+    </message>
+    <message>
+        <source>%1-bit true-colour .tga files can&apos;t be read</source>
+        <translation>i file .tga true color a %1 bit non possono essere letti</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1-bit colour indices can&apos;t be read</source>
+        <translation>i file .tga indicizzati con indici di colore a %1 bit non possono essere letti</translation>
+    </message>
+    <message>
+        <source>%1-bit grey-scale .tga files can&apos;t be read</source>
+        <translation>i file .tga in scala di grigi a %1 bit non possono essere letti</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

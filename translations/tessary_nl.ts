@@ -1281,6 +1281,54 @@
             <numerusform>het bestand heeft maar %n bytes, een .tga-kop heeft er 18 nodig</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tessary has finished it, so all %n files it was replacing now hold the changes.</source>
+        <translation>
+            <numerusform>Tessary heeft die afgemaakt, dus het bestand dat ze verving, bevat nu de wijzigingen.</numerusform>
+            <numerusform>Tessary heeft die afgemaakt, dus alle %n bestanden die ze verving, bevatten nu de wijzigingen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</source>
+        <translation>
+            <numerusform>Tessary heeft de eerdere bestanden teruggezet, maar %n bestand dat eerder niet bestond, houdt de nieuwe inhoud: %1.</numerusform>
+            <numerusform>Tessary heeft de eerdere bestanden teruggezet, maar %n bestanden die eerder niet bestonden, houden de nieuwe inhoud: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished files</source>
+        <translation>
+            <numerusform>%n onvoltooid bestand</numerusform>
+            <numerusform>%n onvoltooide bestanden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals</source>
+        <translation>
+            <numerusform>%n origineel</numerusform>
+            <numerusform>%n originelen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>a checksum (CRC) of the PNG data does not match, so the file is damaged (%1)</source>
+        <translation>een controlesom (CRC) van de PNG-gegevens klopt niet, dus het bestand is beschadigd (%1)</translation>
+    </message>
+    <message>
+        <source>%1-bit true-colour .tga files can&apos;t be read</source>
+        <translation>%1-bits truecolor-.tga-bestanden kunnen niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1-bit colour indices can&apos;t be read</source>
+        <translation>.tga-bestanden met kleurtabel en %1-bits kleurindexen kunnen niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1-bit grey-scale .tga files can&apos;t be read</source>
+        <translation>%1-bits grijswaarden-.tga-bestanden kunnen niet worden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1293,6 +1293,58 @@
             <numerusform>plik ma tylko %n bajtów, a nagłówek .tga wymaga 18</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tessary has finished it, so all %n files it was replacing now hold the changes.</source>
+        <translation>
+            <numerusform>Tessary go dokończył, więc %n zastępowany plik zawiera teraz zmiany.</numerusform>
+            <numerusform>Tessary go dokończył, więc wszystkie %n zastępowane pliki zawierają teraz zmiany.</numerusform>
+            <numerusform>Tessary go dokończył, więc wszystkie %n zastępowanych plików zawiera teraz zmiany.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</source>
+        <translation>
+            <numerusform>Tessary przywrócił wcześniejsze pliki, ale %n plik, którego wcześniej nie było, zachowuje nową zawartość: %1.</numerusform>
+            <numerusform>Tessary przywrócił wcześniejsze pliki, ale %n pliki, których wcześniej nie było, zachowują nową zawartość: %1.</numerusform>
+            <numerusform>Tessary przywrócił wcześniejsze pliki, ale %n plików, których wcześniej nie było, zachowuje nową zawartość: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished files</source>
+        <translation>
+            <numerusform>%n niedokończony plik</numerusform>
+            <numerusform>%n niedokończone pliki</numerusform>
+            <numerusform>%n niedokończonych plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals</source>
+        <translation>
+            <numerusform>%n oryginał</numerusform>
+            <numerusform>%n oryginały</numerusform>
+            <numerusform>%n oryginałów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>a checksum (CRC) of the PNG data does not match, so the file is damaged (%1)</source>
+        <translation>suma kontrolna (CRC) danych PNG się nie zgadza, więc plik jest uszkodzony (%1)</translation>
+    </message>
+    <message>
+        <source>%1-bit true-colour .tga files can&apos;t be read</source>
+        <translation>plików .tga true color %1-bitowych nie można odczytać</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1-bit colour indices can&apos;t be read</source>
+        <translation>plików .tga z mapą kolorów i %1-bitowymi indeksami nie można odczytać</translation>
+    </message>
+    <message>
+        <source>%1-bit grey-scale .tga files can&apos;t be read</source>
+        <translation>plików .tga w skali szarości %1-bitowych nie można odczytać</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

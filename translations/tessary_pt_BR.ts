@@ -1281,6 +1281,54 @@
             <numerusform>o arquivo tem só %n bytes, um cabeçalho .tga precisa de 18</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Tessary has finished it, so all %n files it was replacing now hold the changes.</source>
+        <translation>
+            <numerusform>o Tessary a concluiu, então o arquivo que ela substituía agora contém as alterações.</numerusform>
+            <numerusform>o Tessary a concluiu, então todos os %n arquivos que ela substituía agora contêm as alterações.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1.</source>
+        <translation>
+            <numerusform>o Tessary restaurou os arquivos anteriores, mas %n arquivo que não existia antes mantém o conteúdo novo: %1.</numerusform>
+            <numerusform>o Tessary restaurou os arquivos anteriores, mas %n arquivos que não existiam antes mantêm o conteúdo novo: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unfinished files</source>
+        <translation>
+            <numerusform>%n arquivo inacabado</numerusform>
+            <numerusform>%n arquivos inacabados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals</source>
+        <translation>
+            <numerusform>%n original</numerusform>
+            <numerusform>%n originais</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>a checksum (CRC) of the PNG data does not match, so the file is damaged (%1)</source>
+        <translation>uma soma de verificação (CRC) dos dados PNG não confere, então o arquivo está danificado (%1)</translation>
+    </message>
+    <message>
+        <source>%1-bit true-colour .tga files can&apos;t be read</source>
+        <translation>arquivos .tga true color de %1 bits não podem ser lidos</translation>
+    </message>
+    <message>
+        <source>colour-mapped .tga files with %1-bit colour indices can&apos;t be read</source>
+        <translation>arquivos .tga indexados com índices de cor de %1 bits não podem ser lidos</translation>
+    </message>
+    <message>
+        <source>%1-bit grey-scale .tga files can&apos;t be read</source>
+        <translation>arquivos .tga em tons de cinza de %1 bits não podem ser lidos</translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -54,7 +54,7 @@ struct LoadProgress {
     std::function<void(int value)> progress;        // bar value, set before each item
     std::function<void(int image)> imageLoaded;     // image n is in the catalogue
     std::function<void(int font)> fontLoaded;       // font i is in the catalogue
-    std::function<void(const std::string &text)> notice; // one sentence for the user about the folder
+    std::function<void(const Message &said)> notice; // one sentence for the user about the folder
 };
 
 // Why a game folder is loaded. Loading for editing clears the read-only attributes of the image

@@ -17,7 +17,7 @@ namespace {
 struct Tidied {
     int removed = 0;
     int kept = 0;
-    std::vector<std::string> leftAside;
+    std::vector<Message> leftAside;
 };
 
 // Removes the unfinished files of write-backs that never reached their journal, and keeps or
@@ -48,11 +48,11 @@ Tidied tidyScratchFiles(const std::string &gp4Path)
                 ++tidied.removed;
                 break;
             case WriteJournal::Scratch::Aside:
-                const std::string why = StagedCommit::keepOriginal(gp4Path, relative, WriteJournal::scratchTarget(relative));
+                Message why = StagedCommit::keepOriginal(gp4Path, relative, WriteJournal::scratchTarget(relative));
                 if (why.empty())
                     ++tidied.kept;
                 else
-                    tidied.leftAside.push_back(why);
+                    tidied.leftAside.push_back(std::move(why));
                 break;
             }
         }
@@ -60,26 +60,36 @@ Tidied tidyScratchFiles(const std::string &gp4Path)
     return tidied;
 }
 
-std::string sentenceFor(const std::string &gp4Path, const StagedCommit::Settled &settled)
+Message sentenceFor(const std::string &gp4Path, const StagedCommit::Settled &settled)
 {
-    const std::string head = "A write-back to " + gp4Path + " was cut short; ";
+    const Message head = Message(CORE_WORDING("CoreMessages", "A write-back to %1 was cut short")).name(gp4Path);
     if (settled.finished)
-        return head + "Tessary has finished it, so all " + std::to_string(settled.files) + " files it was replacing now hold the changes.";
+        return Message::joined(head, Message(CORE_COUNTED_WORDING("CoreMessages", "Tessary has finished it, so all %n files it was replacing now hold the changes."))
+                                         .count(static_cast<long long>(settled.files),
+                                                "Tessary has finished it, so the %n file it was replacing now holds the changes."));
     if (settled.keptNew.empty())
-        return head + "Tessary has put the earlier files back, so the folder is as it was before it.";
-    return head + "Tessary has put the earlier files back, but " + std::to_string(settled.keptNew.size())
-           + (settled.keptNew.size() == 1 ? " file that did not exist before it keeps" : " files that did not exist before it keep")
-           + " the new content: " + shortList(settled.keptNew) + ".";
+        return Message::joined(head, CORE_WORDING("CoreMessages", "Tessary has put the earlier files back, so the folder is as it was before it."));
+    return Message::joined(head, Message(CORE_COUNTED_WORDING("CoreMessages", "Tessary has put the earlier files back, but %n files that did not exist before it keep the new content: %1."))
+                                     .nested(Message::list(settled.keptNew, 10))
+                                     .count(static_cast<long long>(settled.keptNew.size()),
+                                            "Tessary has put the earlier files back, but %n file that did not exist before it keeps "
+                                            "the new content: %1."));
+}
+
+// Sentences said one after another.
+Message followedBy(Message first, Message next)
+{
+    return first.empty() ? next : Message("%1 %2").nested(std::move(first)).nested(std::move(next));
 }
 
 } // namespace
 
-std::string settle(const std::string &gp4Path)
+Message settle(const std::string &gp4Path)
 {
     const Interruption::Shield asOne;
     const std::string journal = GamePaths::journal(gp4Path);
-    std::string sentence;
-    std::vector<std::string> leftAside;
+    Message sentence;
+    std::vector<Message> leftAside;
     if (FileOps::exists(journal)) {
         const std::vector<JournalEntry> entries = WriteJournal::read(journal);
         try {
@@ -94,21 +104,22 @@ std::string settle(const std::string &gp4Path)
     }
     const Tidied tidied = tidyScratchFiles(gp4Path);
     if (sentence.empty() && tidied.removed + tidied.kept > 0) {
-        const auto count = [](int n, const char *what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); };
-        sentence = "Tessary " + (tidied.removed > 0 ? "removed " + count(tidied.removed, "unfinished file") : std::string())
-                   + (tidied.removed > 0 && tidied.kept > 0 ? " and " : "")
-                   + (tidied.kept > 0 ? "kept " + count(tidied.kept, "original") + " in tessary-originals" : std::string())
-                   + " that an earlier write-back to " + gp4Path + " left behind; the game files were not touched.";
+        const Message removed = Message(CORE_COUNTED_WORDING("CoreMessages", "%n unfinished files")).count(tidied.removed, "%n unfinished file");
+        const Message kept = Message(CORE_COUNTED_WORDING("CoreMessages", "%n originals")).count(tidied.kept, "%n original");
+        const Message what = tidied.kept == 0    ? Message(CORE_WORDING("CoreMessages", "Tessary removed %1 that an earlier write-back to %2 left behind")).nested(removed).name(gp4Path)
+                             : tidied.removed == 0 ? Message(CORE_WORDING("CoreMessages", "Tessary kept %1 in tessary-originals that an earlier write-back to %2 left behind")).nested(kept).name(gp4Path)
+                                                   : Message(CORE_WORDING("CoreMessages", "Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind")).nested(removed).nested(kept).name(gp4Path);
+        sentence = Message::joined(what, CORE_WORDING("CoreMessages", "the game files were not touched."));
     }
     leftAside.insert(leftAside.end(), tidied.leftAside.begin(), tidied.leftAside.end());
-    for (const std::string &why : leftAside)
-        sentence += (sentence.empty() ? "" : " ") + why;
+    for (const Message &why : leftAside)
+        sentence = followedBy(std::move(sentence), why);
     return sentence;
 }
 
 Opened openForReading(const std::string &gp4Path)
 {
-    Opened opened{FolderLock(gp4Path, FolderLock::Mode::Read), std::string()};
+    Opened opened{FolderLock(gp4Path, FolderLock::Mode::Read), Message()};
     // Alone, or without a lock at all (a medium no one can write), the folder is settled at once;
     // beside other readers only a journal is worth waiting for.
     if (!opened.lock.held() || opened.lock.exclusive() || (FileOps::exists(GamePaths::journal(gp4Path)) && opened.lock.waitExclusive()))

@@ -11,14 +11,14 @@ namespace FolderRecovery {
 
 // Finishes or undoes the moves of a journal left behind (finished when every new file is
 // whole, undone otherwise) and removes files a write-back left unfinished. The caller holds the
-// folder's lock alone. Returns one sentence for the user, or "" when there was nothing to do.
-// Throws GameFileError when the folder can't be settled.
-std::string settle(const std::string &gp4Path);
+// folder's lock alone. Returns what it did for the user, or an empty message when there was
+// nothing to do. Throws GameFileError when the folder can't be settled.
+Message settle(const std::string &gp4Path);
 
 // The folder opened for reading: its lock, held shared, and what settling it did.
 struct Opened {
     FolderLock lock;
-    std::string settled;
+    Message settled;
 };
 
 // Takes the folder's lock for reading, settling what an earlier write-back left first.

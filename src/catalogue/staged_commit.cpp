@@ -63,9 +63,9 @@ Kept keepOriginals(const std::string &gp4Path, const std::vector<JournalEntry> &
     for (const JournalEntry &entry : entries) {
         if (entry.aside.empty())
             continue;
-        const std::string why = keepOriginal(gp4Path, entry.aside, entry.target);
+        Message why = keepOriginal(gp4Path, entry.aside, entry.target);
         if (!why.empty())
-            kept.leftAside.push_back(why);
+            kept.leftAside.push_back(std::move(why));
     }
     return kept;
 }
@@ -101,13 +101,13 @@ struct Judged {
 };
 
 // The stage of entry; when the files on disk can't have come from its moves, mismatch says why.
-Judged judge(const std::string &gp4Path, const JournalEntry &entry, std::string &mismatch)
+Judged judge(const std::string &gp4Path, const JournalEntry &entry, Message &mismatch)
 {
     const Found game = lookAt(at(gp4Path, entry.target)), fresh = lookAt(at(gp4Path, entry.staged));
     const Found aside = entry.aside.empty() ? Found{} : lookAt(at(gp4Path, entry.aside));
     for (const auto &[name, found] : {std::pair{&entry.target, game}, {&entry.staged, fresh}, {&entry.aside, aside}})
         if (found.other) {
-            mismatch = *name + " is not a plain file";
+            mismatch = Message(CORE_WORDING("CoreMessages", "%1 is not a plain file")).name(quotedForMessage(*name));
             return {};
         }
     const bool whole = fresh.plain && fresh.size == entry.stagedSize;
@@ -116,8 +116,8 @@ Judged judge(const std::string &gp4Path, const JournalEntry &entry, std::string 
             return {Stage::NotBegun, whole};
         if (game.plain && !fresh.plain)
             return {Stage::InPlace};
-        mismatch = game.plain ? entry.target + " exists, though the record says it did not before the write-back"
-                              : entry.target + " and its new file are both missing";
+        mismatch = Message(game.plain ? CORE_WORDING("CoreMessages", "%1 exists, though the record says it did not before the write-back") : CORE_WORDING("CoreMessages", "%1 and its new file are both missing"))
+                       .name(quotedForMessage(entry.target));
         return {};
     }
     if (game.plain && !aside.plain && fresh.plain)
@@ -128,8 +128,8 @@ Judged judge(const std::string &gp4Path, const JournalEntry &entry, std::string 
         return {Stage::InPlace};
     if (game.plain && !aside.plain && !fresh.plain)
         return {Stage::Undone};
-    mismatch = game.plain ? entry.target + ", its original and its new file are all there at once"
-                          : entry.target + " and the original the record moved aside are both missing";
+    mismatch = Message(game.plain ? CORE_WORDING("CoreMessages", "%1, its original and its new file are all there at once") : CORE_WORDING("CoreMessages", "%1 and the original the record moved aside are both missing"))
+                   .name(quotedForMessage(entry.target));
     return {};
 }
 
@@ -263,10 +263,10 @@ Settled settle(const std::string &gp4Path, const std::vector<JournalEntry> &entr
     std::vector<Judged> stages;
     bool canFinish = true;
     for (const JournalEntry &entry : entries) {
-        std::string mismatch;
+        Message mismatch;
         stages.push_back(judge(gp4Path, entry, mismatch));
         if (!mismatch.empty())
-            WriteJournal::refuse(journal, "it does not match the files on disk: " + quotedForMessage(mismatch));
+            WriteJournal::refuse(journal, Message(CORE_WORDING("CoreMessages", "it does not match the files on disk: %1")).nested(std::move(mismatch)));
         const Stage stage = stages.back().stage;
         canFinish = canFinish && stage != Stage::Undone
             && ((stage != Stage::NotBegun && stage != Stage::MovedAside) || stages.back().wholeNewFile);
@@ -307,7 +307,7 @@ Settled settle(const std::string &gp4Path, const std::vector<JournalEntry> &entr
     return settled;
 }
 
-std::string keepOriginal(const std::string &gp4Path, const std::string &aside, const std::string &target)
+Message keepOriginal(const std::string &gp4Path, const std::string &aside, const std::string &target)
 {
     const std::string from = at(gp4Path, aside);
     const std::string kept = GamePaths::original(gp4Path, target);
@@ -316,9 +316,9 @@ std::string keepOriginal(const std::string &gp4Path, const std::string &aside, c
         FileOps::removeQuietly(from); // else the next opening of the folder tidies it
         return {};
     }
-    const auto leftAside = [&](const std::string &why) {
-        return "The game's original of " + target + " could not be kept in tessary-originals (" + why + "); it stays beside it as "
-               + from + ", and Tessary tries again the next time it opens this game folder.";
+    const auto leftAside = [&](Message why) {
+        return Message::joined(Message(CORE_WORDING("CoreMessages", "The game's original of %1 could not be kept in tessary-originals (%2)")).name(target).nested(std::move(why)),
+                               Message(CORE_WORDING("CoreMessages", "it stays beside it as %1, and Tessary tries again the next time it opens this game folder.")).name(from));
     };
     PF::Info info;
     const int error = PF::linkInfoOf(kept, info);
@@ -332,7 +332,7 @@ std::string keepOriginal(const std::string &gp4Path, const std::string &aside, c
         return {};
     }
     if (error == 0)
-        return leftAside(kept + " " + (info.link ? FailureText::IsLink : "is not a plain file"));
+        return leftAside(Message(CORE_WORDING("CoreMessages", "%1 %2")).name(kept).nested(info.link ? FailureText::IsLink : CORE_WORDING("CoreMessages", "is not a plain file")));
     try {
         FileOps::makeFolder(GamePaths::originals(gp4Path));
         const std::string folder = GamePaths::folderOf(target);
@@ -340,7 +340,7 @@ std::string keepOriginal(const std::string &gp4Path, const std::string &aside, c
             FileOps::makeFolder(GamePaths::original(gp4Path, folder));
         FileOps::moveNoReplace(from, kept, kept);
     } catch (const GameFileError &failure) {
-        return leftAside(failure.what());
+        return leftAside(failure.message());
     }
     return {};
 }

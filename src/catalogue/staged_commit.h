@@ -22,7 +22,7 @@ struct StagedFile {
 struct Kept {
     // One sentence for each game's original that could not be kept in tessary-originals and
     // stays beside its game file instead (the next opening of the folder tries again).
-    std::vector<std::string> leftAside;
+    std::vector<Message> leftAside;
 };
 
 // Makes sure, before anything moves, that the game's original of each target (relative names)
@@ -53,7 +53,7 @@ struct Settled {
 Settled settle(const std::string &gp4Path, const std::vector<JournalEntry> &entries);
 
 // An original moved aside (relative name): kept as the game's original of target when none is
-// kept yet, otherwise removed. Returns "" when done, else why it stays where it is.
-std::string keepOriginal(const std::string &gp4Path, const std::string &aside, const std::string &target);
+// kept yet, otherwise removed. Returns an empty message when done, else why it stays where it is.
+Message keepOriginal(const std::string &gp4Path, const std::string &aside, const std::string &target);
 
 } // namespace StagedCommit

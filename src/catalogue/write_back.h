@@ -39,10 +39,10 @@ struct WriteBackOptions {
 struct WriteBackReport {
     std::vector<std::string> written;   // game files replaced, then the record's files
     std::vector<std::string> leftAlone; // changed by another program since loading, with no change of ours: untouched
-    std::string settled;                // what settling an earlier, interrupted write-back did ("" for nothing)
+    Message settled;                    // what settling an earlier, interrupted write-back did (empty for nothing)
     // One sentence for each game's original that could not be kept in tessary-originals; it
     // stays beside its game file instead.
-    std::vector<std::string> originalsLeftAside;
+    std::vector<Message> originalsLeftAside;
 };
 
 // A write-back refused because game files it would replace were changed by another program

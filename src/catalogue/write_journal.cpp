@@ -54,9 +54,9 @@ std::vector<std::string> splitAtTabs(const std::string &line)
     return fields;
 }
 
-[[noreturn]] void damaged(const std::string &path, const std::string &what)
+[[noreturn]] void damaged(const std::string &path, Message what)
 {
-    WriteJournal::refuse(path, what);
+    WriteJournal::refuse(path, std::move(what));
 }
 
 // A name from the record, fit to quote.
@@ -89,17 +89,17 @@ bool isKeepingCheck(const std::string &relative)
         || relative == OriginalsFolder + "/fonts/" + KeepingCheck;
 }
 
-void refuse(const std::string &path, const std::string &what)
+void refuse(const std::string &path, Message what)
 {
-    throw DamagedRecord(path, "the record of an interrupted write-back is damaged (" + what
-                                  + "); Tessary leaves the folder as it is. Move this file away to use the folder again");
+    throw DamagedRecord(path, Message::joined(Message(CORE_WORDING("CoreMessages", "the record of an interrupted write-back is damaged (%1)")).nested(std::move(what)),
+                                              CORE_WORDING("CoreMessages", "Tessary leaves the folder as it is. Move this file away to use the folder again")));
 }
 
 std::vector<JournalEntry> read(const std::string &path)
 {
     const std::uint64_t size = FileOps::stampOf(path).size;
     if (size > MaxJournalBytes)
-        refuse(path, "it holds " + std::to_string(size) + " bytes, far more than any record Tessary writes");
+        refuse(path, Message(CORE_WORDING("CoreMessages", "it holds %1 bytes, far more than any record Tessary writes")).number(static_cast<long long>(size)));
     const std::vector<std::uint8_t> bytes = FileOps::readWhole(path, FileOps::InputFile::Links::Refuse);
     return parse(path, std::string(bytes.begin(), bytes.end()));
 }
@@ -120,30 +120,30 @@ std::vector<JournalEntry> parse(const std::string &path, const std::string &text
     std::istringstream lines(text);
     std::string line;
     if (!std::getline(lines, line) || line != Heading)
-        damaged(path, "it does not begin as Tessary writes it");
+        damaged(path, CORE_WORDING("CoreMessages", "it does not begin as Tessary writes it"));
     std::vector<JournalEntry> entries;
     std::set<std::string> targets;
     while (std::getline(lines, line)) {
         const std::vector<std::string> fields = splitAtTabs(line);
         if (fields.size() == 2 && fields[0] == "end") {
             if (fields[1] != std::to_string(entries.size()) || std::getline(lines, line) || !text.ends_with('\n'))
-                damaged(path, "its end does not match its entries");
+                damaged(path, CORE_WORDING("CoreMessages", "its end does not match its entries"));
             return entries;
         }
         // One spelling per size, as encode writes it, so that what is read writes back as read.
         if (fields.size() != 4 || !allOf(fields[3], isDigit) || fields[3].size() > 19
             || (fields[3].size() > 1 && fields[3][0] == '0') || fields[2].empty())
-            damaged(path, "line " + std::to_string(entries.size() + 2) + " is not an entry");
+            damaged(path, Message(CORE_WORDING("CoreMessages", "line %1 is not an entry")).number(static_cast<long long>(entries.size() + 2)));
         JournalEntry entry{fields[0], fields[1], fields[2] == "-" ? std::string() : fields[2], std::stoull(fields[3])};
         if (!isGameFile(entry.target))
-            damaged(path, "it names " + quoted(entry.target) + ", which is not a game file");
+            damaged(path, Message(CORE_WORDING("CoreMessages", "it names %1, which is not a game file")).name(quoted(entry.target)));
         if (!targets.insert(entry.target).second)
-            damaged(path, "it names " + quoted(entry.target) + " twice");
+            damaged(path, Message(CORE_WORDING("CoreMessages", "it names %1 twice")).name(quoted(entry.target)));
         if (!isScratchOf(entry.staged, entry.target, "new") || (!entry.aside.empty() && !isScratchOf(entry.aside, entry.target, "old")))
-            damaged(path, "it names files that Tessary does not write beside " + quoted(entry.target));
+            damaged(path, Message(CORE_WORDING("CoreMessages", "it names files that Tessary does not write beside %1")).name(quoted(entry.target)));
         entries.push_back(std::move(entry));
     }
-    damaged(path, "it ends before its last line");
+    damaged(path, CORE_WORDING("CoreMessages", "it ends before its last line"));
 }
 
 Scratch scratchKind(const std::string &relative)

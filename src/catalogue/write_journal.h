@@ -34,7 +34,7 @@ std::vector<JournalEntry> parse(const std::string &path, const std::string &text
 // Reads the record from its file, never through a link and never more than a record can hold.
 std::vector<JournalEntry> read(const std::string &path);
 // Throws the DamagedRecord error that a record that can't be used is refused with; what says why.
-[[noreturn]] void refuse(const std::string &path, const std::string &what);
+[[noreturn]] void refuse(const std::string &path, Message what);
 
 // True when relative (to the data folder, with '/') names a game file: the index, an image, a font.
 bool isGameFile(const std::string &relative);

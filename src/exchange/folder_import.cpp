@@ -45,7 +45,7 @@ Message nothingMatched(PictureKinds kinds, const std::vector<std::string> &names
 FolderListing listPicturesFolder(const std::string &folder)
 {
     if (!FileOps::isFolder(folder))
-        throw GameFileError(folder, FileOps::exists(folder) ? "is not a folder" : "folder not found");
+        throw GameFileError(folder, FileOps::exists(folder) ? CORE_WORDING("CoreMessages", "is not a folder") : CORE_WORDING("CoreMessages", "folder not found"));
     std::vector<std::string> names = FileOps::namesIn(folder);
     std::sort(names.begin(), names.end());
     FolderListing listing;

@@ -18,7 +18,7 @@ Catalogue indexOf(const std::string &gp4Path, int n)
     scratch.GP4Path = gp4Path;
     scratch.Readsizes();
     if (!scratch.isImage(n))
-        throw GameFileError(GamePaths::index(gp4Path), "holds no menu image number " + std::to_string(n));
+        throw GameFileError(GamePaths::index(gp4Path), Message(CORE_WORDING("CoreMessages", "holds no menu image number %1")).number(n));
     scratch.ImageSizes.resize(std::size_t(scratch.ImageCount));
     scratch.FontBitmaps.resize(FontCount);
     return scratch;

@@ -12,13 +12,13 @@ void requireImage(const Catalogue &c, int n, const std::string &file)
 {
     const auto slot = std::size_t(n);
     if (!c.isImage(n) || slot >= c.ImageDetails.size() || slot >= c.ImageSizes.size() || slot >= c.ImagePixels.size())
-        throw GameFileError(file, "there is no menu image number " + std::to_string(n) + " to replace");
+        throw GameFileError(file, Message(CORE_WORDING("CoreMessages", "there is no menu image number %1 to replace")).number(n));
 }
 
 void requireFont(const Catalogue &c, int i, const std::string &file)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= c.FontBitmaps.size())
-        throw GameFileError(file, "there is no font sheet number " + std::to_string(i) + " to replace");
+        throw GameFileError(file, Message(CORE_WORDING("CoreMessages", "there is no font sheet number %1 to replace")).number(i));
 }
 
 } // namespace

@@ -15,6 +15,9 @@
 
 namespace {
 
+const char *const DamagedOrCutShort = CORE_WORDING("CoreMessages", "the PNG data is damaged or cut short (%1)");
+const char *const EndsEarly = CORE_WORDING("CoreMessages", "the file ends before the picture does");
+
 constexpr std::uint8_t Signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 constexpr std::size_t MessageRoom = 200;
 // Deflate makes at most 1032 bytes of 1: data shorter than that share of the rows is cut short.
@@ -57,7 +60,7 @@ void readFrom(png_structp png, png_bytep into, std::size_t count)
 {
     auto *source = static_cast<Source *>(png_get_io_ptr(png));
     if (count > source->size - source->offset)
-        png_error(png, "the file ends before the picture does");
+        png_error(png, EndsEarly);
     std::memcpy(into, source->data + source->offset, count);
     source->offset += count;
 }
@@ -74,11 +77,11 @@ public:
     PngReading(std::string path, const std::uint8_t *data, std::size_t size) : m_path(std::move(path)), m_source{data, size, 0, {}, {}, {}}
     {
         if (!hasPngSignature(data, size))
-            throw GameFileError(m_path, "is not a .png file: it does not start with the PNG signature");
+            throw GameFileError(m_path, CORE_WORDING("CoreMessages", "is not a .png file: it does not start with the PNG signature"));
         m_png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &m_source, onError, onWarning);
         m_info = m_png ? png_create_info_struct(m_png) : nullptr;
         if (!m_info)
-            throw GameFileError(m_path, "not enough memory to read a .png file");
+            throw GameFileError(m_path, CORE_WORDING("CoreMessages", "not enough memory to read a .png file"));
         png_set_read_fn(m_png, &m_source, readFrom);
         png_set_benign_errors(m_png, 1);
         // A menu image may be far wider or taller than libpng's default limit of a million.
@@ -108,17 +111,16 @@ public:
                            : usesPalette && m_source.paletteWarning[0]           ? m_source.paletteWarning
                                                                                  : nullptr;
         if (damage)
-            throw GameFileError(m_path, std::string("the PNG's palette or transparency is damaged (") + damage
-                                            + "), so its pixels are not defined");
+            throw GameFileError(m_path, Message(CORE_WORDING("CoreMessages", "the PNG's palette or transparency is damaged (%1), so its pixels are not defined")).name(damage));
         const std::uint64_t bytes = std::uint64_t(m_width) * m_height * 4;
         if (bytes > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
-            throw GameFileError(m_path, "a " + sizeText(m_width, m_height) + " picture needs " + std::to_string(bytes)
-                                            + " bytes, more than the 2147483647 a menu image can hold");
+            throw GameFileError(m_path, Message(CORE_WORDING("CoreMessages", "a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold"))
+                                            .name(sizeText(m_width, m_height))
+                                            .number(static_cast<long long>(bytes)));
         const std::uint64_t rows = std::uint64_t(m_height) * (m_fileRowBytes + 1);
         const std::uint64_t left = m_source.size - m_source.offset;
         if (m_rowBytes != m_samples->rowBytes() || (left + 1024) * DeflateMostRatio < rows)
-            throw GameFileError(m_path, "the PNG data is damaged or cut short (the file is too short for a "
-                                            + sizeText(m_width, m_height) + " picture)");
+            throw GameFileError(m_path, Message(DamagedOrCutShort).nested(Message(CORE_WORDING("CoreMessages", "the file is too short for a %1 picture")).name(sizeText(m_width, m_height))));
     }
 
     // Decodes every pixel into out (width x height); checks the data to its end.
@@ -137,9 +139,11 @@ public:
                 fail();
             const long x = m_samples->convert(starts[y], out + std::size_t(y) * m_width);
             if (x >= 0)
-                throw GameFileError(m_path, "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") has colour number "
-                                                + std::to_string(starts[y][x]) + ", but the palette holds only "
-                                                + std::to_string(m_samples->paletteSize()) + " colours");
+                throw GameFileError(m_path, Message(CORE_WORDING("CoreMessages", "pixel (%1, %2) has colour number %3, but the palette holds only %4 colours"))
+                                                .number(x)
+                                                .number(y)
+                                                .number(starts[y][x])
+                                                .number(static_cast<long long>(m_samples->paletteSize())));
         }
         if (!libpng([&] { png_read_end(m_png, nullptr); }))
             fail();
@@ -185,7 +189,13 @@ private:
 
     [[noreturn]] void fail() const
     {
-        throw GameFileError(m_path, std::string("the PNG data is damaged or cut short (") + m_source.error + ")");
+        const std::string said = m_source.error;
+        if (said == EndsEarly)
+            throw GameFileError(m_path, Message(DamagedOrCutShort).nested(EndsEarly));
+        // libpng's own words stay as a detail of the reason.
+        if (said.find("CRC") != std::string::npos)
+            throw GameFileError(m_path, Message(CORE_WORDING("CoreMessages", "a checksum (CRC) of the PNG data does not match, so the file is damaged (%1)")).name(said));
+        throw GameFileError(m_path, Message(DamagedOrCutShort).name(said));
     }
 
     std::string m_path;
@@ -227,7 +237,8 @@ FontSheet decodeFontPng(const std::string &path, const std::uint8_t *data, std::
     PngReading png(path, data, size);
     png.readHeader();
     if (png.width() != FontSheetSide || png.height() != FontSheetSide)
-        throw GameFileError(path, "the picture is " + sizeText(png.width(), png.height()) + " pixels; a font sheet must be 256 x 256");
+        throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "the picture is %1 pixels")).name(sizeText(png.width(), png.height())),
+                                                  CORE_WORDING("CoreMessages", "a font sheet must be 256 x 256")));
     png.check();
     PixelBuffer pixels(FontSheetBytes);
     png.readPixels(pixels.data());

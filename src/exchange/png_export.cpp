@@ -80,7 +80,7 @@ std::vector<std::uint8_t> encoded(const std::uint8_t *pixels, std::uint32_t widt
     Sink sink{nullptr, {}};
     if (!encode(pixels, width, height, grey ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB_ALPHA, std::size_t(width) * (grey ? 1 : 4),
                 bytes, sink))
-        throw GameFileError(name, std::string("the PNG picture can't be made (") + sink.error + ")");
+        throw GameFileError(name, Message(CORE_WORDING("CoreMessages", "the PNG picture can't be made (%1)")).name(sink.error));
     return bytes;
 }
 
@@ -96,38 +96,43 @@ void saveImagePng(const Catalogue &c, int n, const std::string &target)
 {
     const auto slot = std::size_t(n);
     if (!c.isImage(n) || slot >= c.ImageDetails.size() || slot >= c.ImageSizes.size() || slot >= c.ImagePixels.size())
-        throw GameFileError(target, "there is no menu image number " + std::to_string(n));
+        throw GameFileError(target, Message(CORE_WORDING("CoreMessages", "there is no menu image number %1")).number(n));
     const std::int64_t width = c.ImageDetails[slot].Width;
     const std::int64_t height = c.ImageDetails[slot].Height;
-    const std::string picture = "image " + std::to_string(n) + " (" + std::to_string(width) + " x " + std::to_string(height) + " pixels";
     if (width <= 0 || height <= 0)
-        throw GameFileError(target, picture + ") holds no picture a .png file can hold; save it as .tga");
+        throw GameFileError(target, Message::joined(Message(CORE_WORDING("CoreMessages", "image %1 (%2 x %3 pixels) holds no picture a .png file can hold")).number(n).number(width).number(height),
+                                                    CORE_WORDING("CoreMessages", "save it as .tga")));
     if (c.ImageSizes[slot] != width * height * 4 || c.ImagePixels[slot].size() < std::size_t(width * height))
-        throw GameFileError(target, picture + ") holds " + std::to_string(c.ImageSizes[slot]) + " bytes instead of "
-                                        + std::to_string(width * height * 4) + "; a .png file holds only whole pictures, so save it as .tga");
+        throw GameFileError(target, Message::joined(Message(CORE_WORDING("CoreMessages", "image %1 (%2 x %3 pixels) holds %4 bytes instead of %5"))
+                                                        .number(n)
+                                                        .number(width)
+                                                        .number(height)
+                                                        .number(c.ImageSizes[slot])
+                                                        .number(width * height * 4),
+                                                    CORE_WORDING("CoreMessages", "a .png file holds only whole pictures, so save it as .tga")));
     write(reinterpret_cast<const std::uint8_t *>(c.ImagePixels[slot].data()), std::uint32_t(width), std::uint32_t(height), false, target);
 }
 
 void saveFontPng(const Catalogue &c, int i, const std::string &target)
 {
     if (i < 0 || i >= FontCount || std::size_t(i) >= c.FontBitmaps.size())
-        throw GameFileError(target, "there is no font sheet number " + std::to_string(i));
+        throw GameFileError(target, Message(CORE_WORDING("CoreMessages", "there is no font sheet number %1")).number(i));
     const FontSheet &sheet = c.FontBitmaps[std::size_t(i)];
     if (sheet.size() != FontSheetBytes)
-        throw GameFileError(target, "font sheet " + std::to_string(i) + " holds " + std::to_string(sheet.size()) + " bytes instead of 65536");
+        throw GameFileError(target, Message(CORE_WORDING("CoreMessages", "font sheet %1 holds %2 bytes instead of 65536")).number(i).number(static_cast<long long>(sheet.size())));
     write(sheet.data(), FontSheetSide, FontSheetSide, true, target);
 }
 
 std::vector<std::uint8_t> encodeImagePng(const std::string &name, std::int32_t width, std::int32_t height, const std::uint32_t *pixels)
 {
     if (width <= 0 || height <= 0 || !pixels)
-        throw GameFileError(name, "holds no picture a .png file can hold");
+        throw GameFileError(name, CORE_WORDING("CoreMessages", "holds no picture a .png file can hold"));
     return encoded(reinterpret_cast<const std::uint8_t *>(pixels), std::uint32_t(width), std::uint32_t(height), false, name);
 }
 
 std::vector<std::uint8_t> encodeFontPng(const std::string &name, const FontSheet &sheet)
 {
     if (sheet.size() != FontSheetBytes)
-        throw GameFileError(name, "holds " + std::to_string(sheet.size()) + " bytes instead of 65536");
+        throw GameFileError(name, Message(CORE_WORDING("CoreMessages", "holds %1 bytes instead of 65536")).number(static_cast<long long>(sheet.size())));
     return encoded(sheet.data(), FontSheetSide, FontSheetSide, true, name);
 }

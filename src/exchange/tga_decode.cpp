@@ -79,8 +79,7 @@ void convertImage(const std::string &path, const TgaLayout &layout, const std::u
             case TgaPixelKind::Mapped8: {
                 const MapColour &colour = colours[from[0]];
                 if (!colour.Present)
-                    throw GameFileError(path, "pixel (" + std::to_string(column) + ", " + std::to_string(row) + ") uses colour "
-                                                  + std::to_string(from[0]) + ", which the file's colour map does not hold");
+                    throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "pixel (%1, %2) uses colour %3, which the file's colour map does not hold")).number(column).number(row).number(from[0]));
                 std::memcpy(to, colour.Bytes.data(), 4);
                 break;
             }
@@ -104,7 +103,7 @@ DecodedImage decodeImageTga(const std::string &path, const std::uint8_t *data, s
     try {
         image.Pixels.resize(std::size_t(h.Width) * h.Height);
     } catch (const std::bad_alloc &) {
-        throw GameFileError(path, "not enough memory for a " + h.sizeText() + " picture");
+        throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "not enough memory for a %1 picture")).name(h.sizeText()));
     }
     convertImage(path, layout, data, reinterpret_cast<std::uint8_t *>(image.Pixels.data()));
     return image;

@@ -23,11 +23,11 @@ void writeZeros(FileOps::OutputFile &out, std::size_t count)
     }
 }
 
+// measure is the wording of the side: "image %1 is %2 pixels wide" or "... high".
 void requireTgaSide(const std::string &target, int n, std::int32_t value, const char *measure)
 {
     if (value < 0 || value > LargestTgaSide)
-        throw GameFileError(target, "image " + std::to_string(n) + " is " + std::to_string(value) + " pixels " + measure
-                                        + "; a .tga file can only hold 0 to 65535");
+        throw GameFileError(target, Message::joined(Message(measure).number(n).number(value), CORE_WORDING("CoreMessages", "a .tga file can only hold 0 to 65535")));
 }
 
 } // namespace
@@ -70,13 +70,13 @@ void saveImageTga(const Catalogue &catalogue, int n, const std::string &name)
     const auto slot = std::size_t(n);
     if (!catalogue.isImage(n) || slot >= catalogue.ImageDetails.size() || slot >= catalogue.ImageSizes.size()
         || slot >= catalogue.ImagePixels.size())
-        throw GameFileError(target, "there is no menu image number " + std::to_string(n));
+        throw GameFileError(target, Message(CORE_WORDING("CoreMessages", "there is no menu image number %1")).number(n));
     const TGPHDetails &details = catalogue.ImageDetails[slot];
-    requireTgaSide(target, n, details.Width, "wide");
-    requireTgaSide(target, n, details.Height, "high");
+    requireTgaSide(target, n, details.Width, CORE_WORDING("CoreMessages", "image %1 is %2 pixels wide"));
+    requireTgaSide(target, n, details.Height, CORE_WORDING("CoreMessages", "image %1 is %2 pixels high"));
     const std::int32_t byteCount = catalogue.ImageSizes[slot];
     if (byteCount < 0)
-        throw GameFileError(target, "image " + std::to_string(n) + " has a negative byte count (" + std::to_string(byteCount) + ")");
+        throw GameFileError(target, Message(CORE_WORDING("CoreMessages", "image %1 has a negative byte count (%2)")).number(n).number(byteCount));
 
     const TgaHeaderBytes header = imageTgaHeader(std::uint16_t(details.Width), std::uint16_t(details.Height));
     const PixelBuffer &pixels = catalogue.ImagePixels[slot];
@@ -94,11 +94,10 @@ void saveFontTga(const Catalogue &catalogue, int i, const std::string &name)
 {
     const std::string target = name + ".tga";
     if (i < 0 || i >= FontCount || std::size_t(i) >= catalogue.FontBitmaps.size())
-        throw GameFileError(target, "there is no font sheet number " + std::to_string(i));
+        throw GameFileError(target, Message(CORE_WORDING("CoreMessages", "there is no font sheet number %1")).number(i));
     const FontSheet &sheet = catalogue.FontBitmaps[std::size_t(i)];
     if (sheet.size() != FontSheetBytes)
-        throw GameFileError(target, "font sheet " + std::to_string(i) + " holds " + std::to_string(sheet.size())
-                                        + " bytes instead of 65536");
+        throw GameFileError(target, Message(CORE_WORDING("CoreMessages", "font sheet %1 holds %2 bytes instead of 65536")).number(i).number(static_cast<long long>(sheet.size())));
     const TgaHeaderBytes header = fontTgaHeader();
     writeExportFile(target, [&](FileOps::OutputFile &out) {
         out.write(header.data(), header.size());

@@ -27,7 +27,7 @@ TgaLayout readLayout(FileOps::InputFile &in, const std::string &file, Planner pl
 
 [[noreturn]] void noMemory(const std::string &file, const TgaLayout &layout)
 {
-    throw GameFileError(file, "not enough memory to read a " + layout.Header.sizeText() + " picture");
+    throw GameFileError(file, Message(CORE_WORDING("CoreMessages", "not enough memory to read a %1 picture")).name(layout.Header.sizeText()));
 }
 
 // The whole file up to the end of its picture (the header already read into head).

@@ -14,8 +14,8 @@ void refuseRunLengthAndUnknownMaps(const std::string &path, const TgaHeader &h)
     if (h.ImageType >= TgaFirstRunLength && h.ImageType <= TgaLastRunLength)
         throw TgaRleRefused(path);
     if (h.ColourMapType > 1)
-        throw GameFileError(path, "colour map type " + std::to_string(h.ColourMapType)
-                                      + " is not one the .tga format defines; this is not a .tga file Tessary can read");
+        throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "colour map type %1 is not one the .tga format defines")).number(h.ColourMapType),
+                                                  CORE_WORDING("CoreMessages", "this is not a .tga file Tessary can read")));
 }
 
 // Everything before the pixels: the header, the identification field and any colour map.
@@ -32,10 +32,9 @@ void locateParts(TgaLayout &layout)
 void pickImageKind(const std::string &path, TgaLayout &layout)
 {
     const TgaHeader &h = layout.Header;
-    const std::string depth = std::to_string(h.PixelDepth) + "-bit";
     switch (h.ImageType) {
     case TgaNoImage:
-        throw GameFileError(path, "the file holds no picture (image type 0)");
+        throw GameFileError(path, CORE_WORDING("CoreMessages", "the file holds no picture (image type 0)"));
     case TgaTrueColour:
         if (h.PixelDepth == 32) {
             layout.Kind = TgaPixelKind::Bgra32;
@@ -44,31 +43,30 @@ void pickImageKind(const std::string &path, TgaLayout &layout)
             layout.Kind = TgaPixelKind::Bgr24;
             layout.BytesPerPixel = 3;
         } else {
-            throw GameFileError(path, depth + " true-colour .tga files can't be read; save the picture with 24 or 32 bits per pixel");
+            throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "%1-bit true-colour .tga files can't be read")).number(h.PixelDepth),
+                                                      CORE_WORDING("CoreMessages", "save the picture with 24 or 32 bits per pixel")));
         }
         return;
     case TgaColourMapped:
         if (h.ColourMapType != 1)
-            throw GameFileError(path, "the file is colour-mapped (image type 1) but holds no colour map");
+            throw GameFileError(path, CORE_WORDING("CoreMessages", "the file is colour-mapped (image type 1) but holds no colour map"));
         if (h.PixelDepth != 8)
-            throw GameFileError(path, "colour-mapped .tga files with " + depth
-                                          + " colour indices can't be read; only 8-bit indices can");
+            throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "colour-mapped .tga files with %1-bit colour indices can't be read")).number(h.PixelDepth),
+                                                      CORE_WORDING("CoreMessages", "only 8-bit indices can")));
         if (h.ColourMapEntryBits != 24 && h.ColourMapEntryBits != 32)
-            throw GameFileError(path, "colour maps with " + std::to_string(h.ColourMapEntryBits)
-                                          + "-bit entries can't be read; save the picture with a 24- or 32-bit colour map, "
-                                            "or as 24- or 32-bit true-colour");
+            throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "colour maps with %1-bit entries can't be read")).number(h.ColourMapEntryBits),
+                                                      CORE_WORDING("CoreMessages", "save the picture with a 24- or 32-bit colour map, or as 24- or 32-bit true-colour")));
         layout.Kind = TgaPixelKind::Mapped8;
         layout.BytesPerPixel = 1;
         return;
     case TgaGreyScale:
         if (h.PixelDepth != 8)
-            throw GameFileError(path, depth + " grey-scale .tga files can't be read; only 8-bit grey-scale can");
+            throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "%1-bit grey-scale .tga files can't be read")).number(h.PixelDepth), CORE_WORDING("CoreMessages", "only 8-bit grey-scale can")));
         layout.Kind = TgaPixelKind::Grey8;
         layout.BytesPerPixel = 1;
         return;
     default:
-        throw GameFileError(path, "image type " + std::to_string(h.ImageType)
-                                      + " is not an uncompressed true-colour, colour-mapped or grey-scale .tga file");
+        throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file")).number(h.ImageType));
     }
 }
 
@@ -82,8 +80,7 @@ TgaLayout planImageTga(const std::string &path, const TgaHeader &header)
     pickImageKind(path, layout);
     const std::uint64_t byteCount = std::uint64_t(header.Width) * header.Height * 4;
     if (byteCount > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
-        throw GameFileError(path, "a " + header.sizeText() + " picture needs " + std::to_string(byteCount)
-                                      + " bytes, more than the 2147483647 a menu image can hold");
+        throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "a %1 picture needs %2 bytes, more than the 2147483647 a menu image can hold")).name(header.sizeText()).number(static_cast<long long>(byteCount)));
     locateParts(layout);
     return layout;
 }
@@ -97,7 +94,7 @@ TgaLayout planFontTga(const std::string &path, const TgaHeader &header)
     layout.Header = header;
     pickImageKind(path, layout);
     if (header.Width != 256 || header.Height != 256)
-        throw GameFileError(path, "the picture is " + header.sizeText() + " pixels; a font sheet must be 256 x 256");
+        throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "the picture is %1 pixels")).name(header.sizeText()), CORE_WORDING("CoreMessages", "a font sheet must be 256 x 256")));
     locateParts(layout);
     return layout;
 }
@@ -107,7 +104,10 @@ void requireWholeTga(const std::string &path, const TgaLayout &layout, std::uint
     if (size >= layout.end())
         return;
     const TgaHeader &h = layout.Header;
-    throw GameFileError(path, std::string(FailureText::BeyondEnd) + " (the header announces a " + h.sizeText() + " picture of "
-                                  + std::to_string(h.PixelDepth) + " bits per pixel, which needs " + std::to_string(layout.end())
-                                  + " bytes, but the file has only " + std::to_string(size) + ")");
+    throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "reading beyond the end of the file (%1)"))
+                                  .nested(Message(CORE_WORDING("CoreMessages", "the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4"))
+                                              .name(h.sizeText())
+                                              .number(h.PixelDepth)
+                                              .number(static_cast<long long>(layout.end()))
+                                              .number(static_cast<long long>(size))));
 }

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     try {
-        Catalogue c = loadGameFolder(argv[1], LoadProgress{{}, {}, {}, [](const std::string &text) { std::puts(text.c_str()); }});
+        Catalogue c = loadGameFolder(argv[1], LoadProgress{{}, {}, {}, [](const Message &said) { std::puts(said.english().c_str()); }});
         flipPictures(c);
         const WriteBackReport report = applyAllChanges(c);
         std::printf("wrote %zu files\n", report.written.size());

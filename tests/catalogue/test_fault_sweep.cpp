@@ -234,7 +234,7 @@ void FaultSweepTest::crashAtEveryStep()
     // The next opening settles what the write-back left.
     QString notice;
     LoadProgress report;
-    report.notice = [&](const std::string &text) { notice = QString::fromStdString(text); };
+    report.notice = [&](const Message &said) { notice = QString::fromStdString(said.english()); };
     const Catalogue reloaded = loadGameFolder(root, report);
     QString state;
     QVERIFY2(allOldOrAllNew(oldFiles, newFiles, state), qPrintable(state));

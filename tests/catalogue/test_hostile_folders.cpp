@@ -215,7 +215,7 @@ void HostileFoldersTest::craftedJournals()
     const auto before = stateOf(root), outsideBefore = stateOf(outside);
 
     try {
-        const std::string sentence = FolderRecovery::settle(root);
+        const std::string sentence = FolderRecovery::settle(root).english();
         QVERIFY2(outcome != "refused", "a record that does not match the disk was acted on");
         QVERIFY2(QString::fromStdString(sentence).contains(outcome == "finished" ? "has finished it" : "has put the earlier files back, so the folder is as it was"),
                  sentence.c_str());

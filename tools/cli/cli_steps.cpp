@@ -10,7 +10,7 @@ Catalogue load(const CliContext &context, const std::string &folder, LoadPurpose
     // The steps of loadGameFolder, so that the bar knows its length once the index is read.
     const FolderRecovery::Opened opened = FolderRecovery::openForReading(folder);
     if (!opened.settled.empty())
-        (context.args.json ? context.err : context.out) << opened.settled << "\n";
+        (context.args.json ? context.err : context.out) << opened.settled.english() << "\n";
     Catalogue c;
     c.setLoadPurpose(purpose);
     c.GP4Path = folder;
@@ -36,9 +36,9 @@ WriteBackReport write(const CliContext &context, Catalogue &c, WriteBackOptions:
     const WriteBackReport report = applyAllChanges(c, options);
     context.progress.finish();
     if (!report.settled.empty())
-        context.out << report.settled << "\n";
-    for (const std::string &sentence : report.originalsLeftAside)
-        context.err << sentence << "\n";
+        context.out << report.settled.english() << "\n";
+    for (const Message &sentence : report.originalsLeftAside)
+        context.err << sentence.english() << "\n";
     if (!report.leftAlone.empty())
         context.err << "Another program changed these files since Tessary loaded them; they were left as they are: "
                     << shortList(report.leftAlone) << "\n";

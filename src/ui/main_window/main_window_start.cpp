@@ -172,12 +172,12 @@ void TForm1::loadFolder(const QString &folder)
     m_editor->forgetAll();
     showChanges();
     m_grids->ShowSize(m_grids->imageCell(1));
-    const std::string settled = opened->settled;
+    const Message settled = opened->settled;
     opened.reset();
     const int images = std::max(m_catalogue.ImageCount - 1, 0);
     m_work->showDone(tr("%n images and %1 font sheets loaded", nullptr, images).arg(FontCount));
     if (!settled.empty())
-        m_dialogs.message(CoreMessages::translated(QString::fromStdString(settled)));
+        m_dialogs.message(CoreMessages::said(settled));
 }
 
 void TForm1::LMDApplyAllClick()
@@ -227,9 +227,9 @@ bool TForm1::applyChanges()
                                       : tr("%n files written to the game folder", nullptr, int(written)));
         QStringList notes;
         if (!report.settled.empty())
-            notes << CoreMessages::translated(QString::fromStdString(report.settled));
-        for (const std::string &sentence : report.originalsLeftAside)
-            notes << CoreMessages::translated(QString::fromStdString(sentence));
+            notes << CoreMessages::said(report.settled);
+        for (const Message &sentence : report.originalsLeftAside)
+            notes << CoreMessages::said(sentence);
         if (!report.leftAlone.empty())
             notes << tr("Another program changed these files since Tessary loaded them; they were left as they "
                                     "are:\n%1")
