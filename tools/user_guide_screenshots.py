@@ -7,6 +7,10 @@ keyboard, saving one picture of each step into the output folder.
     xvfb-run -a -s "-screen 0 1024x768x24" tools/user_guide_screenshots.py \\
         --bin build/bin --out docs/images
 
+With --messages it edits 14 images instead of three, so that the lists of the folder import's
+summary and of the close question are cut short, and tries to install a damaged archive first
+(refused-archive.png): the messages to look at in each language.
+
 The settings and the game's installation entry live in a temporary HOME / XDG_CONFIG_HOME, so
 the machine's own are never touched. Needs python3-pil, libX11 and libXtst."""
 
@@ -230,6 +234,17 @@ def share_and_install(session, program, env, args):
         session.focus(saved)
         session.key("Return")
 
+        if args.messages:
+            menu_item_from_bottom(session, wx, wy, 2)  # Install mod...
+            chooser = xvfb.wait_for(lambda: session.find(shown("Install mod\u2026")), 10, "the open dialog")
+            session.focus(chooser)
+            session.type("damaged.zip")
+            session.key("Return")
+            refusal = session.other_window(TITLE, [window], 20, "the refusal of the damaged archive")
+            save(settled_shot(), box_of(session, refusal, 8), os.path.join(args.out, "refused-archive.png"))
+            session.focus(refusal)
+            session.key("Return")
+
         menu_item_from_bottom(session, wx, wy, 2)  # Install mod...
         chooser = xvfb.wait_for(lambda: session.find(shown("Install mod\u2026")), 10, "the open dialog")
         session.focus(chooser)
@@ -277,9 +292,12 @@ def main():
     parser.add_argument("--bin", required=True, help="the folder holding tessary, tessary-cli and ensure-sample-gamefolder")
     parser.add_argument("--out", required=True, help="where to save the screenshots (PNG)")
     parser.add_argument("--language", default="", help="the window's language (de, pl, ...) instead of English")
+    parser.add_argument("--messages", action="store_true", help="14 edited images and a damaged archive (see above)")
     args = parser.parse_args()
-    global LANGUAGE
+    global LANGUAGE, EDITED
     LANGUAGE = args.language
+    if args.messages:
+        EDITED = tuple(range(2, 16))
     os.makedirs(args.out, exist_ok=True)
     program = lambda name: os.path.join(args.bin, name)
 
@@ -361,6 +379,10 @@ def main():
 
             # Step 7: sharing the mod, and installing a friend's on top of another.
             make_mods(program("tessary-cli"), game, temp, mods)
+            if args.messages:
+                with open(os.path.join(mods, "damaged.zip"), "wb") as damaged:
+                    with open(os.path.join(mods, "blue-hour.zip"), "rb") as whole:
+                        damaged.write(whole.read()[:300])
             share_and_install(session, program, env, args)
             if not os.path.exists(os.path.join(mods, shown("My menu mod").decode() + ".zip")):
                 xvfb.fail("the mod package was not saved")
