@@ -13,6 +13,8 @@
 
 namespace {
 
+const char *const NotEnoughMemory = CORE_WORDING("CoreMessages", "not enough memory");
+
 // Where libpng's callbacks put the file and what went wrong; libpng leaves them by longjmp.
 struct Sink {
     std::vector<std::uint8_t> *bytes;
@@ -37,7 +39,7 @@ void writeTo(png_structp png, png_bytep from, std::size_t count)
         full = true;
     }
     if (full)
-        png_error(png, "not enough memory");
+        png_error(png, NotEnoughMemory);
 }
 
 void flushNothing(png_structp) {}
@@ -54,7 +56,7 @@ bool encode(const std::uint8_t *pixels, std::uint32_t width, std::uint32_t heigh
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
-        std::snprintf(sink.error, sizeof sink.error, "not enough memory");
+        std::snprintf(sink.error, sizeof sink.error, "%s", NotEnoughMemory);
         return false;
     }
     sink.bytes = &bytes;
@@ -80,7 +82,8 @@ std::vector<std::uint8_t> encoded(const std::uint8_t *pixels, std::uint32_t widt
     Sink sink{nullptr, {}};
     if (!encode(pixels, width, height, grey ? PNG_COLOR_TYPE_GRAY : PNG_COLOR_TYPE_RGB_ALPHA, std::size_t(width) * (grey ? 1 : 4),
                 bytes, sink))
-        throw GameFileError(name, Message(CORE_WORDING("CoreMessages", "the PNG picture can't be made (%1)")).name(sink.error));
+        throw GameFileError(name, Message(CORE_WORDING("CoreMessages", "the PNG picture can't be made (%1)"))
+                                      .nested(sink.error == std::string(NotEnoughMemory) ? Message(NotEnoughMemory) : Message(std::string(sink.error))));
     return bytes;
 }
 
