@@ -234,25 +234,23 @@ def share_and_install(session, program, env, args):
         session.focus(saved)
         session.key("Return")
 
-        if args.messages:
-            menu_item_from_bottom(session, wx, wy, 2)  # Install mod...
+        def install(archive, what, shot):
+            """Chooses "Install mod..." and the archive; returns the window that answers, photographed."""
+            menu_item_from_bottom(session, wx, wy, 2)
             chooser = xvfb.wait_for(lambda: session.find(shown("Install mod\u2026")), 10, "the open dialog")
             session.focus(chooser)
-            session.type("damaged.zip")
+            session.type(archive)
             session.key("Return")
-            refusal = session.other_window(TITLE, [window], 20, "the refusal of the damaged archive")
-            save(settled_shot(), box_of(session, refusal, 8), os.path.join(args.out, "refused-archive.png"))
-            session.focus(refusal)
+            answer = session.other_window(TITLE, [window], 20, what)
+            save(settled_shot(), box_of(session, answer, 8), os.path.join(args.out, shot))
+            session.focus(answer)
+            return answer
+
+        if args.messages:
+            install("damaged.zip", "the refusal of the damaged archive", "refused-archive.png")
             session.key("Return")
 
-        menu_item_from_bottom(session, wx, wy, 2)  # Install mod...
-        chooser = xvfb.wait_for(lambda: session.find(shown("Install mod\u2026")), 10, "the open dialog")
-        session.focus(chooser)
-        session.type("night-sky.zip")
-        session.key("Return")
-        preview = session.other_window(TITLE, [window], 20, "the install preview")
-        save(settled_shot(), box_of(session, preview, 8), os.path.join(args.out, "install-preview.png"))
-        session.focus(preview)
+        install("night-sky.zip", "the install preview", "install-preview.png")
         session.key("Return")  # Install
         xvfb.wait_for(lambda: session.find(MODIFIED_TITLE), 10, "the modified marker in the title")
 
