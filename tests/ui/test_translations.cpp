@@ -170,6 +170,12 @@ void TestTranslations::coreMessages_data()
                           "12.png, 13.png, 14.png, 15.png, 16.png, 17.png, 18.png, 19.png, 20.png … i jeszcze 12\n"
                           "Odrzucono 2 pliki:\n004.tga: Niestety Tessary nie potrafi czytać plików .tga kompresowanych RLE.\n"
                           "005.tga: nie znaleziono pliku\n1 plik nie pasował do żadnego obrazu: readme.txt");
+    for (const auto &[count, polish] : {std::pair{1, "Zaimportowano 1 obraz."}, {2, "Zaimportowano 2 obrazy."},
+                                        {5, "Zaimportowano 5 obrazów."}, {22, "Zaimportowano 22 obrazy."}}) {
+        FolderImportSummary imported;
+        imported.imported.assign(std::size_t(count), "1.png");
+        QTest::addRow("%d pictures imported, Polish", count) << "pl" << imported.message("") << QString::fromUtf8(polish);
+    }
     FolderImportSummary many;
     for (int n = 1; n <= 12; ++n)
         many.identical.push_back(std::to_string(n) + ".png");
