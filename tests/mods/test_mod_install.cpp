@@ -97,7 +97,7 @@ private slots:
         InstalledMods record = InstalledMods::load(m_root);
         const ModContents contents = ModContentsReader::read((Archives + "/" + archive).toStdString(), c, PngCodec::make());
         QCOMPARE(contents.pictures.size(), std::size_t(images.size() + fonts.size()));
-        const std::string notes = contents.notes.empty() ? std::string() : contents.notes.front();
+        const std::string notes = contents.notes.empty() ? std::string() : contents.notes.front().english();
         QVERIFY2(QString::fromStdString(notes).contains(note), notes.c_str());
         record.install(c, contents, 0);
         apply(c, record);
@@ -151,7 +151,7 @@ private slots:
             Catalogue c = loadGameFolder(m_root);
             InstalledMods record = InstalledMods::load(m_root);
             const ModContents contents = ModContentsReader::read((Archives + "/" + archive).toStdString(), c, PngCodec::make());
-            QVERIFY(QString::fromStdString(contents.notes.at(0)).startsWith("The mod's Gp2001.gph also changes the entries of images it does not ship"));
+            QVERIFY(QString::fromStdString(contents.notes.at(0).english()).startsWith("The mod's Gp2001.gph also changes the entries of images it does not ship"));
             record.install(c, contents, 0);
             apply(c, record);
         }

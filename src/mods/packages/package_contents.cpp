@@ -64,11 +64,13 @@ void readPackage(ModContents &contents, const std::vector<ArchiveEntry> &files, 
     DecodeBudget budget;
     for (const ModPicture &picture : manifest.pictures) {
         if (!picture.font && !c.isImage(picture.number))
-            throw GameFileError(contents.source, "the package replaces image " + std::to_string(picture.number) + ", but this game has images 1 to "
-                                                     + std::to_string(c.ImageCount - 1) + " only");
+            throw GameFileError(contents.source, Message(CORE_WORDING("CoreMessages", "the package replaces image %1, but this game has images 1 to %2 only"))
+                                                     .number(picture.number)
+                                                     .number(c.ImageCount - 1));
         const auto found = byName.find(picture.file());
         if (found == byName.end())
-            throw GameFileError(contents.source, "the package lacks " + picture.file() + ", which its manifest lists; the package is damaged");
+            throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "the package lacks %1, which its manifest lists")).name(picture.file()),
+                                                                 CORE_WORDING("CoreMessages", "the package is damaged")));
         PictureValue value = decoded(contents, picture, found->second->bytes, c, codec, budget);
         if (originals.pixelDigest(value.key) != picture.originalSha256)
             otherOriginal.push_back(picture.caption());
@@ -81,9 +83,9 @@ void readPackage(ModContents &contents, const std::vector<ArchiveEntry> &files, 
     for (const auto &[name, file] : byName)
         unlisted.push_back(name);
     if (!otherOriginal.empty())
-        contents.notes.push_back(listNote("The package was made over other pictures than this game's originals", otherOriginal));
+        contents.notes.push_back(listNote(CORE_WORDING("CoreMessages", "The package was made over other pictures than this game's originals: %1"), otherOriginal));
     if (!unlisted.empty())
-        contents.notes.push_back(listNote("Files its manifest does not list were left out", unlisted));
+        contents.notes.push_back(listNote(CORE_WORDING("CoreMessages", "Files its manifest does not list were left out: %1"), unlisted));
 }
 
 } // namespace ModContentsKinds
