@@ -122,6 +122,10 @@ Message trouble(archive *a, Stage stage, const std::string &raw, archive_entry *
     } else if (says(lower, {"unsupported", "not supported"})) {
         wording = named ? CORE_WORDING("CoreMessages", "\"%1\" is compressed in a way Tessary can't expand (%2)")
                         : CORE_WORDING("CoreMessages", "the archive is compressed in a way Tessary can't expand (%1)");
+    } else if (stage == Stage::Open && text.empty()) {
+        // A compressed stream that broke off while libarchive looked for the archive in it: it
+        // says nothing then, though it names every format it does not know.
+        return CORE_WORDING("CoreMessages", "the archive's compressed data is cut off or damaged (a download not finished?)");
     } else if (stage == Stage::Open) {
         // Before any entry was read: libarchive found no format it knows in these bytes.
         wording = CORE_WORDING("CoreMessages", "is not an archive Tessary can read (%1)");
