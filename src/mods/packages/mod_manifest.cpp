@@ -95,8 +95,10 @@ public:
     {
         const std::string found = text(object, key, 64, false, where);
         if (found.size() != 64 || !std::all_of(found.begin(), found.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
-            fail(where.said(CORE_WORDING("CoreMessages", "\"%1\" of the manifest is not a SHA-256 digest (64 lower-case hex digits)"),
-                            CORE_WORDING("CoreMessages", "\"%1\" of picture %2 is not a SHA-256 digest (64 lower-case hex digits)"), key));
+            // Only pictures carry digests.
+            fail(Message(CORE_WORDING("CoreMessages", "\"%1\" of picture %2 is not a SHA-256 digest (64 lower-case hex digits)"))
+                     .name(key)
+                     .number(static_cast<long long>(where.picture)));
         return found;
     }
 

@@ -18,16 +18,20 @@ PictureValue decoded(const ModContents &contents, const ModPicture &picture, con
     PictureValue value;
     value.key = {picture.font, picture.number};
     if (!PictureBytes::isPng(bytes))
-        throw GameFileError(contents.source, picture.file() + " is not a PNG file, as its manifest says");
+        throw GameFileError(contents.source, Message(CORE_WORDING("CoreMessages", "%1 is not a PNG file, as its manifest says")).name(picture.file()));
     budget.take(contents.source, picture.file(), bytes);
     if (picture.font) {
         value.sheet = codec.decodeFont(name, bytes);
     } else {
         DecodedImage image = codec.decodeImage(name, bytes);
         if (image.Width != picture.width || image.Height != picture.height)
-            throw GameFileError(contents.source, picture.file() + " is " + std::to_string(image.Width) + " x " + std::to_string(image.Height)
-                                                     + " pixels, but its manifest says " + std::to_string(picture.width) + " x "
-                                                     + std::to_string(picture.height) + "; the package is damaged");
+            throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "%1 is %2 x %3 pixels, but its manifest says %4 x %5"))
+                                                                     .name(picture.file())
+                                                                     .number(image.Width)
+                                                                     .number(image.Height)
+                                                                     .number(picture.width)
+                                                                     .number(picture.height),
+                                                                 CORE_WORDING("CoreMessages", "the package is damaged")));
         // The package carries pixels and size; the entry's opaque fields stay the game's.
         value.entry = c.ImageDetails[std::size_t(picture.number)];
         value.blocks = c.ImageBlocks[std::size_t(picture.number)];
@@ -38,8 +42,9 @@ PictureValue decoded(const ModContents &contents, const ModPicture &picture, con
         value.pixels = std::move(image.Pixels);
     }
     if (value.pixelDigest() != picture.sha256)
-        throw GameFileError(contents.source, picture.file() + " does not hold the picture its manifest names (its SHA-256 differs); "
-                                                              "the package is damaged");
+        throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "%1 does not hold the picture its manifest names (its SHA-256 differs)"))
+                                                                 .name(picture.file()),
+                                                             CORE_WORDING("CoreMessages", "the package is damaged")));
     value.knownPixelDigest = picture.sha256;
     return value;
 }

@@ -96,9 +96,9 @@ void check(const std::string &source, const std::uint8_t *data, std::size_t size
         at += length;
     }
     if (found != entries)
-        cut(source, Message(CORE_WORDING("CoreMessages", "its central directory lists %1 of the %2 entries it says it holds"))
+        cut(source, Message(CORE_COUNTED_WORDING("CoreMessages", "its central directory lists %1 of the %n entries it says it holds"))
                         .number(static_cast<long long>(found))
-                        .number(static_cast<long long>(entries)));
+                        .count(static_cast<long long>(entries), "its central directory lists %1 of the one entry it says it holds"));
 }
 
 } // namespace ZipDirectory
