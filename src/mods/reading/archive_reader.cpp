@@ -94,6 +94,14 @@ bool says(const std::string &text, std::initializer_list<const char *> words)
     return std::any_of(words.begin(), words.end(), [&](const char *word) { return text.find(word) != std::string::npos; });
 }
 
+// The code libarchive gives a format it does not know (its ARCHIVE_ERRNO_FILE_FORMAT, which its
+// public header leaves to the platform).
+#ifdef EFTYPE
+constexpr int FileFormatErrno = EFTYPE;
+#else
+constexpr int FileFormatErrno = EILSEQ;
+#endif
+
 // Why libarchive gave up, in Tessary's words, with its own words quoted after them. libarchive
 // has error codes for a format it does not know and for memory, and otherwise only words, so
 // an encrypted entry, a CRC error and data cut short are told by what its readers say.
@@ -116,20 +124,20 @@ Message trouble(archive *a, Stage stage, const std::string &raw, archive_entry *
     } else if (says(lower, {"crc", "checksum"})) {
         wording = named ? CORE_WORDING("CoreMessages", "\"%1\" fails its CRC check, so the archive is damaged (%2)")
                         : CORE_WORDING("CoreMessages", "the archive fails a CRC check, so it is damaged (%1)");
-    } else if (says(lower, {"truncat", "premature end", "unexpected end", "end of file", "eof"})) {
+    } else if (says(lower, {"truncat", "premature end", "unexpected end", "end of file"})) {
         wording = named ? CORE_WORDING("CoreMessages", "the archive is cut off at \"%1\", as a download not finished is (%2)")
                         : CORE_WORDING("CoreMessages", "the archive is cut off, as a download not finished is (%1)");
     } else if (says(lower, {"unsupported", "not supported"})) {
         wording = named ? CORE_WORDING("CoreMessages", "\"%1\" is compressed in a way Tessary can't expand (%2)")
                         : CORE_WORDING("CoreMessages", "the archive is compressed in a way Tessary can't expand (%1)");
+    } else if (stage == Stage::Open && (code == FileFormatErrno || says(lower, {"unrecognized"}))) {
+        // Before any entry was read: libarchive found no format it knows in these bytes.
+        wording = CORE_WORDING("CoreMessages", "is not an archive Tessary can read (%1)");
+        named = false;
     } else if (stage == Stage::Open && text.empty()) {
         // A compressed stream that broke off while libarchive looked for the archive in it: it
         // says nothing then, though it names every format it does not know.
         return CORE_WORDING("CoreMessages", "the archive's compressed data is cut off or damaged (a download not finished?)");
-    } else if (stage == Stage::Open) {
-        // Before any entry was read: libarchive found no format it knows in these bytes.
-        wording = CORE_WORDING("CoreMessages", "is not an archive Tessary can read (%1)");
-        named = false;
     } else {
         wording = named ? CORE_WORDING("CoreMessages", "the archive is damaged at \"%1\" (%2)")
                         : CORE_WORDING("CoreMessages", "the archive is damaged (%1)");
