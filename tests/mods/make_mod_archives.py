@@ -187,6 +187,16 @@ def hostile(out, have_7z):
     zipped = zipfile_bytes([("images/3.gpi", gpi(3)), ("images/4.gpi", gpi(4))])
     (out / "cut-directory.zip").write_bytes(zipped[:central_directory_at(zipped) + 46 + len("images/3.gpi")])
     (out / "cut-end.tar.gz").write_bytes(gzip_bytes(whole)[:-8])
+    # Damaged in the ways libarchive tells apart: no archive at all, an entry whose bytes fail
+    # their CRC, an entry marked encrypted (a stored zip with the flag set in both its headers).
+    (out / "not-an-archive.7z").write_bytes(b"These are notes, not an archive.\n" * 20)
+    stored = bytearray(stored_zip_bytes("images/3.gpi", gpi(3)))
+    stored[30 + len("images/3.gpi") + 10] ^= 0xFF
+    (out / "bad-crc.zip").write_bytes(bytes(stored))
+    encrypted = bytearray(stored_zip_bytes("images/3.gpi", gpi(3)))
+    encrypted[6] |= 1
+    encrypted[central_directory_at(bytes(encrypted)) + 8] |= 1
+    (out / "encrypted-entry.zip").write_bytes(bytes(encrypted))
     # A name that holds a NUL: "images/7.gpi\0.txt", which a reader of C strings takes as 7.gpi.
     (out / "nul-name.zip").write_bytes(zipfile_bytes([("images/7.gpi#.txt", gpi(7))]).replace(b"7.gpi#.txt", b"7.gpi\0.txt"))
     # A JPEG picture under a .png name.
@@ -216,6 +226,13 @@ def central_directory_at(zipped):
     """Where a zip's central directory begins, from its end record."""
     end = zipped.rfind(b"PK\x05\x06")
     return struct.unpack("<I", zipped[end + 16:end + 20])[0]
+
+
+def stored_zip_bytes(name, data):
+    buffer = io.BytesIO()
+    with zipfile.ZipFile(buffer, "w", zipfile.ZIP_STORED) as archive:
+        archive.writestr(name, data)
+    return buffer.getvalue()
 
 
 def zipfile_bytes(files):

@@ -97,7 +97,7 @@ private slots:
         InstalledMods record = InstalledMods::load(m_root);
         const ModContents contents = ModContentsReader::read((Archives + "/" + archive).toStdString(), c, PngCodec::make());
         QCOMPARE(contents.pictures.size(), std::size_t(images.size() + fonts.size()));
-        const std::string notes = contents.notes.empty() ? std::string() : contents.notes.front();
+        const std::string notes = contents.notes.empty() ? std::string() : contents.notes.front().english();
         QVERIFY2(QString::fromStdString(notes).contains(note), notes.c_str());
         record.install(c, contents, 0);
         apply(c, record);
@@ -145,13 +145,54 @@ private slots:
         QVERIFY(GameFolderBuilder::snapshot(m_root) == m_shipped);
     }
 
+    // Each way an archive is damaged has a reason of its own, and what libarchive said stays a
+    // quoted detail, never read as Tessary's words.
+    void damagedArchives_data()
+    {
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QString>("wording");
+        QTest::addColumn<QString>("detail"); // libarchive's words; "" where Tessary saw it first
+        QTest::newRow("not an archive") << "not-an-archive.7z" << "is not an archive Tessary can read (%1)" << "Unrecognized archive format";
+        QTest::newRow("cut inside an entry") << "cut-inside.tar" << "the archive is cut off at \"%1\", as a download not finished is (%2)"
+                                             << "Truncated tar archive";
+        QTest::newRow("compressed data cut off") << "cut-end.tar.gz"
+                                                 << "the archive's compressed data is cut off or damaged (a download not finished?)" << "";
+        QTest::newRow("CRC error") << "bad-crc.zip" << "\"%1\" fails its CRC check, so the archive is damaged (%2)" << "ZIP bad CRC";
+        QTest::newRow("encrypted entry") << "encrypted-entry.zip" << "\"%1\" is encrypted, which Tessary can't read" << "";
+    }
+
+    void damagedArchives()
+    {
+        QFETCH(QString, archive);
+        QFETCH(QString, wording);
+        QFETCH(QString, detail);
+        try {
+            ArchiveReader::readFile((Archives + "/" + archive).toStdString());
+            QFAIL("the archive was read");
+        } catch (const GameFileError &error) {
+            const Message &why = error.why();
+            QVERIFY2(why.wording(), error.what());
+            QCOMPARE(QString::fromUtf8(why.wording()), wording);
+            const bool entryNamed = wording.startsWith(QLatin1Char('"')) || wording.contains(QLatin1String("at \"%1\""));
+            if (entryNamed)
+                QCOMPARE(why.arguments().front().name, std::string("images/") + (archive.endsWith(".tar") ? "5.gpi" : "3.gpi"));
+            if (detail.isEmpty()) {
+                QCOMPARE(why.arguments().size(), std::size_t(entryNamed ? 1 : 0));
+            } else {
+                QCOMPARE(why.arguments().size(), std::size_t(entryNamed ? 2 : 1));
+                QCOMPARE(int(why.arguments().back().kind), int(Message::Argument::Kind::Name));
+                QVERIFY2(QString::fromStdString(why.arguments().back().name).startsWith(detail), error.what());
+            }
+        }
+    }
+
     void twoIndexesMergeEntryByEntry()
     {
         for (const char *archive : {"index-a.zip", "index-b.zip"}) {
             Catalogue c = loadGameFolder(m_root);
             InstalledMods record = InstalledMods::load(m_root);
             const ModContents contents = ModContentsReader::read((Archives + "/" + archive).toStdString(), c, PngCodec::make());
-            QVERIFY(QString::fromStdString(contents.notes.at(0)).startsWith("The mod's Gp2001.gph also changes the entries of images it does not ship"));
+            QVERIFY(QString::fromStdString(contents.notes.at(0).english()).startsWith("The mod's Gp2001.gph also changes the entries of images it does not ship"));
             record.install(c, contents, 0);
             apply(c, record);
         }

@@ -473,13 +473,13 @@ private slots:
 #endif
         QTest::newRow("zip bomb") << "zip-bomb.zip" << "\"images/3.gpi\" expands more than 100 times";
         QTest::newRow("expands too far") << "expands-too-far.tar" << "\"images/3.gpi\" would make the archive expand past 1024 MB";
-        QTest::newRow("damaged archive") << "damaged.zip" << "the archive is damaged at \"images/3.gpi\"";
+        QTest::newRow("damaged archive") << "damaged.zip" << "\"images/3.gpi\" fails its CRC check, so the archive is damaged (ZIP bad CRC";
         QTest::newRow("damaged manifest") << "damaged-manifest.zip" << "tessary-mod.json is damaged: at byte";
         QTest::newRow("encrypted") << "encrypted.7z" << "\"images/3.gpi\" is encrypted";
         QTest::newRow("tar cut after an entry") << "cut-between.tar" << "the archive is cut off: it ends without the end a tar archive has";
-        QTest::newRow("tar cut inside an entry") << "cut-inside.tar" << "the archive is damaged at \"images/5.gpi\"";
+        QTest::newRow("tar cut inside an entry") << "cut-inside.tar" << "the archive is cut off at \"images/5.gpi\", as a download not finished is (Truncated tar archive)";
         QTest::newRow("zip without its directory") << "cut-directory.zip" << "the archive is cut off or damaged: it lacks the central directory";
-        QTest::newRow("tar.gz cut off") << "cut-end.tar.gz" << "is not an archive Tessary can read, or it is cut off or damaged";
+        QTest::newRow("tar.gz cut off") << "cut-end.tar.gz" << "the archive's compressed data is cut off or damaged";
         QTest::newRow("JPEG under a .png name") << "jpeg-named-png.zip" << "3.png: is a JPEG picture, not a PNG or TGA file";
         QTest::newRow("NUL in a name") << "nul-name.zip" << "\"images/7.gpi\\x00.txt\" has a name that holds a NUL character";
         QTest::newRow("picture too large") << "huge-picture.zip" << "2.png is 16384 x 16384 pixels";

@@ -21,7 +21,9 @@
 #include "catalogue/write_back.h"
 #include "exchange/folder_import.h"
 #include "exchange/tga_rle_refused.h"
+#include "archive_reader.h"
 #include "entry_names.h"
+#include "mod_contents_kinds.h"
 #include "mod_record.h"
 #include "channel_toggle.h"
 #include "core_messages.h"
@@ -147,6 +149,17 @@ void TestTranslations::coreMessages_data()
     const QString archive = QStringLiteral("C:\\Mods\\menus.zip");
     QTest::newRow("mod entry refused, Polish") << "pl" << refusal([&] { EntryNames(archive.toStdString()).accept("../12.gpi", false); })
                                                << archive + ": „../12.gpi” wychodzi poza folder archiwum (\"..\")";
+    // libarchive's own words stay as they are, after Tessary's reason.
+    const std::string noArchive = "These are notes, not an archive.\n";
+    QTest::newRow("not an archive, German")
+        << "de" << refusal([&] {
+               ArchiveReader::read(archive.toStdString(), reinterpret_cast<const std::uint8_t *>(noArchive.data()), noArchive.size());
+           })
+        << archive + ": ist kein Archiv, das Tessary lesen kann (Unrecognized archive format)";
+    // A mod's note lists names as they are, though one holds "; " and "%1".
+    QTest::newRow("a mod's note, German")
+        << "de" << ModContentsKinds::listNote("Files that are no game file were left out: %1", {"readme.txt", "a; b %1.txt"})
+        << "Dateien, die keine Spieldateien sind, wurden ausgelassen: readme.txt, a; b %1.txt";
     FolderImportSummary summary;
     summary.imported = {"001.tga", "002.png"};
     summary.identical = {"003.tga"};

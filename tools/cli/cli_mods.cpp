@@ -117,7 +117,7 @@ int CliCommands::install(const CliContext &context)
             contents.name = args.name; // two packs both called pictures.zip need not clash
         preview = InstallPreview::of(c, record, contents, args.update);
     } catch (const GameFileError &refused) {
-        throw GameFileError(refused.path(), refused.reason() + "; " + FailureText::NothingChanged);
+        throw GameFileError(refused.path(), Message::joined(refused.why(), FailureText::NothingChanged));
     }
 
     std::vector<std::string> changing, same;
@@ -135,8 +135,8 @@ int CliCommands::install(const CliContext &context)
         context.out << count(changing.size(), "picture changes", "pictures change") << ": " << shortList(changing) << "\n";
     if (!same.empty())
         context.out << count(same.size(), "picture is", "pictures are") << " the same as the game folder's already: " << shortList(same) << "\n";
-    for (const std::string &note : contents.notes)
-        context.out << note << "\n";
+    for (const Message &note : contents.notes)
+        context.out << note.english() << "\n";
     if (args.dryRun) {
         context.out << "Dry run: nothing was changed.\n";
         return Success;

@@ -9,7 +9,8 @@ namespace InstallPreview {
 std::vector<InstallPreviewItem> of(const Catalogue &c, const InstalledMods &mods, const ModContents &contents, bool updating)
 {
     if (!updating && mods.find(contents.name) >= 0)
-        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+        throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "a mod named \"%1\" is installed already")).name(contents.name),
+                                                             CORE_WORDING("CoreMessages", "uninstall it first")));
     const GameOriginals originals(c);
     std::vector<InstallPreviewItem> items;
     for (const PictureValue &value : contents.pictures) {

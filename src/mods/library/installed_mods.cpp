@@ -75,7 +75,8 @@ InstalledMods InstalledMods::load(const std::string &gp4Path)
     if (PlatformFiles::linkInfoOf(folder, info) != 0)
         return library;
     if (info.link || !info.folder)
-        throw GameFileError(folder, "is not a folder of Tessary's own (a link or a file has its name); Tessary leaves it as it is");
+        throw GameFileError(folder, Message::joined(CORE_WORDING("CoreMessages", "is not a folder of Tessary's own (a link or a file has its name)"),
+                                                    CORE_WORDING("CoreMessages", "Tessary leaves it as it is")));
     const std::string list = library.recordPath(ModRecord::ListFile);
     library.m_listStamp = FileOps::stampOf(list);
     if (!FileOps::exists(list))
@@ -132,10 +133,12 @@ void InstalledMods::requireFits(const Catalogue &c) const
         for (const RecordedPicture &picture : mod.pictures)
             if (!picture.key.font && !c.isImage(picture.key.number))
                 throw GameFileError(recordPath(ModRecord::ListFile),
-                                    "the record of installed mods is damaged (the mod \"" + mod.name + "\" lists image "
-                                        + std::to_string(picture.key.number) + ", but this game has images 1 to "
-                                        + std::to_string(c.ImageCount - 1)
-                                        + "); Tessary leaves it as it is. Move the folder tessary-mods away to install mods again");
+                                    Message::joined(Message(CORE_WORDING("CoreMessages", "the record of installed mods is damaged (%1)"))
+                                                        .nested(Message(CORE_WORDING("CoreMessages", "the mod \"%1\" lists image %2, but this game has images 1 to %3"))
+                                                                    .name(mod.name)
+                                                                    .number(picture.key.number)
+                                                                    .number(c.ImageCount - 1)),
+                                                    CORE_WORDING("CoreMessages", "Tessary leaves it as it is. Move the folder tessary-mods away to install mods again")));
 }
 
 std::vector<std::uint8_t> InstalledMods::fileBytes(const std::string &file, const std::string &sha256) const
@@ -150,7 +153,9 @@ std::vector<std::uint8_t> InstalledMods::fileBytes(const std::string &file, cons
     const std::string path = recordPath(file);
     std::vector<std::uint8_t> bytes = UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
     if (!matches(bytes))
-        throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
+        throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "the record of installed mods is damaged (%1)"))
+                                                          .nested(CORE_WORDING("CoreMessages", "it is not the file Tessary wrote")),
+                                                      CORE_WORDING("CoreMessages", "Tessary leaves it as it is")));
     return bytes;
 }
 
@@ -196,9 +201,10 @@ PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &orig
         // file deleted, so that the game folder's, a mod's own, is read) is not given back.
         if (digest != picture->originalDigest)
             throw GameFileError(GamePaths::original(m_gp4Path, key.font ? GamePaths::relativeFont(key.number) : GamePaths::relativeImage(key.number)),
-                                "the game's original of " + key.caption() + " that lay below the mod \"" + mod.name
-                                    + "\" is not kept any more (tessary-originals was changed); Tessary can't give it back, so "
-                                    + FailureText::NothingChanged);
+                                Message::joined(Message(CORE_WORDING("CoreMessages", "the game's original of %1 that lay below the mod \"%2\" is not kept any more (tessary-originals was changed)"))
+                                                    .name(key.caption())
+                                                    .name(mod.name),
+                                                CORE_WORDING("CoreMessages", "Tessary can't give it back, so nothing was changed")));
     }
     return value;
 }
@@ -397,7 +403,7 @@ int InstalledMods::freshId() const
         while (id <= ModRecord::MaxId && (used.count(id) || FileOps::exists(recordPath(InstalledMod::fileOf(id)))))
             ++id;
         if (id > ModRecord::MaxId)
-            throw GameFileError(recordFolder(), "the record of installed mods has no number left for another mod");
+            throw GameFileError(recordFolder(), CORE_WORDING("CoreMessages", "the record of installed mods has no number left for another mod"));
     }
     return id;
 }
@@ -405,10 +411,11 @@ int InstalledMods::freshId() const
 std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents contents, std::time_t now)
 {
     if (find(contents.name) >= 0)
-        throw GameFileError(contents.source, "a mod named \"" + contents.name + "\" is installed already; uninstall it first");
+        throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "a mod named \"%1\" is installed already")).name(contents.name),
+                                                             CORE_WORDING("CoreMessages", "uninstall it first")));
     if (contents.name.empty() || contents.name.size() > LongestName)
-        throw GameFileError(contents.source, "a mod's name must be 1 to " + std::to_string(LongestName) + " bytes long; \""
-                                                 + contents.name.substr(0, 40) + "\" is not");
+        throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "a mod's name must be 1 to %1 bytes long")).number(static_cast<long long>(LongestName)),
+                                                             Message(CORE_WORDING("CoreMessages", "\"%1\" is not")).name(contents.name.substr(0, 40))));
     requireFits(c);
     InstalledMod mod = describing(contents, freshId(), now);
 
@@ -507,7 +514,8 @@ std::vector<PictureKey> InstalledMods::update(Catalogue &c, std::size_t mod, Mod
     requireFits(c);
     const InstalledMod &old = m_mods.at(mod);
     if (contents.name != old.name)
-        throw GameFileError(contents.source, "the mod is named \"" + contents.name + "\", not \"" + old.name + "\"; it can't update that one");
+        throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "the mod is named \"%1\", not \"%2\"")).name(contents.name).name(old.name),
+                                                             CORE_WORDING("CoreMessages", "it can't update that one")));
     InstalledMod made = describing(contents, freshId(), now);
     made.enabled = old.enabled;
     // The user's own pictures kept below the old one stay below the new one where it sets them too;
@@ -587,7 +595,7 @@ bool InstalledMods::inUse(const ModProfile &profile) const
 void InstalledMods::saveProfile(const std::string &name)
 {
     if (name.empty() || name.size() > LongestName)
-        throw GameFileError(recordFolder(), "a profile's name must be 1 to " + std::to_string(LongestName) + " bytes long");
+        throw GameFileError(recordFolder(), Message(CORE_WORDING("CoreMessages", "a profile's name must be 1 to %1 bytes long")).number(static_cast<long long>(LongestName)));
     ModProfile profile{name, {}};
     for (const InstalledMod &mod : m_mods)
         if (mod.enabled)
@@ -605,7 +613,7 @@ std::vector<PictureKey> InstalledMods::useProfile(Catalogue &c, const std::strin
     requireFits(c);
     const int at = findProfile(name);
     if (at < 0)
-        throw GameFileError(recordFolder(), "there is no profile named \"" + name + "\"");
+        throw GameFileError(recordFolder(), Message(CORE_WORDING("CoreMessages", "there is no profile named \"%1\"")).name(quotedForMessage(name)));
     // Its mods in its order, then the others off in the order they were installed: the same
     // profile always gives the same library, whatever was used before.
     std::vector<InstalledMod> next, others;

@@ -16,26 +16,17 @@ const char *const Format = "Tessary installed mods";
 const char *const OwnFolder = "own/";
 constexpr std::size_t MaxMods = 10000;
 
-[[noreturn]] void damaged(const std::string &source, const std::string &what)
+[[noreturn]] void damaged(const std::string &source, Message what)
 {
-    throw GameFileError(source, "the record of installed mods is damaged (" + what
-                                    + "); Tessary leaves it as it is. Move the folder tessary-mods away to install mods again");
-}
-
-// "key" in quotes (appended: GCC 12 warns wrongly where a literal is joined to a string).
-std::string quotedKey(const char *key)
-{
-    std::string text(1, '"');
-    text += key;
-    text += '"';
-    return text;
+    throw GameFileError(source, Message::joined(Message(CORE_WORDING("CoreMessages", "the record of installed mods is damaged (%1)")).nested(std::move(what)),
+                                                CORE_WORDING("CoreMessages", "Tessary leaves it as it is. Move the folder tessary-mods away to install mods again")));
 }
 
 std::string textField(const std::string &source, const JsonValue &object, const char *key, std::size_t longest)
 {
     const JsonValue *value = object.find(key);
     if (!value || !value->isString() || value->string().size() > longest)
-        damaged(source, quotedKey(key) + " is missing or not text");
+        damaged(source, Message(CORE_WORDING("CoreMessages", "\"%1\" is missing or not text")).name(key));
     return value->string();
 }
 
@@ -43,7 +34,7 @@ std::string digest(const std::string &source, const JsonValue &object, const cha
 {
     const std::string found = textField(source, object, key, 64);
     if (found.size() != 64 || !std::all_of(found.begin(), found.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
-        damaged(source, quotedKey(key) + " is not a SHA-256 digest");
+        damaged(source, Message(CORE_WORDING("CoreMessages", "\"%1\" is not a SHA-256 digest")).name(key));
     return found;
 }
 
@@ -57,7 +48,7 @@ PictureKey keyOf(const std::string &source, const JsonValue &item)
         for (int i = 0; i < FontCount; ++i)
             if (font->string() == FontNames[std::size_t(i)])
                 return {true, i};
-    damaged(source, "a picture names neither an image nor a font");
+    damaged(source, CORE_WORDING("CoreMessages", "a picture names neither an image nor a font"));
 }
 
 std::string entryName(PictureKey key, const char *ending, ModRecord::Part part = ModRecord::Part::Own)
@@ -94,7 +85,7 @@ RecordedPicture readPicture(const std::string &source, const JsonValue &item, in
     picture.digest = digest(source, item, "sha256");
     if (const JsonValue *entry = item.find("entry")) {
         if (picture.key.font || !entry->isString() || entry->string() != "size")
-            damaged(source, "a picture's \"entry\" is not \"size\"");
+            damaged(source, CORE_WORDING("CoreMessages", "a picture's \"entry\" is not \"size\""));
         picture.sizeOnly = true;
     }
     if (item.find("original_sha256")) {
@@ -105,7 +96,7 @@ RecordedPicture readPicture(const std::string &source, const JsonValue &item, in
     if (const JsonValue *below = version == 1 ? item.find("below") : nullptr) {
         picture.belowFile = textField(source, *below, "file", 20);
         if (!ModRecord::isRecordFile(picture.belowFile))
-            damaged(source, "a picture is kept in \"" + picture.belowFile + "\", which is not a record file");
+            damaged(source, Message(CORE_WORDING("CoreMessages", "a picture is kept in \"%1\", which is not a record file")).name(quotedForMessage(picture.belowFile)));
         picture.belowFileSha256 = digest(source, *below, "file_sha256");
         picture.belowDigest = digest(source, *below, "sha256");
     }
@@ -173,21 +164,22 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
     try {
         document = JsonReader::parse(text);
     } catch (const JsonError &error) {
-        damaged(source, error.what());
+        damaged(source, error.why());
     }
     const JsonValue *format = document.find("format");
     const JsonValue *version = document.find("version");
     const JsonValue *list = document.find("mods");
     if (!format || !format->isString() || format->string() != Format || !version || !version->isInteger() || !list || !list->isArray())
-        damaged(source, "it does not begin as Tessary writes it");
+        damaged(source, CORE_WORDING("CoreMessages", "it does not begin as Tessary writes it"));
     if (version->integer() != FirstVersion && version->integer() != Version)
-        throw GameFileError(source, "the record of installed mods was written by another version of Tessary (record version "
-                                        + std::to_string(version->integer()) + "); this one reads version " + std::to_string(Version));
+        throw GameFileError(source, Message::joined(Message(CORE_WORDING("CoreMessages", "the record of installed mods was written by another version of Tessary (record version %1)"))
+                                                        .number(version->integer()),
+                                                    Message(CORE_WORDING("CoreMessages", "this one reads version %1")).number(Version)));
     const int formatRead = int(version->integer());
     if (versionRead)
         *versionRead = formatRead;
     if (list->array().size() > MaxMods)
-        damaged(source, "it lists too many mods");
+        damaged(source, CORE_WORDING("CoreMessages", "it lists too many mods"));
     std::vector<InstalledMod> mods;
     std::set<std::int64_t> ids;
     std::set<std::string> names;
@@ -195,14 +187,14 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
         const JsonValue *id = item.find("id");
         const JsonValue *pictures = item.find("pictures");
         if (!id || !id->isInteger() || id->integer() < 1 || id->integer() > ModRecord::MaxId || !ids.insert(id->integer()).second)
-            damaged(source, "a mod has no number of its own");
+            damaged(source, CORE_WORDING("CoreMessages", "a mod has no number of its own"));
         if (!pictures || !pictures->isArray())
-            damaged(source, "a mod has no list of pictures");
+            damaged(source, CORE_WORDING("CoreMessages", "a mod has no list of pictures"));
         InstalledMod mod;
         mod.id = int(id->integer());
         mod.name = textField(source, item, "name", 200);
         if (mod.name.empty() || !names.insert(mod.name).second)
-            damaged(source, "two mods have the name \"" + mod.name + "\"");
+            damaged(source, Message(CORE_WORDING("CoreMessages", "two mods have the name \"%1\"")).name(quotedForMessage(mod.name)));
         mod.author = textField(source, item, "author", 200);
         mod.description = textField(source, item, "description", 4000);
         mod.created = textField(source, item, "created", 20);
@@ -211,7 +203,7 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
         if (formatRead >= 2) {
             const JsonValue *enabled = item.find("enabled");
             if (!enabled || !enabled->isBool())
-                damaged(source, "the mod \"" + mod.name + "\" is neither on nor off");
+                damaged(source, Message(CORE_WORDING("CoreMessages", "the mod \"%1\" is neither on nor off")).name(quotedForMessage(mod.name)));
             mod.enabled = enabled->boolean();
             mod.fileSha256 = digest(source, item, "file_sha256");
         }
@@ -219,27 +211,27 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
         for (const JsonValue &entry : pictures->array()) {
             RecordedPicture picture = readPicture(source, entry, formatRead);
             if (!keys.insert(picture.key).second)
-                damaged(source, "the mod \"" + mod.name + "\" lists " + picture.key.caption() + " twice");
+                damaged(source, Message(CORE_WORDING("CoreMessages", "the mod \"%1\" lists %2 twice")).name(quotedForMessage(mod.name)).name(picture.key.caption()));
             mod.pictures.push_back(std::move(picture));
         }
         mods.push_back(std::move(mod));
     }
     const JsonValue *profiles = formatRead >= 2 ? document.find("profiles") : nullptr;
     if (profiles && !profiles->isArray())
-        damaged(source, "\"profiles\" is not a list");
+        damaged(source, CORE_WORDING("CoreMessages", "\"profiles\" is not a list"));
     std::set<std::string> profileNames;
     for (const JsonValue &item : profiles ? profiles->array() : JsonValue::Array{}) {
         ModProfile profile;
         profile.name = textField(source, item, "name", 200);
         if (profile.name.empty() || !profileNames.insert(profile.name).second)
-            damaged(source, "two profiles have the name \"" + profile.name + "\"");
+            damaged(source, Message(CORE_WORDING("CoreMessages", "two profiles have the name \"%1\"")).name(quotedForMessage(profile.name)));
         const JsonValue *members = item.find("mods");
         if (!members || !members->isArray())
-            damaged(source, "the profile \"" + profile.name + "\" has no list of mods");
+            damaged(source, Message(CORE_WORDING("CoreMessages", "the profile \"%1\" has no list of mods")).name(quotedForMessage(profile.name)));
         std::set<std::string> listed;
         for (const JsonValue &member : members->array()) {
             if (!member.isString() || !names.count(member.string()) || !listed.insert(member.string()).second)
-                damaged(source, "the profile \"" + profile.name + "\" names a mod that is not installed, or one twice");
+                damaged(source, Message(CORE_WORDING("CoreMessages", "the profile \"%1\" names a mod that is not installed, or one twice")).name(quotedForMessage(profile.name)));
             profile.mods.push_back(member.string());
         }
         if (profilesRead)
@@ -280,7 +272,7 @@ PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> 
     auto find = [&](const std::string &name) -> const ArchiveEntry & {
         const auto found = std::find_if(files.begin(), files.end(), [&name](const ArchiveEntry &file) { return file.name == name; });
         if (found == files.end())
-            damaged(source, "it lacks " + name);
+            damaged(source, Message(CORE_WORDING("CoreMessages", "it lacks %1")).name(name));
         return *found;
     };
     PictureValue value;
@@ -292,19 +284,22 @@ PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> 
         const ArchiveEntry &pixels = find(gpi);
         PictureValues::parseEntry(source, find(entryName(key, ".entry", part)).bytes, value.entry, value.blocks);
         if (pixels.bytes.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
-            damaged(source, gpi + " is too large");
+            damaged(source, Message(CORE_WORDING("CoreMessages", "%1 is too large")).name(gpi));
         // The bytes are what the entry says: an entry of 200 x 150 over 100 bytes is no picture.
         const std::int64_t expected = std::int64_t(value.entry.Width) * value.entry.Height * 4;
         if (value.entry.Width < 0 || value.entry.Height < 0 || std::int64_t(pixels.bytes.size()) != expected)
-            damaged(source, gpi + " holds " + std::to_string(pixels.bytes.size()) + " bytes, but its entry says "
-                                + std::to_string(value.entry.Width) + " x " + std::to_string(value.entry.Height) + " pixels");
+            damaged(source, Message(CORE_WORDING("CoreMessages", "%1 holds %2 bytes, but its entry says %3 x %4 pixels"))
+                                .name(gpi)
+                                .number(static_cast<long long>(pixels.bytes.size()))
+                                .number(value.entry.Width)
+                                .number(value.entry.Height));
         value.byteCount = std::int32_t(pixels.bytes.size());
         value.pixels.assign(pixelElementsFor(pixels.bytes.size()), 0);
         if (!pixels.bytes.empty())
             std::memcpy(value.pixels.data(), pixels.bytes.data(), pixels.bytes.size());
     }
     if (value.digest() != digest)
-        damaged(source, key.caption() + " is not the picture the record names");
+        damaged(source, Message(CORE_WORDING("CoreMessages", "%1 is not the picture the record names")).name(key.caption()));
     return value;
 }
 

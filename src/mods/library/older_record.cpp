@@ -43,7 +43,7 @@ public:
             IndexFile::parse(file, bytes.data(), bytes.size(), *m_index);
         }
         if (key.number < 1 || key.number >= m_index->ImageCount)
-            throw GameFileError(GamePaths::index(m_gp4Path), "the index has no entry for image " + std::to_string(key.number));
+            throw GameFileError(GamePaths::index(m_gp4Path), Message(CORE_WORDING("CoreMessages", "the index has no entry for image %1")).number(key.number));
         value.entry = m_index->ImageDetails[std::size_t(key.number)];
         value.blocks = m_index->ImageBlocks[std::size_t(key.number)];
         const std::vector<std::uint8_t> bytes = UntrustedFile::read(GamePaths::image(m_gp4Path, key.number), MaxFileBytes);
@@ -71,7 +71,9 @@ public:
         if (found == m_read.end()) {
             const std::vector<std::uint8_t> bytes = UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
             if (Sha256::hex(bytes.data(), bytes.size()) != picture.belowFileSha256)
-                throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
+                throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "the record of installed mods is damaged (%1)"))
+                                                          .nested(CORE_WORDING("CoreMessages", "it is not the file Tessary wrote")),
+                                                      CORE_WORDING("CoreMessages", "Tessary leaves it as it is")));
             found = m_read.emplace(picture.belowFile, ArchiveReader::read(path, bytes.data(), bytes.size())).first;
         }
         return ModRecord::picture(path, found->second, picture.key, picture.belowDigest);

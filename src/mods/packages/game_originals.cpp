@@ -88,7 +88,7 @@ PictureValue GameOriginals::picture(PictureKey key) const
         return value;
     }
     if (!entry(key.number))
-        throw GameFileError(file, "the game's original index has no entry for image " + std::to_string(key.number));
+        throw GameFileError(file, Message(CORE_WORDING("CoreMessages", "the game's original index has no entry for image %1")).number(key.number));
     value.entry = *entry(key.number);
     value.blocks = m_index.ImageBlocks[std::size_t(key.number)];
     const std::vector<std::uint8_t> bytes = UntrustedFile::read(file, MaxImageBytes);

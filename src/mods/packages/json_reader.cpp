@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "game_file_error.h"
 #include "utf8_text.h"
 
 namespace {
@@ -16,18 +17,18 @@ public:
     JsonValue document()
     {
         if (!Utf8Text::isValid(m_text))
-            throw JsonError("the text is not valid UTF-8");
+            throw JsonError(CORE_WORDING("CoreMessages", "the text is not valid UTF-8"));
         JsonValue value = parseValue(0);
         skipSpace();
         if (m_at != m_text.size())
-            fail("there is more after the value");
+            fail(CORE_WORDING("CoreMessages", "there is more after the value"));
         return value;
     }
 
 private:
-    [[noreturn]] void fail(const std::string &what) const
+    [[noreturn]] void fail(Message what) const
     {
-        throw JsonError("at byte " + std::to_string(m_at) + ": " + what);
+        throw JsonError(Message(CORE_WORDING("CoreMessages", "at byte %1: %2")).number(static_cast<long long>(m_at)).nested(std::move(what)));
     }
 
     void skipSpace()
@@ -42,14 +43,14 @@ private:
     {
         skipSpace();
         if (peek() != c)
-            fail(std::string("expected ") + what);
+            fail(what);
         ++m_at;
     }
 
     void literal(std::string_view word)
     {
         if (m_text.substr(m_at, word.size()) != word)
-            fail("expected a value");
+            fail(CORE_WORDING("CoreMessages", "expected a value"));
         m_at += word.size();
     }
 
@@ -70,7 +71,7 @@ private:
     JsonValue parseObject(int depth)
     {
         if (depth > MaxDepth)
-            fail("the values are nested too deeply");
+            fail(CORE_WORDING("CoreMessages", "the values are nested too deeply"));
         ++m_at;
         JsonValue::Object members;
         skipSpace();
@@ -81,29 +82,29 @@ private:
         for (;;) {
             skipSpace();
             if (peek() != '"')
-                fail("expected a key in quotes");
+                fail(CORE_WORDING("CoreMessages", "expected a key in quotes"));
             const std::size_t keyAt = m_at;
             std::string key = parseString().string();
             for (const auto &member : members)
                 if (member.first == key) {
                     m_at = keyAt;
-                    fail("the key \"" + key + "\" appears twice");
+                    fail(Message(CORE_WORDING("CoreMessages", "the key \"%1\" appears twice")).name(quotedForMessage(key)));
                 }
-            expect(':', "':' after a key");
+            expect(':', CORE_WORDING("CoreMessages", "expected ':' after a key"));
             members.emplace_back(std::move(key), parseValue(depth));
             skipSpace();
             if (peek() == '}') {
                 ++m_at;
                 return members;
             }
-            expect(',', "',' or '}'");
+            expect(',', CORE_WORDING("CoreMessages", "expected ',' or '}'"));
         }
     }
 
     JsonValue parseArray(int depth)
     {
         if (depth > MaxDepth)
-            fail("the values are nested too deeply");
+            fail(CORE_WORDING("CoreMessages", "the values are nested too deeply"));
         ++m_at;
         JsonValue::Array items;
         skipSpace();
@@ -118,7 +119,7 @@ private:
                 ++m_at;
                 return items;
             }
-            expect(',', "',' or ']'");
+            expect(',', CORE_WORDING("CoreMessages", "expected ',' or ']'"));
         }
     }
 
@@ -135,7 +136,7 @@ private:
             else if (c >= 'A' && c <= 'F')
                 value |= unsigned(c - 'A' + 10);
             else
-                fail("\\u needs four hex digits");
+                fail(CORE_WORDING("CoreMessages", "\\u needs four hex digits"));
         }
         return value;
     }
@@ -163,15 +164,15 @@ private:
     {
         const std::uint32_t first = hexDigits();
         if (first >= 0xDC00 && first <= 0xDFFF)
-            fail("a \\u escape holds half a character");
+            fail(CORE_WORDING("CoreMessages", "a \\u escape holds half a character"));
         if (first < 0xD800 || first > 0xDBFF)
             return first;
         if (m_text.substr(m_at, 2) != "\\u")
-            fail("a \\u escape holds half a character");
+            fail(CORE_WORDING("CoreMessages", "a \\u escape holds half a character"));
         m_at += 2;
         const std::uint32_t second = hexDigits();
         if (second < 0xDC00 || second > 0xDFFF)
-            fail("a \\u escape holds half a character");
+            fail(CORE_WORDING("CoreMessages", "a \\u escape holds half a character"));
         return 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00);
     }
 
@@ -181,12 +182,12 @@ private:
         std::string text;
         for (;;) {
             if (m_at >= m_text.size())
-                fail("the text ends inside quotes");
+                fail(CORE_WORDING("CoreMessages", "the text ends inside quotes"));
             const char c = m_text[m_at++];
             if (c == '"')
                 return text;
             if (static_cast<unsigned char>(c) < 0x20)
-                fail("a control character stands unescaped in quotes");
+                fail(CORE_WORDING("CoreMessages", "a control character stands unescaped in quotes"));
             if (c != '\\') {
                 text += c;
                 continue;
@@ -203,7 +204,7 @@ private:
             case 'r': text += '\r'; break;
             case 't': text += '\t'; break;
             case 'u': append(text, escapedCode()); break;
-            default: --m_at; fail("unknown escape");
+            default: --m_at; fail(CORE_WORDING("CoreMessages", "unknown escape"));
             }
         }
     }
@@ -215,9 +216,9 @@ private:
         if (negative)
             ++m_at;
         if (peek() < '0' || peek() > '9')
-            fail("expected a value");
+            fail(CORE_WORDING("CoreMessages", "expected a value"));
         if (peek() == '0' && m_at + 1 < m_text.size() && m_text[m_at + 1] >= '0' && m_text[m_at + 1] <= '9')
-            fail("a number starts with 0");
+            fail(CORE_WORDING("CoreMessages", "a number starts with 0"));
         std::uint64_t magnitude = 0;
         const std::uint64_t limit = negative ? std::uint64_t(std::numeric_limits<std::int64_t>::max()) + 1
                                              : std::uint64_t(std::numeric_limits<std::int64_t>::max());
@@ -225,13 +226,13 @@ private:
             const auto digit = std::uint64_t(peek() - '0');
             if (magnitude > (limit - digit) / 10) {
                 m_at = start;
-                fail("the number is too large");
+                fail(CORE_WORDING("CoreMessages", "the number is too large"));
             }
             magnitude = magnitude * 10 + digit;
             ++m_at;
         }
         if (peek() == '.' || peek() == 'e' || peek() == 'E')
-            fail("only whole numbers are taken");
+            fail(CORE_WORDING("CoreMessages", "only whole numbers are taken"));
         if (!negative)
             return std::int64_t(magnitude);
         return magnitude == 0 ? std::int64_t(0) : std::int64_t(-std::int64_t(magnitude - 1) - 1);

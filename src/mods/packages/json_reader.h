@@ -5,11 +5,17 @@
 #include <string_view>
 
 #include "json_value.h"
+#include "message.h"
 
-// JSON text that can't be read: what() says where (the byte offset) and what is wrong.
+// JSON text that can't be read: why() says where (the byte offset) and what is wrong, and
+// what() the same in English.
 class JsonError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit JsonError(Message why) : std::runtime_error(why.english()), m_why(std::move(why)) {}
+    const Message &why() const { return m_why; }
+
+private:
+    Message m_why;
 };
 
 namespace JsonReader {

@@ -71,9 +71,9 @@ int fontNumberOf(const std::string &relative)
     return -1;
 }
 
-std::string sizeText(const TGPHDetails &entry)
+Message sizeText(const TGPHDetails &entry)
 {
-    return std::to_string(entry.Width) + " x " + std::to_string(entry.Height) + " pixels";
+    return Message(CORE_WORDING("CoreMessages", "%1 x %2 pixels")).number(entry.Width).number(entry.Height);
 }
 
 // The entry an image's bytes are checked against and taken with: the mod's index when it
@@ -88,10 +88,12 @@ PictureValue imageValue(const ModContents &contents, int n, const ArchiveEntry &
     value.sizeOnly = !shipped; // without an index of its own the mod keeps the entry it lies on
     const std::int64_t expected = std::int64_t(value.entry.Width) * value.entry.Height * 4;
     if (value.entry.Width < 0 || value.entry.Height < 0 || std::int64_t(file.bytes.size()) != expected)
-        throw GameFileError(contents.source, file.name + " holds " + std::to_string(file.bytes.size()) + " bytes, but its entry in "
-                                                 + (shipped ? "the mod's Gp2001.gph" : "the game's index (the mod ships none)") + " says "
-                                                 + sizeText(value.entry) + " (" + std::to_string(std::max<std::int64_t>(expected, 0))
-                                                 + " bytes)");
+        throw GameFileError(contents.source, Message(shipped ? CORE_WORDING("CoreMessages", "%1 holds %2 bytes, but its entry in the mod's Gp2001.gph says %3 (%4 bytes)")
+                                                     : CORE_WORDING("CoreMessages", "%1 holds %2 bytes, but its entry in the game's index (the mod ships none) says %3 (%4 bytes)"))
+                                                 .name(file.name)
+                                                 .number(static_cast<long long>(file.bytes.size()))
+                                                 .nested(sizeText(value.entry))
+                                                 .number(std::max<std::int64_t>(expected, 0)));
     value.byteCount = std::int32_t(file.bytes.size());
     value.pixels.assign(pixelElementsFor(file.bytes.size()), 0);
     if (!file.bytes.empty())
@@ -120,9 +122,10 @@ void readGameLayout(ModContents &contents, const std::vector<ArchiveEntry> &file
             continue;
         }
         if (root && Utf8Text::foldedCase(*root) != Utf8Text::foldedCase(found->root))
-            throw GameFileError(contents.source, "holds game files in two folders, \"" + (root->empty() ? std::string("/") : *root) + "\" and \""
-                                                     + (found->root.empty() ? std::string("/") : found->root)
-                                                     + "\"; Tessary can't tell which of them the mod means");
+            throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "holds game files in two folders, \"%1\" and \"%2\""))
+                                                                     .name(root->empty() ? std::string("/") : *root)
+                                                                     .name(found->root.empty() ? std::string("/") : found->root),
+                                                                 CORE_WORDING("CoreMessages", "Tessary can't tell which of them the mod means")));
         root = found->root;
         const int n = found->relative == "gp2001.gph" ? 0 : found->relative.starts_with("images/") ? imageNumberOf(found->relative) : -1;
         const int font = found->relative.starts_with("fonts/") ? fontNumberOf(found->relative) : -1;
@@ -143,13 +146,16 @@ void readGameLayout(ModContents &contents, const std::vector<ArchiveEntry> &file
     }
     for (const auto &[n, file] : images) {
         if (!c.isImage(n))
-            throw GameFileError(contents.source, file->name + " is image " + std::to_string(n) + ", but this game has images 1 to "
-                                                     + std::to_string(c.ImageCount - 1) + " only");
+            throw GameFileError(contents.source, Message(CORE_WORDING("CoreMessages", "%1 is image %2, but this game has images 1 to %3 only"))
+                                                     .name(file->name)
+                                                     .number(n)
+                                                     .number(c.ImageCount - 1));
         // An index made for another count of images is taken only where it covers the mod's images.
         if (shipped && n >= shipped->ImageCount)
-            throw GameFileError(contents.source, "the mod's Gp2001.gph lists " + std::to_string(std::max(shipped->ImageCount - 1, 0))
-                                                     + " images, this game's index " + std::to_string(c.ImageCount - 1)
-                                                     + ", and it has no entry for " + file->name);
+            throw GameFileError(contents.source, Message(CORE_WORDING("CoreMessages", "the mod's Gp2001.gph lists %1 images, this game's index %2, and it has no entry for %3"))
+                                                     .number(std::max(shipped->ImageCount - 1, 0))
+                                                     .number(c.ImageCount - 1)
+                                                     .name(file->name));
         contents.pictures.push_back(imageValue(contents, n, *file, shipped ? &*shipped : nullptr, c));
     }
     std::vector<std::string> otherHeader;
@@ -175,14 +181,15 @@ void readGameLayout(ModContents &contents, const std::vector<ArchiveEntry> &file
                 differing.push_back(std::to_string(n) + ".gpi");
         }
         if (!differing.empty())
-            contents.notes.push_back(listNote("The mod's Gp2001.gph also changes the entries of images it does not ship; "
-                                              "Tessary leaves them as they are",
-                                              differing));
+            contents.notes.push_back(Message(CORE_WORDING("CoreMessages", "%1: %2"))
+                                         .nested(Message::joined(CORE_WORDING("CoreMessages", "The mod's Gp2001.gph also changes the entries of images it does not ship"),
+                                                                 CORE_WORDING("CoreMessages", "Tessary leaves them as they are")))
+                                         .nested(Message::list(differing, 10)));
     }
     if (!otherHeader.empty())
-        contents.notes.push_back(listNote("Font files with another header or table than the game's: only their pictures are taken", otherHeader));
+        contents.notes.push_back(listNote(CORE_WORDING("CoreMessages", "Font files with another header or table than the game's: only their pictures are taken: %1"), otherHeader));
     if (!leftOut.empty())
-        contents.notes.push_back(listNote("Files that are no game file were left out", leftOut));
+        contents.notes.push_back(listNote(CORE_WORDING("CoreMessages", "Files that are no game file were left out: %1"), leftOut));
 }
 
 } // namespace ModContentsKinds

@@ -42,9 +42,9 @@ std::string fileNameOf(const std::string &name)
     return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
-std::string listNote(const std::string &lead, const std::vector<std::string> &names)
+Message listNote(const char *wording, const std::vector<std::string> &names)
 {
-    return lead + ": " + shortList(names);
+    return Message(wording).nested(Message::list(names, 10));
 }
 
 } // namespace ModContentsKinds
@@ -74,8 +74,10 @@ ModContents read(const std::string &source, std::vector<ArchiveEntry> files, con
         ModContentsKinds::readPictures(contents, files, c, codec);
     }
     if (contents.pictures.empty())
-        throw GameFileError(source, "holds no menu image or font sheet of this game that Tessary could take"
-                                        + (contents.notes.empty() ? std::string() : " (" + contents.notes.front() + ")"));
+        throw GameFileError(source, contents.notes.empty()
+                                        ? Message(CORE_WORDING("CoreMessages", "holds no menu image or font sheet of this game that Tessary could take"))
+                                        : Message(CORE_WORDING("CoreMessages", "holds no menu image or font sheet of this game that Tessary could take (%1)"))
+                                              .nested(contents.notes.front()));
     std::sort(contents.pictures.begin(), contents.pictures.end(),
               [](const PictureValue &a, const PictureValue &b) { return a.key < b.key; });
     return contents;

@@ -5,6 +5,7 @@
 
 #include "archive_entry_list.h"
 #include "catalogue.h"
+#include "message.h"
 #include "picture_codec.h"
 #include "picture_value.h"
 
@@ -24,7 +25,7 @@ struct ModContents {
     std::string description;
     std::string created;
     std::vector<PictureValue> pictures; // what it sets: images by number, then fonts
-    std::vector<std::string> notes;     // for the user: what it holds that is not taken, and why
+    std::vector<Message> notes;         // for the user: what it holds that is not taken, and why
 };
 
 namespace ModContentsReader {

@@ -14,7 +14,7 @@ void readPictures(ModContents &contents, const std::vector<ArchiveEntry> &files,
 
 // The last part of a '/' name.
 std::string fileNameOf(const std::string &name);
-// A note listing names, at most ten of them.
-std::string listNote(const std::string &lead, const std::vector<std::string> &names);
+// A note listing names, at most ten of them, in place of wording's %1.
+Message listNote(const char *wording, const std::vector<std::string> &names);
 
 } // namespace ModContentsKinds

@@ -15,68 +15,90 @@ constexpr std::size_t MaxPictures = 100000;
 constexpr std::int64_t MaxImageNumber = 99999999;
 constexpr std::int64_t MaxSide = 65535;
 
-// "key" in quotes, for a message (built by appending: GCC 12 warns wrongly of overlapping
-// copies where a literal is joined to a string).
-std::string quotedKey(const char *key)
-{
-    std::string text(1, '"');
-    text += key;
-    text += '"';
-    return text;
-}
+// What a check is about: the manifest itself, or one of its pictures (counted from 1).
+struct Where {
+    std::size_t picture = 0; // 0: the manifest
+
+    // A message about the manifest or a picture: each its own wording, as languages put them apart.
+    Message said(const char *aboutManifest, const char *aboutPicture, const char *key) const
+    {
+        Message message(picture ? aboutPicture : aboutManifest);
+        if (key)
+            message.name(key);
+        if (picture)
+            message.number(static_cast<long long>(picture));
+        return message;
+    }
+};
 
 class Checked {
 public:
     Checked(const std::string &source) : m_source(source) {}
 
-    [[noreturn]] void fail(const std::string &what) const
+    [[noreturn]] void fail(Message what) const
     {
-        throw GameFileError(m_source, std::string(ModManifest::FileName) + " is damaged: " + what);
+        throw GameFileError(m_source, Message(CORE_WORDING("CoreMessages", "tessary-mod.json is damaged: %1")).nested(std::move(what)));
     }
 
-    const JsonValue &member(const JsonValue &object, const char *key, const std::string &where) const
+    const JsonValue &member(const JsonValue &object, const char *key, Where where) const
     {
         const JsonValue *value = object.find(key);
-        if (!value)
-            fail(where + " has no \"" + key + "\"");
+        if (!value) {
+            if (where.picture)
+                fail(Message(CORE_WORDING("CoreMessages", "picture %1 has no \"%2\"")).number(static_cast<long long>(where.picture)).name(key));
+            fail(Message(CORE_WORDING("CoreMessages", "the manifest has no \"%1\"")).name(key));
+        }
         return *value;
     }
 
-    void onlyKeys(const JsonValue &object, std::initializer_list<const char *> keys, const std::string &where) const
+    void onlyKeys(const JsonValue &object, std::initializer_list<const char *> keys, Where where) const
     {
         for (const auto &member : object.object())
-            if (std::none_of(keys.begin(), keys.end(), [&member](const char *key) { return member.first == key; }))
-                fail(where + " has an unknown key \"" + member.first + "\"");
+            if (std::none_of(keys.begin(), keys.end(), [&member](const char *key) { return member.first == key; })) {
+                const std::string key = quotedForMessage(member.first);
+                if (where.picture)
+                    fail(Message(CORE_WORDING("CoreMessages", "picture %1 has an unknown key \"%2\"")).number(static_cast<long long>(where.picture)).name(key));
+                fail(Message(CORE_WORDING("CoreMessages", "the manifest has an unknown key \"%1\"")).name(key));
+            }
     }
 
-    std::string text(const JsonValue &object, const char *key, std::size_t longest, bool lines, const std::string &where) const
+    std::string text(const JsonValue &object, const char *key, std::size_t longest, bool lines, Where where) const
     {
         const JsonValue &value = member(object, key, where);
         if (!value.isString())
-            fail(quotedKey(key) + " of " + where + " is not text");
+            fail(where.said(CORE_WORDING("CoreMessages", "\"%1\" of the manifest is not text"),
+                            CORE_WORDING("CoreMessages", "\"%1\" of picture %2 is not text"), key));
         const std::string &found = value.string();
         if (found.size() > longest)
-            fail(quotedKey(key) + " of " + where + " is longer than " + std::to_string(longest) + " bytes");
+            fail(where.said(CORE_WORDING("CoreMessages", "\"%1\" of the manifest is longer than %2 bytes"),
+                            CORE_WORDING("CoreMessages", "\"%1\" of picture %2 is longer than %3 bytes"), key)
+                     .number(static_cast<long long>(longest)));
         for (const char c : found)
             if ((static_cast<unsigned char>(c) < 0x20 && !(lines && (c == '\n' || c == '\t'))) || c == 0x7F)
-                fail(quotedKey(key) + " of " + where + " holds a control character");
+                fail(where.said(CORE_WORDING("CoreMessages", "\"%1\" of the manifest holds a control character"),
+                                CORE_WORDING("CoreMessages", "\"%1\" of picture %2 holds a control character"), key));
         return found;
     }
 
-    std::int64_t whole(const JsonValue &object, const char *key, std::int64_t least, std::int64_t most, const std::string &where) const
+    std::int64_t whole(const JsonValue &object, const char *key, std::int64_t least, std::int64_t most, Where where) const
     {
         const JsonValue &value = member(object, key, where);
         if (!value.isInteger() || value.integer() < least || value.integer() > most)
-            fail(quotedKey(key) + " of " + where + " is not a whole number from " + std::to_string(least) + " to "
-                 + std::to_string(most));
+            fail(where.said(CORE_WORDING("CoreMessages", "\"%1\" of the manifest is not a whole number from %2 to %3"),
+                            CORE_WORDING("CoreMessages", "\"%1\" of picture %2 is not a whole number from %3 to %4"), key)
+                     .number(least)
+                     .number(most));
         return value.integer();
     }
 
-    std::string digest(const JsonValue &object, const char *key, const std::string &where) const
+    std::string digest(const JsonValue &object, const char *key, Where where) const
     {
         const std::string found = text(object, key, 64, false, where);
         if (found.size() != 64 || !std::all_of(found.begin(), found.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
-            fail(quotedKey(key) + " of " + where + " is not a SHA-256 digest (64 lower-case hex digits)");
+            // Only pictures carry digests.
+            fail(Message(CORE_WORDING("CoreMessages", "\"%1\" of picture %2 is not a SHA-256 digest (64 lower-case hex digits)"))
+                     .name(key)
+                     .number(static_cast<long long>(where.picture)));
         return found;
     }
 
@@ -98,14 +120,15 @@ bool isUtcText(const std::string &text)
 
 ModPicture readPicture(const Checked &check, const JsonValue &item, std::size_t index)
 {
-    const std::string where = "picture " + std::to_string(index + 1);
+    const Where where{index + 1};
+    const long long number = static_cast<long long>(where.picture);
     if (!item.isObject())
-        check.fail(where + " is not an object");
+        check.fail(Message(CORE_WORDING("CoreMessages", "picture %1 is not an object")).number(number));
     check.onlyKeys(item, {"image", "font", "width", "height", "sha256", "original_sha256", "file", "mod", "mod_author"}, where);
     ModPicture picture;
     const bool image = item.find("image") != nullptr, font = item.find("font") != nullptr;
     if (image == font)
-        check.fail(where + " must name either an \"image\" or a \"font\"");
+        check.fail(Message(CORE_WORDING("CoreMessages", "picture %1 must name either an \"image\" or a \"font\"")).number(number));
     if (image) {
         picture.number = int(check.whole(item, "image", 1, MaxImageNumber, where));
         picture.width = std::int32_t(check.whole(item, "width", 1, MaxSide, where));
@@ -114,7 +137,7 @@ ModPicture readPicture(const Checked &check, const JsonValue &item, std::size_t 
         const std::string name = check.text(item, "font", 64, false, where);
         const auto found = std::find_if(FontNames.begin(), FontNames.end(), [&name](const char *known) { return name == known; });
         if (found == FontNames.end())
-            check.fail(where + " names no font of the game: \"" + name + "\"");
+            check.fail(Message(CORE_WORDING("CoreMessages", "picture %1 names no font of the game: \"%2\"")).number(number).name(name));
         picture.font = true;
         picture.number = int(found - FontNames.begin());
         picture.width = std::int32_t(check.whole(item, "width", FontSheetSide, FontSheetSide, where));
@@ -123,12 +146,12 @@ ModPicture readPicture(const Checked &check, const JsonValue &item, std::size_t 
     picture.sha256 = check.digest(item, "sha256", where);
     picture.originalSha256 = check.digest(item, "original_sha256", where);
     if (check.text(item, "file", 200, false, where) != picture.file())
-        check.fail(where + " must be in the file \"" + picture.file() + "\"");
+        check.fail(Message(CORE_WORDING("CoreMessages", "picture %1 must be in the file \"%2\"")).number(number).name(picture.file()));
     if (item.find("mod") || item.find("mod_author")) {
         picture.fromMod = check.text(item, "mod", 200, false, where);
         picture.fromModAuthor = check.text(item, "mod_author", 200, false, where);
         if (picture.fromMod.empty())
-            check.fail(where + " names the mod it comes from without a name");
+            check.fail(Message(CORE_WORDING("CoreMessages", "picture %1 names the mod it comes from without a name")).number(number));
     }
     return picture;
 }
@@ -184,35 +207,35 @@ ModManifest ModManifest::parse(const std::string &source, std::string_view text)
     try {
         document = JsonReader::parse(text);
     } catch (const JsonError &error) {
-        check.fail(error.what());
+        check.fail(error.why());
     }
     if (!document.isObject())
-        check.fail("it is not a JSON object");
-    const std::string top = "the manifest";
+        check.fail(CORE_WORDING("CoreMessages", "it is not a JSON object"));
+    const Where top;
     check.onlyKeys(document, {"format", "version", "name", "author", "description", "created", "pictures"}, top);
     if (check.text(document, "format", 100, false, top) != Format)
-        check.fail("\"format\" is not \"" + std::string(Format) + "\"");
+        check.fail(CORE_WORDING("CoreMessages", "\"format\" is not \"Tessary mod package\""));
     const std::int64_t version = check.whole(document, "version", 1, 1000000, top);
     if (version > Version)
-        throw GameFileError(source, "the mod package was made by a newer Tessary (package version " + std::to_string(version)
-                                        + "); this one reads version " + std::to_string(Version));
+        throw GameFileError(source, Message::joined(Message(CORE_WORDING("CoreMessages", "the mod package was made by a newer Tessary (package version %1)")).number(version),
+                                                    Message(CORE_WORDING("CoreMessages", "this one reads version %1")).number(Version)));
     ModManifest manifest;
     manifest.name = check.text(document, "name", 200, false, top);
     if (manifest.name.empty())
-        check.fail("\"name\" is empty");
+        check.fail(CORE_WORDING("CoreMessages", "\"name\" is empty"));
     manifest.author = check.text(document, "author", 200, false, top);
     manifest.description = check.text(document, "description", 4000, true, top);
     manifest.created = check.text(document, "created", 20, false, top);
     if (!isUtcText(manifest.created))
-        check.fail("\"created\" is not a time such as 2026-05-04T12:34:56Z");
+        check.fail(CORE_WORDING("CoreMessages", "\"created\" is not a time such as 2026-05-04T12:34:56Z"));
     const JsonValue &pictures = check.member(document, "pictures", top);
     if (!pictures.isArray() || pictures.array().size() > MaxPictures)
-        check.fail("\"pictures\" is not a list of at most " + std::to_string(MaxPictures) + " pictures");
+        check.fail(Message(CORE_WORDING("CoreMessages", "\"pictures\" is not a list of at most %1 pictures")).number(static_cast<long long>(MaxPictures)));
     std::set<std::pair<bool, int>> seen;
     for (std::size_t k = 0; k < pictures.array().size(); ++k) {
         ModPicture picture = readPicture(check, pictures.array()[k], k);
         if (!seen.insert({picture.font, picture.number}).second)
-            check.fail(picture.caption() + " is listed twice");
+            check.fail(Message(CORE_WORDING("CoreMessages", "%1 is listed twice")).name(picture.caption()));
         manifest.pictures.push_back(std::move(picture));
     }
     return manifest;

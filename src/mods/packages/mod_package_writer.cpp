@@ -39,9 +39,12 @@ void requireWholePicture(const Catalogue &c, int n)
     const TGPHDetails &d = c.ImageDetails[std::size_t(n)];
     const std::int64_t bytes = std::int64_t(d.Width) * d.Height * 4;
     if (d.Width <= 0 || d.Height <= 0 || c.ImageSizes[std::size_t(n)] != bytes)
-        throw GameFileError(c.GP4Path, "image " + std::to_string(n) + " (" + std::to_string(d.Width) + " x " + std::to_string(d.Height)
-                                           + " pixels) holds " + std::to_string(c.ImageSizes[std::size_t(n)])
-                                           + " bytes, not a whole picture, which a mod package can't hold; no package was written");
+        throw GameFileError(c.GP4Path, Message::joined(Message(CORE_WORDING("CoreMessages", "image %1 (%2 x %3 pixels) holds %4 bytes, not a whole picture, which a mod package can't hold"))
+                                                           .number(n)
+                                                           .number(d.Width)
+                                                           .number(d.Height)
+                                                           .number(c.ImageSizes[std::size_t(n)]),
+                                                       CORE_WORDING("CoreMessages", "no package was written")));
 }
 
 // What the manifest reader takes, checked before anything is made.
@@ -53,17 +56,17 @@ void requireDetails(const Catalogue &c, const PackDetails &details)
                 return false;
         return true;
     };
-    std::string problem;
+    const char *problem = nullptr;
     if (details.name.empty())
-        problem = "a mod package needs a name";
+        problem = CORE_WORDING("CoreMessages", "a mod package needs a name");
     else if (details.name.size() > 200 || details.author.size() > 200)
-        problem = "a mod package's name and author are at most 200 bytes long";
+        problem = CORE_WORDING("CoreMessages", "a mod package's name and author are at most 200 bytes long");
     else if (details.description.size() > 4000)
-        problem = "a mod package's description is at most 4000 bytes long";
+        problem = CORE_WORDING("CoreMessages", "a mod package's description is at most 4000 bytes long");
     else if (!plain(details.name, false) || !plain(details.author, false) || !plain(details.description, true))
-        problem = "a mod package's name, author and description can't hold control characters";
-    if (!problem.empty())
-        throw GameFileError(c.GP4Path, problem + "; no package was written");
+        problem = CORE_WORDING("CoreMessages", "a mod package's name, author and description can't hold control characters");
+    if (problem)
+        throw GameFileError(c.GP4Path, Message::joined(problem, CORE_WORDING("CoreMessages", "no package was written")));
 }
 
 } // namespace
@@ -119,11 +122,11 @@ PackedMod pack(const Catalogue &c, const PackDetails &details, const PictureCode
     if (progress)
         progress(int(keys.size()), int(keys.size()));
     if (changed.empty() && !packed.leftOut.empty())
-        throw GameFileError(c.GP4Path, "every picture that differs from the game's original is one an installed mod set ("
-                                           + std::to_string(packed.leftOut.size())
-                                           + "), and a package holds only your own changes unless you include the mods' pictures");
+        throw GameFileError(c.GP4Path, Message(CORE_COUNTED_WORDING("CoreMessages", "every picture that differs from the game's original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods' pictures"))
+                                           .count(static_cast<long long>(packed.leftOut.size()),
+                                                  "every picture that differs from the game's original is one an installed mod set (1), and a package holds only your own changes unless you include the mods' pictures"));
     if (changed.empty())
-        throw GameFileError(c.GP4Path, "every picture is the game's original, so there is nothing to put in a mod package");
+        throw GameFileError(c.GP4Path, CORE_WORDING("CoreMessages", "every picture is the game's original, so there is nothing to put in a mod package"));
 
     const DecodedImage sheet = ContactSheet::make(c, changed);
     const std::string manifest = packed.manifest.toJson();

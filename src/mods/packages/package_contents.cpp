@@ -18,16 +18,20 @@ PictureValue decoded(const ModContents &contents, const ModPicture &picture, con
     PictureValue value;
     value.key = {picture.font, picture.number};
     if (!PictureBytes::isPng(bytes))
-        throw GameFileError(contents.source, picture.file() + " is not a PNG file, as its manifest says");
+        throw GameFileError(contents.source, Message(CORE_WORDING("CoreMessages", "%1 is not a PNG file, as its manifest says")).name(picture.file()));
     budget.take(contents.source, picture.file(), bytes);
     if (picture.font) {
         value.sheet = codec.decodeFont(name, bytes);
     } else {
         DecodedImage image = codec.decodeImage(name, bytes);
         if (image.Width != picture.width || image.Height != picture.height)
-            throw GameFileError(contents.source, picture.file() + " is " + std::to_string(image.Width) + " x " + std::to_string(image.Height)
-                                                     + " pixels, but its manifest says " + std::to_string(picture.width) + " x "
-                                                     + std::to_string(picture.height) + "; the package is damaged");
+            throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "%1 is %2 x %3 pixels, but its manifest says %4 x %5"))
+                                                                     .name(picture.file())
+                                                                     .number(image.Width)
+                                                                     .number(image.Height)
+                                                                     .number(picture.width)
+                                                                     .number(picture.height),
+                                                                 CORE_WORDING("CoreMessages", "the package is damaged")));
         // The package carries pixels and size; the entry's opaque fields stay the game's.
         value.entry = c.ImageDetails[std::size_t(picture.number)];
         value.blocks = c.ImageBlocks[std::size_t(picture.number)];
@@ -38,8 +42,9 @@ PictureValue decoded(const ModContents &contents, const ModPicture &picture, con
         value.pixels = std::move(image.Pixels);
     }
     if (value.pixelDigest() != picture.sha256)
-        throw GameFileError(contents.source, picture.file() + " does not hold the picture its manifest names (its SHA-256 differs); "
-                                                              "the package is damaged");
+        throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "%1 does not hold the picture its manifest names (its SHA-256 differs)"))
+                                                                 .name(picture.file()),
+                                                             CORE_WORDING("CoreMessages", "the package is damaged")));
     value.knownPixelDigest = picture.sha256;
     return value;
 }
@@ -64,11 +69,13 @@ void readPackage(ModContents &contents, const std::vector<ArchiveEntry> &files, 
     DecodeBudget budget;
     for (const ModPicture &picture : manifest.pictures) {
         if (!picture.font && !c.isImage(picture.number))
-            throw GameFileError(contents.source, "the package replaces image " + std::to_string(picture.number) + ", but this game has images 1 to "
-                                                     + std::to_string(c.ImageCount - 1) + " only");
+            throw GameFileError(contents.source, Message(CORE_WORDING("CoreMessages", "the package replaces image %1, but this game has images 1 to %2 only"))
+                                                     .number(picture.number)
+                                                     .number(c.ImageCount - 1));
         const auto found = byName.find(picture.file());
         if (found == byName.end())
-            throw GameFileError(contents.source, "the package lacks " + picture.file() + ", which its manifest lists; the package is damaged");
+            throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "the package lacks %1, which its manifest lists")).name(picture.file()),
+                                                                 CORE_WORDING("CoreMessages", "the package is damaged")));
         PictureValue value = decoded(contents, picture, found->second->bytes, c, codec, budget);
         if (originals.pixelDigest(value.key) != picture.originalSha256)
             otherOriginal.push_back(picture.caption());
@@ -81,9 +88,9 @@ void readPackage(ModContents &contents, const std::vector<ArchiveEntry> &files, 
     for (const auto &[name, file] : byName)
         unlisted.push_back(name);
     if (!otherOriginal.empty())
-        contents.notes.push_back(listNote("The package was made over other pictures than this game's originals", otherOriginal));
+        contents.notes.push_back(listNote(CORE_WORDING("CoreMessages", "The package was made over other pictures than this game's originals: %1"), otherOriginal));
     if (!unlisted.empty())
-        contents.notes.push_back(listNote("Files its manifest does not list were left out", unlisted));
+        contents.notes.push_back(listNote(CORE_WORDING("CoreMessages", "Files its manifest does not list were left out: %1"), unlisted));
 }
 
 } // namespace ModContentsKinds

@@ -27,12 +27,17 @@ void DecodeBudget::take(const std::string &source, const std::string &entry, con
         height = std::uint64_t(bytes[14]) | std::uint64_t(bytes[15]) << 8;
     }
     if (width > std::uint64_t(MaxSide) || height > std::uint64_t(MaxSide))
-        throw GameFileError(source, entry + " is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, larger than the "
-                                        + std::to_string(MaxSide) + " x " + std::to_string(MaxSide) + " Tessary takes from a mod");
+        throw GameFileError(source, Message(CORE_WORDING("CoreMessages", "%1 is %2 x %3 pixels, larger than the %4 x %5 Tessary takes from a mod"))
+                                        .name(entry)
+                                        .number(static_cast<long long>(width))
+                                        .number(static_cast<long long>(height))
+                                        .number(MaxSide)
+                                        .number(MaxSide));
     const std::uint64_t decoded = width * height * 4;
     if (decoded > m_left)
-        throw GameFileError(source, entry + " would bring the mod's decoded pictures past " + std::to_string(m_total >> 20)
-                                        + " MB, more than any menu mod holds");
+        throw GameFileError(source, Message(CORE_WORDING("CoreMessages", "%1 would bring the mod's decoded pictures past %2 MB, more than any menu mod holds"))
+                                        .name(entry)
+                                        .number(static_cast<long long>(m_total >> 20)));
     m_left -= decoded;
 }
 
@@ -45,20 +50,21 @@ const char *otherKind(const std::vector<std::uint8_t> &bytes)
         return bytes.size() >= lead.size() && std::equal(lead.begin(), lead.end(), bytes.begin());
     };
     if (starts({0xFF, 0xD8, 0xFF}))
-        return "a JPEG picture";
+        return CORE_WORDING("CoreMessages", "a JPEG picture");
     if (starts({'G', 'I', 'F', '8'}))
-        return "a GIF picture";
+        return CORE_WORDING("CoreMessages", "a GIF picture");
     if (starts({'B', 'M'}) && bytes.size() >= 26 && bytes[14] >= 12 && bytes[15] == 0)
-        return "a BMP picture";
+        return CORE_WORDING("CoreMessages", "a BMP picture");
     if (starts({'R', 'I', 'F', 'F'}) && bytes.size() >= 12 && std::equal(bytes.begin() + 8, bytes.begin() + 12, "WEBP"))
-        return "a WebP picture";
+        return CORE_WORDING("CoreMessages", "a WebP picture");
     return nullptr;
 }
 
 void requireOwnKind(const std::string &name, const std::vector<std::uint8_t> &bytes)
 {
     if (const char *kind = otherKind(bytes))
-        throw GameFileError(name, std::string("is ") + kind + ", not a PNG or TGA file, whatever its name says; save it as .png or .tga");
+        throw GameFileError(name, Message::joined(Message(CORE_WORDING("CoreMessages", "is %1, not a PNG or TGA file, whatever its name says")).nested(kind),
+                                                  CORE_WORDING("CoreMessages", "save it as .png or .tga")));
 }
 
 } // namespace
@@ -75,7 +81,7 @@ DecodedImage image(const PictureCodec &codec, const std::string &name, const std
 {
     if (isPng(bytes)) {
         if (!codec.decodeImage)
-            throw GameFileError(name, "this program reads no .png files");
+            throw GameFileError(name, CORE_WORDING("CoreMessages", "this program reads no .png files"));
         return codec.decodeImage(name, bytes);
     }
     requireOwnKind(name, bytes);
@@ -86,7 +92,7 @@ FontSheet font(const PictureCodec &codec, const std::string &name, const std::ve
 {
     if (isPng(bytes)) {
         if (!codec.decodeFont)
-            throw GameFileError(name, "this program reads no .png files");
+            throw GameFileError(name, CORE_WORDING("CoreMessages", "this program reads no .png files"));
         return codec.decodeFont(name, bytes);
     }
     requireOwnKind(name, bytes);

@@ -22,8 +22,11 @@ void readPictures(ModContents &contents, const std::vector<ArchiveEntry> &files,
         }
         const auto [at, added] = matched.emplace(key, &file);
         if (!added)
-            throw GameFileError(contents.source, "\"" + at->second->name + "\" and \"" + file.name + "\" both name " + key.caption()
-                                                     + "; Tessary can't tell which of them the mod means");
+            throw GameFileError(contents.source, Message::joined(Message(CORE_WORDING("CoreMessages", "\"%1\" and \"%2\" both name %3"))
+                                                                     .name(at->second->name)
+                                                                     .name(file.name)
+                                                                     .name(key.caption()),
+                                                                 CORE_WORDING("CoreMessages", "Tessary can't tell which of them the mod means")));
     }
     DecodeBudget budget;
     for (const auto &[key, file] : matched) {
@@ -46,7 +49,7 @@ void readPictures(ModContents &contents, const std::vector<ArchiveEntry> &files,
         contents.pictures.push_back(std::move(value));
     }
     if (!leftOut.empty())
-        contents.notes.push_back(listNote("Files that name no menu image or font sheet of this game were left out", leftOut));
+        contents.notes.push_back(listNote(CORE_WORDING("CoreMessages", "Files that name no menu image or font sheet of this game were left out: %1"), leftOut));
 }
 
 } // namespace ModContentsKinds

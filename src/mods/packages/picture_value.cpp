@@ -119,7 +119,7 @@ void parseEntry(const std::string &source, const std::vector<std::uint8_t> &byte
     IndexFile::parse(source, index.data(), index.size(), one);
     const std::size_t length = IndexFile::EntryFixedSize + IndexFile::BlockSize * one.ImageDetails[1].BlockCount;
     if (length != bytes.size())
-        throw GameFileError(source, "holds " + std::to_string(bytes.size()) + " bytes, not one index entry");
+        throw GameFileError(source, Message(CORE_WORDING("CoreMessages", "holds %1 bytes, not one index entry")).number(static_cast<long long>(bytes.size())));
     entry = one.ImageDetails[1];
     blocks = std::move(one.ImageBlocks[1]);
 }

@@ -4,6 +4,8 @@
 #include <archive_entry.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <initializer_list>
 #include <memory>
 
 #include "entry_names.h"
@@ -80,15 +82,74 @@ ArchivePtr openReader(const std::string &source)
     for (int (*filter)(archive *) : {archive_read_support_filter_gzip, archive_read_support_filter_bzip2,
                                      archive_read_support_filter_xz, archive_read_support_filter_lzma})
         if (filter(a) != ARCHIVE_OK)
-            throw GameFileError(source, "this build of Tessary can't expand archives compressed as this one is");
+            throw GameFileError(source, CORE_WORDING("CoreMessages", "this build of Tessary can't expand archives compressed as this one is"));
     return reader;
 }
 
-// What libarchive says went wrong, as " (its words)"; "" when it says nothing.
-std::string problem(archive *a)
+// Where reading an archive failed.
+enum class Stage { Open, Header, Data };
+
+bool says(const std::string &text, std::initializer_list<const char *> words)
 {
-    const char *text = archive_error_string(a);
-    return text && *text ? " (" + std::string(text) + ")" : std::string();
+    return std::any_of(words.begin(), words.end(), [&](const char *word) { return text.find(word) != std::string::npos; });
+}
+
+// The code libarchive gives a format it does not know (its ARCHIVE_ERRNO_FILE_FORMAT, which its
+// public header leaves to the platform).
+#ifdef EFTYPE
+constexpr int FileFormatErrno = EFTYPE;
+#else
+constexpr int FileFormatErrno = EILSEQ;
+#endif
+
+// Why libarchive gave up, in Tessary's words, with its own words quoted after them. libarchive
+// has error codes for a format it does not know and for memory, and otherwise only words, so
+// an encrypted entry, a CRC error and data cut short are told by what its readers say.
+Message trouble(archive *a, Stage stage, const std::string &raw, archive_entry *entry)
+{
+    const char *said = archive_error_string(a);
+    std::string text = said ? said : "";
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    const int code = archive_errno(a);
+    const bool encrypted = (entry && archive_entry_is_encrypted(entry)) || says(lower, {"encrypt", "passphrase", "password"});
+    bool named = !raw.empty();
+    const char *wording = nullptr;
+    if (code == ENOMEM) {
+        wording = CORE_WORDING("CoreMessages", "there is not enough memory to expand the archive (%1)");
+        named = false;
+    } else if (encrypted) {
+        wording = named ? CORE_WORDING("CoreMessages", "\"%1\" is encrypted, which Tessary can't read (%2)")
+                        : CORE_WORDING("CoreMessages", "the archive is encrypted, which Tessary can't read (%1)");
+    } else if (says(lower, {"crc", "checksum"})) {
+        wording = named ? CORE_WORDING("CoreMessages", "\"%1\" fails its CRC check, so the archive is damaged (%2)")
+                        : CORE_WORDING("CoreMessages", "the archive fails a CRC check, so it is damaged (%1)");
+    } else if (says(lower, {"truncat", "premature end", "unexpected end", "end of file"})) {
+        wording = named ? CORE_WORDING("CoreMessages", "the archive is cut off at \"%1\", as a download not finished is (%2)")
+                        : CORE_WORDING("CoreMessages", "the archive is cut off, as a download not finished is (%1)");
+    } else if (says(lower, {"unsupported", "not supported"})) {
+        wording = named ? CORE_WORDING("CoreMessages", "\"%1\" is compressed in a way Tessary can't expand (%2)")
+                        : CORE_WORDING("CoreMessages", "the archive is compressed in a way Tessary can't expand (%1)");
+    } else if (stage == Stage::Open && (code == FileFormatErrno || says(lower, {"unrecognized"}))) {
+        // Before any entry was read: libarchive found no format it knows in these bytes.
+        wording = CORE_WORDING("CoreMessages", "is not an archive Tessary can read (%1)");
+        named = false;
+    } else if (stage == Stage::Open && text.empty()) {
+        // A compressed stream that broke off while libarchive looked for the archive in it: it
+        // says nothing then, though it names every format it does not know.
+        return CORE_WORDING("CoreMessages", "the archive's compressed data is cut off or damaged (a download not finished?)");
+    } else {
+        wording = named ? CORE_WORDING("CoreMessages", "the archive is damaged at \"%1\" (%2)")
+                        : CORE_WORDING("CoreMessages", "the archive is damaged (%1)");
+    }
+    Message reason(wording);
+    if (named)
+        reason.name(EntryNames::shown(raw));
+    if (text.empty())
+        reason.nested(CORE_WORDING("CoreMessages", "libarchive failed"));
+    else
+        reason.name(quotedForMessage(text));
+    return reason;
 }
 
 // The entry's name: as text (UTF-8) when the archive says what its names are, else its bytes,
@@ -108,6 +169,13 @@ std::string rawName(archive_entry *entry)
     return bytes ? std::string(bytes) : std::string();
 }
 
+Message tooLargeArchive(std::uint64_t size, const ArchiveLimits &limits)
+{
+    return Message(CORE_WORDING("CoreMessages", "the archive holds %1 bytes, more than Tessary reads (%2)"))
+        .number(static_cast<long long>(size))
+        .number(static_cast<long long>(limits.archiveBytes));
+}
+
 class Reading {
 public:
     Reading(const std::string &source, const ArchiveLimits &limits) : m_source(source), m_limits(limits), m_names(source) {}
@@ -115,14 +183,13 @@ public:
     std::vector<ArchiveEntry> run(const std::uint8_t *data, std::size_t size)
     {
         if (size > m_limits.archiveBytes)
-            throw GameFileError(m_source, "the archive holds " + std::to_string(size) + " bytes, more than Tessary reads ("
-                                              + std::to_string(m_limits.archiveBytes) + ")");
+            throw GameFileError(m_source, tooLargeArchive(size, m_limits));
         ZipDirectory::check(m_source, data, size);
         const Utf8Locale locale;
         ArchivePtr reader = openReader(m_source);
         archive *a = reader.get();
         if (archive_read_open_memory2(a, data, size, ReadBlock) != ARCHIVE_OK)
-            throw GameFileError(m_source, "is not an archive Tessary can read, or it is cut off or damaged" + problem(a));
+            throw GameFileError(m_source, trouble(a, Stage::Open, std::string(), nullptr));
         std::vector<ArchiveEntry> files;
         std::size_t count = 0;
         std::int64_t entryEnd = 0; // where the last entry ended in the expanded stream
@@ -139,17 +206,17 @@ public:
             if (entry && (archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP && !Utf8Text::isValid(raw))
                 raw = Utf8Text::fromCp437(raw);
             if (status < ARCHIVE_WARN)
-                throw GameFileError(m_source, "the archive is damaged" + (raw.empty() ? std::string() : " at \"" + EntryNames::shown(raw) + "\"")
-                                                  + problem(a));
+                throw GameFileError(m_source, trouble(a, Stage::Header, raw, entry));
             if (++count > m_limits.entries)
-                throw GameFileError(m_source, "the archive holds more than " + std::to_string(m_limits.entries) + " entries");
+                throw GameFileError(m_source, Message(CORE_WORDING("CoreMessages", "the archive holds more than %1 entries"))
+                                                  .number(static_cast<long long>(m_limits.entries)));
             if (archive_entry_is_encrypted(entry))
-                m_names.refuse(raw, "is encrypted, which Tessary can't read");
+                m_names.refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" is encrypted, which Tessary can't read"));
             if (archive_entry_hardlink(entry) || archive_entry_symlink(entry))
-                m_names.refuse(raw, "is a link, which Tessary does not follow");
+                m_names.refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" is a link, which Tessary does not follow"));
             const auto type = archive_entry_filetype(entry);
             if (type != AE_IFREG && type != AE_IFDIR)
-                m_names.refuse(raw, "is a device or another special file, not a file");
+                m_names.refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" is a device or another special file, not a file"));
             const std::string name = m_names.accept(raw, type == AE_IFDIR);
             if (type == AE_IFDIR) {
                 entryEnd = archive_filter_bytes(a, 0);
@@ -180,7 +247,7 @@ private:
                 std::uint8_t probe[1];
                 const la_ssize_t more = archive_read_data(a, probe, 1);
                 if (more < 0)
-                    damaged(a, raw);
+                    damaged(a, raw, entry);
                 if (more == 0) {
                     bytes.resize(at);
                     return bytes;
@@ -194,7 +261,7 @@ private:
                 bytes.resize(at < expected ? std::min(expected, 2 * at + ChunkSize) : at + ChunkSize);
             const la_ssize_t got = archive_read_data(a, bytes.data() + at, bytes.size() - at);
             if (got < 0)
-                damaged(a, raw);
+                damaged(a, raw, entry);
             at += std::size_t(got);
             if (got == 0) {
                 bytes.resize(at);
@@ -212,8 +279,8 @@ private:
             tooLarge(raw);
         const auto taken = std::uint64_t(std::max<std::int64_t>(archive_filter_bytes(a, -1) - startedAt, 0)) + ReadBlock;
         if (entryBytes > m_limits.ratioFrom && entryBytes / taken >= m_limits.ratio)
-            m_names.refuse(raw, "expands more than " + std::to_string(m_limits.ratio)
-                                    + " times over what it takes in the archive, as a zip bomb does");
+            m_names.refuse(EntryNames::named(CORE_WORDING("CoreMessages", "\"%1\" expands more than %2 times over what it takes in the archive, as a zip bomb does"), raw)
+                               .number(static_cast<long long>(m_limits.ratio)));
     }
 
     // A tar ends in blocks of zeros; one that stops right after an entry was cut off (a
@@ -223,18 +290,18 @@ private:
         if ((archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_TAR)
             return;
         if (archive_filter_bytes(a, 0) - entryEnd < 512)
-            throw GameFileError(m_source, "the archive is cut off: it ends without the end a tar archive has (a download not finished?)");
+            throw GameFileError(m_source, CORE_WORDING("CoreMessages", "the archive is cut off: it ends without the end a tar archive has (a download not finished?)"));
     }
 
-    [[noreturn]] void damaged(archive *a, const std::string &raw)
+    [[noreturn]] void damaged(archive *a, const std::string &raw, archive_entry *entry)
     {
-        throw GameFileError(m_source, "the archive is damaged at \"" + EntryNames::shown(raw) + "\"" + problem(a));
+        throw GameFileError(m_source, trouble(a, Stage::Data, raw, entry));
     }
 
     [[noreturn]] void tooLarge(const std::string &raw)
     {
-        m_names.refuse(raw, "would make the archive expand past " + std::to_string(m_limits.totalBytes >> 20)
-                                + " MB, more than any menu mod holds (a zip bomb?)");
+        m_names.refuse(EntryNames::named(CORE_WORDING("CoreMessages", "\"%1\" would make the archive expand past %2 MB, more than any menu mod holds (a zip bomb?)"), raw)
+                           .number(static_cast<long long>(m_limits.totalBytes >> 20)));
     }
 
     std::string m_source;
@@ -261,8 +328,7 @@ std::vector<ArchiveEntry> readFile(const std::string &path, const ArchiveLimits 
 {
     const FileOps::FileStamp stamp = FileOps::stampOf(path);
     if (stamp.exists && stamp.size > limits.archiveBytes)
-        throw GameFileError(path, "the archive holds " + std::to_string(stamp.size) + " bytes, more than Tessary reads ("
-                                      + std::to_string(limits.archiveBytes) + ")");
+        throw GameFileError(path, tooLargeArchive(stamp.size, limits));
     const std::vector<std::uint8_t> bytes = FileOps::readWhole(path);
     return read(path, bytes.data(), bytes.size(), limits);
 }

@@ -60,34 +60,44 @@ std::string EntryNames::shown(const std::string &raw)
     return text;
 }
 
-void EntryNames::refuse(const std::string &raw, const std::string &reason) const
+Message EntryNames::named(const char *wording, const std::string &raw)
 {
-    throw GameFileError(m_source, "\"" + shown(raw) + "\" " + reason);
+    return Message(wording).name(shown(raw));
+}
+
+void EntryNames::refuse(const std::string &raw, const char *wording) const
+{
+    refuse(named(wording, raw));
+}
+
+void EntryNames::refuse(Message reason) const
+{
+    throw GameFileError(m_source, std::move(reason));
 }
 
 std::string EntryNames::accept(const std::string &raw, bool folder)
 {
     if (raw.empty())
-        refuse(raw, "has no name");
+        refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" has no name"));
     if (!Utf8Text::isValid(raw))
-        refuse(raw, "has a name that is not valid text (UTF-8)");
+        refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" has a name that is not valid text (UTF-8)"));
     for (const char c : raw)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            refuse(raw, "has a control character in its name");
+            refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" has a control character in its name"));
     if (raw.front() == '/' || raw.front() == '\\')
-        refuse(raw, "is named by an absolute path");
+        refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" is named by an absolute path"));
     const std::vector<std::string> named = parts(raw);
     if (isDriveLetter(named.front()))
-        refuse(raw, "is named with a drive letter");
+        refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" is named with a drive letter"));
     std::string plain;
     std::vector<std::string> folders;
     for (const std::string &part : named) {
         if (part.empty() || part == ".")
             continue;
         if (part == "..")
-            refuse(raw, "climbs out of the archive's folder (\"..\")");
+            refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" climbs out of the archive's folder (\"..\")"));
         if (part.find(':') != std::string::npos)
-            refuse(raw, "has ':' in its name, which Windows reads as a drive or a stream");
+            refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" has ':' in its name, which Windows reads as a drive or a stream"));
         if (!plain.empty()) {
             folders.push_back(plain);
             plain += '/';
@@ -97,23 +107,23 @@ std::string EntryNames::accept(const std::string &raw, bool folder)
     if (plain.empty()) {
         if (folder)
             return plain;
-        refuse(raw, "has no name");
+        refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" has no name"));
     }
     const std::string folded = Utf8Text::foldedCase(plain);
     for (const std::string &above : folders) {
         const std::string foldedAbove = Utf8Text::foldedCase(above);
         if (m_files.count(foldedAbove))
-            refuse(raw, "lies in a folder that has the name of a file: \"" + above + "\"");
+            refuse(EntryNames::named(CORE_WORDING("CoreMessages", "\"%1\" lies in a folder that has the name of a file: \"%2\""), raw).name(above));
         m_folders.insert(foldedAbove);
     }
     if (folder) {
         if (m_files.count(folded))
-            refuse(raw, "appears twice (letter case aside)");
+            refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" appears twice (letter case aside)"));
         m_folders.insert(folded);
         return plain;
     }
     if (m_files.count(folded) || m_folders.count(folded))
-        refuse(raw, "appears twice (letter case aside)");
+        refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" appears twice (letter case aside)"));
     m_files.insert(folded);
     return plain;
 }

@@ -25,24 +25,25 @@ public:
             const std::string path = GamePaths::inFolder(folder, name);
             const std::string raw = relative.empty() ? name : relative + "/" + name;
             if (++m_count > m_limits.entries)
-                throw GameFileError(path, "the folder holds more than " + std::to_string(m_limits.entries) + " files and folders");
+                throw GameFileError(path, Message(CORE_WORDING("CoreMessages", "the folder holds more than %1 files and folders")).number(static_cast<long long>(m_limits.entries)));
             PlatformFiles::Info info;
             if (PlatformFiles::linkInfoOf(path, info) != 0)
                 throw GameFileError(path, FailureText::NotFound);
             if (info.link)
-                m_names.refuse(raw, "is a link, which Tessary does not follow");
+                m_names.refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" is a link, which Tessary does not follow"));
             if (info.folder) {
                 m_names.accept(raw, true);
                 if (depth >= MaxDepth)
-                    m_names.refuse(raw, "lies more than " + std::to_string(MaxDepth) + " folders deep");
+                    m_names.refuse(EntryNames::named(CORE_WORDING("CoreMessages", "\"%1\" lies more than %2 folders deep"), raw).number(MaxDepth));
                 into(path, raw, depth + 1, files);
                 continue;
             }
             if (!info.regular)
-                m_names.refuse(raw, "is a device or another special file, not a file");
+                m_names.refuse(raw, CORE_WORDING("CoreMessages", "\"%1\" is a device or another special file, not a file"));
             const std::string plain = m_names.accept(raw, false);
             const auto tooLarge = [&](std::uint64_t) {
-                m_names.refuse(raw, "would take the mod past " + std::to_string(m_limits.totalBytes >> 20) + " MB, more than any menu mod holds");
+                m_names.refuse(EntryNames::named(CORE_WORDING("CoreMessages", "\"%1\" would take the mod past %2 MB, more than any menu mod holds"), raw)
+                                   .number(static_cast<long long>(m_limits.totalBytes >> 20)));
             };
             if (info.size > m_limits.totalBytes - m_total)
                 tooLarge(info.size);
@@ -66,7 +67,7 @@ namespace FolderReader {
 std::vector<ArchiveEntry> read(const std::string &folder, const ArchiveLimits &limits)
 {
     if (!FileOps::isFolder(folder))
-        throw GameFileError(folder, FileOps::exists(folder) ? "is not a folder" : "folder not found");
+        throw GameFileError(folder, FileOps::exists(folder) ? CORE_WORDING("CoreMessages", "is not a folder") : CORE_WORDING("CoreMessages", "folder not found"));
     std::vector<ArchiveEntry> files;
     Walk(folder, limits).into(folder, std::string(), 0, files);
     return files;

@@ -4,6 +4,15 @@
 #include "game_file_error.h"
 #include "platform_files.h"
 
+namespace {
+
+Message tooLargeReason(std::uint64_t size)
+{
+    return Message(CORE_WORDING("CoreMessages", "holds %1 bytes, more than such a file ever holds")).number(static_cast<long long>(size));
+}
+
+} // namespace
+
 namespace UntrustedFile {
 
 bool isLinkOrFile(const std::string &path)
@@ -18,13 +27,13 @@ std::vector<std::uint8_t> read(const std::string &path, std::uint64_t maxBytes)
     if (PlatformFiles::linkInfoOf(path, info) != 0)
         throw GameFileError(path, FailureText::NotFound);
     if (info.link)
-        throw GameFileError(path, "is a link, which Tessary does not follow");
+        throw GameFileError(path, CORE_WORDING("CoreMessages", "is a link, which Tessary does not follow"));
     if (info.folder)
         throw GameFileError(path, FailureText::IsFolder);
     if (!info.regular)
         throw GameFileError(path, FailureText::NotRegular);
     return readOpened(path, maxBytes, [&path](std::uint64_t size) {
-        throw GameFileError(path, "holds " + std::to_string(size) + " bytes, more than such a file ever holds");
+        throw GameFileError(path, tooLargeReason(size));
     });
 }
 
@@ -35,7 +44,7 @@ std::vector<std::uint8_t> readOpened(const std::string &path, std::uint64_t maxB
     FileOps::InputFile file(path, FileOps::InputFile::Links::Refuse);
     if (file.length() > maxBytes) {
         tooLarge(file.length());
-        throw GameFileError(path, "holds " + std::to_string(file.length()) + " bytes, more than such a file ever holds");
+        throw GameFileError(path, tooLargeReason(file.length()));
     }
     std::vector<std::uint8_t> bytes(std::size_t(file.length()));
     if (!bytes.empty())

@@ -25,16 +25,16 @@ std::uint64_t little(const std::uint8_t *at, int bytes)
     return value;
 }
 
-[[noreturn]] void cut(const std::string &source, const std::string &what)
+[[noreturn]] void cut(const std::string &source, Message what)
 {
-    throw GameFileError(source, "the archive is cut off or damaged: " + what + " (a download not finished?)");
+    throw GameFileError(source, Message(CORE_WORDING("CoreMessages", "the archive is cut off or damaged: %1 (a download not finished?)")).nested(std::move(what)));
 }
 
 void requireNoNul(const std::string &source, const std::uint8_t *name, std::size_t length)
 {
     if (std::memchr(name, 0, length))
-        throw GameFileError(source, "the entry \"" + EntryNames::shown(std::string(reinterpret_cast<const char *>(name), length))
-                                        + "\" has a name that holds a NUL character, which no file name holds");
+        throw GameFileError(source, EntryNames::named(CORE_WORDING("CoreMessages", "the entry \"%1\" has a name that holds a NUL character, which no file name holds"),
+                                                      std::string(reinterpret_cast<const char *>(name), length)));
 }
 
 } // namespace
@@ -58,7 +58,7 @@ void check(const std::string &source, const std::uint8_t *data, std::size_t size
             break;
         }
     if (end == std::string::npos)
-        cut(source, "it lacks the central directory at its end, the list of its files");
+        cut(source, CORE_WORDING("CoreMessages", "it lacks the central directory at its end, the list of its files"));
     std::uint64_t entries = little(data + end + 10, 2);
     std::uint64_t directorySize = little(data + end + 12, 4);
     std::uint64_t directoryAt = little(data + end + 16, 4);
@@ -66,37 +66,39 @@ void check(const std::string &source, const std::uint8_t *data, std::size_t size
         && little(data + end - 20, 4) == Zip64LocatorSignature) {
         const std::uint64_t record = little(data + end - 20 + 8, 8);
         if (record > size || size - record < 56 || little(data + record, 4) != Zip64EndSignature)
-            cut(source, "its zip64 end record is missing");
+            cut(source, CORE_WORDING("CoreMessages", "its zip64 end record is missing"));
         entries = little(data + record + 32, 8);
         directorySize = little(data + record + 40, 8);
         directoryAt = little(data + record + 48, 8);
     }
     if (directoryAt > end || directorySize > end - directoryAt)
-        cut(source, "its central directory lies outside it");
+        cut(source, CORE_WORDING("CoreMessages", "its central directory lies outside it"));
     std::uint64_t found = 0;
     for (std::uint64_t at = directoryAt; at < directoryAt + directorySize; ++found) {
         const std::uint8_t *entry = data + at;
         if (directoryAt + directorySize - at < CentralSize || little(entry, 4) != CentralSignature)
-            cut(source, "its central directory is incomplete");
+            cut(source, CORE_WORDING("CoreMessages", "its central directory is incomplete"));
         const std::uint64_t nameLength = little(entry + 28, 2);
         const std::uint64_t length = CentralSize + nameLength + little(entry + 30, 2) + little(entry + 32, 2);
         if (length > directoryAt + directorySize - at)
-            cut(source, "its central directory is incomplete");
+            cut(source, CORE_WORDING("CoreMessages", "its central directory is incomplete"));
         requireNoNul(source, entry + CentralSize, std::size_t(nameLength));
         // The entry's own header, which a reader may take its name from too.
         const std::uint64_t local = little(entry + 42, 4);
         if (local != 0xFFFFFFFF) {
             if (local > directoryAt || directoryAt - local < LocalSize || little(data + local, 4) != LocalSignature)
-                cut(source, "an entry the central directory lists is missing");
+                cut(source, CORE_WORDING("CoreMessages", "an entry the central directory lists is missing"));
             const std::uint64_t localName = little(data + local + 26, 2);
             if (localName > directoryAt - local - LocalSize)
-                cut(source, "an entry the central directory lists is missing");
+                cut(source, CORE_WORDING("CoreMessages", "an entry the central directory lists is missing"));
             requireNoNul(source, data + local + LocalSize, std::size_t(localName));
         }
         at += length;
     }
     if (found != entries)
-        cut(source, "its central directory lists " + std::to_string(found) + " of the " + std::to_string(entries) + " entries it says it holds");
+        cut(source, Message(CORE_COUNTED_WORDING("CoreMessages", "its central directory lists %1 of the %n entries it says it holds"))
+                        .number(static_cast<long long>(found))
+                        .count(static_cast<long long>(entries), "its central directory lists %1 of the one entry it says it holds"));
 }
 
 } // namespace ZipDirectory

@@ -169,7 +169,7 @@ void TForm1::installModFrom(const QString &path)
             contents = ModContentsReader::read(CorePath::fromQt(path), m_catalogue, PngCodec::make());
             items = InstallPreview::of(m_catalogue, m_mods, contents);
         } catch (const GameFileError &refused) {
-            throw GameFileError(refused.path(), refused.reason() + "; " + FailureText::NothingChanged);
+            throw GameFileError(refused.path(), Message::joined(refused.why(), FailureText::NothingChanged));
         }
         if (!m_dialogs.confirmInstall(ModViews::installPreview(m_catalogue, m_mods, contents, items)))
             return;

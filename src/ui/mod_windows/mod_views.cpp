@@ -68,8 +68,8 @@ InstallPreviewModel installPreview(const Catalogue &c, const InstalledMods &reco
             row.note = QCoreApplication::translate("ModViews", "covers the picture of the mod \"%1\"").arg(text(record.mods()[std::size_t(item.takesMod)].name));
         model.rows.push_back(std::move(row));
     }
-    for (const std::string &note : contents.notes)
-        model.notes << CoreMessages::translated(text(note));
+    for (const Message &note : contents.notes)
+        model.notes << CoreMessages::said(note);
     return model;
 }
 
