@@ -1329,6 +1329,148 @@
         <source>%1-bit grey-scale .tga files can&apos;t be read</source>
         <translation>%1-Bit-Graustufen-.tga-Dateien können nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists image %2, but this game has images 1 to %3</source>
+        <translation>der Mod „%1“ führt Bild %2, aber dieses Spiel hat nur die Bilder 1 bis %3</translation>
+    </message>
+    <message>
+        <source>the record of installed mods has no number left for another mod</source>
+        <translation>die Liste der installierten Mods hat keine Nummer mehr für einen weiteren Mod frei</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s &quot;entry&quot; is not &quot;size&quot;</source>
+        <translation>das &quot;entry&quot; eines Bildes ist nicht &quot;size&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry says %3 x %4 pixels</source>
+        <translation>%1 enthält %2 Byte, aber sein Eintrag sagt %3 x %4 Pixel</translation>
+    </message>
+    <message>
+        <source>the index has no entry for image %1</source>
+        <translation>der Index hat keinen Eintrag für Bild %1</translation>
+    </message>
+    <message>
+        <source>picture %1 names the mod it comes from without a name</source>
+        <translation>Bild %1 nennt den Mod, aus dem es stammt, ohne Namen</translation>
+    </message>
+    <message numerus="yes">
+        <source>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</source>
+        <translation>
+            <numerusform>jedes Bild, das vom Original des Spiels abweicht, hat ein installierter Mod gesetzt (%n), und ein Paket enthält nur Ihre eigenen Änderungen, außer Sie nehmen die Bilder der Mods mit hinein</numerusform>
+            <numerusform>jedes Bild, das vom Original des Spiels abweicht, hat ein installierter Mod gesetzt (%n), und ein Paket enthält nur Ihre eigenen Änderungen, außer Sie nehmen die Bilder der Mods mit hinein</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, larger than the %4 x %5 Tessary takes from a mod</source>
+        <translation>%1 hat %2 x %3 Pixel, mehr als die %4 x %5, die Tessary aus einem Mod übernimmt</translation>
+    </message>
+    <message>
+        <source>%1 would bring the mod&apos;s decoded pictures past %2 MB, more than any menu mod holds</source>
+        <translation>%1 ließe die entpackten Bilder des Mods über %2 MB wachsen, mehr als irgendein Menü-Mod enthält</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>ein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>ein GIF-Bild</translation>
+    </message>
+    <message>
+        <source>a BMP picture</source>
+        <translation>ein BMP-Bild</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>ein WebP-Bild</translation>
+    </message>
+    <message>
+        <source>is %1, not a PNG or TGA file, whatever its name says</source>
+        <translation>ist %1, keine PNG- oder TGA-Datei, was auch immer ihr Name sagt</translation>
+    </message>
+    <message>
+        <source>save it as .png or .tga</source>
+        <translation>speichern Sie es als .png oder .tga</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to expand the archive (%1)</source>
+        <translation>es ist nicht genug Speicher frei, um das Archiv zu entpacken (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read (%2)</source>
+        <translation>„%1“ ist verschlüsselt, und das kann Tessary nicht lesen (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is encrypted, which Tessary can&apos;t read (%1)</source>
+        <translation>das Archiv ist verschlüsselt, und das kann Tessary nicht lesen (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fails its CRC check, so the archive is damaged (%2)</source>
+        <translation>„%1“ besteht seine CRC-Prüfung nicht, das Archiv ist also beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>the archive fails a CRC check, so it is damaged (%1)</source>
+        <translation>das Archiv besteht eine CRC-Prüfung nicht, es ist also beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off at &quot;%1&quot;, as a download not finished is (%2)</source>
+        <translation>das Archiv bricht bei „%1“ ab, wie ein nicht fertiger Download (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off, as a download not finished is (%1)</source>
+        <translation>das Archiv bricht ab, wie ein nicht fertiger Download (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is compressed in a way Tessary can&apos;t expand (%2)</source>
+        <translation>„%1“ ist so komprimiert, dass Tessary es nicht entpacken kann (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is compressed in a way Tessary can&apos;t expand (%1)</source>
+        <translation>das Archiv ist so komprimiert, dass Tessary es nicht entpacken kann (%1)</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s compressed data is cut off or damaged (a download not finished?)</source>
+        <translation>die komprimierten Daten des Archivs brechen ab oder sind beschädigt (ein nicht fertiger Download?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off: it ends without the end a tar archive has (a download not finished?)</source>
+        <translation>das Archiv bricht ab: es endet ohne das Ende, das ein tar-Archiv hat (ein nicht fertiger Download?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off or damaged: %1 (a download not finished?)</source>
+        <translation>das Archiv bricht ab oder ist beschädigt: %1 (ein nicht fertiger Download?)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has a name that holds a NUL character, which no file name holds</source>
+        <translation>der Eintrag „%1“ hat einen Namen mit einem NUL-Zeichen, das kein Dateiname enthält</translation>
+    </message>
+    <message>
+        <source>it lacks the central directory at its end, the list of its files</source>
+        <translation>es fehlt das zentrale Verzeichnis an seinem Ende, die Liste seiner Dateien</translation>
+    </message>
+    <message>
+        <source>its zip64 end record is missing</source>
+        <translation>sein zip64-Endeintrag fehlt</translation>
+    </message>
+    <message>
+        <source>its central directory lies outside it</source>
+        <translation>sein zentrales Verzeichnis liegt außerhalb davon</translation>
+    </message>
+    <message>
+        <source>its central directory is incomplete</source>
+        <translation>sein zentrales Verzeichnis ist unvollständig</translation>
+    </message>
+    <message>
+        <source>an entry the central directory lists is missing</source>
+        <translation>ein Eintrag, den das zentrale Verzeichnis nennt, fehlt</translation>
+    </message>
+    <message numerus="yes">
+        <source>its central directory lists %1 of the %n entries it says it holds</source>
+        <translation>
+            <numerusform>sein zentrales Verzeichnis nennt %1 des %n Eintrags, den es enthalten soll</numerusform>
+            <numerusform>sein zentrales Verzeichnis nennt %1 der %n Einträge, die es enthalten soll</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -115,6 +115,20 @@
             <numerusform>%n originals</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</source>
+        <translation>
+            <numerusform>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</numerusform>
+            <numerusform>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>its central directory lists %1 of the %n entries it says it holds</source>
+        <translation>
+            <numerusform>its central directory lists %1 of the %n entry it says it holds</numerusform>
+            <numerusform>its central directory lists %1 of the %n entries it says it holds</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>

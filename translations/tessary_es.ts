@@ -1329,6 +1329,148 @@
         <source>%1-bit grey-scale .tga files can&apos;t be read</source>
         <translation>los archivos .tga en escala de grises de %1 bits no se pueden leer</translation>
     </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists image %2, but this game has images 1 to %3</source>
+        <translation>el mod «%1» incluye la imagen %2, pero este juego solo tiene las imágenes 1 a %3</translation>
+    </message>
+    <message>
+        <source>the record of installed mods has no number left for another mod</source>
+        <translation>el registro de mods instalados no tiene ningún número libre para otro mod</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s &quot;entry&quot; is not &quot;size&quot;</source>
+        <translation>el &quot;entry&quot; de una imagen no es &quot;size&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry says %3 x %4 pixels</source>
+        <translation>%1 contiene %2 bytes, pero su entrada indica %3 x %4 píxeles</translation>
+    </message>
+    <message>
+        <source>the index has no entry for image %1</source>
+        <translation>el índice no tiene entrada para la imagen %1</translation>
+    </message>
+    <message>
+        <source>picture %1 names the mod it comes from without a name</source>
+        <translation>la imagen %1 nombra el mod del que procede sin darle nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</source>
+        <translation>
+            <numerusform>todas las imágenes que difieren del original del juego las ha puesto un mod instalado (%n), y un paquete solo contiene sus propios cambios, salvo que incluya las imágenes de los mods</numerusform>
+            <numerusform>todas las imágenes que difieren del original del juego las ha puesto un mod instalado (%n), y un paquete solo contiene sus propios cambios, salvo que incluya las imágenes de los mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, larger than the %4 x %5 Tessary takes from a mod</source>
+        <translation>%1 es de %2 x %3 píxeles, más que los %4 x %5 que Tessary acepta de un mod</translation>
+    </message>
+    <message>
+        <source>%1 would bring the mod&apos;s decoded pictures past %2 MB, more than any menu mod holds</source>
+        <translation>%1 haría que las imágenes decodificadas del mod pasaran de %2 MB, más de lo que contiene cualquier mod de menús</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>una imagen JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>una imagen GIF</translation>
+    </message>
+    <message>
+        <source>a BMP picture</source>
+        <translation>una imagen BMP</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>una imagen WebP</translation>
+    </message>
+    <message>
+        <source>is %1, not a PNG or TGA file, whatever its name says</source>
+        <translation>es %1, no un archivo PNG o TGA, diga lo que diga su nombre</translation>
+    </message>
+    <message>
+        <source>save it as .png or .tga</source>
+        <translation>guárdela como .png o .tga</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to expand the archive (%1)</source>
+        <translation>no hay memoria suficiente para descomprimir el archivo comprimido (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read (%2)</source>
+        <translation>«%1» está cifrado y Tessary no puede leerlo (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is encrypted, which Tessary can&apos;t read (%1)</source>
+        <translation>el archivo comprimido está cifrado y Tessary no puede leerlo (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fails its CRC check, so the archive is damaged (%2)</source>
+        <translation>«%1» no supera su comprobación CRC, así que el archivo comprimido está dañado (%2)</translation>
+    </message>
+    <message>
+        <source>the archive fails a CRC check, so it is damaged (%1)</source>
+        <translation>el archivo comprimido no supera una comprobación CRC, así que está dañado (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off at &quot;%1&quot;, as a download not finished is (%2)</source>
+        <translation>el archivo comprimido se corta en «%1», como una descarga sin terminar (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off, as a download not finished is (%1)</source>
+        <translation>el archivo comprimido está cortado, como una descarga sin terminar (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is compressed in a way Tessary can&apos;t expand (%2)</source>
+        <translation>«%1» está comprimido de una forma que Tessary no puede descomprimir (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is compressed in a way Tessary can&apos;t expand (%1)</source>
+        <translation>el archivo comprimido está comprimido de una forma que Tessary no puede descomprimir (%1)</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s compressed data is cut off or damaged (a download not finished?)</source>
+        <translation>los datos comprimidos del archivo están cortados o dañados (¿una descarga sin terminar?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off: it ends without the end a tar archive has (a download not finished?)</source>
+        <translation>el archivo comprimido está cortado: termina sin el final que tiene un archivo tar (¿una descarga sin terminar?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off or damaged: %1 (a download not finished?)</source>
+        <translation>el archivo comprimido está cortado o dañado: %1 (¿una descarga sin terminar?)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has a name that holds a NUL character, which no file name holds</source>
+        <translation>la entrada «%1» tiene un nombre con un carácter NUL, que ningún nombre de archivo contiene</translation>
+    </message>
+    <message>
+        <source>it lacks the central directory at its end, the list of its files</source>
+        <translation>le falta el directorio central al final, la lista de sus archivos</translation>
+    </message>
+    <message>
+        <source>its zip64 end record is missing</source>
+        <translation>falta su registro final zip64</translation>
+    </message>
+    <message>
+        <source>its central directory lies outside it</source>
+        <translation>su directorio central queda fuera de él</translation>
+    </message>
+    <message>
+        <source>its central directory is incomplete</source>
+        <translation>su directorio central está incompleto</translation>
+    </message>
+    <message>
+        <source>an entry the central directory lists is missing</source>
+        <translation>falta una entrada que lista el directorio central</translation>
+    </message>
+    <message numerus="yes">
+        <source>its central directory lists %1 of the %n entries it says it holds</source>
+        <translation>
+            <numerusform>su directorio central lista %1 de la %n entrada que dice contener</numerusform>
+            <numerusform>su directorio central lista %1 de las %n entradas que dice contener</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

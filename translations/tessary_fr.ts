@@ -1329,6 +1329,148 @@
         <source>%1-bit grey-scale .tga files can&apos;t be read</source>
         <translation>les fichiers .tga en niveaux de gris sur %1 bits ne peuvent pas être lus</translation>
     </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists image %2, but this game has images 1 to %3</source>
+        <translation>le mod « %1 » contient l&apos;image %2, mais ce jeu n&apos;a que les images 1 à %3</translation>
+    </message>
+    <message>
+        <source>the record of installed mods has no number left for another mod</source>
+        <translation>la liste des mods installés n&apos;a plus de numéro libre pour un autre mod</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s &quot;entry&quot; is not &quot;size&quot;</source>
+        <translation>le &quot;entry&quot; d&apos;une image n&apos;est pas &quot;size&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry says %3 x %4 pixels</source>
+        <translation>%1 contient %2 octets, mais son entrée indique %3 x %4 pixels</translation>
+    </message>
+    <message>
+        <source>the index has no entry for image %1</source>
+        <translation>l&apos;index n&apos;a pas d&apos;entrée pour l&apos;image %1</translation>
+    </message>
+    <message>
+        <source>picture %1 names the mod it comes from without a name</source>
+        <translation>l&apos;image %1 nomme le mod dont elle vient sans lui donner de nom</translation>
+    </message>
+    <message numerus="yes">
+        <source>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</source>
+        <translation>
+            <numerusform>chaque image qui diffère de l&apos;original du jeu vient d&apos;un mod installé (%n), et un paquet ne contient que vos propres modifications, à moins d&apos;y inclure les images des mods</numerusform>
+            <numerusform>chaque image qui diffère de l&apos;original du jeu vient d&apos;un mod installé (%n), et un paquet ne contient que vos propres modifications, à moins d&apos;y inclure les images des mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, larger than the %4 x %5 Tessary takes from a mod</source>
+        <translation>%1 fait %2 x %3 pixels, plus que les %4 x %5 que Tessary accepte d&apos;un mod</translation>
+    </message>
+    <message>
+        <source>%1 would bring the mod&apos;s decoded pictures past %2 MB, more than any menu mod holds</source>
+        <translation>%1 ferait dépasser %2 Mo aux images décodées du mod, plus que n&apos;importe quel mod de menus</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>une image JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>une image GIF</translation>
+    </message>
+    <message>
+        <source>a BMP picture</source>
+        <translation>une image BMP</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>une image WebP</translation>
+    </message>
+    <message>
+        <source>is %1, not a PNG or TGA file, whatever its name says</source>
+        <translation>est %1, pas un fichier PNG ou TGA, quoi qu&apos;en dise son nom</translation>
+    </message>
+    <message>
+        <source>save it as .png or .tga</source>
+        <translation>enregistrez-la en .png ou en .tga</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to expand the archive (%1)</source>
+        <translation>il n&apos;y a pas assez de mémoire pour décompresser l&apos;archive (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read (%2)</source>
+        <translation>« %1 » est chiffré, ce que Tessary ne sait pas lire (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is encrypted, which Tessary can&apos;t read (%1)</source>
+        <translation>l&apos;archive est chiffrée, ce que Tessary ne sait pas lire (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fails its CRC check, so the archive is damaged (%2)</source>
+        <translation>« %1 » échoue à son contrôle CRC, l&apos;archive est donc endommagée (%2)</translation>
+    </message>
+    <message>
+        <source>the archive fails a CRC check, so it is damaged (%1)</source>
+        <translation>l&apos;archive échoue à un contrôle CRC, elle est donc endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off at &quot;%1&quot;, as a download not finished is (%2)</source>
+        <translation>l&apos;archive s&apos;arrête à « %1 », comme un téléchargement inachevé (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off, as a download not finished is (%1)</source>
+        <translation>l&apos;archive est tronquée, comme un téléchargement inachevé (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is compressed in a way Tessary can&apos;t expand (%2)</source>
+        <translation>« %1 » est compressé d&apos;une façon que Tessary ne sait pas décompresser (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is compressed in a way Tessary can&apos;t expand (%1)</source>
+        <translation>l&apos;archive est compressée d&apos;une façon que Tessary ne sait pas décompresser (%1)</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s compressed data is cut off or damaged (a download not finished?)</source>
+        <translation>les données compressées de l&apos;archive sont tronquées ou endommagées (un téléchargement inachevé ?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off: it ends without the end a tar archive has (a download not finished?)</source>
+        <translation>l&apos;archive est tronquée : elle finit sans la fin qu&apos;a une archive tar (un téléchargement inachevé ?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off or damaged: %1 (a download not finished?)</source>
+        <translation>l&apos;archive est tronquée ou endommagée : %1 (un téléchargement inachevé ?)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has a name that holds a NUL character, which no file name holds</source>
+        <translation>l&apos;entrée « %1 » a un nom qui contient un caractère NUL, ce qu&apos;aucun nom de fichier ne contient</translation>
+    </message>
+    <message>
+        <source>it lacks the central directory at its end, the list of its files</source>
+        <translation>il lui manque le répertoire central à sa fin, la liste de ses fichiers</translation>
+    </message>
+    <message>
+        <source>its zip64 end record is missing</source>
+        <translation>son enregistrement de fin zip64 manque</translation>
+    </message>
+    <message>
+        <source>its central directory lies outside it</source>
+        <translation>son répertoire central se trouve en dehors d&apos;elle</translation>
+    </message>
+    <message>
+        <source>its central directory is incomplete</source>
+        <translation>son répertoire central est incomplet</translation>
+    </message>
+    <message>
+        <source>an entry the central directory lists is missing</source>
+        <translation>une entrée que liste le répertoire central manque</translation>
+    </message>
+    <message numerus="yes">
+        <source>its central directory lists %1 of the %n entries it says it holds</source>
+        <translation>
+            <numerusform>son répertoire central liste %1 de l&apos;entrée qu&apos;elle dit contenir</numerusform>
+            <numerusform>son répertoire central liste %1 des %n entrées qu&apos;elle dit contenir</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1329,6 +1329,148 @@
         <source>%1-bit grey-scale .tga files can&apos;t be read</source>
         <translation>i file .tga in scala di grigi a %1 bit non possono essere letti</translation>
     </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists image %2, but this game has images 1 to %3</source>
+        <translation>la mod «%1» elenca l&apos;immagine %2, ma questo gioco ha solo le immagini da 1 a %3</translation>
+    </message>
+    <message>
+        <source>the record of installed mods has no number left for another mod</source>
+        <translation>l&apos;elenco delle mod installate non ha più numeri liberi per un&apos;altra mod</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s &quot;entry&quot; is not &quot;size&quot;</source>
+        <translation>l&apos;&quot;entry&quot; di un&apos;immagine non è &quot;size&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry says %3 x %4 pixels</source>
+        <translation>%1 contiene %2 byte, ma la sua voce indica %3 x %4 pixel</translation>
+    </message>
+    <message>
+        <source>the index has no entry for image %1</source>
+        <translation>l&apos;indice non ha una voce per l&apos;immagine %1</translation>
+    </message>
+    <message>
+        <source>picture %1 names the mod it comes from without a name</source>
+        <translation>l&apos;immagine %1 indica la mod da cui proviene senza un nome</translation>
+    </message>
+    <message numerus="yes">
+        <source>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</source>
+        <translation>
+            <numerusform>ogni immagine diversa dall&apos;originale del gioco è stata impostata da una mod installata (%n), e un pacchetto contiene solo le tue modifiche, a meno che tu non includa le immagini delle mod</numerusform>
+            <numerusform>ogni immagine diversa dall&apos;originale del gioco è stata impostata da una mod installata (%n), e un pacchetto contiene solo le tue modifiche, a meno che tu non includa le immagini delle mod</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, larger than the %4 x %5 Tessary takes from a mod</source>
+        <translation>%1 è di %2 x %3 pixel, più dei %4 x %5 che Tessary accetta da una mod</translation>
+    </message>
+    <message>
+        <source>%1 would bring the mod&apos;s decoded pictures past %2 MB, more than any menu mod holds</source>
+        <translation>%1 porterebbe le immagini decodificate della mod oltre %2 MB, più di quanto contenga qualsiasi mod dei menu</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>un&apos;immagine JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>un&apos;immagine GIF</translation>
+    </message>
+    <message>
+        <source>a BMP picture</source>
+        <translation>un&apos;immagine BMP</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>un&apos;immagine WebP</translation>
+    </message>
+    <message>
+        <source>is %1, not a PNG or TGA file, whatever its name says</source>
+        <translation>è %1, non un file PNG o TGA, qualunque cosa dica il suo nome</translation>
+    </message>
+    <message>
+        <source>save it as .png or .tga</source>
+        <translation>salvala come .png o .tga</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to expand the archive (%1)</source>
+        <translation>non c&apos;è abbastanza memoria per estrarre l&apos;archivio (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read (%2)</source>
+        <translation>«%1» è cifrato e Tessary non può leggerlo (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is encrypted, which Tessary can&apos;t read (%1)</source>
+        <translation>l&apos;archivio è cifrato e Tessary non può leggerlo (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fails its CRC check, so the archive is damaged (%2)</source>
+        <translation>«%1» non supera il controllo CRC, quindi l&apos;archivio è danneggiato (%2)</translation>
+    </message>
+    <message>
+        <source>the archive fails a CRC check, so it is damaged (%1)</source>
+        <translation>l&apos;archivio non supera un controllo CRC, quindi è danneggiato (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off at &quot;%1&quot;, as a download not finished is (%2)</source>
+        <translation>l&apos;archivio si interrompe in «%1», come un download non terminato (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off, as a download not finished is (%1)</source>
+        <translation>l&apos;archivio è troncato, come un download non terminato (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is compressed in a way Tessary can&apos;t expand (%2)</source>
+        <translation>«%1» è compresso in un modo che Tessary non sa estrarre (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is compressed in a way Tessary can&apos;t expand (%1)</source>
+        <translation>l&apos;archivio è compresso in un modo che Tessary non sa estrarre (%1)</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s compressed data is cut off or damaged (a download not finished?)</source>
+        <translation>i dati compressi dell&apos;archivio sono troncati o danneggiati (un download non terminato?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off: it ends without the end a tar archive has (a download not finished?)</source>
+        <translation>l&apos;archivio è troncato: finisce senza la chiusura che ha un archivio tar (un download non terminato?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off or damaged: %1 (a download not finished?)</source>
+        <translation>l&apos;archivio è troncato o danneggiato: %1 (un download non terminato?)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has a name that holds a NUL character, which no file name holds</source>
+        <translation>la voce «%1» ha un nome che contiene un carattere NUL, che nessun nome di file contiene</translation>
+    </message>
+    <message>
+        <source>it lacks the central directory at its end, the list of its files</source>
+        <translation>gli manca la directory centrale alla fine, l&apos;elenco dei suoi file</translation>
+    </message>
+    <message>
+        <source>its zip64 end record is missing</source>
+        <translation>manca il suo record finale zip64</translation>
+    </message>
+    <message>
+        <source>its central directory lies outside it</source>
+        <translation>la sua directory centrale si trova al di fuori</translation>
+    </message>
+    <message>
+        <source>its central directory is incomplete</source>
+        <translation>la sua directory centrale è incompleta</translation>
+    </message>
+    <message>
+        <source>an entry the central directory lists is missing</source>
+        <translation>manca una voce elencata dalla directory centrale</translation>
+    </message>
+    <message numerus="yes">
+        <source>its central directory lists %1 of the %n entries it says it holds</source>
+        <translation>
+            <numerusform>la sua directory centrale elenca %1 della voce che dice di contenere</numerusform>
+            <numerusform>la sua directory centrale elenca %1 delle %n voci che dice di contenere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1329,6 +1329,148 @@
         <source>%1-bit grey-scale .tga files can&apos;t be read</source>
         <translation>%1-bits grijswaarden-.tga-bestanden kunnen niet worden gelezen</translation>
     </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists image %2, but this game has images 1 to %3</source>
+        <translation>de mod ‘%1’ noemt afbeelding %2, maar dit spel heeft alleen afbeeldingen 1 tot en met %3</translation>
+    </message>
+    <message>
+        <source>the record of installed mods has no number left for another mod</source>
+        <translation>de lijst van geïnstalleerde mods heeft geen nummer meer vrij voor nog een mod</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s &quot;entry&quot; is not &quot;size&quot;</source>
+        <translation>de &quot;entry&quot; van een afbeelding is niet &quot;size&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry says %3 x %4 pixels</source>
+        <translation>%1 bevat %2 bytes, maar het item ervan zegt %3 x %4 pixels</translation>
+    </message>
+    <message>
+        <source>the index has no entry for image %1</source>
+        <translation>de index heeft geen item voor afbeelding %1</translation>
+    </message>
+    <message>
+        <source>picture %1 names the mod it comes from without a name</source>
+        <translation>afbeelding %1 noemt de mod waar ze vandaan komt zonder naam</translation>
+    </message>
+    <message numerus="yes">
+        <source>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</source>
+        <translation>
+            <numerusform>elke afbeelding die van het origineel van het spel afwijkt, is door een geïnstalleerde mod gezet (%n), en een pakket bevat alleen je eigen wijzigingen, tenzij je de afbeeldingen van de mods meeneemt</numerusform>
+            <numerusform>elke afbeelding die van het origineel van het spel afwijkt, is door een geïnstalleerde mod gezet (%n), en een pakket bevat alleen je eigen wijzigingen, tenzij je de afbeeldingen van de mods meeneemt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, larger than the %4 x %5 Tessary takes from a mod</source>
+        <translation>%1 is %2 x %3 pixels, groter dan de %4 x %5 die Tessary uit een mod overneemt</translation>
+    </message>
+    <message>
+        <source>%1 would bring the mod&apos;s decoded pictures past %2 MB, more than any menu mod holds</source>
+        <translation>%1 zou de gedecodeerde afbeeldingen van de mod groter maken dan %2 MB, meer dan welke menumod ook bevat</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>een JPEG-afbeelding</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>een GIF-afbeelding</translation>
+    </message>
+    <message>
+        <source>a BMP picture</source>
+        <translation>een BMP-afbeelding</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>een WebP-afbeelding</translation>
+    </message>
+    <message>
+        <source>is %1, not a PNG or TGA file, whatever its name says</source>
+        <translation>is %1, geen PNG- of TGA-bestand, wat de naam ook zegt</translation>
+    </message>
+    <message>
+        <source>save it as .png or .tga</source>
+        <translation>sla het op als .png of .tga</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to expand the archive (%1)</source>
+        <translation>er is niet genoeg geheugen om het archief uit te pakken (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read (%2)</source>
+        <translation>‘%1’ is versleuteld, en dat kan Tessary niet lezen (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is encrypted, which Tessary can&apos;t read (%1)</source>
+        <translation>het archief is versleuteld, en dat kan Tessary niet lezen (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fails its CRC check, so the archive is damaged (%2)</source>
+        <translation>‘%1’ slaagt niet voor de CRC-controle, dus het archief is beschadigd (%2)</translation>
+    </message>
+    <message>
+        <source>the archive fails a CRC check, so it is damaged (%1)</source>
+        <translation>het archief slaagt niet voor een CRC-controle, dus het is beschadigd (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off at &quot;%1&quot;, as a download not finished is (%2)</source>
+        <translation>het archief houdt op bij ‘%1’, zoals een onvoltooide download (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off, as a download not finished is (%1)</source>
+        <translation>het archief is afgekapt, zoals een onvoltooide download (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is compressed in a way Tessary can&apos;t expand (%2)</source>
+        <translation>‘%1’ is gecomprimeerd op een manier die Tessary niet kan uitpakken (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is compressed in a way Tessary can&apos;t expand (%1)</source>
+        <translation>het archief is gecomprimeerd op een manier die Tessary niet kan uitpakken (%1)</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s compressed data is cut off or damaged (a download not finished?)</source>
+        <translation>de gecomprimeerde gegevens van het archief zijn afgekapt of beschadigd (een onvoltooide download?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off: it ends without the end a tar archive has (a download not finished?)</source>
+        <translation>het archief is afgekapt: het eindigt zonder het einde dat een tar-archief heeft (een onvoltooide download?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off or damaged: %1 (a download not finished?)</source>
+        <translation>het archief is afgekapt of beschadigd: %1 (een onvoltooide download?)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has a name that holds a NUL character, which no file name holds</source>
+        <translation>het item ‘%1’ heeft een naam met een NUL-teken, dat geen bestandsnaam bevat</translation>
+    </message>
+    <message>
+        <source>it lacks the central directory at its end, the list of its files</source>
+        <translation>de centrale map aan het einde ontbreekt, de lijst van de bestanden</translation>
+    </message>
+    <message>
+        <source>its zip64 end record is missing</source>
+        <translation>het zip64-eindrecord ontbreekt</translation>
+    </message>
+    <message>
+        <source>its central directory lies outside it</source>
+        <translation>de centrale map ligt erbuiten</translation>
+    </message>
+    <message>
+        <source>its central directory is incomplete</source>
+        <translation>de centrale map is onvolledig</translation>
+    </message>
+    <message>
+        <source>an entry the central directory lists is missing</source>
+        <translation>een item dat de centrale map noemt, ontbreekt</translation>
+    </message>
+    <message numerus="yes">
+        <source>its central directory lists %1 of the %n entries it says it holds</source>
+        <translation>
+            <numerusform>de centrale map noemt %1 van het %n item dat het archief zegt te bevatten</numerusform>
+            <numerusform>de centrale map noemt %1 van de %n items die het archief zegt te bevatten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

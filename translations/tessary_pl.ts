@@ -1345,6 +1345,150 @@
         <source>%1-bit grey-scale .tga files can&apos;t be read</source>
         <translation>plików .tga w skali szarości %1-bitowych nie można odczytać</translation>
     </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists image %2, but this game has images 1 to %3</source>
+        <translation>mod „%1” wymienia obraz %2, ale ta gra ma tylko obrazy od 1 do %3</translation>
+    </message>
+    <message>
+        <source>the record of installed mods has no number left for another mod</source>
+        <translation>spis zainstalowanych modów nie ma już wolnego numeru dla kolejnego moda</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s &quot;entry&quot; is not &quot;size&quot;</source>
+        <translation>&quot;entry&quot; obrazu nie jest &quot;size&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry says %3 x %4 pixels</source>
+        <translation>%1 zawiera %2 bajtów, ale jego wpis podaje %3 x %4 pikseli</translation>
+    </message>
+    <message>
+        <source>the index has no entry for image %1</source>
+        <translation>indeks nie ma wpisu dla obrazu %1</translation>
+    </message>
+    <message>
+        <source>picture %1 names the mod it comes from without a name</source>
+        <translation>obraz %1 wskazuje mod, z którego pochodzi, bez nazwy</translation>
+    </message>
+    <message numerus="yes">
+        <source>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</source>
+        <translation>
+            <numerusform>każdy obraz, który różni się od oryginału gry, ustawił zainstalowany mod (%n), a pakiet zawiera tylko twoje własne zmiany, chyba że dołączysz obrazy modów</numerusform>
+            <numerusform>każdy obraz, który różni się od oryginału gry, ustawił zainstalowany mod (%n), a pakiet zawiera tylko twoje własne zmiany, chyba że dołączysz obrazy modów</numerusform>
+            <numerusform>każdy obraz, który różni się od oryginału gry, ustawił zainstalowany mod (%n), a pakiet zawiera tylko twoje własne zmiany, chyba że dołączysz obrazy modów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, larger than the %4 x %5 Tessary takes from a mod</source>
+        <translation>%1 ma %2 x %3 pikseli, więcej niż %4 x %5, które Tessary przyjmuje z moda</translation>
+    </message>
+    <message>
+        <source>%1 would bring the mod&apos;s decoded pictures past %2 MB, more than any menu mod holds</source>
+        <translation>%1 sprawiłby, że zdekodowane obrazy moda przekroczą %2 MB, więcej niż zawiera jakikolwiek mod menu</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>obraz JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>obraz GIF</translation>
+    </message>
+    <message>
+        <source>a BMP picture</source>
+        <translation>obraz BMP</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>obraz WebP</translation>
+    </message>
+    <message>
+        <source>is %1, not a PNG or TGA file, whatever its name says</source>
+        <translation>to %1, a nie plik PNG ani TGA, cokolwiek mówi jego nazwa</translation>
+    </message>
+    <message>
+        <source>save it as .png or .tga</source>
+        <translation>zapisz go jako .png lub .tga</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to expand the archive (%1)</source>
+        <translation>brakuje pamięci, aby rozpakować archiwum (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read (%2)</source>
+        <translation>„%1” jest zaszyfrowany, a tego Tessary nie odczyta (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is encrypted, which Tessary can&apos;t read (%1)</source>
+        <translation>archiwum jest zaszyfrowane, a tego Tessary nie odczyta (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fails its CRC check, so the archive is damaged (%2)</source>
+        <translation>„%1” nie przechodzi kontroli CRC, więc archiwum jest uszkodzone (%2)</translation>
+    </message>
+    <message>
+        <source>the archive fails a CRC check, so it is damaged (%1)</source>
+        <translation>archiwum nie przechodzi kontroli CRC, więc jest uszkodzone (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off at &quot;%1&quot;, as a download not finished is (%2)</source>
+        <translation>archiwum urywa się na „%1”, jak niedokończone pobieranie (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off, as a download not finished is (%1)</source>
+        <translation>archiwum jest ucięte, jak niedokończone pobieranie (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is compressed in a way Tessary can&apos;t expand (%2)</source>
+        <translation>„%1” jest skompresowany w sposób, którego Tessary nie rozpakuje (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is compressed in a way Tessary can&apos;t expand (%1)</source>
+        <translation>archiwum jest skompresowane w sposób, którego Tessary nie rozpakuje (%1)</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s compressed data is cut off or damaged (a download not finished?)</source>
+        <translation>skompresowane dane archiwum są ucięte lub uszkodzone (niedokończone pobieranie?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off: it ends without the end a tar archive has (a download not finished?)</source>
+        <translation>archiwum jest ucięte: kończy się bez zakończenia, które ma archiwum tar (niedokończone pobieranie?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off or damaged: %1 (a download not finished?)</source>
+        <translation>archiwum jest ucięte lub uszkodzone: %1 (niedokończone pobieranie?)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has a name that holds a NUL character, which no file name holds</source>
+        <translation>wpis „%1” ma nazwę ze znakiem NUL, którego nie zawiera żadna nazwa pliku</translation>
+    </message>
+    <message>
+        <source>it lacks the central directory at its end, the list of its files</source>
+        <translation>brakuje centralnego katalogu na jego końcu, czyli listy jego plików</translation>
+    </message>
+    <message>
+        <source>its zip64 end record is missing</source>
+        <translation>brakuje jego rekordu końcowego zip64</translation>
+    </message>
+    <message>
+        <source>its central directory lies outside it</source>
+        <translation>jego centralny katalog leży poza nim</translation>
+    </message>
+    <message>
+        <source>its central directory is incomplete</source>
+        <translation>jego centralny katalog jest niekompletny</translation>
+    </message>
+    <message>
+        <source>an entry the central directory lists is missing</source>
+        <translation>brakuje wpisu wymienionego w centralnym katalogu</translation>
+    </message>
+    <message numerus="yes">
+        <source>its central directory lists %1 of the %n entries it says it holds</source>
+        <translation>
+            <numerusform>jego centralny katalog wymienia %1 z %n wpisu, który podobno zawiera</numerusform>
+            <numerusform>jego centralny katalog wymienia %1 z %n wpisów, które podobno zawiera</numerusform>
+            <numerusform>jego centralny katalog wymienia %1 z %n wpisów, które podobno zawiera</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>

@@ -1329,6 +1329,148 @@
         <source>%1-bit grey-scale .tga files can&apos;t be read</source>
         <translation>arquivos .tga em tons de cinza de %1 bits não podem ser lidos</translation>
     </message>
+    <message>
+        <source>the mod &quot;%1&quot; lists image %2, but this game has images 1 to %3</source>
+        <translation>o mod “%1” lista a imagem %2, mas este jogo só tem as imagens 1 a %3</translation>
+    </message>
+    <message>
+        <source>the record of installed mods has no number left for another mod</source>
+        <translation>o registro de mods instalados não tem mais número livre para outro mod</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s &quot;entry&quot; is not &quot;size&quot;</source>
+        <translation>o &quot;entry&quot; de uma imagem não é &quot;size&quot;</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, but its entry says %3 x %4 pixels</source>
+        <translation>%1 contém %2 bytes, mas a sua entrada indica %3 x %4 pixels</translation>
+    </message>
+    <message>
+        <source>the index has no entry for image %1</source>
+        <translation>o índice não tem entrada para a imagem %1</translation>
+    </message>
+    <message>
+        <source>picture %1 names the mod it comes from without a name</source>
+        <translation>a imagem %1 indica o mod de onde vem sem um nome</translation>
+    </message>
+    <message numerus="yes">
+        <source>every picture that differs from the game&apos;s original is one an installed mod set (%n), and a package holds only your own changes unless you include the mods&apos; pictures</source>
+        <translation>
+            <numerusform>toda imagem que difere do original do jogo foi definida por um mod instalado (%n), e um pacote contém só as suas próprias alterações, a menos que você inclua as imagens dos mods</numerusform>
+            <numerusform>toda imagem que difere do original do jogo foi definida por um mod instalado (%n), e um pacote contém só as suas próprias alterações, a menos que você inclua as imagens dos mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2 x %3 pixels, larger than the %4 x %5 Tessary takes from a mod</source>
+        <translation>%1 tem %2 x %3 pixels, mais que os %4 x %5 que o Tessary aceita de um mod</translation>
+    </message>
+    <message>
+        <source>%1 would bring the mod&apos;s decoded pictures past %2 MB, more than any menu mod holds</source>
+        <translation>%1 faria as imagens decodificadas do mod passarem de %2 MB, mais do que qualquer mod de menus contém</translation>
+    </message>
+    <message>
+        <source>a JPEG picture</source>
+        <translation>uma imagem JPEG</translation>
+    </message>
+    <message>
+        <source>a GIF picture</source>
+        <translation>uma imagem GIF</translation>
+    </message>
+    <message>
+        <source>a BMP picture</source>
+        <translation>uma imagem BMP</translation>
+    </message>
+    <message>
+        <source>a WebP picture</source>
+        <translation>uma imagem WebP</translation>
+    </message>
+    <message>
+        <source>is %1, not a PNG or TGA file, whatever its name says</source>
+        <translation>é %1, não um arquivo PNG ou TGA, diga o nome o que disser</translation>
+    </message>
+    <message>
+        <source>save it as .png or .tga</source>
+        <translation>salve-a como .png ou .tga</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to expand the archive (%1)</source>
+        <translation>não há memória suficiente para extrair o arquivo compactado (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted, which Tessary can&apos;t read (%2)</source>
+        <translation>“%1” está criptografado, e o Tessary não consegue lê-lo (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is encrypted, which Tessary can&apos;t read (%1)</source>
+        <translation>o arquivo compactado está criptografado, e o Tessary não consegue lê-lo (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; fails its CRC check, so the archive is damaged (%2)</source>
+        <translation>“%1” falha na verificação CRC, então o arquivo compactado está danificado (%2)</translation>
+    </message>
+    <message>
+        <source>the archive fails a CRC check, so it is damaged (%1)</source>
+        <translation>o arquivo compactado falha numa verificação CRC, então está danificado (%1)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off at &quot;%1&quot;, as a download not finished is (%2)</source>
+        <translation>o arquivo compactado termina em “%1”, como um download não concluído (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off, as a download not finished is (%1)</source>
+        <translation>o arquivo compactado está cortado, como um download não concluído (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is compressed in a way Tessary can&apos;t expand (%2)</source>
+        <translation>“%1” está compactado de um modo que o Tessary não consegue extrair (%2)</translation>
+    </message>
+    <message>
+        <source>the archive is compressed in a way Tessary can&apos;t expand (%1)</source>
+        <translation>o arquivo compactado está compactado de um modo que o Tessary não consegue extrair (%1)</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s compressed data is cut off or damaged (a download not finished?)</source>
+        <translation>os dados compactados do arquivo estão cortados ou danificados (um download não concluído?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off: it ends without the end a tar archive has (a download not finished?)</source>
+        <translation>o arquivo compactado está cortado: termina sem o final que um arquivo tar tem (um download não concluído?)</translation>
+    </message>
+    <message>
+        <source>the archive is cut off or damaged: %1 (a download not finished?)</source>
+        <translation>o arquivo compactado está cortado ou danificado: %1 (um download não concluído?)</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has a name that holds a NUL character, which no file name holds</source>
+        <translation>a entrada “%1” tem um nome com um caractere NUL, que nenhum nome de arquivo contém</translation>
+    </message>
+    <message>
+        <source>it lacks the central directory at its end, the list of its files</source>
+        <translation>falta o diretório central no final, a lista dos seus arquivos</translation>
+    </message>
+    <message>
+        <source>its zip64 end record is missing</source>
+        <translation>falta o seu registro final zip64</translation>
+    </message>
+    <message>
+        <source>its central directory lies outside it</source>
+        <translation>o seu diretório central fica fora dele</translation>
+    </message>
+    <message>
+        <source>its central directory is incomplete</source>
+        <translation>o seu diretório central está incompleto</translation>
+    </message>
+    <message>
+        <source>an entry the central directory lists is missing</source>
+        <translation>falta uma entrada listada no diretório central</translation>
+    </message>
+    <message numerus="yes">
+        <source>its central directory lists %1 of the %n entries it says it holds</source>
+        <translation>
+            <numerusform>o seu diretório central lista %1 da %n entrada que diz conter</numerusform>
+            <numerusform>o seu diretório central lista %1 das %n entradas que diz conter</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExternalEditor</name>
