@@ -112,20 +112,12 @@
         <translation>dieses Programm liest keine .png-Dateien</translation>
     </message>
     <message>
-        <source>the archive is damaged</source>
-        <translation>das Archiv ist beschädigt</translation>
-    </message>
-    <message>
         <source>there is no menu image number %1</source>
         <translation>es gibt kein Menübild Nummer %1</translation>
     </message>
     <message>
         <source>there is no font number %1</source>
         <translation>es gibt keine Schrift Nummer %1</translation>
-    </message>
-    <message>
-        <source>%1 true-colour .tga files can&apos;t be read</source>
-        <translation>%1-Truecolor-.tga-Dateien können nicht gelesen werden</translation>
     </message>
     <message>
         <source>save the picture with 24 or 32 bits per pixel</source>
@@ -138,10 +130,6 @@
     <message>
         <source>reading beyond the end of the file (%1)</source>
         <translation>Lesen über das Dateiende hinaus (%1)</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link, which Tessary does not follow</source>
-        <translation>%1 ist eine symbolische Verknüpfung, der Tessary nicht folgt</translation>
     </message>
     <message>
         <source>is a link, which Tessary does not follow</source>
@@ -182,10 +170,6 @@
     <message>
         <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
         <translation>eine Tabelle mit %1 Einträgen und eine Schrifttafel brauchen %2 Byte, die Datei hat %3</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a font header needs 14</source>
-        <translation>die Datei hat nur %1 Byte, ein Schriftkopf braucht 14</translation>
     </message>
     <message>
         <source>the image file holds %1 bytes, more than an image can hold</source>
@@ -312,20 +296,8 @@
         <translation>Ein Schreibvorgang in %1 wurde unterbrochen</translation>
     </message>
     <message>
-        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
-        <translation>Tessary hat ihn abgeschlossen, also enthalten alle %1 Dateien, die er ersetzen sollte, jetzt die Änderungen.</translation>
-    </message>
-    <message>
         <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
         <translation>Tessary hat die früheren Dateien zurückgelegt, der Ordner ist also wie vorher.</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
-        <translation>Tessary hat die früheren Dateien zurückgelegt, aber 1 Datei, die es vorher nicht gab, behält den neuen Inhalt</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
-        <translation>Tessary hat die früheren Dateien zurückgelegt, aber %1 Dateien, die es vorher nicht gab, behalten den neuen Inhalt</translation>
     </message>
     <message>
         <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
@@ -338,22 +310,6 @@
     <message>
         <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
         <translation>Von dem, was ein früherer Schreibvorgang in %3 hinterlassen hat, hat Tessary %1 entfernt und %2 in tessary-originals aufbewahrt</translation>
-    </message>
-    <message>
-        <source>1 unfinished file</source>
-        <translation>1 unfertige Datei</translation>
-    </message>
-    <message>
-        <source>%1 unfinished files</source>
-        <translation>%1 unfertige Dateien</translation>
-    </message>
-    <message>
-        <source>1 original</source>
-        <translation>1 Original</translation>
-    </message>
-    <message>
-        <source>%1 originals</source>
-        <translation>%1 Originale</translation>
     </message>
     <message>
         <source>the game files were not touched.</source>
@@ -376,10 +332,6 @@
         <translation>die Datei nutzt eine Farbtabelle (Bildtyp 1), enthält aber keine</translation>
     </message>
     <message>
-        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
-        <translation>.tga-Dateien mit Farbtabelle und %1-Farbindizes können nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>only 8-bit indices can</source>
         <translation>nur solche mit 8-Bit-Indizes</translation>
     </message>
@@ -392,20 +344,12 @@
         <translation>speichern Sie das Bild mit einer 24- oder 32-Bit-Farbtabelle oder als 24- oder 32-Bit-Truecolor</translation>
     </message>
     <message>
-        <source>%1 grey-scale .tga files can&apos;t be read</source>
-        <translation>%1-Graustufen-.tga-Dateien können nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>only 8-bit grey-scale can</source>
         <translation>nur solche mit 8-Bit-Graustufen</translation>
     </message>
     <message>
         <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
         <translation>Bildtyp %1 ist keine unkomprimierte .tga-Datei in Truecolor, mit Farbtabelle oder in Graustufen</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a .tga header needs 18</source>
-        <translation>die Datei hat nur %1 Byte, ein .tga-Kopf braucht 18</translation>
     </message>
     <message>
         <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
@@ -470,14 +414,6 @@
     <message>
         <source>not enough memory for a %1 picture</source>
         <translation>nicht genug Arbeitsspeicher für ein Bild von %1</translation>
-    </message>
-    <message>
-        <source>a %1 x %2 picture</source>
-        <translation>ein Bild von %1 x %2</translation>
-    </message>
-    <message>
-        <source>a font sheet</source>
-        <translation>eine Schrifttafel</translation>
     </message>
     <message>
         <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
@@ -554,74 +490,6 @@
     <message>
         <source>No picture was imported from %1.</source>
         <translation>Aus %1 wurde kein Bild importiert.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture.</source>
-        <translation>1 Bild importiert.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture from %1.</source>
-        <translation>1 Bild aus %1 importiert.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures.</source>
-        <translation>%1 Bilder importiert.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures from %2.</source>
-        <translation>%1 Bilder aus %2 importiert.</translation>
-    </message>
-    <message>
-        <source>1 file was the same as the picture already there</source>
-        <translation>1 Datei war gleich dem Bild, das schon dort ist</translation>
-    </message>
-    <message>
-        <source>%1 files were the same as the picture already there</source>
-        <translation>%1 Dateien waren gleich dem Bild, das schon dort ist</translation>
-    </message>
-    <message>
-        <source>1 file was refused:</source>
-        <translation>1 Datei wurde abgelehnt:</translation>
-    </message>
-    <message>
-        <source>%1 files were refused:</source>
-        <translation>%1 Dateien wurden abgelehnt:</translation>
-    </message>
-    <message>
-        <source>… and %1 more</source>
-        <translation>… und %1 weitere</translation>
-    </message>
-    <message>
-        <source>1 file matched no image</source>
-        <translation>1 Datei passte zu keinem Bild</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image</source>
-        <translation>%1 Dateien passten zu keinem Bild</translation>
-    </message>
-    <message>
-        <source>1 file matched no font sheet</source>
-        <translation>1 Datei passte zu keiner Schrifttafel</translation>
-    </message>
-    <message>
-        <source>%1 files matched no font sheet</source>
-        <translation>%1 Dateien passten zu keiner Schrifttafel</translation>
-    </message>
-    <message>
-        <source>1 file matched no image or font sheet</source>
-        <translation>1 Datei passte zu keinem Bild und keiner Schrifttafel</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image or font sheet</source>
-        <translation>%1 Dateien passten zu keinem Bild und keiner Schrifttafel</translation>
-    </message>
-    <message>
-        <source>1 entry was skipped, as they are no files</source>
-        <translation>1 Eintrag wurde übersprungen, da er keine Datei ist</translation>
-    </message>
-    <message>
-        <source>%1 entries were skipped, as they are no files</source>
-        <translation>%1 Einträge wurden übersprungen, da sie keine Dateien sind</translation>
     </message>
     <message>
         <source>the archive is damaged (%1)</source>
@@ -1102,10 +970,6 @@
     <message>
         <source>%1 is not the picture the record names</source>
         <translation>%1 ist nicht das Bild, das die Liste nennt</translation>
-    </message>
-    <message>
-        <source>%1 … and %2 more</source>
-        <translation>%1 … und %2 weitere</translation>
     </message>
     <message>
         <source>a mod&apos;s name must be 1 to %1 bytes long</source>

@@ -112,20 +112,12 @@
         <translation>este programa no lee archivos .png</translation>
     </message>
     <message>
-        <source>the archive is damaged</source>
-        <translation>el archivo comprimido está dañado</translation>
-    </message>
-    <message>
         <source>there is no menu image number %1</source>
         <translation>no existe la imagen de menú número %1</translation>
     </message>
     <message>
         <source>there is no font number %1</source>
         <translation>no existe la fuente número %1</translation>
-    </message>
-    <message>
-        <source>%1 true-colour .tga files can&apos;t be read</source>
-        <translation>los archivos .tga de color verdadero de %1 no se pueden leer</translation>
     </message>
     <message>
         <source>save the picture with 24 or 32 bits per pixel</source>
@@ -138,10 +130,6 @@
     <message>
         <source>reading beyond the end of the file (%1)</source>
         <translation>lectura más allá del final del archivo (%1)</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link, which Tessary does not follow</source>
-        <translation>%1 es un enlace simbólico, que Tessary no sigue</translation>
     </message>
     <message>
         <source>is a link, which Tessary does not follow</source>
@@ -182,10 +170,6 @@
     <message>
         <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
         <translation>una tabla de %1 entradas y una hoja necesitan %2 bytes, el archivo tiene %3</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a font header needs 14</source>
-        <translation>el archivo solo tiene %1 bytes y una cabecera de fuente necesita 14</translation>
     </message>
     <message>
         <source>the image file holds %1 bytes, more than an image can hold</source>
@@ -312,20 +296,8 @@
         <translation>Una escritura en %1 se interrumpió</translation>
     </message>
     <message>
-        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
-        <translation>Tessary la ha terminado, así que los %1 archivos que estaba sustituyendo ya contienen los cambios.</translation>
-    </message>
-    <message>
         <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
         <translation>Tessary ha restaurado los archivos anteriores, así que la carpeta está como antes.</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
-        <translation>Tessary ha restaurado los archivos anteriores, pero 1 archivo que antes no existía conserva el contenido nuevo</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
-        <translation>Tessary ha restaurado los archivos anteriores, pero %1 archivos que antes no existían conservan el contenido nuevo</translation>
     </message>
     <message>
         <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
@@ -338,22 +310,6 @@
     <message>
         <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
         <translation>De lo que dejó una escritura anterior en %3, Tessary ha eliminado %1 y guardado %2 en tessary-originals</translation>
-    </message>
-    <message>
-        <source>1 unfinished file</source>
-        <translation>1 archivo sin terminar</translation>
-    </message>
-    <message>
-        <source>%1 unfinished files</source>
-        <translation>%1 archivos sin terminar</translation>
-    </message>
-    <message>
-        <source>1 original</source>
-        <translation>1 original</translation>
-    </message>
-    <message>
-        <source>%1 originals</source>
-        <translation>%1 originales</translation>
     </message>
     <message>
         <source>the game files were not touched.</source>
@@ -376,10 +332,6 @@
         <translation>el archivo usa colores indexados (tipo de imagen 1) pero no contiene mapa de colores</translation>
     </message>
     <message>
-        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
-        <translation>los archivos .tga indexados con índices de color de %1 no se pueden leer</translation>
-    </message>
-    <message>
         <source>only 8-bit indices can</source>
         <translation>solo los de índices de 8 bits</translation>
     </message>
@@ -392,20 +344,12 @@
         <translation>guarda la imagen con un mapa de colores de 24 o 32 bits, o en color verdadero de 24 o 32 bits</translation>
     </message>
     <message>
-        <source>%1 grey-scale .tga files can&apos;t be read</source>
-        <translation>los archivos .tga en escala de grises de %1 no se pueden leer</translation>
-    </message>
-    <message>
         <source>only 8-bit grey-scale can</source>
         <translation>solo los de escala de grises de 8 bits</translation>
     </message>
     <message>
         <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
         <translation>el tipo de imagen %1 no es un archivo .tga sin comprimir en color verdadero, indexado o en escala de grises</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a .tga header needs 18</source>
-        <translation>el archivo solo tiene %1 bytes y una cabecera .tga necesita 18</translation>
     </message>
     <message>
         <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
@@ -470,14 +414,6 @@
     <message>
         <source>not enough memory for a %1 picture</source>
         <translation>no hay memoria suficiente para una imagen de %1</translation>
-    </message>
-    <message>
-        <source>a %1 x %2 picture</source>
-        <translation>una imagen de %1 x %2</translation>
-    </message>
-    <message>
-        <source>a font sheet</source>
-        <translation>una hoja de fuente</translation>
     </message>
     <message>
         <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
@@ -554,74 +490,6 @@
     <message>
         <source>No picture was imported from %1.</source>
         <translation>No se ha importado ninguna imagen de %1.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture.</source>
-        <translation>1 imagen importada.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture from %1.</source>
-        <translation>1 imagen importada de %1.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures.</source>
-        <translation>%1 imágenes importadas.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures from %2.</source>
-        <translation>%1 imágenes importadas de %2.</translation>
-    </message>
-    <message>
-        <source>1 file was the same as the picture already there</source>
-        <translation>1 archivo era igual que la imagen que ya había</translation>
-    </message>
-    <message>
-        <source>%1 files were the same as the picture already there</source>
-        <translation>%1 archivos eran iguales que la imagen que ya había</translation>
-    </message>
-    <message>
-        <source>1 file was refused:</source>
-        <translation>1 archivo se ha rechazado:</translation>
-    </message>
-    <message>
-        <source>%1 files were refused:</source>
-        <translation>%1 archivos se han rechazado:</translation>
-    </message>
-    <message>
-        <source>… and %1 more</source>
-        <translation>… y %1 más</translation>
-    </message>
-    <message>
-        <source>1 file matched no image</source>
-        <translation>1 archivo no correspondía a ninguna imagen</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image</source>
-        <translation>%1 archivos no correspondían a ninguna imagen</translation>
-    </message>
-    <message>
-        <source>1 file matched no font sheet</source>
-        <translation>1 archivo no correspondía a ninguna hoja de fuente</translation>
-    </message>
-    <message>
-        <source>%1 files matched no font sheet</source>
-        <translation>%1 archivos no correspondían a ninguna hoja de fuente</translation>
-    </message>
-    <message>
-        <source>1 file matched no image or font sheet</source>
-        <translation>1 archivo no correspondía a ninguna imagen ni hoja de fuente</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image or font sheet</source>
-        <translation>%1 archivos no correspondían a ninguna imagen ni hoja de fuente</translation>
-    </message>
-    <message>
-        <source>1 entry was skipped, as they are no files</source>
-        <translation>1 entrada se ha omitido porque no es un archivo</translation>
-    </message>
-    <message>
-        <source>%1 entries were skipped, as they are no files</source>
-        <translation>%1 entradas se han omitido porque no son archivos</translation>
     </message>
     <message>
         <source>the archive is damaged (%1)</source>
@@ -1102,10 +970,6 @@
     <message>
         <source>%1 is not the picture the record names</source>
         <translation>%1 no es la imagen que indica el registro</translation>
-    </message>
-    <message>
-        <source>%1 … and %2 more</source>
-        <translation>%1 … y %2 más</translation>
     </message>
     <message>
         <source>a mod&apos;s name must be 1 to %1 bytes long</source>

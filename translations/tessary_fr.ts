@@ -112,20 +112,12 @@
         <translation>ce programme ne lit pas les fichiers .png</translation>
     </message>
     <message>
-        <source>the archive is damaged</source>
-        <translation>l&apos;archive est endommagée</translation>
-    </message>
-    <message>
         <source>there is no menu image number %1</source>
         <translation>il n&apos;y a pas d&apos;image de menu numéro %1</translation>
     </message>
     <message>
         <source>there is no font number %1</source>
         <translation>il n&apos;y a pas de police numéro %1</translation>
-    </message>
-    <message>
-        <source>%1 true-colour .tga files can&apos;t be read</source>
-        <translation>les fichiers .tga en couleurs vraies %1 ne peuvent pas être lus</translation>
     </message>
     <message>
         <source>save the picture with 24 or 32 bits per pixel</source>
@@ -138,10 +130,6 @@
     <message>
         <source>reading beyond the end of the file (%1)</source>
         <translation>lecture au-delà de la fin du fichier (%1)</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link, which Tessary does not follow</source>
-        <translation>%1 est un lien symbolique, que Tessary ne suit pas</translation>
     </message>
     <message>
         <source>is a link, which Tessary does not follow</source>
@@ -182,10 +170,6 @@
     <message>
         <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
         <translation>une table de %1 entrées et une planche demandent %2 octets, le fichier en a %3</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a font header needs 14</source>
-        <translation>le fichier n&apos;a que %1 octets, un en-tête de police en demande 14</translation>
     </message>
     <message>
         <source>the image file holds %1 bytes, more than an image can hold</source>
@@ -312,20 +296,8 @@
         <translation>Une écriture dans %1 a été interrompue</translation>
     </message>
     <message>
-        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
-        <translation>Tessary l&apos;a terminée, donc les %1 fichiers qu&apos;elle remplaçait contiennent maintenant les modifications.</translation>
-    </message>
-    <message>
         <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
         <translation>Tessary a remis en place les fichiers précédents, le dossier est donc tel qu&apos;il était avant.</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
-        <translation>Tessary a remis en place les fichiers précédents, mais 1 fichier qui n&apos;existait pas avant garde le nouveau contenu</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
-        <translation>Tessary a remis en place les fichiers précédents, mais %1 fichiers qui n&apos;existaient pas avant gardent le nouveau contenu</translation>
     </message>
     <message>
         <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
@@ -338,22 +310,6 @@
     <message>
         <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
         <translation>De ce qu&apos;une écriture précédente dans %3 avait laissé, Tessary a supprimé %1 et conservé %2 dans tessary-originals</translation>
-    </message>
-    <message>
-        <source>1 unfinished file</source>
-        <translation>1 fichier inachevé</translation>
-    </message>
-    <message>
-        <source>%1 unfinished files</source>
-        <translation>%1 fichiers inachevés</translation>
-    </message>
-    <message>
-        <source>1 original</source>
-        <translation>1 original</translation>
-    </message>
-    <message>
-        <source>%1 originals</source>
-        <translation>%1 originaux</translation>
     </message>
     <message>
         <source>the game files were not touched.</source>
@@ -376,10 +332,6 @@
         <translation>le fichier est en couleurs indexées (type d&apos;image 1) mais ne contient pas de palette</translation>
     </message>
     <message>
-        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
-        <translation>les fichiers .tga indexés avec des indices de couleur %1 ne peuvent pas être lus</translation>
-    </message>
-    <message>
         <source>only 8-bit indices can</source>
         <translation>seulement ceux à indices 8 bits</translation>
     </message>
@@ -392,20 +344,12 @@
         <translation>enregistrez l&apos;image avec une palette 24 ou 32 bits, ou en couleurs vraies 24 ou 32 bits</translation>
     </message>
     <message>
-        <source>%1 grey-scale .tga files can&apos;t be read</source>
-        <translation>les fichiers .tga en niveaux de gris %1 ne peuvent pas être lus</translation>
-    </message>
-    <message>
         <source>only 8-bit grey-scale can</source>
         <translation>seulement ceux en niveaux de gris 8 bits</translation>
     </message>
     <message>
         <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
         <translation>le type d&apos;image %1 n&apos;est pas un fichier .tga non compressé en couleurs vraies, indexé ou en niveaux de gris</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a .tga header needs 18</source>
-        <translation>le fichier n&apos;a que %1 octets, un en-tête .tga en demande 18</translation>
     </message>
     <message>
         <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
@@ -470,14 +414,6 @@
     <message>
         <source>not enough memory for a %1 picture</source>
         <translation>pas assez de mémoire pour une image %1</translation>
-    </message>
-    <message>
-        <source>a %1 x %2 picture</source>
-        <translation>une image %1 x %2</translation>
-    </message>
-    <message>
-        <source>a font sheet</source>
-        <translation>une planche de police</translation>
     </message>
     <message>
         <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
@@ -554,74 +490,6 @@
     <message>
         <source>No picture was imported from %1.</source>
         <translation>Aucune image n&apos;a été importée de %1.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture.</source>
-        <translation>1 image importée.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture from %1.</source>
-        <translation>1 image importée de %1.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures.</source>
-        <translation>%1 images importées.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures from %2.</source>
-        <translation>%1 images importées de %2.</translation>
-    </message>
-    <message>
-        <source>1 file was the same as the picture already there</source>
-        <translation>1 fichier était identique à l&apos;image déjà en place</translation>
-    </message>
-    <message>
-        <source>%1 files were the same as the picture already there</source>
-        <translation>%1 fichiers étaient identiques à l&apos;image déjà en place</translation>
-    </message>
-    <message>
-        <source>1 file was refused:</source>
-        <translation>1 fichier a été refusé :</translation>
-    </message>
-    <message>
-        <source>%1 files were refused:</source>
-        <translation>%1 fichiers ont été refusés :</translation>
-    </message>
-    <message>
-        <source>… and %1 more</source>
-        <translation>… et %1 de plus</translation>
-    </message>
-    <message>
-        <source>1 file matched no image</source>
-        <translation>1 fichier ne correspondait à aucune image</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image</source>
-        <translation>%1 fichiers ne correspondaient à aucune image</translation>
-    </message>
-    <message>
-        <source>1 file matched no font sheet</source>
-        <translation>1 fichier ne correspondait à aucune planche de police</translation>
-    </message>
-    <message>
-        <source>%1 files matched no font sheet</source>
-        <translation>%1 fichiers ne correspondaient à aucune planche de police</translation>
-    </message>
-    <message>
-        <source>1 file matched no image or font sheet</source>
-        <translation>1 fichier ne correspondait à aucune image ni planche de police</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image or font sheet</source>
-        <translation>%1 fichiers ne correspondaient à aucune image ni planche de police</translation>
-    </message>
-    <message>
-        <source>1 entry was skipped, as they are no files</source>
-        <translation>1 entrée a été ignorée, car ce n&apos;est pas un fichier</translation>
-    </message>
-    <message>
-        <source>%1 entries were skipped, as they are no files</source>
-        <translation>%1 entrées ont été ignorées, car ce ne sont pas des fichiers</translation>
     </message>
     <message>
         <source>the archive is damaged (%1)</source>
@@ -1102,10 +970,6 @@
     <message>
         <source>%1 is not the picture the record names</source>
         <translation>%1 n&apos;est pas l&apos;image que désigne la liste</translation>
-    </message>
-    <message>
-        <source>%1 … and %2 more</source>
-        <translation>%1 … et %2 de plus</translation>
     </message>
     <message>
         <source>a mod&apos;s name must be 1 to %1 bytes long</source>

@@ -112,20 +112,12 @@
         <translation>questo programma non legge file .png</translation>
     </message>
     <message>
-        <source>the archive is damaged</source>
-        <translation>l&apos;archivio è danneggiato</translation>
-    </message>
-    <message>
         <source>there is no menu image number %1</source>
         <translation>non esiste l&apos;immagine di menu numero %1</translation>
     </message>
     <message>
         <source>there is no font number %1</source>
         <translation>non esiste il font numero %1</translation>
-    </message>
-    <message>
-        <source>%1 true-colour .tga files can&apos;t be read</source>
-        <translation>i file .tga true color a %1 non possono essere letti</translation>
     </message>
     <message>
         <source>save the picture with 24 or 32 bits per pixel</source>
@@ -138,10 +130,6 @@
     <message>
         <source>reading beyond the end of the file (%1)</source>
         <translation>lettura oltre la fine del file (%1)</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link, which Tessary does not follow</source>
-        <translation>%1 è un collegamento simbolico, che Tessary non segue</translation>
     </message>
     <message>
         <source>is a link, which Tessary does not follow</source>
@@ -182,10 +170,6 @@
     <message>
         <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
         <translation>una tabella di %1 voci e un foglio richiedono %2 byte, il file ne ha %3</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a font header needs 14</source>
-        <translation>il file ha solo %1 byte, un&apos;intestazione di font ne richiede 14</translation>
     </message>
     <message>
         <source>the image file holds %1 bytes, more than an image can hold</source>
@@ -312,20 +296,8 @@
         <translation>Una scrittura in %1 è stata interrotta</translation>
     </message>
     <message>
-        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
-        <translation>Tessary l&apos;ha completata, quindi tutti i %1 file che stava sostituendo ora contengono le modifiche.</translation>
-    </message>
-    <message>
         <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
         <translation>Tessary ha rimesso al loro posto i file precedenti, quindi la cartella è com&apos;era prima.</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
-        <translation>Tessary ha rimesso al loro posto i file precedenti, ma 1 file che prima non esisteva mantiene il nuovo contenuto</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
-        <translation>Tessary ha rimesso al loro posto i file precedenti, ma %1 file che prima non esistevano mantengono il nuovo contenuto</translation>
     </message>
     <message>
         <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
@@ -338,22 +310,6 @@
     <message>
         <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
         <translation>Di ciò che una scrittura precedente in %3 aveva lasciato, Tessary ha rimosso %1 e conservato %2 in tessary-originals</translation>
-    </message>
-    <message>
-        <source>1 unfinished file</source>
-        <translation>1 file incompleto</translation>
-    </message>
-    <message>
-        <source>%1 unfinished files</source>
-        <translation>%1 file incompleti</translation>
-    </message>
-    <message>
-        <source>1 original</source>
-        <translation>1 originale</translation>
-    </message>
-    <message>
-        <source>%1 originals</source>
-        <translation>%1 originali</translation>
     </message>
     <message>
         <source>the game files were not touched.</source>
@@ -376,10 +332,6 @@
         <translation>il file è a colori indicizzati (tipo di immagine 1) ma non contiene una mappa colori</translation>
     </message>
     <message>
-        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
-        <translation>i file .tga indicizzati con indici di colore a %1 non possono essere letti</translation>
-    </message>
-    <message>
         <source>only 8-bit indices can</source>
         <translation>solo quelli con indici a 8 bit</translation>
     </message>
@@ -392,20 +344,12 @@
         <translation>salva l&apos;immagine con una mappa colori a 24 o 32 bit, oppure true color a 24 o 32 bit</translation>
     </message>
     <message>
-        <source>%1 grey-scale .tga files can&apos;t be read</source>
-        <translation>i file .tga in scala di grigi a %1 non possono essere letti</translation>
-    </message>
-    <message>
         <source>only 8-bit grey-scale can</source>
         <translation>solo quelli in scala di grigi a 8 bit</translation>
     </message>
     <message>
         <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
         <translation>il tipo di immagine %1 non è un file .tga non compresso true color, indicizzato o in scala di grigi</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a .tga header needs 18</source>
-        <translation>il file ha solo %1 byte, un&apos;intestazione .tga ne richiede 18</translation>
     </message>
     <message>
         <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
@@ -470,14 +414,6 @@
     <message>
         <source>not enough memory for a %1 picture</source>
         <translation>memoria insufficiente per un&apos;immagine %1</translation>
-    </message>
-    <message>
-        <source>a %1 x %2 picture</source>
-        <translation>un&apos;immagine %1 x %2</translation>
-    </message>
-    <message>
-        <source>a font sheet</source>
-        <translation>un foglio font</translation>
     </message>
     <message>
         <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
@@ -554,74 +490,6 @@
     <message>
         <source>No picture was imported from %1.</source>
         <translation>Non è stata importata nessuna immagine da %1.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture.</source>
-        <translation>1 immagine importata.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture from %1.</source>
-        <translation>1 immagine importata da %1.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures.</source>
-        <translation>%1 immagini importate.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures from %2.</source>
-        <translation>%1 immagini importate da %2.</translation>
-    </message>
-    <message>
-        <source>1 file was the same as the picture already there</source>
-        <translation>1 file era uguale all&apos;immagine già presente</translation>
-    </message>
-    <message>
-        <source>%1 files were the same as the picture already there</source>
-        <translation>%1 file erano uguali all&apos;immagine già presente</translation>
-    </message>
-    <message>
-        <source>1 file was refused:</source>
-        <translation>1 file è stato rifiutato:</translation>
-    </message>
-    <message>
-        <source>%1 files were refused:</source>
-        <translation>%1 file sono stati rifiutati:</translation>
-    </message>
-    <message>
-        <source>… and %1 more</source>
-        <translation>… e altri %1</translation>
-    </message>
-    <message>
-        <source>1 file matched no image</source>
-        <translation>1 file non corrispondeva a nessuna immagine</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image</source>
-        <translation>%1 file non corrispondevano a nessuna immagine</translation>
-    </message>
-    <message>
-        <source>1 file matched no font sheet</source>
-        <translation>1 file non corrispondeva a nessun foglio font</translation>
-    </message>
-    <message>
-        <source>%1 files matched no font sheet</source>
-        <translation>%1 file non corrispondevano a nessun foglio font</translation>
-    </message>
-    <message>
-        <source>1 file matched no image or font sheet</source>
-        <translation>1 file non corrispondeva a nessuna immagine né foglio font</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image or font sheet</source>
-        <translation>%1 file non corrispondevano a nessuna immagine né foglio font</translation>
-    </message>
-    <message>
-        <source>1 entry was skipped, as they are no files</source>
-        <translation>1 voce è stata saltata perché non è un file</translation>
-    </message>
-    <message>
-        <source>%1 entries were skipped, as they are no files</source>
-        <translation>%1 voci sono state saltate perché non sono file</translation>
     </message>
     <message>
         <source>the archive is damaged (%1)</source>
@@ -1102,10 +970,6 @@
     <message>
         <source>%1 is not the picture the record names</source>
         <translation>%1 non è l&apos;immagine indicata dall&apos;elenco</translation>
-    </message>
-    <message>
-        <source>%1 … and %2 more</source>
-        <translation>%1 … e altri %2</translation>
     </message>
     <message>
         <source>a mod&apos;s name must be 1 to %1 bytes long</source>

@@ -112,20 +112,12 @@
         <translation>dit programma leest geen .png-bestanden</translation>
     </message>
     <message>
-        <source>the archive is damaged</source>
-        <translation>het archief is beschadigd</translation>
-    </message>
-    <message>
         <source>there is no menu image number %1</source>
         <translation>er is geen menuafbeelding nummer %1</translation>
     </message>
     <message>
         <source>there is no font number %1</source>
         <translation>er is geen lettertype nummer %1</translation>
-    </message>
-    <message>
-        <source>%1 true-colour .tga files can&apos;t be read</source>
-        <translation>%1 truecolor-.tga-bestanden kunnen niet worden gelezen</translation>
     </message>
     <message>
         <source>save the picture with 24 or 32 bits per pixel</source>
@@ -138,10 +130,6 @@
     <message>
         <source>reading beyond the end of the file (%1)</source>
         <translation>lezen voorbij het einde van het bestand (%1)</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link, which Tessary does not follow</source>
-        <translation>%1 is een symbolische koppeling, die Tessary niet volgt</translation>
     </message>
     <message>
         <source>is a link, which Tessary does not follow</source>
@@ -182,10 +170,6 @@
     <message>
         <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
         <translation>een tabel van %1 items en een blad hebben %2 bytes nodig, het bestand heeft er %3</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a font header needs 14</source>
-        <translation>het bestand heeft maar %1 bytes, een lettertypekop heeft er 14 nodig</translation>
     </message>
     <message>
         <source>the image file holds %1 bytes, more than an image can hold</source>
@@ -312,20 +296,8 @@
         <translation>Een schrijfactie naar %1 is onderbroken</translation>
     </message>
     <message>
-        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
-        <translation>Tessary heeft die afgemaakt, dus alle %1 bestanden die ze verving, bevatten nu de wijzigingen.</translation>
-    </message>
-    <message>
         <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
         <translation>Tessary heeft de eerdere bestanden teruggezet, dus de map is zoals hij ervoor was.</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
-        <translation>Tessary heeft de eerdere bestanden teruggezet, maar 1 bestand dat eerder niet bestond, houdt de nieuwe inhoud</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
-        <translation>Tessary heeft de eerdere bestanden teruggezet, maar %1 bestanden die eerder niet bestonden, houden de nieuwe inhoud</translation>
     </message>
     <message>
         <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
@@ -338,22 +310,6 @@
     <message>
         <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
         <translation>Van wat een eerdere schrijfactie naar %3 had achtergelaten, heeft Tessary %1 verwijderd en %2 in tessary-originals bewaard</translation>
-    </message>
-    <message>
-        <source>1 unfinished file</source>
-        <translation>1 onvoltooid bestand</translation>
-    </message>
-    <message>
-        <source>%1 unfinished files</source>
-        <translation>%1 onvoltooide bestanden</translation>
-    </message>
-    <message>
-        <source>1 original</source>
-        <translation>1 origineel</translation>
-    </message>
-    <message>
-        <source>%1 originals</source>
-        <translation>%1 originelen</translation>
     </message>
     <message>
         <source>the game files were not touched.</source>
@@ -376,10 +332,6 @@
         <translation>het bestand gebruikt een kleurtabel (afbeeldingstype 1) maar bevat er geen</translation>
     </message>
     <message>
-        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
-        <translation>.tga-bestanden met kleurtabel en %1-kleurindexen kunnen niet worden gelezen</translation>
-    </message>
-    <message>
         <source>only 8-bit indices can</source>
         <translation>alleen die met 8-bits indexen</translation>
     </message>
@@ -392,20 +344,12 @@
         <translation>sla de afbeelding op met een 24- of 32-bits kleurtabel, of als 24- of 32-bits truecolor</translation>
     </message>
     <message>
-        <source>%1 grey-scale .tga files can&apos;t be read</source>
-        <translation>%1 grijswaarden-.tga-bestanden kunnen niet worden gelezen</translation>
-    </message>
-    <message>
         <source>only 8-bit grey-scale can</source>
         <translation>alleen die met 8-bits grijswaarden</translation>
     </message>
     <message>
         <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
         <translation>afbeeldingstype %1 is geen ongecomprimeerd .tga-bestand in truecolor, met kleurtabel of in grijswaarden</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a .tga header needs 18</source>
-        <translation>het bestand heeft maar %1 bytes, een .tga-kop heeft er 18 nodig</translation>
     </message>
     <message>
         <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
@@ -470,14 +414,6 @@
     <message>
         <source>not enough memory for a %1 picture</source>
         <translation>niet genoeg geheugen voor een afbeelding van %1</translation>
-    </message>
-    <message>
-        <source>a %1 x %2 picture</source>
-        <translation>een afbeelding van %1 x %2</translation>
-    </message>
-    <message>
-        <source>a font sheet</source>
-        <translation>een lettertypeblad</translation>
     </message>
     <message>
         <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
@@ -554,74 +490,6 @@
     <message>
         <source>No picture was imported from %1.</source>
         <translation>Er is geen afbeelding geïmporteerd uit %1.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture.</source>
-        <translation>1 afbeelding geïmporteerd.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture from %1.</source>
-        <translation>1 afbeelding geïmporteerd uit %1.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures.</source>
-        <translation>%1 afbeeldingen geïmporteerd.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures from %2.</source>
-        <translation>%1 afbeeldingen geïmporteerd uit %2.</translation>
-    </message>
-    <message>
-        <source>1 file was the same as the picture already there</source>
-        <translation>1 bestand was gelijk aan de afbeelding die er al stond</translation>
-    </message>
-    <message>
-        <source>%1 files were the same as the picture already there</source>
-        <translation>%1 bestanden waren gelijk aan de afbeelding die er al stond</translation>
-    </message>
-    <message>
-        <source>1 file was refused:</source>
-        <translation>1 bestand is geweigerd:</translation>
-    </message>
-    <message>
-        <source>%1 files were refused:</source>
-        <translation>%1 bestanden zijn geweigerd:</translation>
-    </message>
-    <message>
-        <source>… and %1 more</source>
-        <translation>… en nog %1</translation>
-    </message>
-    <message>
-        <source>1 file matched no image</source>
-        <translation>1 bestand paste bij geen enkele afbeelding</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image</source>
-        <translation>%1 bestanden pasten bij geen enkele afbeelding</translation>
-    </message>
-    <message>
-        <source>1 file matched no font sheet</source>
-        <translation>1 bestand paste bij geen enkel lettertypeblad</translation>
-    </message>
-    <message>
-        <source>%1 files matched no font sheet</source>
-        <translation>%1 bestanden pasten bij geen enkel lettertypeblad</translation>
-    </message>
-    <message>
-        <source>1 file matched no image or font sheet</source>
-        <translation>1 bestand paste bij geen enkele afbeelding of lettertypeblad</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image or font sheet</source>
-        <translation>%1 bestanden pasten bij geen enkele afbeelding of lettertypeblad</translation>
-    </message>
-    <message>
-        <source>1 entry was skipped, as they are no files</source>
-        <translation>1 item is overgeslagen, omdat het geen bestand is</translation>
-    </message>
-    <message>
-        <source>%1 entries were skipped, as they are no files</source>
-        <translation>%1 items zijn overgeslagen, omdat het geen bestanden zijn</translation>
     </message>
     <message>
         <source>the archive is damaged (%1)</source>
@@ -1102,10 +970,6 @@
     <message>
         <source>%1 is not the picture the record names</source>
         <translation>%1 is niet de afbeelding die de lijst noemt</translation>
-    </message>
-    <message>
-        <source>%1 … and %2 more</source>
-        <translation>%1 … en nog %2</translation>
     </message>
     <message>
         <source>a mod&apos;s name must be 1 to %1 bytes long</source>

@@ -112,20 +112,12 @@
         <translation>ten program nie czyta plików .png</translation>
     </message>
     <message>
-        <source>the archive is damaged</source>
-        <translation>archiwum jest uszkodzone</translation>
-    </message>
-    <message>
         <source>there is no menu image number %1</source>
         <translation>nie ma obrazu menu o numerze %1</translation>
     </message>
     <message>
         <source>there is no font number %1</source>
         <translation>nie ma czcionki o numerze %1</translation>
-    </message>
-    <message>
-        <source>%1 true-colour .tga files can&apos;t be read</source>
-        <translation>plików .tga true color %1 nie można odczytać</translation>
     </message>
     <message>
         <source>save the picture with 24 or 32 bits per pixel</source>
@@ -138,10 +130,6 @@
     <message>
         <source>reading beyond the end of the file (%1)</source>
         <translation>odczyt poza końcem pliku (%1)</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link, which Tessary does not follow</source>
-        <translation>%1 jest dowiązaniem symbolicznym, którego Tessary nie śledzi</translation>
     </message>
     <message>
         <source>is a link, which Tessary does not follow</source>
@@ -182,10 +170,6 @@
     <message>
         <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
         <translation>tabela z %1 wpisami i arkusz wymagają %2 bajtów, a plik ma %3</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a font header needs 14</source>
-        <translation>plik ma tylko %1 bajtów, a nagłówek czcionki wymaga 14</translation>
     </message>
     <message>
         <source>the image file holds %1 bytes, more than an image can hold</source>
@@ -312,20 +296,8 @@
         <translation>Zapis do %1 został przerwany</translation>
     </message>
     <message>
-        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
-        <translation>Tessary go dokończył, więc wszystkie zastępowane pliki (%1) zawierają teraz zmiany.</translation>
-    </message>
-    <message>
         <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
         <translation>Tessary przywrócił wcześniejsze pliki, więc folder jest taki jak przedtem.</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
-        <translation>Tessary przywrócił wcześniejsze pliki, ale 1 plik, którego wcześniej nie było, zachowuje nową zawartość</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
-        <translation>Tessary przywrócił wcześniejsze pliki, ale pliki, których wcześniej nie było (%1), zachowują nową zawartość</translation>
     </message>
     <message>
         <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
@@ -338,22 +310,6 @@
     <message>
         <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
         <translation>Z pozostałości wcześniejszego zapisu do %3 Tessary usunął: %1, a zachował w tessary-originals: %2</translation>
-    </message>
-    <message>
-        <source>1 unfinished file</source>
-        <translation>1 niedokończony plik</translation>
-    </message>
-    <message>
-        <source>%1 unfinished files</source>
-        <translation>niedokończone pliki (%1)</translation>
-    </message>
-    <message>
-        <source>1 original</source>
-        <translation>1 oryginał</translation>
-    </message>
-    <message>
-        <source>%1 originals</source>
-        <translation>oryginały (%1)</translation>
     </message>
     <message>
         <source>the game files were not touched.</source>
@@ -376,10 +332,6 @@
         <translation>plik używa mapy kolorów (typ obrazu 1), ale jej nie zawiera</translation>
     </message>
     <message>
-        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
-        <translation>plików .tga z mapą kolorów i indeksami %1 nie można odczytać</translation>
-    </message>
-    <message>
         <source>only 8-bit indices can</source>
         <translation>tylko z indeksami 8-bitowymi</translation>
     </message>
@@ -392,20 +344,12 @@
         <translation>zapisz obraz z 24- lub 32-bitową mapą kolorów albo jako 24- lub 32-bitowy true color</translation>
     </message>
     <message>
-        <source>%1 grey-scale .tga files can&apos;t be read</source>
-        <translation>plików .tga w skali szarości %1 nie można odczytać</translation>
-    </message>
-    <message>
         <source>only 8-bit grey-scale can</source>
         <translation>tylko w 8-bitowej skali szarości</translation>
     </message>
     <message>
         <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
         <translation>typ obrazu %1 nie oznacza nieskompresowanego pliku .tga true color, z mapą kolorów ani w skali szarości</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a .tga header needs 18</source>
-        <translation>plik ma tylko %1 bajtów, a nagłówek .tga wymaga 18</translation>
     </message>
     <message>
         <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
@@ -470,14 +414,6 @@
     <message>
         <source>not enough memory for a %1 picture</source>
         <translation>za mało pamięci na obraz %1</translation>
-    </message>
-    <message>
-        <source>a %1 x %2 picture</source>
-        <translation>obraz %1 x %2</translation>
-    </message>
-    <message>
-        <source>a font sheet</source>
-        <translation>arkusz czcionki</translation>
     </message>
     <message>
         <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
@@ -554,74 +490,6 @@
     <message>
         <source>No picture was imported from %1.</source>
         <translation>Nie zaimportowano żadnego obrazu z %1.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture.</source>
-        <translation>Zaimportowano 1 obraz.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture from %1.</source>
-        <translation>Zaimportowano 1 obraz z %1.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures.</source>
-        <translation>Zaimportowane obrazy: %1.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures from %2.</source>
-        <translation>Zaimportowane obrazy z %2: %1.</translation>
-    </message>
-    <message>
-        <source>1 file was the same as the picture already there</source>
-        <translation>1 plik był taki sam jak obraz, który już tam był</translation>
-    </message>
-    <message>
-        <source>%1 files were the same as the picture already there</source>
-        <translation>Pliki takie same jak obraz, który już tam był (%1)</translation>
-    </message>
-    <message>
-        <source>1 file was refused:</source>
-        <translation>Odrzucono 1 plik:</translation>
-    </message>
-    <message>
-        <source>%1 files were refused:</source>
-        <translation>Odrzucone pliki (%1):</translation>
-    </message>
-    <message>
-        <source>… and %1 more</source>
-        <translation>… i jeszcze %1</translation>
-    </message>
-    <message>
-        <source>1 file matched no image</source>
-        <translation>1 plik nie pasował do żadnego obrazu</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image</source>
-        <translation>Pliki niepasujące do żadnego obrazu (%1)</translation>
-    </message>
-    <message>
-        <source>1 file matched no font sheet</source>
-        <translation>1 plik nie pasował do żadnego arkusza czcionki</translation>
-    </message>
-    <message>
-        <source>%1 files matched no font sheet</source>
-        <translation>Pliki niepasujące do żadnego arkusza czcionki (%1)</translation>
-    </message>
-    <message>
-        <source>1 file matched no image or font sheet</source>
-        <translation>1 plik nie pasował do żadnego obrazu ani arkusza czcionki</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image or font sheet</source>
-        <translation>Pliki niepasujące do żadnego obrazu ani arkusza czcionki (%1)</translation>
-    </message>
-    <message>
-        <source>1 entry was skipped, as they are no files</source>
-        <translation>Pominięto 1 element, bo nie jest plikiem</translation>
-    </message>
-    <message>
-        <source>%1 entries were skipped, as they are no files</source>
-        <translation>Pominięte elementy, które nie są plikami (%1)</translation>
     </message>
     <message>
         <source>the archive is damaged (%1)</source>
@@ -1102,10 +970,6 @@
     <message>
         <source>%1 is not the picture the record names</source>
         <translation>%1 nie jest obrazem wskazanym w spisie</translation>
-    </message>
-    <message>
-        <source>%1 … and %2 more</source>
-        <translation>%1 … i jeszcze %2</translation>
     </message>
     <message>
         <source>a mod&apos;s name must be 1 to %1 bytes long</source>

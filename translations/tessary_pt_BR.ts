@@ -112,20 +112,12 @@
         <translation>este programa não lê arquivos .png</translation>
     </message>
     <message>
-        <source>the archive is damaged</source>
-        <translation>o arquivo compactado está danificado</translation>
-    </message>
-    <message>
         <source>there is no menu image number %1</source>
         <translation>não existe a imagem de menu número %1</translation>
     </message>
     <message>
         <source>there is no font number %1</source>
         <translation>não existe a fonte número %1</translation>
-    </message>
-    <message>
-        <source>%1 true-colour .tga files can&apos;t be read</source>
-        <translation>arquivos .tga true color de %1 não podem ser lidos</translation>
     </message>
     <message>
         <source>save the picture with 24 or 32 bits per pixel</source>
@@ -138,10 +130,6 @@
     <message>
         <source>reading beyond the end of the file (%1)</source>
         <translation>leitura além do fim do arquivo (%1)</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link, which Tessary does not follow</source>
-        <translation>%1 é um link simbólico, que o Tessary não segue</translation>
     </message>
     <message>
         <source>is a link, which Tessary does not follow</source>
@@ -182,10 +170,6 @@
     <message>
         <source>a table of %1 entries and a sheet need %2 bytes, the file has %3</source>
         <translation>uma tabela de %1 entradas e uma folha precisam de %2 bytes, o arquivo tem %3</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a font header needs 14</source>
-        <translation>o arquivo tem só %1 bytes, um cabeçalho de fonte precisa de 14</translation>
     </message>
     <message>
         <source>the image file holds %1 bytes, more than an image can hold</source>
@@ -312,20 +296,8 @@
         <translation>Uma gravação em %1 foi interrompida</translation>
     </message>
     <message>
-        <source>Tessary has finished it, so all %1 files it was replacing now hold the changes.</source>
-        <translation>o Tessary a concluiu, então todos os %1 arquivos que ela substituía agora contêm as alterações.</translation>
-    </message>
-    <message>
         <source>Tessary has put the earlier files back, so the folder is as it was before it.</source>
         <translation>o Tessary restaurou os arquivos anteriores, então a pasta está como era antes.</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but 1 file that did not exist before it keeps the new content</source>
-        <translation>o Tessary restaurou os arquivos anteriores, mas 1 arquivo que não existia antes mantém o conteúdo novo</translation>
-    </message>
-    <message>
-        <source>Tessary has put the earlier files back, but %1 files that did not exist before it keep the new content</source>
-        <translation>o Tessary restaurou os arquivos anteriores, mas %1 arquivos que não existiam antes mantêm o conteúdo novo</translation>
     </message>
     <message>
         <source>Tessary removed %1 that an earlier write-back to %2 left behind</source>
@@ -338,22 +310,6 @@
     <message>
         <source>Tessary removed %1 and kept %2 in tessary-originals that an earlier write-back to %3 left behind</source>
         <translation>Do que uma gravação anterior em %3 deixou para trás, o Tessary removeu %1 e guardou %2 em tessary-originals</translation>
-    </message>
-    <message>
-        <source>1 unfinished file</source>
-        <translation>1 arquivo inacabado</translation>
-    </message>
-    <message>
-        <source>%1 unfinished files</source>
-        <translation>%1 arquivos inacabados</translation>
-    </message>
-    <message>
-        <source>1 original</source>
-        <translation>1 original</translation>
-    </message>
-    <message>
-        <source>%1 originals</source>
-        <translation>%1 originais</translation>
     </message>
     <message>
         <source>the game files were not touched.</source>
@@ -376,10 +332,6 @@
         <translation>o arquivo usa cores indexadas (tipo de imagem 1), mas não contém mapa de cores</translation>
     </message>
     <message>
-        <source>colour-mapped .tga files with %1 colour indices can&apos;t be read</source>
-        <translation>arquivos .tga indexados com índices de cor de %1 não podem ser lidos</translation>
-    </message>
-    <message>
         <source>only 8-bit indices can</source>
         <translation>só os de índices de 8 bits</translation>
     </message>
@@ -392,20 +344,12 @@
         <translation>salve a imagem com um mapa de cores de 24 ou 32 bits, ou como true color de 24 ou 32 bits</translation>
     </message>
     <message>
-        <source>%1 grey-scale .tga files can&apos;t be read</source>
-        <translation>arquivos .tga em tons de cinza de %1 não podem ser lidos</translation>
-    </message>
-    <message>
         <source>only 8-bit grey-scale can</source>
         <translation>só os de tons de cinza de 8 bits</translation>
     </message>
     <message>
         <source>image type %1 is not an uncompressed true-colour, colour-mapped or grey-scale .tga file</source>
         <translation>o tipo de imagem %1 não é um arquivo .tga sem compressão em true color, indexado ou em tons de cinza</translation>
-    </message>
-    <message>
-        <source>the file has only %1 bytes, a .tga header needs 18</source>
-        <translation>o arquivo tem só %1 bytes, um cabeçalho .tga precisa de 18</translation>
     </message>
     <message>
         <source>the header announces a %1 picture of %2 bits per pixel, which needs %3 bytes, but the file has only %4</source>
@@ -470,14 +414,6 @@
     <message>
         <source>not enough memory for a %1 picture</source>
         <translation>memória insuficiente para uma imagem de %1</translation>
-    </message>
-    <message>
-        <source>a %1 x %2 picture</source>
-        <translation>uma imagem de %1 x %2</translation>
-    </message>
-    <message>
-        <source>a font sheet</source>
-        <translation>uma folha de fonte</translation>
     </message>
     <message>
         <source>image %1 (%2 x %3 pixels) holds no picture a .png file can hold</source>
@@ -554,74 +490,6 @@
     <message>
         <source>No picture was imported from %1.</source>
         <translation>Nenhuma imagem foi importada de %1.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture.</source>
-        <translation>1 imagem importada.</translation>
-    </message>
-    <message>
-        <source>Imported 1 picture from %1.</source>
-        <translation>1 imagem importada de %1.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures.</source>
-        <translation>%1 imagens importadas.</translation>
-    </message>
-    <message>
-        <source>Imported %1 pictures from %2.</source>
-        <translation>%1 imagens importadas de %2.</translation>
-    </message>
-    <message>
-        <source>1 file was the same as the picture already there</source>
-        <translation>1 arquivo era igual à imagem que já estava lá</translation>
-    </message>
-    <message>
-        <source>%1 files were the same as the picture already there</source>
-        <translation>%1 arquivos eram iguais à imagem que já estava lá</translation>
-    </message>
-    <message>
-        <source>1 file was refused:</source>
-        <translation>1 arquivo foi recusado:</translation>
-    </message>
-    <message>
-        <source>%1 files were refused:</source>
-        <translation>%1 arquivos foram recusados:</translation>
-    </message>
-    <message>
-        <source>… and %1 more</source>
-        <translation>… e mais %1</translation>
-    </message>
-    <message>
-        <source>1 file matched no image</source>
-        <translation>1 arquivo não correspondia a nenhuma imagem</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image</source>
-        <translation>%1 arquivos não correspondiam a nenhuma imagem</translation>
-    </message>
-    <message>
-        <source>1 file matched no font sheet</source>
-        <translation>1 arquivo não correspondia a nenhuma folha de fonte</translation>
-    </message>
-    <message>
-        <source>%1 files matched no font sheet</source>
-        <translation>%1 arquivos não correspondiam a nenhuma folha de fonte</translation>
-    </message>
-    <message>
-        <source>1 file matched no image or font sheet</source>
-        <translation>1 arquivo não correspondia a nenhuma imagem nem folha de fonte</translation>
-    </message>
-    <message>
-        <source>%1 files matched no image or font sheet</source>
-        <translation>%1 arquivos não correspondiam a nenhuma imagem nem folha de fonte</translation>
-    </message>
-    <message>
-        <source>1 entry was skipped, as they are no files</source>
-        <translation>1 entrada foi ignorada, pois não é um arquivo</translation>
-    </message>
-    <message>
-        <source>%1 entries were skipped, as they are no files</source>
-        <translation>%1 entradas foram ignoradas, pois não são arquivos</translation>
     </message>
     <message>
         <source>the archive is damaged (%1)</source>
@@ -1102,10 +970,6 @@
     <message>
         <source>%1 is not the picture the record names</source>
         <translation>%1 não é a imagem que o registro indica</translation>
-    </message>
-    <message>
-        <source>%1 … and %2 more</source>
-        <translation>%1 … e mais %2</translation>
     </message>
     <message>
         <source>a mod&apos;s name must be 1 to %1 bytes long</source>

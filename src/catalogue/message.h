@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -66,4 +67,15 @@ private:
     const char *m_singular = nullptr;
     long long m_count = 0;
     long long m_systemError = 0;
+};
+
+// A failure that belongs to no one file (GameFileError names its file): why() says it, and
+// what() the same in English.
+class MessageError : public std::runtime_error {
+public:
+    explicit MessageError(Message why) : std::runtime_error(why.english()), m_why(std::move(why)) {}
+    const Message &why() const { return m_why; }
+
+private:
+    Message m_why;
 };

@@ -90,8 +90,6 @@ void TestTranslations::coreMessages_data()
     QTest::addColumn<QString>("shown");
     const QString file = QStringLiteral("C:\\GP4\\MenuData\\PC\\GP2001\\images\\12.gpi");
     const auto what = [](const GameFileError &error) { return error.message(); };
-    // English as the core made it before its messages were values.
-    const auto english = [](const QString &text) { return Message(text.toStdString()); };
     QTest::newRow("English unchanged") << "en" << what(GameFileError(file.toStdString(), FailureText::AccessDenied))
                                        << file + ": access denied";
     QTest::newRow("can't be read, German") << "de" << what(GameFileError(file.toStdString(), FailureText::NotFound))
@@ -108,8 +106,9 @@ void TestTranslations::coreMessages_data()
     QTest::newRow("system error with its code, English")
         << "en" << Message::about(file.toStdString(), Message::systemError(5, "Input/output error"))
         << file + ": error code 5 (Input/output error)";
-    QTest::newRow("unknown wording stays English, Dutch") << "nl" << english(file + ": something new; nothing was changed")
-                                                          << file + ": something new; er is niets gewijzigd";
+    QTest::newRow("a library's own words stay as they are, Dutch")
+        << "nl" << Message::about(file.toStdString(), Message::joined(std::string("Truncated ZIP file data"), FailureText::NothingChanged))
+        << file + ": Truncated ZIP file data; er is niets gewijzigd";
 
     // The rarer messages, as the core builds them: numbers put into a nested reason, a JSON
     // error inside the record's, a mod's entry refused by name, a folder import's summary.
@@ -197,8 +196,11 @@ void TestTranslations::coreMessages_data()
         << QStringLiteral("Es wurde kein Bild importiert.\n12 Dateien waren gleich dem Bild, das schon dort ist: 1.png, 2.png, "
                           "3.png, 4.png, 5.png, 6.png, 7.png, 8.png, 9.png, 10.png \u2026 und 2 weitere");
     QTest::newRow("a file's reason nested in parentheses, Spanish")
-        << "es" << english(index + ": disk full; putting the earlier files back failed too (" + file + ": access denied); Tessary finishes "
-                           "the write-back the next time it opens this game folder")
+        << "es"
+        << Message::about(index.toStdString(),
+                          Message::joined(Message::joined(FailureText::DiskFull, Message("putting the earlier files back failed too (%1)")
+                                                                                     .nested(Message::about(file.toStdString(), FailureText::AccessDenied))),
+                                          "Tessary finishes the write-back the next time it opens this game folder"))
         << index + ": disco lleno; también ha fallado la restauración de los archivos anteriores (" + file + ": acceso denegado); "
                    "Tessary terminará la escritura la próxima vez que abra esta carpeta del juego";
 }

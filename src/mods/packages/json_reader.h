@@ -9,13 +9,9 @@
 
 // JSON text that can't be read: why() says where (the byte offset) and what is wrong, and
 // what() the same in English.
-class JsonError : public std::runtime_error {
+class JsonError : public MessageError {
 public:
-    explicit JsonError(Message why) : std::runtime_error(why.english()), m_why(std::move(why)) {}
-    const Message &why() const { return m_why; }
-
-private:
-    Message m_why;
+    using MessageError::MessageError;
 };
 
 namespace JsonReader {

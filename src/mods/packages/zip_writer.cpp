@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "message.h"
+
 namespace {
 
 constexpr std::time_t FixedDate = 946684800; // 2000-01-01 00:00:00 UTC
@@ -26,7 +28,8 @@ void check(archive *a, int status)
     if (status == ARCHIVE_OK)
         return;
     const char *text = archive_error_string(a);
-    throw std::runtime_error(std::string("the .zip archive can't be written: ") + (text ? text : "libarchive failed"));
+    throw MessageError(Message(CORE_WORDING("CoreMessages", "the .zip archive can't be written: %1"))
+                           .nested(text ? Message(std::string(text)) : Message(CORE_WORDING("CoreMessages", "libarchive failed"))));
 }
 
 } // namespace
