@@ -138,7 +138,8 @@ void InstalledMods::requireFits(const Catalogue &c) const
                                         + "); Tessary leaves it as it is. Move the folder tessary-mods away to install mods again");
 }
 
-std::vector<std::uint8_t> InstalledMods::fileBytes(const std::string &file, const std::string &sha256) const
+const std::vector<std::uint8_t> &InstalledMods::fileBytes(const std::string &file, const std::string &sha256,
+                                                          std::vector<std::uint8_t> &readHere) const
 {
     auto matches = [&sha256](const std::vector<std::uint8_t> &bytes) { return Sha256::hex(bytes.data(), bytes.size()) == sha256; };
     const auto staged = m_staged.find(file);
@@ -148,36 +149,76 @@ std::vector<std::uint8_t> InstalledMods::fileBytes(const std::string &file, cons
     if (unwritten != m_newFiles.end() && matches(unwritten->second.first))
         return unwritten->second.first;
     const std::string path = recordPath(file);
-    std::vector<std::uint8_t> bytes = UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
-    if (!matches(bytes))
+    readHere = UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
+    if (!matches(readHere))
         throw GameFileError(path, "the record of installed mods is damaged (it is not the file Tessary wrote); Tessary leaves it as it is");
-    return bytes;
+    return readHere;
 }
 
-const std::vector<ArchiveEntry> &InstalledMods::entriesOf(const InstalledMod &mod) const
+void InstalledMods::readParts(const std::vector<Part> &parts, const std::function<bool(const Part &)> &keep,
+                              const std::function<void(const Part &, const PictureValue &)> &seen) const
 {
-    const std::pair<std::string, std::string> name{mod.file(), mod.fileSha256};
-    auto found = m_read.find(name);
-    if (found == m_read.end()) {
-        const std::vector<std::uint8_t> bytes = fileBytes(mod.file(), mod.fileSha256);
-        found = m_read.emplace(name, ArchiveReader::read(recordPath(mod.file()), bytes.data(), bytes.size())).first;
+    // By file: the parts to read from it, each once.
+    std::map<std::pair<std::string, std::string>, std::vector<Part>> byFile;
+    std::set<ValueName> asked;
+    for (const Part &part : parts) {
+        const ValueName name = nameOf(part);
+        if (!asked.insert(name).second)
+            continue;
+        if (const auto held = m_values.find(name); held != m_values.end()) {
+            if (seen)
+                seen(part, held->second);
+            continue;
+        }
+        byFile[{part.mod->file(), part.mod->fileSha256}].push_back(part);
     }
-    return found->second;
+    for (const auto &[file, wanted] : byFile) {
+        std::vector<ModRecord::PictureRead> reads;
+        for (const Part &part : wanted) {
+            const RecordedPicture &picture = *part.mod->find(part.key);
+            reads.push_back({part.key, part.ownBelow ? ModRecord::Part::OwnBelow : ModRecord::Part::Own,
+                             part.ownBelow ? picture.ownBelowDigest : picture.digest});
+        }
+        std::vector<std::uint8_t> read;
+        ModRecord::readPictures(recordPath(file.first), fileBytes(file.first, file.second, read), reads, [&](std::size_t k, PictureValue &value) {
+            if (seen)
+                seen(wanted[k], value);
+            if (keep(wanted[k]))
+                m_values.emplace(nameOf(wanted[k]), std::move(value));
+        });
+    }
+}
+
+void InstalledMods::hold(const InstalledMod &mod, const std::function<bool(const RecordedPicture &, bool ownBelow)> &pick) const
+{
+    std::vector<Part> parts;
+    for (const RecordedPicture &picture : mod.pictures)
+        for (const bool ownBelow : {false, true})
+            if ((!ownBelow || !picture.ownBelowDigest.empty()) && pick(picture, ownBelow))
+                parts.push_back({&mod, picture.key, ownBelow});
+    readParts(parts, [](const Part &) { return true; });
 }
 
 PictureValue InstalledMods::pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const
 {
     // Read and checked once an operation: composing reads the same layers again.
-    const auto name = std::make_tuple(mod.fileSha256, key, ownBelow);
-    auto found = m_values.find(name);
+    const Part part{&mod, key, ownBelow};
+    auto found = m_values.find(nameOf(part));
     if (found == m_values.end()) {
-        const RecordedPicture &picture = *mod.find(key);
-        PictureValue value = ModRecord::picture(recordPath(mod.file()), entriesOf(mod), key, ownBelow ? picture.ownBelowDigest : picture.digest,
-                                                ownBelow ? ModRecord::Part::OwnBelow : ModRecord::Part::Own);
-        value.knownPixelDigest = value.pixelDigest();
-        found = m_values.emplace(name, std::move(value)).first;
+        readParts({part}, [](const Part &) { return true; });
+        found = m_values.find(nameOf(part));
     }
     return found->second;
+}
+
+PictureValue InstalledMods::takePicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const
+{
+    const auto found = m_values.find(nameOf({&mod, key, ownBelow}));
+    if (found == m_values.end())
+        return pictureOf(mod, key, ownBelow);
+    PictureValue value = std::move(found->second);
+    m_values.erase(found);
+    return value;
 }
 
 PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &originals) const
@@ -203,12 +244,15 @@ PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &orig
     return value;
 }
 
-PictureValue InstalledMods::composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals) const
+PictureValue InstalledMods::composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals, bool take) const
 {
-    return PictureLayers::value(key, PictureLayers::of(mods, key), [&](const PictureLayers::Source &source) {
+    const PictureLayers::Shown shown = PictureLayers::of(mods, key);
+    return PictureLayers::value(key, shown, [&](const PictureLayers::Source &source) {
         if (source.from == PictureLayers::Source::From::Original)
             return originalOf(key, originals);
-        return pictureOf(mods[source.mod], key, source.from == PictureLayers::Source::From::OwnBelow);
+        const bool ownBelow = source.from == PictureLayers::Source::From::OwnBelow;
+        // Only the pixels' layer is taken: the entry's, when another, gives no more than its entry.
+        return take && source == shown.pixels ? takePicture(mods[source.mod], key, ownBelow) : pictureOf(mods[source.mod], key, ownBelow);
     });
 }
 
@@ -329,44 +373,95 @@ InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<Ins
     const GameOriginals originals(c);
     struct Unstage {
         Files &staged;
-        ~Unstage() { staged.clear(); }
-    } unstage{m_staged};
-    m_staged = files;
+        std::map<ValueName, PictureValue> &held;
+        ~Unstage()
+        {
+            staged.clear();
+            held.clear(); // the pictures read stay on disk and in the catalogue, not twice in memory
+        }
+    } unstage{m_staged, m_values};
+    m_staged = std::move(files);
+    using Source = PictureLayers::Source;
+    std::vector<PictureLayers::Shown> before, after;
+    for (const PictureKey &key : keys) {
+        before.push_back(PictureLayers::of(m_mods, key));
+        after.push_back(PictureLayers::of(next, key));
+    }
+    // Held while reading: the layers the new pictures are made of, and those of a picture shown
+    // now that two layers make. One that alone makes the picture shown now is compared with the
+    // catalogue as it is read, and dropped.
+    auto nameIn = [](const std::vector<InstalledMod> &mods, PictureKey key, const Source &source) -> ValueName {
+        return {mods[source.mod].fileSha256, key, source.from == Source::From::OwnBelow};
+    };
+    std::set<ValueName> layers;
+    std::map<ValueName, std::size_t> alone;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        if (!floating.count(keys[k]))
+            for (const Source &source : {after[k].pixels, after[k].entry})
+                if (source.from != Source::From::Original)
+                    layers.insert(nameIn(next, keys[k], source));
+        if (coverEdits)
+            continue;
+        if (!(before[k].pixels == before[k].entry)) {
+            for (const Source &source : {before[k].pixels, before[k].entry})
+                if (source.from != Source::From::Original)
+                    layers.insert(nameIn(m_mods, keys[k], source));
+        } else if (before[k].pixels.from != Source::From::Original) {
+            alone.emplace(nameIn(m_mods, keys[k], before[k].pixels), k);
+        }
+    }
     // Every picture of these keys in both libraries is read (and so checked) before anything changes.
+    std::vector<Part> parts;
     for (const std::vector<InstalledMod> *library : {&m_mods, &next})
         for (const InstalledMod &mod : *library)
             for (const PictureKey &key : keys)
                 if (const RecordedPicture *picture = mod.find(key)) {
-                    pictureOf(mod, key, false);
+                    parts.push_back({&mod, key, false});
                     if (!picture->ownBelowDigest.empty())
-                        pictureOf(mod, key, true);
+                        parts.push_back({&mod, key, true});
                 }
-    std::vector<std::string> before;
-    std::vector<PictureValue> after;
-    for (const PictureKey &key : keys) {
-        before.push_back(coverEdits ? std::string() : composedDigestOf(m_mods, key, originals));
-        const auto lying = floating.find(key);
-        after.push_back(lying != floating.end() ? lying->second : composedOf(next, key, originals));
+    std::vector<std::optional<bool>> shownNow(keys.size()); // told while reading: the catalogue shows what the library gives now
+    readParts(
+        parts, [&layers](const Part &part) { return layers.count(nameOf(part)) > 0; },
+        [&](const Part &part, const PictureValue &value) {
+            if (const auto single = alone.find(nameOf(part)); single != alone.end())
+                shownNow[single->second] = PictureValues::holdsDigestOf(c, value);
+        });
+
+    // Whether the catalogue shows what the library gives now, where reading did not tell.
+    auto shown = [&](std::size_t k) {
+        if (shownNow[k])
+            return *shownNow[k];
+        if (before[k].pixels.from == Source::From::Original && before[k].entry == before[k].pixels)
+            return originals.shown(keys[k]);
+        return PictureValues::currentDigest(c, keys[k]) == composedDigestOf(m_mods, keys[k], originals, &before[k]);
+    };
+    // Each new picture is made before anything changes: one that can't be made changes nothing.
+    std::vector<PictureValue> made;
+    std::vector<bool> stays(keys.size(), false);
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        stays[k] = !coverEdits && !shown(k);
+        const auto lying = floating.find(keys[k]);
+        PictureValue value = lying != floating.end() ? lying->second : composedOf(next, keys[k], originals, true);
+        if (!stays[k])
+            made.push_back(std::move(value));
     }
 
     Recomposed result;
+    auto picture = made.begin();
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        if (!coverEdits && PictureValues::currentDigest(c, keys[k]) != before[k]) {
+        if (stays[k])
             result.leftAlone.push_back(keys[k]);
-            continue;
-        }
-        if (PictureValues::put(c, std::move(after[k])))
+        else if (PictureValues::put(c, std::move(*picture++)))
             result.changed.push_back(keys[k]);
     }
-    for (auto &[file, bytes] : files) {
+    for (auto &[file, bytes] : m_staged) {
         const auto unwritten = m_newFiles.find(file);
         const FileOps::FileStamp stamp = unwritten != m_newFiles.end() ? unwritten->second.second : FileOps::stampOf(recordPath(file));
         m_newFiles[file] = {std::move(bytes), stamp};
     }
     m_mods = std::move(next);
     m_pending = true;
-    m_read.clear(); // the pictures read stay on disk and in the catalogue, not twice in memory
-    m_values.clear();
     return result;
 }
 
@@ -448,6 +543,7 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
 std::vector<std::uint8_t> InstalledMods::fileWith(const InstalledMod &mod, const std::map<PictureKey, PictureValue> &extraBelow) const
 {
     std::vector<PictureValue> own, below;
+    hold(mod, [](const RecordedPicture &, bool) { return true; });
     for (const RecordedPicture &picture : mod.pictures) {
         own.push_back(pictureOf(mod, picture.key, false));
         if (!picture.ownBelowDigest.empty())
@@ -462,6 +558,7 @@ void InstalledMods::handOn(const InstalledMod &gone, const std::set<PictureKey> 
                            Files &files, std::map<PictureKey, PictureValue> &floating) const
 {
     std::map<std::size_t, std::map<PictureKey, PictureValue>> handedOn;
+    hold(gone, [&kept](const RecordedPicture &picture, bool ownBelow) { return ownBelow && !kept.count(picture.key); });
     for (const RecordedPicture &picture : gone.pictures) {
         if (picture.ownBelowDigest.empty() || kept.count(picture.key))
             continue;
@@ -517,6 +614,10 @@ std::vector<PictureKey> InstalledMods::update(Catalogue &c, std::size_t mod, Mod
     std::vector<PictureValue> ownBelow;
     std::set<PictureKey> shared;
     std::vector<PictureKey> keys = keysOf(old);
+    std::set<PictureKey> setAgain;
+    for (const PictureValue &value : contents.pictures)
+        setAgain.insert(value.key);
+    hold(old, [&setAgain](const RecordedPicture &picture, bool ownBelowPart) { return ownBelowPart && setAgain.count(picture.key); });
     for (const PictureValue &value : contents.pictures) {
         RecordedPicture picture{value.key, value.digest(), value.sizeOnly && !value.key.font, {}, {}, {}, {}, {}};
         if (const RecordedPicture *was = old.find(value.key)) {
@@ -647,8 +748,10 @@ std::uint64_t InstalledMods::Snapshot::bytes() const
 InstalledMods::Snapshot InstalledMods::snapshot() const
 {
     Snapshot taken{m_mods, m_profiles, {}};
-    for (const InstalledMod &mod : m_mods)
-        taken.files[mod.file()] = fileBytes(mod.file(), mod.fileSha256);
+    for (const InstalledMod &mod : m_mods) {
+        std::vector<std::uint8_t> read;
+        taken.files[mod.file()] = fileBytes(mod.file(), mod.fileSha256, read);
+    }
     return taken;
 }
 
@@ -657,7 +760,6 @@ void InstalledMods::restore(const Snapshot &snapshot)
     m_mods = snapshot.mods;
     m_profiles = snapshot.profiles;
     m_newFiles.clear();
-    m_read.clear();
     m_values.clear();
     for (const auto &[file, bytes] : snapshot.files) {
         const std::string path = recordPath(file);
@@ -703,7 +805,6 @@ void InstalledMods::committed()
     m_listText = ModRecord::encodeList(m_mods, m_profiles);
     m_newFiles.clear();
     m_olderFiles.clear();
-    m_read.clear();
     m_values.clear();
     m_pending = false;
     tidy();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -144,13 +145,29 @@ private:
                 std::map<PictureKey, PictureValue> &floating) const;
     // Throws GameFileError naming the record when it lists an image this game does not have.
     void requireFits(const Catalogue &catalogue) const;
-    // A mod's file, read and checked against its digest (once), from those not written yet or the disk.
-    const std::vector<ArchiveEntry> &entriesOf(const InstalledMod &mod) const;
-    std::vector<std::uint8_t> fileBytes(const std::string &file, const std::string &sha256) const;
+    // A mod's file, checked against its digest: from those not written yet, else read from the disk into readHere.
+    const std::vector<std::uint8_t> &fileBytes(const std::string &file, const std::string &sha256, std::vector<std::uint8_t> &readHere) const;
     // A picture of a mod's file: its own, or the user's below it.
+    struct Part {
+        const InstalledMod *mod;
+        PictureKey key;
+        bool ownBelow;
+    };
+    using ValueName = std::tuple<std::string, PictureKey, bool>; // file SHA-256, key, own below
+    static ValueName nameOf(const Part &part) { return {part.mod->fileSha256, part.key, part.ownBelow}; }
+    // Reads the parts not held yet, each mod's file once and its entries in the order they lie in
+    // it, each checked against its digest. Those keep says yes to are held for pictureOf; every
+    // part, held before or not, is handed to seen (when given) before it is dropped.
+    void readParts(const std::vector<Part> &parts, const std::function<bool(const Part &)> &keep,
+                   const std::function<void(const Part &, const PictureValue &)> &seen = {}) const;
+    // Holds the mod's pictures that pick says yes to, read in one pass over its file.
+    void hold(const InstalledMod &mod, const std::function<bool(const RecordedPicture &, bool ownBelow)> &pick) const;
     PictureValue pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
-    // The picture composing mods gives, or its digest, over the game's originals.
-    PictureValue composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals) const;
+    // pictureOf(), moved out of those held: the last use of it.
+    PictureValue takePicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
+    // The picture composing mods gives, or its digest, over the game's originals. With take, the
+    // layer whose pixels show is moved out of those held rather than copied.
+    PictureValue composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals, bool take = false) const;
     // known: PictureLayers::of(mods, key) when the caller has it already.
     std::string composedDigestOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals,
                                  const PictureLayers::Shown *known = nullptr) const;
@@ -174,7 +191,6 @@ private:
     // Files of a record of the first format that the record on disk still names until the library replaces it.
     std::vector<std::string> m_olderFiles;
     Files m_staged; // an operation's new files while it composes its pictures
-    mutable std::map<std::pair<std::string, std::string>, std::vector<ArchiveEntry>> m_read; // by file and SHA-256
-    mutable std::map<std::tuple<std::string, PictureKey, bool>, PictureValue> m_values;     // by file SHA-256, key, own below
+    mutable std::map<ValueName, PictureValue> m_values; // the pictures of mods' files held while an operation composes
     bool m_pending = false;
 };

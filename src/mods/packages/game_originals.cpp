@@ -66,6 +66,16 @@ std::string GameOriginals::digest(PictureKey key) const
     return PictureValues::imageDigest(m_index.ImageDetails[n], m_index.ImageBlocks[n], PictureValues::currentPixelDigest(m_catalogue, key));
 }
 
+bool GameOriginals::shown(PictureKey key) const
+{
+    if (key.font || !holdsOwnFile(key) || !entry(key.number))
+        return PictureValues::holdsDigestOf(m_catalogue, picture(key));
+    // The game's own pixels: only the entry can differ.
+    const auto n = std::size_t(key.number);
+    return PictureValues::entryBytes(m_index.ImageDetails[n], m_index.ImageBlocks[n])
+        == PictureValues::entryBytes(m_catalogue.ImageDetails.at(n), m_catalogue.ImageBlocks.at(n));
+}
+
 bool GameOriginals::heldUnchanged(PictureKey key) const
 {
     if (!holdsOwnFile(key))

@@ -21,6 +21,8 @@ public:
     // game's own file unchanged, so that the file is not read again.
     std::string pixelDigest(PictureKey key) const;
     std::string digest(PictureKey key) const;
+    // True when the catalogue's picture has digest(key), told by comparing bytes rather than hashing them.
+    bool shown(PictureKey key) const;
     // True when the catalogue holds the game's original of the picture: its own file unchanged
     // and, for an image, the original index entry. False can also mean it could not tell cheaply.
     bool heldUnchanged(PictureKey key) const;
