@@ -56,6 +56,16 @@ int idOf(const std::string &file)
     return std::stoi(file.substr(0, file.size() - 4));
 }
 
+// A picture's index entry alone, as a layer that gives no more than that.
+PictureValue entryOf(const PictureValue &picture)
+{
+    PictureValue entry;
+    entry.key = picture.key;
+    entry.entry = picture.entry;
+    entry.blocks = picture.blocks;
+    return entry;
+}
+
 std::vector<PictureKey> keysOf(const InstalledMod &mod)
 {
     std::vector<PictureKey> keys;
@@ -155,7 +165,7 @@ const std::vector<std::uint8_t> &InstalledMods::fileBytes(const std::string &fil
     return readHere;
 }
 
-void InstalledMods::readParts(const std::vector<Part> &parts, const std::function<bool(const Part &)> &keep,
+void InstalledMods::readParts(const std::vector<Part> &parts, const std::function<Keep(const Part &)> &keep,
                               const std::function<void(const Part &, const PictureValue &)> &seen) const
 {
     // By file: the parts to read from it, each once.
@@ -183,8 +193,11 @@ void InstalledMods::readParts(const std::vector<Part> &parts, const std::functio
         ModRecord::readPictures(recordPath(file.first), fileBytes(file.first, file.second, read), reads, [&](std::size_t k, PictureValue &value) {
             if (seen)
                 seen(wanted[k], value);
-            if (keep(wanted[k]))
-                m_values.emplace(nameOf(wanted[k]), std::move(value));
+            switch (keep(wanted[k])) {
+            case Keep::Nothing: break;
+            case Keep::Entry: m_values.emplace(nameOf(wanted[k]), entryOf(value)); break;
+            case Keep::Whole: m_values.emplace(nameOf(wanted[k]), std::move(value)); break;
+            }
         });
     }
 }
@@ -196,19 +209,24 @@ void InstalledMods::hold(const InstalledMod &mod, const std::function<bool(const
         for (const bool ownBelow : {false, true})
             if ((!ownBelow || !picture.ownBelowDigest.empty()) && pick(picture, ownBelow))
                 parts.push_back({&mod, picture.key, ownBelow});
-    readParts(parts, [](const Part &) { return true; });
+    readParts(parts, [](const Part &) { return Keep::Whole; });
 }
 
-PictureValue InstalledMods::pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const
+const PictureValue &InstalledMods::heldPicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const
 {
     // Read and checked once an operation: composing reads the same layers again.
     const Part part{&mod, key, ownBelow};
     auto found = m_values.find(nameOf(part));
     if (found == m_values.end()) {
-        readParts({part}, [](const Part &) { return true; });
+        readParts({part}, [](const Part &) { return Keep::Whole; });
         found = m_values.find(nameOf(part));
     }
     return found->second;
+}
+
+PictureValue InstalledMods::pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const
+{
+    return heldPicture(mod, key, ownBelow);
 }
 
 PictureValue InstalledMods::takePicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const
@@ -221,16 +239,17 @@ PictureValue InstalledMods::takePicture(const InstalledMod &mod, PictureKey key,
     return value;
 }
 
-PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &originals) const
+const PictureValue &InstalledMods::originalOf(PictureKey key, const GameOriginals &originals) const
 {
-    PictureValue value = originals.picture(key);
+    PictureValue &value = originals.held(key);
     std::string digest; // taken once, and only where a mod recorded the original
     for (const InstalledMod &mod : m_mods) {
         const RecordedPicture *picture = mod.find(key);
         if (!picture || picture->originalDigest.empty())
             continue;
         if (digest.empty()) {
-            value.knownPixelDigest = value.pixelDigest();
+            if (value.knownPixelDigest.empty())
+                value.knownPixelDigest = value.pixelDigest();
             digest = value.digest();
         }
         // The original lay below when the mod was installed; one that is no longer there (its kept
@@ -244,15 +263,23 @@ PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &orig
     return value;
 }
 
+PictureValue InstalledMods::takeOriginal(PictureKey key, const GameOriginals &originals) const
+{
+    originalOf(key, originals);
+    return originals.take(key);
+}
+
 PictureValue InstalledMods::composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals, bool take) const
 {
     const PictureLayers::Shown shown = PictureLayers::of(mods, key);
-    return PictureLayers::value(key, shown, [&](const PictureLayers::Source &source) {
-        if (source.from == PictureLayers::Source::From::Original)
-            return originalOf(key, originals);
+    return PictureLayers::value(key, shown, [&](const PictureLayers::Source &source) -> PictureValue {
+        const bool original = source.from == PictureLayers::Source::From::Original;
         const bool ownBelow = source.from == PictureLayers::Source::From::OwnBelow;
-        // Only the pixels' layer is taken: the entry's, when another, gives no more than its entry.
-        return take && source == shown.pixels ? takePicture(mods[source.mod], key, ownBelow) : pictureOf(mods[source.mod], key, ownBelow);
+        if (!(source == shown.pixels)) // the entry's layer: only its entry is taken
+            return entryOf(original ? originalOf(key, originals) : heldPicture(mods[source.mod], key, ownBelow));
+        if (original)
+            return take ? takeOriginal(key, originals) : originalOf(key, originals);
+        return take ? takePicture(mods[source.mod], key, ownBelow) : pictureOf(mods[source.mod], key, ownBelow);
     });
 }
 
@@ -387,28 +414,27 @@ InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<Ins
         before.push_back(PictureLayers::of(m_mods, key));
         after.push_back(PictureLayers::of(next, key));
     }
-    // Held while reading: the layers the new pictures are made of, and those of a picture shown
-    // now that two layers make. One that alone makes the picture shown now is compared with the
+    // Held while reading: the layers the new pictures are made of, and the entries of those that
+    // give the entry of a picture shown now. The layer whose pixels show now is compared with the
     // catalogue as it is read, and dropped.
     auto nameIn = [](const std::vector<InstalledMod> &mods, PictureKey key, const Source &source) -> ValueName {
         return {mods[source.mod].fileSha256, key, source.from == Source::From::OwnBelow};
     };
-    std::set<ValueName> layers;
-    std::map<ValueName, std::size_t> alone;
+    std::map<ValueName, Keep> layers;
+    auto holdLayer = [&layers](const ValueName &name, Keep keep) { layers[name] = std::max(layers[name], keep); };
+    std::map<ValueName, std::size_t> showingNow;
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        if (!floating.count(keys[k]))
-            for (const Source &source : {after[k].pixels, after[k].entry})
-                if (source.from != Source::From::Original)
-                    layers.insert(nameIn(next, keys[k], source));
-        if (coverEdits)
-            continue;
-        if (!(before[k].pixels == before[k].entry)) {
-            for (const Source &source : {before[k].pixels, before[k].entry})
-                if (source.from != Source::From::Original)
-                    layers.insert(nameIn(m_mods, keys[k], source));
-        } else if (before[k].pixels.from != Source::From::Original) {
-            alone.emplace(nameIn(m_mods, keys[k], before[k].pixels), k);
+        if (!floating.count(keys[k])) {
+            if (after[k].pixels.from != Source::From::Original)
+                holdLayer(nameIn(next, keys[k], after[k].pixels), Keep::Whole);
+            if (after[k].entry.from != Source::From::Original && !(after[k].entry == after[k].pixels))
+                holdLayer(nameIn(next, keys[k], after[k].entry), Keep::Entry);
         }
+        if (coverEdits || before[k].pixels.from == Source::From::Original)
+            continue;
+        showingNow.emplace(nameIn(m_mods, keys[k], before[k].pixels), k);
+        if (before[k].entry.from != Source::From::Original && !(before[k].entry == before[k].pixels))
+            holdLayer(nameIn(m_mods, keys[k], before[k].entry), Keep::Entry);
     }
     // Every picture of these keys in both libraries is read (and so checked) before anything changes.
     std::vector<Part> parts;
@@ -420,21 +446,39 @@ InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<Ins
                     if (!picture->ownBelowDigest.empty())
                         parts.push_back({&mod, key, true});
                 }
-    std::vector<std::optional<bool>> shownNow(keys.size()); // told while reading: the catalogue shows what the library gives now
+    struct PixelsNow {
+        bool shown = false;  // the catalogue holds the pixels of the layer whose pixels show now
+        PictureValue entry;  // and that layer's entry
+    };
+    std::vector<std::optional<PixelsNow>> pixelsNow(keys.size());
     readParts(
-        parts, [&layers](const Part &part) { return layers.count(nameOf(part)) > 0; },
+        parts,
+        [&layers](const Part &part) {
+            const auto found = layers.find(nameOf(part));
+            return found == layers.end() ? Keep::Nothing : found->second;
+        },
         [&](const Part &part, const PictureValue &value) {
-            if (const auto single = alone.find(nameOf(part)); single != alone.end())
-                shownNow[single->second] = PictureValues::holdsDigestOf(c, value);
+            if (const auto showing = showingNow.find(nameOf(part)); showing != showingNow.end())
+                pixelsNow[showing->second] = PixelsNow{PictureValues::holdsPixelDigestOf(c, value), entryOf(value)};
         });
 
-    // Whether the catalogue shows what the library gives now, where reading did not tell.
+    // Whether the catalogue shows what the library gives now, which the picture read tells but for its entry.
     auto shown = [&](std::size_t k) {
-        if (shownNow[k])
-            return *shownNow[k];
-        if (before[k].pixels.from == Source::From::Original && before[k].entry == before[k].pixels)
-            return originals.shown(keys[k]);
-        return PictureValues::currentDigest(c, keys[k]) == composedDigestOf(m_mods, keys[k], originals, &before[k]);
+        const PictureKey key = keys[k];
+        if (before[k].pixels.from == Source::From::Original)
+            return originals.shown(key);
+        if (!pixelsNow[k])
+            return PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, originals, &before[k]);
+        if (!pixelsNow[k]->shown)
+            return false;
+        const PictureValue entry = PictureLayers::value(key, before[k], [&](const Source &source) -> PictureValue {
+            if (source == before[k].pixels)
+                return pixelsNow[k]->entry;
+            return entryOf(source.from == Source::From::Original
+                               ? originalOf(key, originals)
+                               : heldPicture(m_mods[source.mod], key, source.from == Source::From::OwnBelow));
+        });
+        return PictureValues::holdsEntryOf(c, entry);
     };
     // Each new picture is made before anything changes: one that can't be made changes nothing.
     std::vector<PictureValue> made;

@@ -155,13 +155,16 @@ private:
     };
     using ValueName = std::tuple<std::string, PictureKey, bool>; // file SHA-256, key, own below
     static ValueName nameOf(const Part &part) { return {part.mod->fileSha256, part.key, part.ownBelow}; }
+    // What of a part read is held for pictureOf and heldPicture.
+    enum class Keep { Nothing, Entry, Whole };
     // Reads the parts not held yet, each mod's file once and its entries in the order they lie in
-    // it, each checked against its digest. Those keep says yes to are held for pictureOf; every
-    // part, held before or not, is handed to seen (when given) before it is dropped.
-    void readParts(const std::vector<Part> &parts, const std::function<bool(const Part &)> &keep,
+    // it, each checked against its digest, and holds of each what keep says; every part, held
+    // before or not, is handed to seen (when given) first.
+    void readParts(const std::vector<Part> &parts, const std::function<Keep(const Part &)> &keep,
                    const std::function<void(const Part &, const PictureValue &)> &seen = {}) const;
     // Holds the mod's pictures that pick says yes to, read in one pass over its file.
     void hold(const InstalledMod &mod, const std::function<bool(const RecordedPicture &, bool ownBelow)> &pick) const;
+    const PictureValue &heldPicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
     PictureValue pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
     // pictureOf(), moved out of those held: the last use of it.
     PictureValue takePicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
@@ -172,7 +175,9 @@ private:
     std::string composedDigestOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals,
                                  const PictureLayers::Shown *known = nullptr) const;
     // The game's original, checked against what the mods found below them when they were installed.
-    PictureValue originalOf(PictureKey key, const GameOriginals &originals) const;
+    const PictureValue &originalOf(PictureKey key, const GameOriginals &originals) const;
+    // originalOf(), moved out: the last use of it.
+    PictureValue takeOriginal(PictureKey key, const GameOriginals &originals) const;
     // A mod's file made anew with extra pictures of the user's own below it.
     std::vector<std::uint8_t> fileWith(const InstalledMod &mod, const std::map<PictureKey, PictureValue> &extraBelow) const;
     std::vector<std::vector<CoveredPicture>> coveredOf(const std::vector<std::size_t> &mods, const Catalogue &catalogue) const;

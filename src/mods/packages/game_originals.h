@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "catalogue.h"
 #include "picture_value.h"
 
@@ -13,6 +15,10 @@ public:
 
     // Image n or font i as the game shipped it; throws GameFileError naming the file.
     PictureValue picture(PictureKey key) const;
+    // picture(key), kept until another picture is read: composing a picture reads its original to
+    // compare, for its entry and for its pixels. take() moves it out.
+    PictureValue &held(PictureKey key) const;
+    PictureValue take(PictureKey key) const;
     // Image n's entry in the game's original index; null when it has none.
     const TGPHDetails *entry(int n) const;
     // True when tessary-originals/ keeps the picture's file: the game folder's file was replaced.
@@ -32,4 +38,5 @@ private:
 
     const Catalogue &m_catalogue;
     Catalogue m_index;
+    mutable std::optional<PictureValue> m_held;
 };

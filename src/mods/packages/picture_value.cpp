@@ -95,17 +95,28 @@ bool holds(const Catalogue &c, const PictureValue &value)
         && (bytes == 0 || std::memcmp(c.ImagePixels[slot].data(), value.pixels.data(), bytes) == 0);
 }
 
-bool holdsDigestOf(const Catalogue &c, const PictureValue &value)
+bool holdsPixelDigestOf(const Catalogue &c, const PictureValue &value)
 {
     const auto slot = std::size_t(value.key.number);
     if (value.key.font)
         return c.FontBitmaps.at(slot) == value.sheet;
     const PixelBuffer &pixels = c.ImagePixels.at(slot);
     const std::size_t bytes = digestedBytes(pixels, c.ImageSizes.at(slot));
+    return bytes == digestedBytes(value.pixels, value.byteCount) && (bytes == 0 || std::memcmp(pixels.data(), value.pixels.data(), bytes) == 0);
+}
+
+bool holdsEntryOf(const Catalogue &c, const PictureValue &value)
+{
+    if (value.key.font)
+        return true;
     // The entry as the digest takes it: its bytes in the index, not the fields held.
-    return bytes == digestedBytes(value.pixels, value.byteCount)
-        && entryBytes(c.ImageDetails.at(slot), c.ImageBlocks.at(slot)) == entryBytes(value.entry, value.blocks)
-        && (bytes == 0 || std::memcmp(pixels.data(), value.pixels.data(), bytes) == 0);
+    const auto slot = std::size_t(value.key.number);
+    return entryBytes(c.ImageDetails.at(slot), c.ImageBlocks.at(slot)) == entryBytes(value.entry, value.blocks);
+}
+
+bool holdsDigestOf(const Catalogue &c, const PictureValue &value)
+{
+    return holdsEntryOf(c, value) && holdsPixelDigestOf(c, value);
 }
 
 bool put(Catalogue &c, PictureValue value)
