@@ -394,20 +394,11 @@ bool InstalledMods::holdsOriginal(const Catalogue &c, PictureKey key, const Game
     return originals.heldUnchanged(key) || PictureValues::currentDigest(c, key) == originals.digest(key);
 }
 
-InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<InstalledMod> next, Files files, const std::vector<PictureKey> &keys,
-                                                   const std::map<PictureKey, PictureValue> &floating, bool coverEdits)
+std::vector<std::optional<InstalledMods::PixelsNow>> InstalledMods::readLayers(const Catalogue &c, const std::vector<InstalledMod> &next,
+                                                                              const std::vector<PictureKey> &keys,
+                                                                              const std::map<PictureKey, PictureValue> &floating,
+                                                                              bool coverEdits) const
 {
-    const GameOriginals originals(c);
-    struct Unstage {
-        Files &staged;
-        std::map<ValueName, PictureValue> &held;
-        ~Unstage()
-        {
-            staged.clear();
-            held.clear(); // the pictures read stay on disk and in the catalogue, not twice in memory
-        }
-    } unstage{m_staged, m_values};
-    m_staged = std::move(files);
     using Source = PictureLayers::Source;
     std::vector<PictureLayers::Shown> before, after;
     for (const PictureKey &key : keys) {
@@ -446,10 +437,6 @@ InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<Ins
                     if (!picture->ownBelowDigest.empty())
                         parts.push_back({&mod, key, true});
                 }
-    struct PixelsNow {
-        bool shown = false;  // the catalogue holds the pixels of the layer whose pixels show now
-        PictureValue entry;  // and that layer's entry
-    };
     std::vector<std::optional<PixelsNow>> pixelsNow(keys.size());
     readParts(
         parts,
@@ -461,40 +448,60 @@ InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<Ins
             if (const auto showing = showingNow.find(nameOf(part)); showing != showingNow.end())
                 pixelsNow[showing->second] = PixelsNow{PictureValues::holdsPixelDigestOf(c, value), entryOf(value)};
         });
+    return pixelsNow;
+}
 
-    // Whether the catalogue shows what the library gives now, which the picture read tells but for its entry.
-    auto shown = [&](std::size_t k) {
-        const PictureKey key = keys[k];
-        if (before[k].pixels.from == Source::From::Original)
-            return originals.shown(key);
-        if (!pixelsNow[k])
-            return PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, originals, &before[k]);
-        if (!pixelsNow[k]->shown)
-            return false;
-        const PictureValue entry = PictureLayers::value(key, before[k], [&](const Source &source) -> PictureValue {
-            if (source == before[k].pixels)
-                return pixelsNow[k]->entry;
-            return entryOf(source.from == Source::From::Original
-                               ? originalOf(key, originals)
-                               : heldPicture(m_mods[source.mod], key, source.from == Source::From::OwnBelow));
-        });
-        return PictureValues::holdsEntryOf(c, entry);
-    };
+bool InstalledMods::showsNow(const Catalogue &c, PictureKey key, const std::optional<PixelsNow> &read, const GameOriginals &originals) const
+{
+    using Source = PictureLayers::Source;
+    const PictureLayers::Shown before = PictureLayers::of(m_mods, key);
+    if (before.pixels.from == Source::From::Original)
+        return originals.shown(key);
+    if (!read)
+        return PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, originals, &before);
+    if (!read->held)
+        return false;
+    // The pixels told, the entry is composed: the layer's own, or the one below's but for the size.
+    const PictureValue entry = PictureLayers::value(key, before, [&](const Source &source) -> PictureValue {
+        if (source == before.pixels)
+            return read->entry;
+        return entryOf(source.from == Source::From::Original ? originalOf(key, originals)
+                                                             : heldPicture(m_mods[source.mod], key, source.from == Source::From::OwnBelow));
+    });
+    return PictureValues::holdsEntryOf(c, entry);
+}
+
+InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<InstalledMod> next, Files files, const std::vector<PictureKey> &keys,
+                                                   const std::map<PictureKey, PictureValue> &floating, bool coverEdits)
+{
+    const GameOriginals originals(c);
+    struct Unstage {
+        Files &staged;
+        std::map<ValueName, PictureValue> &held;
+        ~Unstage()
+        {
+            staged.clear();
+            held.clear(); // the pictures read stay on disk and in the catalogue, not twice in memory
+        }
+    } unstage{m_staged, m_values};
+    m_staged = std::move(files);
+    const std::vector<std::optional<PixelsNow>> read = readLayers(c, next, keys, floating, coverEdits);
     // Each new picture is made before anything changes: one that can't be made changes nothing.
+    // A picture's original, read to compare, is read no more to compose it.
+    std::vector<bool> shows;
     std::vector<PictureValue> made;
-    std::vector<bool> stays(keys.size(), false);
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        stays[k] = !coverEdits && !shown(k);
+        shows.push_back(coverEdits || showsNow(c, keys[k], read[k], originals));
         const auto lying = floating.find(keys[k]);
         PictureValue value = lying != floating.end() ? lying->second : composedOf(next, keys[k], originals, true);
-        if (!stays[k])
+        if (shows[k])
             made.push_back(std::move(value));
     }
 
     Recomposed result;
     auto picture = made.begin();
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        if (stays[k])
+        if (!shows[k])
             result.leftAlone.push_back(keys[k]);
         else if (PictureValues::put(c, std::move(*picture++)))
             result.changed.push_back(keys[k]);

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -137,6 +138,20 @@ private:
     // library is read first, so that one that can't be read changes nothing.
     Recomposed recompose(Catalogue &catalogue, std::vector<InstalledMod> next, Files files, const std::vector<PictureKey> &keys,
                          const std::map<PictureKey, PictureValue> &floating, bool coverEdits);
+    // What reading told of a picture the library gives now: whether the catalogue holds the pixels
+    // of the layer whose pixels show, and that layer's entry.
+    struct PixelsNow {
+        bool held = false;
+        PictureValue entry;
+    };
+    // Reads (and so checks) every picture of keys in the library and in next, each file once,
+    // holding what composing next (but floating's) and comparing with the library take of them,
+    // and gives what reading told of each key's picture now (nothing with coverEdits).
+    std::vector<std::optional<PixelsNow>> readLayers(const Catalogue &catalogue, const std::vector<InstalledMod> &next,
+                                                     const std::vector<PictureKey> &keys, const std::map<PictureKey, PictureValue> &floating,
+                                                     bool coverEdits) const;
+    // True when the catalogue shows what the library gives key now, from what reading told of it.
+    bool showsNow(const Catalogue &catalogue, PictureKey key, const std::optional<PixelsNow> &read, const GameOriginals &originals) const;
     // A number for a new mod that no mod and no file has.
     int freshId() const;
     // Of gone's own pictures kept below it, but those of kept: each goes below the next mod of next
