@@ -10,6 +10,7 @@
 #include "folder_recovery.h"
 #include "game_file_error.h"
 #include "game_folder_builder.h"
+#include "game_originals.h"
 #include "game_paths.h"
 #include "installed_mods.h"
 #include "mod_record.h"
@@ -343,6 +344,39 @@ private slots:
             value.sheet[100] ^= 1u;
         QCOMPARE(PictureValues::holdsDigestOf(c, value), same);
         QCOMPARE(PictureValues::holdsDigestOf(c, value), PictureValues::currentDigest(c, value.key) == value.digest());
+    }
+
+    void originalsComparedByBytes_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("the game's own") << "" << true;
+        QTest::newRow("its entry changed") << "lead" << false;
+        QTest::newRow("its pixels changed") << "pixel" << false;
+        QTest::newRow("changed and put back") << "back" << true;
+        QTest::newRow("a font's sheet changed") << "font" << false;
+    }
+
+    void originalsComparedByBytes()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, shown);
+        Catalogue c = loadGameFolder(m_root);
+        const PictureKey key{change == "font", change == "font" ? 2 : 3};
+        const PictureValue game = PictureValues::current(c, key);
+        PictureValue value = game;
+        if (change == "lead")
+            value.entry.Lead ^= 1u;
+        else if (change == "pixel" || change == "back")
+            value.pixels.at(0) ^= 1u;
+        else if (change == "font")
+            value.sheet.at(0) ^= 1u;
+        QCOMPARE(PictureValues::put(c, value), !change.isEmpty());
+        if (change == "back")
+            QVERIFY(PictureValues::put(c, game));
+        const GameOriginals originals(c);
+        QCOMPARE(originals.shown(key), shown);
+        QCOMPARE(originals.shown(key), PictureValues::currentDigest(c, key) == originals.digest(key));
     }
 
     void craftedRecords_data()

@@ -56,10 +56,10 @@ struct PictureRead {
     Part part = Part::Own;
     std::string digest;
 };
-// Reads the pictures wanted (each once) from a mod's file (its bytes, named source) in one pass, in the order
-// its entries lie, each checked as picture() checks it and handed to take with its place in
-// wanted. Only one picture is held at a time: take may move it out, else its room is used for the
-// next. Throws GameFileError as picture() does, having handed on those read before.
+// Reads the pictures wanted (each once) from a mod's file (its bytes, named source) in one pass,
+// in the order its entries lie, each checked as picture() checks it and handed to take with its
+// place in wanted. Only one picture is held at a time: take may move it out, else its room is
+// used for the next. Throws GameFileError as picture() does, having handed on those read before.
 void readPictures(const std::string &source, const std::vector<std::uint8_t> &file, const std::vector<PictureRead> &wanted,
                   const std::function<void(std::size_t, PictureValue &)> &take);
 // True for the name of a mod's record file, "0003.zip".
