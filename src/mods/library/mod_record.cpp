@@ -252,16 +252,21 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
 
 std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &own, const std::vector<PictureValue> &ownBelow)
 {
-    std::vector<ArchiveEntry> files;
+    // The pictures' own bytes are written where they are, not copied.
+    std::vector<ZipWriter::EntryView> files;
+    std::vector<std::vector<std::uint8_t>> entries(own.size() + ownBelow.size());
+    std::size_t made = 0;
     for (const Part part : {Part::Own, Part::OwnBelow})
         for (const PictureValue &value : part == Part::Own ? own : ownBelow) {
             if (value.key.font) {
-                files.push_back({fontName(value.key, part), value.sheet});
+                files.push_back({fontName(value.key, part), value.sheet.data(), value.sheet.size()});
                 continue;
             }
             const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
-            files.push_back({entryName(value.key, ".gpi", part), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
-            files.push_back({entryName(value.key, ".entry", part), PictureValues::entryBytes(value.entry, value.blocks)});
+            const std::size_t size = std::min(std::size_t(std::max(value.byteCount, 0)), value.pixels.size() * 4);
+            files.push_back({entryName(value.key, ".gpi", part), bytes, size});
+            std::vector<std::uint8_t> &entry = entries[made++] = PictureValues::entryBytes(value.entry, value.blocks);
+            files.push_back({entryName(value.key, ".entry", part), entry.data(), entry.size()});
         }
     return ZipWriter::write(files, ZipWriter::Compression::Deflated);
 }
