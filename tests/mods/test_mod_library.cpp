@@ -65,10 +65,21 @@ PictureValue modPicture(const ModContents &contents, PictureKey key)
     qFatal("the mod %s sets no %s", contents.name.c_str(), key.caption().c_str());
 }
 
+// The user's edit of image n's pixels alone: its first byte changed.
+void touch(PictureValue &picture)
+{
+    picture.pixels.at(0) ^= 0x01u;
+}
+
 // What "4.gpi second", "3.gpi own", "6.gpi game" or "4.gpi sized over second" names: the picture
-// expected there, whole index entry included.
+// expected there, whole index entry included; "... touched" names it with touch() done.
 PictureValue expected(const QString &layer)
 {
+    if (layer.endsWith(" touched")) {
+        PictureValue picture = expected(layer.chopped(8));
+        touch(picture);
+        return picture;
+    }
     const QStringList words = layer.split(' ');
     const PictureKey key = keyOf(words[0]);
     const std::vector<ModContents> mods = libraryMods();
@@ -90,7 +101,7 @@ PictureValue expected(const QString &layer)
 }
 
 // Runs "install NAME", "update NAME", "uninstall NAME", "disable NAME", "enable NAME",
-// "move NAME N", "edit N", or "save PROFILE" and "use PROFILE" on the game folder and applies it.
+// "move NAME N", "edit N", "touch N", or "save PROFILE" and "use PROFILE" on the game folder and applies it.
 void runSteps(const std::string &root, const QString &step);
 
 void run(const std::string &root, const QString &step)
@@ -113,6 +124,11 @@ void runSteps(const std::string &root, const QString &step)
         record.install(c, named(libraryMods(), what), 0);
     else if (verb == "edit")
         QVERIFY(PictureValues::put(c, ownPicture(what.toInt())));
+    else if (verb == "touch") {
+        PictureValue picture = PictureValues::current(c, {false, what.toInt()});
+        touch(picture);
+        QVERIFY(PictureValues::put(c, std::move(picture)));
+    }
     else if (verb == "save")
         record.saveProfile(what.toStdString());
     else if (verb == "use")
@@ -284,6 +300,12 @@ private slots:
                                                     << QStringList{"4.gpi second", "5.gpi second", "6.gpi third"};
         QTest::newRow("a size-only picture alone") << three + QStringList{"install sized", "disable first", "disable second", "disable third"}
                                                    << QStringList{"4.gpi sized over game"};
+        QTest::newRow("an edit over a size-only picture stays") << three + QStringList{"install sized", "edit 4", "disable sized"}
+                                                                << QStringList{"4.gpi own", "5.gpi third"};
+        QTest::newRow("an edit of a size-only picture's pixels stays") << three + QStringList{"install sized", "touch 4", "disable sized"}
+                                                                       << QStringList{"4.gpi sized over third touched", "5.gpi third"};
+        QTest::newRow("an edit of a picture's pixels stays") << three + QStringList{"touch 4", "disable third"}
+                                                             << QStringList{"4.gpi third touched", "5.gpi second"};
     }
 
     // A mod that is off shows what lies below it: an earlier mod's picture, the user's own, or the game's.

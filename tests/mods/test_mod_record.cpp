@@ -3,12 +3,14 @@
 #include <QTest>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 
 #include "file_ops.h"
 #include "folder_recovery.h"
 #include "game_file_error.h"
 #include "game_folder_builder.h"
+#include "game_originals.h"
 #include "game_paths.h"
 #include "installed_mods.h"
 #include "mod_record.h"
@@ -237,6 +239,117 @@ private slots:
             loaded.committed();
         }
         QVERIFY(GameFolderBuilder::snapshot(m_root) == shipped);
+    }
+
+    void picturesReadInOnePass_data()
+    {
+        // The file keeps 3.gpi, 5.gpi and font 2 of its own, then 3.gpi of the user's below.
+        QTest::addColumn<QStringList>("wanted");
+        QTest::addColumn<QStringList>("handed");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("all, handed in the file's order") << QStringList{"own 3", "font 2", "5", "3"}
+                                                         << QStringList{"3", "5", "font 2", "own 3"} << QString();
+        QTest::newRow("one, the others passed over") << QStringList{"own 3"} << QStringList{"own 3"} << QString();
+        QTest::newRow("one the file lacks") << QStringList{"7", "5"} << QStringList{"5"} << "it lacks images/7.gpi";
+        QTest::newRow("one unlike its digest") << QStringList{"5 unlike", "3"} << QStringList{"3"}
+                                               << "5.gpi is not the picture the record names";
+    }
+
+    void picturesReadInOnePass()
+    {
+        QFETCH(QStringList, wanted);
+        QFETCH(QStringList, handed);
+        QFETCH(QString, failure);
+        const Catalogue model = GameFolderBuilder::makeCatalogue(Slots);
+        std::map<QString, PictureValue> kept;
+        for (const auto &[label, key] : {std::pair{"3", PictureKey{false, 3}}, {"5", PictureKey{false, 5}}, {"font 2", PictureKey{true, 2}},
+                                         {"own 3", PictureKey{false, 3}}, {"7", PictureKey{false, 7}}})
+            kept[label] = PictureValues::current(model, key);
+        kept["own 3"].pixels[0] ^= 0x55u; // the user's own differs from the mod's
+        const std::vector<std::uint8_t> file = ModRecord::encodePictures({kept["3"], kept["5"], kept["font 2"]}, {kept["own 3"]});
+        std::vector<ModRecord::PictureRead> reads;
+        for (const QString &label : wanted) {
+            const QString name = label.section(' ', 0, label.startsWith("font") || label.startsWith("own") ? 1 : 0);
+            const PictureValue &value = kept.at(name);
+            reads.push_back({value.key, name.startsWith("own") ? ModRecord::Part::OwnBelow : ModRecord::Part::Own,
+                             label.endsWith("unlike") ? kept.at("3").digest() : value.digest()});
+        }
+        QStringList seen;
+        try {
+            ModRecord::readPictures("0001.zip", file, reads, [&](std::size_t k, PictureValue &value) {
+                seen << wanted[int(k)];
+                QCOMPARE(value.digest(), reads[k].digest);
+            });
+            QVERIFY2(failure.isEmpty(), "a damaged picture was taken");
+        } catch (const GameFileError &error) {
+            QVERIFY2(!failure.isEmpty() && QString::fromStdString(error.reason()).contains(failure), error.what());
+        }
+        QCOMPARE(seen, handed);
+    }
+
+    void comparingBytesTellsAsDigestsDo_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("none") << "" << true;
+        QTest::newRow("a pixel") << "pixel" << false;
+        QTest::newRow("the byte count") << "bytes" << false;
+        QTest::newRow("the Lead") << "lead" << false;
+        QTest::newRow("a block past the count, which the index does not keep") << "extra block" << true;
+        QTest::newRow("a font's grey level") << "font" << false;
+    }
+
+    void comparingBytesTellsAsDigestsDo()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, same);
+        const Catalogue c = GameFolderBuilder::makeCatalogue(Slots);
+        PictureValue value = PictureValues::current(c, {change == "font", change == "font" ? 2 : 3});
+        if (change == "pixel")
+            value.pixels.back() ^= 1u;
+        else if (change == "bytes")
+            value.byteCount -= 4;
+        else if (change == "lead")
+            value.entry.Lead ^= 1u;
+        else if (change == "extra block")
+            value.blocks.push_back(TGPHBlock{});
+        else if (change == "font")
+            value.sheet[100] ^= 1u;
+        QCOMPARE(PictureValues::holdsDigestOf(c, value), same);
+        QCOMPARE(PictureValues::holdsDigestOf(c, value), PictureValues::currentDigest(c, value.key) == value.digest());
+    }
+
+    void originalsComparedByBytes_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("the game's own") << "" << true;
+        QTest::newRow("its entry changed") << "lead" << false;
+        QTest::newRow("its pixels changed") << "pixel" << false;
+        QTest::newRow("changed and put back") << "back" << true;
+        QTest::newRow("a font's sheet changed") << "font" << false;
+    }
+
+    void originalsComparedByBytes()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, shown);
+        Catalogue c = loadGameFolder(m_root);
+        const PictureKey key{change == "font", change == "font" ? 2 : 3};
+        const PictureValue game = PictureValues::current(c, key);
+        PictureValue value = game;
+        if (change == "lead")
+            value.entry.Lead ^= 1u;
+        else if (change == "pixel" || change == "back")
+            value.pixels.at(0) ^= 1u;
+        else if (change == "font")
+            value.sheet.at(0) ^= 1u;
+        QCOMPARE(PictureValues::put(c, value), !change.isEmpty());
+        if (change == "back")
+            QVERIFY(PictureValues::put(c, game));
+        const GameOriginals originals(c);
+        QCOMPARE(originals.shown(key), shown);
+        QCOMPARE(originals.shown(key), PictureValues::currentDigest(c, key) == originals.digest(key));
     }
 
     void craftedRecords_data()

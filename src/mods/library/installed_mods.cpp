@@ -56,6 +56,16 @@ int idOf(const std::string &file)
     return std::stoi(file.substr(0, file.size() - 4));
 }
 
+// A picture's index entry alone, as a layer that gives no more than that.
+PictureValue entryOf(const PictureValue &picture)
+{
+    PictureValue entry;
+    entry.key = picture.key;
+    entry.entry = picture.entry;
+    entry.blocks = picture.blocks;
+    return entry;
+}
+
 std::vector<PictureKey> keysOf(const InstalledMod &mod)
 {
     std::vector<PictureKey> keys;
@@ -141,7 +151,8 @@ void InstalledMods::requireFits(const Catalogue &c) const
                                                     CORE_WORDING("CoreMessages", "Tessary leaves it as it is. Move the folder tessary-mods away to install mods again")));
 }
 
-std::vector<std::uint8_t> InstalledMods::fileBytes(const std::string &file, const std::string &sha256) const
+const std::vector<std::uint8_t> &InstalledMods::fileBytes(const std::string &file, const std::string &sha256,
+                                                          std::vector<std::uint8_t> &readHere) const
 {
     auto matches = [&sha256](const std::vector<std::uint8_t> &bytes) { return Sha256::hex(bytes.data(), bytes.size()) == sha256; };
     const auto staged = m_staged.find(file);
@@ -151,50 +162,99 @@ std::vector<std::uint8_t> InstalledMods::fileBytes(const std::string &file, cons
     if (unwritten != m_newFiles.end() && matches(unwritten->second.first))
         return unwritten->second.first;
     const std::string path = recordPath(file);
-    std::vector<std::uint8_t> bytes = UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
-    if (!matches(bytes))
+    readHere = UntrustedFile::read(path, ArchiveLimits{}.archiveBytes);
+    if (!matches(readHere))
         throw GameFileError(path, Message::joined(Message(CORE_WORDING("CoreMessages", "the record of installed mods is damaged (%1)"))
                                                           .nested(CORE_WORDING("CoreMessages", "it is not the file Tessary wrote")),
                                                       CORE_WORDING("CoreMessages", "Tessary leaves it as it is")));
-    return bytes;
+    return readHere;
 }
 
-const std::vector<ArchiveEntry> &InstalledMods::entriesOf(const InstalledMod &mod) const
+void InstalledMods::readParts(const std::vector<Part> &parts, const std::function<Keep(const Part &)> &keep,
+                              const std::function<void(const Part &, const PictureValue &)> &seen) const
 {
-    const std::pair<std::string, std::string> name{mod.file(), mod.fileSha256};
-    auto found = m_read.find(name);
-    if (found == m_read.end()) {
-        const std::vector<std::uint8_t> bytes = fileBytes(mod.file(), mod.fileSha256);
-        found = m_read.emplace(name, ArchiveReader::read(recordPath(mod.file()), bytes.data(), bytes.size())).first;
+    // By file: the parts to read from it, each once.
+    std::map<std::pair<std::string, std::string>, std::vector<Part>> byFile;
+    std::set<ValueName> asked;
+    for (const Part &part : parts) {
+        const ValueName name = nameOf(part);
+        if (!asked.insert(name).second)
+            continue;
+        if (const auto held = m_values.find(name); held != m_values.end()) {
+            if (seen)
+                seen(part, held->second);
+            continue;
+        }
+        byFile[{part.mod->file(), part.mod->fileSha256}].push_back(part);
+    }
+    for (const auto &[file, wanted] : byFile) {
+        std::vector<ModRecord::PictureRead> reads;
+        for (const Part &part : wanted) {
+            const RecordedPicture &picture = *part.mod->find(part.key);
+            reads.push_back({part.key, part.ownBelow ? ModRecord::Part::OwnBelow : ModRecord::Part::Own,
+                             part.ownBelow ? picture.ownBelowDigest : picture.digest});
+        }
+        std::vector<std::uint8_t> read;
+        ModRecord::readPictures(recordPath(file.first), fileBytes(file.first, file.second, read), reads, [&](std::size_t k, PictureValue &value) {
+            if (seen)
+                seen(wanted[k], value);
+            switch (keep(wanted[k])) {
+            case Keep::Nothing: break;
+            case Keep::Entry: m_values.emplace(nameOf(wanted[k]), entryOf(value)); break;
+            case Keep::Whole: m_values.emplace(nameOf(wanted[k]), std::move(value)); break;
+            }
+        });
+    }
+}
+
+void InstalledMods::hold(const InstalledMod &mod, const std::function<bool(const RecordedPicture &, bool ownBelow)> &pick) const
+{
+    std::vector<Part> parts;
+    for (const RecordedPicture &picture : mod.pictures)
+        for (const bool ownBelow : {false, true})
+            if ((!ownBelow || !picture.ownBelowDigest.empty()) && pick(picture, ownBelow))
+                parts.push_back({&mod, picture.key, ownBelow});
+    readParts(parts, [](const Part &) { return Keep::Whole; });
+}
+
+const PictureValue &InstalledMods::heldPicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const
+{
+    // Read and checked once an operation: composing reads the same layers again.
+    const Part part{&mod, key, ownBelow};
+    auto found = m_values.find(nameOf(part));
+    if (found == m_values.end()) {
+        readParts({part}, [](const Part &) { return Keep::Whole; });
+        found = m_values.find(nameOf(part));
     }
     return found->second;
 }
 
 PictureValue InstalledMods::pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const
 {
-    // Read and checked once an operation: composing reads the same layers again.
-    const auto name = std::make_tuple(mod.fileSha256, key, ownBelow);
-    auto found = m_values.find(name);
-    if (found == m_values.end()) {
-        const RecordedPicture &picture = *mod.find(key);
-        PictureValue value = ModRecord::picture(recordPath(mod.file()), entriesOf(mod), key, ownBelow ? picture.ownBelowDigest : picture.digest,
-                                                ownBelow ? ModRecord::Part::OwnBelow : ModRecord::Part::Own);
-        value.knownPixelDigest = value.pixelDigest();
-        found = m_values.emplace(name, std::move(value)).first;
-    }
-    return found->second;
+    return heldPicture(mod, key, ownBelow);
 }
 
-PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &originals) const
+PictureValue InstalledMods::takePicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const
 {
-    PictureValue value = originals.picture(key);
+    const auto found = m_values.find(nameOf({&mod, key, ownBelow}));
+    if (found == m_values.end())
+        return pictureOf(mod, key, ownBelow);
+    PictureValue value = std::move(found->second);
+    m_values.erase(found);
+    return value;
+}
+
+const PictureValue &InstalledMods::originalOf(PictureKey key, const GameOriginals &originals) const
+{
+    PictureValue &value = originals.held(key);
     std::string digest; // taken once, and only where a mod recorded the original
     for (const InstalledMod &mod : m_mods) {
         const RecordedPicture *picture = mod.find(key);
         if (!picture || picture->originalDigest.empty())
             continue;
         if (digest.empty()) {
-            value.knownPixelDigest = value.pixelDigest();
+            if (value.knownPixelDigest.empty())
+                value.knownPixelDigest = value.pixelDigest();
             digest = value.digest();
         }
         // The original lay below when the mod was installed; one that is no longer there (its kept
@@ -209,12 +269,23 @@ PictureValue InstalledMods::originalOf(PictureKey key, const GameOriginals &orig
     return value;
 }
 
-PictureValue InstalledMods::composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals) const
+PictureValue InstalledMods::takeOriginal(PictureKey key, const GameOriginals &originals) const
 {
-    return PictureLayers::value(key, PictureLayers::of(mods, key), [&](const PictureLayers::Source &source) {
-        if (source.from == PictureLayers::Source::From::Original)
-            return originalOf(key, originals);
-        return pictureOf(mods[source.mod], key, source.from == PictureLayers::Source::From::OwnBelow);
+    originalOf(key, originals);
+    return originals.take(key);
+}
+
+PictureValue InstalledMods::composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals, bool take) const
+{
+    const PictureLayers::Shown shown = PictureLayers::of(mods, key);
+    return PictureLayers::value(key, shown, [&](const PictureLayers::Source &source) -> PictureValue {
+        const bool original = source.from == PictureLayers::Source::From::Original;
+        const bool ownBelow = source.from == PictureLayers::Source::From::OwnBelow;
+        if (!(source == shown.pixels)) // the entry's layer: only its entry is taken
+            return entryOf(original ? originalOf(key, originals) : heldPicture(mods[source.mod], key, ownBelow));
+        if (original)
+            return take ? takeOriginal(key, originals) : originalOf(key, originals);
+        return take ? takePicture(mods[source.mod], key, ownBelow) : pictureOf(mods[source.mod], key, ownBelow);
     });
 }
 
@@ -329,50 +400,125 @@ bool InstalledMods::holdsOriginal(const Catalogue &c, PictureKey key, const Game
     return originals.heldUnchanged(key) || PictureValues::currentDigest(c, key) == originals.digest(key);
 }
 
+std::vector<std::optional<InstalledMods::PixelsNow>> InstalledMods::readLayers(const Catalogue &c, const std::vector<InstalledMod> &next,
+                                                                              const std::vector<PictureKey> &keys,
+                                                                              const std::map<PictureKey, PictureValue> &floating,
+                                                                              bool coverEdits) const
+{
+    using Source = PictureLayers::Source;
+    std::vector<PictureLayers::Shown> before, after;
+    for (const PictureKey &key : keys) {
+        before.push_back(PictureLayers::of(m_mods, key));
+        after.push_back(PictureLayers::of(next, key));
+    }
+    // Held while reading: the layers the new pictures are made of, and the entries of those that
+    // give the entry of a picture shown now. The layer whose pixels show now is compared with the
+    // catalogue as it is read, and dropped.
+    auto nameIn = [](const std::vector<InstalledMod> &mods, PictureKey key, const Source &source) -> ValueName {
+        return {mods[source.mod].fileSha256, key, source.from == Source::From::OwnBelow};
+    };
+    std::map<ValueName, Keep> layers;
+    auto holdLayer = [&layers](const ValueName &name, Keep keep) { layers[name] = std::max(layers[name], keep); };
+    std::map<ValueName, std::size_t> showingNow;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        if (!floating.count(keys[k])) {
+            if (after[k].pixels.from != Source::From::Original)
+                holdLayer(nameIn(next, keys[k], after[k].pixels), Keep::Whole);
+            if (after[k].entry.from != Source::From::Original && !(after[k].entry == after[k].pixels))
+                holdLayer(nameIn(next, keys[k], after[k].entry), Keep::Entry);
+        }
+        if (coverEdits || before[k].pixels.from == Source::From::Original)
+            continue;
+        showingNow.emplace(nameIn(m_mods, keys[k], before[k].pixels), k);
+        if (before[k].entry.from != Source::From::Original && !(before[k].entry == before[k].pixels))
+            holdLayer(nameIn(m_mods, keys[k], before[k].entry), Keep::Entry);
+    }
+    // Every picture of these keys in both libraries is read (and so checked) before anything changes.
+    std::vector<Part> parts;
+    for (const std::vector<InstalledMod> *library : {&m_mods, &next})
+        for (const InstalledMod &mod : *library)
+            for (const PictureKey &key : keys)
+                if (const RecordedPicture *picture = mod.find(key)) {
+                    parts.push_back({&mod, key, false});
+                    if (!picture->ownBelowDigest.empty())
+                        parts.push_back({&mod, key, true});
+                }
+    std::vector<std::optional<PixelsNow>> pixelsNow(keys.size());
+    readParts(
+        parts,
+        [&layers](const Part &part) {
+            const auto found = layers.find(nameOf(part));
+            return found == layers.end() ? Keep::Nothing : found->second;
+        },
+        [&](const Part &part, const PictureValue &value) {
+            if (const auto showing = showingNow.find(nameOf(part)); showing != showingNow.end())
+                pixelsNow[showing->second] = PixelsNow{PictureValues::holdsPixelDigestOf(c, value), entryOf(value)};
+        });
+    return pixelsNow;
+}
+
+bool InstalledMods::showsNow(const Catalogue &c, PictureKey key, const std::optional<PixelsNow> &read, const GameOriginals &originals) const
+{
+    using Source = PictureLayers::Source;
+    const PictureLayers::Shown before = PictureLayers::of(m_mods, key);
+    if (before.pixels.from == Source::From::Original)
+        return originals.shown(key);
+    if (!read)
+        return PictureValues::currentDigest(c, key) == composedDigestOf(m_mods, key, originals, &before);
+    if (!read->held)
+        return false;
+    // The pixels told, the entry is composed: the layer's own, or the one below's but for the size.
+    const PictureValue entry = PictureLayers::value(key, before, [&](const Source &source) -> PictureValue {
+        if (source == before.pixels)
+            return read->entry;
+        return entryOf(source.from == Source::From::Original ? originalOf(key, originals)
+                                                             : heldPicture(m_mods[source.mod], key, source.from == Source::From::OwnBelow));
+    });
+    return PictureValues::holdsEntryOf(c, entry);
+}
+
 InstalledMods::Recomposed InstalledMods::recompose(Catalogue &c, std::vector<InstalledMod> next, Files files, const std::vector<PictureKey> &keys,
                                                    const std::map<PictureKey, PictureValue> &floating, bool coverEdits)
 {
     const GameOriginals originals(c);
     struct Unstage {
         Files &staged;
-        ~Unstage() { staged.clear(); }
-    } unstage{m_staged};
-    m_staged = files;
-    // Every picture of these keys in both libraries is read (and so checked) before anything changes.
-    for (const std::vector<InstalledMod> *library : {&m_mods, &next})
-        for (const InstalledMod &mod : *library)
-            for (const PictureKey &key : keys)
-                if (const RecordedPicture *picture = mod.find(key)) {
-                    pictureOf(mod, key, false);
-                    if (!picture->ownBelowDigest.empty())
-                        pictureOf(mod, key, true);
-                }
-    std::vector<std::string> before;
-    std::vector<PictureValue> after;
-    for (const PictureKey &key : keys) {
-        before.push_back(coverEdits ? std::string() : composedDigestOf(m_mods, key, originals));
-        const auto lying = floating.find(key);
-        after.push_back(lying != floating.end() ? lying->second : composedOf(next, key, originals));
+        std::map<ValueName, PictureValue> &held;
+        ~Unstage()
+        {
+            staged.clear();
+            held.clear(); // the pictures read stay on disk and in the catalogue, not twice in memory
+        }
+    } unstage{m_staged, m_values};
+    m_staged = std::move(files);
+    const std::vector<std::optional<PixelsNow>> read = readLayers(c, next, keys, floating, coverEdits);
+    // Each new picture is made before anything changes: one that can't be made changes nothing.
+    // A picture's original, read to compare, is read no more to compose it.
+    std::vector<bool> shows;
+    std::vector<PictureValue> made;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        shows.push_back(coverEdits || showsNow(c, keys[k], read[k], originals));
+        const auto lying = floating.find(keys[k]);
+        PictureValue value = lying != floating.end() ? lying->second : composedOf(next, keys[k], originals, true);
+        if (shows[k])
+            made.push_back(std::move(value));
     }
 
     Recomposed result;
+    auto picture = made.begin();
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        if (!coverEdits && PictureValues::currentDigest(c, keys[k]) != before[k]) {
+        if (!shows[k])
             result.leftAlone.push_back(keys[k]);
-            continue;
-        }
-        if (PictureValues::put(c, std::move(after[k])))
+        else if (PictureValues::put(c, std::move(*picture++)))
             result.changed.push_back(keys[k]);
     }
-    for (auto &[file, bytes] : files) {
+    for (auto &[file, bytes] : m_staged) {
         const auto unwritten = m_newFiles.find(file);
         const FileOps::FileStamp stamp = unwritten != m_newFiles.end() ? unwritten->second.second : FileOps::stampOf(recordPath(file));
         m_newFiles[file] = {std::move(bytes), stamp};
     }
     m_mods = std::move(next);
     m_pending = true;
-    m_read.clear(); // the pictures read stay on disk and in the catalogue, not twice in memory
-    m_values.clear();
     return result;
 }
 
@@ -455,6 +601,7 @@ std::vector<PictureKey> InstalledMods::install(Catalogue &c, ModContents content
 std::vector<std::uint8_t> InstalledMods::fileWith(const InstalledMod &mod, const std::map<PictureKey, PictureValue> &extraBelow) const
 {
     std::vector<PictureValue> own, below;
+    hold(mod, [](const RecordedPicture &, bool) { return true; });
     for (const RecordedPicture &picture : mod.pictures) {
         own.push_back(pictureOf(mod, picture.key, false));
         if (!picture.ownBelowDigest.empty())
@@ -469,6 +616,7 @@ void InstalledMods::handOn(const InstalledMod &gone, const std::set<PictureKey> 
                            Files &files, std::map<PictureKey, PictureValue> &floating) const
 {
     std::map<std::size_t, std::map<PictureKey, PictureValue>> handedOn;
+    hold(gone, [&kept](const RecordedPicture &picture, bool ownBelow) { return ownBelow && !kept.count(picture.key); });
     for (const RecordedPicture &picture : gone.pictures) {
         if (picture.ownBelowDigest.empty() || kept.count(picture.key))
             continue;
@@ -525,6 +673,10 @@ std::vector<PictureKey> InstalledMods::update(Catalogue &c, std::size_t mod, Mod
     std::vector<PictureValue> ownBelow;
     std::set<PictureKey> shared;
     std::vector<PictureKey> keys = keysOf(old);
+    std::set<PictureKey> setAgain;
+    for (const PictureValue &value : contents.pictures)
+        setAgain.insert(value.key);
+    hold(old, [&setAgain](const RecordedPicture &picture, bool ownBelowPart) { return ownBelowPart && setAgain.count(picture.key); });
     for (const PictureValue &value : contents.pictures) {
         RecordedPicture picture{value.key, value.digest(), value.sizeOnly && !value.key.font, {}, {}, {}, {}, {}};
         if (const RecordedPicture *was = old.find(value.key)) {
@@ -655,8 +807,10 @@ std::uint64_t InstalledMods::Snapshot::bytes() const
 InstalledMods::Snapshot InstalledMods::snapshot() const
 {
     Snapshot taken{m_mods, m_profiles, {}};
-    for (const InstalledMod &mod : m_mods)
-        taken.files[mod.file()] = fileBytes(mod.file(), mod.fileSha256);
+    for (const InstalledMod &mod : m_mods) {
+        std::vector<std::uint8_t> read;
+        taken.files[mod.file()] = fileBytes(mod.file(), mod.fileSha256, read);
+    }
     return taken;
 }
 
@@ -665,7 +819,6 @@ void InstalledMods::restore(const Snapshot &snapshot)
     m_mods = snapshot.mods;
     m_profiles = snapshot.profiles;
     m_newFiles.clear();
-    m_read.clear();
     m_values.clear();
     for (const auto &[file, bytes] : snapshot.files) {
         const std::string path = recordPath(file);
@@ -711,7 +864,6 @@ void InstalledMods::committed()
     m_listText = ModRecord::encodeList(m_mods, m_profiles);
     m_newFiles.clear();
     m_olderFiles.clear();
-    m_read.clear();
     m_values.clear();
     m_pending = false;
     tidy();

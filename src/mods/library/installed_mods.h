@@ -1,7 +1,9 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -136,6 +138,20 @@ private:
     // library is read first, so that one that can't be read changes nothing.
     Recomposed recompose(Catalogue &catalogue, std::vector<InstalledMod> next, Files files, const std::vector<PictureKey> &keys,
                          const std::map<PictureKey, PictureValue> &floating, bool coverEdits);
+    // What reading told of a picture the library gives now: whether the catalogue holds the pixels
+    // of the layer whose pixels show, and that layer's entry.
+    struct PixelsNow {
+        bool held = false;
+        PictureValue entry;
+    };
+    // Reads (and so checks) every picture of keys in the library and in next, each file once,
+    // holding what composing next (but floating's) and comparing with the library take of them,
+    // and gives what reading told of each key's picture now (nothing with coverEdits).
+    std::vector<std::optional<PixelsNow>> readLayers(const Catalogue &catalogue, const std::vector<InstalledMod> &next,
+                                                     const std::vector<PictureKey> &keys, const std::map<PictureKey, PictureValue> &floating,
+                                                     bool coverEdits) const;
+    // True when the catalogue shows what the library gives key now, from what reading told of it.
+    bool showsNow(const Catalogue &catalogue, PictureKey key, const std::optional<PixelsNow> &read, const GameOriginals &originals) const;
     // A number for a new mod that no mod and no file has.
     int freshId() const;
     // Of gone's own pictures kept below it, but those of kept: each goes below the next mod of next
@@ -144,18 +160,39 @@ private:
                 std::map<PictureKey, PictureValue> &floating) const;
     // Throws GameFileError naming the record when it lists an image this game does not have.
     void requireFits(const Catalogue &catalogue) const;
-    // A mod's file, read and checked against its digest (once), from those not written yet or the disk.
-    const std::vector<ArchiveEntry> &entriesOf(const InstalledMod &mod) const;
-    std::vector<std::uint8_t> fileBytes(const std::string &file, const std::string &sha256) const;
+    // A mod's file, checked against its digest: from those not written yet, else read from the disk into readHere.
+    const std::vector<std::uint8_t> &fileBytes(const std::string &file, const std::string &sha256, std::vector<std::uint8_t> &readHere) const;
     // A picture of a mod's file: its own, or the user's below it.
+    struct Part {
+        const InstalledMod *mod;
+        PictureKey key;
+        bool ownBelow;
+    };
+    using ValueName = std::tuple<std::string, PictureKey, bool>; // file SHA-256, key, own below
+    static ValueName nameOf(const Part &part) { return {part.mod->fileSha256, part.key, part.ownBelow}; }
+    // What of a part read is held for pictureOf and heldPicture.
+    enum class Keep { Nothing, Entry, Whole };
+    // Reads the parts not held yet, each mod's file once and its entries in the order they lie in
+    // it, each checked against its digest, and holds of each what keep says; every part, held
+    // before or not, is handed to seen (when given) first.
+    void readParts(const std::vector<Part> &parts, const std::function<Keep(const Part &)> &keep,
+                   const std::function<void(const Part &, const PictureValue &)> &seen = {}) const;
+    // Holds the mod's pictures that pick says yes to, read in one pass over its file.
+    void hold(const InstalledMod &mod, const std::function<bool(const RecordedPicture &, bool ownBelow)> &pick) const;
+    const PictureValue &heldPicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
     PictureValue pictureOf(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
-    // The picture composing mods gives, or its digest, over the game's originals.
-    PictureValue composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals) const;
+    // pictureOf(), moved out of those held: the last use of it.
+    PictureValue takePicture(const InstalledMod &mod, PictureKey key, bool ownBelow) const;
+    // The picture composing mods gives, or its digest, over the game's originals. With take, the
+    // layer whose pixels show is moved out of those held rather than copied.
+    PictureValue composedOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals, bool take = false) const;
     // known: PictureLayers::of(mods, key) when the caller has it already.
     std::string composedDigestOf(const std::vector<InstalledMod> &mods, PictureKey key, const GameOriginals &originals,
                                  const PictureLayers::Shown *known = nullptr) const;
     // The game's original, checked against what the mods found below them when they were installed.
-    PictureValue originalOf(PictureKey key, const GameOriginals &originals) const;
+    const PictureValue &originalOf(PictureKey key, const GameOriginals &originals) const;
+    // originalOf(), moved out: the last use of it.
+    PictureValue takeOriginal(PictureKey key, const GameOriginals &originals) const;
     // A mod's file made anew with extra pictures of the user's own below it.
     std::vector<std::uint8_t> fileWith(const InstalledMod &mod, const std::map<PictureKey, PictureValue> &extraBelow) const;
     std::vector<std::vector<CoveredPicture>> coveredOf(const std::vector<std::size_t> &mods, const Catalogue &catalogue) const;
@@ -174,7 +211,6 @@ private:
     // Files of a record of the first format that the record on disk still names until the library replaces it.
     std::vector<std::string> m_olderFiles;
     Files m_staged; // an operation's new files while it composes its pictures
-    mutable std::map<std::pair<std::string, std::string>, std::vector<ArchiveEntry>> m_read; // by file and SHA-256
-    mutable std::map<std::tuple<std::string, PictureKey, bool>, PictureValue> m_values;     // by file SHA-256, key, own below
+    mutable std::map<ValueName, PictureValue> m_values; // the pictures of mods' files held while an operation composes
     bool m_pending = false;
 };

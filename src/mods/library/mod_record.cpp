@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <map>
 #include <set>
 
+#include "archive_reader.h"
 #include "game_file_error.h"
 #include "json_reader.h"
 #include "json_value.h"
@@ -242,16 +244,21 @@ std::vector<InstalledMod> parseList(const std::string &source, std::string_view 
 
 std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &own, const std::vector<PictureValue> &ownBelow)
 {
-    std::vector<ArchiveEntry> files;
+    // The pictures' own bytes are written where they are, not copied.
+    std::vector<ZipWriter::EntryView> files;
+    std::vector<std::vector<std::uint8_t>> entries(own.size() + ownBelow.size());
+    std::size_t made = 0;
     for (const Part part : {Part::Own, Part::OwnBelow})
         for (const PictureValue &value : part == Part::Own ? own : ownBelow) {
             if (value.key.font) {
-                files.push_back({fontName(value.key, part), value.sheet});
+                files.push_back({fontName(value.key, part), value.sheet.data(), value.sheet.size()});
                 continue;
             }
             const auto *bytes = reinterpret_cast<const std::uint8_t *>(value.pixels.data());
-            files.push_back({entryName(value.key, ".gpi", part), std::vector<std::uint8_t>(bytes, bytes + std::max(value.byteCount, 0))});
-            files.push_back({entryName(value.key, ".entry", part), PictureValues::entryBytes(value.entry, value.blocks)});
+            const std::size_t size = std::min(std::size_t(std::max(value.byteCount, 0)), value.pixels.size() * 4);
+            files.push_back({entryName(value.key, ".gpi", part), bytes, size});
+            std::vector<std::uint8_t> &entry = entries[made++] = PictureValues::entryBytes(value.entry, value.blocks);
+            files.push_back({entryName(value.key, ".entry", part), entry.data(), entry.size()});
         }
     return ZipWriter::write(files, ZipWriter::Compression::Deflated);
 }
@@ -267,7 +274,22 @@ bool isRecordFile(const std::string &name)
     return id >= 1 && InstalledMod::fileOf(id) == name;
 }
 
+std::vector<std::string> entryNames(PictureKey key, Part part)
+{
+    if (key.font)
+        return {fontName(key, part)};
+    return {entryName(key, ".gpi", part), entryName(key, ".entry", part)};
+}
+
 PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest, Part part)
+{
+    PictureValue value;
+    pictureInto(source, files, key, digest, part, value);
+    return value;
+}
+
+void pictureInto(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest, Part part,
+                 PictureValue &value)
 {
     auto find = [&](const std::string &name) -> const ArchiveEntry & {
         const auto found = std::find_if(files.begin(), files.end(), [&name](const ArchiveEntry &file) { return file.name == name; });
@@ -275,10 +297,14 @@ PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> 
             damaged(source, Message(CORE_WORDING("CoreMessages", "it lacks %1")).name(name));
         return *found;
     };
-    PictureValue value;
     value.key = key;
+    value.sizeOnly = false;
     if (key.font) {
         value.sheet = find(fontName(key, part)).bytes;
+        value.pixels = PixelBuffer();
+        value.byteCount = 0;
+        value.entry = {};
+        value.blocks.clear();
     } else {
         const std::string gpi = entryName(key, ".gpi", part);
         const ArchiveEntry &pixels = find(gpi);
@@ -294,13 +320,57 @@ PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> 
                                 .number(value.entry.Width)
                                 .number(value.entry.Height));
         value.byteCount = std::int32_t(pixels.bytes.size());
-        value.pixels.assign(pixelElementsFor(pixels.bytes.size()), 0);
+        // Written over in place: a buffer read into before keeps its room.
+        value.pixels.resize(pixelElementsFor(pixels.bytes.size()));
+        if (!value.pixels.empty())
+            value.pixels.back() = 0;
         if (!pixels.bytes.empty())
             std::memcpy(value.pixels.data(), pixels.bytes.data(), pixels.bytes.size());
+        value.sheet.clear();
     }
+    value.knownPixelDigest.clear();
+    value.knownPixelDigest = value.pixelDigest(); // hashed once, for the check and for those who use the picture
     if (value.digest() != digest)
         damaged(source, Message(CORE_WORDING("CoreMessages", "%1 is not the picture the record names")).name(key.caption()));
-    return value;
+}
+
+void readPictures(const std::string &source, const std::vector<std::uint8_t> &file, const std::vector<PictureRead> &wanted,
+                  const std::function<void(std::size_t, PictureValue &)> &take)
+{
+    std::map<std::string, std::size_t> owner; // an entry's name: the picture it belongs to
+    std::vector<std::size_t> missing(wanted.size());
+    for (std::size_t k = 0; k < wanted.size(); ++k)
+        for (std::string &name : entryNames(wanted[k].key, wanted[k].part))
+            if (owner.emplace(std::move(name), k).second)
+                ++missing[k];
+    std::vector<std::vector<ArchiveEntry>> held(wanted.size());
+    std::vector<std::vector<std::uint8_t>> spare; // the room of entries used, for the reader to fill again
+    PictureValue value;
+    auto finish = [&](std::size_t k) {
+        pictureInto(source, held[k], wanted[k].key, wanted[k].digest, wanted[k].part, value);
+        for (ArchiveEntry &entry : held[k])
+            spare.push_back(std::move(entry.bytes));
+        held[k].clear();
+        missing[k] = 0;
+        take(k, value);
+    };
+    ArchiveReader::forEach(
+        source, file.data(), file.size(), [&owner](const std::string &name) { return owner.count(name) > 0; },
+        [&](ArchiveEntry &entry) {
+            const std::size_t k = owner.at(entry.name);
+            held[k].push_back({entry.name, std::move(entry.bytes)});
+            entry.bytes.clear();
+            if (!spare.empty()) {
+                entry.bytes = std::move(spare.back());
+                spare.pop_back();
+            }
+            if (--missing[k] == 0)
+                finish(k);
+        });
+    // One the file lacks a part of is refused, naming what it lacks.
+    for (std::size_t k = 0; k < wanted.size(); ++k)
+        if (missing[k] > 0)
+            finish(k);
 }
 
 } // namespace ModRecord

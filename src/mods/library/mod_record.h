@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,23 @@ std::vector<std::uint8_t> encodePictures(const std::vector<PictureValue> &own, c
 // when it is missing or does not hold what digest names.
 PictureValue picture(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest,
                      Part part = Part::Own);
+// As picture(), into value, whose pixels' room is used again; files need hold only the picture's own entries.
+void pictureInto(const std::string &source, const std::vector<ArchiveEntry> &files, PictureKey key, const std::string &digest, Part part,
+                 PictureValue &value);
+// The names of the entries of a mod's file that keep a picture: an image's .gpi and .entry, or a font's sheet.
+std::vector<std::string> entryNames(PictureKey key, Part part = Part::Own);
+// A picture to read from a mod's file, and the digest it must have.
+struct PictureRead {
+    PictureKey key;
+    Part part = Part::Own;
+    std::string digest;
+};
+// Reads the pictures wanted (each once) from a mod's file (its bytes, named source) in one pass,
+// in the order its entries lie, each checked as picture() checks it and handed to take with its
+// place in wanted. Only one picture is held at a time: take may move it out, else its room is
+// used for the next. Throws GameFileError as picture() does, having handed on those read before.
+void readPictures(const std::string &source, const std::vector<std::uint8_t> &file, const std::vector<PictureRead> &wanted,
+                  const std::function<void(std::size_t, PictureValue &)> &take);
 // True for the name of a mod's record file, "0003.zip".
 bool isRecordFile(const std::string &name);
 

@@ -66,6 +66,16 @@ std::string GameOriginals::digest(PictureKey key) const
     return PictureValues::imageDigest(m_index.ImageDetails[n], m_index.ImageBlocks[n], PictureValues::currentPixelDigest(m_catalogue, key));
 }
 
+bool GameOriginals::shown(PictureKey key) const
+{
+    if (key.font || !holdsOwnFile(key) || !entry(key.number))
+        return PictureValues::holdsDigestOf(m_catalogue, held(key));
+    // The game's own pixels: only the entry can differ.
+    const auto n = std::size_t(key.number);
+    return PictureValues::entryBytes(m_index.ImageDetails[n], m_index.ImageBlocks[n])
+        == PictureValues::entryBytes(m_catalogue.ImageDetails.at(n), m_catalogue.ImageBlocks.at(n));
+}
+
 bool GameOriginals::heldUnchanged(PictureKey key) const
 {
     if (!holdsOwnFile(key))
@@ -74,6 +84,22 @@ bool GameOriginals::heldUnchanged(PictureKey key) const
         return true;
     const auto n = std::size_t(key.number);
     return entry(key.number) && m_index.ImageDetails[n] == m_catalogue.ImageDetails.at(n) && m_index.ImageBlocks[n] == m_catalogue.ImageBlocks.at(n);
+}
+
+PictureValue &GameOriginals::held(PictureKey key) const
+{
+    if (!m_held || m_held->key != key) {
+        m_held.reset(); // one picture at a time
+        m_held = picture(key);
+    }
+    return *m_held;
+}
+
+PictureValue GameOriginals::take(PictureKey key) const
+{
+    PictureValue value = std::move(held(key));
+    m_held.reset();
+    return value;
 }
 
 PictureValue GameOriginals::picture(PictureKey key) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "catalogue.h"
 #include "picture_value.h"
 
@@ -13,6 +15,10 @@ public:
 
     // Image n or font i as the game shipped it; throws GameFileError naming the file.
     PictureValue picture(PictureKey key) const;
+    // picture(key), kept until another picture is read: composing a picture reads its original to
+    // compare, for its entry and for its pixels. take() moves it out.
+    PictureValue &held(PictureKey key) const;
+    PictureValue take(PictureKey key) const;
     // Image n's entry in the game's original index; null when it has none.
     const TGPHDetails *entry(int n) const;
     // True when tessary-originals/ keeps the picture's file: the game folder's file was replaced.
@@ -21,6 +27,8 @@ public:
     // game's own file unchanged, so that the file is not read again.
     std::string pixelDigest(PictureKey key) const;
     std::string digest(PictureKey key) const;
+    // True when the catalogue's picture has digest(key), told by comparing bytes rather than hashing them.
+    bool shown(PictureKey key) const;
     // True when the catalogue holds the game's original of the picture: its own file unchanged
     // and, for an image, the original index entry. False can also mean it could not tell cheaply.
     bool heldUnchanged(PictureKey key) const;
@@ -30,4 +38,5 @@ private:
 
     const Catalogue &m_catalogue;
     Catalogue m_index;
+    mutable std::optional<PictureValue> m_held;
 };

@@ -14,9 +14,15 @@ std::string PictureKey::caption() const
 
 namespace {
 
+// How many of the pixels' bytes pixelDigest() takes.
+std::size_t digestedBytes(const PixelBuffer &pixels, std::int32_t byteCount)
+{
+    return std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4);
+}
+
 std::string bytesDigest(const PixelBuffer &pixels, std::int32_t byteCount)
 {
-    return Sha256::hex(pixels.data(), std::min(std::size_t(std::max(byteCount, 0)), pixels.size() * 4));
+    return Sha256::hex(pixels.data(), digestedBytes(pixels, byteCount));
 }
 
 } // namespace
@@ -87,6 +93,30 @@ bool holds(const Catalogue &c, const PictureValue &value)
     return c.ImageDetails[slot] == value.entry && c.ImageBlocks[slot] == value.blocks && c.ImageSizes[slot] == value.byteCount
         && c.ImagePixels[slot].size() * 4 >= bytes && value.pixels.size() * 4 >= bytes
         && (bytes == 0 || std::memcmp(c.ImagePixels[slot].data(), value.pixels.data(), bytes) == 0);
+}
+
+bool holdsPixelDigestOf(const Catalogue &c, const PictureValue &value)
+{
+    const auto slot = std::size_t(value.key.number);
+    if (value.key.font)
+        return c.FontBitmaps.at(slot) == value.sheet;
+    const PixelBuffer &pixels = c.ImagePixels.at(slot);
+    const std::size_t bytes = digestedBytes(pixels, c.ImageSizes.at(slot));
+    return bytes == digestedBytes(value.pixels, value.byteCount) && (bytes == 0 || std::memcmp(pixels.data(), value.pixels.data(), bytes) == 0);
+}
+
+bool holdsEntryOf(const Catalogue &c, const PictureValue &value)
+{
+    if (value.key.font)
+        return true;
+    // The entry as the digest takes it: its bytes in the index, not the fields held.
+    const auto slot = std::size_t(value.key.number);
+    return entryBytes(c.ImageDetails.at(slot), c.ImageBlocks.at(slot)) == entryBytes(value.entry, value.blocks);
+}
+
+bool holdsDigestOf(const Catalogue &c, const PictureValue &value)
+{
+    return holdsEntryOf(c, value) && holdsPixelDigestOf(c, value);
 }
 
 bool put(Catalogue &c, PictureValue value)

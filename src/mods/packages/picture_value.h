@@ -48,6 +48,11 @@ std::string currentPixelDigest(const Catalogue &catalogue, PictureKey key);
 std::string imageDigest(const TGPHDetails &entry, const std::vector<TGPHBlock> &blocks, const std::string &pixelDigest);
 // True when the catalogue holds exactly this picture.
 bool holds(const Catalogue &catalogue, const PictureValue &value);
+// True when currentDigest() is value.digest(), told by comparing the bytes they take rather than hashing them.
+bool holdsDigestOf(const Catalogue &catalogue, const PictureValue &value);
+// The same for currentPixelDigest() and value.pixelDigest(), and for the index entry alone.
+bool holdsPixelDigestOf(const Catalogue &catalogue, const PictureValue &value);
+bool holdsEntryOf(const Catalogue &catalogue, const PictureValue &value);
 // Puts the picture into the catalogue as an unapplied change; true when anything changed.
 bool put(Catalogue &catalogue, PictureValue value);
 

@@ -38,6 +38,15 @@ namespace ZipWriter {
 
 std::vector<std::uint8_t> write(const std::vector<ArchiveEntry> &entries, Compression compression)
 {
+    std::vector<EntryView> views;
+    views.reserve(entries.size());
+    for (const ArchiveEntry &file : entries)
+        views.push_back({file.name, file.bytes.data(), file.bytes.size()});
+    return write(views, compression);
+}
+
+std::vector<std::uint8_t> write(const std::vector<EntryView> &entries, Compression compression)
+{
     std::unique_ptr<archive, int (*)(archive *)> writer(archive_write_new(), archive_write_free);
     std::unique_ptr<archive_entry, void (*)(archive_entry *)> entry(archive_entry_new(), archive_entry_free);
     if (!writer || !entry)
@@ -51,15 +60,15 @@ std::vector<std::uint8_t> write(const std::vector<ArchiveEntry> &entries, Compre
         check(a, archive_write_set_format_option(a, "zip", "compression-level", "1"));
     check(a, archive_write_set_bytes_per_block(a, 0));
     check(a, archive_write_open2(a, &bytes, nullptr, append, nullptr, nullptr));
-    for (const ArchiveEntry &file : entries) {
+    for (const EntryView &file : entries) {
         archive_entry_clear(entry.get());
         archive_entry_set_pathname_utf8(entry.get(), file.name.c_str());
         archive_entry_set_filetype(entry.get(), AE_IFREG);
         archive_entry_set_perm(entry.get(), 0644);
-        archive_entry_set_size(entry.get(), la_int64_t(file.bytes.size()));
+        archive_entry_set_size(entry.get(), la_int64_t(file.size));
         archive_entry_set_mtime(entry.get(), FixedDate, 0);
         check(a, archive_write_header(a, entry.get()));
-        if (!file.bytes.empty() && archive_write_data(a, file.bytes.data(), file.bytes.size()) != la_ssize_t(file.bytes.size()))
+        if (file.size > 0 && archive_write_data(a, file.data, file.size) != la_ssize_t(file.size))
             check(a, ARCHIVE_FATAL);
         check(a, archive_write_finish_entry(a));
     }

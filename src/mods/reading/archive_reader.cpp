@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -180,7 +181,9 @@ class Reading {
 public:
     Reading(const std::string &source, const ArchiveLimits &limits) : m_source(source), m_limits(limits), m_names(source) {}
 
-    std::vector<ArchiveEntry> run(const std::uint8_t *data, std::size_t size)
+    // Hands each file to take, in the order they lie in the archive; those wanted says no to are
+    // passed over unexpanded. take may keep the bytes; else their room is used for the next file.
+    void run(const std::uint8_t *data, std::size_t size, const ArchiveReader::Wanted &wanted, const ArchiveReader::Take &take)
     {
         if (size > m_limits.archiveBytes)
             throw GameFileError(m_source, tooLargeArchive(size, m_limits));
@@ -190,7 +193,7 @@ public:
         archive *a = reader.get();
         if (archive_read_open_memory2(a, data, size, ReadBlock) != ARCHIVE_OK)
             throw GameFileError(m_source, trouble(a, Stage::Open, std::string(), nullptr));
-        std::vector<ArchiveEntry> files;
+        ArchiveEntry file;
         std::size_t count = 0;
         std::int64_t entryEnd = 0; // where the last entry ended in the expanded stream
         for (;;) {
@@ -222,14 +225,20 @@ public:
                 entryEnd = archive_filter_bytes(a, 0);
                 continue;
             }
-            files.push_back({name, body(a, raw, entry)});
+            if (wanted && !wanted(name)) {
+                if (archive_read_data_skip(a) != ARCHIVE_OK)
+                    damaged(a, raw, entry);
+            } else {
+                file.name = name;
+                body(a, raw, entry, file.bytes);
+                take(file);
+            }
             entryEnd = archive_filter_bytes(a, 0);
         }
-        return files;
     }
 
 private:
-    std::vector<std::uint8_t> body(archive *a, const std::string &raw, archive_entry *entry)
+    void body(archive *a, const std::string &raw, archive_entry *entry, std::vector<std::uint8_t> &bytes)
     {
         const std::uint64_t room = m_limits.totalBytes - m_total;
         const bool declared = archive_entry_size_is_set(entry) && archive_entry_size(entry) > 0;
@@ -238,7 +247,8 @@ private:
         // Read in place into what the entry says it holds; an entry that holds more grows. What
         // is set aside before the bytes arrive is bounded: a zip bomb's claim alone takes nothing.
         const std::size_t expected = declared ? std::size_t(archive_entry_size(entry)) : 0;
-        std::vector<std::uint8_t> bytes(std::min(expected, UpfrontBytes));
+        bytes.clear();
+        bytes.resize(std::min(expected, UpfrontBytes));
         std::size_t at = 0;
         const std::int64_t startedAt = archive_filter_bytes(a, -1);
         for (;;) {
@@ -250,7 +260,7 @@ private:
                     damaged(a, raw, entry);
                 if (more == 0) {
                     bytes.resize(at);
-                    return bytes;
+                    return;
                 }
                 bytes.resize(at);
                 bytes.push_back(probe[0]);
@@ -265,7 +275,7 @@ private:
             at += std::size_t(got);
             if (got == 0) {
                 bytes.resize(at);
-                return bytes;
+                return;
             }
             added(a, raw, std::uint64_t(got), at, startedAt);
         }
@@ -321,7 +331,15 @@ namespace ArchiveReader {
 
 std::vector<ArchiveEntry> read(const std::string &source, const std::uint8_t *data, std::size_t size, const ArchiveLimits &limits)
 {
-    return Reading(source, limits).run(data, size);
+    std::vector<ArchiveEntry> files;
+    Reading(source, limits).run(data, size, {}, [&files](ArchiveEntry &file) { files.push_back(std::move(file)); });
+    return files;
+}
+
+void forEach(const std::string &source, const std::uint8_t *data, std::size_t size, const Wanted &wanted, const Take &take,
+             const ArchiveLimits &limits)
+{
+    Reading(source, limits).run(data, size, wanted, take);
 }
 
 std::vector<ArchiveEntry> readFile(const std::string &path, const ArchiveLimits &limits)
