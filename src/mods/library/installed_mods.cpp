@@ -187,7 +187,10 @@ void InstalledMods::readParts(const std::vector<Part> &parts, const std::functio
         }
         byFile[{part.mod->file(), part.mod->fileSha256}].push_back(part);
     }
-    for (const auto &[file, wanted] : byFile) {
+    for (const auto &byOneFile : byFile) {
+        // Named, not bound: the reading's callback refers to them.
+        const std::pair<std::string, std::string> &file = byOneFile.first;
+        const std::vector<Part> &wanted = byOneFile.second;
         std::vector<ModRecord::PictureRead> reads;
         for (const Part &part : wanted) {
             const RecordedPicture &picture = *part.mod->find(part.key);
