@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(::mkfifo((folder + "/008.tga").c_str(), 0600), 0);
         const QString skipped = "2 entries were skipped, as they are no files: 007.tga (a folder), 008.tga (not a regular file)";
 #else
-        const QString skipped = "1 entry was skipped, as they are no files: 007.tga (a folder)";
+        const QString skipped = "1 entry was skipped, as it is no file: 007.tga (a folder)";
 #endif
 
         std::vector<std::pair<int, int>> steps;
