@@ -41,14 +41,11 @@ Message Message::joined(Message first, Message second)
 
 Message Message::list(const std::vector<std::string> &names, std::size_t shown)
 {
+    // The names shown as one: they need no joining of their own in any language.
     std::string text;
     for (std::size_t k = 0; k < names.size() && k < shown; ++k)
         text += (k ? ", " : "") + names[k];
-    Message named = Message("%1").name(std::move(text));
-    if (names.size() <= shown)
-        return named;
-    const char *cut = CORE_COUNTED_WORDING("CoreMessages", "%1 \u2026 and %n more");
-    return Message(cut).nested(std::move(named)).count(static_cast<long long>(names.size() - shown), cut);
+    return cutShort(Message("%1").name(std::move(text)), names.size(), shown);
 }
 
 Message Message::list(const std::vector<Message> &items, std::size_t shown)
@@ -56,10 +53,15 @@ Message Message::list(const std::vector<Message> &items, std::size_t shown)
     Message listed;
     for (std::size_t k = 0; k < items.size() && k < shown; ++k)
         listed = k == 0 ? items[k] : Message(CORE_WORDING("CoreMessages", "%1, %2")).nested(std::move(listed)).nested(items[k]);
-    if (items.size() <= shown)
+    return cutShort(std::move(listed), items.size(), shown);
+}
+
+Message Message::cutShort(Message listed, std::size_t total, std::size_t shown)
+{
+    if (total <= shown)
         return listed;
     const char *cut = CORE_COUNTED_WORDING("CoreMessages", "%1 \u2026 and %n more");
-    return Message(cut).nested(std::move(listed)).count(static_cast<long long>(items.size() - shown), cut);
+    return Message(cut).nested(std::move(listed)).count(static_cast<long long>(total - shown), cut);
 }
 
 Message Message::systemError(long long code, std::string systemText)

@@ -61,6 +61,9 @@ public:
     std::string english() const;
 
 private:
+    // listed, the first shown of total items, followed by how many more there are.
+    static Message cutShort(Message listed, std::size_t total, std::size_t shown);
+
     const char *m_wording = nullptr;
     std::string m_english;
     std::vector<Argument> m_arguments;
